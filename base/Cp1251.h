@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// windows-1251 exists only at the edges of the program (scheme and settings
+// files; the XML writer encodes through libxml2 itself).
+
+// Decodes bytes of the given iconv charset ("CP1251", "CP1252", ...) to UTF-8.
+// A byte the charset does not define becomes U+FFFD.
+std::string DecodeToUtf8(std::string_view bytes, const char* charset);
+
+std::string Cp1251ToUtf8(std::string_view bytes);
+
+// Encodes UTF-8 text as windows-1251; nullopt when a character has no
+// windows-1251 form (the caller then keeps the text as UTF-8).
+std::optional<std::string> Utf8ToCp1251(std::string_view text);
+
+// Reads the bytes of a scheme or settings file: UTF-8 when they start with a
+// byte-order mark (which is dropped), windows-1251 otherwise.
+std::string DecodeEdgeFile(std::string_view bytes);
+
+// The bytes to store for a scheme or settings file: windows-1251 when every
+// character fits, otherwise UTF-8 with a byte-order mark.
+std::string EncodeEdgeFile(std::string_view text);

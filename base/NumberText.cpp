@@ -1,0 +1,111 @@
+#include "base/NumberText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+} // namespace
+
+std::string FormatGeneralNumber(long double value, std::string_view decimalSeparator)
+{
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (value == 0) return "0";
+
+    // glibc prints the exact binary value to any precision, so rounding half
+    // away from zero at the 15th digit only needs to look at the 16th.
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "%.40Le", std::fabs(value));
+    std::string digits;
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') digits += *p;
+    int exponent = std::atoi(p + 1);
+
+    std::string mantissa = digits.substr(0, kSignificantDigits);
+    if (digits[kSignificantDigits] >= '5') {
+        int i = kSignificantDigits - 1;
+        while (i >= 0 && mantissa[i] == '9') mantissa[i--] = '0';
+        if (i >= 0) {
+            ++mantissa[i];
+        } else {
+            mantissa.insert(mantissa.begin(), '1');
+            mantissa.pop_back();
+            ++exponent;
+        }
+    }
+    while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
+
+    std::string out = value < 0 ? "-" : "";
+    if (exponent >= -5 && exponent < kSignificantDigits) {
+        if (exponent < 0) {
+            out += '0';
+            out += decimalSeparator;
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += mantissa;
+        } else {
+            const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+            if (mantissa.size() <= whole) {
+                out += mantissa;
+                out.append(whole - mantissa.size(), '0');
+            } else {
+                out += mantissa.substr(0, whole);
+                out += decimalSeparator;
+                out += mantissa.substr(whole);
+            }
+        }
+    } else {
+        out += mantissa[0];
+        if (mantissa.size() > 1) {
+            out += decimalSeparator;
+            out += mantissa.substr(1);
+        }
+        out += 'E';
+        out += std::to_string(exponent);
+    }
+    return out;
+}
+
+long double ParseCellNumber(std::string_view text, std::string_view separator)
+{
+    std::string plain;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+    bool anyDigit = false;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        plain += text[i++];
+        anyDigit = true;
+    }
+    if (!separator.empty() && text.substr(i, separator.size()) == separator) {
+        i += separator.size();
+        plain += '.';
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            plain += text[i++];
+            anyDigit = true;
+        }
+    }
+    if (!anyDigit) return 0;
+    if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+        plain += 'e';
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+        bool expDigit = false;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            plain += text[i++];
+            expDigit = true;
+        }
+        if (!expDigit) return 0;
+    }
+    if (i != text.size()) return 0;
+    // from_chars, unlike strtold, ignores the C library's locale.
+    long double value = 0;
+    const char* first = plain.data() + (plain[0] == '+' ? 1 : 0);
+    const auto result = std::from_chars(first, plain.data() + plain.size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value)) return 0;
+    return value;
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+// Every text the user sees, in one place: the resource strings of the program.
+// Their Russian wording is fixed; placeholders are filled with FormatMessage.
+
+namespace QRNConsts {
+
+// Window
+inline constexpr char sAppTitle[] = "Конвертер файлов Excel в ONIX XML";
+inline constexpr char sVersionSuffix[] = " (версия %s)";
+inline constexpr char sVersion[] = "3.0";
+
+// Step titles and descriptions
+inline constexpr char sStep1Title[] = "Шаг 1";
+inline constexpr char sStep1Info[] = "Выбор файла Excel";
+inline constexpr char sStep2Title[] = "Шаг 2";
+inline constexpr char sStep2Info[] = "Сопоставление полей Excel и полей описания товара";
+inline constexpr char sStep3Title[] = "Шаг 3";
+inline constexpr char sStep3Info[] = "Формирование заголовка ONIX сообщения";
+inline constexpr char sStep4Title[] = "Шаг 4";
+inline constexpr char sStep4Info[] = "Выбор файла XML";
+inline constexpr char sStep5Title[] = "Заключительный этап";
+inline constexpr char sStep5Info[] = "Преобразование данных из Excel файла в формат ONIX XML";
+
+// Buttons
+inline constexpr char sPrev[] = "<< Назад";
+inline constexpr char sNext[] = "Далее >>";
+inline constexpr char sClose[] = "Закрыть";
+inline constexpr char sEllipsis[] = "...";
+
+// Step 1
+inline constexpr char sChooseExcelLabel[] = "Выберите файл Excel";
+inline constexpr char sSelectExcelHint[] = "Выбор файла Excel...";
+inline constexpr char sExcelNote[] =
+    "ПРИМЕЧАНИЕ. Файл Excel должен содержать в первой строке названия полей, а в остальных - "
+    "соответствующие им значения. Перед преобразованием документа Excel следует закрыть программу MS Excel.";
+inline constexpr char sChooseDocTypeLabel[] = "Выберите тип формируемого документа";
+inline constexpr char sSelectExcelDialogTitle[] = "Выбор файла Excel";
+
+// Step 2
+inline constexpr char sListExcelLabel[] = "1. Поля в Excel файле";
+inline constexpr char sListOnixLabel[] = "2. Поля описания товара (ONIX)";
+inline constexpr char sListCorrespLabel[] = "Схема соответствия полей";
+inline constexpr char sMappingInstruction[] =
+    "Для установления соответствия между полями Excel и полями описания перенесите мышкой поля из первого "
+    "списка на соответствующие поля во втором списке. Результат будет отображен в Схеме соответствия полей.";
+inline constexpr char sMappingAdvice[] =
+    "Рекомендуется сохранить Схему соответствия полей, чтобы не устанавливать связи повторно";
+inline constexpr char sCorrespClear[] = "Очистить";
+inline constexpr char sCorrespClearHint[] = "Очистить схему соответствия полей";
+inline constexpr char sCorrespDel[] = "Удалить";
+inline constexpr char sCorrespDelHint[] = "Удалить запись из списка соответствия полей";
+inline constexpr char sCorrespSave[] = "Сохранить...";
+inline constexpr char sCorrespSaveHint[] = "Сохранить схему соответствий в файл...";
+inline constexpr char sCorrespOpen[] = "Открыть...";
+inline constexpr char sCorrespOpenHint[] = "Загрузить схему соответствий из файла...";
+inline constexpr char sSchemeSaveDialogTitle[] = "Сохранение схемы соответствия полей";
+inline constexpr char sSchemeOpenDialogTitle[] = "Открытие схемы соответствия полей";
+inline constexpr char sSchemeFilter[] = "*.sch|*.sch";
+
+// Step 3
+inline constexpr char sFromGroup[] = "От кого";
+inline constexpr char sToGroup[] = "Кому";
+inline constexpr char sSANLabel[] = "ИНН";
+inline constexpr char sCompanyLabel[] = "Компания";
+inline constexpr char sFromPersonLabel[] = "ФИО отправителя";
+inline constexpr char sToPersonLabel[] = "ФИО получателя";
+inline constexpr char sMessageNumberLabel[] = "Номер накладной";
+inline constexpr char sDocumentReferenceLabel[] = "На основе Заказа №";
+inline constexpr char sSentDateLabel[] = "Дата сообщения";
+inline constexpr char sMandatoryMark[] = "*";
+inline constexpr char sMandatoryLegend[] = "Поля, обязательные для заполнения";
+
+// Date dialog
+inline constexpr char sDateDialogTitle[] = "Ввод даты и времени";
+inline constexpr char sDateDialogPrompt[] = "Введите дату и время";
+inline constexpr char sOK[] = "OK";
+inline constexpr char sCancel[] = "Отмена";
+
+// Step 4
+inline constexpr char sChooseXmlLabel[] = "Выберите имя XML файла для сохранения результата";
+inline constexpr char sSelectXmlHint[] = "Выбор XML файла...";
+inline constexpr char sXmlSaveDialogTitle[] = "Сохранение файла ONIX XML";
+inline constexpr char sInvoicePackageNote[] =
+    "ПРИМЕЧАНИЕ. При наличии более 15 позиций в Excel файле будет сформирован пакет из нескольких "
+    "накладных, в каждой из которых будет не более 15 позиций. К имени XML файлов будут автоматически "
+    "добавлены соответствующие порядковые номера накладных в пакете.";
+
+// Step 5
+inline constexpr char sProgressLabel[] = "Выполнение преобразования";
+inline constexpr char sLogLabel[] = "Протокол преобразования";
+
+// Message boxes
+inline constexpr char sErrorCaption[] = "Ошибка";
+inline constexpr char sWarningCaption[] = "Предупреждение";
+inline constexpr char sNoExcelFile[] = "Не выбран файл Excel";
+inline constexpr char sNoXmlFile[] = "Не выбран файл XML";
+inline constexpr char sMandatoryFieldsEmpty[] = "Не заполнены обязательные поля";
+inline constexpr char sInvalidDocType[] = "Недопустимый тип товара в функции ";
+inline constexpr char sLongCellWarning[] = "Длина строки \"%s\" более 250 символов. Строка будет усечена";
+inline constexpr char sNotValidInteger[] = "'%s' is not a valid integer value";
+inline constexpr char sNotValidDateTime[] = "'%s' is not a valid date and time";
+
+// Conversion log
+inline constexpr char sRowError[] = "Ошибка в строке %d. ";
+inline constexpr char sConvertSuccess[] = "Преобразование завершено успешно. ";
+inline constexpr char sFileSaved[] = "Файл ONIX XML сохранен.";
+inline constexpr char sCriticalErrors[] = "Имеются критические ошибки. Файл ONIX XML не сохранен.";
+inline constexpr char sPackageErrors[] = "Имеются ошибки. Файл ONIX XML не сохранен.";
+inline constexpr char sInvoiceNumber[] = "Накладная № ";
+inline constexpr char sLogSeparator[] = "------------------------------------------";
+
+// Message notes
+inline constexpr char sPriceListNote[] = "Generated Quarnel 3.0 KALMIRA";
+inline constexpr char sInvoiceNote[] = "Generated Quarnel 3.0";
+
+// Writer messages (the writer module's resource strings)
+inline constexpr char sISBNLength[] = "ISBN содержит не 10 и не 13 значащих символов";
+inline constexpr char sISBN13NotDigits[] = "ISBN-13 содержит не только цифры";
+inline constexpr char sISBN13CheckDigit[] = "ISBN-13 имеет неправильную контрольную цифру (должно быть %s)";
+inline constexpr char sEAN13Length[] = "EAN-13 содержит не 13 символов";
+inline constexpr char sEAN13NotDigits[] = "EAN-13 содержит не только цифры";
+inline constexpr char sEAN13CheckDigit[] = "EAN-13 имеет неправильную контрольную цифру (должно быть %s)";
+inline constexpr char sNoRecordReference[] = "Не указан артикул товара";
+inline constexpr char sBadPublicationYear[] = "Не удается распознать год издания";
+// The words that make a reported error non-critical.
+inline constexpr char sCheckDigitMarker[] = "неправильную контрольную";
+
+// File and platform errors (the name of the file or value is always given)
+inline constexpr char sFileNotFound[] = "Файл \"%s\" не найден";
+inline constexpr char sFileNotReadable[] = "Не удается прочитать файл \"%s\": %s";
+inline constexpr char sFileNotWritable[] = "Не удается записать файл \"%s\": %s";
+inline constexpr char sWorkbookBroken[] = "Файл \"%s\" поврежден или не является книгой Excel: %s";
+inline constexpr char sWorkbookEncrypted[] = "Файл \"%s\" защищен паролем. Снимите пароль в Excel и повторите";
+inline constexpr char sWorkbookUnsupported[] = "Формат файла \"%s\" не поддерживается: %s";
+
+// Reasons given with the file errors (the system's own reason when none fits)
+inline constexpr char sReasonAccessDenied[] = "нет доступа";
+inline constexpr char sReasonNoSuchFolder[] = "папка не существует";
+inline constexpr char sReasonIsFolder[] = "это папка, а не файл";
+inline constexpr char sReasonDiskFull[] = "недостаточно места на диске";
+inline constexpr char sReasonReadOnly[] = "файловая система доступна только для чтения";
+
+// Why an .xls workbook cannot be read
+inline constexpr char sReasonOleDamaged[] = "контейнер OLE2 поврежден";
+inline constexpr char sReasonNoWorkbookStream[] = "в файле OLE2 нет книги Excel";
+inline constexpr char sReasonOldXlsVersion[] = "книга Excel версий 2.x-4.x";
+inline constexpr char sReasonWorkbookTruncated[] = "данные книги обрываются";
+inline constexpr char sReasonRecordTooShort[] = "запись книги короче своего содержимого";
+inline constexpr char sReasonNoSheets[] = "в книге нет листов";
+inline constexpr char sReasonSheetNotFound[] = "первый лист книги не найден по его адресу";
+inline constexpr char sReasonCellOutsideSheet[] = "ячейка за пределами листа";
+inline constexpr char sReasonFirstSheetChart[] = "первый лист книги - диаграмма, на нем нет ячеек";
+inline constexpr char sReasonFirstSheetDialog[] = "первый лист книги - диалоговое окно, на нем нет ячеек";
+inline constexpr char sReasonFirstSheetMacros[] = "первый лист книги - лист макросов, на нем нет ячеек";
+inline constexpr char sReasonTooManyCells[] = "на листе слишком много ячеек";
+
+} // namespace QRNConsts

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "convert/workbook/Workbook.h"
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How a number cell is shown, as decided by its number format.
+enum class NumberStyle { Plain, Date, TimeOnly };
+
+// Raised while loading when a sheet holds more cells than memory is allowed for
+// (a few kilobytes of compressed XML can declare billions of cells); OpenWorkbook
+// turns it into the user's error naming the file.
+class SheetTooLarge : public std::length_error {
+public:
+    SheetTooLarge() : std::length_error("sheet too large") {}
+};
+
+// The first sheet held in memory, compactly: a million rows of 25 columns must
+// fit well under a gigabyte. Every cell is one fixed-size record (numbers kept
+// as double and formatted on demand, texts as a slice of one arena or an index
+// into the shared-string table), so loading makes no heap allocation per cell.
+// Cells may be set in any order, a later value replacing an earlier one of the
+// same cell; an empty text is no cell. Finish() is called once after loading
+// and before any reading.
+class SheetCells : public Workbook {
+public:
+    static constexpr std::size_t kMaxCells = 40'000'000;
+    static constexpr int kMaxColumn = 65535;
+
+    SheetCells(const Regional& regional, bool date1904);
+
+    void SetText(int row, int column, std::string_view text);
+    void SetSharedString(int row, int column, std::uint32_t index);
+    void SetSharedStrings(std::vector<std::string> table);
+    void SetNumber(int row, int column, double value, NumberStyle style);
+    // A date-time already counted from 30.12.1899, outside any spreadsheet date
+    // system; a value within that first day reads as a time of day.
+    void SetDateTime(int row, int column, double dateTime);
+    void SetDate1904(bool date1904);
+    void Finish();
+
+    std::string CellText(int row, int column) const override;
+    int LastRow() const override;
+    int LastColumn(int row) const override;
+
+private:
+    enum class Kind : std::uint8_t { Text, Shared, Number, DateTime };
+
+    // 16 bytes: the position, what the payload holds, and the payload. A text
+    // payload is the arena offset of its length prefix.
+    struct Cell {
+        std::uint32_t row;
+        std::uint16_t column;
+        Kind kind;
+        std::uint8_t style;  // a NumberStyle
+        union {
+            double number;
+            std::uint64_t offset;
+            std::uint32_t shared;
+        };
+    };
+
+    Cell& Append(int row, int column, Kind kind);
+    const Cell* Find(int row, int column) const;
+    std::string_view ArenaText(std::uint64_t offset) const;
+
+    Regional regional_;
+    bool date1904_;
+    std::vector<Cell> cells_;
+    std::string arena_;
+    std::vector<std::string> shared_;
+    // After Finish: cells_ ordered by row and column, one per position;
+    // row r's cells are [rowStart_[r], rowStart_[r + 1]).
+    std::vector<std::uint32_t> rowStart_;
+};

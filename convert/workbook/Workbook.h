@@ -1,0 +1,35 @@
+#pragma once
+
+#include "base/Regional.h"
+
+#include <memory>
+#include <string>
+
+// The first sheet of a workbook (xls, xlsx, xlsm, ods), read once and held in
+// memory, giving the text of every cell as the spreadsheet application gave
+// it under the user's regional formats:
+// - an empty cell gives ""; a text cell its text unchanged;
+// - a number its general decimal form (at most 15 significant digits, the
+//   regional decimal separator, exponent form "1E15");
+// - a date or date-time the regional short date, followed, when the time is not
+//   midnight, by a blank and the regional long time; a time only the long time;
+// - a boolean "True" or "False"; an error value its text ("#N/A");
+// - a formula the value cached in the file.
+class Workbook {
+public:
+    virtual ~Workbook() = default;
+
+    // Row and column count from 1; a cell outside the sheet is empty.
+    virtual std::string CellText(int row, int column) const = 0;
+
+    // The last row holding a cell, and the last column holding a cell in a
+    // row (0 when there is none); for listing every cell.
+    virtual int LastRow() const = 0;
+    virtual int LastColumn(int row) const = 0;
+};
+
+// Opens the workbook at the path, choosing the reader by the file's content
+// (not its extension), and reads its first sheet in workbook order, hidden or
+// not. Raises QuarnelError with a Russian message naming the file when the file
+// is missing, unreadable, damaged, password-protected or not a workbook.
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+// One record of a BIFF stream: a two-byte identifier, a two-byte length and
+// that many bytes of body.
+struct BiffRecord {
+    std::uint16_t id = 0;
+    std::string_view body;
+    std::size_t next = 0;  // stream offset of the record after this one
+};
+
+// The record whose header starts at the offset; nullopt exactly at the end of
+// the stream. A header or body running past the end is a broken workbook.
+std::optional<BiffRecord> BiffRecordAt(std::string_view stream, std::size_t offset);
+
+// Walks a substream record by record. CONTINUE records are passed over here:
+// they belong to the record before them, which reads them through BiffCursor.
+class BiffRecordStream {
+public:
+    BiffRecordStream(std::string_view stream, std::size_t offset);
+
+    // False at the end of the stream.
+    bool Next(BiffRecord& record);
+
+    std::string_view Stream() const { return stream_; }
+
+private:
+    std::string_view stream_;
+    std::size_t offset_;
+};

@@ -1,0 +1,73 @@
+#include "base/AtomicFile.h"
+#include "base/QuarnelError.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int FilesIn(const std::filesystem::path& folder)
+{
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+    return count;
+}
+
+TEST(AtomicFile, ReplacesTheTargetOnlyOnCommit)
+{
+    TempFolder folder;
+    const std::string target = folder.File("out.xml");
+    WriteFileBytes(target, "old");
+    {
+        AtomicFile file(target);
+        file.Write("new");
+        EXPECT_EQ(ReadFileBytes(target), "old");
+        file.Commit();
+    }
+    EXPECT_EQ(ReadFileBytes(target), "new");
+    EXPECT_EQ(FilesIn(folder.Path()), 1);
+}
+
+TEST(AtomicFile, LeavesNothingBehindWhenAbandoned)
+{
+    TempFolder folder;
+    const std::string target = folder.File("out.xml");
+    WriteFileBytes(target, "old");
+    {
+        AtomicFile file(target);
+        file.Write(std::string(200000, 'x'));
+    }
+    EXPECT_EQ(ReadFileBytes(target), "old");
+    EXPECT_EQ(FilesIn(folder.Path()), 1);
+}
+
+TEST(AtomicFile, NamesTheFileWhenTheFolderIsMissingOrATargetIsAFolder)
+{
+    TempFolder folder;
+    const std::string missing = folder.File("no/such/out.xml");
+    try {
+        AtomicFile file(missing);
+        FAIL() << "no error";
+    } catch (const QuarnelError& e) {
+        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(AtomicFile file(folder.Path().string()), QuarnelError);
+}
+
+TEST(AtomicFile, RefusesAReadOnlyFolderAndKeepsTheOldFile)
+{
+    TempFolder folder;
+    const std::string target = folder.File("out.xml");
+    WriteFileBytes(target, "old");
+    ::chmod(folder.Path().c_str(), 0555);
+    if (::access(folder.Path().c_str(), W_OK) == 0)
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    EXPECT_THROW(AtomicFile file(target), QuarnelError);
+    EXPECT_EQ(ReadFileBytes(target), "old");
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "base/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+struct FormatCase {
+    long double value;
+    const char* text;
+};
+
+class GeneralNumberFormat : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(GeneralNumberFormat, UsesFifteenSignificantDigitsAndTheSeparator)
+{
+    EXPECT_EQ(FormatGeneralNumber(GetParam().value, ","), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GeneralNumberFormat, ::testing::Values(
+    FormatCase{0, "0"},
+    FormatCase{10, "10"},
+    FormatCase{12.5L, "12,5"},
+    FormatCase{-5, "-5"},
+    FormatCase{150.75L, "150,75"},
+    FormatCase{99.98999999999999, "99,99"},
+    FormatCase{0.1000000000000000055, "0,1"},
+    FormatCase{1e15L, "1E15"},
+    FormatCase{999999999999999.0L, "999999999999999"},
+    FormatCase{999999999999999.9L, "1E15"},
+    FormatCase{0.00001L, "0,00001"},
+    FormatCase{0.0000015L, "1,5E-6"},
+    FormatCase{-2.5e20L, "-2,5E20"},
+    FormatCase{123456789012345678.0L, "1,23456789012346E17"},
+    FormatCase{0.5L, "0,5"},
+    FormatCase{1000000000000005.0L, "1,00000000000001E15"}));
+
+struct ParseCase {
+    const char* text;
+    long double value;
+};
+
+class CellNumberParse : public ::testing::TestWithParam<ParseCase> {};
+
+TEST_P(CellNumberParse, ReadsOnlyPlainNumbersWithTheRegionalSeparator)
+{
+    EXPECT_EQ(ParseCellNumber(GetParam().text, ","), GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, CellNumberParse, ::testing::Values(
+    ParseCase{"", 0},
+    ParseCase{"12", 12},
+    ParseCase{"-12,5", -12.5L},
+    ParseCase{"+3", 3},
+    ParseCase{"5,", 5},
+    ParseCase{",5", 0.5L},
+    ParseCase{"1E15", 1e15L},
+    ParseCase{"1,5E-6", 1.5e-6L},
+    ParseCase{"12.5", 0},
+    ParseCase{" 12", 0},
+    ParseCase{"12 ", 0},
+    ParseCase{"1 000", 0},
+    ParseCase{"abc", 0},
+    ParseCase{",", 0},
+    ParseCase{"1E", 0},
+    ParseCase{"-", 0}));
+
+TEST(CellNumberParse, ReadsBackItsOwnTexts)
+{
+    for (long double value : {99.99L, 1e15L, -2.5e20L, 1.5e-6L, 150.75L})
+        EXPECT_NEAR(static_cast<double>(ParseCellNumber(FormatGeneralNumber(value, ","), ",")),
+                    static_cast<double>(value), std::fabs(static_cast<double>(value)) * 1e-14);
+}
+
+} // namespace

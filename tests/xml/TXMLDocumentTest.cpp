@@ -1,0 +1,136 @@
+#include "base/QuarnelError.h"
+#include "support/TempFolder.h"
+#include "xml/TXMLDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n";
+
+TEST(TXMLDocument, EmptyHandlesMakeEveryOperationDoNothing)
+{
+    TXMLDocument doc;
+    const TXMLNode none;
+    EXPECT_TRUE(doc.AddElement(none, "A", "x").IsEmpty());
+    EXPECT_TRUE(doc.FindNode(none, "A").IsEmpty());
+    EXPECT_EQ(doc.CountNodes(none, "A"), 0);
+    EXPECT_EQ(doc.NodeText(none), "");
+    EXPECT_EQ(doc.GetNodeText(none, "A"), "");
+    EXPECT_TRUE(doc.CreateRoot("not a name").IsEmpty());
+}
+
+TEST(TXMLDocument, FindsAndCountsByPath)
+{
+    TXMLDocument doc;
+    const TXMLNode root = doc.CreateRoot("Product");
+    const TXMLNode detail = doc.AddElement(root, "DescriptiveDetail", "");
+    doc.AddElement(doc.AddElement(detail, "Contributor", ""), "KeyNames", "Пушкин");
+    doc.AddElement(doc.AddElement(detail, "Contributor", ""), "KeyNames", "Лермонтов");
+
+    struct Case {
+        const char* path;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"DescriptiveDetail/Contributor/KeyNames", "Пушкин"},
+        {"DescriptiveDetail/Contributor[0]/KeyNames", "Пушкин"},
+        {"DescriptiveDetail/Contributor[1]/KeyNames", "Лермонтов"},
+        {"DescriptiveDetail/Contributor[2]/KeyNames", ""},
+        {"DescriptiveDetail/Missing", ""},
+        {"DescriptiveDetail[x]", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(doc.GetNodeText(root, c.path), c.text) << c.path;
+
+    EXPECT_EQ(doc.CountNodes(detail, "Contributor"), 2);
+    EXPECT_EQ(doc.CountNodes(root, "DescriptiveDetail/Contributor/KeyNames"), 2);
+    EXPECT_EQ(doc.CountNodes(detail, "Contributor[1]"), 1);
+    EXPECT_EQ(doc.FindNode(detail, "Contributor[1]"), doc.FindNode(detail, "Contributor[1]"));
+    EXPECT_EQ(doc.NodeText(detail), "ПушкинЛермонтов");
+}
+
+TEST(TXMLDocument, SavesWindows1251WithoutIndentation)
+{
+    TempFolder folder;
+    TXMLDocument doc;
+    const TXMLNode root = doc.CreateRoot("KALMIRAMessage");
+    const TXMLNode header = doc.AddElement(root, "Header", "");
+    doc.AddElement(header, "SentDateTime", "20240305");
+    const TXMLNode product = doc.AddElement(root, "Product", "");
+    doc.AddElement(product, "Title", "Война & мир <1> \"Ω\"");
+    doc.AddElement(product, "Note", std::string("a\x01" "b\tc\x1F", 7));
+    doc.AddElement(product, "S\xD1\x81reenType", "да");
+    doc.AddElement(root, "Product", "");
+    const std::string path = folder.File("out.xml");
+    doc.SaveDocument(path);
+
+    const std::string expected = std::string(kDeclaration)
+        + "<KALMIRAMessage><Header><SentDateTime>20240305</SentDateTime></Header>"
+          "<Product><Title>\xC2\xEE\xE9\xED\xE0 &amp; \xEC\xE8\xF0 &lt;1&gt; \"&#937;\"</Title>"
+          "<Note>ab\tc</Note><S\xF1reenType>\xE4\xE0</S\xF1reenType></Product><Product/></KALMIRAMessage>\n";
+    EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST(TXMLDocument, StreamingGivesTheSameBytesAsOneSave)
+{
+    TempFolder folder;
+    auto build = [](TXMLDocument& doc, bool stream, const std::string& path) {
+        const TXMLNode root = doc.CreateRoot("BookCommerceMessage");
+        doc.AddElement(doc.AddElement(root, "Header", ""), "MessageNumber", "1024-1");
+        const TXMLNode commercial = doc.AddElement(root, "CommercialDocument", "");
+        doc.AddElement(commercial, "DocumentType", "PayableBill");
+        if (stream) doc.BeginSave(path);
+        for (int i = 0; i < 3; ++i) {
+            const TXMLNode position = doc.AddElement(commercial, "Position", "");
+            doc.AddElement(position, "RecordReference", "A" + std::to_string(i));
+            if (stream) doc.FlushCompleted(commercial);
+        }
+        if (stream)
+            doc.FinishSave();
+        else
+            doc.SaveDocument(path);
+    };
+    TXMLDocument whole, streamed;
+    build(whole, false, folder.File("whole.xml"));
+    build(streamed, true, folder.File("streamed.xml"));
+    EXPECT_EQ(ReadFileBytes(folder.File("streamed.xml")), ReadFileBytes(folder.File("whole.xml")));
+    EXPECT_NE(ReadFileBytes(folder.File("whole.xml")).find("<Position><RecordReference>A2</RecordReference></Position></CommercialDocument>"),
+              std::string::npos);
+}
+
+TEST(TXMLDocument, AbandonedStreamLeavesThePreviousFile)
+{
+    TempFolder folder;
+    const std::string path = folder.File("out.xml");
+    WriteFileBytes(path, "previous");
+    {
+        TXMLDocument doc;
+        const TXMLNode root = doc.CreateRoot("KALMIRAMessage");
+        doc.BeginSave(path);
+        doc.AddElement(root, "Product", "");
+        doc.FlushCompleted(root);
+    }
+    EXPECT_EQ(ReadFileBytes(path), "previous");
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++files;
+    EXPECT_EQ(files, 1);
+}
+
+TEST(TXMLDocument, FailedSaveNamesTheFile)
+{
+    TempFolder folder;
+    TXMLDocument doc;
+    doc.CreateRoot("KALMIRAMessage");
+    const std::string path = folder.File("missing/out.xml");
+    try {
+        doc.SaveDocument(path);
+        FAIL() << "no error";
+    } catch (const QuarnelError& e) {
+        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    }
+}
+
+} // namespace

@@ -1,0 +1,316 @@
+#include "xml/TXMLDocument.h"
+
+#include "base/AtomicFile.h"
+#include "base/QuarnelError.h"
+#include "xml/XmlText.h"
+
+#include <libxml/tree.h>
+#include <libxml/xmlsave.h>
+
+#include <charconv>
+#include <optional>
+
+namespace {
+
+const xmlChar* X(const char* text)
+{
+    return reinterpret_cast<const xmlChar*>(text);
+}
+
+struct PathStep {
+    std::string_view name;
+    std::optional<int> index;
+};
+
+std::vector<PathStep> ParsePath(std::string_view path)
+{
+    std::vector<PathStep> steps;
+    while (!path.empty()) {
+        const auto slash = path.find('/');
+        std::string_view step = path.substr(0, slash);
+        path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
+        PathStep parsed;
+        const auto bracket = step.find('[');
+        parsed.name = step.substr(0, bracket);
+        if (bracket != std::string_view::npos) {
+            int index = 0;
+            const char* first = step.data() + bracket + 1;
+            const char* last = step.data() + step.size();
+            const auto result = std::from_chars(first, last, index);
+            if (result.ec != std::errc() || result.ptr == last || *result.ptr != ']' || index < 0)
+                return {};
+            parsed.index = index;
+        }
+        if (parsed.name.empty()) return {};
+        steps.push_back(parsed);
+    }
+    return steps;
+}
+
+bool NameIs(const xmlNode* node, std::string_view name)
+{
+    if (node->type != XML_ELEMENT_NODE) return false;
+    const char* own = reinterpret_cast<const char*>(node->name);
+    return std::string_view(own) == name;
+}
+
+// Visits the nodes matching steps[i..] below `parent` in document order; the
+// visitor returns false to stop. Returns false when stopped.
+template <typename Visitor>
+bool VisitMatches(xmlNode* parent, const std::vector<PathStep>& steps, std::size_t i, Visitor& visit)
+{
+    const PathStep& step = steps[i];
+    int seen = 0;
+    for (xmlNode* child = parent->children; child; child = child->next) {
+        if (!NameIs(child, step.name)) continue;
+        if (step.index && seen++ != *step.index) continue;
+        const bool goOn = i + 1 == steps.size() ? visit(child) : VisitMatches(child, steps, i + 1, visit);
+        if (!goOn) return false;
+        if (step.index) break;
+    }
+    return true;
+}
+
+} // namespace
+
+// The encoded output: libxml2's serializer writing through the windows-1251
+// encoder into an atomically replaced file.
+class TXMLDocument::Output {
+public:
+    explicit Output(const std::string& path) : file_(path)
+    {
+        xmlCharEncodingHandlerPtr encoder = xmlFindCharEncodingHandler("windows-1251");
+        buffer_ = xmlOutputBufferCreateIO(&Output::WriteCallback, nullptr, this, encoder);
+        if (!buffer_) throw QuarnelError("libxml2: xmlOutputBufferCreateIO");
+    }
+    ~Output()
+    {
+        if (buffer_) {
+            xmlOutputBufferClose(buffer_);
+        }
+    }
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    xmlOutputBufferPtr Buffer() { return buffer_; }
+
+    void WriteText(const char* text) { xmlOutputBufferWriteString(buffer_, text); }
+
+    // Raises the error the file reported inside a libxml2 callback.
+    void CheckFailure()
+    {
+        if (failure_) std::rethrow_exception(failure_);
+    }
+
+    void Finish()
+    {
+        xmlOutputBufferFlush(buffer_);
+        CheckFailure();
+        const int rc = xmlOutputBufferClose(buffer_);
+        buffer_ = nullptr;
+        CheckFailure();
+        if (rc < 0) throw QuarnelError("libxml2: " + file_.TargetPath());
+        file_.Commit();
+    }
+
+private:
+    static int WriteCallback(void* context, const char* data, int length)
+    {
+        auto* self = static_cast<Output*>(context);
+        if (self->failure_) return -1;
+        try {
+            self->file_.Write(std::string_view(data, static_cast<std::size_t>(length)));
+        } catch (...) {
+            self->failure_ = std::current_exception();
+            return -1;
+        }
+        return length;
+    }
+
+    AtomicFile file_;
+    xmlOutputBufferPtr buffer_ = nullptr;
+    std::exception_ptr failure_;
+};
+
+TXMLDocument::TXMLDocument() : doc_(xmlNewDoc(X("1.0")))
+{
+    if (!doc_) throw QuarnelError("libxml2: xmlNewDoc");
+}
+
+TXMLDocument::~TXMLDocument()
+{
+    output_.reset();
+    xmlFreeDoc(doc_);
+}
+
+TXMLNode TXMLDocument::CreateRoot(const std::string& name)
+{
+    AbandonSave();
+    if (xmlValidateName(X(name.c_str()), 0) != 0) {
+        if (xmlNode* old = xmlDocGetRootElement(doc_)) {
+            xmlUnlinkNode(old);
+            xmlFreeNode(old);
+        }
+        return TXMLNode();
+    }
+    xmlNode* root = xmlNewDocNode(doc_, nullptr, X(name.c_str()), nullptr);
+    if (xmlNode* old = xmlDocSetRootElement(doc_, root)) xmlFreeNode(old);
+    return TXMLNode(root);
+}
+
+TXMLNode TXMLDocument::Root() const
+{
+    return TXMLNode(xmlDocGetRootElement(doc_));
+}
+
+TXMLNode TXMLDocument::AddElement(TXMLNode parent, const std::string& name, const std::string& text)
+{
+    if (!parent) return TXMLNode();
+    xmlNode* element = xmlNewDocNode(doc_, nullptr, X(name.c_str()), nullptr);
+    if (!element) throw QuarnelError("libxml2: xmlNewDocNode " + name);
+    xmlAddChild(parent.Raw(), element);
+    if (!text.empty()) {
+        const std::string safe = XmlSafeText(text);
+        xmlNode* textNode = xmlNewDocTextLen(doc_, X(safe.c_str()), static_cast<int>(safe.size()));
+        if (!textNode) throw QuarnelError("libxml2: xmlNewDocText");
+        xmlAddChild(element, textNode);
+    }
+    return TXMLNode(element);
+}
+
+TXMLNode TXMLDocument::FindNode(TXMLNode parent, std::string_view path) const
+{
+    if (!parent) return TXMLNode();
+    const auto steps = ParsePath(path);
+    if (steps.empty()) return TXMLNode();
+    xmlNode* found = nullptr;
+    auto first = [&](xmlNode* node) {
+        found = node;
+        return false;
+    };
+    VisitMatches(parent.Raw(), steps, 0, first);
+    return TXMLNode(found);
+}
+
+int TXMLDocument::CountNodes(TXMLNode parent, std::string_view path) const
+{
+    if (!parent) return 0;
+    const auto steps = ParsePath(path);
+    if (steps.empty()) return 0;
+    int count = 0;
+    auto counter = [&](xmlNode*) {
+        ++count;
+        return true;
+    };
+    VisitMatches(parent.Raw(), steps, 0, counter);
+    return count;
+}
+
+std::string TXMLDocument::NodeText(TXMLNode node) const
+{
+    if (!node) return {};
+    xmlChar* content = xmlNodeGetContent(node.Raw());
+    if (!content) return {};
+    std::string text(reinterpret_cast<const char*>(content));
+    xmlFree(content);
+    return text;
+}
+
+std::string TXMLDocument::GetNodeText(TXMLNode parent, std::string_view path) const
+{
+    return NodeText(FindNode(parent, path));
+}
+
+std::string TXMLDocument::NodeXml(TXMLNode node) const
+{
+    if (!node) return {};
+    xmlBufferPtr buffer = xmlBufferCreate();
+    if (!buffer) throw QuarnelError("libxml2: xmlBufferCreate");
+    xmlNodeDump(buffer, doc_, node.Raw(), 0, 0);
+    std::string text(reinterpret_cast<const char*>(xmlBufferContent(buffer)),
+                     static_cast<std::size_t>(xmlBufferLength(buffer)));
+    xmlBufferFree(buffer);
+    return text;
+}
+
+void TXMLDocument::SaveDocument(const std::string& path)
+{
+    BeginSave(path);
+    FinishSave();
+}
+
+void TXMLDocument::BeginSave(const std::string& path)
+{
+    AbandonSave();
+    output_ = std::make_unique<Output>(path);
+    output_->WriteText("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n");
+}
+
+void TXMLDocument::WriteAndFree(xmlNode* node)
+{
+    xmlNodeDumpOutput(output_->Buffer(), doc_, node, 0, 0, "windows-1251");
+    output_->CheckFailure();
+    xmlUnlinkNode(node);
+    xmlFreeNode(node);
+}
+
+void TXMLDocument::WriteOpenPath(const std::vector<xmlNode*>& path)
+{
+    // Close the levels that are not on the new path.
+    std::size_t common = 0;
+    while (common < openPath_.size() && common < path.size() && openPath_[common] == path[common]) ++common;
+    while (openPath_.size() > common) {
+        xmlNode* level = openPath_.back();
+        while (level->children) WriteAndFree(level->children);
+        output_->WriteText("</");
+        output_->WriteText(reinterpret_cast<const char*>(level->name));
+        output_->WriteText(">");
+        openPath_.pop_back();
+        if (!openPath_.empty()) {
+            // Written whole now: its parent must not write it again.
+            xmlUnlinkNode(level);
+            xmlFreeNode(level);
+        }
+    }
+    for (std::size_t i = common; i < path.size(); ++i) {
+        if (i > 0) {
+            // Everything before the next open element is complete.
+            while (path[i - 1]->children && path[i - 1]->children != path[i])
+                WriteAndFree(path[i - 1]->children);
+        }
+        output_->WriteText("<");
+        output_->WriteText(reinterpret_cast<const char*>(path[i]->name));
+        output_->WriteText(">");
+        openPath_.push_back(path[i]);
+    }
+    output_->CheckFailure();
+}
+
+void TXMLDocument::FlushCompleted(TXMLNode open)
+{
+    if (!output_ || !open) return;
+    std::vector<xmlNode*> path;
+    for (xmlNode* n = open.Raw(); n && n->type == XML_ELEMENT_NODE; n = n->parent) path.insert(path.begin(), n);
+    if (path.empty() || path.front() != xmlDocGetRootElement(doc_)) return;
+    WriteOpenPath(path);
+    while (open.Raw()->children) WriteAndFree(open.Raw()->children);
+}
+
+void TXMLDocument::FinishSave()
+{
+    if (!output_) return;
+    xmlNode* root = xmlDocGetRootElement(doc_);
+    if (root) {
+        if (openPath_.empty()) WriteOpenPath({root});
+        WriteOpenPath({});
+        output_->WriteText("\n");
+    }
+    output_->Finish();
+    output_.reset();
+}
+
+void TXMLDocument::AbandonSave()
+{
+    output_.reset();
+    openPath_.clear();
+}

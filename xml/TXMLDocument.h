@@ -1,0 +1,88 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct _xmlDoc;
+struct _xmlNode;
+class AtomicFile;
+
+// A reference to an element of a document under construction, or empty. An
+// empty handle is a legal input everywhere and makes the operation do nothing.
+class TXMLNode {
+public:
+    TXMLNode() = default;
+    explicit TXMLNode(_xmlNode* node) : node_(node) {}
+    bool IsEmpty() const { return node_ == nullptr; }
+    explicit operator bool() const { return node_ != nullptr; }
+    _xmlNode* Raw() const { return node_; }
+    bool operator==(const TXMLNode& other) const { return node_ == other.node_; }
+
+private:
+    _xmlNode* node_ = nullptr;
+};
+
+// The output message: a tree of elements with texts, saved with the
+// declaration <?xml version="1.0" encoding="windows-1251"?> alone on the first
+// line and the elements without indentation. Characters windows-1251 cannot
+// hold are written as numeric character references.
+//
+// Paths: an element name, steps joined by "/", each optionally followed by a
+// 0-based index in square brackets ("Contributor[1]").
+//
+// A long message need not be held in memory whole: BeginSave writes the
+// declaration, FlushCompleted writes out and frees what is finished, and
+// FinishSave writes the rest and puts the file in place. The bytes are the
+// same as SaveDocument of the whole tree.
+class TXMLDocument {
+public:
+    TXMLDocument();
+    ~TXMLDocument();
+    TXMLDocument(const TXMLDocument&) = delete;
+    TXMLDocument& operator=(const TXMLDocument&) = delete;
+
+    // Replaces the document by an empty root element; empty handle when the
+    // name is not a valid element name.
+    TXMLNode CreateRoot(const std::string& name);
+    TXMLNode Root() const;
+
+    // Appends a new element with the text as the last child of the parent.
+    // Characters XML 1.0 forbids are left out of the text.
+    TXMLNode AddElement(TXMLNode parent, const std::string& name, const std::string& text);
+
+    TXMLNode FindNode(TXMLNode parent, std::string_view path) const;
+    int CountNodes(TXMLNode parent, std::string_view path) const;
+    std::string NodeText(TXMLNode node) const;
+    std::string GetNodeText(TXMLNode parent, std::string_view path) const;
+
+    // The element as UTF-8 markup, without indentation (for logs and tests).
+    std::string NodeXml(TXMLNode node) const;
+
+    // Writes the document to the file, replacing it atomically; a failure
+    // raises QuarnelError naming the file and leaves a previous file intact.
+    // The elements are released as they are written: saving ends the
+    // document's use.
+    void SaveDocument(const std::string& path);
+
+    // Streaming save. BeginSave opens the temporary file beside the target.
+    // FlushCompleted(open) writes every element that precedes `open` in
+    // document order or lies inside it, keeping `open` and its ancestors
+    // open for more children, and frees what it wrote. FinishSave writes the
+    // rest and renames the file over the target; AbandonSave (or destroying
+    // the document) removes the temporary file.
+    void BeginSave(const std::string& path);
+    void FlushCompleted(TXMLNode open);
+    void FinishSave();
+    void AbandonSave();
+
+private:
+    class Output;
+    void WriteOpenPath(const std::vector<_xmlNode*>& path);
+    void WriteAndFree(_xmlNode* node);
+
+    _xmlDoc* doc_;
+    std::unique_ptr<Output> output_;
+    std::vector<_xmlNode*> openPath_;  // elements whose start tag is written
+};
