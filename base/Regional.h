@@ -42,6 +42,8 @@ const Regional& ActiveRegional();
 class RegionalScope {
 public:
     explicit RegionalScope(const Regional& regional);
+    // The scope keeps a pointer: a temporary profile would dangle.
+    explicit RegionalScope(Regional&&) = delete;
     ~RegionalScope();
     RegionalScope(const RegionalScope&) = delete;
     RegionalScope& operator=(const RegionalScope&) = delete;

@@ -46,7 +46,7 @@ std::string ReplaceAllIgnoringCase(std::string_view text, std::string_view from,
     return result;
 }
 
-// Suppliers write the same format as "16 : 9", "4/3", "Audio-CD" or
+// Suppliers write the same format as "16 : 9", "Audio-CD", "PAL/SECAM" or
 // "MPEG (4)"; the separators carry no meaning for the codes.
 std::string WithoutSeparators(std::string_view text)
 {
@@ -83,8 +83,10 @@ constexpr std::array<CodeMap, 19> kDigitalFormats{{
     {"AIFF", "A111"},
     {"RealVideo", "D101"},
     {"Quicktime", "D102"},
-    {"AVI", "D103"},
+    // Ahead of "AVI", which "MediaVideo" contains: the other way round
+    // "Windows Media Video" would come out as "WindowsMediD103deo".
     {"WindowsMediaVideo", "D104"},
+    {"AVI", "D103"},
     {"MPEG4", "D105"},
 }};
 

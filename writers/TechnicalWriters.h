@@ -12,7 +12,8 @@ namespace ONIXFunctions::Product {
 
 // A new Imprint/BrandName below PublishingDetail.
 void Trademark(TXMLDocument& doc, TXMLNode product, const std::string& text);
-// Fields of the catalogue that no receiver reads: they write nothing.
+// Fields the catalogue offers but the message has no place for: they write
+// nothing.
 void Certificate(TXMLDocument& doc, TXMLNode product, const std::string& text);
 void Decor(TXMLDocument& doc, TXMLNode product, const std::string& text);
 
