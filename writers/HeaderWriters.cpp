@@ -7,6 +7,9 @@ namespace ONIXFunctions::Header {
 
 namespace {
 
+// The receiver knows the party identifiers as Russian tax numbers.
+constexpr char kTaxNumberTypeName[] = "ИНН";
+
 // Where one party input goes in each layout.
 struct PartyElement {
     const char* flatName;       // the plain element of the flat layout
@@ -14,7 +17,7 @@ struct PartyElement {
     const char* compositeName;  // the child of the composite
 };
 
-// The tax number is written as a proprietary identifier named "ИНН".
+// The tax number goes out as a proprietary identifier (type "01").
 struct PartyIdentifier {
     const char* flatName;
     const char* composite;
@@ -43,7 +46,7 @@ void WritePartyIdentifier(TXMLDocument& doc, TXMLNode header, const std::string&
         const TXMLNode party = FindOrAddNode(doc, header, element.composite);
         const TXMLNode identifier = doc.AddElement(party, element.identifier, "");
         doc.AddElement(identifier, element.idType, "01");
-        doc.AddElement(identifier, "IDTypeName", "ИНН");
+        doc.AddElement(identifier, "IDTypeName", kTaxNumberTypeName);
         doc.AddElement(identifier, "IDValue", text);
     }
 }
