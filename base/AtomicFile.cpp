@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -49,9 +51,15 @@ std::string DescribeSystemError(int error)
 AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath))
 {
     struct stat st {};
-    if (::stat(target_.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        Fail(EISDIR);
-    std::string pattern = FolderOf(target_) + "/." + NameOf(target_) + ".tmp-XXXXXX";
+    if (::stat(target_.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            Fail(EISDIR);
+        // A file the user made read-only is not to be replaced, whoever runs us.
+        if (S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            Fail(EACCES);
+    }
+    RemoveStaleTemporaries();
+    std::string pattern = TemporaryPrefix() + std::to_string(::getpid()) + "-XXXXXX";
     fd_ = ::mkstemp(pattern.data());
     if (fd_ < 0)
         Fail(errno);
@@ -61,6 +69,29 @@ AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath))
     ::umask(mask);
     ::fchmod(fd_, 0666 & ~mask);
     buffer_.reserve(kBufferSize);
+}
+
+std::string AtomicFile::TemporaryPrefix() const
+{
+    return FolderOf(target_) + "/." + NameOf(target_) + ".tmp-";
+}
+
+// A run that was killed leaves its temporary file behind; the next save of the
+// same target removes those whose process is gone.
+void AtomicFile::RemoveStaleTemporaries() const
+{
+    const std::string folder = FolderOf(target_);
+    const std::string prefix = "." + NameOf(target_) + ".tmp-";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+        if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+            ::unlink((folder + "/" + name).c_str());
+    }
+    ::closedir(dir);
 }
 
 AtomicFile::~AtomicFile()

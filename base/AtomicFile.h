@@ -24,6 +24,8 @@ public:
 
 private:
     [[noreturn]] void Fail(int error);
+    std::string TemporaryPrefix() const;
+    void RemoveStaleTemporaries() const;
     void Discard();
 
     std::string target_;

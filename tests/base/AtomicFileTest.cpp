@@ -71,3 +71,36 @@ TEST(AtomicFile, RefusesAReadOnlyFolderAndKeepsTheOldFile)
 }
 
 } // namespace
+
+namespace {
+
+TEST(AtomicFile, RefusesToReplaceAReadOnlyFile)
+{
+    TempFolder folder;
+    const std::string target = folder.File("out.xml");
+    WriteFileBytes(target, "old");
+    ::chmod(target.c_str(), 0444);
+    EXPECT_THROW(AtomicFile file(target), QuarnelError);
+    EXPECT_EQ(ReadFileBytes(target), "old");
+}
+
+TEST(AtomicFile, RemovesTemporariesOfKilledRunsOnly)
+{
+    TempFolder folder;
+    const std::string target = folder.File("out.xml");
+    // A process id that cannot be running, and this process' own.
+    const std::string dead = folder.File(".out.xml.tmp-999999999-abcdef");
+    const std::string alive = folder.File(".out.xml.tmp-" + std::to_string(::getpid()) + "-abcdef");
+    WriteFileBytes(dead, "partial");
+    WriteFileBytes(alive, "in progress");
+    {
+        AtomicFile file(target);
+        file.Write("new");
+        file.Commit();
+    }
+    EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_TRUE(std::filesystem::exists(alive));
+    EXPECT_EQ(ReadFileBytes(target), "new");
+}
+
+} // namespace
