@@ -144,15 +144,86 @@ inline constexpr char sReasonReadOnly[] = "файловая система до�
 // Why an .xls workbook cannot be read
 inline constexpr char sReasonOleDamaged[] = "контейнер OLE2 поврежден";
 inline constexpr char sReasonNoWorkbookStream[] = "в файле OLE2 нет книги Excel";
-inline constexpr char sReasonOldXlsVersion[] = "книга Excel версий 2.x-4.x";
-inline constexpr char sReasonWorkbookTruncated[] = "данные книги обрываются";
 inline constexpr char sReasonRecordTooShort[] = "запись книги короче своего содержимого";
-inline constexpr char sReasonNoSheets[] = "в книге нет листов";
 inline constexpr char sReasonSheetNotFound[] = "первый лист книги не найден по его адресу";
-inline constexpr char sReasonCellOutsideSheet[] = "ячейка за пределами листа";
-inline constexpr char sReasonFirstSheetChart[] = "первый лист книги - диаграмма, на нем нет ячеек";
-inline constexpr char sReasonFirstSheetDialog[] = "первый лист книги - диалоговое окно, на нем нет ячеек";
 inline constexpr char sReasonFirstSheetMacros[] = "первый лист книги - лист макросов, на нем нет ячеек";
-inline constexpr char sReasonTooManyCells[] = "на листе слишком много ячеек";
+inline constexpr char sReasonWorkbookStreamDamaged[] = "поток книги Excel поврежден";
+
+// Workbook reading: the file errors above give these reasons
+inline constexpr char sWorkbookTooLarge[] = "Файл \"%s\" слишком велик: на первом листе больше %s ячеек";
+inline constexpr char sReasonEmptyFile[] = "файл пуст";
+inline constexpr char sReasonNotWorkbook[] = "это не книга Excel (xls, xlsx, xlsm) и не таблица OpenDocument (ods)";
+inline constexpr char sReasonOldExcel[] =
+    "книги Excel версий 2.x-4.0 не поддерживаются, сохраните книгу в формате xlsx";
+inline constexpr char sReasonZipDamaged[] = "архив поврежден";
+inline constexpr char sReasonDuplicateEntry[] = "в архиве дважды записан элемент \"%s\"";
+inline constexpr char sReasonPartMissing[] = "нет обязательной части \"%s\"";
+inline constexpr char sReasonPartDamaged[] = "часть \"%s\" повреждена";
+inline constexpr char sReasonPartTooLarge[] = "часть \"%s\" распаковывается в недопустимо большой объем";
+inline constexpr char sReasonXmlMalformed[] = "ошибка XML в части \"%s\", строка %s";
+inline constexpr char sReasonXmlDoctype[] = "часть \"%s\" содержит недопустимое объявление DOCTYPE";
+inline constexpr char sReasonNoSheets[] = "в книге нет ни одного листа";
+inline constexpr char sReasonFirstSheetNotCells[] =
+    "первый лист книги - диаграмма или диалоговое окно, на нем нет ячеек";
+inline constexpr char sReasonBadCellReference[] = "неверный адрес ячейки \"%s\"";
+inline constexpr char sReasonCellOutOfSheet[] = "ячейка за пределами листа (строка %s, столбец %s)";
+inline constexpr char sReasonBadSharedString[] = "ссылка на несуществующую общую строку %s";
+inline constexpr char sReasonNoSpreadsheet[] = "архив не содержит книги Excel или таблицы OpenDocument";
+inline constexpr char sReasonPrereleaseFormat[] = "книга сохранена в предварительной версии формата Office Open XML";
+inline constexpr char sReasonFileTruncated[] = "файл обрывается до конца данных";
+
+// Wizard window: file dialog filters ("description|patterns") and the box for
+// a run that failed without a message of its own
+inline constexpr char sExcelFilter[] = "*.xls; *.xlsx; *.xlsm; *.ods|*.xls;*.xlsx;*.xlsm;*.ods";
+inline constexpr char sXmlFilter[] = "*.xml|*.xml";
+inline constexpr char sUnexpectedRunError[] = "Преобразование прервано непредвиденной ошибкой";
+
+// Command-line converter quarnel-convert
+inline constexpr char sCliUsage[] =
+    "Использование:\n"
+    "  quarnel-convert [ПАРАМЕТРЫ] КНИГА ФАЙЛ_XML ТИП_ДОКУМЕНТА [НОМЕР_НАКЛАДНОЙ [НОМЕР_ЗАКАЗА]]\n"
+    "  quarnel-convert --list-columns КНИГА\n"
+    "  quarnel-convert --dump КНИГА\n"
+    "\n"
+    "Преобразует книгу Excel (xls, xlsx, xlsm) или таблицу OpenDocument (ods) в ONIX XML без окна\n"
+    "мастера, как при запуске программы с параметрами.\n"
+    "\n"
+    "Тип документа:\n"
+    "%s"
+    "\n"
+    "Параметры:\n"
+    "  --scheme ФАЙЛ         схема соответствия полей (.sch); по умолчанию - последняя схема,\n"
+    "                        сохраненная или открытая в мастере для этого типа документа\n"
+    "  --settings ФАЙЛ       файл настроек; по умолчанию - файл настроек мастера\n"
+    "  --date ТЕКСТ          дата сообщения в региональном формате; по умолчанию - сегодняшняя\n"
+    "  --from-san ТЕКСТ      ИНН отправителя\n"
+    "  --from-company ТЕКСТ  компания отправителя\n"
+    "  --from-person ТЕКСТ   ФИО отправителя\n"
+    "  --to-san ТЕКСТ        ИНН получателя\n"
+    "  --to-company ТЕКСТ    компания получателя\n"
+    "  --to-person ТЕКСТ     ФИО получателя\n"
+    "                        (по умолчанию - значения, запомненные мастером)\n"
+    "  --no-split            одна накладная при любом числе позиций\n"
+    "  --list-columns КНИГА  вывести названия столбцов книги\n"
+    "  --dump КНИГА          вывести все непустые ячейки первого листа\n"
+    "  --help                эта справка\n"
+    "  --version             версия программы\n"
+    "\n"
+    "Протокол преобразования выводится в стандартный вывод, предупреждения и ошибки - в стандартный\n"
+    "поток ошибок. Настройки программой не изменяются.\n"
+    "Код завершения: 0 - все файлы сохранены; 1 - преобразование выполнено, но файл не сохранен;\n"
+    "2 - ошибка в параметрах, в типе документа, при чтении или записи файлов.\n";
+inline constexpr char sCliDocTypeLine[] = "  %s - %s\n";
+inline constexpr char sCliVersion[] = "quarnel-convert %s\n";
+inline constexpr char sCliHelpHint[] = "Справка: quarnel-convert --help";
+inline constexpr char sCliUnknownOption[] = "Неизвестный параметр \"%s\"";
+inline constexpr char sCliMissingValue[] = "Не указано значение параметра \"%s\"";
+inline constexpr char sCliMissingArguments[] = "Укажите книгу, файл XML и тип документа";
+inline constexpr char sCliExtraArgument[] = "Лишний параметр \"%s\"";
+inline constexpr char sCliNoScheme[] =
+    "Предупреждение: схема соответствия полей для этого типа документа не запомнена, ни одно поле не сопоставлено";
+inline constexpr char sCliSchemeMissing[] =
+    "Предупреждение: запомненная схема соответствия полей \"%s\" не найдена, ни одно поле не сопоставлено";
+inline constexpr char sCliLongCell[] = "Предупреждение (строка %d, поле %s): %s";
 
 } // namespace QRNConsts

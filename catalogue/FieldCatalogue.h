@@ -1,0 +1,35 @@
+#pragma once
+
+#include "catalogue/DocumentTypes.h"
+
+#include <string>
+#include <vector>
+
+// One product field of a document type: the identifier by which the runs ask
+// for its value (compared byte for byte) and the caption the user sees and the
+// scheme stores. Both UTF-8.
+struct TFieldEntry {
+    std::string FieldID;
+    std::string FieldName;
+};
+
+// The display type of digital devices is keyed with a Cyrillic es as second
+// letter; writers and runs must use this very identifier, which a Latin
+// "ScreenType" typed by hand would miss.
+inline constexpr char kScreenTypeFieldID[] = "S\xD1\x81reenType";
+
+// The fields of a document type in the order of the list of step 2. The
+// digital-devices table lists CoverImage twice (15th and last row), both with
+// the same caption.
+const std::vector<TFieldEntry>& FieldTable(TDocumentType type);
+
+// The caption of the first row with this identifier; "" when the type's table
+// has no such field.
+std::string GetFildNameByFieldID(const std::string& fieldID, TDocumentType type);
+
+// Empties the list, then appends every caption of the type's table in order,
+// duplicates included. An invalid type raises after the list was emptied.
+void FillFieldsListBox(std::vector<std::string>& list, TDocumentType type);
+
+// The settings key under which the type's last scheme file is remembered.
+std::string GetCorrespondenceParamName(TDocumentType type);

@@ -1,0 +1,37 @@
+#include "scheme/ColumnLookup.h"
+
+#include "base/Utf8Text.h"
+#include "catalogue/FieldCatalogue.h"
+
+#include <algorithm>
+
+int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std::vector<std::string>& fieldCaptions,
+                       const SchemeLines& scheme, const std::vector<std::string>& columnNames)
+{
+    const std::string caption = GetFildNameByFieldID(fieldID, type);
+    if (std::find(fieldCaptions.begin(), fieldCaptions.end(), caption) == fieldCaptions.end())
+        return 0;
+    const int line = FindSchemeLine(scheme, caption);
+    if (line < 0)
+        return 0;
+    const std::string columnName = Trim(*SchemeValuePart(scheme[static_cast<std::size_t>(line)]));
+    if (columnName.empty())
+        return 0;
+    for (std::size_t i = 0; i < columnNames.size(); ++i)
+        if (SameTextIgnoreCase(columnNames[i], columnName))
+            return static_cast<int>(i) + 1;
+    return 0;
+}
+
+FieldColumns::FieldColumns(TDocumentType type, const std::vector<std::string>& fieldCaptions,
+                           const SchemeLines& scheme, const std::vector<std::string>& columnNames)
+{
+    for (const TFieldEntry& field : FieldTable(type))
+        columns_.try_emplace(field.FieldID, GetColumnByFieldID(field.FieldID, type, fieldCaptions, scheme, columnNames));
+}
+
+int FieldColumns::Column(const std::string& fieldID) const
+{
+    const auto found = columns_.find(fieldID);
+    return found == columns_.end() ? 0 : found->second;
+}

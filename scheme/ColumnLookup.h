@@ -1,0 +1,31 @@
+#pragma once
+
+#include "catalogue/DocumentTypes.h"
+#include "scheme/SchemeLine.h"
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+// The worksheet column (from 1) that feeds a field, 0 when the field is not
+// mapped: field identifier -> the type's caption -> that caption in the field
+// list (exact, case-sensitive) -> the caption's first scheme line -> its value
+// part, trimmed -> the first column name equal to it without regard to case.
+// A scheme line whose caption the type has not, or whose column name is not in
+// the header row, has no effect.
+int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std::vector<std::string>& fieldCaptions,
+                       const SchemeLines& scheme, const std::vector<std::string>& columnNames);
+
+// The columns of every field of a document type, resolved once for a run, so
+// that reading a cell costs one look-up instead of three list scans.
+class FieldColumns {
+public:
+    FieldColumns(TDocumentType type, const std::vector<std::string>& fieldCaptions, const SchemeLines& scheme,
+                 const std::vector<std::string>& columnNames);
+
+    // 0 for an unmapped field, and for an identifier the type has not.
+    int Column(const std::string& fieldID) const;
+
+private:
+    std::unordered_map<std::string, int> columns_;
+};

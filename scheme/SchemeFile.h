@@ -1,0 +1,18 @@
+#pragma once
+
+#include "scheme/SchemeLine.h"
+
+#include <string>
+
+// A ".sch" file: one scheme line per line, windows-1251, or UTF-8 with a
+// byte-order mark when a line holds a character windows-1251 has not.
+
+// Takes CR LF, a lone CR or a lone LF as a line end and a last line without
+// one; keeps empty lines; stops at the first NUL byte. Raises QuarnelError
+// naming the file when it is missing or unreadable.
+SchemeLines ReadSchemeFile(const std::string& path);
+
+// CR LF after every line, the last one too; an empty scheme gives an empty
+// file. Replaces the file atomically: a refused save leaves the previous file
+// as it was, and raises QuarnelError naming the file.
+void WriteSchemeFile(const std::string& path, const SchemeLines& lines);

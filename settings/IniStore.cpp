@@ -1,0 +1,137 @@
+#include "settings/IniStore.h"
+
+#include "base/AtomicFile.h"
+#include "base/Cp1251.h"
+#include "base/MessageFormat.h"
+#include "base/QuarnelError.h"
+#include "catalogue/QRNConsts.h"
+#include "settings/IniDocument.h"
+#include "settings/IniLocation.h"
+
+#include <cerrno>
+#include <charconv>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+constexpr char kSection[] = "Params";
+
+std::string& ExplicitIniFileName()
+{
+    static std::string path;
+    return path;
+}
+
+// The file's bytes; nullopt when it cannot be read (errno tells why).
+std::optional<std::string> ReadBytes(const std::string& path)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::string bytes;
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n == 0)
+            break;
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int error = errno;
+            ::close(fd);
+            errno = error;
+            return std::nullopt;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+[[noreturn]] void RefuseWrite(const std::string& path, int error)
+{
+    throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {path, DescribeSystemError(error)}));
+}
+
+// The document to change: the file as it is, or an empty one when there is
+// none yet. A file that exists but cannot be read is never overwritten, as
+// that would lose every other value in it.
+IniDocument LoadForWriting(const std::string& path)
+{
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored))
+        return IniDocument("");
+    if (::access(path.c_str(), W_OK) != 0)
+        RefuseWrite(path, errno);
+    const auto bytes = ReadBytes(path);
+    if (!bytes)
+        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, DescribeSystemError(errno)}));
+    return IniDocument(DecodeEdgeFile(*bytes));
+}
+
+std::optional<long long> IntegerValue(std::string_view text)
+{
+    // from_chars takes a minus sign but no plus sign.
+    if (text.starts_with('+') && !text.starts_with("+-"))
+        text.remove_prefix(1);
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+namespace IniStore {
+
+void SetIniFileName(const std::string& path)
+{
+    ExplicitIniFileName() = path;
+}
+
+std::string GetIniFileName()
+{
+    if (!ExplicitIniFileName().empty())
+        return ExplicitIniFileName();
+    return DefaultIniFileName(RunningExecutablePath());
+}
+
+std::string ReadStringParam(const std::string& key, const std::string& defaultValue)
+{
+    try {
+        const auto bytes = ReadBytes(GetIniFileName());
+        if (!bytes)
+            return defaultValue;
+        return IniDocument(DecodeEdgeFile(*bytes)).Value(kSection, key).value_or(defaultValue);
+    } catch (const std::exception&) {
+        return defaultValue;
+    }
+}
+
+bool ReadBoolParam(const std::string& key, bool defaultValue)
+{
+    const auto value = IntegerValue(ReadStringParam(key, ""));
+    return value ? *value != 0 : defaultValue;
+}
+
+void WriteStringParam(const std::string& key, const std::string& value)
+{
+    const std::string path = GetIniFileName();
+    // The per-user folder (or the folder of a --settings file) may not exist
+    // before the first write.
+    std::error_code error;
+    if (const auto folder = std::filesystem::path(path).parent_path(); !folder.empty())
+        std::filesystem::create_directories(folder, error);
+    if (error)
+        RefuseWrite(path, error.value());
+    IniDocument document = LoadForWriting(path);
+    document.SetValue(kSection, key, value);
+    AtomicFile file(path);
+    file.Write(EncodeEdgeFile(document.Text()));
+    file.Commit();
+}
+
+} // namespace IniStore

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+// The few values remembered between runs, in section "Params" of an INI file.
+// Every call opens the file, does one read or write and closes it again, so
+// two copies of the program share the file (the last write wins).
+namespace IniStore {
+
+// The file the front end was told to use (--settings FILE); "" restores the
+// default rule of DefaultIniFileName. Set it once at start-up, before any
+// other thread exists.
+void SetIniFileName(const std::string& path);
+std::string GetIniFileName();
+
+// Never fail: a missing or unreadable file, or a missing key, gives the
+// default. Keys are matched without regard to case; blanks around a stored
+// value are not part of it.
+std::string ReadStringParam(const std::string& key, const std::string& defaultValue);
+// An integer text reads as whether it is non-zero; anything else gives the
+// default.
+bool ReadBoolParam(const std::string& key, bool defaultValue);
+
+// Creates or replaces the key's line, keeping every other line of the file,
+// and replaces the file atomically; the file and its folder are created when
+// missing. The file is windows-1251, or UTF-8 with a byte-order mark when some
+// value needs a character windows-1251 has not. Raises QuarnelError naming the file when
+// the file or its folder may not be written.
+void WriteStringParam(const std::string& key, const std::string& value);
+
+} // namespace IniStore

@@ -1,0 +1,16 @@
+#pragma once
+
+// The keys of section "Params" besides the per-type scheme keys, which
+// GetCorrespondenceParamName gives.
+
+// The message header parties, remembered from one start to the next.
+inline constexpr char kFromSAN[] = "FromSAN";
+inline constexpr char kFromCompany[] = "FromCompany";
+inline constexpr char kFromPerson[] = "FromPerson";
+inline constexpr char kToSAN[] = "ToSAN";
+inline constexpr char kToCompany[] = "ToCompany";
+inline constexpr char kToPerson[] = "ToPerson";
+
+// Flag: the invoice run puts all positions into one invoice instead of
+// packages of 15. Set by hand in the file; the program never writes it.
+inline constexpr char kNoSeparate15Pos[] = "NoSeparate15Pos";

@@ -1,0 +1,121 @@
+#include "scheme/SchemeFile.h"
+
+#include "base/QuarnelError.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr char kBom[] = "\xEF\xBB\xBF";
+
+struct ReadCase {
+    const char* name;
+    std::string bytes;
+    SchemeLines lines;
+};
+
+class ReadScheme : public testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadScheme, SplitsTheFileIntoLines)
+{
+    TempFolder folder;
+    WriteFileBytes(folder.File("a.sch"), GetParam().bytes);
+    EXPECT_EQ(ReadSchemeFile(folder.File("a.sch")), GetParam().lines);
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(Files, ReadScheme, testing::Values(
+    ReadCase{"empty", "", {}},
+    ReadCase{"crLf", "ISBN = A\r\nVAT = B\r\n", {"ISBN = A", "VAT = B"}},
+    ReadCase{"loneLf", "ISBN = A\nVAT = B\n", {"ISBN = A", "VAT = B"}},
+    ReadCase{"loneCr", "ISBN = A\rVAT = B\r", {"ISBN = A", "VAT = B"}},
+    ReadCase{"mixedEnds", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+    ReadCase{"lfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
+    ReadCase{"lastLineWithoutEnd", "ISBN = A\r\nVAT = B", {"ISBN = A", "VAT = B"}},
+    ReadCase{"emptyLinesKept", "a\r\n\r\n\r\nb\r\n", {"a", "", "", "b"}},
+    ReadCase{"trailingEmptyLine", "a\r\n\r\n", {"a", ""}},
+    ReadCase{"onlyALineEnd", "\r\n", {""}},
+    ReadCase{"stopsAtNul", "a\r\nb\0c\r\nd\r\n"s, {"a", "b"}},
+    ReadCase{"nulFirst", "\0a\r\n"s, {}},
+    ReadCase{"windows1251", "\xC0\xF0\xF2\xE8\xEA\xF3\xEB = \xCA\xEE\xE4\r\n", {"Артикул = Код"}},
+    ReadCase{"utf8WithBom", std::string(kBom) + "Артикул = Ω\r\n", {"Артикул = Ω"}},
+    ReadCase{"blanksKept", "  ISBN  =  X  \r\n", {"  ISBN  =  X  "}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct WriteCase {
+    const char* name;
+    SchemeLines lines;
+    std::string bytes;
+};
+
+class WriteScheme : public testing::TestWithParam<WriteCase> {};
+
+TEST_P(WriteScheme, WritesCrLfAfterEveryLineAndReadsBack)
+{
+    TempFolder folder;
+    const std::string path = folder.File("a.sch");
+    WriteSchemeFile(path, GetParam().lines);
+    EXPECT_EQ(ReadFileBytes(path), GetParam().bytes);
+    EXPECT_EQ(ReadSchemeFile(path), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, WriteScheme, testing::Values(
+    WriteCase{"empty", {}, ""},
+    WriteCase{"oneEmptyLine", {""}, "\r\n"},
+    WriteCase{"emptyLinesBetween", {"a", "", "b", ""}, "a\r\n\r\nb\r\n\r\n"},
+    WriteCase{"windows1251", {"Артикул = Код", "ISBN = isbn"},
+              "\xC0\xF0\xF2\xE8\xEA\xF3\xEB = \xCA\xEE\xE4\r\nISBN = isbn\r\n"},
+    WriteCase{"outsideWindows1251", {"Артикул = Код", "Цена = €/Ω"},
+              std::string(kBom) + "Артикул = Код\r\nЦена = €/Ω\r\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+
+TEST(SchemeFile, SavingReplacesThePreviousFile)
+{
+    TempFolder folder;
+    const std::string path = folder.File("books.sch");
+    WriteSchemeFile(path, {"Артикул = A", "ISBN = B", "VAT = C"});
+    WriteSchemeFile(path, {"ISBN = D"});
+    EXPECT_EQ(ReadSchemeFile(path), (SchemeLines{"ISBN = D"}));
+}
+
+TEST(SchemeFile, MissingFileIsAnErrorNamingIt)
+{
+    TempFolder folder;
+    const std::string path = folder.File("нет такой.sch");
+    try {
+        ReadSchemeFile(path);
+        ADD_FAILURE() << "no error";
+    } catch (const QuarnelError& error) {
+        EXPECT_EQ(std::string(error.what()), "Файл \"" + path + "\" не найден");
+    }
+}
+
+TEST(SchemeFile, FolderIsNotASchemeFile)
+{
+    TempFolder folder;
+    try {
+        ReadSchemeFile(folder.Path().string());
+        ADD_FAILURE() << "no error";
+    } catch (const QuarnelError& error) {
+        EXPECT_NE(std::string(error.what()).find(folder.Path().string()), std::string::npos) << error.what();
+    }
+}
+
+TEST(SchemeFile, RefusedSaveNamesTheFileAndLeavesNothingBehind)
+{
+    TempFolder folder;
+    const std::string path = folder.File("missing folder/a.sch");
+    try {
+        WriteSchemeFile(path, {"ISBN = A"});
+        ADD_FAILURE() << "no error";
+    } catch (const QuarnelError& error) {
+        EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
+}
