@@ -4,44 +4,11 @@
 #include "base/Cp1251.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
+#include "base/WholeFile.h"
 #include "catalogue/QRNConsts.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
-
-[[noreturn]] void RefuseRead(const std::string& path, int error)
-{
-    if (error == ENOENT)
-        throw QuarnelError(FormatMessage(QRNConsts::sFileNotFound, {path}));
-    throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, DescribeSystemError(error)}));
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        RefuseRead(path, errno);
-    std::string bytes;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            ::close(fd);
-            RefuseRead(path, error);
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return bytes;
-}
 
 SchemeLines SplitLines(std::string_view text)
 {
@@ -63,7 +30,7 @@ SchemeLines SplitLines(std::string_view text)
 
 SchemeLines ReadSchemeFile(const std::string& path)
 {
-    std::string bytes = ReadBytes(path);
+    std::string bytes = ReadWholeFile(path);
     if (const auto nul = bytes.find('\0'); nul != std::string::npos)
         bytes.resize(nul);
     return SplitLines(DecodeEdgeFile(bytes));

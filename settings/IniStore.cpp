@@ -4,13 +4,13 @@
 #include "base/Cp1251.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
+#include "base/WholeFile.h"
 #include "catalogue/QRNConsts.h"
 #include "settings/IniDocument.h"
 #include "settings/IniLocation.h"
 
 #include <cerrno>
 #include <charconv>
-#include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
 
@@ -22,32 +22,6 @@ std::string& ExplicitIniFileName()
 {
     static std::string path;
     return path;
-}
-
-// The file's bytes; nullopt when it cannot be read (errno tells why).
-std::optional<std::string> ReadBytes(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    std::string bytes;
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            ::close(fd);
-            errno = error;
-            return std::nullopt;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return bytes;
 }
 
 [[noreturn]] void RefuseWrite(const std::string& path, int error)
@@ -65,7 +39,7 @@ IniDocument LoadForWriting(const std::string& path)
         return IniDocument("");
     if (::access(path.c_str(), W_OK) != 0)
         RefuseWrite(path, errno);
-    const auto bytes = ReadBytes(path);
+    const auto bytes = TryReadWholeFile(path);
     if (!bytes)
         throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, DescribeSystemError(errno)}));
     return IniDocument(DecodeEdgeFile(*bytes));
@@ -102,7 +76,7 @@ std::string GetIniFileName()
 std::string ReadStringParam(const std::string& key, const std::string& defaultValue)
 {
     try {
-        const auto bytes = ReadBytes(GetIniFileName());
+        const auto bytes = TryReadWholeFile(GetIniFileName());
         if (!bytes)
             return defaultValue;
         return IniDocument(DecodeEdgeFile(*bytes)).Value(kSection, key).value_or(defaultValue);
