@@ -6,23 +6,9 @@
 
 static_assert(sizeof(double) == 8 && alignof(double) <= 8);
 
-SheetCells::SheetCells(const Regional& regional, bool date1904) : regional_(regional), date1904_(date1904)
-{
-}
-
-SheetCells::Cell& SheetCells::Append(int row, int column, Kind kind)
-{
-    if (cells_.size() >= kMaxCells) throw SheetTooLarge();
-    Cell& cell = cells_.emplace_back();
-    cell.row = static_cast<std::uint32_t>(row);
-    cell.column = static_cast<std::uint16_t>(column);
-    cell.kind = kind;
-    cell.style = static_cast<std::uint8_t>(NumberStyle::Plain);
-    cell.offset = 0;
-    return cell;
-}
-
 namespace {
+
+constexpr std::uint64_t kNoText = UINT64_MAX;
 
 bool ValidPosition(int row, int column)
 {
@@ -31,23 +17,32 @@ bool ValidPosition(int row, int column)
 
 } // namespace
 
+SheetCells::SheetCells(const Regional& regional, bool date1904, std::size_t maxCells)
+    : regional_(regional), date1904_(date1904), maxCells_(std::min(maxCells, kMaxCells))
+{
+}
+
+SheetCells::Cell& SheetCells::Append(int row, int column, Kind kind)
+{
+    if (cells_.size() >= maxCells_) throw SheetTooLarge();
+    Cell& cell = cells_.emplace_back();
+    cell.row = static_cast<std::uint32_t>(row);
+    cell.column = static_cast<std::uint16_t>(column);
+    cell.kind = kind;
+    cell.style = static_cast<std::uint8_t>(NumberStyle::Plain);
+    cell.text = 0;
+    return cell;
+}
+
 void SheetCells::SetText(int row, int column, std::string_view text)
 {
     if (!ValidPosition(row, column)) return;
     if (text.empty()) {
         // An empty value still replaces what an earlier record stored there.
-        if (!cells_.empty()) Append(row, column, Kind::Text).offset = UINT64_MAX;
+        if (!cells_.empty()) Append(row, column, Kind::Text).text = kNoText;
         return;
     }
-    Append(row, column, Kind::Text).offset = arena_.size();
-    // Length prefix, seven bits a byte.
-    std::size_t length = text.size();
-    do {
-        const unsigned char low = length & 0x7F;
-        length >>= 7;
-        arena_.push_back(static_cast<char>(length ? low | 0x80 : low));
-    } while (length);
-    arena_.append(text);
+    Append(row, column, Kind::Text).text = texts_.Add(text);
 }
 
 void SheetCells::SetSharedString(int row, int column, std::uint32_t index)
@@ -93,10 +88,11 @@ void SheetCells::Finish()
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         const bool replaced = i + 1 < cells_.size() && cells_[i + 1].row == cells_[i].row
             && cells_[i + 1].column == cells_[i].column;
-        const bool empty = cells_[i].kind == Kind::Text && cells_[i].offset == UINT64_MAX;
+        const bool empty = cells_[i].kind == Kind::Text && cells_[i].text == kNoText;
         if (!replaced && !empty) cells_[kept++] = cells_[i];
     }
     cells_.resize(kept);
+    cells_.shrink_to_fit();
 
     const std::uint32_t lastRow = cells_.empty() ? 0 : cells_.back().row;
     rowStart_.assign(static_cast<std::size_t>(lastRow) + 2, 0);
@@ -107,39 +103,34 @@ void SheetCells::Finish()
 const SheetCells::Cell* SheetCells::Find(int row, int column) const
 {
     if (row < 1 || column < 1 || row > LastRow()) return nullptr;
-    const Cell* first = cells_.data() + rowStart_[row];
-    const Cell* last = cells_.data() + rowStart_[row + 1];
-    const Cell* found = std::lower_bound(first, last, column,
-                                         [](const Cell& cell, int c) { return cell.column < c; });
-    return found != last && found->column == column ? found : nullptr;
+    const auto first = cells_.begin() + rowStart_[row];
+    const auto last = cells_.begin() + rowStart_[row + 1];
+    const auto found = std::lower_bound(first, last, column, [](const Cell& cell, int c) { return cell.column < c; });
+    return found != last && found->column == column ? &*found : nullptr;
 }
 
-std::string_view SheetCells::ArenaText(std::uint64_t offset) const
+std::string SheetCells::TextOf(const Cell& cell) const
 {
-    std::size_t length = 0;
-    int shift = 0;
-    std::size_t pos = offset;
-    for (;;) {
-        const auto byte = static_cast<unsigned char>(arena_[pos++]);
-        length |= static_cast<std::size_t>(byte & 0x7F) << shift;
-        if (!(byte & 0x80)) break;
-        shift += 7;
+    switch (cell.kind) {
+    case Kind::Text: return std::string(texts_.Get(cell.text));
+    case Kind::Shared: return cell.shared < shared_.size() ? shared_[cell.shared] : std::string();
+    case Kind::Number:
+        return NumberCellText(cell.number, static_cast<NumberStyle>(cell.style), date1904_, regional_);
+    case Kind::DateTime: return DateTimeCellText(cell.number, regional_);
     }
-    return std::string_view(arena_).substr(pos, length);
+    return {};
 }
 
 std::string SheetCells::CellText(int row, int column) const
 {
     const Cell* cell = Find(row, column);
-    if (!cell) return {};
-    switch (cell->kind) {
-    case Kind::Text: return std::string(ArenaText(cell->offset));
-    case Kind::Shared: return cell->shared < shared_.size() ? shared_[cell->shared] : std::string();
-    case Kind::Number:
-        return NumberCellText(cell->number, static_cast<NumberStyle>(cell->style), date1904_, regional_);
-    case Kind::DateTime: return DateTimeCellText(cell->number, regional_);
-    }
-    return {};
+    return cell ? TextOf(*cell) : std::string();
+}
+
+void SheetCells::ForEachCell(const std::function<void(int row, int column, const std::string& text)>& visit) const
+{
+    for (const Cell& cell : cells_)
+        if (const std::string text = TextOf(cell); !text.empty()) visit(static_cast<int>(cell.row), cell.column, text);
 }
 
 int SheetCells::LastRow() const

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "convert/workbook/TextArena.h"
 #include "convert/workbook/Workbook.h"
 
 #include <cstdint>
+#include <deque>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -31,7 +33,7 @@ public:
     static constexpr std::size_t kMaxCells = 40'000'000;
     static constexpr int kMaxColumn = 65535;
 
-    SheetCells(const Regional& regional, bool date1904);
+    SheetCells(const Regional& regional, bool date1904, std::size_t maxCells = kMaxCells);
 
     void SetText(int row, int column, std::string_view text);
     void SetSharedString(int row, int column, std::uint32_t index);
@@ -43,15 +45,19 @@ public:
     void SetDate1904(bool date1904);
     void Finish();
 
+    // Whether `count` more cells fit, for readers that can tell ahead of
+    // storing them (repeated cells).
+    bool HasRoomFor(std::size_t count) const { return count <= maxCells_ - cells_.size(); }
+
     std::string CellText(int row, int column) const override;
     int LastRow() const override;
     int LastColumn(int row) const override;
+    void ForEachCell(const std::function<void(int row, int column, const std::string& text)>& visit) const override;
 
 private:
     enum class Kind : std::uint8_t { Text, Shared, Number, DateTime };
 
-    // 16 bytes: the position, what the payload holds, and the payload. A text
-    // payload is the arena offset of its length prefix.
+    // 16 bytes: the position, what the payload holds, and the payload.
     struct Cell {
         std::uint32_t row;
         std::uint16_t column;
@@ -59,19 +65,22 @@ private:
         std::uint8_t style;  // a NumberStyle
         union {
             double number;
-            std::uint64_t offset;
+            std::uint64_t text;  // a TextArena reference
             std::uint32_t shared;
         };
     };
 
     Cell& Append(int row, int column, Kind kind);
     const Cell* Find(int row, int column) const;
-    std::string_view ArenaText(std::uint64_t offset) const;
+    std::string TextOf(const Cell& cell) const;
 
     Regional regional_;
     bool date1904_;
-    std::vector<Cell> cells_;
-    std::string arena_;
+    std::size_t maxCells_;
+    // A deque grows without copying what it holds, so a large sheet never
+    // needs room for its cells twice over.
+    std::deque<Cell> cells_;
+    TextArena texts_;
     std::vector<std::string> shared_;
     // After Finish: cells_ ordered by row and column, one per position;
     // row r's cells are [rowStart_[r], rowStart_[r + 1]).

@@ -2,6 +2,7 @@
 
 #include "base/Regional.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,6 +27,12 @@ public:
     // row (0 when there is none); for listing every cell.
     virtual int LastRow() const = 0;
     virtual int LastColumn(int row) const = 0;
+
+    // Calls `visit` with every cell whose text is not empty, row by row and
+    // column by column. The default asks every position up to the last; a
+    // sheet that knows where its cells are skips the gaps, which matters for a
+    // sparse sheet with a cell far to the right.
+    virtual void ForEachCell(const std::function<void(int row, int column, const std::string& text)>& visit) const;
 };
 
 // Opens the workbook at the path, choosing the reader by the file's content

@@ -102,9 +102,9 @@ void BiffCursor::Skip(std::size_t count)
     Read(nullptr, count);
 }
 
-std::string BiffCursor::UnicodeString(int countBytes)
+std::string BiffCursor::UnicodeString()
 {
-    std::size_t count = countBytes == 1 ? U8() : U16();
+    std::size_t count = U16();
     const std::uint8_t flags = U8();
     const std::size_t runs = (flags & kRichText) ? U16() : 0;
     const std::size_t phonetic = (flags & kPhonetic) ? U32() : 0;
@@ -133,10 +133,14 @@ std::string BiffCursor::UnicodeString(int countBytes)
     return Utf16ToUtf8(units);
 }
 
-std::string BiffCursor::ByteString(int countBytes, const char* charset)
+std::string BiffCursor::Bytes(std::size_t count)
 {
-    const std::size_t count = countBytes == 1 ? U8() : U16();
     std::string bytes(count, '\0');
     Read(reinterpret_cast<unsigned char*>(bytes.data()), count);
-    return DecodeByteText(bytes, charset);
+    return bytes;
+}
+
+std::string BiffCursor::ByteString(const char* charset)
+{
+    return DecodeByteText(Bytes(U16()), charset);
 }

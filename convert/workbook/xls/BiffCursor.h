@@ -21,17 +21,18 @@ public:
     std::uint32_t U32();
     double F64();
     void Skip(std::size_t count);
+    std::string Bytes(std::size_t count);
 
     // No byte left in the record and its continuations.
     bool AtEnd() const;
 
-    // A BIFF8 string: its character count (one or two bytes), option flags,
-    // then the characters; rich-text runs and phonetic data are passed over.
-    std::string UnicodeString(int countBytes);
+    // A BIFF8 string: its 16-bit character count, option flags, then the
+    // characters; rich-text runs and phonetic data are passed over.
+    std::string UnicodeString();
 
-    // A BIFF5 string: its character count (one or two bytes), then 8-bit
-    // characters of the given charset.
-    std::string ByteString(int countBytes, const char* charset);
+    // A BIFF5 string: its 16-bit character count, then 8-bit characters of
+    // the given charset.
+    std::string ByteString(const char* charset);
 
 private:
     void Read(unsigned char* out, std::size_t count);

@@ -20,11 +20,11 @@ std::optional<BiffRecord> BiffRecordAt(std::string_view stream, std::size_t offs
 {
     if (offset == stream.size()) return std::nullopt;
     if (offset > stream.size() || stream.size() - offset < kHeaderSize)
-        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonWorkbookTruncated);
+        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
     const std::size_t length = LittleEndian16(stream, offset + 2);
     const std::size_t bodyStart = offset + kHeaderSize;
     if (stream.size() - bodyStart < length)
-        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonWorkbookTruncated);
+        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
     return BiffRecord{LittleEndian16(stream, offset), stream.substr(bodyStart, length), bodyStart + length};
 }
 

@@ -1,0 +1,103 @@
+#include "app/cli/CommandLine.h"
+
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+
+#include <optional>
+
+namespace {
+
+using TextOption = std::optional<std::string> CommandLine::*;
+
+struct ValueOption {
+    const char* name;
+    TextOption target;
+};
+
+constexpr ValueOption kValueOptions[] = {
+    {"--scheme", &CommandLine::schemePath},       {"--settings", &CommandLine::settingsPath},
+    {"--date", &CommandLine::sentDate},           {"--from-san", &CommandLine::fromSAN},
+    {"--from-company", &CommandLine::fromCompany}, {"--from-person", &CommandLine::fromPerson},
+    {"--to-san", &CommandLine::toSAN},            {"--to-company", &CommandLine::toCompany},
+    {"--to-person", &CommandLine::toPerson},
+};
+
+// --list-columns and --dump name the workbook to look into.
+struct InspectOption {
+    const char* name;
+    CommandLine::Action action;
+};
+
+constexpr InspectOption kInspectOptions[] = {
+    {"--list-columns", CommandLine::Action::ListColumns},
+    {"--dump", CommandLine::Action::Dump},
+};
+
+} // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+{
+    CommandLine line;
+    std::vector<std::string> positional;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        // "-1" is a (bad) document type, not an option.
+        const bool negativeNumber = argument.size() >= 2 && argument[0] == '-' && argument[1] >= '0' && argument[1] <= '9';
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-' || negativeNumber) {
+            positional.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        const auto equals = argument.find('=');
+        const std::string name = argument.substr(0, equals);
+        const auto value = [&]() -> std::string {
+            if (equals != std::string::npos) return argument.substr(equals + 1);
+            if (i + 1 >= arguments.size()) throw UsageError(FormatMessage(QRNConsts::sCliMissingValue, {name}));
+            return arguments[++i];
+        };
+        bool known = false;
+        for (const ValueOption& option : kValueOptions) {
+            if (name == option.name) {
+                line.*option.target = value();
+                known = true;
+            }
+        }
+        for (const InspectOption& option : kInspectOptions) {
+            if (name == option.name) {
+                line.action = option.action;
+                line.inspectedWorkbook = value();
+                known = true;
+            }
+        }
+        if (known) continue;
+        if (argument == "--no-split") {
+            line.noSplit = true;
+        } else if (argument == "--help" || argument == "-h") {
+            line.action = CommandLine::Action::Help;
+        } else if (argument == "--version") {
+            line.action = CommandLine::Action::Version;
+        } else {
+            throw UsageError(FormatMessage(QRNConsts::sCliUnknownOption, {argument}));
+        }
+    }
+
+    if (line.action != CommandLine::Action::Convert) {
+        if (!positional.empty() && line.action != CommandLine::Action::Help &&
+            line.action != CommandLine::Action::Version)
+            throw UsageError(FormatMessage(QRNConsts::sCliExtraArgument, {positional.front()}));
+        return line;
+    }
+    if (positional.size() < 3) throw UsageError(QRNConsts::sCliMissingArguments);
+    if (positional.size() > 5) throw UsageError(FormatMessage(QRNConsts::sCliExtraArgument, {positional[5]}));
+    positional.resize(5);
+    line.workbookPath = positional[0];
+    line.outputPath = positional[1];
+    line.documentType = positional[2];
+    line.messageNumber = positional[3];
+    line.documentReference = positional[4];
+    return line;
+}

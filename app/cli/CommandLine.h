@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// What quarnel-convert was asked to do.
+struct CommandLine {
+    enum class Action { Convert, ListColumns, Dump, Help, Version };
+    Action action = Action::Convert;
+
+    // The positional parameters of the window's automatic mode: workbook,
+    // output file, document type, then optionally invoice number and order
+    // number. Kept as text: the type is read as the window read it.
+    std::string workbookPath;
+    std::string outputPath;
+    std::string documentType;
+    std::string messageNumber;
+    std::string documentReference;
+
+    std::optional<std::string> schemePath;
+    std::optional<std::string> settingsPath;
+    std::optional<std::string> sentDate;
+    std::optional<std::string> fromSAN, fromCompany, fromPerson, toSAN, toCompany, toPerson;
+    bool noSplit = false;
+
+    // The workbook of --list-columns and --dump.
+    std::string inspectedWorkbook;
+};
+
+// A command line that cannot be understood; the message is Russian.
+class UsageError : public std::runtime_error {
+public:
+    explicit UsageError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// Options take their value as the next argument or after "=" ("--date=1.2.2024");
+// "--" ends the options. Raises UsageError.
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);

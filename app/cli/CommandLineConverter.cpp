@@ -1,0 +1,154 @@
+#include "app/cli/CommandLineConverter.h"
+
+#include "app/cli/CommandLine.h"
+#include "app/cli/ConsoleObserver.h"
+#include "app/cli/DocumentTypeParameter.h"
+#include "base/DateTime.h"
+#include "base/MessageFormat.h"
+#include "base/QuarnelError.h"
+#include "catalogue/FieldCatalogue.h"
+#include "catalogue/QRNConsts.h"
+#include "convert/Convert.h"
+#include "convert/workbook/CellDump.h"
+#include "scheme/HeaderRow.h"
+#include "scheme/SchemeFile.h"
+#include "settings/IniLocation.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
+
+#include <filesystem>
+
+namespace {
+
+std::string UsageText()
+{
+    std::string types;
+    for (int type = 0; type < kDocumentTypeCount; ++type)
+        types += FormatMessage(QRNConsts::sCliDocTypeLine,
+                               {std::to_string(type), DocumentTypeCaption(static_cast<TDocumentType>(type))});
+    return FormatMessage(QRNConsts::sCliUsage, {types});
+}
+
+// Without --settings the converter reads what the wizard remembered: the
+// settings file of the window program "quarnel" beside this executable.
+void ChooseSettingsFile(const CommandLine& line)
+{
+    if (line.settingsPath) {
+        IniStore::SetIniFileName(*line.settingsPath);
+        return;
+    }
+    const std::string executable = RunningExecutablePath();
+    if (executable.empty()) return;
+    const std::filesystem::path window = std::filesystem::path(executable).parent_path() / "quarnel";
+    IniStore::SetIniFileName(DefaultIniFileName(window.string()));
+}
+
+std::string GivenOrRemembered(const std::optional<std::string>& given, const char* key)
+{
+    return given ? *given : IniStore::ReadStringParam(key, "");
+}
+
+SchemeLines ChooseScheme(const CommandLine& line, TDocumentType type, std::ostream& err)
+{
+    if (line.schemePath) return ReadSchemeFile(*line.schemePath);
+    const std::string remembered = IniStore::ReadStringParam(GetCorrespondenceParamName(type), "");
+    if (remembered.empty()) {
+        err << QRNConsts::sCliNoScheme << '\n';
+        return {};
+    }
+    if (!std::filesystem::is_regular_file(remembered)) {
+        err << FormatMessage(QRNConsts::sCliSchemeMissing, {remembered}) << '\n';
+        return {};
+    }
+    return ReadSchemeFile(remembered);
+}
+
+int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err, bool terminal)
+{
+    RunInputs inputs;
+    inputs.documentType = ReadDocumentTypeParameter(line.documentType);
+    inputs.workbookPath = line.workbookPath;
+    inputs.outputPath = line.outputPath;
+    inputs.messageNumber = line.messageNumber;
+    inputs.documentReference = line.documentReference;
+    inputs.regional = regional;
+    ChooseSettingsFile(line);
+
+    // Step 2: the header row, the field list and the scheme.
+    if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
+    const std::unique_ptr<Workbook> workbook = OpenWorkbook(inputs.workbookPath, regional);
+    inputs.columnNames = ReadColumnNames(*workbook);
+    FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
+    inputs.scheme = ChooseScheme(line, inputs.documentType, err);
+
+    // Step 3: the header texts and the date.
+    inputs.sentDate = line.sentDate ? *line.sentDate : regional.FormatDate(TodayDateTime());
+    inputs.fromSAN = GivenOrRemembered(line.fromSAN, kFromSAN);
+    inputs.fromCompany = GivenOrRemembered(line.fromCompany, kFromCompany);
+    inputs.fromPerson = GivenOrRemembered(line.fromPerson, kFromPerson);
+    inputs.toSAN = GivenOrRemembered(line.toSAN, kToSAN);
+    inputs.toCompany = GivenOrRemembered(line.toCompany, kToCompany);
+    inputs.toPerson = GivenOrRemembered(line.toPerson, kToPerson);
+
+    // Step 4: as in the window's automatic mode, a failed check is shown and
+    // the conversion still starts.
+    const bool invoice = inputs.documentType == kInvoiceType;
+    if (inputs.fromSAN.empty() || inputs.sentDate.empty() ||
+        (invoice && (inputs.messageNumber.empty() || inputs.documentReference.empty())))
+        err << QRNConsts::sMandatoryFieldsEmpty << '\n';
+
+    // Step 5.
+    if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);
+    inputs.noSeparate15Pos = line.noSplit || IniStore::ReadBoolParam(kNoSeparate15Pos, false);
+
+    ConsoleObserver observer(out, err, terminal);
+    RunResult result;
+    try {
+        result = Convert(inputs, *workbook, observer);
+    } catch (...) {
+        observer.ClearProgressBar();
+        throw;
+    }
+    observer.ClearProgressBar();
+    return result.allSaved ? kExitAllSaved : kExitNotSaved;
+}
+
+int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out)
+{
+    const std::unique_ptr<Workbook> workbook = OpenWorkbook(line.inspectedWorkbook, regional);
+    if (line.action == CommandLine::Action::Dump) {
+        DumpCells(*workbook, out);
+    } else {
+        for (const std::string& name : ReadColumnNames(*workbook)) out << name << '\n';
+    }
+    return kExitAllSaved;
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& arguments, const Regional& regional, std::ostream& out,
+                   std::ostream& err, bool terminal)
+{
+    try {
+        const CommandLine line = ParseCommandLine(arguments);
+        switch (line.action) {
+        case CommandLine::Action::Help:
+            out << UsageText();
+            return kExitAllSaved;
+        case CommandLine::Action::Version:
+            out << FormatMessage(QRNConsts::sCliVersion, {QRNConsts::sVersion});
+            return kExitAllSaved;
+        case CommandLine::Action::ListColumns:
+        case CommandLine::Action::Dump:
+            return Inspect(line, regional, out);
+        case CommandLine::Action::Convert:
+            break;
+        }
+        return ConvertWorkbook(line, regional, out, err, terminal);
+    } catch (const UsageError& error) {
+        err << error.what() << '\n' << QRNConsts::sCliHelpHint << '\n';
+    } catch (const std::exception& error) {
+        err << error.what() << '\n';
+    }
+    return kExitFailure;
+}

@@ -1,0 +1,71 @@
+#include "app/cli/ConsoleObserver.h"
+
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+
+#include <string>
+
+namespace {
+
+constexpr int kBarWidth = 40;
+
+} // namespace
+
+ConsoleObserver::ConsoleObserver(std::ostream& out, std::ostream& err, bool progressBar)
+    : out_(out), err_(err), progressBar_(progressBar)
+{
+}
+
+void ConsoleObserver::ClearLog()
+{
+    // A console keeps what it printed; one run per process.
+}
+
+void ConsoleObserver::LogLine(const std::string& line)
+{
+    ClearProgressBar();
+    out_ << line << '\n';
+    out_.flush();
+}
+
+void ConsoleObserver::ProgressMaximum(int maximum)
+{
+    maximum_ = maximum;
+    shownPercent_ = -1;
+}
+
+void ConsoleObserver::ProgressPosition(int position)
+{
+    if (!progressBar_) return;
+    if (position == 0 || maximum_ <= 0) {
+        ClearProgressBar();
+        return;
+    }
+    // Redraw only when the percentage moves: a million rows must not mean a
+    // million terminal writes.
+    const int percent = static_cast<int>(100LL * position / maximum_);
+    if (percent == shownPercent_) return;
+    shownPercent_ = percent;
+    const int filled = kBarWidth * percent / 100;
+    err_ << '\r' << '[' << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << percent << "% (" << position
+         << '/' << maximum_ << ')';
+    err_.flush();
+    barShown_ = true;
+}
+
+void ConsoleObserver::LongCellWarning(const std::string& message, int row, const std::string& fieldID)
+{
+    ClearProgressBar();
+    err_ << FormatMessage(QRNConsts::sCliLongCell, {std::to_string(row), fieldID, message}) << '\n';
+    err_.flush();
+}
+
+void ConsoleObserver::ClearProgressBar()
+{
+    if (!barShown_) return;
+    err_ << '\r' << std::string(kBarWidth + 32, ' ') << '\r';
+    err_.flush();
+    barShown_ = false;
+    shownPercent_ = -1;
+}

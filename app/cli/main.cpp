@@ -1,0 +1,11 @@
+#include "app/cli/CommandLineConverter.h"
+#include "app/common/SystemRegional.h"
+
+#include <iostream>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return RunCommandLine(arguments, SystemRegional(), std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
+}

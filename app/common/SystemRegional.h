@@ -1,0 +1,10 @@
+#pragma once
+
+#include "base/Regional.h"
+
+// The user's regional formats from Qt's system locale (on Unix the LC_ALL,
+// LC_NUMERIC, LC_TIME and LANG variables, whether or not the C library has
+// that locale installed): decimal separator, short date format and long time
+// format, the time-zone part of the latter dropped since a date-time value
+// carries no zone.
+Regional SystemRegional();

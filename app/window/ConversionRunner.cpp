@@ -1,0 +1,129 @@
+#include "app/window/ConversionRunner.h"
+
+#include "app/window/QtText.h"
+#include "app/window/UserDialogs.h"
+#include "catalogue/QRNConsts.h"
+
+#include <QPlainTextEdit>
+#include <QProgressBar>
+
+#include <chrono>
+#include <future>
+#include <memory>
+
+namespace {
+
+// Thrown from an observer call to stop an abandoned run; the run cleans up
+// as after any error.
+struct RunAbandoned {};
+
+} // namespace
+
+class ConversionRunner::PostingObserver final : public RunObserver {
+public:
+    explicit PostingObserver(ConversionRunner& runner) : runner_(runner) {}
+
+    void ClearLog() override
+    {
+        Post([&log = runner_.log_] { log.clear(); });
+    }
+
+    void LogLine(const std::string& line) override
+    {
+        Post([&log = runner_.log_, text = QStr(line)] { log.appendPlainText(text); });
+    }
+
+    void ProgressMaximum(int maximum) override
+    {
+        Post([&progress = runner_.progress_, maximum] { progress.setMaximum(maximum); });
+    }
+
+    // One step per row would flood the window's queue on a large workbook;
+    // the window shows the latest position whenever it gets round to it.
+    void ProgressPosition(int position) override
+    {
+        runner_.latestPosition_ = position;
+        if (runner_.positionPosted_.exchange(true)) {
+            StopIfAbandoned();
+            return;
+        }
+        Post([&runner = runner_] {
+            runner.positionPosted_ = false;
+            runner.progress_.setValue(runner.latestPosition_);
+        });
+    }
+
+    void LongCellWarning(const std::string& message, int, const std::string&) override
+    {
+        auto seen = std::make_shared<std::promise<void>>();
+        std::future<void> closed = seen->get_future();
+        Post([&runner = runner_, seen, text = QStr(message)] {
+            runner.dialogs_.ShowWarning(&runner.window_, text);
+            seen->set_value();
+        });
+        while (closed.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) StopIfAbandoned();
+    }
+
+private:
+    void StopIfAbandoned()
+    {
+        if (runner_.abandoned_) throw RunAbandoned{};
+    }
+
+    template <typename Call>
+    void Post(Call&& call)
+    {
+        StopIfAbandoned();
+        QMetaObject::invokeMethod(&runner_, std::forward<Call>(call), Qt::QueuedConnection);
+    }
+
+    ConversionRunner& runner_;
+};
+
+ConversionRunner::ConversionRunner(RunFunction run, QPlainTextEdit& log, QProgressBar& progress,
+                                   UserDialogs& dialogs, QWidget& window)
+    : run_(std::move(run)), log_(log), progress_(progress), dialogs_(dialogs), window_(window)
+{
+}
+
+ConversionRunner::~ConversionRunner()
+{
+    abandoned_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+bool ConversionRunner::Start(RunInputs inputs)
+{
+    if (running_) return false;
+    if (worker_.joinable()) worker_.join();
+    running_ = true;
+    abandoned_ = false;
+    positionPosted_ = false;
+    worker_ = std::thread([this, inputs = std::move(inputs)] {
+        QString failure;
+        try {
+            PostingObserver observer(*this);
+            run_(inputs, observer);
+        } catch (const RunAbandoned&) {
+        } catch (const std::exception& error) {
+            failure = QString::fromUtf8(error.what());
+        } catch (...) {
+            failure = QStr(QRNConsts::sUnexpectedRunError);
+        }
+        QMetaObject::invokeMethod(this, [this, failure] { Finish(failure); }, Qt::QueuedConnection);
+    });
+    return true;
+}
+
+void ConversionRunner::Abandon()
+{
+    abandoned_ = true;
+}
+
+void ConversionRunner::Finish(const QString& failure)
+{
+    if (worker_.joinable()) worker_.join();
+    running_ = false;
+    if (!failure.isEmpty() && !abandoned_) dialogs_.ShowError(&window_, failure);
+    emit Finished();
+}

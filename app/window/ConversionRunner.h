@@ -1,0 +1,66 @@
+#pragma once
+
+#include "convert/RunInputs.h"
+#include "convert/RunObserver.h"
+#include "convert/RunResult.h"
+
+#include <QObject>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+
+class QPlainTextEdit;
+class QProgressBar;
+class QWidget;
+class UserDialogs;
+
+// A conversion is what the run functions of convert/ do.
+using RunFunction = std::function<RunResult(const RunInputs&, RunObserver&)>;
+
+// Runs one conversion at a time on a worker thread, so that the window keeps
+// repainting its progress bar and log while the workbook is read and the rows
+// are converted. The run reaches the window only through its observer, whose
+// calls are carried over to the window's thread; the long-cell warning holds
+// the run until the user has closed the box.
+class ConversionRunner : public QObject {
+    Q_OBJECT
+
+public:
+    ConversionRunner(RunFunction run, QPlainTextEdit& log, QProgressBar& progress, UserDialogs& dialogs,
+                     QWidget& window);
+    // Abandons a run still going and waits for its thread.
+    ~ConversionRunner() override;
+
+    bool IsRunning() const { return running_; }
+
+    // Starts the run; false, and nothing happens, while another one is going.
+    bool Start(RunInputs inputs);
+
+    // Makes the run stop at its next report to the window (a log line, a step
+    // of progress, a warning). The file it was writing is not saved, and the
+    // previous file of that name stays as it was.
+    void Abandon();
+
+    // The platform error that ended a run goes to the error box; an abandoned
+    // run shows nothing.
+signals:
+    void Finished();
+
+private:
+    class PostingObserver;
+
+    void Finish(const QString& failure);
+
+    RunFunction run_;
+    QPlainTextEdit& log_;
+    QProgressBar& progress_;
+    UserDialogs& dialogs_;
+    QWidget& window_;
+    bool running_ = false;
+    std::atomic<bool> abandoned_{false};
+    std::atomic<int> latestPosition_{0};
+    std::atomic<bool> positionPosted_{false};
+    std::thread worker_;
+};

@@ -1,0 +1,131 @@
+#include "app/window/ListBoxes.h"
+
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace {
+
+// The lists of the original clip long texts and show them as tooltips; a
+// horizontal scroll bar would move the captions out of sight instead.
+void MakePlainListBox(QListWidget& list)
+{
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list.setTextElideMode(Qt::ElideRight);
+    list.setUniformItemSizes(true);
+}
+
+} // namespace
+
+ColumnDragList::ColumnDragList(QWidget* parent) : QListWidget(parent)
+{
+    MakePlainListBox(*this);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
+    setDefaultDropAction(Qt::CopyAction);
+}
+
+QStringList ColumnDragList::mimeTypes() const
+{
+    return {QString::fromLatin1(kColumnMimeType)};
+}
+
+QMimeData* ColumnDragList::mimeData(const QList<QListWidgetItem*>& items) const
+{
+    auto* mime = new QMimeData;
+    if (!items.isEmpty()) mime->setData(QString::fromLatin1(kColumnMimeType), items.constFirst()->text().toUtf8());
+    return mime;
+}
+
+void ColumnDragList::startDrag(Qt::DropActions)
+{
+    // Offering nothing but a copy keeps the view from removing the item
+    // after the drop.
+    QListWidget::startDrag(Qt::CopyAction);
+}
+
+FieldDropList::FieldDropList(QWidget* parent) : QListWidget(parent)
+{
+    MakePlainListBox(*this);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setDropIndicatorShown(false);
+    // The window scrolls by the 5-pixel edge rule; the view's own drag
+    // scrolling would move the list under the pointer a second time.
+    setAutoScroll(false);
+}
+
+void FieldDropList::DragOver(QDragMoveEvent* event)
+{
+    const bool accept = event->mimeData()->hasFormat(QString::fromLatin1(kColumnMimeType)) && dragOverHandler &&
+                        dragOverHandler(event->position().toPoint());
+    if (accept) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void FieldDropList::dragEnterEvent(QDragEnterEvent* event)
+{
+    DragOver(event);
+}
+
+void FieldDropList::dragMoveEvent(QDragMoveEvent* event)
+{
+    DragOver(event);
+}
+
+void FieldDropList::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    event->accept();
+}
+
+void FieldDropList::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasFormat(QString::fromLatin1(kColumnMimeType))) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    if (dropHandler) dropHandler();
+}
+
+SchemeList::SchemeList(QWidget* parent) : QListWidget(parent)
+{
+    MakePlainListBox(*this);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+}
+
+void SchemeList::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+std::vector<std::string> ItemTexts(const QListWidget& list)
+{
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(list.count()));
+    for (int row = 0; row < list.count(); ++row) texts.push_back(list.item(row)->text().toStdString());
+    return texts;
+}
+
+void ShowItemTexts(QListWidget& list, const std::vector<std::string>& texts)
+{
+    const int count = static_cast<int>(texts.size());
+    while (list.count() > count) delete list.takeItem(list.count() - 1);
+    for (int row = 0; row < count; ++row) {
+        const QString text = QString::fromStdString(texts[static_cast<std::size_t>(row)]);
+        if (row < list.count()) {
+            if (list.item(row)->text() != text) list.item(row)->setText(text);
+        } else {
+            list.addItem(text);
+        }
+    }
+}

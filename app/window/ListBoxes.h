@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QListWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The three plain list boxes of step 2. Only what differs from QListWidget
+// lives here: which list drags, which accepts the drop, and that a right click
+// does not move the selection of the scheme list.
+
+// The type under which a drag carries a column name: a drag from any other
+// program never looks like a column of the workbook.
+inline constexpr char kColumnMimeType[] = "application/x-quarnel-column";
+
+// listExcel: the only drag source. A drag copies the pressed column name and
+// never removes it from the list.
+class ColumnDragList : public QListWidget {
+public:
+    explicit ColumnDragList(QWidget* parent);
+
+protected:
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QList<QListWidgetItem*>& items) const override;
+    void startDrag(Qt::DropActions supportedActions) override;
+};
+
+// listOnix: the drop target. Whether a drag may drop, and what a drop does, is
+// the window's business; the list only passes the pointer position (in its
+// client area) on.
+class FieldDropList : public QListWidget {
+public:
+    explicit FieldDropList(QWidget* parent);
+
+    std::function<bool(const QPoint& position)> dragOverHandler;
+    std::function<void()> dropHandler;
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void DragOver(QDragMoveEvent* event);
+};
+
+// listCorresp: opening its pop-up menu with the right button keeps the line
+// the user selected before, so "Удалить" removes that line.
+class SchemeList : public QListWidget {
+public:
+    explicit SchemeList(QWidget* parent);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The texts of a list's items, in order.
+std::vector<std::string> ItemTexts(const QListWidget& list);
+
+// Makes the list hold exactly these texts, changing the items in place so that
+// the selection and the scroll position survive an edit of one line.
+void ShowItemTexts(QListWidget& list, const std::vector<std::string>& texts);

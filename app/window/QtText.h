@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+#include <vector>
+
+// The core speaks UTF-8 std::string, the widgets QString; these are the only
+// crossings between the two.
+inline QString QStr(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+inline QString QStr(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+inline std::string StdStr(const QString& text)
+{
+    return text.toStdString();
+}
+
+inline QStringList QStrList(const std::vector<std::string>& texts)
+{
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(texts.size()));
+    for (const auto& text : texts) list.append(QStr(text));
+    return list;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/window/UserDialogs.h"
+
+#include <QStringList>
+
+// The dialogs as the user sees them: QMessageBox and QFileDialog.
+class QtUserDialogs final : public UserDialogs {
+public:
+    void ShowError(QWidget* parent, const QString& message) override;
+    void ShowWarning(QWidget* parent, const QString& message) override;
+    std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
+    std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
+};
+
+// "*.xls|*.xls;*.xlsx" -> {"*.xls (*.xls *.xlsx)"}: the resource form of a
+// filter as the name filters of a Qt file dialog.
+QStringList NameFiltersOf(const QString& filter);

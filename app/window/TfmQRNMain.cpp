@@ -1,0 +1,266 @@
+#include "app/window/TfmQRNMain.h"
+
+#include "app/window/CommandLine.h"
+#include "app/window/ListBoxes.h"
+#include "app/window/ListItemHint.h"
+#include "app/window/QtText.h"
+#include "app/window/UserDialogs.h"
+#include "base/DateTime.h"
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+#include "convert/Convert.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolTip>
+
+#include <algorithm>
+
+TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters,
+                       QWidget* parent)
+    : QWidget(parent), FRegional(regional), FDialogs(dialogs)
+{
+    setObjectName(QStringLiteral("fmQRNMain"));
+    BuildFrame();
+    BuildStep1();
+    BuildStep2();
+    BuildStep3();
+    BuildStep4();
+    BuildStep5();
+    FRunner = std::make_unique<ConversionRunner>(
+        [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); },
+        *memLog, *ProgressBar1, FDialogs, *this);
+    connect(FRunner.get(), &ConversionRunner::Finished, this, &TfmQRNMain::ConversionFinished);
+    FormCreate(parameters);
+}
+
+TfmQRNMain::~TfmQRNMain() = default;
+
+bool TfmQRNMain::ConversionRunning() const
+{
+    return FRunner->IsRunning();
+}
+
+void TfmQRNMain::Guarded(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const std::exception& error) {
+        FDialogs.ShowError(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void TfmQRNMain::FormCreate(const QStringList& parameters)
+{
+    FAutoMode = false;
+    setWindowTitle(windowTitle() + QStr(FormatMessage(QRNConsts::sVersionSuffix, {QRNConsts::sVersion})));
+    cbDocType->setCurrentIndex(0);
+    if (parameters.size() >= 3) {
+        Guarded([&] {
+            edExcelFile->setText(parameters[0]);
+            edXMLFile->setText(parameters[1]);
+            // An index outside the list leaves no type selected; the walk
+            // through the steps then ends at the catalogue's error.
+            cbDocType->setCurrentIndex(ParseIntegerParameter(StdStr(parameters[2])));
+            edMessageNumber->setText(parameters.value(3));
+            edDocumentReference->setText(parameters.value(4));
+            FAutoMode = true;
+        });
+    }
+    ShowStep(1);
+}
+
+void TfmQRNMain::FormShow()
+{
+    if (!FAutoMode) return;
+    // By fixed step number: a failed check falls back and the next request
+    // still follows; an error ends the walk.
+    Guarded([this] {
+        for (int step = 2; step <= 5; ++step) ShowStep(step);
+    });
+}
+
+void TfmQRNMain::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (FShown) return;
+    FShown = true;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect frame = frameGeometry();
+        move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
+    }
+    // After the window is on the screen, so that the boxes of the automatic
+    // walk stand in front of it.
+    QTimer::singleShot(0, this, &TfmQRNMain::FormShow);
+}
+
+void TfmQRNMain::closeEvent(QCloseEvent* event)
+{
+    if (FRunner->IsRunning()) {
+        // The run stops at its next row without saving; the window closes
+        // when its thread is done.
+        FCloseRequested = true;
+        FRunner->Abandon();
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TfmQRNMain::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !FHintHandlerInstalled) {
+        qApp->installEventFilter(this);
+        FHintHandlerInstalled = true;
+    }
+}
+
+bool TfmQRNMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) return AppShowHint(watched, static_cast<QHelpEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+bool TfmQRNMain::AppShowHint(QObject* watched, QHelpEvent* event)
+{
+    for (QListWidget* list : {static_cast<QListWidget*>(listExcel), static_cast<QListWidget*>(listOnix),
+                              static_cast<QListWidget*>(listCorresp)}) {
+        if (watched == list->viewport()) {
+            ShowListItemHint(*list, event->pos());
+            return true;
+        }
+    }
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (!widget || widget->window() != this || widget->toolTip().isEmpty()) return false;
+    QToolTip::showText(event->globalPos(), widget->toolTip(), const_cast<QWidget*>(widget), QRect(),
+                       kHintHidePauseMs);
+    return true;
+}
+
+void TfmQRNMain::SetStepTexts(const char* title, const char* info)
+{
+    lbHeader->setText(QStr(title));
+    lbInfo->setText(QStr(info));
+}
+
+TDocumentType TfmQRNMain::DocumentType() const
+{
+    // No selection (-1) reads as 255, which every catalogue function refuses.
+    return static_cast<TDocumentType>(cbDocType->currentIndex());
+}
+
+void TfmQRNMain::ShowStep(int step)
+{
+    FStep = std::clamp(step, 1, 5);
+    // Leaving step 5 before its timer fires leaves the conversion unstarted,
+    // rather than starting it behind the page of another step.
+    if (FStep != 5) tmAuto->stop();
+    btPrev->setEnabled(FStep > 1);
+    btNext->setEnabled(FStep < 5);
+    for (QWidget* panel : {pn1, pn2, pn3, pn4, pn5}) panel->hide();
+
+    switch (step) {
+    case 1:
+        pn1->show();
+        SetStepTexts(QRNConsts::sStep1Title, QRNConsts::sStep1Info);
+        break;
+    case 2:
+        if (edExcelFile->text().isEmpty()) {
+            FDialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
+            ShowStep(1);
+            break;
+        }
+        pn2->show();
+        SetStepTexts(QRNConsts::sStep2Title, QRNConsts::sStep2Info);
+        LoadFieldLists();
+        break;
+    case 3: {
+        pn3->show();
+        SetStepTexts(QRNConsts::sStep3Title, QRNConsts::sStep3Info);
+        edSentDate->setText(QStr(FRegional.FormatDate(TodayDateTime())));
+        const bool invoice = DocumentType() == kInvoiceType;
+        for (QWidget* control : {static_cast<QWidget*>(lbMessageNumberMark), static_cast<QWidget*>(lbMessageNumber),
+                                 static_cast<QWidget*>(edMessageNumber),
+                                 static_cast<QWidget*>(lbDocumentReferenceMark),
+                                 static_cast<QWidget*>(lbDocumentReference),
+                                 static_cast<QWidget*>(edDocumentReference)})
+            control->setVisible(invoice);
+        LoadHeaderParams();
+        break;
+    }
+    case 4: {
+        const bool invoice = DocumentType() == kInvoiceType;
+        const bool filled = !edFromSAN->text().isEmpty() && !edSentDate->text().isEmpty() &&
+                            (!invoice || (!edMessageNumber->text().isEmpty() &&
+                                          !edDocumentReference->text().isEmpty()));
+        if (!filled) {
+            FDialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
+            ShowStep(3);
+            break;
+        }
+        lbInfoNakl->setVisible(invoice);
+        pn4->show();
+        SetStepTexts(QRNConsts::sStep4Title, QRNConsts::sStep4Info);
+        SaveHeaderParams();
+        break;
+    }
+    case 5:
+        if (edXMLFile->text().isEmpty()) {
+            FDialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
+            ShowStep(4);
+            break;
+        }
+        SetStepTexts(QRNConsts::sStep5Title, QRNConsts::sStep5Info);
+        pn5->show();
+        StartConversion();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfmQRNMain::btNextClick()
+{
+    Guarded([this] { ShowStep(FStep + 1); });
+}
+
+void TfmQRNMain::btPrevClick()
+{
+    Guarded([this] { ShowStep(FStep - 1); });
+}
+
+void TfmQRNMain::btCloseClick()
+{
+    close();
+}
+
+void TfmQRNMain::btSelectExcelFileClick()
+{
+    const FileDialogRequest request{QStr(QRNConsts::sSelectExcelDialogTitle), QStr(QRNConsts::sExcelFilter),
+                                    QString(), FOpenDialogFileName};
+    if (const auto path = FDialogs.ChooseOpenFile(this, request)) {
+        FOpenDialogFileName = *path;
+        edExcelFile->setText(*path);
+    }
+}
+
+void TfmQRNMain::btSelectXmlFileClick()
+{
+    const FileDialogRequest request{QStr(QRNConsts::sXmlSaveDialogTitle), QStr(QRNConsts::sXmlFilter),
+                                    QStringLiteral("xml"), FSaveDialogFileName};
+    if (const auto path = FDialogs.ChooseSaveFile(this, request)) {
+        FSaveDialogFileName = *path;
+        edXMLFile->setText(*path);
+    }
+}

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "app/window/ConversionRunner.h"
+#include "base/Regional.h"
+#include "catalogue/DocumentTypes.h"
+#include "scheme/SchemeLine.h"
+
+#include <QWidget>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class ColumnDragList;
+class FieldDropList;
+class QAction;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QHelpEvent;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QTimer;
+class SchemeList;
+class UserDialogs;
+
+// The wizard window: five steps from the workbook to the XML file. It holds
+// every input in its controls; each step repeats its loading work whenever it
+// is entered, and entering step 5 starts a conversion through the one-shot
+// timer tmAuto. Started with three to five parameters it walks itself to
+// step 5 when first shown.
+class TfmQRNMain : public QWidget {
+    Q_OBJECT
+
+public:
+    // `parameters` are the positional command-line parameters.
+    TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters,
+               QWidget* parent = nullptr);
+    ~TfmQRNMain() override;
+
+    int Step() const { return FStep; }
+    bool AutoMode() const { return FAutoMode; }
+    bool ConversionRunning() const;
+
+    // The step switch: every move between steps goes through here.
+    void ShowStep(int step);
+
+    void btNextClick();
+    void btPrevClick();
+    void btCloseClick();
+    void btSelectExcelFileClick();
+    void btSelectXmlFileClick();
+
+    // Step 2.
+    void LoadFieldLists();
+    bool listOnixDragOver(const QPoint& position);
+    void listOnixDragDrop();
+    void actCorrespClearExecute();
+    void actCorrespDelExecute();
+    void actCorrespSaveExecute();
+    void actCorrespOpenExecute();
+
+    // Step 3.
+    void LoadHeaderParams();
+    void SaveHeaderParams();
+    void btSelectDateClick();
+
+    // Step 5.
+    void StartConversion();
+    void tmAutoTimer();
+
+    // Header band.
+    QWidget* pnHeader;
+    QLabel* lbHeader;
+    QLabel* lbInfo;
+    QLabel* imgHeader;
+    QWidget* pn1;
+    QWidget* pn2;
+    QWidget* pn3;
+    QWidget* pn4;
+    QWidget* pn5;
+    QPushButton* btPrev;
+    QPushButton* btNext;
+    QPushButton* btClose;
+
+    // Step 1.
+    QLineEdit* edExcelFile;
+    QPushButton* btSelectExcelFile;
+    QComboBox* cbDocType;
+
+    // Step 2.
+    ColumnDragList* listExcel;
+    FieldDropList* listOnix;
+    SchemeList* listCorresp;
+    QAction* actCorrespClear;
+    QAction* actCorrespDel;
+    QAction* actCorrespSave;
+    QAction* actCorrespOpen;
+    QPushButton* btClearCorresp;
+    QPushButton* btSaveCorresp;
+    QPushButton* btOpenCorresp;
+    QMenu* pmCorresp;
+
+    // Step 3.
+    QGroupBox* gbFrom;
+    QGroupBox* gbTo;
+    QGroupBox* gbMessage;
+    QLineEdit* edFromSAN;
+    QLineEdit* edFromCompany;
+    QLineEdit* edFromPerson;
+    QLineEdit* edToSAN;
+    QLineEdit* edToCompany;
+    QLineEdit* edToPerson;
+    QLineEdit* edMessageNumber;
+    QLineEdit* edDocumentReference;
+    QLineEdit* edSentDate;
+    QPushButton* btSelectDate;
+    QLabel* lbMessageNumber;
+    QLabel* lbDocumentReference;
+    QLabel* lbMessageNumberMark;
+    QLabel* lbDocumentReferenceMark;
+
+    // Step 4.
+    QLineEdit* edXMLFile;
+    QPushButton* btSelectXmlFile;
+    QLabel* lbInfoNakl;
+
+    // Step 5.
+    QProgressBar* ProgressBar1;
+    QPlainTextEdit* memLog;
+    QTimer* tmAuto;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildFrame();
+    void BuildStep1();
+    void BuildStep2();
+    void BuildStep3();
+    void BuildStep4();
+    void BuildStep5();
+
+    void FormCreate(const QStringList& parameters);
+    void FormShow();
+    bool AppShowHint(QObject* watched, QHelpEvent* event);
+
+    void SetStepTexts(const char* title, const char* info);
+    TDocumentType DocumentType() const;
+    SchemeLines CurrentScheme() const;
+    void ShowScheme(const SchemeLines& lines);
+    RunInputs CollectRunInputs() const;
+    void ConversionFinished();
+
+    // Runs a user action; a platform error it raises ends the action and is
+    // shown in the error box, and the window stays usable.
+    void Guarded(const std::function<void()>& action);
+
+    Regional FRegional;
+    UserDialogs& FDialogs;
+    std::unique_ptr<ConversionRunner> FRunner;
+    int FStep = 1;
+    bool FAutoMode = false;
+    bool FShown = false;
+    bool FHintHandlerInstalled = false;
+    bool FCloseRequested = false;
+    // The file names the open and save dialogs start with: those of their
+    // last use, as the window's two dialogs are shared by all their users.
+    QString FOpenDialogFileName;
+    QString FSaveDialogFileName;
+};

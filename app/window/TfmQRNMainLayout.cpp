@@ -1,0 +1,330 @@
+// The look of the wizard: a classic fixed dialog, every control at its place.
+
+#include "app/window/ListBoxes.h"
+#include "app/window/QtText.h"
+#include "app/window/TfmQRNMain.h"
+#include "catalogue/DocumentTypes.h"
+#include "catalogue/QRNConsts.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+constexpr int kClientWidth = 732;
+constexpr int kClientHeight = 515;
+constexpr int kHeaderHeight = 57;
+constexpr QRect kPanelRect(14, 67, 705, 381);
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kEditHeight = 22;
+constexpr int kLabelHeight = 17;
+
+QLabel* AddLabel(QWidget* parent, const char* text, const QRect& rect)
+{
+    auto* label = new QLabel(QStr(text), parent);
+    label->setGeometry(rect);
+    return label;
+}
+
+QLabel* AddNote(QWidget* parent, const char* text, const QRect& rect)
+{
+    QLabel* note = AddLabel(parent, text, rect);
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return note;
+}
+
+// The red bold "*" before the label of a mandatory field.
+QLabel* AddMandatoryMark(QWidget* parent, const QPoint& at)
+{
+    QLabel* mark = AddLabel(parent, QRNConsts::sMandatoryMark, QRect(at, QSize(9, kLabelHeight)));
+    mark->setStyleSheet(QStringLiteral("color: #e00000; font-weight: bold;"));
+    return mark;
+}
+
+QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& rect)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(rect);
+    return edit;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const char* text, const QRect& rect)
+{
+    auto* button = new QPushButton(QStr(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A button that stands for an action: its caption, tooltip and effect.
+QPushButton* AddActionButton(QWidget* parent, const char* name, QAction* action, const QRect& rect)
+{
+    QPushButton* button = AddButton(parent, name, "", rect);
+    button->setText(action->text());
+    button->setToolTip(action->toolTip());
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    return button;
+}
+
+QAction* AddAction(QWidget* owner, const char* name, const char* caption, const char* hint)
+{
+    auto* action = new QAction(QStr(caption), owner);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(QStr(hint));
+    return action;
+}
+
+QFrame* AddRule(QWidget* parent, int y)
+{
+    auto* rule = new QFrame(parent);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(0, y, kClientWidth, 2);
+    return rule;
+}
+
+QWidget* AddPanel(QWidget* parent, const char* name)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(kPanelRect);
+    panel->hide();
+    return panel;
+}
+
+template <typename ListBox>
+ListBox* AddList(QWidget* parent, const char* name, const QRect& rect)
+{
+    auto* list = new ListBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setGeometry(rect);
+    return list;
+}
+
+} // namespace
+
+void TfmQRNMain::BuildFrame()
+{
+    setWindowTitle(QStr(QRNConsts::sAppTitle));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setWindowIcon(QIcon(QStringLiteral(":/quarnel/quarnel-128.png")));
+
+    pnHeader = new QWidget(this);
+    pnHeader->setObjectName(QStringLiteral("pnHeader"));
+    pnHeader->setGeometry(0, 0, kClientWidth, kHeaderHeight);
+    pnHeader->setAutoFillBackground(true);
+    QPalette white = pnHeader->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    pnHeader->setPalette(white);
+
+    lbHeader = AddLabel(pnHeader, "", QRect(16, 8, 650, kLabelHeight));
+    lbHeader->setObjectName(QStringLiteral("lbHeader"));
+    QFont bold = lbHeader->font();
+    bold.setBold(true);
+    lbHeader->setFont(bold);
+    lbInfo = AddNote(pnHeader, "", QRect(32, 26, 645, 30));
+    lbInfo->setObjectName(QStringLiteral("lbInfo"));
+    imgHeader = new QLabel(pnHeader);
+    imgHeader->setObjectName(QStringLiteral("imgHeader"));
+    imgHeader->setGeometry(kClientWidth - 32 - 16, 12, 32, 32);
+    imgHeader->setPixmap(QPixmap(QStringLiteral(":/quarnel/quarnel-32.png")));
+
+    AddRule(this, kHeaderHeight);
+    pn1 = AddPanel(this, "pn1");
+    pn2 = AddPanel(this, "pn2");
+    pn3 = AddPanel(this, "pn3");
+    pn4 = AddPanel(this, "pn4");
+    pn5 = AddPanel(this, "pn5");
+    AddRule(this, 462);
+
+    const int buttonsTop = 476;
+    const int closeLeft = kClientWidth - 16 - kButtonWidth;
+    const int nextLeft = closeLeft - 10 - kButtonWidth;
+    btPrev = AddButton(this, "btPrev", QRNConsts::sPrev,
+                       QRect(nextLeft - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight));
+    btNext = AddButton(this, "btNext", QRNConsts::sNext, QRect(nextLeft, buttonsTop, kButtonWidth, kButtonHeight));
+    btClose = AddButton(this, "btClose", QRNConsts::sClose,
+                        QRect(closeLeft, buttonsTop, kButtonWidth, kButtonHeight));
+    connect(btPrev, &QPushButton::clicked, this, &TfmQRNMain::btPrevClick);
+    connect(btNext, &QPushButton::clicked, this, &TfmQRNMain::btNextClick);
+    connect(btClose, &QPushButton::clicked, this, &TfmQRNMain::btCloseClick);
+
+    tmAuto = new QTimer(this);
+    tmAuto->setObjectName(QStringLiteral("tmAuto"));
+    tmAuto->setInterval(100);
+    tmAuto->setSingleShot(true);
+    connect(tmAuto, &QTimer::timeout, this, &TfmQRNMain::tmAutoTimer);
+}
+
+void TfmQRNMain::BuildStep1()
+{
+    // The file field and its button, centred in the panel.
+    const int left = (kPanelRect.width() - (629 + 4 + 23)) / 2;
+    AddLabel(pn1, QRNConsts::sChooseExcelLabel, QRect(left, 16, 629, kLabelHeight));
+    edExcelFile = AddEdit(pn1, "edExcelFile", QRect(left, 34, 629, kEditHeight));
+    btSelectExcelFile = AddButton(pn1, "btSelectExcelFile", QRNConsts::sEllipsis,
+                                  QRect(left + 633, 34, 23, kEditHeight));
+    btSelectExcelFile->setToolTip(QStr(QRNConsts::sSelectExcelHint));
+    connect(btSelectExcelFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectExcelFileClick);
+    AddNote(pn1, QRNConsts::sExcelNote, QRect(left, 66, 656, 48));
+
+    AddLabel(pn1, QRNConsts::sChooseDocTypeLabel, QRect(left, 128, 400, kLabelHeight));
+    cbDocType = new QComboBox(pn1);
+    cbDocType->setObjectName(QStringLiteral("cbDocType"));
+    cbDocType->setGeometry(left, 146, 340, kEditHeight);
+    cbDocType->setEditable(false);
+    cbDocType->setMaxVisibleItems(kDocumentTypeCount);
+    for (int type = 0; type < kDocumentTypeCount; ++type)
+        cbDocType->addItem(QStr(DocumentTypeCaption(static_cast<TDocumentType>(type))));
+}
+
+void TfmQRNMain::BuildStep2()
+{
+    const int listTop = 22;
+    const int listHeight = 277;
+    AddLabel(pn2, QRNConsts::sListExcelLabel, QRect(8, 4, 177, kLabelHeight));
+    listExcel = AddList<ColumnDragList>(pn2, "listExcel", QRect(8, listTop, 177, listHeight));
+    AddLabel(pn2, QRNConsts::sListOnixLabel, QRect(193, 4, 200, kLabelHeight));
+    listOnix = AddList<FieldDropList>(pn2, "listOnix", QRect(193, listTop, 177, listHeight));
+    AddLabel(pn2, QRNConsts::sListCorrespLabel, QRect(404, 4, 293, kLabelHeight));
+    listCorresp = AddList<SchemeList>(pn2, "listCorresp", QRect(404, listTop, 293, listHeight));
+    listOnix->dragOverHandler = [this](const QPoint& position) { return listOnixDragOver(position); };
+    listOnix->dropHandler = [this] { listOnixDragDrop(); };
+    for (QListWidget* list : {static_cast<QListWidget*>(listExcel), static_cast<QListWidget*>(listOnix),
+                              static_cast<QListWidget*>(listCorresp)})
+        list->viewport()->installEventFilter(this);
+
+    const int belowLists = listTop + listHeight + 6;
+    AddNote(pn2, QRNConsts::sMappingInstruction, QRect(8, belowLists, 362, kPanelRect.height() - belowLists));
+
+    actCorrespClear = AddAction(this, "actCorrespClear", QRNConsts::sCorrespClear, QRNConsts::sCorrespClearHint);
+    actCorrespDel = AddAction(this, "actCorrespDel", QRNConsts::sCorrespDel, QRNConsts::sCorrespDelHint);
+    actCorrespSave = AddAction(this, "actCorrespSave", QRNConsts::sCorrespSave, QRNConsts::sCorrespSaveHint);
+    actCorrespOpen = AddAction(this, "actCorrespOpen", QRNConsts::sCorrespOpen, QRNConsts::sCorrespOpenHint);
+    connect(actCorrespClear, &QAction::triggered, this, [this] { Guarded([this] { actCorrespClearExecute(); }); });
+    connect(actCorrespDel, &QAction::triggered, this, [this] { Guarded([this] { actCorrespDelExecute(); }); });
+    connect(actCorrespSave, &QAction::triggered, this, [this] { Guarded([this] { actCorrespSaveExecute(); }); });
+    connect(actCorrespOpen, &QAction::triggered, this, [this] { Guarded([this] { actCorrespOpenExecute(); }); });
+
+    btClearCorresp = AddActionButton(pn2, "btClearCorresp", actCorrespClear,
+                                     QRect(404, belowLists, kButtonWidth, kButtonHeight));
+    btSaveCorresp = AddActionButton(pn2, "btSaveCorresp", actCorrespSave,
+                                    QRect(404 + 83, belowLists, kButtonWidth + 8, kButtonHeight));
+    btOpenCorresp = AddActionButton(pn2, "btOpenCorresp", actCorrespOpen,
+                                    QRect(404 + 174, belowLists, kButtonWidth + 8, kButtonHeight));
+    const int adviceTop = belowLists + kButtonHeight + 6;
+    AddNote(pn2, QRNConsts::sMappingAdvice, QRect(404, adviceTop, 293, kPanelRect.height() - adviceTop));
+
+    pmCorresp = new QMenu(this);
+    pmCorresp->setObjectName(QStringLiteral("pmCorresp"));
+    pmCorresp->addAction(actCorrespClear);
+    pmCorresp->addAction(actCorrespDel);
+    pmCorresp->addSeparator();
+    pmCorresp->addAction(actCorrespSave);
+    pmCorresp->addAction(actCorrespOpen);
+    pmCorresp->setToolTipsVisible(true);
+    connect(listCorresp, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { pmCorresp->popup(listCorresp->viewport()->mapToGlobal(at)); });
+}
+
+void TfmQRNMain::BuildStep3()
+{
+    const int groupsLeft = (kPanelRect.width() - 481) / 2;
+    const int fieldWidth = 209;
+    // Three labelled fields one under the other; the first may be mandatory.
+    const auto addPartyGroup = [&](const char* title, int left, const char* names[3], const char* labels[3],
+                                   bool firstMandatory, QLineEdit* edits[3]) {
+        auto* group = new QGroupBox(QStr(title), pn3);
+        group->setGeometry(left, 0, 233, 193);
+        for (int row = 0; row < 3; ++row) {
+            const int top = 24 + row * 54;
+            if (row == 0 && firstMandatory) AddMandatoryMark(group, QPoint(12, top));
+            AddLabel(group, labels[row], QRect(22, top, fieldWidth - 10, kLabelHeight));
+            edits[row] = AddEdit(group, names[row], QRect(12, top + 18, fieldWidth, kEditHeight));
+        }
+        return group;
+    };
+    const char* fromNames[3] = {"edFromSAN", "edFromCompany", "edFromPerson"};
+    const char* fromLabels[3] = {QRNConsts::sSANLabel, QRNConsts::sCompanyLabel, QRNConsts::sFromPersonLabel};
+    QLineEdit* fromEdits[3];
+    gbFrom = addPartyGroup(QRNConsts::sFromGroup, groupsLeft, fromNames, fromLabels, true, fromEdits);
+    edFromSAN = fromEdits[0];
+    edFromCompany = fromEdits[1];
+    edFromPerson = fromEdits[2];
+
+    const char* toNames[3] = {"edToSAN", "edToCompany", "edToPerson"};
+    const char* toLabels[3] = {QRNConsts::sSANLabel, QRNConsts::sCompanyLabel, QRNConsts::sToPersonLabel};
+    QLineEdit* toEdits[3];
+    gbTo = addPartyGroup(QRNConsts::sToGroup, groupsLeft + 248, toNames, toLabels, false, toEdits);
+    edToSAN = toEdits[0];
+    edToCompany = toEdits[1];
+    edToPerson = toEdits[2];
+
+    gbMessage = new QGroupBox(pn3);
+    gbMessage->setGeometry(groupsLeft, 199, 481, 133);
+    lbMessageNumberMark = AddMandatoryMark(gbMessage, QPoint(12, 14));
+    lbMessageNumber = AddLabel(gbMessage, QRNConsts::sMessageNumberLabel, QRect(22, 14, 199, kLabelHeight));
+    edMessageNumber = AddEdit(gbMessage, "edMessageNumber", QRect(12, 32, fieldWidth, kEditHeight));
+    lbDocumentReferenceMark = AddMandatoryMark(gbMessage, QPoint(260, 14));
+    lbDocumentReference =
+        AddLabel(gbMessage, QRNConsts::sDocumentReferenceLabel, QRect(270, 14, 199, kLabelHeight));
+    edDocumentReference = AddEdit(gbMessage, "edDocumentReference", QRect(260, 32, fieldWidth, kEditHeight));
+
+    AddMandatoryMark(gbMessage, QPoint(12, 68));
+    AddLabel(gbMessage, QRNConsts::sSentDateLabel, QRect(22, 68, 199, kLabelHeight));
+    edSentDate = AddEdit(gbMessage, "edSentDate", QRect(12, 86, 185, kEditHeight));
+    btSelectDate = AddButton(gbMessage, "btSelectDate", QRNConsts::sEllipsis, QRect(198, 86, 23, 22));
+    connect(btSelectDate, &QPushButton::clicked, this, [this] { Guarded([this] { btSelectDateClick(); }); });
+
+    AddMandatoryMark(pn3, QPoint(groupsLeft, 346));
+    AddLabel(pn3, QRNConsts::sMandatoryLegend, QRect(groupsLeft + 12, 346, 400, kLabelHeight));
+}
+
+void TfmQRNMain::BuildStep4()
+{
+    const int left = (kPanelRect.width() - (585 + 4 + 23)) / 2;
+    AddLabel(pn4, QRNConsts::sChooseXmlLabel, QRect(left, 16, 585, kLabelHeight));
+    edXMLFile = AddEdit(pn4, "edXMLFile", QRect(left, 34, 585, kEditHeight));
+    btSelectXmlFile =
+        AddButton(pn4, "btSelectXmlFile", QRNConsts::sEllipsis, QRect(left + 589, 34, 23, kEditHeight));
+    btSelectXmlFile->setToolTip(QStr(QRNConsts::sSelectXmlHint));
+    connect(btSelectXmlFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectXmlFileClick);
+    lbInfoNakl = AddNote(pn4, QRNConsts::sInvoicePackageNote, QRect(left, 66, 612, 64));
+    lbInfoNakl->setObjectName(QStringLiteral("lbInfoNakl"));
+}
+
+void TfmQRNMain::BuildStep5()
+{
+    const int left = (kPanelRect.width() - 609) / 2;
+    AddLabel(pn5, QRNConsts::sProgressLabel, QRect(left, 16, 609, kLabelHeight));
+    ProgressBar1 = new QProgressBar(pn5);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(left, 34, 609, 13);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    AddLabel(pn5, QRNConsts::sLogLabel, QRect(left, 60, 609, kLabelHeight));
+    memLog = new QPlainTextEdit(pn5);
+    memLog->setObjectName(QStringLiteral("memLog"));
+    memLog->setGeometry(left, 78, 609, 245);
+    memLog->setReadOnly(true);
+    memLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+}

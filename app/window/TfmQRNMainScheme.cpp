@@ -1,0 +1,137 @@
+// Step 2: the column names of the workbook, the field captions of the document
+// type and the correspondence scheme between them.
+
+#include "app/window/ListBoxes.h"
+#include "app/window/QtText.h"
+#include "app/window/TfmQRNMain.h"
+#include "app/window/UserDialogs.h"
+#include "catalogue/FieldCatalogue.h"
+#include "catalogue/QRNConsts.h"
+#include "convert/workbook/Workbook.h"
+#include "scheme/HeaderRow.h"
+#include "scheme/SchemeFile.h"
+#include "settings/IniStore.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <filesystem>
+
+namespace {
+
+// Reading a large workbook takes a moment; the pointer says so.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+bool IsExistingFile(const std::string& path)
+{
+    std::error_code ignored;
+    return std::filesystem::is_regular_file(path, ignored);
+}
+
+QListWidgetItem* SelectedItem(const QListWidget& list)
+{
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? nullptr : selected.constFirst();
+}
+
+} // namespace
+
+SchemeLines TfmQRNMain::CurrentScheme() const
+{
+    return ItemTexts(*listCorresp);
+}
+
+void TfmQRNMain::ShowScheme(const SchemeLines& lines)
+{
+    ShowItemTexts(*listCorresp, lines);
+}
+
+void TfmQRNMain::LoadFieldLists()
+{
+    const WaitCursor waiting;
+    listExcel->clear();
+    {
+        const std::unique_ptr<Workbook> workbook = OpenWorkbook(StdStr(edExcelFile->text()), FRegional);
+        listExcel->addItems(QStrList(ReadColumnNames(*workbook)));
+    }
+    // The catalogue refuses an invalid type before anything is replaced, so
+    // the field list and the scheme keep what they held.
+    std::vector<std::string> captions;
+    FillFieldsListBox(captions, DocumentType());
+    listOnix->clear();
+    listOnix->addItems(QStrList(captions));
+    listCorresp->clear();
+    const std::string remembered = IniStore::ReadStringParam(GetCorrespondenceParamName(DocumentType()), "");
+    if (!remembered.empty() && IsExistingFile(remembered)) ShowScheme(ReadSchemeFile(remembered));
+}
+
+bool TfmQRNMain::listOnixDragOver(const QPoint& position)
+{
+    if (!SelectedItem(*listExcel)) return false;
+    const QListWidgetItem* under = listOnix->itemAt(position);
+    int index = under ? listOnix->row(under) : -1;
+    // Holding the pointer at an edge moves the selection, and with it the
+    // visible part of the list, one line per drag-over.
+    if (index != -1 && position.y() > listOnix->viewport()->height() - 5 && index < listOnix->count() - 1) ++index;
+    if (position.y() < 5 && index > 0) --index;
+    if (index == -1) {
+        listOnix->clearSelection();
+        listOnix->setCurrentRow(-1);
+    } else {
+        listOnix->setCurrentRow(index);
+        listOnix->scrollToItem(listOnix->item(index));
+    }
+    return true;
+}
+
+void TfmQRNMain::listOnixDragDrop()
+{
+    const QListWidgetItem* field = SelectedItem(*listOnix);
+    const QListWidgetItem* column = SelectedItem(*listExcel);
+    if (!field || !column) return;
+    const std::string caption = StdStr(field->text());
+    SchemeLines lines = CurrentScheme();
+    DropColumnOnField(lines, caption, StdStr(column->text()));
+    ShowScheme(lines);
+    if (const int row = FindSchemeLine(lines, caption); row >= 0) listCorresp->scrollToItem(listCorresp->item(row));
+}
+
+void TfmQRNMain::actCorrespClearExecute()
+{
+    listCorresp->clear();
+}
+
+void TfmQRNMain::actCorrespDelExecute()
+{
+    if (QListWidgetItem* line = SelectedItem(*listCorresp)) delete listCorresp->takeItem(listCorresp->row(line));
+}
+
+void TfmQRNMain::actCorrespSaveExecute()
+{
+    const std::string key = GetCorrespondenceParamName(DocumentType());
+    FSaveDialogFileName = QStr(IniStore::ReadStringParam(key, ""));
+    const FileDialogRequest request{QStr(QRNConsts::sSchemeSaveDialogTitle), QStr(QRNConsts::sSchemeFilter),
+                                    QStringLiteral("sch"), FSaveDialogFileName};
+    const auto path = FDialogs.ChooseSaveFile(this, request);
+    if (!path) return;
+    FSaveDialogFileName = *path;
+    WriteSchemeFile(StdStr(*path), CurrentScheme());
+    IniStore::WriteStringParam(key, StdStr(*path));
+}
+
+void TfmQRNMain::actCorrespOpenExecute()
+{
+    const FileDialogRequest request{QStr(QRNConsts::sSchemeOpenDialogTitle), QStr(QRNConsts::sSchemeFilter),
+                                    QString(), FOpenDialogFileName};
+    const auto path = FDialogs.ChooseOpenFile(this, request);
+    if (!path) return;
+    FOpenDialogFileName = *path;
+    ShowScheme(ReadSchemeFile(StdStr(*path)));
+    IniStore::WriteStringParam(GetCorrespondenceParamName(DocumentType()), StdStr(*path));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+// What a file dialog is asked to show. The filter is written as the resource
+// texts hold it: pairs of "description|patterns", patterns separated by ";".
+struct FileDialogRequest {
+    QString title;
+    QString filter;
+    QString defaultSuffix;  // appended when the chosen name has no extension; "" for none
+    QString initialFile;    // the file name the dialog starts with
+};
+
+// The modal windows of the wizard: the error and warning boxes and the open
+// and save dialogs. The window reaches them only through this interface, so a
+// test can answer them without a modal loop.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+
+    // A box titled "Ошибка" with an error icon and one OK button.
+    virtual void ShowError(QWidget* parent, const QString& message) = 0;
+    // A box titled "Предупреждение" with a warning icon and one OK button.
+    virtual void ShowWarning(QWidget* parent, const QString& message) = 0;
+
+    // The chosen path, or nothing when the user cancelled.
+    virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
+    // Never asks whether an existing file may be replaced.
+    virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+};

@@ -1,0 +1,36 @@
+#include "convert/FieldCell.h"
+
+#include "base/MessageFormat.h"
+#include "base/Utf8Text.h"
+#include "catalogue/QRNConsts.h"
+#include "scheme/ColumnLookup.h"
+
+namespace {
+
+constexpr std::size_t kLongCellLimit = 250;
+
+} // namespace
+
+FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inputs)
+{
+    return {fieldID, GetColumnByFieldID(fieldID, inputs.documentType, inputs.fieldCaptions, inputs.scheme,
+                                        inputs.columnNames)};
+}
+
+std::string GetFieldValue(const Workbook& workbook, int row, const FieldColumn& field, RunObserver& observer)
+{
+    if (field.column <= 0) return {};
+    std::string value = workbook.CellText(row, field.column);
+    // Byte count first: a text of at most 250 bytes has at most 250 characters.
+    if (field.fieldID != "Annotation" && value.size() > kLongCellLimit && Utf8Length(value) > kLongCellLimit) {
+        observer.LongCellWarning(FormatMessage(QRNConsts::sLongCellWarning, {value}), row, field.fieldID);
+        value = Utf8Left(value, kLongCellLimit);
+    }
+    return value;
+}
+
+std::string GetInvoiceFieldValue(const Workbook& workbook, int row, const FieldColumn& field)
+{
+    if (field.column <= 0) return {};
+    return workbook.CellText(row, field.column);
+}

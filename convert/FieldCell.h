@@ -1,0 +1,26 @@
+#pragma once
+
+#include "convert/RunInputs.h"
+#include "convert/RunObserver.h"
+#include "convert/workbook/Workbook.h"
+
+#include <string>
+
+// A field a run reads, with the column the scheme gives it. The column is
+// looked up once per run: the scheme and the header row do not change while
+// a run works through its rows.
+struct FieldColumn {
+    std::string fieldID;
+    int column = 0;  // 1-based; 0 when the field is not mapped
+};
+
+FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inputs);
+
+// The price-list reading of a field's cell in the row: the text as it stands,
+// "" for an unmapped field. A text longer than 250 characters is shown to the
+// user and cut to its first 250 characters, except the annotation, which is
+// always taken whole.
+std::string GetFieldValue(const Workbook& workbook, int row, const FieldColumn& field, RunObserver& observer);
+
+// The invoice reading: the text as it stands, never cut.
+std::string GetInvoiceFieldValue(const Workbook& workbook, int row, const FieldColumn& field);

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "convert/FieldCell.h"
+#include "convert/RunInputs.h"
+#include "convert/RunObserver.h"
+#include "convert/workbook/Workbook.h"
+#include "xml/TXMLDocument.h"
+
+#include <string>
+#include <vector>
+
+struct ProductWriterStep;
+
+// The price-list writers driven for one row, in the one fixed order that is
+// the same for all nine kinds of goods and decides the order of the elements
+// below Product: identifiers, titles, contributors, publishing data, media,
+// measures, technical goods and collectibles, and the supply part last.
+class ProductDispatch {
+public:
+    // Resolves the column of every field the dispatch reads, once.
+    explicit ProductDispatch(const RunInputs& inputs);
+
+    void WriteProduct(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
+                      RunObserver& observer) const;
+
+private:
+    struct ResolvedStep {
+        const ProductWriterStep* step;
+        FieldColumn first;
+        FieldColumn second;
+    };
+    void WriteSupply(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
+                     RunObserver& observer) const;
+
+    std::vector<ResolvedStep> steps_;
+    std::string fixedProductForm_;
+    std::string decimalSeparator_;
+    FieldColumn price01_, price_, discountPercent_, productAvailability_, vat_, onHand_, packQuantity_;
+};

@@ -1,0 +1,28 @@
+#include "convert/RowErrorHandler.h"
+
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+#include "writers/ONIXErrorChannel.h"
+
+#include <string>
+
+RowErrorHandler::RowErrorHandler(RunObserver& observer)
+    : observer_(observer), previous_(ONIXFunctions::OnONIXError())
+{
+    ONIXFunctions::OnONIXError() = [this] { HandleRowError(); };
+}
+
+RowErrorHandler::~RowErrorHandler()
+{
+    ONIXFunctions::OnONIXError() = std::move(previous_);
+}
+
+void RowErrorHandler::HandleRowError()
+{
+    std::string& text = ONIXFunctions::ONIXErrorText();
+    if (text.empty()) return;
+    if (text.find(QRNConsts::sCheckDigitMarker) == std::string::npos) criticalError = true;
+    observer_.LogLine(FormatMessage(QRNConsts::sRowError, {std::to_string(currentRow)}) + text);
+    ++errorCount;
+    text.clear();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "base/Regional.h"
+#include "catalogue/DocumentTypes.h"
+#include "scheme/SchemeLine.h"
+
+#include <string>
+#include <vector>
+
+// Everything a conversion run takes from the wizard (or the command line), as
+// the controls held it when the run started.
+struct RunInputs {
+    std::string workbookPath;      // edExcelFile
+    std::string outputPath;        // edXMLFile; empty -> the run does nothing
+    TDocumentType documentType = 0;
+    std::string fromSAN, fromCompany, fromPerson, toSAN, toCompany, toPerson;
+    std::string messageNumber;     // edMessageNumber
+    std::string documentReference; // edDocumentReference
+    std::string sentDate;          // edSentDate text, parsed with `regional`
+    std::vector<std::string> fieldCaptions;  // listOnix as left by step 2
+    SchemeLines scheme;                      // listCorresp
+    std::vector<std::string> columnNames;    // listExcel
+    bool noSeparate15Pos = false;            // the invoice setting, read by the caller from IniStore
+    Regional regional;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// The largest sheet a spreadsheet holds: 1,048,576 rows by 16,384 columns.
+inline constexpr int kSheetRows = 1048576;
+inline constexpr int kSheetColumns = 16384;
+
+struct CellPosition {
+    int row;
+    int column;
+};
+
+// An A1-style cell reference ("B7", "$B$7" too) as 1-based row and column;
+// nullopt when it is not one. The values may lie beyond the sheet's limits
+// (capped just past them), for the caller to refuse.
+std::optional<CellPosition> ParseCellReference(std::string_view reference);
+
+// A row number attribute ("7"), capped just past the sheet's limit.
+std::optional<int> ParseRowNumber(std::string_view text);

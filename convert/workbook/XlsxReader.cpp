@@ -1,0 +1,63 @@
+#include "convert/workbook/XlsxReader.h"
+
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+#include "convert/workbook/OoxmlRelationships.h"
+#include "convert/workbook/WorkbookFault.h"
+#include "convert/workbook/XlsxSharedStrings.h"
+#include "convert/workbook/XlsxSheet.h"
+#include "convert/workbook/XlsxStyles.h"
+#include "convert/workbook/XlsxWorkbookPart.h"
+#include "convert/workbook/ZipArchive.h"
+
+#include <algorithm>
+
+namespace {
+
+const Relationship* FindKind(const std::vector<Relationship>& relationships, std::string_view kind)
+{
+    const auto found = std::find_if(relationships.begin(), relationships.end(),
+                                    [&](const Relationship& r) { return IsRelationshipKind(r, kind); });
+    return found != relationships.end() ? &*found : nullptr;
+}
+
+void RequirePart(ZipArchive& archive, const std::string& part)
+{
+    if (!archive.Contains(part)) ThrowBroken(FormatMessage(QRNConsts::sReasonPartMissing, {part}));
+}
+
+} // namespace
+
+std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& regional)
+{
+    const auto packageRelationships = ReadRelationships(archive, "");
+    const Relationship* document = FindKind(packageRelationships, "officeDocument");
+    if (!document) ThrowUnsupported(QRNConsts::sReasonNoSpreadsheet);
+    const std::string workbookPart = document->target;
+    RequirePart(archive, workbookPart);
+
+    const XlsxWorkbookInfo workbook = ReadXlsxWorkbookPart(archive, workbookPart);
+    const auto relationships = ReadRelationships(archive, workbookPart);
+    const auto sheet = std::find_if(relationships.begin(), relationships.end(),
+                                    [&](const Relationship& r) { return r.id == workbook.firstSheetId; });
+    if (sheet == relationships.end())
+        ThrowBroken(FormatMessage(QRNConsts::sReasonPartMissing, {workbook.firstSheetId}));
+    if (IsRelationshipKind(*sheet, "chartsheet") || IsRelationshipKind(*sheet, "dialogsheet"))
+        ThrowUnsupported(QRNConsts::sReasonFirstSheetNotCells);
+    RequirePart(archive, sheet->target);
+
+    // Without styles every number is plain; without shared strings a sheet
+    // that refers to one is damaged, which reading the sheet finds out.
+    std::vector<NumberStyle> styles;
+    if (const Relationship* part = FindKind(relationships, "styles"); part && archive.Contains(part->target))
+        styles = ReadXlsxCellStyles(archive, part->target);
+    std::vector<std::string> sharedStrings;
+    if (const Relationship* part = FindKind(relationships, "sharedStrings"); part && archive.Contains(part->target))
+        sharedStrings = ReadXlsxSharedStrings(archive, part->target);
+
+    auto cells = std::make_unique<SheetCells>(regional, workbook.date1904);
+    ReadXlsxSheet(archive, sheet->target, XlsxSheetContext {styles, sharedStrings.size()}, *cells);
+    cells->SetSharedStrings(std::move(sharedStrings));
+    cells->Finish();
+    return cells;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class ZipArchive;
+
+// The attributes of one start tag as libxml2's SAX2 parser hands them over.
+class XmlAttributes {
+public:
+    XmlAttributes(const unsigned char** raw, int count) : raw_(raw), count_(count) {}
+
+    // The value of the attribute with this local name, in any namespace (the
+    // parts we read never give one name two meanings on the same element).
+    // Only "&" arrives still escaped from libxml2; Text() undoes that.
+    std::optional<std::string_view> Raw(std::string_view localName) const;
+    std::optional<std::string> Text(std::string_view localName) const;
+    // The same, in one namespace only.
+    std::optional<std::string_view> Raw(std::string_view localName, std::string_view uri) const;
+    std::optional<std::string> Text(std::string_view localName, std::string_view uri) const;
+
+private:
+    const unsigned char** raw_;
+    int count_;
+};
+
+// Receives the elements and text of an XML part. Names are local names with
+// the namespace URI beside them, so any prefix a producer chose reads alike.
+class XmlHandler {
+public:
+    virtual ~XmlHandler() = default;
+    virtual void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) = 0;
+    virtual void EndElement(std::string_view name, std::string_view uri) = 0;
+    virtual void Characters(std::string_view text) = 0;
+};
+
+// Streams a part of the archive through libxml2's SAX2 push parser. A part that
+// is not well-formed, or that declares a DOCTYPE (entity expansion and external
+// fetches have no place in a workbook), is damaged: WorkbookFault. Exceptions
+// a handler raises travel through the parser to the caller.
+void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handler);

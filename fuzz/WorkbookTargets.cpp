@@ -1,0 +1,66 @@
+// The workbook readers on fuzzed files: reading must end in cells or in the
+// program's refusal, never in a crash, a hang or unbounded memory.
+#include "FuzzTargets.h"
+#include "ScratchFiles.h"
+
+#include "base/QuarnelError.h"
+#include "base/Regional.h"
+#include "convert/workbook/OdsReader.h"
+#include "convert/workbook/SheetCells.h"
+#include "convert/workbook/WorkbookFault.h"
+#include "convert/workbook/XlsxReader.h"
+#include "convert/workbook/ZipArchive.h"
+#include "convert/workbook/xls/XlsReader.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Formats every cell, the way the runs and the dump read them, and checks that
+// the listing, the cell look-up and the extent of the sheet agree.
+void ReadEveryCell(const Workbook& book)
+{
+    const int lastRow = book.LastRow();
+    if (lastRow < 0) throw std::logic_error("negative last row");
+    book.ForEachCell([&](int row, int column, const std::string& text) {
+        if (row < 1 || row > lastRow || column < 1 || column > book.LastColumn(row))
+            throw std::logic_error("a listed cell outside the sheet's extent");
+        if (text.empty() || book.CellText(row, column) != text)
+            throw std::logic_error("a listed cell that reads differently");
+    });
+    if (book.LastColumn(lastRow + 1) != 0 || !book.CellText(lastRow + 1, 1).empty())
+        throw std::logic_error("a cell after the last row");
+}
+
+template <typename Read>
+void ReadZipPackage(std::string_view input, Read read)
+{
+    const std::string path = WorkbookFile(input);
+    try {
+        ZipArchive archive(path);
+        ReadEveryCell(*read(archive, Regional::Russian()));
+    } catch (const WorkbookFault&) {
+    } catch (const SheetTooLarge&) {
+    }
+}
+
+} // namespace
+
+void FuzzTargets::XlsxWorkbook(std::string_view input)
+{
+    ReadZipPackage(input, ReadXlsxWorkbook);
+}
+
+void FuzzTargets::OdsWorkbook(std::string_view input)
+{
+    ReadZipPackage(input, ReadOdsWorkbook);
+}
+
+void FuzzTargets::XlsWorkbook(std::string_view input)
+{
+    const std::string path = WorkbookFile(input);
+    try {
+        ReadEveryCell(*ReadXlsWorkbook(path, Regional::Russian()));
+    } catch (const QuarnelError&) {
+    }
+}

@@ -1,0 +1,399 @@
+#include "app/cli/ChildProcess.h"
+#include "convert/GoldenCase.h"
+#include "convert/RunFixture.h"
+
+#include "base/Cp1251.h"
+#include "base/DateTime.h"
+#include "base/Regional.h"
+#include "catalogue/QRNConsts.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace {
+
+using Rows = std::vector<std::vector<std::string>>;
+using Environment = std::map<std::string, std::string>;
+
+const Environment kRussian{{"LC_ALL", "ru_RU.UTF-8"}};
+
+ProcessOutput QuarnelConvert(const std::vector<std::string>& arguments, const Environment& environment = kRussian)
+{
+    return RunProcess(QUARNEL_CONVERT_PATH, arguments, environment);
+}
+
+bool Contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+// Every test names its own settings file, so that none reads or writes the
+// settings of a real installation.
+class QuarnelConvertTest : public testing::Test {
+protected:
+    std::string Workbook(const Rows& rows)
+    {
+        const std::string path = folder.File("book.xlsx");
+        WriteXlsxWorkbook(path, rows);
+        return path;
+    }
+    std::string Scheme(const std::string& lines)
+    {
+        const std::string path = folder.File("scheme.sch");
+        WriteBytes(path, EncodeEdgeFile(lines));
+        return path;
+    }
+
+    TempFolder folder;
+    std::string settings = folder.File("quarnel.ini");
+};
+
+const Rows kBooks{{"Артикул", "ISBN", "Название", "Цена", "НДС"},
+                  {"KD-1", "978-5-17-118366-0", "Мастер и Маргарита", "{n}450.5", "{n}10"},
+                  {"KD-2", "978-5-17-118366-4", "Белая гвардия", "{n}300", "{n}10"}};
+const char kBookScheme[] =
+    "Артикул = Артикул\r\nISBN = ISBN\r\nНазвание (Основное заглавие) = Название\r\n"
+    "Отпускная цена без НДС = Цена\r\nСтавка НДС, % = НДС\r\n";
+
+class GoldenCommandLineTest : public testing::TestWithParam<GoldenCase> {};
+
+// The command line of the window's automatic mode, with the header texts
+// given as options: the same files and log as the library run.
+TEST_P(GoldenCommandLineTest, WritesTheExpectedFilesAndLog)
+{
+    const GoldenCase& golden = GetParam();
+    TempFolder folder;
+    const std::string workbook = folder.File("book.xlsx");
+    golden.WriteWorkbook(workbook);
+    std::vector<std::string> arguments{"--settings", folder.File("quarnel.ini"), "--scheme",
+                                       golden.SchemeFile().string(), "--date", golden.Input("date")};
+    const std::pair<const char*, const char*> parties[] = {{"--from-san", "fromSAN"},     {"--from-company", "fromCompany"},
+                                                           {"--from-person", "fromPerson"}, {"--to-san", "toSAN"},
+                                                           {"--to-company", "toCompany"}, {"--to-person", "toPerson"}};
+    for (const auto& [option, key] : parties) {
+        arguments.push_back(option);
+        arguments.push_back(golden.Input(key));
+    }
+    arguments.insert(arguments.end(), {workbook, folder.File(golden.Input("output")), golden.Input("type")});
+    if (golden.Input("type") == "9") arguments.insert(arguments.end(), {golden.Input("messageNumber"), golden.Input("documentReference")});
+
+    const ProcessOutput result = QuarnelConvert(arguments);
+    EXPECT_EQ(result.out, golden.ExpectedLog());
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(std::to_string(result.exitCode), golden.Input("exit"));
+    EXPECT_EQ(WrittenFiles(folder.Path(), "book.xlsx"), golden.ExpectedFiles());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCommandLineTest, testing::ValuesIn(LoadGoldenCases()),
+                         [](const testing::TestParamInfo<GoldenCase>& info) { return GoldenTestName(info.param); });
+
+struct UsageCase {
+    std::vector<std::string> arguments;
+    const char* message;
+};
+
+class UsageErrorTest : public testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageErrorTest, ExitsWithTwoAndSaysWhy)
+{
+    const ProcessOutput result = QuarnelConvert(GetParam().arguments);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(Contains(result.err, GetParam().message)) << result.err;
+    EXPECT_TRUE(Contains(result.err, QRNConsts::sCliHelpHint)) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UsageErrorTest,
+    testing::Values(UsageCase{{}, "Укажите книгу, файл XML и тип документа"},
+                    UsageCase{{"a.xlsx", "b.xml"}, "Укажите книгу, файл XML и тип документа"},
+                    UsageCase{{"a.xlsx", "b.xml", "9", "1", "2", "3"}, "Лишний параметр \"3\""},
+                    UsageCase{{"--colour", "a.xlsx", "b.xml", "0"}, "Неизвестный параметр \"--colour\""},
+                    UsageCase{{"a.xlsx", "b.xml", "0", "--scheme"}, "Не указано значение параметра \"--scheme\""},
+                    UsageCase{{"--list-columns", "a.xlsx", "b.xml"}, "Лишний параметр \"b.xml\""}));
+
+TEST(QuarnelConvertInfoTest, HelpListsTheDocumentTypesInRussian)
+{
+    const ProcessOutput result = QuarnelConvert({"--help"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(Contains(result.out, "Использование:"));
+    EXPECT_TRUE(Contains(result.out, "  0 - Прайс-лист для книжных товаров\n"));
+    EXPECT_TRUE(Contains(result.out, "  9 - Накладная\n"));
+}
+
+TEST(QuarnelConvertInfoTest, VersionIsTheProgramsVersion)
+{
+    const ProcessOutput result = QuarnelConvert({"--version"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "quarnel-convert 3.0\n");
+}
+
+struct DocumentTypeCase {
+    const char* type;
+    const char* message;
+};
+
+class DocumentTypeErrorTest : public QuarnelConvertTest, public testing::WithParamInterface<DocumentTypeCase> {};
+
+TEST_P(DocumentTypeErrorTest, ExitsWithTwoAndConvertsNothing)
+{
+    const ProcessOutput result = QuarnelConvert(
+        {"--settings", settings, "--scheme", Scheme(kBookScheme), Workbook(kBooks), folder.File("out.xml"), GetParam().type});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, std::string(GetParam().message) + "\n");
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DocumentTypeErrorTest,
+    testing::Values(DocumentTypeCase{"книги", "'книги' is not a valid integer value"},
+                    DocumentTypeCase{"1.5", "'1.5' is not a valid integer value"},
+                    DocumentTypeCase{"", "'' is not a valid integer value"},
+                    DocumentTypeCase{"99999999999", "'99999999999' is not a valid integer value"},
+                    DocumentTypeCase{"12", "Недопустимый тип товара в функции FillFieldsListBox"},
+                    DocumentTypeCase{"-1", "Недопустимый тип товара в функции FillFieldsListBox"},
+                    DocumentTypeCase{"265", "Недопустимый тип товара в функции FillFieldsListBox"}));
+
+TEST_F(QuarnelConvertTest, MissingWorkbookExitsWithTwoNamingIt)
+{
+    const std::string missing = folder.File("нет такой.xlsx");
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), missing, folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(Contains(result.err, missing)) << result.err;
+    EXPECT_EQ(result.out, "");
+}
+
+TEST_F(QuarnelConvertTest, UnwritableOutputExitsWithTwoNamingItAndLeavesNoFile)
+{
+    const std::string output = folder.File("нет папки/out.xml");
+    const ProcessOutput result = QuarnelConvert(
+        {"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(kBooks), output, "0"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(Contains(result.err, output)) << result.err;
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"book.xlsx", "scheme.sch"}));
+}
+
+TEST_F(QuarnelConvertTest, EmptyOutputPathIsRefused)
+{
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(kBooks), "", "0"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, std::string(QRNConsts::sNoXmlFile) + "\n");
+}
+
+TEST_F(QuarnelConvertTest, MissingSchemeFileExitsWithTwoNamingIt)
+{
+    const std::string missing = folder.File("нет.sch");
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme", missing, Workbook(kBooks), folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(Contains(result.err, missing)) << result.err;
+}
+
+TEST_F(QuarnelConvertTest, EmptyMandatoryFieldsAreReportedAndTheRunGoesOn)
+{
+    const std::string output = folder.File("out.xml");
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), Workbook(kBooks), output, "0"});
+    EXPECT_EQ(result.err, "Не заполнены обязательные поля\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(std::filesystem::exists(output));
+    EXPECT_EQ(ReadMessage(output).find("<Sender>"), std::string::npos);
+}
+
+TEST_F(QuarnelConvertTest, InvoiceWithoutNumbersIsReportedAndStillConverted)
+{
+    const Rows rows{{"Артикул", "Количество"}, {"R1", "{n}3"}};
+    const std::string output = folder.File("inv.xml");
+    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme",
+                                                 Scheme("Артикул = Артикул\r\nКоличество = Количество\r\n"),
+                                                 "--from-san", "1", Workbook(rows), output, "9"});
+    EXPECT_EQ(result.err, "Не заполнены обязательные поля\n");
+    EXPECT_EQ(result.out, "Накладная № \nПреобразование завершено успешно. Файл ONIX XML сохранен.\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(Contains(ReadMessage(output), "<Position><RecordReference>R1</RecordReference><Amount>3</Amount>"));
+}
+
+TEST_F(QuarnelConvertTest, WithoutAnySchemeNoFieldIsMappedAndAWarningSaysSo)
+{
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--from-san", "1", Workbook(kBooks), folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.err, std::string(QRNConsts::sCliNoScheme) + "\n");
+    EXPECT_EQ(result.out,
+              "Ошибка в строке 2. Не указан артикул товара\nОшибка в строке 3. Не указан артикул товара\n"
+              "------------------------------------------\n"
+              "Имеются критические ошибки. Файл ONIX XML не сохранен.\n");
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
+}
+
+TEST_F(QuarnelConvertTest, RememberedSchemeThatIsGoneIsNamedInTheWarning)
+{
+    const std::string gone = folder.File("старая.sch");
+    WriteBytes(settings, EncodeEdgeFile("[Params]\r\nPricelistCorrespondence=" + gone + "\r\n"));
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--from-san", "1", Workbook(kBooks), folder.File("out.xml"), "0"});
+    EXPECT_TRUE(Contains(result.err, "\"" + gone + "\"")) << result.err;
+    EXPECT_EQ(result.exitCode, 1);
+}
+
+TEST_F(QuarnelConvertTest, RemembersWhatTheWizardRememberedAndNeverWritesTheSettings)
+{
+    const std::string settingsText = "[Params]\r\nFromSAN=7701234567\r\nFromCompany=ООО Книжный дом\r\n"
+                                     "ToSAN=7812345678\r\nPricelistCorrespondence=" +
+                                     Scheme(kBookScheme) + "\r\n";
+    WriteBytes(settings, EncodeEdgeFile(settingsText));
+    const std::string bytesBefore = ReadBytes(settings);
+    const std::string output = folder.File("out.xml");
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--to-san", "", "--date", "05.03.2024", Workbook(kBooks), output, "0"});
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.out, "Ошибка в строке 3. ISBN-13 имеет неправильную контрольную цифру (должно быть 0)\n"
+                          "------------------------------------------\n"
+                          "Файл ONIX XML сохранен.\n");
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string xml = ReadMessage(output);
+    EXPECT_TRUE(Contains(xml, "<IDValue>7701234567</IDValue></SenderIdentifier><SenderName>ООО Книжный дом</SenderName>"))
+        << xml;
+    EXPECT_FALSE(Contains(xml, "<Addressee>")) << "an option given empty replaces the remembered text";
+    EXPECT_TRUE(Contains(xml, "<SentDateTime>20240305</SentDateTime>"));
+    EXPECT_TRUE(Contains(xml, "<PriceAmount>450.5</PriceAmount>"));
+    EXPECT_EQ(ReadBytes(settings), bytesBefore);
+}
+
+TEST_F(QuarnelConvertTest, SentDateDefaultsToToday)
+{
+    const std::string output = folder.File("out.xml");
+    QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(kBooks), output,
+                    "0"});
+    const CivilDateTime today = DecodeDateTime(TodayDateTime());
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "<SentDateTime>%04d%02d%02d</SentDateTime>", today.year, today.month,
+                  today.day);
+    EXPECT_TRUE(Contains(ReadMessage(output), expected));
+}
+
+TEST_F(QuarnelConvertTest, UnreadableDateExitsWithTwoAndSavesNothing)
+{
+    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san",
+                                                 "1", "--date", "2024-03-05", Workbook(kBooks), folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_EQ(result.err, "'2024-03-05' is not a valid date and time\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
+}
+
+Rows InvoiceRows(int count)
+{
+    Rows rows{{"Артикул", "Цена"}};
+    for (int i = 0; i < count; ++i) rows.push_back({"R" + std::to_string(i + 2), "{n}150.75"});
+    return rows;
+}
+
+const char kInvoiceScheme[] = "Артикул = Артикул\r\nОтпускная цена без НДС со скидкой = Цена\r\n";
+
+struct SplitCase {
+    const char* settingsText;
+    bool noSplitOption;
+    std::vector<std::string> files;
+};
+
+class InvoiceSplitTest : public QuarnelConvertTest, public testing::WithParamInterface<SplitCase> {};
+
+TEST_P(InvoiceSplitTest, SplitsUnlessTheSettingOrTheOptionSaysNo)
+{
+    WriteBytes(settings, GetParam().settingsText);
+    std::vector<std::string> arguments{"--settings", settings, "--scheme", Scheme(kInvoiceScheme), "--from-san", "1"};
+    if (GetParam().noSplitOption) arguments.push_back("--no-split");
+    arguments.insert(arguments.end(), {Workbook(InvoiceRows(16)), folder.File("inv.xml"), "9", "15", "7"});
+    const ProcessOutput result = QuarnelConvert(arguments);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    std::vector<std::string> expected{"book.xlsx", "quarnel.ini", "scheme.sch"};
+    expected.insert(expected.end(), GetParam().files.begin(), GetParam().files.end());
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder.Names(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InvoiceSplitTest,
+                         testing::Values(SplitCase{"", false, {"inv-1.xml", "inv-2.xml"}},
+                                         SplitCase{"[Params]\nNoSeparate15Pos=0\n", false, {"inv-1.xml", "inv-2.xml"}},
+                                         SplitCase{"[Params]\nNoSeparate15Pos=1\n", false, {"inv.xml"}},
+                                         SplitCase{"", true, {"inv.xml"}}));
+
+TEST_F(QuarnelConvertTest, RegionalFormatsComeFromTheUsersLocale)
+{
+    const std::string output = folder.File("inv.xml");
+    const std::vector<std::string> common{"--settings", settings, "--scheme", Scheme(kInvoiceScheme), "--from-san", "1"};
+
+    std::vector<std::string> russian = common;
+    russian.insert(russian.end(), {"--date", "05.03.2024", Workbook(InvoiceRows(1)), output, "9", "15", "7"});
+    ASSERT_EQ(QuarnelConvert(russian, {{"LC_ALL", "ru_RU.UTF-8"}}).exitCode, 0);
+    EXPECT_TRUE(Contains(ReadMessage(output), "<Price>150,75</Price>"));
+    EXPECT_TRUE(Contains(ReadMessage(output), "<SentDate>20240305</SentDate>"));
+
+    std::vector<std::string> american = common;
+    american.insert(american.end(), {"--date", "3/5/24", Workbook(InvoiceRows(1)), output, "9", "15", "7"});
+    const ProcessOutput result = QuarnelConvert(american, {{"LC_ALL", "en_US.UTF-8"}});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(Contains(ReadMessage(output), "<Price>150.75</Price>"));
+    EXPECT_TRUE(Contains(ReadMessage(output), "<SentDate>20240305</SentDate>"));
+}
+
+TEST_F(QuarnelConvertTest, LongCellWarningNamesRowAndField)
+{
+    const std::string longTitle(260, 'a');
+    const Rows rows{{"Артикул", "Название"}, {"KD-1", "Короткое"}, {"KD-2", longTitle}};
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(rows),
+                        folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.err, "Предупреждение (строка 3, поле Title): Длина строки \"" + longTitle +
+                              "\" более 250 символов. Строка будет усечена\n");
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(Contains(ReadMessage(folder.File("out.xml")), ">" + std::string(250, 'a') + "<"));
+}
+
+TEST_F(QuarnelConvertTest, ListColumnsPrintsTheTrimmedHeaderRow)
+{
+    const ProcessOutput result =
+        QuarnelConvert({"--list-columns", Workbook({{" Артикул ", "ISBN", "", "после пустой"}, {"KD-1"}})});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "Артикул\nISBN\n");
+}
+
+TEST_F(QuarnelConvertTest, DumpPrintsEveryCell)
+{
+    const ProcessOutput result = QuarnelConvert({"--dump", Workbook({{"Артикул", "Цена"}, {"KD-1", "{n}12.5"}})});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "1\t1\tАртикул\n1\t2\tЦена\n2\t1\tKD-1\n2\t2\t12,5\n");
+}
+
+// The main command of examples/README.md, as a user would type it.
+TEST_F(QuarnelConvertTest, TheBookExampleConvertsWithItsCheckDigitWarning)
+{
+    const std::string output = folder.File("books.xml");
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme", "examples/books.sch", "--date", "01.03.2024", "--from-san",
+                        "7701234567", "--from-company", "ООО «Книжный дом»", "examples/books.xlsx", output, "0"});
+    EXPECT_EQ(result.out, "Ошибка в строке 5. ISBN-13 имеет неправильную контрольную цифру (должно быть 7)\n"
+                          "------------------------------------------\n"
+                          "Файл ONIX XML сохранен.\n");
+    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.exitCode, 0);
+    const std::string xml = ReadMessage(output);
+    EXPECT_EQ(Occurrences(xml, "<Product>"), 7);
+    EXPECT_TRUE(Contains(xml, "<PriceType>05</PriceType><PriceAmount>370.02</PriceAmount>"));
+}
+
+TEST_F(QuarnelConvertTest, TheInvoiceExampleBecomesTwoInvoices)
+{
+    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme", "examples/invoice.sch", "--date",
+                                                 "01.03.2024", "--from-san", "7701234567", "examples/invoice.xlsx",
+                                                 folder.File("invoice.xml"), "9", "2024-118", "З-77"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Occurrences(ReadMessage(folder.File("invoice-1.xml")), "<Position>"), 15);
+    EXPECT_EQ(Occurrences(ReadMessage(folder.File("invoice-2.xml")), "<Position>"), 5);
+}
+
+} // namespace

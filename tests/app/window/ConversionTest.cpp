@@ -1,0 +1,287 @@
+// Step 5 and the whole way there: conversions through the window, the same
+// XML as quarnel-convert, automatic mode, warnings, failures and closing
+// while a run goes on.
+
+#include "TestRegistry.h"
+#include "WindowFixture.h"
+
+#include "app/window/ListBoxes.h"
+#include "catalogue/FieldCatalogue.h"
+#include "scheme/SchemeFile.h"
+#include "settings/IniStore.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include <string>
+
+namespace {
+
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+std::string CaptionOf(const char* fieldID, TDocumentType type)
+{
+    return GetFildNameByFieldID(fieldID, type);
+}
+
+// Drags a column name onto the caption of a field, as the user does.
+void MapColumn(TfmQRNMain& window, const QString& column, const char* fieldID)
+{
+    const QList<QListWidgetItem*> columns = window.listExcel->findItems(column, Qt::MatchExactly);
+    const QString caption = QString::fromStdString(CaptionOf(fieldID, static_cast<TDocumentType>(
+                                                                          window.cbDocType->currentIndex())));
+    const QList<QListWidgetItem*> fields = window.listOnix->findItems(caption, Qt::MatchExactly);
+    QVERIFY(!columns.isEmpty() && !fields.isEmpty());
+    window.listExcel->setCurrentItem(columns.first());
+    window.listOnix->scrollToItem(fields.first(), QAbstractItemView::PositionAtCenter);
+    QVERIFY(window.listOnixDragOver(window.listOnix->visualItemRect(fields.first()).center()));
+    window.listOnixDragDrop();
+}
+
+QStringList LogLines(const TfmQRNMain& window)
+{
+    return window.memLog->toPlainText().split(QLatin1Char('\n'));
+}
+
+const std::vector<std::vector<std::string>> kBooks = {
+    {"Артикул", "ISBN", "Название", "Автор", "Цена"},
+    {"КН-001", "978-5-389-07435-4", "Мастер и Маргарита", "Булгаков", "450,5"},
+    {"КН-002", "978-5-17-090630-1", "Анна Каренина", "Толстой", "399"},
+    {"КН-003", "978-5-17-090630-2", "Ошибка контрольной цифры", "Некто", "10"},
+};
+
+// A book price list with a remembered scheme and sender, ready to be walked
+// to step 5 (or started with parameters).
+void PrepareBooks(WindowFixture& fixture, std::vector<std::vector<std::string>> rows = kBooks)
+{
+    WriteWorkbook(fixture.File("books.xlsx"), rows);
+    WriteSchemeFile(fixture.File("books.sch"), {CaptionOf("RecordReference", 0) + " = Артикул",
+                                                CaptionOf("Title", 0) + " = Название"});
+    IniStore::WriteStringParam("PricelistCorrespondence", fixture.File("books.sch"));
+    IniStore::WriteStringParam("FromSAN", "7701234567");
+}
+
+void WalkToStepFive(WindowFixture& fixture, const QString& output)
+{
+    TfmQRNMain& window = fixture.window();
+    window.edExcelFile->setText(fixture.QFile("books.xlsx"));
+    window.btNext->click();
+    window.btNext->click();
+    window.btNext->click();
+    window.edXMLFile->setText(output);
+    window.btNext->click();
+}
+
+} // namespace
+
+class ConversionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void interactiveRunWritesWhatTheCommandLineWrites()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        WriteWorkbook(fixture.File("books.xlsx"), kBooks);
+        window.show();
+
+        fixture.dialogs().fileAnswers = {fixture.QFile("books.xlsx")};
+        window.btSelectExcelFile->click();
+        window.btNext->click();
+        QCOMPARE(window.Step(), 2);
+        MapColumn(window, Q("Артикул"), "RecordReference");
+        MapColumn(window, "ISBN", "ISBN");
+        MapColumn(window, Q("Название"), "Title");
+        MapColumn(window, Q("Автор"), "AuthorKeyNames");
+        MapColumn(window, Q("Цена"), "Price01");
+        QCOMPARE(window.listCorresp->count(), 5);
+        fixture.dialogs().fileAnswers = {fixture.QFile("books.sch")};
+        window.btSaveCorresp->click();
+
+        window.btNext->click();
+        window.edFromSAN->setText(QStringLiteral("7701234567"));
+        window.edFromCompany->setText(Q("ООО «Книжный дом»"));
+        window.edToPerson->setText(Q("Петров П. П."));
+        window.btNext->click();
+        fixture.dialogs().fileAnswers = {fixture.QFile("window.xml")};
+        window.btSelectXmlFile->click();
+        window.btNext->click();
+        QCOMPARE(window.Step(), 5);
+        QVERIFY(fixture.WaitForRun());
+
+        QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
+        const QStringList log = LogLines(window);
+        QVERIFY2(log.last() == Q("Файл ONIX XML сохранен."), qPrintable(log.join('\n')));
+        QVERIFY(log.join('\n').contains(Q("Ошибка в строке 4. ")));
+        QCOMPARE(window.ProgressBar1->value(), 0);
+        const std::string written = ReadFileBytes(fixture.File("window.xml"));
+        QVERIFY(written.find("<KALMIRAMessage") != std::string::npos);
+        QVERIFY(written.find("<IDValue>978-5-389-07435-4</IDValue>") != std::string::npos);
+
+#ifdef QUARNEL_CONVERT_PATH
+        QProcess convert;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("ru_RU.UTF-8"));
+        convert.setProcessEnvironment(environment);
+        convert.start(QStringLiteral(QUARNEL_CONVERT_PATH),
+                      {"--settings", fixture.QFile("quarnel.ini"), "--scheme", fixture.QFile("books.sch"), "--date",
+                       window.edSentDate->text(), fixture.QFile("books.xlsx"), fixture.QFile("cli.xml"), "0"});
+        QVERIFY(convert.waitForFinished(20000));
+        QCOMPARE(convert.exitCode(), 0);
+        QCOMPARE(ReadFileBytes(fixture.File("cli.xml")), written);
+        QCOMPARE(QString::fromUtf8(convert.readAllStandardOutput()).trimmed(), window.memLog->toPlainText().trimmed());
+#else
+        QSKIP("quarnel-convert is not built");
+#endif
+    }
+
+    void automaticModeConvertsAnInvoice()
+    {
+        WindowFixture fixture;
+        WriteWorkbook(fixture.File("invoice.xlsx"), {{"Код", "Наименование", "Кол-во", "Цена", "НДС"},
+                                                     {"A-1", "Мастер и Маргарита", "2", "450,5", "10"},
+                                                     {"A-2", "Анна Каренина", "1", "399", "10"}});
+        WriteSchemeFile(fixture.File("invoice.sch"),
+                        {CaptionOf("RecordReference", 9) + " = Код", CaptionOf("ProductName", 9) + " = Наименование",
+                         CaptionOf("Amount", 9) + " = Кол-во", CaptionOf("Price", 9) + " = Цена",
+                         CaptionOf("VAT", 9) + " = НДС"});
+        IniStore::WriteStringParam("InvoiceCorrespondence", fixture.File("invoice.sch"));
+        IniStore::WriteStringParam("FromSAN", "7701234567");
+
+        fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
+        TfmQRNMain& window = fixture.window();
+        QVERIFY(window.AutoMode());
+        QCOMPARE(window.Step(), 1);
+        window.show();
+        QTRY_COMPARE(window.Step(), 5);
+        QVERIFY(fixture.WaitForRun());
+
+        QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
+        QCOMPARE(window.edMessageNumber->text(), QStringLiteral("15"));
+        QCOMPARE(window.edDocumentReference->text(), QStringLiteral("7"));
+        QCOMPARE(window.edSentDate->text(), TodayText());
+        const std::string written = ReadFileBytes(fixture.File("invoice.xml"));
+        QVERIFY(written.find("<BookCommerceMessage") != std::string::npos);
+        QVERIFY(written.find("<MessageNumber>15</MessageNumber>") != std::string::npos);
+        QVERIFY(written.find("<DocumentReference>7</DocumentReference>") != std::string::npos);
+        QCOMPARE(QString::fromStdString(written).count(QStringLiteral("<Position>")), 2);
+        QVERIFY(LogLines(window).contains(Q("Накладная № 15")));
+        // The window stays on step 5 with its log until the user closes it.
+        QVERIFY(window.isVisible());
+        QVERIFY(window.btPrev->isEnabled());
+    }
+
+    void longCellWarningHoldsTheRunWhichThenGoesOn()
+    {
+        WindowFixture fixture;
+        auto rows = kBooks;
+        rows[2][2] = std::string(300, 'x');
+        PrepareBooks(fixture, rows);
+        TfmQRNMain& window = fixture.window();
+        bool runningDuringWarning = false;
+        bool backEnabledDuringWarning = true;
+        fixture.dialogs().duringWarning = [&] {
+            runningDuringWarning = window.ConversionRunning();
+            backEnabledDuringWarning = window.btPrev->isEnabled();
+            // A second start while the run waits is ignored.
+            window.tmAutoTimer();
+        };
+        WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        QVERIFY(fixture.WaitForRun());
+
+        QCOMPARE(fixture.dialogs().warnings.size(), 1);
+        QVERIFY(fixture.dialogs().warnings[0].contains(Q("более 250 символов")));
+        QVERIFY(runningDuringWarning);
+        QVERIFY(!backEnabledDuringWarning);
+        QVERIFY(window.btPrev->isEnabled());
+        QCOMPARE(LogLines(window).last(), Q("Файл ONIX XML сохранен."));
+        QVERIFY(ReadFileBytes(fixture.File("books.xml")).find(std::string(250, 'x') + "<") != std::string::npos);
+    }
+
+    void closingDuringARunStopsItAndKeepsThePreviousFile()
+    {
+        WindowFixture fixture;
+        auto rows = kBooks;
+        rows[1][2] = std::string(300, 'x');
+        PrepareBooks(fixture, rows);
+        WriteFileBytes(fixture.File("books.xml"), "previous");
+        TfmQRNMain& window = fixture.window();
+        window.show();
+        bool stillOpenAfterClose = false;
+        fixture.dialogs().duringWarning = [&] {
+            window.btClose->click();
+            stillOpenAfterClose = window.isVisible();
+        };
+        WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        QTRY_VERIFY(window.isHidden());
+        QVERIFY(fixture.WaitForRun());
+        QVERIFY(stillOpenAfterClose);
+        QCOMPARE(ReadFileBytes(fixture.File("books.xml")), std::string("previous"));
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+        QVERIFY(!QFileInfo(fixture.QFile("books.xml")).dir().entryList(QDir::Files).join(' ').contains("books.xml."));
+    }
+
+    void platformErrorsOfTheRunReachTheErrorBox_data()
+    {
+        QTest::addColumn<QString>("sentDate");
+        QTest::addColumn<bool>("removeWorkbook");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("workbook gone") << QString() << true << "books.xlsx";
+        QTest::newRow("no date") << Q("вчера") << false << Q("'вчера' is not a valid date and time");
+    }
+
+    void platformErrorsOfTheRunReachTheErrorBox()
+    {
+        QFETCH(QString, sentDate);
+        QFETCH(bool, removeWorkbook);
+        QFETCH(QString, expected);
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        TfmQRNMain& window = fixture.window();
+        window.edExcelFile->setText(fixture.QFile("books.xlsx"));
+        window.btNext->click();
+        window.btNext->click();
+        if (!sentDate.isEmpty()) window.edSentDate->setText(sentDate);
+        window.btNext->click();
+        if (removeWorkbook) QFile::remove(fixture.QFile("books.xlsx"));
+        window.edXMLFile->setText(fixture.QFile("books.xml"));
+        window.btNext->click();
+        QVERIFY(fixture.WaitForRun());
+
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+        QVERIFY2(fixture.dialogs().errors[0].contains(expected), qPrintable(fixture.dialogs().errors[0]));
+        QCOMPARE(window.Step(), 5);
+        QVERIFY(window.btPrev->isEnabled());
+        QVERIFY(!QFileInfo::exists(fixture.QFile("books.xml")));
+    }
+
+    void everyEntryIntoStepFiveRunsAgain()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        TfmQRNMain& window = fixture.window();
+        WalkToStepFive(fixture, fixture.QFile("first.xml"));
+        QVERIFY(fixture.WaitForRun());
+        window.btPrev->click();
+        window.edXMLFile->setText(fixture.QFile("second.xml"));
+        window.btNext->click();
+        QVERIFY(fixture.WaitForRun());
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+        QCOMPARE(ReadFileBytes(fixture.File("second.xml")), ReadFileBytes(fixture.File("first.xml")));
+        // The log shows the last run only.
+        QCOMPARE(LogLines(window).count(Q("Файл ONIX XML сохранен.")), 1);
+    }
+};
+
+REGISTER_WINDOW_TEST(ConversionTest);
+
+#include "ConversionTest.moc"

@@ -1,0 +1,266 @@
+// Step 3: the remembered party texts, the sent date and the invoice-only
+// controls; the date dialog.
+
+#include "TestRegistry.h"
+#include "WindowFixture.h"
+
+#include "app/window/TfmInputDateTime.h"
+#include "base/DateTime.h"
+#include "settings/IniStore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimeEdit>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// Acts on the date dialog once its modal loop runs.
+void WhenDateDialogOpens(std::function<void(TfmInputDateTime&)> action)
+{
+    QTimer::singleShot(0, [action] {
+        if (auto* dialog = qobject_cast<TfmInputDateTime*>(QApplication::activeModalWidget())) {
+            action(*dialog);
+            return;
+        }
+        WhenDateDialogOpens(action);
+    });
+}
+
+double At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
+{
+    CivilDateTime value;
+    value.year = year;
+    value.month = month;
+    value.day = day;
+    value.hour = hour;
+    value.minute = minute;
+    value.second = second;
+    return EncodeDateTime(value);
+}
+
+const char* const kPartyKeys[] = {"FromSAN", "FromCompany", "FromPerson", "ToSAN", "ToCompany", "ToPerson"};
+
+QLineEdit* PartyEdit(TfmQRNMain& window, int index)
+{
+    QLineEdit* edits[] = {window.edFromSAN, window.edFromCompany, window.edFromPerson,
+                          window.edToSAN,   window.edToCompany,   window.edToPerson};
+    return edits[index];
+}
+
+} // namespace
+
+class HeaderStepTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void enteringStepThreeLoadsTheSixTextsAndToday()
+    {
+        WindowFixture fixture;
+        for (int i = 0; i < 6; ++i) IniStore::WriteStringParam(kPartyKeys[i], std::string("Значение ") + kPartyKeys[i]);
+        TfmQRNMain& window = fixture.window();
+        window.edSentDate->setText(QStringLiteral("01.01.2000 10:00:00"));
+        window.edFromCompany->setText(QStringLiteral("typed"));
+        window.ShowStep(3);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(PartyEdit(window, i)->text(), Q("Значение ") + QString::fromLatin1(kPartyKeys[i]));
+        QCOMPARE(window.edSentDate->text(), TodayText());
+        QCOMPARE(window.lbHeader->text(), Q("Шаг 3"));
+    }
+
+    void passingToStepFourStoresTheTextsAndBackShowsThem()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.ShowStep(3);
+        const QString texts[] = {"7701", Q("ООО «Книги»"), Q("Иванов И. И."), "", Q("Магазин"), "Petrov"};
+        for (int i = 0; i < 6; ++i) PartyEdit(window, i)->setText(texts[i]);
+        window.btNext->click();
+        QCOMPARE(window.Step(), 4);
+        for (int i = 0; i < 6; ++i) QCOMPARE(QString::fromStdString(IniStore::ReadStringParam(kPartyKeys[i], "-")), texts[i]);
+
+        window.edFromCompany->setText(QStringLiteral("never stored"));
+        window.btPrev->click();
+        QCOMPARE(window.Step(), 3);
+        for (int i = 0; i < 6; ++i) QCOMPARE(PartyEdit(window, i)->text(), texts[i]);
+    }
+
+    void failedCheckReloadsTheStoredTexts()
+    {
+        WindowFixture fixture;
+        IniStore::WriteStringParam("FromCompany", "Stored");
+        TfmQRNMain& window = fixture.window();
+        window.ShowStep(3);
+        window.edFromSAN->clear();
+        window.edFromCompany->setText(QStringLiteral("Typed since"));
+        window.edSentDate->setText(QStringLiteral("02.02.2002"));
+        window.btNext->click();
+        QCOMPARE(fixture.dialogs().errors, QStringList{Q("Не заполнены обязательные поля")});
+        QCOMPARE(window.Step(), 3);
+        QCOMPARE(window.edFromCompany->text(), QStringLiteral("Stored"));
+        QCOMPARE(window.edSentDate->text(), TodayText());
+    }
+
+    void invoiceOnlyControlsFollowTheType_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("invoice");
+        QTest::newRow("books") << 0 << false;
+        QTest::newRow("digital devices") << 3 << false;
+        QTest::newRow("calendars") << 8 << false;
+        QTest::newRow("invoice") << 9 << true;
+    }
+
+    void invoiceOnlyControlsFollowTheType()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, invoice);
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.edMessageNumber->setText(QStringLiteral("15"));
+        window.edDocumentReference->setText(QStringLiteral("7"));
+        window.cbDocType->setCurrentIndex(type);
+        window.ShowStep(3);
+        for (QWidget* control : {static_cast<QWidget*>(window.edMessageNumber),
+                                 static_cast<QWidget*>(window.edDocumentReference),
+                                 static_cast<QWidget*>(window.lbMessageNumber),
+                                 static_cast<QWidget*>(window.lbDocumentReference),
+                                 static_cast<QWidget*>(window.lbMessageNumberMark),
+                                 static_cast<QWidget*>(window.lbDocumentReferenceMark)})
+            QCOMPARE(control->isVisibleTo(window.pn3), invoice);
+        QCOMPARE(window.lbMessageNumber->text(), Q("Номер накладной"));
+        QCOMPARE(window.lbDocumentReference->text(), Q("На основе Заказа №"));
+        QCOMPARE(window.lbMessageNumberMark->text(), QStringLiteral("*"));
+
+        window.edFromSAN->setText(QStringLiteral("7701"));
+        window.btNext->click();
+        QCOMPARE(window.Step(), 4);
+        QCOMPARE(window.lbInfoNakl->isVisibleTo(window.pn4), invoice);
+        // Hidden or not, the invoice texts are kept.
+        QCOMPARE(window.edMessageNumber->text(), QStringLiteral("15"));
+    }
+
+    void dateButtonWritesTheChosenValue_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<bool>("withTime");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("OK without time") << true << false << "24.05.2024";
+        QTest::newRow("OK with 14:30") << true << true << "24.05.2024 14:30:00";
+        QTest::newRow("Cancel") << false << true << "before";
+    }
+
+    void dateButtonWritesTheChosenValue()
+    {
+        QFETCH(bool, confirm);
+        QFETCH(bool, withTime);
+        QFETCH(QString, expected);
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.ShowStep(3);
+        window.edSentDate->setText(QStringLiteral("before"));
+        WhenDateDialogOpens([&](TfmInputDateTime& dialog) {
+            dialog.dtpDate->setDate(QDate(2024, 5, 24));
+            dialog.cbTime->setChecked(withTime);
+            dialog.dtpTime->setTime(QTime(14, 30, 0));
+            (confirm ? dialog.btOK : dialog.btCancel)->click();
+        });
+        window.btSelectDate->click();
+        QCOMPARE(window.edSentDate->text(), expected);
+    }
+
+    void dateButtonStartsFromTheFieldOrToday_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QDate>("shownDate");
+        QTest::addColumn<bool>("timeTicked");
+        QTest::addColumn<QTime>("shownTime");
+        const QDate today = QDate::currentDate();
+        QTest::newRow("date and time") << "03.04.2023 9:05" << QDate(2023, 4, 3) << true << QTime(9, 5);
+        QTest::newRow("date only") << "03.04.2023" << QDate(2023, 4, 3) << false << QTime(0, 0);
+        QTest::newRow("no date at all") << Q("завтра") << today << false << QTime(0, 0);
+        QTest::newRow("zero date means today") << "30.12.1899" << today << false << QTime(0, 0);
+    }
+
+    void dateButtonStartsFromTheFieldOrToday()
+    {
+        QFETCH(QString, field);
+        QFETCH(QDate, shownDate);
+        QFETCH(bool, timeTicked);
+        QFETCH(QTime, shownTime);
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.ShowStep(3);
+        window.edSentDate->setText(field);
+        QDate date;
+        bool ticked = false;
+        QTime time;
+        WhenDateDialogOpens([&](TfmInputDateTime& dialog) {
+            date = dialog.dtpDate->date();
+            ticked = dialog.cbTime->isChecked();
+            time = dialog.dtpTime->time();
+            QCOMPARE(dialog.dtpTime->isEnabled(), ticked);
+            dialog.btCancel->click();
+        });
+        window.btSelectDate->click();
+        QCOMPARE(date, shownDate);
+        QCOMPARE(ticked, timeTicked);
+        QCOMPARE(time, shownTime);
+        QCOMPARE(window.edSentDate->text(), field);
+    }
+
+    void dateDialogLooksAsGiven()
+    {
+        TfmInputDateTime dialog(Regional::Russian());
+        QCOMPARE(dialog.windowTitle(), Q("Ввод даты и времени"));
+        QCOMPARE(dialog.size(), QSize(242, 101));
+        QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        QCOMPARE(dialog.btOK->text(), QStringLiteral("OK"));
+        QCOMPARE(dialog.btCancel->text(), Q("Отмена"));
+        QVERIFY(dialog.btOK->isDefault());
+        QCOMPARE(dialog.btOK->size(), QSize(77, 25));
+        QCOMPARE(dialog.dtpDate->size(), QSize(93, 21));
+        QVERIFY(dialog.dtpDate->calendarPopup());
+    }
+
+    void editDateTimeReturnsTheValueOnlyOnOK_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("Enter is OK") << int(Qt::Key_Return) << true;
+        QTest::newRow("Esc is Cancel") << int(Qt::Key_Escape) << false;
+    }
+
+    void editDateTimeReturnsTheValueOnlyOnOK()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, confirmed);
+        TfmInputDateTime dialog(Regional::Russian());
+        WhenDateDialogOpens([&](TfmInputDateTime& shown) {
+            shown.dtpDate->setDate(QDate(2025, 1, 31));
+            shown.cbTime->setChecked(true);
+            shown.dtpTime->setTime(QTime(23, 59, 58));
+            QTest::keyClick(&shown, static_cast<Qt::Key>(key));
+        });
+        double value = At(2020, 2, 29, 12, 0, 0);
+        QCOMPARE(dialog.EditDateTime(value), confirmed);
+        QCOMPARE(value, confirmed ? At(2025, 1, 31, 23, 59, 58) : At(2020, 2, 29, 12, 0, 0));
+    }
+};
+
+REGISTER_WINDOW_TEST(HeaderStepTest);
+
+#include "HeaderStepTest.moc"

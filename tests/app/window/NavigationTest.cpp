@@ -1,0 +1,225 @@
+// The step switch: titles, Back/Next, the three checks and where they fall
+// back to.
+
+#include "TestRegistry.h"
+#include "WindowFixture.h"
+
+#include "catalogue/QRNConsts.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The one panel of the five that is not hidden.
+int ShownPanel(TfmQRNMain& window)
+{
+    const QWidget* panels[] = {window.pn1, window.pn2, window.pn3, window.pn4, window.pn5};
+    int shown = 0;
+    for (int i = 0; i < 5; ++i)
+        if (!panels[i]->isHidden()) shown = shown == 0 ? i + 1 : -1;
+    return shown;
+}
+
+} // namespace
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsOnStepOneWithTheFixedFrame()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        QCOMPARE(window.windowTitle(), Q("Конвертер файлов Excel в ONIX XML (версия 3.0)"));
+        QCOMPARE(window.size(), QSize(732, 515));
+        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(window.Step(), 1);
+        QCOMPARE(ShownPanel(window), 1);
+        QCOMPARE(window.lbHeader->text(), Q("Шаг 1"));
+        QCOMPARE(window.lbInfo->text(), Q("Выбор файла Excel"));
+        QVERIFY(!window.btPrev->isEnabled());
+        QVERIFY(window.btNext->isEnabled());
+        QCOMPARE(window.cbDocType->count(), 10);
+        QCOMPARE(window.cbDocType->currentIndex(), 0);
+        QCOMPARE(window.cbDocType->itemText(0), Q("Прайс-лист для книжных товаров"));
+        QCOMPARE(window.cbDocType->itemText(9), Q("Накладная"));
+        QVERIFY(!window.cbDocType->isEditable());
+        QCOMPARE(window.btPrev->text(), Q("<< Назад"));
+        QCOMPARE(window.btNext->text(), Q("Далее >>"));
+        QCOMPARE(window.btClose->text(), Q("Закрыть"));
+        QVERIFY(!window.AutoMode());
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+    }
+
+    void stepFiveEnablesBackOnlyAndArmsTheTimer()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул"}, {"A-1"}});
+        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        window.btNext->click();
+        window.btNext->click();
+        window.edFromSAN->setText(QStringLiteral("7701"));
+        window.btNext->click();
+        window.edXMLFile->setText(fixture.QFile("out.xml"));
+        window.btNext->click();
+
+        QCOMPARE(window.Step(), 5);
+        QCOMPARE(ShownPanel(window), 5);
+        QCOMPARE(window.lbHeader->text(), Q("Заключительный этап"));
+        QCOMPARE(window.lbInfo->text(), Q("Преобразование данных из Excel файла в формат ONIX XML"));
+        QVERIFY(!window.btNext->isEnabled());
+        QVERIFY(window.tmAuto->isActive());
+        QCOMPARE(window.tmAuto->interval(), 100);
+        QVERIFY(fixture.WaitForRun());
+        QVERIFY(window.btPrev->isEnabled());
+        QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
+
+        window.btPrev->click();
+        QCOMPARE(window.Step(), 4);
+        QVERIFY(window.btPrev->isEnabled());
+        QVERIFY(window.btNext->isEnabled());
+    }
+
+    void leavingStepFiveBeforeTheTimerFiresStartsNothing()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.ShowStep(3);
+        window.edFromSAN->setText(QStringLiteral("7701"));
+        window.ShowStep(4);
+        window.edXMLFile->setText(fixture.QFile("out.xml"));
+        window.btNext->click();
+        QVERIFY(window.tmAuto->isActive());
+        window.btPrev->click();
+        QVERIFY(!window.tmAuto->isActive());
+        QTest::qWait(150);
+        QVERIFY(!window.ConversionRunning());
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+    }
+
+    void checksShowTheirMessageAndFallBack_data()
+    {
+        QTest::addColumn<int>("docType");
+        QTest::addColumn<int>("fromStep");
+        QTest::addColumn<QString>("fromSAN");
+        QTest::addColumn<QString>("sentDate");
+        QTest::addColumn<QString>("messageNumber");
+        QTest::addColumn<QString>("documentReference");
+        QTest::addColumn<QString>("expectedError");
+        QTest::addColumn<int>("expectedStep");
+
+        const QString none;
+        QTest::newRow("no workbook") << 0 << 1 << none << none << none << none << Q("Не выбран файл Excel") << 1;
+        QTest::newRow("no sender") << 0 << 3 << none << TodayText() << none << none
+                                   << Q("Не заполнены обязательные поля") << 3;
+        QTest::newRow("no date") << 0 << 3 << "7701" << none << none << none
+                                 << Q("Не заполнены обязательные поля") << 3;
+        QTest::newRow("price list needs no invoice number")
+            << 0 << 3 << "7701" << TodayText() << none << none << none << 4;
+        QTest::newRow("invoice without number") << 9 << 3 << "7701" << TodayText() << none << "7"
+                                                << Q("Не заполнены обязательные поля") << 3;
+        QTest::newRow("invoice without order") << 9 << 3 << "7701" << TodayText() << "15" << none
+                                               << Q("Не заполнены обязательные поля") << 3;
+        QTest::newRow("invoice complete") << 9 << 3 << "7701" << TodayText() << "15" << "7" << none << 4;
+        QTest::newRow("blanks count as filled") << 9 << 3 << "   " << " " << " " << " " << none << 4;
+        QTest::newRow("no output file") << 0 << 4 << "7701" << TodayText() << none << none
+                                        << Q("Не выбран файл XML") << 4;
+    }
+
+    void checksShowTheirMessageAndFallBack()
+    {
+        QFETCH(int, docType);
+        QFETCH(int, fromStep);
+        QFETCH(QString, fromSAN);
+        QFETCH(QString, sentDate);
+        QFETCH(QString, messageNumber);
+        QFETCH(QString, documentReference);
+        QFETCH(QString, expectedError);
+        QFETCH(int, expectedStep);
+
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.cbDocType->setCurrentIndex(docType);
+        window.edMessageNumber->setText(messageNumber);
+        window.edDocumentReference->setText(documentReference);
+        if (fromStep >= 3) {
+            window.ShowStep(3);
+            window.edFromSAN->setText(fromSAN);
+            window.edSentDate->setText(sentDate);
+        }
+        if (fromStep == 4) window.ShowStep(4);
+        QCOMPARE(window.Step(), fromStep);
+
+        window.edSentDate->setText(sentDate);
+        window.btNext->click();
+
+        const QStringList expected = expectedError.isEmpty() ? QStringList() : QStringList{expectedError};
+        QCOMPARE(fixture.dialogs().errors, expected);
+        QCOMPARE(window.Step(), expectedStep);
+        QCOMPARE(ShownPanel(window), expectedStep);
+        QCOMPARE(window.btPrev->isEnabled(), expectedStep > 1);
+        // Falling back to step 3 enters it again: today's date once more.
+        if (expectedStep == 3) QCOMPARE(window.edSentDate->text(), TodayText());
+    }
+
+    void blankWorkbookPathPassesItsCheck()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.edExcelFile->setText(QStringLiteral("   "));
+        window.btNext->click();
+        // The check lets it through; reading the workbook then fails and says
+        // which file it could not find, and the window stays on step 2.
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+        QVERIFY(!fixture.dialogs().errors[0].contains(Q("Не выбран файл Excel")));
+        QVERIFY(fixture.dialogs().errors[0].contains(QStringLiteral("\"   \"")));
+        QCOMPARE(window.Step(), 2);
+        QCOMPARE(ShownPanel(window), 2);
+        QCOMPARE(window.lbHeader->text(), Q("Шаг 2"));
+    }
+
+    void backReturnsStepByStep()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.edFromSAN->setText(QStringLiteral("7701"));
+        window.ShowStep(3);
+        window.edFromSAN->setText(QStringLiteral("7701"));
+        window.btNext->click();
+        QCOMPARE(window.Step(), 4);
+        QCOMPARE(window.lbHeader->text(), Q("Шаг 4"));
+        window.btPrev->click();
+        QCOMPARE(window.Step(), 3);
+        QCOMPARE(window.lbInfo->text(), Q("Формирование заголовка ONIX сообщения"));
+        window.ShowStep(1);
+        window.btPrev->setEnabled(true);
+        window.btPrevClick();
+        QCOMPARE(window.Step(), 1);
+        QVERIFY(!window.btPrev->isEnabled());
+    }
+
+    void closeButtonClosesTheWindow()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.btClose->click();
+        QVERIFY(window.isHidden());
+    }
+};
+
+REGISTER_WINDOW_TEST(NavigationTest);
+
+#include "NavigationTest.moc"

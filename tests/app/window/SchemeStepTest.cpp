@@ -1,0 +1,445 @@
+// Step 2: the three lists, drag and drop, the scheme actions and the long
+// item tooltips.
+
+#include "TestRegistry.h"
+#include "WindowFixture.h"
+
+#include "app/window/ListBoxes.h"
+#include "catalogue/FieldCatalogue.h"
+#include "scheme/SchemeFile.h"
+#include "settings/IniStore.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolTip>
+
+#include <memory>
+
+namespace {
+
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+QString Caption(const char* fieldID, TDocumentType type)
+{
+    return QString::fromStdString(GetFildNameByFieldID(fieldID, type));
+}
+
+QStringList Captions(TDocumentType type)
+{
+    QStringList captions;
+    for (const TFieldEntry& field : FieldTable(type)) captions << QString::fromStdString(field.FieldName);
+    return captions;
+}
+
+std::vector<std::string> StdLines(const QStringList& lines)
+{
+    std::vector<std::string> result;
+    for (const QString& line : lines) result.push_back(line.toStdString());
+    return result;
+}
+
+const std::vector<std::vector<std::string>> kHeaderRow = {
+    {"Артикул товара", "  ISBN  ", "Название", "", "За пустой ячейкой"},
+    {"A-1", "978-5-00", "Книга"},
+};
+
+// A window on step 2 of a workbook with the header row above, shown so that
+// its lists have their real size.
+struct StepTwo {
+    explicit StepTwo(TDocumentType type = 0)
+    {
+        WriteWorkbook(fixture.File("book.xlsx"), kHeaderRow);
+        window().cbDocType->setCurrentIndex(type);
+        window().edExcelFile->setText(fixture.QFile("book.xlsx"));
+        window().show();
+        window().btNext->click();
+    }
+
+    TfmQRNMain& window() { return fixture.window(); }
+
+    // The centre of an item of listOnix, in its client area.
+    QPoint FieldCentre(int row) { return window().listOnix->visualItemRect(window().listOnix->item(row)).center(); }
+
+    void DropColumnOnField(int column, int field)
+    {
+        window().listExcel->setCurrentRow(column);
+        QVERIFY(window().listOnixDragOver(FieldCentre(field)));
+        window().listOnixDragDrop();
+    }
+
+    WindowFixture fixture;
+};
+
+} // namespace
+
+class SchemeStepTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void fillsTheListsFromTheWorkbookAndCatalogue()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        QVERIFY(step.fixture.dialogs().errors.isEmpty());
+        QCOMPARE(Items(*window.listExcel), (QStringList{Q("Артикул товара"), "ISBN", Q("Название")}));
+        QCOMPARE(Items(*window.listOnix), Captions(0));
+        QVERIFY(Items(*window.listCorresp).isEmpty());
+        QCOMPARE(window.listExcel->size(), QSize(177, 277));
+        QCOMPARE(window.listOnix->size(), QSize(177, 277));
+        QCOMPARE(window.listCorresp->size(), QSize(293, 277));
+    }
+
+    void restoresTheRememberedSchemeOfTheType_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("books") << 0 << "PricelistCorrespondence";
+        QTest::newRow("invoice") << 9 << "InvoiceCorrespondence";
+    }
+
+    void restoresTheRememberedSchemeOfTheType()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, key);
+        WindowFixture setup;
+        const QStringList lines{Caption("RecordReference", type) + Q(" = Артикул товара"), "", "без равенства"};
+        WriteSchemeFile(setup.File("remembered.sch"), StdLines(lines));
+        // Another type's scheme must not be taken.
+        IniStore::WriteStringParam(type == 0 ? "InvoiceCorrespondence" : "PricelistCorrespondence", "/nowhere.sch");
+        IniStore::WriteStringParam(key.toStdString(), setup.File("remembered.sch"));
+
+        TfmQRNMain& window = setup.window();
+        WriteWorkbook(setup.File("book.xlsx"), kHeaderRow);
+        window.cbDocType->setCurrentIndex(type);
+        window.edExcelFile->setText(setup.QFile("book.xlsx"));
+        window.btNext->click();
+        QVERIFY(setup.dialogs().errors.isEmpty());
+        QCOMPARE(Items(*window.listCorresp), lines);
+        QCOMPARE(Items(*window.listOnix), Captions(static_cast<TDocumentType>(type)));
+    }
+
+    void rememberedFileThatIsGoneLeavesTheSchemeEmptySilently()
+    {
+        WindowFixture setup;
+        IniStore::WriteStringParam("PricelistCorrespondence", setup.File("deleted.sch"));
+        WriteWorkbook(setup.File("book.xlsx"), kHeaderRow);
+        setup.window().edExcelFile->setText(setup.QFile("book.xlsx"));
+        setup.window().listCorresp->addItem(QStringLiteral("old = line"));
+        setup.window().btNext->click();
+        QVERIFY(setup.dialogs().errors.isEmpty());
+        QVERIFY(Items(*setup.window().listCorresp).isEmpty());
+    }
+
+    void reenteringStepTwoDropsUnsavedChanges()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        step.DropColumnOnField(0, 0);
+        QCOMPARE(window.listCorresp->count(), 1);
+        window.btNext->click();
+        window.btPrev->click();
+        QCOMPARE(window.Step(), 2);
+        QVERIFY(Items(*window.listCorresp).isEmpty());
+    }
+
+    void unreadableWorkbookKeepsFieldsAndScheme()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        step.DropColumnOnField(2, 0);
+        const QStringList scheme = Items(*window.listCorresp);
+        window.btNext->click();
+        window.edExcelFile->setText(step.fixture.QFile("missing.xlsx"));
+        window.btPrev->click();
+
+        QCOMPARE(step.fixture.dialogs().errors.size(), 1);
+        QVERIFY(step.fixture.dialogs().errors[0].contains(step.fixture.QFile("missing.xlsx")));
+        QCOMPARE(window.Step(), 2);
+        QVERIFY(!window.pn2->isHidden());
+        QVERIFY(Items(*window.listExcel).isEmpty());
+        QCOMPARE(Items(*window.listOnix), Captions(0));
+        QCOMPARE(Items(*window.listCorresp), scheme);
+    }
+
+    void dropReplacesTheFieldsLineInPlaceOrAppends_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QStringList>("after");
+
+        const QString article = Caption("RecordReference", 0);
+        const QString isbn = Caption("ISBN", 0);
+        const int articleRow = static_cast<int>(Captions(0).indexOf(article));
+        const int isbnRow = static_cast<int>(Captions(0).indexOf(isbn));
+        QTest::newRow("first line") << QStringList{} << 0 << articleRow
+                                    << QStringList{article + Q(" = Артикул товара")};
+        QTest::newRow("new field appended")
+            << QStringList{article + " = X"} << 1 << isbnRow << QStringList{article + " = X", isbn + " = ISBN"};
+        QTest::newRow("mapped field replaced in place")
+            << QStringList{isbn + " = Y", article + " = X", "Z = W"} << 2 << articleRow
+            << QStringList{isbn + " = Y", article + Q(" = Название"), "Z = W"};
+        QTest::newRow("caption in other case replaced")
+            << QStringList{article.toUpper() + " = X"} << 1 << articleRow << QStringList{article + " = ISBN"};
+        QTest::newRow("only the first of two lines replaced")
+            << QStringList{article + " = X", article + " = Y"} << 1 << articleRow
+            << QStringList{article + " = ISBN", article + " = Y"};
+        QTest::newRow("line without blank before = is another field")
+            << QStringList{article + "= X"} << 1 << articleRow << QStringList{article + "= X", article + " = ISBN"};
+        QTest::newRow("same column on a second field")
+            << QStringList{article + " = ISBN"} << 1 << isbnRow
+            << QStringList{article + " = ISBN", isbn + " = ISBN"};
+    }
+
+    void dropReplacesTheFieldsLineInPlaceOrAppends()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(int, column);
+        QFETCH(int, field);
+        QFETCH(QStringList, after);
+        StepTwo step;
+        step.window().listCorresp->addItems(before);
+        step.DropColumnOnField(column, field);
+        QCOMPARE(Items(*step.window().listCorresp), after);
+    }
+
+    void dragEventsFromTheColumnListReachTheFieldList()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        QWidget* target = window.listOnix->viewport();
+        window.listExcel->setCurrentRow(2);
+
+        QMimeData foreign;
+        foreign.setText(QStringLiteral("text from another program"));
+        QDragMoveEvent foreignMove(step.FieldCentre(1), Qt::CopyAction, &foreign, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &foreignMove);
+        QVERIFY(!foreignMove.isAccepted());
+
+        // What a drag from the column list carries.
+        const std::unique_ptr<QMimeData> column(
+            window.listExcel->model()->mimeData({window.listExcel->model()->index(2, 0)}));
+        QCOMPARE(column->formats(), QStringList{QString::fromLatin1(kColumnMimeType)});
+        QCOMPARE(QString::fromUtf8(column->data(QString::fromLatin1(kColumnMimeType))), Q("Название"));
+
+        QDragEnterEvent enter(step.FieldCentre(1), Qt::CopyAction, column.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QCOMPARE(window.listOnix->currentRow(), 1);
+        QDropEvent drop(step.FieldCentre(1), Qt::CopyAction, column.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QCOMPARE(Items(*window.listCorresp), QStringList{Captions(0)[1] + Q(" = Название")});
+        // A drop copies: the column stays in its list.
+        QCOMPARE(window.listExcel->count(), 3);
+    }
+
+    void dragOverRefusesWithoutASelectedColumn()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        window.listExcel->clearSelection();
+        window.listOnix->setCurrentRow(3);
+        QVERIFY(!window.listOnixDragOver(step.FieldCentre(1)));
+        QCOMPARE(window.listOnix->currentRow(), 3);
+        window.listOnixDragDrop();
+        QVERIFY(Items(*window.listCorresp).isEmpty());
+    }
+
+    void dragOverEmptyAreaClearsTheFieldAndTheDropDoesNothing()
+    {
+        StepTwo step(kInvoiceType);
+        TfmQRNMain& window = step.window();
+        const int height = window.listOnix->viewport()->height();
+        QVERIFY2(window.listOnix->visualItemRect(window.listOnix->item(window.listOnix->count() - 1)).bottom() <
+                     height - 5,
+                 "the invoice fields must leave room below the last one");
+        window.listExcel->setCurrentRow(0);
+        QVERIFY(window.listOnixDragOver(step.FieldCentre(0)));
+        QCOMPARE(window.listOnix->currentRow(), 0);
+        QVERIFY(window.listOnixDragOver(QPoint(20, height - 2)));
+        QVERIFY(window.listOnix->selectedItems().isEmpty());
+        window.listOnixDragDrop();
+        QVERIFY(Items(*window.listCorresp).isEmpty());
+    }
+
+    void dragOverNearTheEdgesMovesAndScrolls()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        QScrollBar* scroll = window.listOnix->verticalScrollBar();
+        const int height = window.listOnix->viewport()->height();
+        window.listExcel->setCurrentRow(0);
+        QCOMPARE(scroll->value(), 0);
+
+        const int lastVisible = window.listOnix->row(window.listOnix->itemAt(QPoint(20, height - 2)));
+        QVERIFY(window.listOnixDragOver(QPoint(20, height - 2)));
+        QCOMPARE(window.listOnix->currentRow(), lastVisible + 1);
+        QVERIFY(scroll->value() > 0);
+
+        const int topRow = window.listOnix->row(window.listOnix->itemAt(QPoint(20, 2)));
+        QVERIFY(topRow > 0);
+        QVERIFY(window.listOnixDragOver(QPoint(20, 2)));
+        QCOMPARE(window.listOnix->currentRow(), topRow - 1);
+
+        // Within the list, away from the edges, the field under the pointer.
+        QVERIFY(window.listOnixDragOver(QPoint(20, height / 2)));
+        QCOMPARE(window.listOnix->currentRow(), window.listOnix->row(window.listOnix->itemAt(QPoint(20, height / 2))));
+    }
+
+    void clearAndDeleteActions()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        window.listCorresp->addItems({"a = 1", "b = 2", "c = 3"});
+        window.listCorresp->clearSelection();
+        window.actCorrespDel->trigger();
+        QCOMPARE(Items(*window.listCorresp), (QStringList{"a = 1", "b = 2", "c = 3"}));
+        window.listCorresp->setCurrentRow(1);
+        window.actCorrespDel->trigger();
+        QCOMPARE(Items(*window.listCorresp), (QStringList{"a = 1", "c = 3"}));
+        window.btClearCorresp->click();
+        QVERIFY(Items(*window.listCorresp).isEmpty());
+    }
+
+    void popupMenuAndButtonsShowTheActions()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        QStringList menu;
+        for (const QAction* action : window.pmCorresp->actions())
+            menu << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(menu, (QStringList{Q("Очистить"), Q("Удалить"), "-", Q("Сохранить..."), Q("Открыть...")}));
+        QCOMPARE(window.actCorrespClear->toolTip(), Q("Очистить схему соответствия полей"));
+        QCOMPARE(window.actCorrespDel->toolTip(), Q("Удалить запись из списка соответствия полей"));
+        QCOMPARE(window.btSaveCorresp->text(), Q("Сохранить..."));
+        QCOMPARE(window.btSaveCorresp->toolTip(), Q("Сохранить схему соответствий в файл..."));
+        QCOMPARE(window.btOpenCorresp->toolTip(), Q("Загрузить схему соответствий из файла..."));
+    }
+
+    void rightClickKeepsTheSelectedLine()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        window.listCorresp->addItems({"a = 1", "b = 2"});
+        window.listCorresp->setCurrentRow(0);
+        const QRect second = window.listCorresp->visualItemRect(window.listCorresp->item(1));
+        QTest::mousePress(window.listCorresp->viewport(), Qt::RightButton, Qt::NoModifier, second.center());
+        QTest::mouseRelease(window.listCorresp->viewport(), Qt::RightButton, Qt::NoModifier, second.center());
+        window.pmCorresp->hide();
+        QCOMPARE(window.listCorresp->currentRow(), 0);
+    }
+
+    void saveWritesTheFileAndRemembersIt()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        IniStore::WriteStringParam("PricelistCorrespondence", step.fixture.File("earlier.sch"));
+        window.listCorresp->addItems({Q("Артикул = Артикул товара"), "ISBN = ISBN"});
+
+        step.fixture.dialogs().fileAnswers = {QString()};
+        window.btSaveCorresp->click();
+        QVERIFY(!QFileInfo::exists(step.fixture.QFile("earlier.sch")));
+
+        step.fixture.dialogs().fileAnswers = {step.fixture.QFile("saved.sch")};
+        window.btSaveCorresp->click();
+        QVERIFY(step.fixture.dialogs().errors.isEmpty());
+        const auto& requests = step.fixture.dialogs().saveRequests;
+        QCOMPARE(requests.size(), std::size_t{2});
+        QCOMPARE(requests[1].title, Q("Сохранение схемы соответствия полей"));
+        QCOMPARE(requests[1].filter, QStringLiteral("*.sch|*.sch"));
+        QCOMPARE(requests[1].defaultSuffix, QStringLiteral("sch"));
+        QCOMPARE(requests[1].initialFile, step.fixture.QFile("earlier.sch"));
+        QCOMPARE(ReadFileBytes(step.fixture.File("saved.sch")),
+                 std::string("\xC0\xF0\xF2\xE8\xEA\xF3\xEB = \xC0\xF0\xF2\xE8\xEA\xF3\xEB \xF2\xEE\xE2\xE0\xF0\xE0\r\n"
+                             "ISBN = ISBN\r\n"));
+        QCOMPARE(IniStore::ReadStringParam("PricelistCorrespondence", ""), step.fixture.File("saved.sch"));
+    }
+
+    void openReplacesTheSchemeAndRemembersIt()
+    {
+        StepTwo step(kInvoiceType);
+        TfmQRNMain& window = step.window();
+        WriteSchemeFile(step.fixture.File("other.sch"), {"x = 1", "y = 2"});
+        window.listCorresp->addItem(QStringLiteral("old = line"));
+
+        step.fixture.dialogs().fileAnswers = {QString()};
+        window.btOpenCorresp->click();
+        QCOMPARE(Items(*window.listCorresp), QStringList{"old = line"});
+        QCOMPARE(IniStore::ReadStringParam("InvoiceCorrespondence", ""), std::string());
+
+        step.fixture.dialogs().fileAnswers = {step.fixture.QFile("other.sch")};
+        window.btOpenCorresp->click();
+        QCOMPARE(Items(*window.listCorresp), (QStringList{"x = 1", "y = 2"}));
+        QCOMPARE(IniStore::ReadStringParam("InvoiceCorrespondence", ""), step.fixture.File("other.sch"));
+        const auto& request = step.fixture.dialogs().openRequests.back();
+        QCOMPARE(request.title, Q("Открытие схемы соответствия полей"));
+        QCOMPARE(request.defaultSuffix, QString());
+
+        // A file that cannot be read: the box names it, the scheme and the
+        // remembered path stay.
+        step.fixture.dialogs().fileAnswers = {step.fixture.QFile("gone.sch")};
+        window.btOpenCorresp->click();
+        QCOMPARE(step.fixture.dialogs().errors.size(), 1);
+        QVERIFY(step.fixture.dialogs().errors[0].contains(step.fixture.QFile("gone.sch")));
+        QCOMPARE(Items(*window.listCorresp), (QStringList{"x = 1", "y = 2"}));
+        QCOMPARE(IniStore::ReadStringParam("InvoiceCorrespondence", ""), step.fixture.File("other.sch"));
+    }
+
+    void fileDialogsStartWithTheNameOfTheirLastUse()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        fixture.dialogs().fileAnswers = {fixture.QFile("book.xls")};
+        window.btSelectExcelFile->click();
+        QCOMPARE(window.edExcelFile->text(), fixture.QFile("book.xls"));
+        const auto& excel = fixture.dialogs().openRequests.back();
+        QCOMPARE(excel.title, Q("Выбор файла Excel"));
+        QVERIFY(excel.filter.contains(QStringLiteral("*.xls;")) && excel.filter.contains(QStringLiteral("*.ods")));
+
+        window.btSelectExcelFile->click();
+        QCOMPARE(fixture.dialogs().openRequests.back().initialFile, fixture.QFile("book.xls"));
+        QCOMPARE(window.edExcelFile->text(), fixture.QFile("book.xls"));
+
+        fixture.dialogs().fileAnswers = {fixture.QFile("out.xml")};
+        window.btSelectXmlFile->click();
+        const auto& xml = fixture.dialogs().saveRequests.back();
+        QCOMPARE(xml.title, Q("Сохранение файла ONIX XML"));
+        QCOMPARE(xml.filter, QStringLiteral("*.xml|*.xml"));
+        QCOMPARE(xml.defaultSuffix, QStringLiteral("xml"));
+        QCOMPARE(window.edXMLFile->text(), fixture.QFile("out.xml"));
+    }
+
+    void longItemsShowTheirTextAsTooltipOverTheItem()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        const QString longLine = Q("Очень длинное наименование поля описания товара = Очень длинное название столбца");
+        window.listCorresp->addItems({"ISBN = ISBN", longLine});
+        QWidget* viewport = window.listCorresp->viewport();
+        const QRect shortRect = window.listCorresp->visualItemRect(window.listCorresp->item(0));
+        const QRect longRect = window.listCorresp->visualItemRect(window.listCorresp->item(1));
+
+        QHelpEvent overLong(QEvent::ToolTip, longRect.center(), viewport->mapToGlobal(longRect.center()));
+        QApplication::sendEvent(viewport, &overLong);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), longLine);
+
+        QHelpEvent overShort(QEvent::ToolTip, shortRect.center(), viewport->mapToGlobal(shortRect.center()));
+        QApplication::sendEvent(viewport, &overShort);
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+};
+
+REGISTER_WINDOW_TEST(SchemeStepTest);
+
+#include "SchemeStepTest.moc"

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/window/UserDialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// Answers the window's modal boxes and file dialogs without a modal loop:
+// boxes are recorded, file dialogs take the next scripted answer (a null
+// QString, or nothing scripted, means Cancel).
+class ScriptedDialogs final : public UserDialogs {
+public:
+    QStringList errors;
+    QStringList warnings;
+    std::vector<FileDialogRequest> openRequests;
+    std::vector<FileDialogRequest> saveRequests;
+    std::deque<QString> fileAnswers;
+    // Runs while a warning box would be up; the run waits for it.
+    std::function<void()> duringWarning;
+
+    void ShowError(QWidget*, const QString& message) override { errors << message; }
+
+    void ShowWarning(QWidget*, const QString& message) override
+    {
+        warnings << message;
+        if (duringWarning) duringWarning();
+    }
+
+    std::optional<QString> ChooseOpenFile(QWidget*, const FileDialogRequest& request) override
+    {
+        openRequests.push_back(request);
+        return NextAnswer();
+    }
+
+    std::optional<QString> ChooseSaveFile(QWidget*, const FileDialogRequest& request) override
+    {
+        saveRequests.push_back(request);
+        return NextAnswer();
+    }
+
+private:
+    std::optional<QString> NextAnswer()
+    {
+        if (fileAnswers.empty()) return std::nullopt;
+        const QString answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        if (answer.isNull()) return std::nullopt;
+        return answer;
+    }
+};

@@ -1,0 +1,160 @@
+// Start-up: the command line of the window and automatic mode.
+
+#include "TestRegistry.h"
+#include "WindowFixture.h"
+
+#include "app/window/CommandLine.h"
+#include "base/QuarnelError.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString Q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+} // namespace
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void integerParameter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("value");
+        QTest::newRow("type") << "9" << true << 9;
+        QTest::newRow("plus") << "+3" << true << 3;
+        QTest::newRow("minus") << "-1" << true << -1;
+        QTest::newRow("out of the list") << "12" << true << 12;
+        QTest::newRow("leading zeros") << "007" << true << 7;
+        QTest::newRow("word") << Q("книги") << false << 0;
+        QTest::newRow("empty") << "" << false << 0;
+        QTest::newRow("blank after") << "9 " << false << 0;
+        QTest::newRow("fraction") << "1.5" << false << 0;
+        QTest::newRow("two signs") << "+-5" << false << 0;
+        QTest::newRow("too large") << "99999999999" << false << 0;
+    }
+
+    void integerParameter()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(int, value);
+        try {
+            const int read = ParseIntegerParameter(text.toStdString());
+            QVERIFY(valid);
+            QCOMPARE(read, value);
+        } catch (const QuarnelError& error) {
+            QVERIFY(!valid);
+            QCOMPARE(QString::fromUtf8(error.what()), "'" + text + "' is not a valid integer value");
+        }
+    }
+
+    void settingsOptionIsTakenOutOfTheParameters_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QStringList>("parameters");
+        QTest::newRow("none") << QStringList{"a.xls", "b.xml", "0"} << QString() << QStringList{"a.xls", "b.xml", "0"};
+        QTest::newRow("separate") << QStringList{"--settings", "q.ini", "a.xls", "b.xml", "9", "15", "7"} << "q.ini"
+                                  << QStringList{"a.xls", "b.xml", "9", "15", "7"};
+        QTest::newRow("joined") << QStringList{"a.xls", "--settings=/x/q.ini", "b.xml"} << "/x/q.ini"
+                                << QStringList{"a.xls", "b.xml"};
+    }
+
+    void settingsOptionIsTakenOutOfTheParameters()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, settings);
+        QFETCH(QStringList, parameters);
+        const WindowCommandLine commandLine = ParseWindowCommandLine(arguments);
+        QCOMPARE(commandLine.settingsFile, settings);
+        QCOMPARE(commandLine.parameters, parameters);
+    }
+
+    void twoParametersStartInteractively()
+    {
+        WindowFixture fixture({"a.xlsx", "b.xml"});
+        TfmQRNMain& window = fixture.window();
+        QVERIFY(!window.AutoMode());
+        QVERIFY(window.edExcelFile->text().isEmpty());
+        QVERIFY(window.edXMLFile->text().isEmpty());
+        QCOMPARE(window.cbDocType->currentIndex(), 0);
+        QCOMPARE(window.Step(), 1);
+    }
+
+    void parametersFillTheFields()
+    {
+        WindowFixture fixture({"a.xlsx", "b.xml", "9", "15", "7"});
+        TfmQRNMain& window = fixture.window();
+        QVERIFY(window.AutoMode());
+        QCOMPARE(window.edExcelFile->text(), QStringLiteral("a.xlsx"));
+        QCOMPARE(window.edXMLFile->text(), QStringLiteral("b.xml"));
+        QCOMPARE(window.cbDocType->currentIndex(), 9);
+        QCOMPARE(window.edMessageNumber->text(), QStringLiteral("15"));
+        QCOMPARE(window.edDocumentReference->text(), QStringLiteral("7"));
+        QCOMPARE(window.Step(), 1);
+    }
+
+    void nonIntegerTypeStartsNormally()
+    {
+        WindowFixture fixture({"a.xlsx", "b.xml", Q("книги"), "15", "7"});
+        TfmQRNMain& window = fixture.window();
+        QCOMPARE(fixture.dialogs().errors, QStringList{Q("'книги' is not a valid integer value")});
+        QVERIFY(!window.AutoMode());
+        QCOMPARE(window.edExcelFile->text(), QStringLiteral("a.xlsx"));
+        QCOMPARE(window.edXMLFile->text(), QStringLiteral("b.xml"));
+        QCOMPARE(window.cbDocType->currentIndex(), 0);
+        QVERIFY(window.edMessageNumber->text().isEmpty());
+        QVERIFY(window.edDocumentReference->text().isEmpty());
+        window.show();
+        QTest::qWait(50);
+        QCOMPARE(window.Step(), 1);
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+    }
+
+    void typeOutsideTheListEndsTheWalkInErrors()
+    {
+        WindowFixture fixture;
+        WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул"}, {"A-1"}});
+        fixture.Recreate({fixture.QFile("book.xlsx"), fixture.QFile("out.xml"), "12"});
+        TfmQRNMain& window = fixture.window();
+        QVERIFY(window.AutoMode());
+        QCOMPARE(window.cbDocType->currentIndex(), -1);
+        window.show();
+        QTRY_VERIFY(!fixture.dialogs().errors.isEmpty());
+        QTest::qWait(300);
+        QVERIFY(fixture.dialogs().errors[0].startsWith(Q("Недопустимый тип товара в функции ")));
+        QCOMPARE(window.Step(), 2);
+        QVERIFY(!window.tmAuto->isActive());
+        QVERIFY(!window.ConversionRunning());
+        QVERIFY(!QFileInfo::exists(fixture.QFile("out.xml")));
+    }
+
+    void failedHeaderCheckStillConverts()
+    {
+        WindowFixture fixture;
+        WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул"}, {"A-1"}});
+        fixture.Recreate({fixture.QFile("book.xlsx"), fixture.QFile("out.xml"), "0"});
+        TfmQRNMain& window = fixture.window();
+        window.show();
+        QTRY_COMPARE(window.Step(), 5);
+        QVERIFY(fixture.WaitForRun());
+        // No sender was ever stored: step 4 complains, step 5 still runs
+        // (with no scheme, every row lacks its article number).
+        QCOMPARE(fixture.dialogs().errors, QStringList{Q("Не заполнены обязательные поля")});
+        QVERIFY(window.memLog->toPlainText().startsWith(Q("Ошибка в строке 2. ")));
+    }
+};
+
+REGISTER_WINDOW_TEST(StartUpTest);
+
+#include "StartUpTest.moc"

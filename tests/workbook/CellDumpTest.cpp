@@ -1,0 +1,44 @@
+#include "convert/workbook/CellDump.h"
+
+#include "convert/workbook/SheetCells.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+struct DumpCase {
+    const char* text;
+    const char* line;
+};
+
+class CellDumpTest : public testing::TestWithParam<DumpCase> {};
+
+TEST_P(CellDumpTest, EscapesOnlyBackslashTabAndLineEnds)
+{
+    SheetCells cells(Regional::Russian(), false);
+    cells.SetText(12, 345, GetParam().text);
+    cells.Finish();
+    std::ostringstream out;
+    DumpCells(cells, out);
+    EXPECT_EQ(out.str(), std::string("12\t345\t") + GetParam().line + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, CellDumpTest,
+                         testing::Values(DumpCase {"plain", "plain"}, DumpCase {"a\\b", "a\\\\b"},
+                                         DumpCase {"a\tb", "a\\tb"}, DumpCase {"a\nb\r\n", "a\\nb\\r\\n"},
+                                         DumpCase {" \"quoted\" ", " \"quoted\" "},
+                                         DumpCase {"Кириллица", "Кириллица"}));
+
+TEST(CellDump, WritesNothingForASheetWithoutCells)
+{
+    SheetCells cells(Regional::Russian(), false);
+    cells.SetText(1, 1, "");
+    cells.Finish();
+    std::ostringstream out;
+    DumpCells(cells, out);
+    EXPECT_EQ(out.str(), "");
+}
+
+} // namespace

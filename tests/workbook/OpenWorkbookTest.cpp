@@ -1,0 +1,113 @@
+#include "TestPackages.h"
+
+#include "base/MessageFormat.h"
+#include "base/QuarnelError.h"
+#include "catalogue/QRNConsts.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+std::string ErrorMessage(const std::string& path)
+{
+    try {
+        OpenWorkbook(path, Regional::Russian());
+    } catch (const QuarnelError& error) {
+        return error.what();
+    }
+    return "opened";
+}
+
+TEST(OpenWorkbook, NamesAMissingFile)
+{
+    TempFolder folder;
+    const std::string path = folder.File("нет такого.xlsx");
+    EXPECT_EQ(ErrorMessage(path), FormatMessage(QRNConsts::sFileNotFound, {path}));
+}
+
+TEST(OpenWorkbook, NamesAFolderGivenForAFile)
+{
+    TempFolder folder;
+    const std::string path = folder.Path().string();
+    EXPECT_EQ(ErrorMessage(path), FormatMessage(QRNConsts::sFileNotReadable, {path, QRNConsts::sReasonIsFolder}));
+}
+
+TEST(OpenWorkbook, NamesAFileItMayNotRead)
+{
+    TempFolder folder;
+    const std::string path = folder.File("locked.xlsx");
+    WriteFileBytes(path, "PK");
+    std::filesystem::permissions(path, std::filesystem::perms::none);
+    if (access(path.c_str(), R_OK) == 0) GTEST_SKIP() << "the file stays readable to this user (root)";
+    EXPECT_EQ(ErrorMessage(path), FormatMessage(QRNConsts::sFileNotReadable, {path, QRNConsts::sReasonAccessDenied}));
+}
+
+TEST(OpenWorkbook, NamesAnEmptyFile)
+{
+    TempFolder folder;
+    const std::string path = folder.File("empty.xlsx");
+    WriteFileBytes(path, "");
+    EXPECT_EQ(ErrorMessage(path), FormatMessage(QRNConsts::sWorkbookBroken, {path, QRNConsts::sReasonEmptyFile}));
+}
+
+struct ContentCase {
+    const char* what;
+    std::string bytes;
+    const char* refusal;
+};
+
+class OpenWorkbookContentTest : public testing::TestWithParam<ContentCase> {};
+
+TEST_P(OpenWorkbookContentTest, RefusesWhatIsNoWorkbook)
+{
+    TempFolder folder;
+    const std::string path = folder.File("book.xlsx");
+    WriteFileBytes(path, GetParam().bytes);
+    EXPECT_EQ(Refusal(path), GetParam().refusal) << GetParam().what;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Content, OpenWorkbookContentTest,
+    testing::Values(ContentCase {"a text file renamed", "Артикул;Цена\n1;2\n", "unsupported"},
+                    ContentCase {"an HTML table saved as a spreadsheet", "<html><table><tr><td>1</td></tr></table>",
+                                 "unsupported"},
+                    ContentCase {"an Excel 4.0 worksheet", std::string("\x09\x04\x06\x00\x00\x00\x10\x00", 8),
+                                 "unsupported"},
+                    ContentCase {"an Excel 2.1 worksheet", std::string("\x09\x00\x04\x00\x02\x00\x10\x00", 8),
+                                 "unsupported"},
+                    ContentCase {"the start of a zip only", std::string("PK\x03\x04\x14\x00", 6), "broken"},
+                    ContentCase {"the start of an OLE2 file only",
+                                 std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00\x00", 10), "broken"}));
+
+TEST(OpenWorkbook, ChoosesTheReaderByContentNotByName)
+{
+    TempFolder folder;
+    const std::string xlsxNamedXls = folder.File("really-xlsx.xls");
+    WriteZip(xlsxNamedXls, XlsxPackage({"<row r=\"1\"><c r=\"A1\"><v>1</v></c></row>"}));
+    const std::string odsNamedXlsx = folder.File("really-ods.xlsx");
+    WriteZip(odsNamedXlsx, OdsPackage("<table:table><table:table-row><table:table-cell office:value-type=\"float\" "
+                                      "office:value=\"2\"/></table:table-row></table:table>"));
+    EXPECT_EQ(ReadDump(xlsxNamedXls), "1\t1\t1\n");
+    EXPECT_EQ(ReadDump(odsNamedXlsx), "1\t1\t2\n");
+}
+
+TEST(OpenWorkbook, FormatsCellsWithTheGivenRegionalFormats)
+{
+    TempFolder folder;
+    const std::string path = folder.File("book.xlsx");
+    WriteZip(path, XlsxPackage({"<row r=\"1\"><c r=\"A1\"><v>1.25</v></c><c r=\"B1\" s=\"1\"><v>45000.5</v></c></row>",
+                                "", "<cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"22\"/></cellXfs>"}));
+    Regional english;
+    english.decimalSeparator = ".";
+    english.shortDateFormat = "M/d/yyyy";
+    english.longTimeFormat = "h:mm:ss AP";
+    const auto workbook = OpenWorkbook(path, english);
+    EXPECT_EQ(workbook->CellText(1, 1), "1.25");
+    EXPECT_EQ(workbook->CellText(1, 2), "3/15/2023 12:00:00 PM");
+}
+
+} // namespace
