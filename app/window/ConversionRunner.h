@@ -43,9 +43,9 @@ public:
     // previous file of that name stays as it was.
     void Abandon();
 
-    // The platform error that ended a run goes to the error box; an abandoned
-    // run shows nothing.
 signals:
+    // After a run has ended, and after the error box of a platform error that
+    // ended it (an abandoned run shows none).
     void Finished();
 
 private:

@@ -189,26 +189,6 @@ private slots:
         QCOMPARE(window.lbHeader->text(), Q("Шаг 2"));
     }
 
-    void backReturnsStepByStep()
-    {
-        WindowFixture fixture;
-        TfmQRNMain& window = fixture.window();
-        window.edFromSAN->setText(QStringLiteral("7701"));
-        window.ShowStep(3);
-        window.edFromSAN->setText(QStringLiteral("7701"));
-        window.btNext->click();
-        QCOMPARE(window.Step(), 4);
-        QCOMPARE(window.lbHeader->text(), Q("Шаг 4"));
-        window.btPrev->click();
-        QCOMPARE(window.Step(), 3);
-        QCOMPARE(window.lbInfo->text(), Q("Формирование заголовка ONIX сообщения"));
-        window.ShowStep(1);
-        window.btPrev->setEnabled(true);
-        window.btPrevClick();
-        QCOMPARE(window.Step(), 1);
-        QVERIFY(!window.btPrev->isEnabled());
-    }
-
     void closeButtonClosesTheWindow()
     {
         WindowFixture fixture;
