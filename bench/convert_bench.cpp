@@ -73,7 +73,8 @@ bool WriteWorkbook(const std::string& path, int rows)
     lxw_workbook* workbook = workbook_new_opt(path.c_str(), &options);
     if (!workbook) return false;
     lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-    for (int c = 0; c < kColumnCount; ++c) worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), kColumns[c].columnName, nullptr);
+    for (int c = 0; c < kColumnCount; ++c)
+        worksheet_write_string(sheet, 0, static_cast<lxw_col_t>(c), kColumns[c].columnName, nullptr);
     const std::string annotation =
         "Издание подготовлено по прижизненным публикациям и снабжено комментариями; для широкого круга читателей.";
     for (int r = 1; r <= rows; ++r) {
@@ -82,12 +83,14 @@ bool WriteWorkbook(const std::string& path, int rows)
         const auto text = [&](const std::string& value) {
             worksheet_write_string(sheet, row, static_cast<lxw_col_t>(c++), value.c_str(), nullptr);
         };
-        const auto number = [&](double value) { worksheet_write_number(sheet, row, static_cast<lxw_col_t>(c++), value, nullptr); };
+        const auto number = [&](double value) {
+            worksheet_write_number(sheet, row, static_cast<lxw_col_t>(c++), value, nullptr);
+        };
         std::string article = "A";
         article += std::to_string(100000 + r);
         text(article);
         text("03");
-        text("");
+        text(Isbn(r));
         text(Isbn(r));
         text(kTitles[r % 7]);
         text(r % 3 ? "" : "сборник");

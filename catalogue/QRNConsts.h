@@ -226,4 +226,7 @@ inline constexpr char sCliSchemeMissing[] =
     "Предупреждение: запомненная схема соответствия полей \"%s\" не найдена, ни одно поле не сопоставлено";
 inline constexpr char sCliLongCell[] = "Предупреждение (строка %d, поле %s): %s";
 
+// A file too large to be a scheme (a scheme holds a few kilobytes).
+inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";
+
 } // namespace QRNConsts

@@ -43,7 +43,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         // "-1" is a (bad) document type, not an option.
-        const bool negativeNumber = argument.size() >= 2 && argument[0] == '-' && argument[1] >= '0' && argument[1] <= '9';
+        const bool negativeNumber =
+            argument.size() >= 2 && argument[0] == '-' && argument[1] >= '0' && argument[1] <= '9';
         if (optionsEnded || argument.size() < 2 || argument[0] != '-' || negativeNumber) {
             positional.push_back(argument);
             continue;

@@ -63,7 +63,8 @@ SchemeLines ChooseScheme(const CommandLine& line, TDocumentType type, std::ostre
     return ReadSchemeFile(remembered);
 }
 
-int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err, bool terminal)
+int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err,
+                    bool terminal)
 {
     RunInputs inputs;
     inputs.documentType = ReadDocumentTypeParameter(line.documentType);

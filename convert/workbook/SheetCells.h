@@ -4,6 +4,7 @@
 #include "convert/workbook/Workbook.h"
 
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <stdexcept>
 #include <string>
@@ -38,6 +39,10 @@ public:
     void SetText(int row, int column, std::string_view text);
     void SetSharedString(int row, int column, std::uint32_t index);
     void SetSharedStrings(std::vector<std::string> table);
+    // Appends one string to the shared-string table, for readers that stream
+    // the table rather than collect it first.
+    void AddSharedString(std::string_view text);
+    std::size_t SharedStringCount() const { return shared_.size(); }
     void SetNumber(int row, int column, double value, NumberStyle style);
     // A date-time already counted from 30.12.1899, outside any spreadsheet date
     // system; a value within that first day reads as a time of day.
@@ -57,20 +62,38 @@ public:
 private:
     enum class Kind : std::uint8_t { Text, Shared, Number, DateTime };
 
-    // 16 bytes: the position, what the payload holds, and the payload.
+    // 12 bytes: the column, what the payload holds, and the payload (a double,
+    // a TextArena reference or a shared-string index). The row is kept once
+    // per run of cells in the same row, not in every cell.
     struct Cell {
-        std::uint32_t row;
         std::uint16_t column;
         Kind kind;
         std::uint8_t style;  // a NumberStyle
-        union {
-            double number;
-            std::uint64_t text;  // a TextArena reference
-            std::uint32_t shared;
-        };
+        std::uint32_t payload[2];
+
+        template <typename T>
+        void Set(T value)
+        {
+            static_assert(sizeof(T) <= sizeof payload);
+            std::memcpy(payload, &value, sizeof value);
+        }
+        template <typename T>
+        T Get() const
+        {
+            T value;
+            std::memcpy(&value, payload, sizeof value);
+            return value;
+        }
+    };
+
+    // Cells [first, next run's first) were set for this row.
+    struct RowRun {
+        std::uint32_t row;
+        std::uint32_t first;
     };
 
     Cell& Append(int row, int column, Kind kind);
+    void SortCells();
     const Cell* Find(int row, int column) const;
     std::string TextOf(const Cell& cell) const;
 
@@ -80,8 +103,16 @@ private:
     // A deque grows without copying what it holds, so a large sheet never
     // needs room for its cells twice over.
     std::deque<Cell> cells_;
+    std::vector<RowRun> runs_;
+    // Whether the cells so far came row by row, column by column, each
+    // position once: the usual case, which needs no sorting.
+    bool ordered_ = true;
+    int lastColumn_ = 0;
     TextArena texts_;
-    std::vector<std::string> shared_;
+    // The shared strings live in an arena too: a table of a million strings
+    // would otherwise cost a heap block each.
+    TextArena sharedTexts_;
+    std::vector<std::uint64_t> shared_;
     // After Finish: cells_ ordered by row and column, one per position;
     // row r's cells are [rowStart_[r], rowStart_[r + 1]).
     std::vector<std::uint32_t> rowStart_;

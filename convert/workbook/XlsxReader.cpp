@@ -51,13 +51,11 @@ std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& 
     std::vector<NumberStyle> styles;
     if (const Relationship* part = FindKind(relationships, "styles"); part && archive.Contains(part->target))
         styles = ReadXlsxCellStyles(archive, part->target);
-    std::vector<std::string> sharedStrings;
-    if (const Relationship* part = FindKind(relationships, "sharedStrings"); part && archive.Contains(part->target))
-        sharedStrings = ReadXlsxSharedStrings(archive, part->target);
-
     auto cells = std::make_unique<SheetCells>(regional, workbook.date1904);
-    ReadXlsxSheet(archive, sheet->target, XlsxSheetContext {styles, sharedStrings.size()}, *cells);
-    cells->SetSharedStrings(std::move(sharedStrings));
+    if (const Relationship* part = FindKind(relationships, "sharedStrings"); part && archive.Contains(part->target))
+        ReadXlsxSharedStrings(archive, part->target, *cells);
+
+    ReadXlsxSheet(archive, sheet->target, XlsxSheetContext {styles, cells->SharedStringCount()}, *cells);
     cells->Finish();
     return cells;
 }

@@ -4,14 +4,14 @@
 #include "convert/workbook/XlsxStringItem.h"
 #include "convert/workbook/XmlPartParser.h"
 
-#include <algorithm>
-#include <charconv>
 
 namespace {
 
 class SharedStringsHandler : public XmlHandler {
 public:
-    void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) override
+    explicit SharedStringsHandler(SheetCells& cells) : cells_(cells) {}
+
+    void StartElement(std::string_view name, std::string_view uri, const XmlAttributes&) override
     {
         if (!IsSpreadsheetMl(uri)) return;
         if (name == "si") {
@@ -19,13 +19,6 @@ public:
             item_.Begin();
         } else if (inItem_) {
             item_.StartElement(name);
-        } else if (name == "sst") {
-            // The declared count is a hint only: trusting it could reserve
-            // gigabytes for a table of three strings.
-            std::size_t count = 0;
-            if (const auto raw = attributes.Raw("uniqueCount"))
-                std::from_chars(raw->data(), raw->data() + raw->size(), count);
-            table.reserve(std::min<std::size_t>(count, 1 << 20));
         }
     }
     void EndElement(std::string_view name, std::string_view uri) override
@@ -33,7 +26,7 @@ public:
         if (!inItem_ || !IsSpreadsheetMl(uri)) return;
         if (name == "si") {
             inItem_ = false;
-            table.push_back(item_.Text());
+            cells_.AddSharedString(item_.Text());
         } else {
             item_.EndElement(name);
         }
@@ -43,18 +36,16 @@ public:
         if (inItem_) item_.Characters(text);
     }
 
-    std::vector<std::string> table;
-
 private:
+    SheetCells& cells_;
     XlsxStringItem item_;
     bool inItem_ = false;
 };
 
 } // namespace
 
-std::vector<std::string> ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part)
+void ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part, SheetCells& cells)
 {
-    SharedStringsHandler handler;
+    SharedStringsHandler handler(cells);
     ParseXmlPart(archive, part, handler);
-    return std::move(handler.table);
 }

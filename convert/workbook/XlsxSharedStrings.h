@@ -1,9 +1,10 @@
 #pragma once
 
+#include "convert/workbook/SheetCells.h"
+
 #include <string>
-#include <vector>
 
 class ZipArchive;
 
-// The shared-string table, in order.
-std::vector<std::string> ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part);
+// Reads the shared-string table, in order, into the sheet's own table.
+void ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part, SheetCells& cells);

@@ -37,9 +37,11 @@ ZipArchive::ZipArchive(const std::string& path)
         if (!name) continue;
         const auto index = static_cast<std::uint64_t>(i);
         if (!exact_.emplace(name, index).second) {
+            // The name belongs to the archive: keep it past the discard.
+            const std::string duplicate = name;
             zip_discard(archive_);
             archive_ = nullptr;
-            ThrowBroken(FormatMessage(QRNConsts::sReasonDuplicateEntry, {name}));
+            ThrowBroken(FormatMessage(QRNConsts::sReasonDuplicateEntry, {duplicate}));
         }
         folded_.emplace(AsciiFolded(name), index);
     }

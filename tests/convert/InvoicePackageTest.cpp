@@ -19,7 +19,8 @@ TEST_P(PackageFileNameTest, PutsTheNumberBeforeXml)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PackageFileNameTest,
-    testing::Values(FileNameCase{"/out/inv.xml", 1, "/out/inv-1.xml"}, FileNameCase{"/out/inv.xml", 2, "/out/inv-2.xml"},
+    testing::Values(FileNameCase{"/out/inv.xml", 1, "/out/inv-1.xml"},
+                    FileNameCase{"/out/inv.xml", 2, "/out/inv-2.xml"},
                     FileNameCase{"/out/inv", 1, "/out/inv-1.xml"},
                     FileNameCase{"/out/inv.2024.xml", 2, "/out/inv.2024-2.xml"},
                     FileNameCase{"/out/inv.txt", 12, "/out/inv-12.xml"},

@@ -235,11 +235,4 @@ TEST_F(InvoiceRunTest, UnreadableSentDateSavesNothing)
     EXPECT_EQ(folder.Names(), Names{"inv.xml"});
 }
 
-TEST_F(InvoiceRunTest, SecondRunClearsTheLogOfTheFirst)
-{
-    Run(InvoiceRows(16));
-    Run(InvoiceRows(1));
-    EXPECT_EQ(observer.log, (Log{Saved("1024"), kSuccessLine}));
-}
-
 } // namespace

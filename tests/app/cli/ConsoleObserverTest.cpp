@@ -38,14 +38,4 @@ TEST(ConsoleObserverTest, ProgressBarRedrawsPerPercentAndGivesWayToTheLog)
     EXPECT_EQ(out.str(), "строка протокола\n");
 }
 
-TEST(ConsoleObserverTest, LongCellWarningNamesRowAndField)
-{
-    std::ostringstream out;
-    std::ostringstream err;
-    ConsoleObserver observer(out, err, false);
-    observer.LongCellWarning("Длина строки \"x\" более 250 символов. Строка будет усечена", 7, "Title");
-    EXPECT_EQ(err.str(), "Предупреждение (строка 7, поле Title): Длина строки \"x\" более 250 символов. Строка будет усечена\n");
-    EXPECT_EQ(out.str(), "");
-}
-
 } // namespace

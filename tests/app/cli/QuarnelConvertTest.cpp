@@ -68,15 +68,16 @@ TEST_P(GoldenCommandLineTest, WritesTheExpectedFilesAndLog)
     golden.WriteWorkbook(workbook);
     std::vector<std::string> arguments{"--settings", folder.File("quarnel.ini"), "--scheme",
                                        golden.SchemeFile().string(), "--date", golden.Input("date")};
-    const std::pair<const char*, const char*> parties[] = {{"--from-san", "fromSAN"},     {"--from-company", "fromCompany"},
-                                                           {"--from-person", "fromPerson"}, {"--to-san", "toSAN"},
-                                                           {"--to-company", "toCompany"}, {"--to-person", "toPerson"}};
+    const std::pair<const char*, const char*> parties[] = {
+        {"--from-san", "fromSAN"}, {"--from-company", "fromCompany"}, {"--from-person", "fromPerson"},
+        {"--to-san", "toSAN"},     {"--to-company", "toCompany"},     {"--to-person", "toPerson"}};
     for (const auto& [option, key] : parties) {
         arguments.push_back(option);
         arguments.push_back(golden.Input(key));
     }
     arguments.insert(arguments.end(), {workbook, folder.File(golden.Input("output")), golden.Input("type")});
-    if (golden.Input("type") == "9") arguments.insert(arguments.end(), {golden.Input("messageNumber"), golden.Input("documentReference")});
+    if (golden.Input("type") == "9")
+        arguments.insert(arguments.end(), {golden.Input("messageNumber"), golden.Input("documentReference")});
 
     const ProcessOutput result = QuarnelConvert(arguments);
     EXPECT_EQ(result.out, golden.ExpectedLog());
@@ -138,8 +139,8 @@ class DocumentTypeErrorTest : public QuarnelConvertTest, public testing::WithPar
 
 TEST_P(DocumentTypeErrorTest, ExitsWithTwoAndConvertsNothing)
 {
-    const ProcessOutput result = QuarnelConvert(
-        {"--settings", settings, "--scheme", Scheme(kBookScheme), Workbook(kBooks), folder.File("out.xml"), GetParam().type});
+    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme),
+                                                 Workbook(kBooks), folder.File("out.xml"), GetParam().type});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, std::string(GetParam().message) + "\n");
     EXPECT_EQ(result.out, "");
@@ -179,7 +180,8 @@ TEST_F(QuarnelConvertTest, UnwritableOutputExitsWithTwoNamingItAndLeavesNoFile)
 TEST_F(QuarnelConvertTest, EmptyOutputPathIsRefused)
 {
     const ProcessOutput result =
-        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(kBooks), "", "0"});
+        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1",
+                        Workbook(kBooks), "", "0"});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, std::string(QRNConsts::sNoXmlFile) + "\n");
 }
@@ -256,7 +258,8 @@ TEST_F(QuarnelConvertTest, RemembersWhatTheWizardRememberedAndNeverWritesTheSett
                           "Файл ONIX XML сохранен.\n");
     EXPECT_EQ(result.exitCode, 0);
     const std::string xml = ReadMessage(output);
-    EXPECT_TRUE(Contains(xml, "<IDValue>7701234567</IDValue></SenderIdentifier><SenderName>ООО Книжный дом</SenderName>"))
+    EXPECT_TRUE(
+        Contains(xml, "<IDValue>7701234567</IDValue></SenderIdentifier><SenderName>ООО Книжный дом</SenderName>"))
         << xml;
     EXPECT_FALSE(Contains(xml, "<Addressee>")) << "an option given empty replaces the remembered text";
     EXPECT_TRUE(Contains(xml, "<SentDateTime>20240305</SentDateTime>"));
@@ -267,8 +270,8 @@ TEST_F(QuarnelConvertTest, RemembersWhatTheWizardRememberedAndNeverWritesTheSett
 TEST_F(QuarnelConvertTest, SentDateDefaultsToToday)
 {
     const std::string output = folder.File("out.xml");
-    QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(kBooks), output,
-                    "0"});
+    QuarnelConvert(
+        {"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(kBooks), output, "0"});
     const CivilDateTime today = DecodeDateTime(TodayDateTime());
     char expected[64];
     std::snprintf(expected, sizeof expected, "<SentDateTime>%04d%02d%02d</SentDateTime>", today.year, today.month,
@@ -278,8 +281,9 @@ TEST_F(QuarnelConvertTest, SentDateDefaultsToToday)
 
 TEST_F(QuarnelConvertTest, UnreadableDateExitsWithTwoAndSavesNothing)
 {
-    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san",
-                                                 "1", "--date", "2024-03-05", Workbook(kBooks), folder.File("out.xml"), "0"});
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", "--date",
+                        "2024-03-05", Workbook(kBooks), folder.File("out.xml"), "0"});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, "'2024-03-05' is not a valid date and time\n");
     EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
@@ -325,7 +329,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, InvoiceSplitTest,
 TEST_F(QuarnelConvertTest, RegionalFormatsComeFromTheUsersLocale)
 {
     const std::string output = folder.File("inv.xml");
-    const std::vector<std::string> common{"--settings", settings, "--scheme", Scheme(kInvoiceScheme), "--from-san", "1"};
+    const std::vector<std::string> common{"--settings", settings,   "--scheme",
+                                          Scheme(kInvoiceScheme), "--from-san", "1"};
 
     std::vector<std::string> russian = common;
     russian.insert(russian.end(), {"--date", "05.03.2024", Workbook(InvoiceRows(1)), output, "9", "15", "7"});
