@@ -7,7 +7,69 @@
 
 namespace {
 
-constexpr int kSignificantDigits = 15;
+constexpr std::size_t kSignificantDigits = 15;
+
+} // namespace
+
+namespace {
+
+// The significant digits of |value| rounded half away from zero to at most 15,
+// without trailing zeros, and the decimal exponent of the first digit.
+struct Significand {
+    std::string digits;
+    int exponent = 0;
+};
+
+// The shortest text that reads back as the value (std::to_chars, fast). When
+// it has at most 15 digits, those are the rounded digits: the value lies
+// within half a unit of its last place of them, far from any rounding boundary
+// of the 15th digit.
+bool ShortestSignificand(long double magnitude, Significand& out)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
+    if (result.ec != std::errc()) return false;
+    const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+    const auto e = text.find('e');
+    if (e == std::string_view::npos) return false;
+    for (const char c : text.substr(0, e))
+        if (c >= '0' && c <= '9') out.digits += c;
+    if (out.digits.size() > kSignificantDigits) return false;
+    int exponent = 0;
+    const char* first = text.data() + e + 1;
+    if (*first == '+') ++first;
+    std::from_chars(first, text.data() + text.size(), exponent);
+    out.exponent = exponent;
+    return true;
+}
+
+// The exact route for values that need more than 15 digits: glibc prints the
+// exact binary value to any precision, so rounding half away from zero at the
+// 15th digit only needs to look at the 16th.
+Significand ExactSignificand(long double magnitude)
+{
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "%.40Le", magnitude);
+    Significand out;
+    std::string digits;
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+        if (*p >= '0' && *p <= '9') digits += *p;
+    out.exponent = std::atoi(p + 1);
+    out.digits = digits.substr(0, kSignificantDigits);
+    if (digits[kSignificantDigits] >= '5') {
+        int i = kSignificantDigits - 1;
+        while (i >= 0 && out.digits[i] == '9') out.digits[i--] = '0';
+        if (i >= 0) {
+            ++out.digits[i];
+        } else {
+            out.digits.insert(out.digits.begin(), '1');
+            out.digits.pop_back();
+            ++out.exponent;
+        }
+    }
+    return out;
+}
 
 } // namespace
 
@@ -17,32 +79,14 @@ std::string FormatGeneralNumber(long double value, std::string_view decimalSepar
     if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
     if (value == 0) return "0";
 
-    // glibc prints the exact binary value to any precision, so rounding half
-    // away from zero at the 15th digit only needs to look at the 16th.
-    char buffer[128];
-    std::snprintf(buffer, sizeof buffer, "%.40Le", std::fabs(value));
-    std::string digits;
-    const char* p = buffer;
-    for (; *p && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9') digits += *p;
-    int exponent = std::atoi(p + 1);
-
-    std::string mantissa = digits.substr(0, kSignificantDigits);
-    if (digits[kSignificantDigits] >= '5') {
-        int i = kSignificantDigits - 1;
-        while (i >= 0 && mantissa[i] == '9') mantissa[i--] = '0';
-        if (i >= 0) {
-            ++mantissa[i];
-        } else {
-            mantissa.insert(mantissa.begin(), '1');
-            mantissa.pop_back();
-            ++exponent;
-        }
-    }
+    Significand significand;
+    if (!ShortestSignificand(std::fabs(value), significand)) significand = ExactSignificand(std::fabs(value));
+    std::string& mantissa = significand.digits;
+    const int exponent = significand.exponent;
     while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
 
     std::string out = value < 0 ? "-" : "";
-    if (exponent >= -5 && exponent < kSignificantDigits) {
+    if (exponent >= -5 && exponent < static_cast<int>(kSignificantDigits)) {
         if (exponent < 0) {
             out += '0';
             out += decimalSeparator;

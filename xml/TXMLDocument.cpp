@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/QuarnelError.h"
+#include "xml/Cp1251Encoder.h"
 #include "xml/XmlText.h"
 
 #include <libxml/tree.h>
@@ -79,8 +80,7 @@ class TXMLDocument::Output {
 public:
     explicit Output(const std::string& path) : file_(path)
     {
-        xmlCharEncodingHandlerPtr encoder = xmlFindCharEncodingHandler("windows-1251");
-        buffer_ = xmlOutputBufferCreateIO(&Output::WriteCallback, nullptr, this, encoder);
+        buffer_ = xmlOutputBufferCreateIO(&Output::WriteCallback, nullptr, this, Cp1251OutputEncoder());
         if (!buffer_) throw QuarnelError("libxml2: xmlOutputBufferCreateIO");
     }
     ~Output()

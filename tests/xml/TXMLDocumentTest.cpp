@@ -63,6 +63,7 @@ TEST(TXMLDocument, SavesWindows1251WithoutIndentation)
     doc.AddElement(product, "Title", "Война & мир <1> \"Ω\"");
     doc.AddElement(product, "Note", std::string("a\x01" "b\tc\x1F", 7));
     doc.AddElement(product, "S\xD1\x81reenType", "да");
+    doc.AddElement(product, "Emoji", "\xF0\x9F\x98\x80 №");
     doc.AddElement(root, "Product", "");
     const std::string path = folder.File("out.xml");
     doc.SaveDocument(path);
@@ -70,7 +71,7 @@ TEST(TXMLDocument, SavesWindows1251WithoutIndentation)
     const std::string expected = std::string(kDeclaration)
         + "<KALMIRAMessage><Header><SentDateTime>20240305</SentDateTime></Header>"
           "<Product><Title>\xC2\xEE\xE9\xED\xE0 &amp; \xEC\xE8\xF0 &lt;1&gt; \"&#937;\"</Title>"
-          "<Note>ab\tc</Note><S\xF1reenType>\xE4\xE0</S\xF1reenType></Product><Product/></KALMIRAMessage>\n";
+          "<Note>ab\tc</Note><S\xF1reenType>\xE4\xE0</S\xF1reenType><Emoji>&#128512; \xB9</Emoji></Product><Product/></KALMIRAMessage>\n";
     EXPECT_EQ(ReadFileBytes(path), expected);
 }
 
