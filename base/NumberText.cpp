@@ -20,11 +20,14 @@ struct Significand {
     int exponent = 0;
 };
 
-// The shortest text that reads back as the value (std::to_chars, fast). When
-// it has at most 15 digits, those are the rounded digits: the value lies
-// within half a unit of its last place of them, far from any rounding boundary
-// of the 15th digit.
-bool ShortestSignificand(long double magnitude, Significand& out)
+// The shortest text that reads back as the value (std::to_chars, fast), in
+// the value's own precision: a double read from a workbook as a double, a
+// number parsed from a text as a long double. When it has at most 15 digits,
+// those are the rounded digits: the value lies within half a unit of the last
+// place of its own precision, far closer than any rounding boundary of the
+// 15th digit.
+template <typename Float>
+bool ShortestSignificand(Float magnitude, Significand& out)
 {
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
@@ -41,6 +44,14 @@ bool ShortestSignificand(long double magnitude, Significand& out)
     std::from_chars(first, text.data() + text.size(), exponent);
     out.exponent = exponent;
     return true;
+}
+
+bool FastSignificand(long double magnitude, Significand& out)
+{
+    const double asDouble = static_cast<double>(magnitude);
+    // Subnormal doubles carry fewer digits than the argument above needs.
+    if (asDouble == magnitude) return std::isnormal(asDouble) && ShortestSignificand(asDouble, out);
+    return ShortestSignificand(magnitude, out);
 }
 
 // The exact route for values that need more than 15 digits: glibc prints the
@@ -73,19 +84,15 @@ Significand ExactSignificand(long double magnitude)
 
 } // namespace
 
-std::string FormatGeneralNumber(long double value, std::string_view decimalSeparator)
-{
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-    if (value == 0) return "0";
+namespace {
 
-    Significand significand;
-    if (!ShortestSignificand(std::fabs(value), significand)) significand = ExactSignificand(std::fabs(value));
+std::string Layout(bool negative, Significand significand, std::string_view decimalSeparator)
+{
     std::string& mantissa = significand.digits;
     const int exponent = significand.exponent;
     while (mantissa.size() > 1 && mantissa.back() == '0') mantissa.pop_back();
 
-    std::string out = value < 0 ? "-" : "";
+    std::string out = negative ? "-" : "";
     if (exponent >= -5 && exponent < static_cast<int>(kSignificantDigits)) {
         if (exponent < 0) {
             out += '0';
@@ -113,6 +120,30 @@ std::string FormatGeneralNumber(long double value, std::string_view decimalSepar
         out += std::to_string(exponent);
     }
     return out;
+}
+
+const char* SpecialText(long double value)
+{
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (value == 0) return "0";
+    return nullptr;
+}
+
+} // namespace
+
+std::string FormatGeneralNumber(long double value, std::string_view decimalSeparator)
+{
+    if (const char* special = SpecialText(value)) return special;
+    Significand significand;
+    if (!FastSignificand(std::fabs(value), significand)) significand = ExactSignificand(std::fabs(value));
+    return Layout(value < 0, std::move(significand), decimalSeparator);
+}
+
+std::string FormatGeneralNumberExactly(long double value, std::string_view decimalSeparator)
+{
+    if (const char* special = SpecialText(value)) return special;
+    return Layout(value < 0, ExactSignificand(std::fabs(value)), decimalSeparator);
 }
 
 long double ParseCellNumber(std::string_view text, std::string_view separator)

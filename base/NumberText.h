@@ -10,6 +10,10 @@
 // leading zeros in the exponent). No thousands separators.
 std::string FormatGeneralNumber(long double value, std::string_view decimalSeparator);
 
+// The same through the exact decimal expansion only: slow, the reference the
+// fast route is checked against.
+std::string FormatGeneralNumberExactly(long double value, std::string_view decimalSeparator);
+
 // A number from a cell text: optional sign, digits with an optional separator
 // and fraction ("5," and ",5" are numbers), optional exponent E±n. Anything
 // else (blanks, thousands separators, another separator) reads as 0.

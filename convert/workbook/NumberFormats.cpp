@@ -25,57 +25,6 @@ bool IsElapsedTime(std::string_view inside)
     return true;
 }
 
-// The general form of a number, as FormatGeneralNumber gives it. Most cell
-// values have a shortest round-trip form of at most 15 significant digits;
-// for a normal double, rounding the exact value to 15 digits cannot change
-// those (half a step of 15 digits exceeds half its precision), so they skip the
-// exact decimal expansion, which would dominate reading a large sheet.
-std::string GeneralNumberText(double value, std::string_view separator)
-{
-    if (value == 0) return "0";
-    // Subnormal numbers carry fewer digits than the argument needs.
-    if (!std::isnormal(value)) return FormatGeneralNumber(value, separator);
-    char buffer[40];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const std::string_view shortest(buffer, static_cast<std::size_t>(result.ptr - buffer));
-    const auto e = shortest.find('e');
-    std::string digits;
-    for (const char c : shortest.substr(0, e))
-        if (c >= '0' && c <= '9') digits += c;
-    if (result.ec != std::errc() || e == std::string_view::npos || digits.size() > 15)
-        return FormatGeneralNumber(value, separator);
-    int exponent = 0;
-    const std::string_view exponentText = shortest.substr(e + (shortest[e + 1] == '+' ? 2 : 1));
-    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
-
-    std::string out = value < 0 ? "-" : "";
-    if (exponent < -5 || exponent >= 15) {
-        out += digits[0];
-        if (digits.size() > 1) {
-            out += separator;
-            out.append(digits, 1);
-        }
-        out += 'E';
-        out += std::to_string(exponent);
-    } else if (exponent < 0) {
-        out += '0';
-        out += separator;
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out += digits;
-    } else {
-        const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
-        if (digits.size() <= whole) {
-            out += digits;
-            out.append(whole - digits.size(), '0');
-        } else {
-            out.append(digits, 0, whole);
-            out += separator;
-            out.append(digits, whole);
-        }
-    }
-    return out;
-}
-
 } // namespace
 
 bool IsBuiltinDateFormat(int formatId)
@@ -132,7 +81,7 @@ std::string DateTimeCellText(double dateTime, const Regional& regional)
 std::string NumberCellText(double value, NumberStyle style, bool date1904, const Regional& regional)
 {
     if (!std::isfinite(value)) return "#NUM!";
-    const auto number = [&] { return GeneralNumberText(value, regional.decimalSeparator); };
+    const auto number = [&] { return FormatGeneralNumber(value, regional.decimalSeparator); };
     if (style == NumberStyle::Plain || value < 0 || value >= kFirstUnshownDay) return number();
 
     const double serial = RoundToSecond(value);

@@ -41,7 +41,7 @@ std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& 
     const auto sheet = std::find_if(relationships.begin(), relationships.end(),
                                     [&](const Relationship& r) { return r.id == workbook.firstSheetId; });
     if (sheet == relationships.end())
-        ThrowBroken(FormatMessage(QRNConsts::sReasonPartMissing, {workbook.firstSheetId}));
+        ThrowBroken(FormatMessage(QRNConsts::sReasonPartMissing, {workbookPart + ": " + workbook.firstSheetId}));
     if (IsRelationshipKind(*sheet, "chartsheet") || IsRelationshipKind(*sheet, "dialogsheet"))
         ThrowUnsupported(QRNConsts::sReasonFirstSheetNotCells);
     RequirePart(archive, sheet->target);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 namespace {
 
@@ -71,6 +72,30 @@ TEST(CellNumberParse, ReadsBackItsOwnTexts)
     for (long double value : {99.99L, 1e15L, -2.5e20L, 1.5e-6L, 150.75L})
         EXPECT_NEAR(static_cast<double>(ParseCellNumber(FormatGeneralNumber(value, ","), ",")),
                     static_cast<double>(value), std::fabs(static_cast<double>(value)) * 1e-14);
+}
+
+TEST(GeneralNumberFormat, FastRouteAgreesWithTheExactExpansion)
+{
+    // Doubles read from workbooks and long doubles parsed from texts, short or
+    // long in digits, tiny or huge.
+    std::mt19937_64 random(20240601);
+    std::uniform_real_distribution<double> mantissa(-10, 10);
+    std::uniform_int_distribution<int> exponent(-25, 25);
+    std::uniform_int_distribution<int> decimals(0, 17);
+    for (int i = 0; i < 100000; ++i) {
+        double value = mantissa(random) * std::pow(10.0, exponent(random));
+        if (i % 2) {
+            const double scale = std::pow(10.0, decimals(random));
+            value = std::round(value * scale) / scale;
+        }
+        ASSERT_EQ(FormatGeneralNumber(value, ","), FormatGeneralNumberExactly(value, ",")) << std::hexfloat << value;
+        const long double parsed = ParseCellNumber(FormatGeneralNumber(value, ","), ",");
+        ASSERT_EQ(FormatGeneralNumber(parsed, ","), FormatGeneralNumberExactly(parsed, ",")) << std::hexfloat << parsed;
+    }
+    for (const long double value : {1e15L, 999999999999999.0L, 999999999999999.4L, 1e-5L, 9.99999999999999e-6L,
+                                    0.1L + 0.2L, 5e-324L, 1.7976931348623157e308L, 123456789012345678.0L, 1e21L,
+                                    static_cast<long double>(0.1 + 0.2), static_cast<long double>(5e-324)})
+        EXPECT_EQ(FormatGeneralNumber(value, ","), FormatGeneralNumberExactly(value, ",")) << value;
 }
 
 } // namespace

@@ -109,27 +109,4 @@ TEST(DateTimeCellText, GivesTheTimeAloneOnTheFirstDay)
     EXPECT_EQ(DateTimeCellText(-1, Regional::Russian()), "29.12.1899");
 }
 
-TEST(NumberCellText, AgreesWithTheExactGeneralFormEverywhere)
-{
-    // Numbers are formatted by a fast route where it gives the same text; any
-    // value, short or long in digits, tiny or huge, must come out alike.
-    std::mt19937_64 random(20240601);
-    std::uniform_real_distribution<double> mantissa(-10, 10);
-    std::uniform_int_distribution<int> exponent(-25, 25);
-    std::uniform_int_distribution<int> decimals(0, 17);
-    for (int i = 0; i < 200000; ++i) {
-        double value = mantissa(random) * std::pow(10.0, exponent(random));
-        if (i % 2) {
-            const double scale = std::pow(10.0, decimals(random));
-            value = std::round(value * scale) / scale;
-        }
-        ASSERT_EQ(NumberCellText(value, kPlain, false, Regional::Russian()), FormatGeneralNumber(value, ","))
-            << std::hexfloat << value;
-    }
-    for (const double value : {1e15, 999999999999999.0, 999999999999999.4, 1e-5, 9.99999999999999e-6, 0.1 + 0.2,
-                               -0.0, 5e-324, 1.7976931348623157e308, 123456789012345678.0, 100.0, 1e21})
-        EXPECT_EQ(NumberCellText(value, kPlain, false, Regional::Russian()), FormatGeneralNumber(value, ","))
-            << value;
-}
-
 } // namespace

@@ -36,6 +36,19 @@ TEST(SheetCells, KeepsTheLastValueSetForACell)
     EXPECT_EQ(cells.CellText(1, 1), "");
 }
 
+TEST(SheetCells, EndsWithTheLastRowHoldingAValue)
+{
+    SheetCells cells(Regional::Russian(), false);
+    cells.SetText(1, 1, "a");
+    cells.SetText(1, 2, "");
+    cells.SetText(2, 1, "");
+    cells.SetText(3, 5, "");
+    cells.Finish();
+    EXPECT_EQ(Dump(cells), "1\t1\ta\n");
+    EXPECT_EQ(cells.LastRow(), 1);
+    EXPECT_EQ(cells.LastColumn(1), 1);
+}
+
 TEST(SheetCells, GivesEmptyTextOutsideItsCells)
 {
     SheetCells cells(Regional::Russian(), false);
