@@ -54,6 +54,12 @@ int EncodeUtf8ToCp1251(unsigned char* out, int* outlen, const unsigned char* in,
         if (pos + length > input.size()) break;  // the rest comes with the next call
         std::size_t next = pos;
         const char32_t cp = NextCodePoint(input, next);
+        // А..я, most of a Russian text, lie in one run of the code page.
+        if (cp >= 0x0410 && cp <= 0x044F) {
+            out[written++] = static_cast<unsigned char>(cp - 0x0410 + 0xC0);
+            pos = next;
+            continue;
+        }
         const auto found = std::lower_bound(table.begin(), table.end(), std::make_pair(cp, static_cast<unsigned char>(0)));
         if (found == table.end() || found->first != cp) {
             *outlen = written;
