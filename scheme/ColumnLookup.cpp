@@ -22,16 +22,3 @@ int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std
             return static_cast<int>(i) + 1;
     return 0;
 }
-
-FieldColumns::FieldColumns(TDocumentType type, const std::vector<std::string>& fieldCaptions,
-                           const SchemeLines& scheme, const std::vector<std::string>& columnNames)
-{
-    for (const TFieldEntry& field : FieldTable(type))
-        columns_.try_emplace(field.FieldID, GetColumnByFieldID(field.FieldID, type, fieldCaptions, scheme, columnNames));
-}
-
-int FieldColumns::Column(const std::string& fieldID) const
-{
-    const auto found = columns_.find(fieldID);
-    return found == columns_.end() ? 0 : found->second;
-}

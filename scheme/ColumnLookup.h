@@ -4,7 +4,6 @@
 #include "scheme/SchemeLine.h"
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 // The worksheet column (from 1) that feeds a field, 0 when the field is not
@@ -15,17 +14,3 @@
 // the header row, has no effect.
 int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std::vector<std::string>& fieldCaptions,
                        const SchemeLines& scheme, const std::vector<std::string>& columnNames);
-
-// The columns of every field of a document type, resolved once for a run, so
-// that reading a cell costs one look-up instead of three list scans.
-class FieldColumns {
-public:
-    FieldColumns(TDocumentType type, const std::vector<std::string>& fieldCaptions, const SchemeLines& scheme,
-                 const std::vector<std::string>& columnNames);
-
-    // 0 for an unmapped field, and for an identifier the type has not.
-    int Column(const std::string& fieldID) const;
-
-private:
-    std::unordered_map<std::string, int> columns_;
-};

@@ -7,6 +7,7 @@
 #include "base/WholeFile.h"
 #include "catalogue/QRNConsts.h"
 
+#include <sys/stat.h>
 
 namespace {
 
@@ -26,11 +27,24 @@ SchemeLines SplitLines(std::string_view text)
     return lines;
 }
 
+[[noreturn]] void RefuseTooLarge(const std::string& path)
+{
+    throw QuarnelError(
+        FormatMessage(QRNConsts::sSchemeFileTooLarge, {path, std::to_string(kMaxSchemeFileBytes / 1024)}));
+}
+
 } // namespace
 
 SchemeLines ReadSchemeFile(const std::string& path)
 {
+    // Asked before reading, so that a huge file is never read whole.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)
+        && static_cast<std::size_t>(st.st_size) > kMaxSchemeFileBytes)
+        RefuseTooLarge(path);
     std::string bytes = ReadWholeFile(path);
+    if (bytes.size() > kMaxSchemeFileBytes)  // it grew in between
+        RefuseTooLarge(path);
     if (const auto nul = bytes.find('\0'); nul != std::string::npos)
         bytes.resize(nul);
     return SplitLines(DecodeEdgeFile(bytes));

@@ -2,14 +2,21 @@
 
 #include "scheme/SchemeLine.h"
 
+#include <cstddef>
 #include <string>
 
 // A ".sch" file: one scheme line per line, windows-1251, or UTF-8 with a
 // byte-order mark when a line holds a character windows-1251 has not.
 
+// A scheme of every field of the largest document type holds a few
+// kilobytes; a file many times larger is something else, and listing its
+// millions of lines would freeze the window.
+inline constexpr std::size_t kMaxSchemeFileBytes = 1 << 20;
+
 // Takes CR LF, a lone CR or a lone LF as a line end and a last line without
 // one; keeps empty lines; stops at the first NUL byte. Raises QuarnelError
-// naming the file when it is missing or unreadable.
+// naming the file when it is missing, unreadable or larger than
+// kMaxSchemeFileBytes.
 SchemeLines ReadSchemeFile(const std::string& path);
 
 // CR LF after every line, the last one too; an empty scheme gives an empty

@@ -35,7 +35,6 @@ TEST_P(ColumnOfField, FollowsCaptionSchemeLineAndHeaderRow)
     const LookupCase& c = GetParam();
     const auto captions = CaptionsOf(c.type);
     EXPECT_EQ(GetColumnByFieldID(c.fieldID, c.type, captions, c.scheme, c.columns), c.expected);
-    EXPECT_EQ(FieldColumns(c.type, captions, c.scheme, c.columns).Column(c.fieldID), c.expected);
 }
 
 const Names kColumns = {"Код", "ISBN", "Название", "код", "", "a=b", "НАЗВАНИЕ ТОВАРА"};
@@ -84,30 +83,10 @@ TEST(ColumnLookup, SchemeOfAnotherTypeMapsOnlyTheSharedCaptions)
     // share take effect.
     const SchemeLines booksScheme = {"Артикул = Код", "Название (Основное заглавие) = Название", "Аннотация = ISBN",
                                      "Штрих-код (EAN-13) = a=b"};
-    const FieldColumns columns(2, CaptionsOf(2), booksScheme, kColumns);
-    EXPECT_EQ(columns.Column("RecordReference"), 1);
-    EXPECT_EQ(columns.Column("EAN13"), 6);
-    EXPECT_EQ(columns.Column("Title"), 0);
-    EXPECT_EQ(columns.Column("Annotation"), 0);
+    const auto captions = CaptionsOf(2);
+    EXPECT_EQ(GetColumnByFieldID("RecordReference", 2, captions, booksScheme, kColumns), 1);
+    EXPECT_EQ(GetColumnByFieldID("EAN13", 2, captions, booksScheme, kColumns), 6);
+    EXPECT_EQ(GetColumnByFieldID("Title", 2, captions, booksScheme, kColumns), 0);
+    EXPECT_EQ(GetColumnByFieldID("Annotation", 2, captions, booksScheme, kColumns), 0);
 }
 
-TEST(FieldColumns, AgreesWithTheLookupForEveryFieldOfEveryType)
-{
-    const Names columns = {"A", "B", "C"};
-    for (int type = 0; type < kDocumentTypeCount; ++type) {
-        const auto captions = CaptionsOf(TDocumentType(type));
-        // Every third field mapped, some through a line in other case.
-        SchemeLines scheme;
-        for (std::size_t i = 0; i < captions.size(); i += 3)
-            scheme.push_back(SchemeLineFor(i % 2 ? LowerCase(captions[i]) : captions[i], columns[i % columns.size()]));
-        const FieldColumns resolved(TDocumentType(type), captions, scheme, columns);
-        int mapped = 0;
-        for (const TFieldEntry& field : FieldTable(TDocumentType(type))) {
-            const int expected = GetColumnByFieldID(field.FieldID, TDocumentType(type), captions, scheme, columns);
-            EXPECT_EQ(resolved.Column(field.FieldID), expected) << type << " " << field.FieldID;
-            mapped += expected != 0;
-        }
-        EXPECT_GT(mapped, 0);
-        EXPECT_EQ(resolved.Column("NoSuchField"), 0);
-    }
-}
