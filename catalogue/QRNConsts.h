@@ -204,6 +204,10 @@ inline constexpr char sCliUsage[] =
     "  --to-person ТЕКСТ     ФИО получателя\n"
     "                        (по умолчанию - значения, запомненные мастером)\n"
     "  --no-split            одна накладная при любом числе позиций\n"
+    "  --auto-scheme         дополнить схему соответствия полей: столбцы, названные так же, как поля\n"
+    "                        описания товара, сопоставляются с этими полями\n"
+    "  --save-scheme ФАЙЛ    сохранить использованную схему соответствия полей (.sch)\n"
+    "  --log ФАЙЛ            сохранить протокол преобразования в текстовый файл (UTF-8)\n"
     "  --list-columns КНИГА  вывести названия столбцов книги\n"
     "  --dump КНИГА          вывести все непустые ячейки первого листа\n"
     "  --help                эта справка\n"
@@ -228,5 +232,20 @@ inline constexpr char sCliLongCell[] = "Предупреждение (строк
 
 // A file too large to be a scheme (a scheme holds a few kilobytes).
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";
+
+// Automatic mapping of columns to fields by their names (step 2 and
+// quarnel-convert --auto-scheme)
+inline constexpr char sCorrespAuto[] = "Сопоставить автоматически";
+inline constexpr char sCorrespAutoHint[] =
+    "Сопоставить поля Excel с полями описания товара, названия которых с ними совпадают";
+inline constexpr char sInformationCaption[] = "Информация";
+inline constexpr char sFieldsMapped[] = "Сопоставлено полей: %d";
+
+// The saved conversion report (step 5 and quarnel-convert --log)
+inline constexpr char sSaveLog[] = "Сохранить протокол...";
+inline constexpr char sSaveLogHint[] = "Сохранить протокол преобразования в текстовый файл...";
+inline constexpr char sLogSaveDialogTitle[] = "Сохранение протокола преобразования";
+inline constexpr char sLogFilter[] = "*.log|*.log";
+inline constexpr char sReportHeader[] = "Книга: %s; тип документа: %s; дата и время: %s";
 
 } // namespace QRNConsts

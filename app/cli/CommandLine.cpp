@@ -19,7 +19,8 @@ constexpr ValueOption kValueOptions[] = {
     {"--date", &CommandLine::sentDate},           {"--from-san", &CommandLine::fromSAN},
     {"--from-company", &CommandLine::fromCompany}, {"--from-person", &CommandLine::fromPerson},
     {"--to-san", &CommandLine::toSAN},            {"--to-company", &CommandLine::toCompany},
-    {"--to-person", &CommandLine::toPerson},
+    {"--to-person", &CommandLine::toPerson},      {"--save-scheme", &CommandLine::saveSchemePath},
+    {"--log", &CommandLine::logPath},
 };
 
 // --list-columns and --dump name the workbook to look into.
@@ -77,6 +78,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         if (known) continue;
         if (argument == "--no-split") {
             line.noSplit = true;
+        } else if (argument == "--auto-scheme") {
+            line.autoScheme = true;
         } else if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
         } else if (argument == "--version") {

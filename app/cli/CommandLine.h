@@ -24,6 +24,11 @@ struct CommandLine {
     std::optional<std::string> sentDate;
     std::optional<std::string> fromSAN, fromCompany, fromPerson, toSAN, toCompany, toPerson;
     bool noSplit = false;
+    // Columns named like field captions are mapped on top of the scheme.
+    bool autoScheme = false;
+    // Where to keep the scheme the run used, and the conversion report.
+    std::optional<std::string> saveSchemePath;
+    std::optional<std::string> logPath;
 
     // The workbook of --list-columns and --dump.
     std::string inspectedWorkbook;

@@ -2,14 +2,16 @@
 
 #include "app/cli/CommandLine.h"
 #include "app/cli/ConsoleObserver.h"
-#include "app/cli/DocumentTypeParameter.h"
+#include "app/common/DocumentTypeParameter.h"
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
+#include "convert/ConversionReport.h"
 #include "convert/Convert.h"
 #include "convert/workbook/CellDump.h"
+#include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniLocation.h"
@@ -48,19 +50,40 @@ std::string GivenOrRemembered(const std::optional<std::string>& given, const cha
     return given ? *given : IniStore::ReadStringParam(key, "");
 }
 
+// The scheme named, else the one the wizard remembered, else none. Mapping
+// by column names may still map fields, so the warnings that no field is
+// mapped are left to the count it prints.
 SchemeLines ChooseScheme(const CommandLine& line, TDocumentType type, std::ostream& err)
 {
     if (line.schemePath) return ReadSchemeFile(*line.schemePath);
     const std::string remembered = IniStore::ReadStringParam(GetCorrespondenceParamName(type), "");
     if (remembered.empty()) {
-        err << QRNConsts::sCliNoScheme << '\n';
+        if (!line.autoScheme) err << QRNConsts::sCliNoScheme << '\n';
         return {};
     }
     if (!std::filesystem::is_regular_file(remembered)) {
-        err << FormatMessage(QRNConsts::sCliSchemeMissing, {remembered}) << '\n';
+        if (!line.autoScheme) err << FormatMessage(QRNConsts::sCliSchemeMissing, {remembered}) << '\n';
         return {};
     }
     return ReadSchemeFile(remembered);
+}
+
+SchemeLines SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std::ostream& err)
+{
+    SchemeLines scheme = ChooseScheme(line, inputs.documentType, err);
+    if (line.autoScheme) {
+        const int mapped = MapColumnsByCaption(scheme, inputs.documentType, inputs.columnNames);
+        err << FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(mapped)}) << '\n';
+    }
+    if (line.saveSchemePath) WriteSchemeFile(*line.saveSchemePath, scheme);
+    return scheme;
+}
+
+void SaveReport(const CommandLine& line, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer)
+{
+    if (!line.logPath) return;
+    WriteConversionReport(*line.logPath, ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime,
+                                                              inputs.regional, observer.Log()));
 }
 
 int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err,
@@ -80,7 +103,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     const std::unique_ptr<Workbook> workbook = OpenWorkbook(inputs.workbookPath, regional);
     inputs.columnNames = ReadColumnNames(*workbook);
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
-    inputs.scheme = ChooseScheme(line, inputs.documentType, err);
+    inputs.scheme = SchemeOfTheRun(line, inputs, err);
 
     // Step 3: the header texts and the date.
     inputs.sentDate = line.sentDate ? *line.sentDate : regional.FormatDate(TodayDateTime());
@@ -102,15 +125,24 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);
     inputs.noSeparate15Pos = line.noSplit || IniStore::ReadBoolParam(kNoSeparate15Pos, false);
 
-    ConsoleObserver observer(out, err, terminal);
+    ConsoleObserver observer(out, err, terminal, line.logPath.has_value());
+    const double runDateTime = NowDateTime();
     RunResult result;
     try {
         result = Convert(inputs, *workbook, observer);
     } catch (...) {
         observer.ClearProgressBar();
+        // The rows logged before the failure are still worth keeping; the
+        // failure itself is what the caller reports.
+        try {
+            SaveReport(line, inputs, runDateTime, observer);
+        } catch (const std::exception& error) {
+            err << error.what() << '\n';
+        }
         throw;
     }
     observer.ClearProgressBar();
+    SaveReport(line, inputs, runDateTime, observer);
     return result.allSaved ? kExitAllSaved : kExitNotSaved;
 }
 

@@ -17,6 +17,8 @@ inline constexpr int kExitFailure = 2;    // usage, document type, or a file tha
 // wizard remembered for the document type), the header texts (given, or
 // remembered) and the date (given, or today), checks the mandatory fields
 // (a failed check is reported and the run still goes on), and converts. It
-// never writes the settings file.
+// never writes the settings file. On request it also maps columns by their
+// names (--auto-scheme, on top of the scheme it took), keeps the scheme it
+// used (--save-scheme) and the conversion report (--log).
 int RunCommandLine(const std::vector<std::string>& arguments, const Regional& regional, std::ostream& out,
                    std::ostream& err, bool terminal);

@@ -11,14 +11,15 @@ constexpr int kBarWidth = 40;
 
 } // namespace
 
-ConsoleObserver::ConsoleObserver(std::ostream& out, std::ostream& err, bool progressBar)
-    : out_(out), err_(err), progressBar_(progressBar)
+ConsoleObserver::ConsoleObserver(std::ostream& out, std::ostream& err, bool progressBar, bool keepLog)
+    : out_(out), err_(err), progressBar_(progressBar), keepLog_(keepLog)
 {
 }
 
 void ConsoleObserver::ClearLog()
 {
     // A console keeps what it printed; one run per process.
+    log_.clear();
 }
 
 void ConsoleObserver::LogLine(const std::string& line)
@@ -26,6 +27,7 @@ void ConsoleObserver::LogLine(const std::string& line)
     ClearProgressBar();
     out_ << line << '\n';
     out_.flush();
+    if (keepLog_) log_.push_back(line);
 }
 
 void ConsoleObserver::ProgressMaximum(int maximum)

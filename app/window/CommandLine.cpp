@@ -1,11 +1,5 @@
 #include "app/window/CommandLine.h"
 
-#include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
-
-#include <charconv>
-
 WindowCommandLine ParseWindowCommandLine(const QStringList& arguments)
 {
     static const QString kSettings = QStringLiteral("--settings");
@@ -22,17 +16,4 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments)
         }
     }
     return commandLine;
-}
-
-int ParseIntegerParameter(const std::string& text)
-{
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    // from_chars takes a minus but no plus.
-    if (first != last && *first == '+' && last - first > 1 && first[1] != '-') ++first;
-    int value = 0;
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || error != std::errc() || end != last)
-        throw QuarnelError(FormatMessage(QRNConsts::sNotValidInteger, {text}));
-    return value;
 }

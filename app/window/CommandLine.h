@@ -3,8 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <string>
-
 // The window's command line: "--settings FILE" (or "--settings=FILE") names
 // the settings file, as for quarnel-convert; every other argument is a
 // positional parameter of the automatic mode (workbook, output file, document
@@ -16,8 +14,3 @@ struct WindowCommandLine {
 
 // The arguments without the program name.
 WindowCommandLine ParseWindowCommandLine(const QStringList& arguments);
-
-// A parameter read as a signed 32-bit decimal integer: an optional sign, then
-// digits only, as quarnel-convert reads its document type. Anything else
-// raises QuarnelError "'%s' is not a valid integer value".
-int ParseIntegerParameter(const std::string& text);

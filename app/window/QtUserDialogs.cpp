@@ -65,6 +65,11 @@ void QtUserDialogs::ShowWarning(QWidget* parent, const QString& message)
     ShowBox(parent, QMessageBox::Warning, QRNConsts::sWarningCaption, message);
 }
 
+void QtUserDialogs::ShowInformation(QWidget* parent, const QString& message)
+{
+    ShowBox(parent, QMessageBox::Information, QRNConsts::sInformationCaption, message);
+}
+
 std::optional<QString> QtUserDialogs::ChooseOpenFile(QWidget* parent, const FileDialogRequest& request)
 {
     return RunFileDialog(parent, request, QFileDialog::AcceptOpen);

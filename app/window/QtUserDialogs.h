@@ -9,6 +9,7 @@ class QtUserDialogs final : public UserDialogs {
 public:
     void ShowError(QWidget* parent, const QString& message) override;
     void ShowWarning(QWidget* parent, const QString& message) override;
+    void ShowInformation(QWidget* parent, const QString& message) override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
 };

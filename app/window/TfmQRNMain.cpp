@@ -1,6 +1,6 @@
 #include "app/window/TfmQRNMain.h"
 
-#include "app/window/CommandLine.h"
+#include "app/common/DocumentTypeParameter.h"
 #include "app/window/ListBoxes.h"
 #include "app/window/ListItemHint.h"
 #include "app/window/QtText.h"
@@ -69,9 +69,10 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
         Guarded([&] {
             edExcelFile->setText(parameters[0]);
             edXMLFile->setText(parameters[1]);
-            // An index outside the list leaves no type selected; the walk
+            // A type outside the list leaves no type selected; the walk
             // through the steps then ends at the catalogue's error.
-            cbDocType->setCurrentIndex(ParseIntegerParameter(StdStr(parameters[2])));
+            const TDocumentType type = ReadDocumentTypeParameter(StdStr(parameters[2]));
+            cbDocType->setCurrentIndex(type < kDocumentTypeCount ? type : -1);
             edMessageNumber->setText(parameters.value(3));
             edDocumentReference->setText(parameters.value(4));
             FAutoMode = true;

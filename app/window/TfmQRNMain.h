@@ -10,6 +10,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 class ColumnDragList;
 class FieldDropList;
@@ -59,6 +61,7 @@ public:
     bool listOnixDragOver(const QPoint& position);
     void listOnixDragDrop();
     void actCorrespClearExecute();
+    void actCorrespAutoExecute();
     void actCorrespDelExecute();
     void actCorrespSaveExecute();
     void actCorrespOpenExecute();
@@ -71,6 +74,7 @@ public:
     // Step 5.
     void StartConversion();
     void tmAutoTimer();
+    void btSaveLogClick();
 
     // Header band.
     QWidget* pnHeader;
@@ -96,10 +100,12 @@ public:
     FieldDropList* listOnix;
     SchemeList* listCorresp;
     QAction* actCorrespClear;
+    QAction* actCorrespAuto;
     QAction* actCorrespDel;
     QAction* actCorrespSave;
     QAction* actCorrespOpen;
     QPushButton* btClearCorresp;
+    QPushButton* btAutoCorresp;
     QPushButton* btSaveCorresp;
     QPushButton* btOpenCorresp;
     QMenu* pmCorresp;
@@ -131,6 +137,7 @@ public:
     // Step 5.
     QProgressBar* ProgressBar1;
     QPlainTextEdit* memLog;
+    QPushButton* btSaveLog;
     QTimer* tmAuto;
 
 protected:
@@ -156,6 +163,7 @@ private:
     SchemeLines CurrentScheme() const;
     void ShowScheme(const SchemeLines& lines);
     RunInputs CollectRunInputs() const;
+    std::vector<std::string> LogLines() const;
     void ConversionFinished();
 
     // Runs a user action; a platform error it raises ends the action and is
@@ -165,6 +173,10 @@ private:
     Regional FRegional;
     UserDialogs& FDialogs;
     std::unique_ptr<ConversionRunner> FRunner;
+    // What the report of the log names: the last run's workbook, type and
+    // start, and its output file, whose name the report is offered under.
+    RunInputs FLastRun;
+    double FLastRunDateTime = 0;
     int FStep = 1;
     bool FAutoMode = false;
     bool FShown = false;

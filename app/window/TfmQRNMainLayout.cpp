@@ -24,7 +24,9 @@ namespace {
 constexpr int kClientWidth = 732;
 constexpr int kClientHeight = 515;
 constexpr int kHeaderHeight = 57;
-constexpr QRect kPanelRect(14, 67, 705, 381);
+// The panels reach down to just above the lower rule, so that step 2 has room
+// for a row of buttons under its lists and both notes below it.
+constexpr QRect kPanelRect(14, 67, 705, 393);
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kEditHeight = 22;
@@ -211,30 +213,39 @@ void TfmQRNMain::BuildStep2()
                               static_cast<QListWidget*>(listCorresp)})
         list->viewport()->installEventFilter(this);
 
-    const int belowLists = listTop + listHeight + 6;
-    AddNote(pn2, QRNConsts::sMappingInstruction, QRect(8, belowLists, 362, kPanelRect.height() - belowLists));
-
     actCorrespClear = AddAction(this, "actCorrespClear", QRNConsts::sCorrespClear, QRNConsts::sCorrespClearHint);
+    actCorrespAuto = AddAction(this, "actCorrespAuto", QRNConsts::sCorrespAuto, QRNConsts::sCorrespAutoHint);
     actCorrespDel = AddAction(this, "actCorrespDel", QRNConsts::sCorrespDel, QRNConsts::sCorrespDelHint);
     actCorrespSave = AddAction(this, "actCorrespSave", QRNConsts::sCorrespSave, QRNConsts::sCorrespSaveHint);
     actCorrespOpen = AddAction(this, "actCorrespOpen", QRNConsts::sCorrespOpen, QRNConsts::sCorrespOpenHint);
     connect(actCorrespClear, &QAction::triggered, this, [this] { Guarded([this] { actCorrespClearExecute(); }); });
+    connect(actCorrespAuto, &QAction::triggered, this, [this] { Guarded([this] { actCorrespAutoExecute(); }); });
     connect(actCorrespDel, &QAction::triggered, this, [this] { Guarded([this] { actCorrespDelExecute(); }); });
     connect(actCorrespSave, &QAction::triggered, this, [this] { Guarded([this] { actCorrespSaveExecute(); }); });
     connect(actCorrespOpen, &QAction::triggered, this, [this] { Guarded([this] { actCorrespOpenExecute(); }); });
 
+    // One row of buttons under the three lists: the automatic mapping under
+    // the two lists it reads, the scheme's own buttons under the scheme; the
+    // instruction and the advice below them.
+    const int belowLists = listTop + listHeight + 6;
+    btAutoCorresp = AddActionButton(pn2, "btAutoCorresp", actCorrespAuto,
+                                    QRect(8, belowLists, 190, kButtonHeight));
     btClearCorresp = AddActionButton(pn2, "btClearCorresp", actCorrespClear,
                                      QRect(404, belowLists, kButtonWidth, kButtonHeight));
     btSaveCorresp = AddActionButton(pn2, "btSaveCorresp", actCorrespSave,
                                     QRect(404 + 83, belowLists, kButtonWidth + 8, kButtonHeight));
     btOpenCorresp = AddActionButton(pn2, "btOpenCorresp", actCorrespOpen,
                                     QRect(404 + 174, belowLists, kButtonWidth + 8, kButtonHeight));
-    const int adviceTop = belowLists + kButtonHeight + 6;
-    AddNote(pn2, QRNConsts::sMappingAdvice, QRect(404, adviceTop, 293, kPanelRect.height() - adviceTop));
+    const int notesTop = belowLists + kButtonHeight + 6;
+    // The instruction reaches into the gap before the scheme list: at the
+    // width of the two lists alone it would need a fifth line.
+    AddNote(pn2, QRNConsts::sMappingInstruction, QRect(8, notesTop, 388, kPanelRect.height() - notesTop));
+    AddNote(pn2, QRNConsts::sMappingAdvice, QRect(404, notesTop, 293, kPanelRect.height() - notesTop));
 
     pmCorresp = new QMenu(this);
     pmCorresp->setObjectName(QStringLiteral("pmCorresp"));
     pmCorresp->addAction(actCorrespClear);
+    pmCorresp->addAction(actCorrespAuto);
     pmCorresp->addAction(actCorrespDel);
     pmCorresp->addSeparator();
     pmCorresp->addAction(actCorrespSave);
@@ -327,4 +338,12 @@ void TfmQRNMain::BuildStep5()
     memLog->setReadOnly(true);
     memLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    const int saveLogWidth = 160;
+    btSaveLog = AddButton(pn5, "btSaveLog", QRNConsts::sSaveLog,
+                          QRect(left + 609 - saveLogWidth, 78 + 245 + 8, saveLogWidth, kButtonHeight));
+    btSaveLog->setToolTip(QStr(QRNConsts::sSaveLogHint));
+    // Until a run has ended there is no log of it to keep.
+    btSaveLog->setEnabled(false);
+    connect(btSaveLog, &QPushButton::clicked, this, [this] { Guarded([this] { btSaveLogClick(); }); });
 }

@@ -1,16 +1,25 @@
 // Step 5: the conversion, started by the one-shot timer once the step's page
-// is on the screen.
+// is on the screen, and the report of its log.
 
 #include "app/window/ListBoxes.h"
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
+#include "app/window/UserDialogs.h"
+#include "base/DateTime.h"
+#include "catalogue/QRNConsts.h"
+#include "convert/ConversionReport.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTimer>
+
+#include <filesystem>
 
 void TfmQRNMain::StartConversion()
 {
@@ -24,13 +33,40 @@ void TfmQRNMain::tmAutoTimer()
     // stray arming must not start a second run either.
     if (FRunner->IsRunning()) return;
     btPrev->setEnabled(false);
-    FRunner->Start(CollectRunInputs());
+    btSaveLog->setEnabled(false);
+    FLastRun = CollectRunInputs();
+    FLastRunDateTime = NowDateTime();
+    FRunner->Start(FLastRun);
 }
 
 void TfmQRNMain::ConversionFinished()
 {
     btPrev->setEnabled(FStep > 1);
+    btSaveLog->setEnabled(true);
     if (FCloseRequested) close();
+}
+
+std::vector<std::string> TfmQRNMain::LogLines() const
+{
+    // Block by block rather than through toPlainText, which would turn a
+    // no-break space of a line into a plain one.
+    std::vector<std::string> lines;
+    const QTextDocument& log = *memLog->document();
+    if (log.isEmpty()) return lines;
+    for (QTextBlock block = log.begin(); block.isValid(); block = block.next()) lines.push_back(StdStr(block.text()));
+    return lines;
+}
+
+void TfmQRNMain::btSaveLogClick()
+{
+    const std::string proposed = std::filesystem::path(FLastRun.outputPath).replace_extension(".log").string();
+    const FileDialogRequest request{QStr(QRNConsts::sLogSaveDialogTitle), QStr(QRNConsts::sLogFilter),
+                                    QStringLiteral("log"), QStr(proposed)};
+    const auto path = FDialogs.ChooseSaveFile(this, request);
+    if (!path) return;
+    FSaveDialogFileName = *path;
+    WriteConversionReport(StdStr(*path), ConversionReportText(FLastRun.workbookPath, FLastRun.documentType,
+                                                              FLastRunDateTime, FRegional, LogLines()));
 }
 
 RunInputs TfmQRNMain::CollectRunInputs() const

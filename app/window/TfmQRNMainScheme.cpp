@@ -5,9 +5,11 @@
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
 #include "app/window/UserDialogs.h"
+#include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/workbook/Workbook.h"
+#include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
@@ -105,6 +107,14 @@ void TfmQRNMain::listOnixDragDrop()
 void TfmQRNMain::actCorrespClearExecute()
 {
     listCorresp->clear();
+}
+
+void TfmQRNMain::actCorrespAutoExecute()
+{
+    SchemeLines lines = CurrentScheme();
+    const int mapped = MapColumnsByCaption(lines, DocumentType(), ItemTexts(*listExcel));
+    ShowScheme(lines);
+    FDialogs.ShowInformation(this, QStr(FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(mapped)})));
 }
 
 void TfmQRNMain::actCorrespDelExecute()

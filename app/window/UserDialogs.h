@@ -15,9 +15,9 @@ struct FileDialogRequest {
     QString initialFile;    // the file name the dialog starts with
 };
 
-// The modal windows of the wizard: the error and warning boxes and the open
-// and save dialogs. The window reaches them only through this interface, so a
-// test can answer them without a modal loop.
+// The modal windows of the wizard: the error, warning and information boxes
+// and the open and save dialogs. The window reaches them only through this
+// interface, so a test can answer them without a modal loop.
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
@@ -26,6 +26,8 @@ public:
     virtual void ShowError(QWidget* parent, const QString& message) = 0;
     // A box titled "Предупреждение" with a warning icon and one OK button.
     virtual void ShowWarning(QWidget* parent, const QString& message) = 0;
+    // A box titled "Информация" with an information icon and one OK button.
+    virtual void ShowInformation(QWidget* parent, const QString& message) = 0;
 
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;

@@ -38,4 +38,21 @@ TEST(ConsoleObserverTest, ProgressBarRedrawsPerPercentAndGivesWayToTheLog)
     EXPECT_EQ(out.str(), "строка протокола\n");
 }
 
+TEST(ConsoleObserverTest, KeepsTheLogOfTheRunOnlyWhenAsked)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    ConsoleObserver keeping(out, err, false, true);
+    keeping.LogLine("строка прежнего прогона");
+    keeping.ClearLog();
+    keeping.LogLine("Ошибка в строке 2. Не указан артикул товара");
+    keeping.LogLine("Файл ONIX XML сохранен.");
+    EXPECT_EQ(keeping.Log(),
+              (std::vector<std::string>{"Ошибка в строке 2. Не указан артикул товара", "Файл ONIX XML сохранен."}));
+
+    ConsoleObserver printing(out, err, false);
+    printing.LogLine("строка");
+    EXPECT_TRUE(printing.Log().empty());
+}
+
 } // namespace

@@ -401,4 +401,142 @@ TEST_F(QuarnelConvertTest, TheInvoiceExampleBecomesTwoInvoices)
     EXPECT_EQ(Occurrences(ReadMessage(folder.File("invoice-2.xml")), "<Position>"), 5);
 }
 
+// --auto-scheme: what the run maps is seen through --save-scheme, which keeps
+// the scheme the run used.
+struct AutoSchemeCase {
+    const char* name;
+    std::vector<std::string> header;
+    const char* schemeOption;    // the --scheme file's lines; nullptr for none
+    const char* rememberedScheme;  // the remembered file's lines; nullptr for none
+    const char* savedScheme;
+    const char* err;
+};
+
+class AutoSchemeTest : public QuarnelConvertTest, public testing::WithParamInterface<AutoSchemeCase> {};
+
+TEST_P(AutoSchemeTest, MapsColumnsNamedLikeFieldsOnTopOfTheSchemeItWouldUse)
+{
+    const AutoSchemeCase& c = GetParam();
+    std::vector<std::string> arguments{"--settings", settings, "--from-san", "1", "--auto-scheme"};
+    if (c.schemeOption) arguments.insert(arguments.end(), {"--scheme", Scheme(c.schemeOption)});
+    if (c.rememberedScheme) {
+        const std::string remembered = folder.File("remembered.sch");
+        WriteBytes(remembered, EncodeEdgeFile(c.rememberedScheme));
+        WriteBytes(settings, EncodeEdgeFile("[Params]\r\nPricelistCorrespondence=" + remembered + "\r\n"));
+    }
+    const std::string saved = folder.File("used.sch");
+    arguments.insert(arguments.end(),
+                     {"--save-scheme", saved, Workbook({c.header, {"KD-1"}}), folder.File("out.xml"), "0"});
+    const ProcessOutput result = QuarnelConvert(arguments);
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(ReadBytes(saved), EncodeEdgeFile(c.savedScheme));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AutoSchemeTest,
+    testing::Values(
+        AutoSchemeCase{"NoSchemeAtAll",
+                       {" артикул ", "Цена", "ISBN", "Название (основное заглавие)", "isbn"},
+                       nullptr,
+                       nullptr,
+                       "Артикул = артикул\r\nISBN = ISBN\r\nНазвание (Основное заглавие) = Название (основное "
+                       "заглавие)\r\n",
+                       "Сопоставлено полей: 3\n"},
+        AutoSchemeCase{"OnTopOfTheNamedScheme",
+                       {"Код", "Цена", "Издатель", "Артикул"},
+                       "Отпускная цена без НДС = Цена\r\nАРТИКУЛ = Код\r\nбез равенства\r\n",
+                       "Артикул = Что-то другое\r\n",
+                       "Отпускная цена без НДС = Цена\r\nАртикул = Артикул\r\nбез равенства\r\nИздатель = "
+                       "Издатель\r\n",
+                       "Сопоставлено полей: 2\n"},
+        AutoSchemeCase{"OnTopOfTheRememberedScheme",
+                       {"Код", "ISBN"},
+                       nullptr,
+                       "Артикул = Код\r\n",
+                       "Артикул = Код\r\nISBN = ISBN\r\n",
+                       "Сопоставлено полей: 1\n"},
+        AutoSchemeCase{"NothingMatches", {"Код", "Цена"}, nullptr, nullptr, "", "Сопоставлено полей: 0\n"}),
+    [](const testing::TestParamInfo<AutoSchemeCase>& info) { return std::string(info.param.name); });
+
+TEST_F(QuarnelConvertTest, SavedSchemeConvertsAgainAsTheAutomaticMappingDid)
+{
+    const Rows rows{{"Артикул", "ISBN", "Название (Основное заглавие)", "Издатель"},
+                    {"KD-1", "978-5-17-118366-0", "Мастер и Маргарита", "АСТ"},
+                    {"KD-2", "978-5-17-118366-4", "Белая гвардия", "АСТ"}};
+    const std::string book = Workbook(rows);
+    const ProcessOutput automatic =
+        QuarnelConvert({"--settings", settings, "--from-san", "1", "--date", "05.03.2024", "--auto-scheme",
+                        "--save-scheme", folder.File("saved.sch"), book, folder.File("auto.xml"), "0"});
+    ASSERT_EQ(automatic.exitCode, 0) << automatic.err;
+    const ProcessOutput saved =
+        QuarnelConvert({"--settings", settings, "--from-san", "1", "--date", "05.03.2024", "--scheme",
+                        folder.File("saved.sch"), book, folder.File("saved.xml"), "0"});
+    EXPECT_EQ(saved.exitCode, 0);
+    EXPECT_EQ(saved.err, "");
+    EXPECT_EQ(saved.out, automatic.out);
+    EXPECT_EQ(ReadBytes(folder.File("saved.xml")), ReadBytes(folder.File("auto.xml")));
+    EXPECT_TRUE(Contains(ReadMessage(folder.File("saved.xml")), "<PublisherName>АСТ</PublisherName>"));
+    EXPECT_EQ(Occurrences(ReadMessage(folder.File("saved.xml")), "<Product>"), 2);
+}
+
+TEST_F(QuarnelConvertTest, SaveSchemeWithoutAutomaticMappingKeepsTheSchemeAsUsed)
+{
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--from-san", "1", "--scheme", Scheme(kBookScheme), "--save-scheme",
+                        folder.File("copy.sch"), Workbook(kBooks), folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(ReadBytes(folder.File("copy.sch")), EncodeEdgeFile(kBookScheme));
+}
+
+TEST_F(QuarnelConvertTest, SchemeThatCannotBeSavedStopsBeforeConverting)
+{
+    const std::string unwritable = folder.File("нет папки/used.sch");
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--from-san", "1", "--scheme", Scheme(kBookScheme), "--save-scheme",
+                        unwritable, Workbook(kBooks), folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(Contains(result.err, unwritable)) << result.err;
+    EXPECT_EQ(result.out, "");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
+}
+
+TEST_F(QuarnelConvertTest, LogFileHoldsTheHeaderLineAndTheLogOfARunWithErrors)
+{
+    const std::string book = Workbook({{"Артикул", "ISBN"}, {"KD-1", "978-5-17-118366-4"}, {"KD-2", "12345"}});
+    const std::string report = folder.File("отчет.log");
+    const double before = NowDateTime();
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--from-san", "1", "--scheme", Scheme(kBookScheme), "--log", report,
+                        book, folder.File("out.xml"), "0"});
+    const double after = NowDateTime();
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "Ошибка в строке 2. ISBN-13 имеет неправильную контрольную цифру (должно быть 0)\n"
+                          "Ошибка в строке 3. ISBN содержит не 10 и не 13 значащих символов\n"
+                          "------------------------------------------\n"
+                          "Имеются критические ошибки. Файл ONIX XML не сохранен.\n");
+
+    const std::string text = ReadBytes(report);
+    const std::string header =
+        "Книга: " + book + "; тип документа: Прайс-лист для книжных товаров; дата и время: ";
+    ASSERT_EQ(text.compare(0, header.size(), header), 0) << text;
+    const auto lineEnd = text.find('\n');
+    ASSERT_NE(lineEnd, std::string::npos);
+    const auto ranAt = Regional::Russian().ParseDateTime(text.substr(header.size(), lineEnd - header.size()));
+    ASSERT_TRUE(ranAt) << text;
+    const double second = 1.0 / 86400;
+    EXPECT_GE(*ranAt, before - second);
+    EXPECT_LE(*ranAt, after + second);
+    EXPECT_EQ(text.substr(lineEnd + 1), result.out);
+}
+
+TEST_F(QuarnelConvertTest, LogFileThatCannotBeWrittenExitsWithTwoNamingIt)
+{
+    const std::string unwritable = folder.File("нет папки/out.log");
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--from-san", "1", "--scheme", Scheme(kBookScheme), "--log",
+                        unwritable, Workbook(kBooks), folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_TRUE(Contains(result.err, unwritable)) << result.err;
+}
+
 } // namespace

@@ -1,11 +1,13 @@
 // Step 5 and the whole way there: conversions through the window, the same
-// XML as quarnel-convert, automatic mode, warnings, failures and closing
-// while a run goes on.
+// XML as quarnel-convert, automatic mode, warnings, failures, closing while a
+// run goes on, and the saved log.
 
 #include "TestRegistry.h"
 #include "WindowFixture.h"
 
 #include "app/window/ListBoxes.h"
+#include "base/DateTime.h"
+#include "base/Regional.h"
 #include "catalogue/FieldCatalogue.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
@@ -189,9 +191,11 @@ private slots:
         TfmQRNMain& window = fixture.window();
         bool runningDuringWarning = false;
         bool backEnabledDuringWarning = true;
+        bool saveLogEnabledDuringWarning = true;
         fixture.dialogs().duringWarning = [&] {
             runningDuringWarning = window.ConversionRunning();
             backEnabledDuringWarning = window.btPrev->isEnabled();
+            saveLogEnabledDuringWarning = window.btSaveLog->isEnabled();
             // A second start while the run waits is ignored.
             window.tmAutoTimer();
         };
@@ -202,7 +206,9 @@ private slots:
         QVERIFY(fixture.dialogs().warnings[0].contains(Q("более 250 символов")));
         QVERIFY(runningDuringWarning);
         QVERIFY(!backEnabledDuringWarning);
+        QVERIFY(!saveLogEnabledDuringWarning);
         QVERIFY(window.btPrev->isEnabled());
+        QVERIFY(window.btSaveLog->isEnabled());
         QCOMPARE(LogLines(window).last(), Q("Файл ONIX XML сохранен."));
         QVERIFY(ReadFileBytes(fixture.File("books.xml")).find(std::string(250, 'x') + "<") != std::string::npos);
     }
@@ -262,6 +268,63 @@ private slots:
         QCOMPARE(window.Step(), 5);
         QVERIFY(window.btPrev->isEnabled());
         QVERIFY(!QFileInfo::exists(fixture.QFile("books.xml")));
+    }
+
+    void savedLogHoldsTheHeaderLineAndTheLogOfTheRun()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        WriteSchemeFile(fixture.File("books.sch"), {CaptionOf("RecordReference", 0) + " = Артикул",
+                                                    CaptionOf("ISBN", 0) + " = ISBN"});
+        TfmQRNMain& window = fixture.window();
+        QVERIFY(!window.btSaveLog->isEnabled());
+        QCOMPARE(window.btSaveLog->text(), Q("Сохранить протокол..."));
+        QCOMPARE(window.btSaveLog->toolTip(), Q("Сохранить протокол преобразования в текстовый файл..."));
+        const double before = NowDateTime();
+        WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        QVERIFY(fixture.WaitForRun());
+        const double after = NowDateTime();
+        QVERIFY(window.btSaveLog->isEnabled());
+
+        fixture.dialogs().fileAnswers = {QString()};
+        window.btSaveLog->click();
+        QCOMPARE(QDir(QString::fromStdString(fixture.File(""))).entryList({"*.log"}), QStringList{});
+        const FileDialogRequest& request = fixture.dialogs().saveRequests.back();
+        QCOMPARE(request.title, Q("Сохранение протокола преобразования"));
+        QCOMPARE(request.filter, QStringLiteral("*.log|*.log"));
+        QCOMPARE(request.defaultSuffix, QStringLiteral("log"));
+        QCOMPARE(request.initialFile, fixture.QFile("books.log"));
+
+        fixture.dialogs().fileAnswers = {fixture.QFile("протокол.log")};
+        window.btSaveLog->click();
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+        const QStringList log = LogLines(window);
+        QCOMPARE(log, (QStringList{Q("Ошибка в строке 3. ISBN-13 имеет неправильную контрольную цифру (должно быть 7)"),
+                                   Q("Ошибка в строке 4. ISBN-13 имеет неправильную контрольную цифру (должно быть 7)"),
+                                   Q("------------------------------------------"), Q("Файл ONIX XML сохранен.")}));
+        QStringList report = QString::fromUtf8(ReadFileBytes(fixture.File("протокол.log"))).split('\n');
+        QCOMPARE(report.takeLast(), QString());
+        const QString header = Q("Книга: ") + fixture.QFile("books.xlsx") +
+                               Q("; тип документа: Прайс-лист для книжных товаров; дата и время: ");
+        QVERIFY2(report.first().startsWith(header), qPrintable(report.first()));
+        const auto ranAt = Regional::Russian().ParseDateTime(report.takeFirst().mid(header.size()).toStdString());
+        QVERIFY(ranAt);
+        QVERIFY(*ranAt >= before - 1.0 / 86400 && *ranAt <= after + 1.0 / 86400);
+        QCOMPARE(report, log);
+    }
+
+    void logThatCannotBeSavedIsNamedInTheErrorBox()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        TfmQRNMain& window = fixture.window();
+        WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        QVERIFY(fixture.WaitForRun());
+        fixture.dialogs().fileAnswers = {fixture.QFile("нет папки/books.log")};
+        window.btSaveLog->click();
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+        QVERIFY2(fixture.dialogs().errors[0].contains(fixture.QFile("нет папки/books.log")),
+                 qPrintable(fixture.dialogs().errors[0]));
     }
 
     void everyEntryIntoStepFiveRunsAgain()

@@ -1,5 +1,5 @@
 // The step switch: titles, Back/Next, the three checks and where they fall
-// back to.
+// back to; and the fixed layout of the five steps.
 
 #include "TestRegistry.h"
 #include "WindowFixture.h"
@@ -7,11 +7,14 @@
 #include "catalogue/QRNConsts.h"
 
 #include <QComboBox>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +39,30 @@ class NavigationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void noStepHasOverlappingOrCutOffControls_data()
+    {
+        QTest::addColumn<int>("step");
+        for (int step = 1; step <= 5; ++step) QTest::newRow(qPrintable(QString::number(step))) << step;
+    }
+
+    void noStepHasOverlappingOrCutOffControls()
+    {
+        QFETCH(int, step);
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        const QWidget* panels[] = {window.pn1, window.pn2, window.pn3, window.pn4, window.pn5};
+        const QStringList faults = LayoutFaults(*panels[step - 1]);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+        // Every panel lies between the two rules of the frame.
+        QList<int> rules;
+        for (const QFrame* frame : window.findChildren<QFrame*>(Qt::FindDirectChildrenOnly))
+            if (frame->frameShape() == QFrame::HLine) rules << frame->geometry().top();
+        QCOMPARE(rules.size(), 2);
+        std::sort(rules.begin(), rules.end());
+        QVERIFY(panels[step - 1]->geometry().top() > rules[0] + 1);
+        QVERIFY(panels[step - 1]->geometry().bottom() < rules[1]);
+    }
+
     void startsOnStepOneWithTheFixedFrame()
     {
         WindowFixture fixture;

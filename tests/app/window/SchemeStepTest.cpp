@@ -1,5 +1,5 @@
-// Step 2: the three lists, drag and drop, the scheme actions and the long
-// item tooltips.
+// Step 2: the three lists, drag and drop, the scheme actions, the automatic
+// mapping and the long item tooltips.
 
 #include "TestRegistry.h"
 #include "WindowFixture.h"
@@ -318,12 +318,77 @@ private slots:
         QStringList menu;
         for (const QAction* action : window.pmCorresp->actions())
             menu << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(menu, (QStringList{Q("Очистить"), Q("Удалить"), "-", Q("Сохранить..."), Q("Открыть...")}));
+        QCOMPARE(menu, (QStringList{Q("Очистить"), Q("Сопоставить автоматически"), Q("Удалить"), "-",
+                                    Q("Сохранить..."), Q("Открыть...")}));
         QCOMPARE(window.actCorrespClear->toolTip(), Q("Очистить схему соответствия полей"));
         QCOMPARE(window.actCorrespDel->toolTip(), Q("Удалить запись из списка соответствия полей"));
         QCOMPARE(window.btSaveCorresp->text(), Q("Сохранить..."));
         QCOMPARE(window.btSaveCorresp->toolTip(), Q("Сохранить схему соответствий в файл..."));
         QCOMPARE(window.btOpenCorresp->toolTip(), Q("Загрузить схему соответствий из файла..."));
+        QCOMPARE(window.btAutoCorresp->text(), Q("Сопоставить автоматически"));
+        QCOMPARE(window.btAutoCorresp->toolTip(),
+                 Q("Сопоставить поля Excel с полями описания товара, названия которых с ними совпадают"));
+    }
+
+    void automaticMappingMapsColumnsNamedLikeFieldsAndSaysHowMany_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("header");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("mapped");
+        QTest::newRow("other case and blanks")
+            << 0 << QStringList{Q("  артикул "), Q("ИЗДАТЕЛЬ")} << QStringList{}
+            << QStringList{Q("Артикул = артикул"), Q("Издатель = ИЗДАТЕЛЬ")} << 2;
+        QTest::newRow("first of equal columns, unrelated ones ignored")
+            << 0 << QStringList{Q("Код"), Q("Издатель"), Q("издатель")} << QStringList{}
+            << QStringList{Q("Издатель = Издатель")} << 1;
+        QTest::newRow("mapped field replaced in place")
+            << 0 << QStringList{Q("Код"), Q("Артикул")} << QStringList{Q("ISBN = Код"), Q("артикул = Код"), "x"}
+            << QStringList{Q("ISBN = Код"), Q("Артикул = Артикул"), "x"} << 1;
+        QTest::newRow("caption listed twice gives one line")
+            << 3 << QStringList{Q("Изображение, файл")} << QStringList{}
+            << QStringList{Q("Изображение, файл = Изображение, файл")} << 1;
+    }
+
+    void automaticMappingMapsColumnsNamedLikeFieldsAndSaysHowMany()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, header);
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QFETCH(int, mapped);
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        WriteWorkbook(fixture.File("book.xlsx"), {StdLines(header)});
+        window.cbDocType->setCurrentIndex(type);
+        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        window.btNext->click();
+        window.listCorresp->addItems(before);
+
+        window.btAutoCorresp->click();
+        QCOMPARE(Items(*window.listCorresp), after);
+        QCOMPARE(fixture.dialogs().informations, QStringList{Q("Сопоставлено полей: ") + QString::number(mapped)});
+        QVERIFY(fixture.dialogs().errors.isEmpty());
+    }
+
+    void automaticMappingFromThePopupMenuAndNothingIsRemembered()
+    {
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        step.DropColumnOnField(0, 0);
+        QAction* automatic = window.pmCorresp->actions().at(1);
+        QCOMPARE(automatic, window.actCorrespAuto);
+        automatic->trigger();
+        QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Артикул товара"), "ISBN = ISBN"}));
+        QCOMPARE(step.fixture.dialogs().informations, QStringList{Q("Сопоставлено полей: 1")});
+
+        // The user saves the scheme as before: until then nothing is kept, and
+        // coming back to step 2 shows the remembered (here: no) scheme.
+        QCOMPARE(IniStore::ReadStringParam("PricelistCorrespondence", ""), std::string());
+        window.btNext->click();
+        window.btPrev->click();
+        QVERIFY(Items(*window.listCorresp).isEmpty());
     }
 
     void rightClickKeepsTheSelectedLine()

@@ -16,6 +16,7 @@ class ScriptedDialogs final : public UserDialogs {
 public:
     QStringList errors;
     QStringList warnings;
+    QStringList informations;
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::deque<QString> fileAnswers;
@@ -29,6 +30,8 @@ public:
         warnings << message;
         if (duringWarning) duringWarning();
     }
+
+    void ShowInformation(QWidget*, const QString& message) override { informations << message; }
 
     std::optional<QString> ChooseOpenFile(QWidget*, const FileDialogRequest& request) override
     {

@@ -4,7 +4,6 @@
 #include "WindowFixture.h"
 
 #include "app/window/CommandLine.h"
-#include "base/QuarnelError.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,39 +24,6 @@ class StartUpTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void integerParameter_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
-        QTest::addColumn<int>("value");
-        QTest::newRow("type") << "9" << true << 9;
-        QTest::newRow("plus") << "+3" << true << 3;
-        QTest::newRow("minus") << "-1" << true << -1;
-        QTest::newRow("out of the list") << "12" << true << 12;
-        QTest::newRow("leading zeros") << "007" << true << 7;
-        QTest::newRow("word") << Q("книги") << false << 0;
-        QTest::newRow("empty") << "" << false << 0;
-        QTest::newRow("blank after") << "9 " << false << 0;
-        QTest::newRow("fraction") << "1.5" << false << 0;
-        QTest::newRow("two signs") << "+-5" << false << 0;
-        QTest::newRow("too large") << "99999999999" << false << 0;
-    }
-
-    void integerParameter()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, valid);
-        QFETCH(int, value);
-        try {
-            const int read = ParseIntegerParameter(text.toStdString());
-            QVERIFY(valid);
-            QCOMPARE(read, value);
-        } catch (const QuarnelError& error) {
-            QVERIFY(!valid);
-            QCOMPARE(QString::fromUtf8(error.what()), "'" + text + "' is not a valid integer value");
-        }
-    }
-
     void settingsOptionIsTakenOutOfTheParameters_data()
     {
         QTest::addColumn<QStringList>("arguments");

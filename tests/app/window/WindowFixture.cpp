@@ -4,6 +4,7 @@
 #include "base/Regional.h"
 #include "settings/IniStore.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QTimer>
@@ -58,4 +59,36 @@ QStringList Items(const QListWidget& list)
 QString TodayText()
 {
     return QString::fromStdString(Regional::Russian().FormatDate(TodayDateTime()));
+}
+
+namespace {
+
+QString Describe(const QWidget& widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(&widget);
+    const QString text = label ? label->text().left(30) : QString();
+    return widget.metaObject()->className() + QStringLiteral(" ") + widget.objectName() + QStringLiteral(" \"") +
+           text + QStringLiteral("\"");
+}
+
+} // namespace
+
+QStringList LayoutFaults(const QWidget& panel)
+{
+    QStringList faults;
+    const QList<QWidget*> children = panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < children.size(); ++i) {
+        const QWidget& child = *children[i];
+        if (!panel.rect().contains(child.geometry())) faults << Describe(child) + QStringLiteral(" leaves the panel");
+        for (qsizetype j = i + 1; j < children.size(); ++j)
+            if (child.geometry().intersects(children[j]->geometry()))
+                faults << Describe(child) + QStringLiteral(" overlaps ") + Describe(*children[j]);
+        const auto* label = qobject_cast<const QLabel*>(&child);
+        if (label && label->wordWrap()) {
+            const QRect needed = label->fontMetrics().boundingRect(QRect(QPoint(), label->size()),
+                                                                   Qt::TextWordWrap, label->text());
+            if (needed.height() > label->height()) faults << Describe(child) + QStringLiteral(" is cut off");
+        }
+    }
+    return faults;
 }

@@ -44,3 +44,8 @@ QStringList Items(const class QListWidget& list);
 
 // Today in the short date format of the Russian profile.
 QString TodayText();
+
+// What is wrong with the fixed layout of a panel, one text per fault: direct
+// children that overlap each other or reach out of the panel, and word-wrapped
+// labels whose text needs more height than they have.
+QStringList LayoutFaults(const QWidget& panel);

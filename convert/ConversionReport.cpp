@@ -1,0 +1,26 @@
+#include "convert/ConversionReport.h"
+
+#include "base/AtomicFile.h"
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+
+std::string ConversionReportText(const std::string& workbookPath, TDocumentType type, double runDateTime,
+                                 const Regional& regional, const std::vector<std::string>& logLines)
+{
+    // Date and time always both: a run at midnight still says when it ran.
+    const std::string when = regional.FormatDate(runDateTime) + " " + regional.FormatTime(runDateTime);
+    std::string text = FormatMessage(QRNConsts::sReportHeader, {workbookPath, DocumentTypeCaption(type), when});
+    text += '\n';
+    for (const std::string& line : logLines) {
+        text += line;
+        text += '\n';
+    }
+    return text;
+}
+
+void WriteConversionReport(const std::string& path, const std::string& text)
+{
+    AtomicFile file(path);
+    file.Write(text);
+    file.Commit();
+}
