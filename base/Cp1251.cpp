@@ -3,7 +3,10 @@
 #include "base/QuarnelError.h"
 #include "base/Utf8Text.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <utility>
+#include <vector>
 #include <iconv.h>
 
 namespace {
@@ -45,7 +48,36 @@ private:
     iconv_t cd_;
 };
 
+// Code point -> byte for the upper half of the code page, sorted by code
+// point; read off iconv's own table once.
+const std::vector<std::pair<char32_t, unsigned char>>& UpperHalf()
+{
+    static const auto table = [] {
+        std::vector<std::pair<char32_t, unsigned char>> entries;
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            const std::string utf8 = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
+            std::size_t pos = 0;
+            const char32_t cp = NextCodePoint(utf8, pos);
+            if (cp != 0xFFFD) entries.emplace_back(cp, static_cast<unsigned char>(byte));
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }();
+    return table;
+}
+
 } // namespace
+
+std::optional<unsigned char> Cp1251Byte(char32_t cp)
+{
+    if (cp < 0x80) return static_cast<unsigned char>(cp);
+    // А..я, most of a Russian text, lie in one run of the code page.
+    if (cp >= 0x0410 && cp <= 0x044F) return static_cast<unsigned char>(cp - 0x0410 + 0xC0);
+    const auto& table = UpperHalf();
+    const auto found = std::lower_bound(table.begin(), table.end(), std::make_pair(cp, static_cast<unsigned char>(0)));
+    if (found == table.end() || found->first != cp) return std::nullopt;
+    return found->second;
+}
 
 std::string DecodeToUtf8(std::string_view bytes, const char* charset)
 {
@@ -66,13 +98,13 @@ std::string Cp1251ToUtf8(std::string_view bytes)
 
 std::optional<std::string> Utf8ToCp1251(std::string_view text)
 {
-    const std::string valid = ValidUtf8(text);
-    std::string_view in = valid;
-    Converter converter("CP1251", "UTF-8");
     std::string out;
-    out.reserve(in.size());
-    if (!converter.Convert(in, out))
-        return std::nullopt;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto byte = Cp1251Byte(NextCodePoint(text, pos));
+        if (!byte) return std::nullopt;
+        out += static_cast<char>(*byte);
+    }
     return out;
 }
 

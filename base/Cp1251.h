@@ -13,6 +13,9 @@ std::string DecodeToUtf8(std::string_view bytes, const char* charset);
 
 std::string Cp1251ToUtf8(std::string_view bytes);
 
+// The windows-1251 byte of a character; nullopt when the code page has none.
+std::optional<unsigned char> Cp1251Byte(char32_t codePoint);
+
 // Encodes UTF-8 text as windows-1251; nullopt when a character has no
 // windows-1251 form (the caller then keeps the text as UTF-8).
 std::optional<std::string> Utf8ToCp1251(std::string_view text);

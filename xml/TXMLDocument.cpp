@@ -2,11 +2,11 @@
 
 #include "base/AtomicFile.h"
 #include "base/QuarnelError.h"
-#include "xml/Cp1251Encoder.h"
+#include "base/Cp1251.h"
+#include "base/Utf8Text.h"
 #include "xml/XmlText.h"
 
 #include <libxml/tree.h>
-#include <libxml/xmlsave.h>
 
 #include <charconv>
 #include <optional>
@@ -74,62 +74,108 @@ bool VisitMatches(xmlNode* parent, const std::vector<PathStep>& steps, std::size
 
 } // namespace
 
-// The encoded output: libxml2's serializer writing through the windows-1251
-// encoder into an atomically replaced file.
+// The encoded output. The tree holds only elements and their texts, so the
+// markup is written here directly in windows-1251 rather than through
+// libxml2's general serializer and encoder, which dominated a long run.
 class TXMLDocument::Output {
 public:
-    explicit Output(const std::string& path) : file_(path)
+    explicit Output(const std::string& path) : file_(path) { pending_.reserve(kFlushSize * 2); }
+
+    void WriteText(const char* text) { pending_ += text; }
+
+    void WriteNode(const xmlNode* node)
     {
-        buffer_ = xmlOutputBufferCreateIO(&Output::WriteCallback, nullptr, this, Cp1251OutputEncoder());
-        if (!buffer_) throw QuarnelError("libxml2: xmlOutputBufferCreateIO");
-    }
-    ~Output()
-    {
-        if (buffer_) {
-            xmlOutputBufferClose(buffer_);
+        if (node->type == XML_TEXT_NODE) {
+            WriteEscaped(reinterpret_cast<const char*>(node->content));
+        } else if (node->type == XML_ELEMENT_NODE) {
+            const char* name = reinterpret_cast<const char*>(node->name);
+            pending_ += '<';
+            WriteEncoded(name);
+            if (!node->children) {
+                pending_ += "/>";
+            } else {
+                pending_ += '>';
+                for (const xmlNode* child = node->children; child; child = child->next) WriteNode(child);
+                pending_ += "</";
+                WriteEncoded(name);
+                pending_ += '>';
+            }
         }
+        if (pending_.size() >= kFlushSize) Flush();
     }
-    Output(const Output&) = delete;
-    Output& operator=(const Output&) = delete;
 
-    xmlOutputBufferPtr Buffer() { return buffer_; }
-
-    void WriteText(const char* text) { xmlOutputBufferWriteString(buffer_, text); }
-
-    // Raises the error the file reported inside a libxml2 callback.
-    void CheckFailure()
+    void WriteStartTag(const xmlNode* element)
     {
-        if (failure_) std::rethrow_exception(failure_);
+        pending_ += '<';
+        WriteEncoded(reinterpret_cast<const char*>(element->name));
+        pending_ += '>';
+    }
+
+    void WriteEndTag(const xmlNode* element)
+    {
+        pending_ += "</";
+        WriteEncoded(reinterpret_cast<const char*>(element->name));
+        pending_ += '>';
     }
 
     void Finish()
     {
-        xmlOutputBufferFlush(buffer_);
-        CheckFailure();
-        const int rc = xmlOutputBufferClose(buffer_);
-        buffer_ = nullptr;
-        CheckFailure();
-        if (rc < 0) throw QuarnelError("libxml2: " + file_.TargetPath());
+        Flush();
         file_.Commit();
     }
 
 private:
-    static int WriteCallback(void* context, const char* data, int length)
+    static constexpr std::size_t kFlushSize = 1 << 16;
+
+    void Flush()
     {
-        auto* self = static_cast<Output*>(context);
-        if (self->failure_) return -1;
-        try {
-            self->file_.Write(std::string_view(data, static_cast<std::size_t>(length)));
-        } catch (...) {
-            self->failure_ = std::current_exception();
-            return -1;
+        file_.Write(pending_);
+        pending_.clear();
+    }
+
+    // UTF-8 to windows-1251; a character the code page has not becomes a
+    // numeric character reference.
+    void WriteEncoded(std::string_view text)
+    {
+        for (std::size_t pos = 0; pos < text.size();) {
+            const auto lead = static_cast<unsigned char>(text[pos]);
+            if (lead < 0x80) {
+                pending_ += static_cast<char>(lead);
+                ++pos;
+                continue;
+            }
+            const char32_t cp = NextCodePoint(text, pos);
+            if (const auto byte = Cp1251Byte(cp))
+                pending_ += static_cast<char>(*byte);
+            else
+                AppendReference(cp);
         }
-        return length;
+    }
+
+    void WriteEscaped(const char* text)
+    {
+        if (!text) return;
+        const char* run = text;
+        for (const char* p = text;; ++p) {
+            const char c = *p;
+            const char* entity = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '\r' ? "&#13;" : nullptr;
+            if (!entity && c != '\0') continue;
+            WriteEncoded(std::string_view(run, static_cast<std::size_t>(p - run)));
+            if (c == '\0') break;
+            pending_ += entity;
+            run = p + 1;
+        }
+    }
+
+    void AppendReference(char32_t cp)
+    {
+        pending_ += "&#";
+        pending_ += std::to_string(static_cast<unsigned long>(cp));
+        pending_ += ';';
     }
 
     AtomicFile file_;
-    xmlOutputBufferPtr buffer_ = nullptr;
-    std::exception_ptr failure_;
+    std::string pending_;
 };
 
 TXMLDocument::TXMLDocument() : doc_(xmlNewDoc(X("1.0")))
@@ -248,8 +294,7 @@ void TXMLDocument::BeginSave(const std::string& path)
 
 void TXMLDocument::WriteAndFree(xmlNode* node)
 {
-    xmlNodeDumpOutput(output_->Buffer(), doc_, node, 0, 0, "windows-1251");
-    output_->CheckFailure();
+    output_->WriteNode(node);
     xmlUnlinkNode(node);
     xmlFreeNode(node);
 }
@@ -262,9 +307,7 @@ void TXMLDocument::WriteOpenPath(const std::vector<xmlNode*>& path)
     while (openPath_.size() > common) {
         xmlNode* level = openPath_.back();
         while (level->children) WriteAndFree(level->children);
-        output_->WriteText("</");
-        output_->WriteText(reinterpret_cast<const char*>(level->name));
-        output_->WriteText(">");
+        output_->WriteEndTag(level);
         openPath_.pop_back();
         if (!openPath_.empty()) {
             // Written whole now: its parent must not write it again.
@@ -278,12 +321,9 @@ void TXMLDocument::WriteOpenPath(const std::vector<xmlNode*>& path)
             while (path[i - 1]->children && path[i - 1]->children != path[i])
                 WriteAndFree(path[i - 1]->children);
         }
-        output_->WriteText("<");
-        output_->WriteText(reinterpret_cast<const char*>(path[i]->name));
-        output_->WriteText(">");
+        output_->WriteStartTag(path[i]);
         openPath_.push_back(path[i]);
     }
-    output_->CheckFailure();
 }
 
 void TXMLDocument::FlushCompleted(TXMLNode open)
