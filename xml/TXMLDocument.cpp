@@ -137,13 +137,13 @@ private:
     // numeric character reference.
     void WriteEncoded(std::string_view text)
     {
-        for (std::size_t pos = 0; pos < text.size();) {
-            const auto lead = static_cast<unsigned char>(text[pos]);
-            if (lead < 0x80) {
-                pending_ += static_cast<char>(lead);
-                ++pos;
-                continue;
-            }
+        std::size_t pos = 0;
+        while (pos < text.size()) {
+            std::size_t ascii = pos;
+            while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
+            pending_.append(text.data() + pos, ascii - pos);
+            pos = ascii;
+            if (pos == text.size()) break;
             const char32_t cp = NextCodePoint(text, pos);
             if (const auto byte = Cp1251Byte(cp))
                 pending_ += static_cast<char>(*byte);
@@ -181,6 +181,9 @@ private:
 TXMLDocument::TXMLDocument() : doc_(xmlNewDoc(X("1.0")))
 {
     if (!doc_) throw QuarnelError("libxml2: xmlNewDoc");
+    // Element names come from a handful of fixed words: one copy of each.
+    doc_->dict = xmlDictCreate();
+    if (!doc_->dict) throw QuarnelError("libxml2: xmlDictCreate");
 }
 
 TXMLDocument::~TXMLDocument()
@@ -216,8 +219,10 @@ TXMLNode TXMLDocument::AddElement(TXMLNode parent, const std::string& name, cons
     if (!element) throw QuarnelError("libxml2: xmlNewDocNode " + name);
     xmlAddChild(parent.Raw(), element);
     if (!text.empty()) {
-        const std::string safe = XmlSafeText(text);
-        xmlNode* textNode = xmlNewDocTextLen(doc_, X(safe.c_str()), static_cast<int>(safe.size()));
+        const bool safe = IsXmlSafeText(text);
+        const std::string cleaned = safe ? std::string() : XmlSafeText(text);
+        const std::string& content = safe ? text : cleaned;
+        xmlNode* textNode = xmlNewDocTextLen(doc_, X(content.c_str()), static_cast<int>(content.size()));
         if (!textNode) throw QuarnelError("libxml2: xmlNewDocText");
         xmlAddChild(element, textNode);
     }

@@ -10,20 +10,27 @@ bool AllowedInXml(char32_t c)
     return c != 0xFFFE && c != 0xFFFF;
 }
 
-bool IsPlainAscii(std::string_view text)
+} // namespace
+
+bool IsXmlSafeText(std::string_view text)
 {
-    for (const char ch : text) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c >= 0x80 || (c < 0x20 && c != 0x09 && c != 0x0A && c != 0x0D)) return false;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[pos]);
+        if (lead >= 0x20 && lead < 0x80) {
+            ++pos;
+            continue;
+        }
+        const std::size_t start = pos;
+        const char32_t c = NextCodePoint(text, pos);
+        if (!AllowedInXml(c)) return false;
+        if (c == 0xFFFD && text.substr(start, pos - start) != "\xEF\xBF\xBD") return false;
     }
     return true;
 }
 
-} // namespace
-
 std::string XmlSafeText(std::string_view text)
 {
-    if (IsPlainAscii(text)) return std::string(text);
+    if (IsXmlSafeText(text)) return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
