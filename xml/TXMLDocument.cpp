@@ -232,6 +232,12 @@ TXMLNode TXMLDocument::AddElement(TXMLNode parent, const std::string& name, cons
 TXMLNode TXMLDocument::FindNode(TXMLNode parent, std::string_view path) const
 {
     if (!parent) return TXMLNode();
+    // A plain name, what the writers ask for most: no path to parse.
+    if (!path.empty() && path.find_first_of("/[") == std::string_view::npos) {
+        for (xmlNode* child = parent.Raw()->children; child; child = child->next)
+            if (NameIs(child, path)) return TXMLNode(child);
+        return TXMLNode();
+    }
     const auto steps = ParsePath(path);
     if (steps.empty()) return TXMLNode();
     xmlNode* found = nullptr;
