@@ -7,7 +7,6 @@
 #include <stdexcept>
 #include <sys/resource.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {

@@ -1,0 +1,32 @@
+#include "FolderSnapshot.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+FolderSnapshot SnapshotOf(const std::string& folder)
+{
+    FolderSnapshot snapshot;
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(folder, error);
+         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        const std::string name = std::filesystem::relative(it->path(), folder).string();
+        if (it->is_directory()) {
+            snapshot[name] = "<folder>";
+            continue;
+        }
+        std::ifstream in(it->path(), std::ios::binary);
+        snapshot[name] = std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    return snapshot;
+}
+
+int TemporaryFilesIn(const std::string& folder)
+{
+    int count = 0;
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(folder, error);
+         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))
+        if (it->path().filename().string().find(".tmp-") != std::string::npos) ++count;
+    return count;
+}

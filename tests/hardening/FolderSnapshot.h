@@ -1,0 +1,12 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+// Every file below a folder (path relative to it -> bytes) and every folder
+// (path -> "<folder>"), to show that a failed action lost and left nothing.
+using FolderSnapshot = std::map<std::string, std::string>;
+FolderSnapshot SnapshotOf(const std::string& folder);
+
+// The names of temporary files an interrupted save could leave (".NAME.tmp-").
+int TemporaryFilesIn(const std::string& folder);

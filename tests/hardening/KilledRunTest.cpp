@@ -1,0 +1,103 @@
+// A run killed in the middle (the power fails, the user kills the program):
+// the previous output file is exactly as it was, and the next run leaves no
+// temporary file of the killed one beside the new output.
+#include "BookWorkbook.h"
+#include "ChildProcess.h"
+#include "FolderSnapshot.h"
+
+#include "convert/Convert.h"
+#include "convert/RecordingObserver.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+enum class Front { PriceList, Invoice, CommandLine };
+
+constexpr char kPrevious[] = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n<KALMIRAMessage/>\r\n";
+
+// The size of the run's temporary file once it has one, else -1.
+long TemporaryFileSize(const std::string& folder)
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.path().filename().string().starts_with(".price.xml.tmp-"))
+            return static_cast<long>(entry.file_size(error));
+    return -1;
+}
+
+// Starts the conversion of the workbook into folder/price.xml in a process of
+// its own.
+int StartRun(Front front, const TempFolder& folder, const std::string& workbook)
+{
+    const std::string output = folder.File("price.xml");
+    if (front == Front::CommandLine) {
+        const auto arguments = BookCommandLine(0, workbook, output, folder.File("books.sch"), folder.File("quarnel.ini"));
+        return StartChild([&] {
+            std::vector<char*> argv = {const_cast<char*>(QUARNEL_CONVERT_BINARY)};
+            for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+            argv.push_back(nullptr);
+            // The date given is in the Russian short date format.
+            ::setenv("LC_ALL", "ru_RU.UTF-8", 1);
+            const int quiet = ::open("/dev/null", O_WRONLY);
+            ::dup2(quiet, STDOUT_FILENO);
+            ::dup2(quiet, STDERR_FILENO);
+            ::execv(argv[0], argv.data());
+            ::_exit(127);
+        });
+    }
+    return StartChild([&] {
+        RunInputs inputs = BookRunInputs(front == Front::Invoice ? kInvoiceType : 0, workbook, output);
+        inputs.noSeparate15Pos = true;
+        RecordingObserver observer;
+        (void)Convert(inputs, observer);
+    });
+}
+
+class KilledRunTest : public testing::TestWithParam<Front> {};
+
+TEST_P(KilledRunTest, LeavesThePreviousFileAndTheNextRunCleansUp)
+{
+    TempFolder folder;
+    const std::string big = folder.File("big.xlsx");
+    const std::string small = folder.File("small.xlsx");
+    WriteBookWorkbook(big, 150000);
+    WriteBookWorkbook(small, 3);
+    WriteBookScheme(folder.File("books.sch"), 0);
+    const std::string output = folder.File("price.xml");
+    WriteFileBytes(output, kPrevious);
+
+    // Killed once the run has written part of its output.
+    const int pid = StartRun(GetParam(), folder, big);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (TemporaryFileSize(folder.Path().string()) <= 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    ::kill(pid, SIGKILL);
+    ASSERT_TRUE(WaitForKilledChild(pid)) << "the run ended before it could be killed";
+
+    EXPECT_EQ(ReadFileBytes(output), kPrevious);
+    EXPECT_EQ(TemporaryFilesIn(folder.Path().string()), 1) << "the killed run's partial output";
+
+    const int next = StartRun(GetParam(), folder, small);
+    EXPECT_FALSE(WaitForKilledChild(next));
+    EXPECT_EQ(TemporaryFilesIn(folder.Path().string()), 0);
+    EXPECT_NE(ReadFileBytes(output).find("A-4"), std::string::npos) << "the next run's message";
+}
+
+INSTANTIATE_TEST_SUITE_P(Fronts, KilledRunTest, testing::Values(Front::PriceList, Front::Invoice, Front::CommandLine),
+                         [](const auto& info) {
+                             return std::string(info.param == Front::PriceList ? "PriceList"
+                                                : info.param == Front::Invoice ? "Invoice"
+                                                                               : "CommandLine");
+                         });
+
+} // namespace
