@@ -210,7 +210,18 @@ std::optional<double> Regional::ParseDateTime(std::string_view raw) const
             }
             break;
         }
-        if (count < 2 || pos != text.size()) return std::nullopt;
+        if (count < 2) return std::nullopt;
+        // A twelve-hour profile writes its times with AM or PM; read them back.
+        const std::string_view rest = text.substr(pos);
+        const std::size_t marker = rest.find_first_not_of(' ');
+        if (marker != std::string_view::npos) {
+            const std::string_view half = rest.substr(marker);
+            const bool am = half == "AM" || half == "am";
+            const bool pm = half == "PM" || half == "pm";
+            if (!am && !pm) return std::nullopt;
+            if (parts[0] < 1 || parts[0] > 12) return std::nullopt;
+            parts[0] = parts[0] % 12 + (pm ? 12 : 0);
+        }
         if (parts[0] > 23 || parts[1] > 59 || parts[2] > 59) return std::nullopt;
         v.hour = parts[0];
         v.minute = parts[1];

@@ -48,6 +48,20 @@ TEST(Regional, FormatsOtherPatterns)
     EXPECT_EQ(us.FormatNumber(12.5L), "12.5");
 }
 
+TEST(Regional, ReadsBackTwelveHourTimes)
+{
+    Regional us;
+    us.shortDateFormat = "M/d/yyyy";
+    us.longTimeFormat = "h:mm:ss AP";
+    for (const double value : {At(2024, 3, 5, 14, 30), At(2024, 3, 5, 0, 15), At(2024, 3, 5, 12, 0, 1)}) {
+        const auto parsed = us.ParseDateTime(us.FormatDateTime(value));
+        ASSERT_TRUE(parsed.has_value()) << us.FormatDateTime(value);
+        EXPECT_NEAR(*parsed, value, 1e-9) << us.FormatDateTime(value);
+    }
+    EXPECT_FALSE(us.ParseDateTime("3/5/2024 13:30 PM").has_value());
+    EXPECT_FALSE(us.ParseDateTime("3/5/2024 1:30 XM").has_value());
+}
+
 struct DateCase {
     const char* text;
     bool valid;
