@@ -133,38 +133,50 @@ private:
         pending_.clear();
     }
 
-    // UTF-8 to windows-1251; a character the code page has not becomes a
-    // numeric character reference.
-    void WriteEncoded(std::string_view text)
+    // UTF-8 to windows-1251 in one pass; a character the code page has not
+    // becomes a numeric character reference, and in texts (`escape`) "&", "<",
+    // ">" and CR become references too. ASCII runs are copied whole.
+    void WriteEncoded(std::string_view text, bool escape = false)
     {
+        const char* data = text.data();
+        const std::size_t size = text.size();
+        std::size_t run = 0;
         std::size_t pos = 0;
-        while (pos < text.size()) {
-            std::size_t ascii = pos;
-            while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
-            pending_.append(text.data() + pos, ascii - pos);
-            pos = ascii;
-            if (pos == text.size()) break;
-            const char32_t cp = NextCodePoint(text, pos);
+        while (pos < size) {
+            const auto c = static_cast<unsigned char>(data[pos]);
+            if (c < 0x80) {
+                const char* entity = !escape ? nullptr
+                    : c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '\r' ? "&#13;" : nullptr;
+                if (!entity) {
+                    ++pos;
+                    continue;
+                }
+                pending_.append(data + run, pos - run);
+                pending_ += entity;
+                run = ++pos;
+                continue;
+            }
+            pending_.append(data + run, pos - run);
+            char32_t cp;
+            // Cyrillic letters are two bytes led by D0 or D1: decode them here.
+            if ((c == 0xD0 || c == 0xD1) && pos + 1 < size && (static_cast<unsigned char>(data[pos + 1]) & 0xC0) == 0x80) {
+                cp = (static_cast<char32_t>(c & 0x1F) << 6) | (static_cast<unsigned char>(data[pos + 1]) & 0x3F);
+                pos += 2;
+            } else {
+                cp = NextCodePoint(text, pos);
+            }
             if (const auto byte = Cp1251Byte(cp))
                 pending_ += static_cast<char>(*byte);
             else
                 AppendReference(cp);
+            run = pos;
         }
+        pending_.append(data + run, pos - run);
     }
 
     void WriteEscaped(const char* text)
     {
-        if (!text) return;
-        const char* run = text;
-        for (const char* p = text;; ++p) {
-            const char c = *p;
-            const char* entity = c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '\r' ? "&#13;" : nullptr;
-            if (!entity && c != '\0') continue;
-            WriteEncoded(std::string_view(run, static_cast<std::size_t>(p - run)));
-            if (c == '\0') break;
-            pending_ += entity;
-            run = p + 1;
-        }
+        if (text) WriteEncoded(text, true);
     }
 
     void AppendReference(char32_t cp)
