@@ -156,15 +156,19 @@ private:
                 run = ++pos;
                 continue;
             }
-            pending_.append(data + run, pos - run);
-            char32_t cp;
-            // Cyrillic letters are two bytes led by D0 or D1: decode them here.
-            if ((c == 0xD0 || c == 0xD1) && pos + 1 < size && (static_cast<unsigned char>(data[pos + 1]) & 0xC0) == 0x80) {
-                cp = (static_cast<char32_t>(c & 0x1F) << 6) | (static_cast<unsigned char>(data[pos + 1]) & 0x3F);
-                pos += 2;
-            } else {
-                cp = NextCodePoint(text, pos);
+            if (pos > run) pending_.append(data + run, pos - run);
+            // А..я, most of a Russian text, are two bytes led by D0 or D1 and
+            // one run of the code page (C0..FF): no table needed.
+            if ((c == 0xD0 || c == 0xD1) && pos + 1 < size) {
+                const auto next = static_cast<unsigned char>(data[pos + 1]);
+                const char32_t letter = (static_cast<char32_t>(c & 0x1F) << 6) | (next & 0x3F);
+                if ((next & 0xC0) == 0x80 && letter >= 0x0410 && letter <= 0x044F) {
+                    pending_ += static_cast<char>(letter - 0x0410 + 0xC0);
+                    run = pos += 2;
+                    continue;
+                }
             }
+            const char32_t cp = NextCodePoint(text, pos);
             if (const auto byte = Cp1251Byte(cp))
                 pending_ += static_cast<char>(*byte);
             else
