@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-// windows-1251 exists only at the edges of the program (scheme and settings
-// files; the XML writer encodes through libxml2 itself).
+// windows-1251 exists only at the edges of the program: scheme and settings
+// files, and the saved XML (whose writer encodes character by character).
 
 // Decodes bytes of the given iconv charset ("CP1251", "CP1252", ...) to UTF-8.
 // A byte the charset does not define becomes U+FFFD.

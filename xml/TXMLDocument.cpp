@@ -2,8 +2,8 @@
 
 #include "base/AtomicFile.h"
 #include "base/QuarnelError.h"
-#include "base/Cp1251.h"
-#include "base/Utf8Text.h"
+#include "xml/Cp1251Markup.h"
+#include "xml/ElementTree.h"
 #include "xml/XmlText.h"
 
 #include <libxml/tree.h>
@@ -13,57 +13,46 @@
 
 namespace {
 
-const xmlChar* X(const char* text)
-{
-    return reinterpret_cast<const xmlChar*>(text);
-}
-
 struct PathStep {
-    std::string_view name;
+    const ElementName* name;
     std::optional<int> index;
 };
 
-std::vector<PathStep> ParsePath(std::string_view path)
+// The steps of a path; empty when the path is malformed or names an element
+// the document never had, so that nothing matches.
+std::vector<PathStep> ParsePath(const ElementPool& pool, std::string_view path)
 {
     std::vector<PathStep> steps;
     while (!path.empty()) {
         const auto slash = path.find('/');
         std::string_view step = path.substr(0, slash);
         path = slash == std::string_view::npos ? std::string_view() : path.substr(slash + 1);
-        PathStep parsed;
+        PathStep parsed{};
         const auto bracket = step.find('[');
-        parsed.name = step.substr(0, bracket);
         if (bracket != std::string_view::npos) {
             int index = 0;
             const char* first = step.data() + bracket + 1;
             const char* last = step.data() + step.size();
             const auto result = std::from_chars(first, last, index);
-            if (result.ec != std::errc() || result.ptr == last || *result.ptr != ']' || index < 0)
-                return {};
+            if (result.ec != std::errc() || result.ptr == last || *result.ptr != ']' || index < 0) return {};
             parsed.index = index;
         }
-        if (parsed.name.empty()) return {};
+        parsed.name = pool.FindName(step.substr(0, bracket));
+        if (!parsed.name) return {};
         steps.push_back(parsed);
     }
     return steps;
 }
 
-bool NameIs(const xmlNode* node, std::string_view name)
-{
-    if (node->type != XML_ELEMENT_NODE) return false;
-    const char* own = reinterpret_cast<const char*>(node->name);
-    return std::string_view(own) == name;
-}
-
-// Visits the nodes matching steps[i..] below `parent` in document order; the
-// visitor returns false to stop. Returns false when stopped.
+// Visits the elements matching steps[i..] below `parent` in document order;
+// the visitor returns false to stop. Returns false when stopped.
 template <typename Visitor>
-bool VisitMatches(xmlNode* parent, const std::vector<PathStep>& steps, std::size_t i, Visitor& visit)
+bool VisitMatches(TXMLElement* parent, const std::vector<PathStep>& steps, std::size_t i, Visitor& visit)
 {
     const PathStep& step = steps[i];
     int seen = 0;
-    for (xmlNode* child = parent->children; child; child = child->next) {
-        if (!NameIs(child, step.name)) continue;
+    for (TXMLElement* child = parent->firstChild; child; child = child->next) {
+        if (child->name != step.name) continue;
         if (step.index && seen++ != *step.index) continue;
         const bool goOn = i + 1 == steps.size() ? visit(child) : VisitMatches(child, steps, i + 1, visit);
         if (!goOn) return false;
@@ -72,49 +61,65 @@ bool VisitMatches(xmlNode* parent, const std::vector<PathStep>& steps, std::size
     return true;
 }
 
+void AppendTexts(std::string& out, const TXMLElement* element)
+{
+    out += element->text;
+    for (const TXMLElement* child = element->firstChild; child; child = child->next) AppendTexts(out, child);
+}
+
+void AppendUtf8Markup(std::string& out, const TXMLElement* element)
+{
+    out += '<';
+    out += element->name->utf8;
+    if (element->IsEmpty()) {
+        out += "/>";
+        return;
+    }
+    out += '>';
+    AppendEscapedUtf8(out, element->text);
+    for (const TXMLElement* child = element->firstChild; child; child = child->next) AppendUtf8Markup(out, child);
+    out += "</";
+    out += element->name->utf8;
+    out += '>';
+}
+
 } // namespace
 
-// The encoded output. The tree holds only elements and their texts, so the
-// markup is written here directly in windows-1251 rather than through
-// libxml2's general serializer and encoder, which dominated a long run.
+// The saved file, written in windows-1251 as the elements are completed.
 class TXMLDocument::Output {
 public:
     explicit Output(const std::string& path) : file_(path) { pending_.reserve(kFlushSize * 2); }
 
-    void WriteText(const char* text) { pending_ += text; }
+    void WriteText(std::string_view text) { pending_ += text; }
 
-    void WriteNode(const xmlNode* node)
+    void WriteElement(const TXMLElement* element)
     {
-        if (node->type == XML_TEXT_NODE) {
-            WriteEscaped(reinterpret_cast<const char*>(node->content));
-        } else if (node->type == XML_ELEMENT_NODE) {
-            const char* name = reinterpret_cast<const char*>(node->name);
-            pending_ += '<';
-            WriteEncoded(name);
-            if (!node->children) {
-                pending_ += "/>";
-            } else {
-                pending_ += '>';
-                for (const xmlNode* child = node->children; child; child = child->next) WriteNode(child);
-                pending_ += "</";
-                WriteEncoded(name);
-                pending_ += '>';
-            }
+        pending_ += '<';
+        pending_ += element->name->cp1251;
+        if (element->IsEmpty()) {
+            pending_ += "/>";
+        } else {
+            pending_ += '>';
+            AppendCp1251(pending_, element->text, true);
+            for (const TXMLElement* child = element->firstChild; child; child = child->next) WriteElement(child);
+            WriteEndTag(element);
         }
         if (pending_.size() >= kFlushSize) Flush();
     }
 
-    void WriteStartTag(const xmlNode* element)
+    // The start tag and the element's own text.
+    void WriteStartTag(const TXMLElement* element)
     {
         pending_ += '<';
-        WriteEncoded(reinterpret_cast<const char*>(element->name));
+        pending_ += element->name->cp1251;
         pending_ += '>';
+        AppendCp1251(pending_, element->text, true);
     }
 
-    void WriteEndTag(const xmlNode* element)
+    void WriteEndTag(const TXMLElement* element)
     {
         pending_ += "</";
-        WriteEncoded(reinterpret_cast<const char*>(element->name));
+        pending_ += element->name->cp1251;
         pending_ += '>';
     }
 
@@ -133,115 +138,46 @@ private:
         pending_.clear();
     }
 
-    // UTF-8 to windows-1251 in one pass; a character the code page has not
-    // becomes a numeric character reference, and in texts (`escape`) "&", "<",
-    // ">" and CR become references too. ASCII runs are copied whole.
-    void WriteEncoded(std::string_view text, bool escape = false)
-    {
-        const char* data = text.data();
-        const std::size_t size = text.size();
-        std::size_t run = 0;
-        std::size_t pos = 0;
-        while (pos < size) {
-            const auto c = static_cast<unsigned char>(data[pos]);
-            if (c < 0x80) {
-                const char* entity = !escape ? nullptr
-                    : c == '&' ? "&amp;" : c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '\r' ? "&#13;" : nullptr;
-                if (!entity) {
-                    ++pos;
-                    continue;
-                }
-                pending_.append(data + run, pos - run);
-                pending_ += entity;
-                run = ++pos;
-                continue;
-            }
-            if (pos > run) pending_.append(data + run, pos - run);
-            // А..я, most of a Russian text, are two bytes led by D0 or D1 and
-            // one run of the code page (C0..FF): no table needed.
-            if ((c == 0xD0 || c == 0xD1) && pos + 1 < size) {
-                const auto next = static_cast<unsigned char>(data[pos + 1]);
-                const char32_t letter = (static_cast<char32_t>(c & 0x1F) << 6) | (next & 0x3F);
-                if ((next & 0xC0) == 0x80 && letter >= 0x0410 && letter <= 0x044F) {
-                    pending_ += static_cast<char>(letter - 0x0410 + 0xC0);
-                    run = pos += 2;
-                    continue;
-                }
-            }
-            const char32_t cp = NextCodePoint(text, pos);
-            if (const auto byte = Cp1251Byte(cp))
-                pending_ += static_cast<char>(*byte);
-            else
-                AppendReference(cp);
-            run = pos;
-        }
-        pending_.append(data + run, pos - run);
-    }
-
-    void WriteEscaped(const char* text)
-    {
-        if (text) WriteEncoded(text, true);
-    }
-
-    void AppendReference(char32_t cp)
-    {
-        pending_ += "&#";
-        pending_ += std::to_string(static_cast<unsigned long>(cp));
-        pending_ += ';';
-    }
-
     AtomicFile file_;
     std::string pending_;
 };
 
-TXMLDocument::TXMLDocument() : doc_(xmlNewDoc(X("1.0")))
-{
-    if (!doc_) throw QuarnelError("libxml2: xmlNewDoc");
-    // Element names come from a handful of fixed words: one copy of each.
-    doc_->dict = xmlDictCreate();
-    if (!doc_->dict) throw QuarnelError("libxml2: xmlDictCreate");
-}
+TXMLDocument::TXMLDocument() : pool_(std::make_unique<ElementPool>()) {}
 
-TXMLDocument::~TXMLDocument()
+TXMLDocument::~TXMLDocument() = default;
+
+void TXMLDocument::ReleaseRoot()
 {
-    output_.reset();
-    xmlFreeDoc(doc_);
+    if (root_) pool_->Release(root_);
+    root_ = nullptr;
 }
 
 TXMLNode TXMLDocument::CreateRoot(const std::string& name)
 {
     AbandonSave();
-    if (xmlValidateName(X(name.c_str()), 0) != 0) {
-        if (xmlNode* old = xmlDocGetRootElement(doc_)) {
-            xmlUnlinkNode(old);
-            xmlFreeNode(old);
-        }
-        return TXMLNode();
-    }
-    xmlNode* root = xmlNewDocNode(doc_, nullptr, X(name.c_str()), nullptr);
-    if (xmlNode* old = xmlDocSetRootElement(doc_, root)) xmlFreeNode(old);
-    return TXMLNode(root);
+    ReleaseRoot();
+    if (xmlValidateName(reinterpret_cast<const xmlChar*>(name.c_str()), 0) != 0) return TXMLNode();
+    root_ = pool_->New(pool_->Name(name));
+    return TXMLNode(root_);
 }
 
 TXMLNode TXMLDocument::Root() const
 {
-    return TXMLNode(xmlDocGetRootElement(doc_));
+    return TXMLNode(root_);
 }
 
-TXMLNode TXMLDocument::AddElement(TXMLNode parent, const std::string& name, const std::string& text)
+TXMLNode TXMLDocument::AddElement(TXMLNode parent, std::string_view name, std::string_view text)
 {
     if (!parent) return TXMLNode();
-    xmlNode* element = xmlNewDocNode(doc_, nullptr, X(name.c_str()), nullptr);
-    if (!element) throw QuarnelError("libxml2: xmlNewDocNode " + name);
-    xmlAddChild(parent.Raw(), element);
+    TXMLElement* element = pool_->New(pool_->Name(name));
     if (!text.empty()) {
-        const bool safe = IsXmlSafeText(text);
-        const std::string cleaned = safe ? std::string() : XmlSafeText(text);
-        const std::string& content = safe ? text : cleaned;
-        xmlNode* textNode = xmlNewDocTextLen(doc_, X(content.c_str()), static_cast<int>(content.size()));
-        if (!textNode) throw QuarnelError("libxml2: xmlNewDocText");
-        xmlAddChild(element, textNode);
+        element->hasText = true;
+        if (IsXmlSafeText(text))
+            element->text.assign(text);
+        else
+            element->text = XmlSafeText(text);
     }
+    AppendChild(parent.Raw(), element);
     return TXMLNode(element);
 }
 
@@ -250,15 +186,17 @@ TXMLNode TXMLDocument::FindNode(TXMLNode parent, std::string_view path) const
     if (!parent) return TXMLNode();
     // A plain name, what the writers ask for most: no path to parse.
     if (!path.empty() && path.find_first_of("/[") == std::string_view::npos) {
-        for (xmlNode* child = parent.Raw()->children; child; child = child->next)
-            if (NameIs(child, path)) return TXMLNode(child);
+        const ElementName* name = pool_->FindName(path);
+        if (!name) return TXMLNode();
+        for (TXMLElement* child = parent.Raw()->firstChild; child; child = child->next)
+            if (child->name == name) return TXMLNode(child);
         return TXMLNode();
     }
-    const auto steps = ParsePath(path);
+    const auto steps = ParsePath(*pool_, path);
     if (steps.empty()) return TXMLNode();
-    xmlNode* found = nullptr;
-    auto first = [&](xmlNode* node) {
-        found = node;
+    TXMLElement* found = nullptr;
+    auto first = [&](TXMLElement* element) {
+        found = element;
         return false;
     };
     VisitMatches(parent.Raw(), steps, 0, first);
@@ -268,10 +206,10 @@ TXMLNode TXMLDocument::FindNode(TXMLNode parent, std::string_view path) const
 int TXMLDocument::CountNodes(TXMLNode parent, std::string_view path) const
 {
     if (!parent) return 0;
-    const auto steps = ParsePath(path);
+    const auto steps = ParsePath(*pool_, path);
     if (steps.empty()) return 0;
     int count = 0;
-    auto counter = [&](xmlNode*) {
+    auto counter = [&](TXMLElement*) {
         ++count;
         return true;
     };
@@ -282,10 +220,9 @@ int TXMLDocument::CountNodes(TXMLNode parent, std::string_view path) const
 std::string TXMLDocument::NodeText(TXMLNode node) const
 {
     if (!node) return {};
-    xmlChar* content = xmlNodeGetContent(node.Raw());
-    if (!content) return {};
-    std::string text(reinterpret_cast<const char*>(content));
-    xmlFree(content);
+    if (!node.Raw()->firstChild) return node.Raw()->text;
+    std::string text;
+    AppendTexts(text, node.Raw());
     return text;
 }
 
@@ -297,13 +234,9 @@ std::string TXMLDocument::GetNodeText(TXMLNode parent, std::string_view path) co
 std::string TXMLDocument::NodeXml(TXMLNode node) const
 {
     if (!node) return {};
-    xmlBufferPtr buffer = xmlBufferCreate();
-    if (!buffer) throw QuarnelError("libxml2: xmlBufferCreate");
-    xmlNodeDump(buffer, doc_, node.Raw(), 0, 0);
-    std::string text(reinterpret_cast<const char*>(xmlBufferContent(buffer)),
-                     static_cast<std::size_t>(xmlBufferLength(buffer)));
-    xmlBufferFree(buffer);
-    return text;
+    std::string markup;
+    AppendUtf8Markup(markup, node.Raw());
+    return markup;
 }
 
 void TXMLDocument::SaveDocument(const std::string& path)
@@ -319,36 +252,33 @@ void TXMLDocument::BeginSave(const std::string& path)
     output_->WriteText("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n");
 }
 
-void TXMLDocument::WriteAndFree(xmlNode* node)
+void TXMLDocument::WriteAndRelease(TXMLElement* element)
 {
-    output_->WriteNode(node);
-    xmlUnlinkNode(node);
-    xmlFreeNode(node);
+    output_->WriteElement(element);
+    pool_->Release(element);
 }
 
-void TXMLDocument::WriteOpenPath(const std::vector<xmlNode*>& path)
+void TXMLDocument::WriteOpenPath(const std::vector<TXMLElement*>& path)
 {
     // Close the levels that are not on the new path.
     std::size_t common = 0;
     while (common < openPath_.size() && common < path.size() && openPath_[common] == path[common]) ++common;
     while (openPath_.size() > common) {
-        xmlNode* level = openPath_.back();
-        while (level->children) WriteAndFree(level->children);
+        TXMLElement* level = openPath_.back();
+        while (TXMLElement* child = TakeFirstChild(level)) WriteAndRelease(child);
         output_->WriteEndTag(level);
         openPath_.pop_back();
-        if (!openPath_.empty()) {
-            // Written whole now: its parent must not write it again.
-            xmlUnlinkNode(level);
-            xmlFreeNode(level);
-        }
+        // Written whole now: its parent must not write it again. It is the
+        // parent's first child, what preceded it was written when it opened.
+        if (!openPath_.empty()) pool_->Release(TakeFirstChild(openPath_.back()));
     }
     for (std::size_t i = common; i < path.size(); ++i) {
         if (i > 0) {
             // Everything before the next open element is complete.
-            while (path[i - 1]->children && path[i - 1]->children != path[i])
-                WriteAndFree(path[i - 1]->children);
+            while (path[i - 1]->firstChild != path[i]) WriteAndRelease(TakeFirstChild(path[i - 1]));
         }
         output_->WriteStartTag(path[i]);
+        path[i]->text.clear();
         openPath_.push_back(path[i]);
     }
 }
@@ -356,19 +286,18 @@ void TXMLDocument::WriteOpenPath(const std::vector<xmlNode*>& path)
 void TXMLDocument::FlushCompleted(TXMLNode open)
 {
     if (!output_ || !open) return;
-    std::vector<xmlNode*> path;
-    for (xmlNode* n = open.Raw(); n && n->type == XML_ELEMENT_NODE; n = n->parent) path.insert(path.begin(), n);
-    if (path.empty() || path.front() != xmlDocGetRootElement(doc_)) return;
+    std::vector<TXMLElement*> path;
+    for (TXMLElement* element = open.Raw(); element; element = element->parent) path.insert(path.begin(), element);
+    if (path.front() != root_) return;
     WriteOpenPath(path);
-    while (open.Raw()->children) WriteAndFree(open.Raw()->children);
+    while (TXMLElement* child = TakeFirstChild(open.Raw())) WriteAndRelease(child);
 }
 
 void TXMLDocument::FinishSave()
 {
     if (!output_) return;
-    xmlNode* root = xmlDocGetRootElement(doc_);
-    if (root) {
-        if (openPath_.empty()) WriteOpenPath({root});
+    if (root_) {
+        if (openPath_.empty()) WriteOpenPath({root_});
         WriteOpenPath({});
         output_->WriteText("\n");
     }

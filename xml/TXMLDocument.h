@@ -5,23 +5,22 @@
 #include <string_view>
 #include <vector>
 
-struct _xmlDoc;
-struct _xmlNode;
-class AtomicFile;
+class ElementPool;
+struct TXMLElement;
 
 // A reference to an element of a document under construction, or empty. An
 // empty handle is a legal input everywhere and makes the operation do nothing.
 class TXMLNode {
 public:
     TXMLNode() = default;
-    explicit TXMLNode(_xmlNode* node) : node_(node) {}
-    bool IsEmpty() const { return node_ == nullptr; }
-    explicit operator bool() const { return node_ != nullptr; }
-    _xmlNode* Raw() const { return node_; }
-    bool operator==(const TXMLNode& other) const { return node_ == other.node_; }
+    explicit TXMLNode(TXMLElement* element) : element_(element) {}
+    bool IsEmpty() const { return element_ == nullptr; }
+    explicit operator bool() const { return element_ != nullptr; }
+    TXMLElement* Raw() const { return element_; }
+    bool operator==(const TXMLNode& other) const { return element_ == other.element_; }
 
 private:
-    _xmlNode* node_ = nullptr;
+    TXMLElement* element_ = nullptr;
 };
 
 // The output message: a tree of elements with texts, saved with the
@@ -50,10 +49,11 @@ public:
 
     // Appends a new element with the text as the last child of the parent.
     // Characters XML 1.0 forbids are left out of the text.
-    TXMLNode AddElement(TXMLNode parent, const std::string& name, const std::string& text);
+    TXMLNode AddElement(TXMLNode parent, std::string_view name, std::string_view text);
 
     TXMLNode FindNode(TXMLNode parent, std::string_view path) const;
     int CountNodes(TXMLNode parent, std::string_view path) const;
+    // The element's text followed by the texts of its descendants.
     std::string NodeText(TXMLNode node) const;
     std::string GetNodeText(TXMLNode parent, std::string_view path) const;
 
@@ -79,10 +79,12 @@ public:
 
 private:
     class Output;
-    void WriteOpenPath(const std::vector<_xmlNode*>& path);
-    void WriteAndFree(_xmlNode* node);
+    void WriteOpenPath(const std::vector<TXMLElement*>& path);
+    void WriteAndRelease(TXMLElement* element);
+    void ReleaseRoot();
 
-    _xmlDoc* doc_;
+    std::unique_ptr<ElementPool> pool_;
+    TXMLElement* root_ = nullptr;
     std::unique_ptr<Output> output_;
-    std::vector<_xmlNode*> openPath_;  // elements whose start tag is written
+    std::vector<TXMLElement*> openPath_;  // elements whose start tag is written
 };

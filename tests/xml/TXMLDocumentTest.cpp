@@ -120,6 +120,57 @@ TEST(TXMLDocument, AbandonedStreamLeavesThePreviousFile)
     EXPECT_EQ(files, 1);
 }
 
+TEST(TXMLDocument, TextsBeforeChildrenAndTextsCleanedAway)
+{
+    TXMLDocument doc;
+    const TXMLNode root = doc.CreateRoot("Product");
+    const TXMLNode mixed = doc.AddElement(root, "Title", "Война & мир\r");
+    doc.AddElement(mixed, "Part", "Том <1>");
+    const TXMLNode cleaned = doc.AddElement(root, "Note", "\x01\x02");
+    doc.AddElement(root, "Empty", "");
+
+    EXPECT_EQ(doc.NodeXml(root),
+              "<Product><Title>Война &amp; мир&#13;<Part>Том &lt;1&gt;</Part></Title><Note></Note><Empty/></Product>");
+    EXPECT_EQ(doc.NodeText(mixed), "Война & мир\rТом <1>");
+    EXPECT_EQ(doc.NodeText(cleaned), "");
+    EXPECT_TRUE(doc.FindNode(root, "Unknown").IsEmpty());
+    EXPECT_EQ(doc.CountNodes(root, "Title/Unknown"), 0);
+}
+
+// Elements written out are reused for the next products; what a product
+// leaves behind (texts, children, a long text) must not reach the next one.
+TEST(TXMLDocument, ReusedElementsCarryNothingOver)
+{
+    TempFolder folder;
+    const std::string longText(10000, 'x');
+    auto build = [&](TXMLDocument& doc, bool stream, const std::string& path) {
+        const TXMLNode root = doc.CreateRoot("ONIXMessage");
+        doc.AddElement(root, "Header", "");
+        if (stream) doc.BeginSave(path);
+        for (int i = 0; i < 40; ++i) {
+            const TXMLNode product = doc.AddElement(root, "Product", i % 3 ? "" : "текст");
+            doc.AddElement(product, "RecordReference", std::to_string(i));
+            if (i % 2) doc.AddElement(doc.AddElement(product, "Title", ""), "TitleText", i % 4 == 1 ? longText : "Т");
+            if (i % 5 == 0) doc.AddElement(product, "Note", "\x03");
+            EXPECT_EQ(doc.CountNodes(product, "Title/TitleText"), i % 2);
+            if (stream) doc.FlushCompleted(root);
+        }
+        if (stream)
+            doc.FinishSave();
+        else
+            doc.SaveDocument(path);
+    };
+    TXMLDocument whole, streamed;
+    build(whole, false, folder.File("whole.xml"));
+    build(streamed, true, folder.File("streamed.xml"));
+    const std::string bytes = ReadFileBytes(folder.File("streamed.xml"));
+    EXPECT_EQ(bytes, ReadFileBytes(folder.File("whole.xml")));
+    EXPECT_NE(bytes.find("<Product>\xF2\xE5\xEA\xF1\xF2<RecordReference>0</RecordReference><Note></Note></Product>"
+                         "<Product><RecordReference>1</RecordReference><Title><TitleText>" + longText),
+              std::string::npos);
+    EXPECT_NE(bytes.find("<Product><RecordReference>2</RecordReference></Product>"), std::string::npos);
+}
+
 TEST(TXMLDocument, FailedSaveNamesTheFile)
 {
     TempFolder folder;
