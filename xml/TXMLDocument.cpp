@@ -6,7 +6,7 @@
 #include "xml/ElementTree.h"
 #include "xml/XmlText.h"
 
-#include <libxml/tree.h>
+#include <libxml/tree.h>  // xmlValidateName
 
 #include <charconv>
 #include <optional>

@@ -10,6 +10,8 @@ struct TXMLElement;
 
 // A reference to an element of a document under construction, or empty. An
 // empty handle is a legal input everywhere and makes the operation do nothing.
+// A handle to an element that was written out must not be used again: the
+// element is reused for later ones.
 class TXMLNode {
 public:
     TXMLNode() = default;
@@ -32,7 +34,7 @@ private:
 // 0-based index in square brackets ("Contributor[1]").
 //
 // A long message need not be held in memory whole: BeginSave writes the
-// declaration, FlushCompleted writes out and frees what is finished, and
+// declaration, FlushCompleted writes out and releases what is finished, and
 // FinishSave writes the rest and puts the file in place. The bytes are the
 // same as SaveDocument of the whole tree.
 class TXMLDocument {
@@ -69,7 +71,7 @@ public:
     // Streaming save. BeginSave opens the temporary file beside the target.
     // FlushCompleted(open) writes every element that precedes `open` in
     // document order or lies inside it, keeping `open` and its ancestors
-    // open for more children, and frees what it wrote. FinishSave writes the
+    // open for more children, and releases what it wrote. FinishSave writes the
     // rest and renames the file over the target; AbandonSave (or destroying
     // the document) removes the temporary file.
     void BeginSave(const std::string& path);
