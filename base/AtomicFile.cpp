@@ -1,5 +1,6 @@
 #include "base/AtomicFile.h"
 
+#include "base/FilePlace.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
 #include "catalogue/QRNConsts.h"
@@ -31,6 +32,11 @@ std::string NameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+bool ChangeOwner(int fd, uid_t owner, gid_t group)
+{
+    return ::fchown(fd, owner, group) == 0;
+}
+
 } // namespace
 
 std::string DescribeSystemError(int error)
@@ -48,40 +54,70 @@ std::string DescribeSystemError(int error)
     }
 }
 
-AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath))
+AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)), replaced_(LinkTargetPath(target_))
 {
-    struct stat st {};
-    if (::stat(target_.c_str(), &st) == 0) {
-        if (S_ISDIR(st.st_mode))
-            Fail(EISDIR);
-        // A file the user made read-only is not to be replaced, whoever runs us.
-        if (S_ISREG(st.st_mode) && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-            Fail(EACCES);
-    }
+    RequireReplaceable();
     RemoveStaleTemporaries();
     std::string pattern = TemporaryPrefix() + std::to_string(::getpid()) + "-XXXXXX";
     fd_ = ::mkstemp(pattern.data());
     if (fd_ < 0)
         Fail(errno);
     temp_ = pattern;
-    // mkstemp creates the file for the owner only; give it the usual rights.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd_, 0666 & ~mask);
+    TakeRightsOfTarget();
     buffer_.reserve(kBufferSize);
+}
+
+void AtomicFile::RequireReplaceable()
+{
+    struct stat st {};
+    if (::stat(replaced_.c_str(), &st) != 0)
+        return;
+    if (S_ISDIR(st.st_mode))
+        Fail(EISDIR);
+    // Renaming over a device or a FIFO would put a plain file in its place.
+    if (!S_ISREG(st.st_mode))
+        FailBecause(QRNConsts::sReasonNotRegularFile);
+    // A file the user made read-only is not to be replaced, whoever runs us.
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        Fail(EACCES);
+    // The rename needs only the folder's permission; the file's own is what
+    // says whether the runner may change it. Opening for writing without
+    // truncating asks exactly that and changes nothing.
+    const int probe = ::open(replaced_.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (probe < 0)
+        Fail(errno);
+    ::close(probe);
+}
+
+void AtomicFile::TakeRightsOfTarget()
+{
+    struct stat st {};
+    if (::stat(replaced_.c_str(), &st) != 0) {
+        // mkstemp creates the file for the owner only; a new file gets the
+        // usual rights.
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(fd_, 0666 & ~mask);
+        return;
+    }
+    // Owner and group first: changing them clears the set-id bits, which are
+    // not kept anyway.
+    if (!ChangeOwner(fd_, st.st_uid, st.st_gid))
+        ChangeOwner(fd_, static_cast<uid_t>(-1), st.st_gid);
+    ::fchmod(fd_, st.st_mode & 0777);
 }
 
 std::string AtomicFile::TemporaryPrefix() const
 {
-    return FolderOf(target_) + "/." + NameOf(target_) + ".tmp-";
+    return FolderOf(replaced_) + "/." + NameOf(replaced_) + ".tmp-";
 }
 
 // A run that was killed leaves its temporary file behind; the next save of the
 // same target removes those whose process is gone.
 void AtomicFile::RemoveStaleTemporaries() const
 {
-    const std::string folder = FolderOf(target_);
-    const std::string prefix = "." + NameOf(target_) + ".tmp-";
+    const std::string folder = FolderOf(replaced_);
+    const std::string prefix = "." + NameOf(replaced_) + ".tmp-";
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
@@ -113,8 +149,25 @@ void AtomicFile::Discard()
 
 void AtomicFile::Fail(int error)
 {
+    FailBecause(DescribeSystemError(error));
+}
+
+void AtomicFile::FailBecause(const std::string& reason)
+{
     Discard();
-    throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {target_, DescribeSystemError(error)}));
+    throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {target_, reason}));
+}
+
+void AtomicFile::WriteOut(std::string_view data)
+{
+    while (!data.empty()) {
+        const ssize_t n = ::write(fd_, data.data(), data.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            Fail(errno);
+        }
+        data.remove_prefix(static_cast<std::size_t>(n));
+    }
 }
 
 void AtomicFile::Write(std::string_view bytes)
@@ -123,47 +176,32 @@ void AtomicFile::Write(std::string_view bytes)
         buffer_.append(bytes);
         return;
     }
-    auto flush = [this](std::string_view data) {
-        while (!data.empty()) {
-            const ssize_t n = ::write(fd_, data.data(), data.size());
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                Fail(errno);
-            }
-            data.remove_prefix(static_cast<std::size_t>(n));
-        }
-    };
-    flush(buffer_);
+    WriteOut(buffer_);
     buffer_.clear();
     if (bytes.size() >= kBufferSize)
-        flush(bytes);
+        WriteOut(bytes);
     else
         buffer_.append(bytes);
 }
 
-void AtomicFile::Commit()
+void AtomicFile::Complete()
 {
     if (fd_ < 0) return;
-    std::string rest;
-    rest.swap(buffer_);
-    buffer_.reserve(0);
-    // Force the remaining bytes out through the unbuffered path.
-    while (!rest.empty()) {
-        const ssize_t n = ::write(fd_, rest.data(), rest.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            Fail(errno);
-        }
-        rest.erase(0, static_cast<std::size_t>(n));
-    }
+    WriteOut(buffer_);
+    std::string().swap(buffer_);
     if (::fsync(fd_) != 0)
         Fail(errno);
-    if (::close(fd_) != 0) {
-        fd_ = -1;
-        Fail(errno);
-    }
+    const int fd = fd_;
     fd_ = -1;
-    if (::rename(temp_.c_str(), target_.c_str()) != 0)
+    if (::close(fd) != 0)
+        Fail(errno);
+}
+
+void AtomicFile::Commit()
+{
+    if (temp_.empty()) return;
+    Complete();
+    if (::rename(temp_.c_str(), replaced_.c_str()) != 0)
         Fail(errno);
     temp_.clear();
 }

@@ -2,21 +2,55 @@
 
 #include "base/AtomicFile.h"
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
 #include "catalogue/QRNConsts.h"
 
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-std::optional<std::string> TryReadWholeFile(const std::string& path)
+namespace {
+
+WholeFile Unreadable(int error)
 {
-    // POSIX calls rather than a stream: a folder must fail here (EISDIR),
-    // not read as an empty file.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    WholeFile file;
+    file.outcome = WholeFile::Outcome::Unreadable;
+    file.error = error;
+    return file;
+}
+
+WholeFile Refused(WholeFile::Outcome outcome)
+{
+    WholeFile file;
+    file.outcome = outcome;
+    return file;
+}
+
+} // namespace
+
+WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
+{
+    // Asked before opening: opening a device may already do something.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return errno == ENOENT ? Refused(WholeFile::Outcome::Missing) : Unreadable(errno);
+    if (S_ISDIR(st.st_mode))
+        return Unreadable(EISDIR);
+    if (!S_ISREG(st.st_mode))
+        return Refused(WholeFile::Outcome::NotRegular);
+    if (static_cast<std::size_t>(st.st_size) > maxBytes)
+        return Refused(WholeFile::Outcome::TooLarge);
+
+    // Non-blocking, and checked again once open, in case a FIFO took the
+    // file's place in between.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
-    std::string bytes;
+        return errno == ENOENT ? Refused(WholeFile::Outcome::Missing) : Unreadable(errno);
+    WholeFile file;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return Refused(WholeFile::Outcome::NotRegular);
+    }
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -27,21 +61,28 @@ std::optional<std::string> TryReadWholeFile(const std::string& path)
                 continue;
             const int error = errno;
             ::close(fd);
-            errno = error;
-            return std::nullopt;
+            return Unreadable(error);
         }
-        bytes.append(buffer, static_cast<std::size_t>(n));
+        file.bytes.append(buffer, static_cast<std::size_t>(n));
+        if (file.bytes.size() > maxBytes) {  // it grew since it was asked
+            ::close(fd);
+            return Refused(WholeFile::Outcome::TooLarge);
+        }
     }
     ::close(fd);
-    return bytes;
+    file.outcome = WholeFile::Outcome::Read;
+    return file;
 }
 
-std::string ReadWholeFile(const std::string& path)
+std::string ReasonNotRead(const WholeFile& file, std::size_t maxBytes)
 {
-    if (auto bytes = TryReadWholeFile(path))
-        return std::move(*bytes);
-    const int error = errno;
-    if (error == ENOENT)
-        throw QuarnelError(FormatMessage(QRNConsts::sFileNotFound, {path}));
-    throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, DescribeSystemError(error)}));
+    switch (file.outcome) {
+    case WholeFile::Outcome::Read:
+    case WholeFile::Outcome::Missing: return "";
+    case WholeFile::Outcome::NotRegular: return QRNConsts::sReasonNotRegularFile;
+    case WholeFile::Outcome::TooLarge:
+        return FormatMessage(QRNConsts::sReasonFileTooLarge, {std::to_string(maxBytes / 1024)});
+    case WholeFile::Outcome::Unreadable: break;
+    }
+    return DescribeSystemError(file.error);
 }

@@ -1,11 +1,21 @@
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string>
 
-// The bytes of a whole file; nullopt when it cannot be read, with errno
-// telling why.
-std::optional<std::string> TryReadWholeFile(const std::string& path);
+// A small file read whole: a scheme or the settings. Only a regular file of
+// at most a given size is read; a FIFO, a device or a socket is not even
+// opened for reading (that could wait forever or never end), and a larger
+// file is not read past its limit.
+struct WholeFile {
+    enum class Outcome { Read, Missing, NotRegular, TooLarge, Unreadable };
+    Outcome outcome = Outcome::Missing;
+    std::string bytes;  // what was read, when Read
+    int error = 0;      // the system's error, when Unreadable
+};
 
-// The same; a file that cannot be read raises QuarnelError naming it.
-std::string ReadWholeFile(const std::string& path);
+WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes);
+
+// Why the file was not read, in the words of the file errors (the limit
+// given in kilobytes); "" when it was read or is missing.
+std::string ReasonNotRead(const WholeFile& file, std::size_t maxBytes);

@@ -140,6 +140,14 @@ inline constexpr char sReasonNoSuchFolder[] = "папка не существу�
 inline constexpr char sReasonIsFolder[] = "это папка, а не файл";
 inline constexpr char sReasonDiskFull[] = "недостаточно места на диске";
 inline constexpr char sReasonReadOnly[] = "файловая система доступна только для чтения";
+inline constexpr char sReasonNotRegularFile[] = "это не обычный файл";
+inline constexpr char sReasonFileTooLarge[] = "файл больше %s КБ";
+// A file a run would write is one it reads or writes already.
+inline constexpr char sSameFile[] = "Не удается записать файл \"%s\": это тот же файл, что и \"%s\"";
+// Settings that cannot be used are read as empty; this says so once.
+inline constexpr char sSettingsNotRead[] = "Файл настроек \"%s\" не прочитан: %s";
+// A package file of an earlier run that this run did not replace.
+inline constexpr char sStalePackageFile[] = "Файл \"%s\" остался от прежнего преобразования.";
 
 // Why an .xls workbook cannot be read
 inline constexpr char sReasonOleDamaged[] = "контейнер OLE2 поврежден";
@@ -177,6 +185,8 @@ inline constexpr char sReasonFileTruncated[] = "файл обрывается д
 inline constexpr char sExcelFilter[] = "*.xls; *.xlsx; *.xlsm; *.ods|*.xls;*.xlsx;*.xlsm;*.ods";
 inline constexpr char sXmlFilter[] = "*.xml|*.xml";
 inline constexpr char sUnexpectedRunError[] = "Преобразование прервано непредвиденной ошибкой";
+inline constexpr char sConfirmCaption[] = "Подтверждение";
+inline constexpr char sReplaceNotXml[] = "Файл %s уже существует и не является файлом XML. Заменить его?";
 
 // Command-line converter quarnel-convert
 inline constexpr char sCliUsage[] =

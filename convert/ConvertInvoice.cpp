@@ -1,11 +1,14 @@
 #include "convert/ConvertInvoice.h"
 
+#include "base/AtomicFile.h"
 #include "base/NumberText.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/FieldCell.h"
+#include "convert/HeldLog.h"
 #include "convert/InvoicePackage.h"
 #include "convert/RowErrorHandler.h"
+#include "convert/RunOutputs.h"
 #include "writers/HeaderWriters.h"
 #include "writers/InvoiceWriters.h"
 #include "xml/TXMLDocument.h"
@@ -13,6 +16,7 @@
 #include <array>
 #include <climits>
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -72,10 +76,12 @@ private:
     RunObserver& observer_;
 };
 
-// Each invoice is written to its file position by position and replaces the
-// file only when it is complete and free of errors; an invoice that is not
-// saved, or whose writing fails, leaves no trace and an older file of its name
-// stays as it was. Invoices saved before a failure stay on disk.
+// The invoices of a package are one unit on disk. Each is written to its
+// temporary file position by position; an invoice with errors is dropped there
+// (an older file of its name stays as it was), and the others replace their
+// files together once every one is complete, so a failure on the way (a full
+// disk, a file that may not be replaced) replaces none. The log says an
+// invoice is saved only after that.
 RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
                      const std::function<const Workbook&()>& openWorkbook)
 {
@@ -88,6 +94,8 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
     const ProgressReset progressReset(observer);
     const Workbook& workbook = openWorkbook();
     const int rowCount = CountDataRows(workbook);
+    const std::vector<std::string> files = OutputFilesOfRun(inputs, rowCount);
+    GuardRunOutputs(inputs, files);
     observer.ProgressMaximum(rowCount);
     observer.ProgressPosition(0);
     const double sentDate = inputs.regional.ParseDateTimeOrThrow(inputs.sentDate);
@@ -96,54 +104,63 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
     for (std::size_t i = 0; i < kPositionFields.size(); ++i)
         columns[i] = ResolveFieldColumn(kPositionFields[i].fieldID, inputs);
 
-    RowErrorHandler rowErrors(observer);
-    const bool split = rowCount > positionLimit;
+    HeldLog log(observer);
+    RowErrorHandler rowErrors(log);
+    std::vector<std::unique_ptr<AtomicFile>> completed;
+    const bool split = files.size() > 1;
     const int endRow = 2 + rowCount;
     int row = 2;
     result.allSaved = true;
-    for (int k = 1;; ++k) {
-        TXMLDocument doc;
-        rowErrors.errorCount = 0;
-        const std::string invoiceNumber =
-            split ? PackageInvoiceNumber(inputs.messageNumber, k) : inputs.messageNumber;
-        const TXMLNode root = doc.CreateRoot("BookCommerceMessage");
-        WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs, invoiceNumber, sentDate);
-        const TXMLNode commercialDocument = doc.AddElement(root, "CommercialDocument", "");
-        doc.AddElement(commercialDocument, "DocumentType", "PayableBill");
-        if (!inputs.documentReference.empty())
-            doc.AddElement(commercialDocument, "DocumentReference", inputs.documentReference);
+    try {
+        for (std::size_t k = 1; k <= files.size(); ++k) {
+            TXMLDocument doc;
+            rowErrors.errorCount = 0;
+            const std::string invoiceNumber =
+                split ? PackageInvoiceNumber(inputs.messageNumber, static_cast<int>(k)) : inputs.messageNumber;
+            const TXMLNode root = doc.CreateRoot("BookCommerceMessage");
+            WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs, invoiceNumber, sentDate);
+            const TXMLNode commercialDocument = doc.AddElement(root, "CommercialDocument", "");
+            doc.AddElement(commercialDocument, "DocumentType", "PayableBill");
+            if (!inputs.documentReference.empty())
+                doc.AddElement(commercialDocument, "DocumentReference", inputs.documentReference);
 
-        const std::string fileName = split ? PackageFileName(inputs.outputPath, k) : inputs.outputPath;
-        doc.BeginSave(fileName);
-        for (int i = 1; row < endRow && i <= positionLimit; ++i, ++row) {
-            rowErrors.currentRow = row;
-            observer.ProgressPosition(row - 1);
-            const TXMLNode position = doc.AddElement(commercialDocument, "Position", "");
-            for (std::size_t f = 0; f < kPositionFields.size(); ++f) {
-                const std::string text = GetInvoiceFieldValue(workbook, row, columns[f]);
-                if (kPositionFields[f].text)
-                    kPositionFields[f].text(doc, position, text);
-                else
-                    kPositionFields[f].number(doc, position, ParseCellNumber(text, inputs.regional.decimalSeparator));
+            doc.BeginSave(files[k - 1]);
+            for (int i = 1; row < endRow && i <= positionLimit; ++i, ++row) {
+                rowErrors.currentRow = row;
+                observer.ProgressPosition(row - 1);
+                const TXMLNode position = doc.AddElement(commercialDocument, "Position", "");
+                for (std::size_t f = 0; f < kPositionFields.size(); ++f) {
+                    const std::string text = GetInvoiceFieldValue(workbook, row, columns[f]);
+                    if (kPositionFields[f].text)
+                        kPositionFields[f].text(doc, position, text);
+                    else
+                        kPositionFields[f].number(doc, position,
+                                                  ParseCellNumber(text, inputs.regional.decimalSeparator));
+                }
+                doc.FlushCompleted(commercialDocument);
             }
-            doc.FlushCompleted(commercialDocument);
-        }
 
-        result.errorCount += rowErrors.errorCount;
-        if (rowErrors.errorCount > 0) {
-            doc.AbandonSave();
-            result.allSaved = false;
-            observer.LogLine(QRNConsts::sLogSeparator);
-            observer.LogLine(QRNConsts::sInvoiceNumber + invoiceNumber);
-            observer.LogLine(QRNConsts::sPackageErrors);
-        } else {
-            doc.FinishSave();
-            result.savedFiles.push_back(fileName);
-            observer.LogLine(QRNConsts::sInvoiceNumber + invoiceNumber);
-            observer.LogLine(std::string(QRNConsts::sConvertSuccess) + QRNConsts::sFileSaved);
+            result.errorCount += rowErrors.errorCount;
+            if (rowErrors.errorCount > 0) {
+                doc.AbandonSave();
+                result.allSaved = false;
+                log.LogLine(QRNConsts::sLogSeparator);
+                log.LogLine(QRNConsts::sInvoiceNumber + invoiceNumber);
+                log.LogLine(QRNConsts::sPackageErrors);
+            } else {
+                completed.push_back(doc.CompleteSave());
+                result.savedFiles.push_back(files[k - 1]);
+                log.LogSavedLine(QRNConsts::sInvoiceNumber + invoiceNumber);
+                log.LogSavedLine(std::string(QRNConsts::sConvertSuccess) + QRNConsts::sFileSaved);
+            }
         }
-        if (row >= endRow) break;
+        for (const std::unique_ptr<AtomicFile>& file : completed) file->Commit();
+    } catch (...) {
+        log.ReleaseUnsaved();
+        throw;
     }
+    log.Release();
+    result.staleFiles = StalePackageFiles(inputs.outputPath, result.savedFiles);
     result.criticalError = rowErrors.criticalError;
     return result;
 }

@@ -4,6 +4,7 @@
 #include "convert/DataRows.h"
 #include "convert/ProductDispatch.h"
 #include "convert/RowErrorHandler.h"
+#include "convert/RunOutputs.h"
 #include "writers/HeaderWriters.h"
 #include "xml/TXMLDocument.h"
 
@@ -49,6 +50,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer,
     observer.ProgressMaximum(rowCount);
     observer.ProgressPosition(0);
 
+    GuardRunOutputs(inputs, {inputs.outputPath});
     doc.BeginSave(inputs.outputPath);
     for (int row = 2; row < 2 + rowCount; ++row) {
         rowErrors.currentRow = row;

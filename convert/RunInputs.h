@@ -22,4 +22,7 @@ struct RunInputs {
     std::vector<std::string> columnNames;    // listExcel
     bool noSeparate15Pos = false;            // the invoice setting, read by the caller from IniStore
     Regional regional;
+    // Files the run must not write over besides the workbook: the settings,
+    // the scheme in use and the other files the front end writes (its log).
+    std::vector<std::string> keptFiles;
 };

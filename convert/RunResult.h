@@ -10,4 +10,7 @@ struct RunResult {
     bool criticalError = false;
     std::vector<std::string> savedFiles;
     bool allSaved = false;
+    // Invoice files beside the saved ones that an earlier run left (see
+    // StalePackageFiles); the front ends name them, outside the log.
+    std::vector<std::string> staleFiles;
 };

@@ -7,8 +7,6 @@
 #include "base/WholeFile.h"
 #include "catalogue/QRNConsts.h"
 
-#include <sys/stat.h>
-
 namespace {
 
 SchemeLines SplitLines(std::string_view text)
@@ -27,24 +25,23 @@ SchemeLines SplitLines(std::string_view text)
     return lines;
 }
 
-[[noreturn]] void RefuseTooLarge(const std::string& path)
-{
-    throw QuarnelError(
-        FormatMessage(QRNConsts::sSchemeFileTooLarge, {path, std::to_string(kMaxSchemeFileBytes / 1024)}));
-}
-
 } // namespace
 
 SchemeLines ReadSchemeFile(const std::string& path)
 {
-    // Asked before reading, so that a huge file is never read whole.
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)
-        && static_cast<std::size_t>(st.st_size) > kMaxSchemeFileBytes)
-        RefuseTooLarge(path);
-    std::string bytes = ReadWholeFile(path);
-    if (bytes.size() > kMaxSchemeFileBytes)  // it grew in between
-        RefuseTooLarge(path);
+    WholeFile file = ReadRegularFile(path, kMaxSchemeFileBytes);
+    switch (file.outcome) {
+    case WholeFile::Outcome::Read: break;
+    case WholeFile::Outcome::Missing: throw QuarnelError(FormatMessage(QRNConsts::sFileNotFound, {path}));
+    case WholeFile::Outcome::TooLarge:
+        throw QuarnelError(
+            FormatMessage(QRNConsts::sSchemeFileTooLarge, {path, std::to_string(kMaxSchemeFileBytes / 1024)}));
+    case WholeFile::Outcome::NotRegular:
+    case WholeFile::Outcome::Unreadable:
+        throw QuarnelError(
+            FormatMessage(QRNConsts::sFileNotReadable, {path, ReasonNotRead(file, kMaxSchemeFileBytes)}));
+    }
+    std::string& bytes = file.bytes;
     if (const auto nul = bytes.find('\0'); nul != std::string::npos)
         bytes.resize(nul);
     return SplitLines(DecodeEdgeFile(bytes));

@@ -29,20 +29,33 @@ std::string& ExplicitIniFileName()
     throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {path, DescribeSystemError(error)}));
 }
 
+// What the file holds, as far as it may be used: a file that is not a regular
+// file or is far larger than settings ever are is read as empty.
+WholeFile ReadSettingsFile(const std::string& path)
+{
+    return ReadRegularFile(path, IniStore::kMaxIniFileBytes);
+}
+
 // The document to change: the file as it is, or an empty one when there is
 // none yet. A file that exists but cannot be read is never overwritten, as
 // that would lose every other value in it.
 IniDocument LoadForWriting(const std::string& path)
 {
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored))
-        return IniDocument("");
+    const WholeFile file = ReadSettingsFile(path);
+    switch (file.outcome) {
+    case WholeFile::Outcome::Missing: return IniDocument("");
+    case WholeFile::Outcome::Read: break;
+    case WholeFile::Outcome::NotRegular:
+    case WholeFile::Outcome::TooLarge:
+        throw QuarnelError(
+            FormatMessage(QRNConsts::sFileNotWritable, {path, ReasonNotRead(file, IniStore::kMaxIniFileBytes)}));
+    case WholeFile::Outcome::Unreadable:
+        throw QuarnelError(
+            FormatMessage(QRNConsts::sFileNotReadable, {path, ReasonNotRead(file, IniStore::kMaxIniFileBytes)}));
+    }
     if (::access(path.c_str(), W_OK) != 0)
         RefuseWrite(path, errno);
-    const auto bytes = TryReadWholeFile(path);
-    if (!bytes)
-        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, DescribeSystemError(errno)}));
-    return IniDocument(DecodeEdgeFile(*bytes));
+    return IniDocument(DecodeEdgeFile(file.bytes));
 }
 
 std::optional<long long> IntegerValue(std::string_view text)
@@ -73,13 +86,22 @@ std::string GetIniFileName()
     return DefaultIniFileName(RunningExecutablePath());
 }
 
+std::optional<std::string> FileProblem()
+{
+    const std::string path = GetIniFileName();
+    const WholeFile file = ReadSettingsFile(path);
+    if (file.outcome != WholeFile::Outcome::NotRegular && file.outcome != WholeFile::Outcome::TooLarge)
+        return std::nullopt;
+    return FormatMessage(QRNConsts::sSettingsNotRead, {path, ReasonNotRead(file, kMaxIniFileBytes)});
+}
+
 std::string ReadStringParam(const std::string& key, const std::string& defaultValue)
 {
     try {
-        const auto bytes = TryReadWholeFile(GetIniFileName());
-        if (!bytes)
+        const WholeFile file = ReadSettingsFile(GetIniFileName());
+        if (file.outcome != WholeFile::Outcome::Read)
             return defaultValue;
-        return IniDocument(DecodeEdgeFile(*bytes)).Value(kSection, key).value_or(defaultValue);
+        return IniDocument(DecodeEdgeFile(file.bytes)).Value(kSection, key).value_or(defaultValue);
     } catch (const std::exception&) {
         return defaultValue;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 // The few values remembered between runs, in section "Params" of an INI file.
@@ -13,8 +15,17 @@ namespace IniStore {
 void SetIniFileName(const std::string& path);
 std::string GetIniFileName();
 
-// Never fail: a missing or unreadable file, or a missing key, gives the
-// default. Keys are matched without regard to case; blanks around a stored
+// Settings hold a few hundred bytes; a file far larger is something else.
+inline constexpr std::size_t kMaxIniFileBytes = std::size_t{4} << 20;
+
+// What keeps the settings file from being used, as a message naming it: a
+// file that is not a regular file (a FIFO, a device) or is larger than
+// kMaxIniFileBytes. Such a file is read as empty and never rewritten; a
+// missing file is no problem. The front ends say it once, at start.
+std::optional<std::string> FileProblem();
+
+// Never fail: a missing, unusable or unreadable file, or a missing key, gives
+// the default. Keys are matched without regard to case; blanks around a stored
 // value are not part of it.
 std::string ReadStringParam(const std::string& key, const std::string& defaultValue);
 // An integer text reads as whether it is non-zero; anything else gives the

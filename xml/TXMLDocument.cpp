@@ -88,7 +88,10 @@ void AppendUtf8Markup(std::string& out, const TXMLElement* element)
 // The saved file, written in windows-1251 as the elements are completed.
 class TXMLDocument::Output {
 public:
-    explicit Output(const std::string& path) : file_(path) { pending_.reserve(kFlushSize * 2); }
+    explicit Output(const std::string& path) : file_(std::make_unique<AtomicFile>(path))
+    {
+        pending_.reserve(kFlushSize * 2);
+    }
 
     void WriteText(std::string_view text) { pending_ += text; }
 
@@ -123,10 +126,12 @@ public:
         pending_ += '>';
     }
 
-    void Finish()
+    // The file, on disk under its temporary name, ready to replace its target.
+    std::unique_ptr<AtomicFile> Complete()
     {
         Flush();
-        file_.Commit();
+        file_->Complete();
+        return std::move(file_);
     }
 
 private:
@@ -134,11 +139,11 @@ private:
 
     void Flush()
     {
-        file_.Write(pending_);
+        file_->Write(pending_);
         pending_.clear();
     }
 
-    AtomicFile file_;
+    std::unique_ptr<AtomicFile> file_;
     std::string pending_;
 };
 
@@ -295,14 +300,20 @@ void TXMLDocument::FlushCompleted(TXMLNode open)
 
 void TXMLDocument::FinishSave()
 {
-    if (!output_) return;
+    if (const std::unique_ptr<AtomicFile> file = CompleteSave()) file->Commit();
+}
+
+std::unique_ptr<AtomicFile> TXMLDocument::CompleteSave()
+{
+    if (!output_) return nullptr;
     if (root_) {
         if (openPath_.empty()) WriteOpenPath({root_});
         WriteOpenPath({});
         output_->WriteText("\n");
     }
-    output_->Finish();
+    std::unique_ptr<AtomicFile> file = output_->Complete();
     output_.reset();
+    return file;
 }
 
 void TXMLDocument::AbandonSave()

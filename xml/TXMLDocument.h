@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+class AtomicFile;
 class ElementPool;
 struct TXMLElement;
 
@@ -78,6 +79,11 @@ public:
     void FlushCompleted(TXMLNode open);
     void FinishSave();
     void AbandonSave();
+    // FinishSave without the rename: the file is complete on disk under its
+    // temporary name and replaces the target when committed (destroyed
+    // uncommitted, it leaves the target as it was). For files that must
+    // replace their targets together.
+    std::unique_ptr<AtomicFile> CompleteSave();
 
 private:
     class Output;

@@ -10,6 +10,9 @@
 #include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
 #include "convert/Convert.h"
+#include "convert/DataRows.h"
+#include "convert/RunOutputs.h"
+#include "convert/WriteGuard.h"
 #include "convert/workbook/CellDump.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
@@ -32,17 +35,19 @@ std::string UsageText()
 }
 
 // Without --settings the converter reads what the wizard remembered: the
-// settings file of the window program "quarnel" beside this executable.
-void ChooseSettingsFile(const CommandLine& line)
+// settings file of the window program "quarnel" beside this executable. A
+// file that cannot be used is read as empty, and said so once.
+void ChooseSettingsFile(const CommandLine& line, std::ostream& err)
 {
     if (line.settingsPath) {
         IniStore::SetIniFileName(*line.settingsPath);
-        return;
+    } else {
+        const std::string executable = RunningExecutablePath();
+        if (executable.empty()) return;
+        const std::filesystem::path window = std::filesystem::path(executable).parent_path() / "quarnel";
+        IniStore::SetIniFileName(DefaultIniFileName(window.string()));
     }
-    const std::string executable = RunningExecutablePath();
-    if (executable.empty()) return;
-    const std::filesystem::path window = std::filesystem::path(executable).parent_path() / "quarnel";
-    IniStore::SetIniFileName(DefaultIniFileName(window.string()));
+    if (const std::optional<std::string> problem = IniStore::FileProblem()) err << *problem << '\n';
 }
 
 std::string GivenOrRemembered(const std::optional<std::string>& given, const char* key)
@@ -50,12 +55,18 @@ std::string GivenOrRemembered(const std::optional<std::string>& given, const cha
     return given ? *given : IniStore::ReadStringParam(key, "");
 }
 
+// The scheme of the run and the file it came from ("" for none).
+struct SchemeInUse {
+    SchemeLines lines;
+    std::string path;
+};
+
 // The scheme named, else the one the wizard remembered, else none. Mapping
 // by column names may still map fields, so the warnings that no field is
 // mapped are left to the count it prints.
-SchemeLines ChooseScheme(const CommandLine& line, TDocumentType type, std::ostream& err)
+SchemeInUse ChooseScheme(const CommandLine& line, TDocumentType type, std::ostream& err)
 {
-    if (line.schemePath) return ReadSchemeFile(*line.schemePath);
+    if (line.schemePath) return {ReadSchemeFile(*line.schemePath), *line.schemePath};
     const std::string remembered = IniStore::ReadStringParam(GetCorrespondenceParamName(type), "");
     if (remembered.empty()) {
         if (!line.autoScheme) err << QRNConsts::sCliNoScheme << '\n';
@@ -65,18 +76,32 @@ SchemeLines ChooseScheme(const CommandLine& line, TDocumentType type, std::ostre
         if (!line.autoScheme) err << FormatMessage(QRNConsts::sCliSchemeMissing, {remembered}) << '\n';
         return {};
     }
-    return ReadSchemeFile(remembered);
+    return {ReadSchemeFile(remembered), remembered};
 }
 
-SchemeLines SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std::ostream& err)
+SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std::ostream& err)
 {
-    SchemeLines scheme = ChooseScheme(line, inputs.documentType, err);
+    SchemeInUse scheme = ChooseScheme(line, inputs.documentType, err);
     if (line.autoScheme) {
-        const int mapped = MapColumnsByCaption(scheme, inputs.documentType, inputs.columnNames);
+        const int mapped = MapColumnsByCaption(scheme.lines, inputs.documentType, inputs.columnNames);
         err << FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(mapped)}) << '\n';
     }
-    if (line.saveSchemePath) WriteSchemeFile(*line.saveSchemePath, scheme);
     return scheme;
+}
+
+// Every file the run will write, checked before the first of them is: none
+// may be the workbook, the settings, the scheme in use or another of them,
+// but the scheme may be saved over itself.
+void GuardFilesOfTheRun(const CommandLine& line, const RunInputs& inputs, const std::string& schemePath,
+                        int rowCount)
+{
+    WriteGuard guard;
+    guard.Keep(inputs.workbookPath);
+    guard.Keep(IniStore::GetIniFileName());
+    guard.Keep(schemePath);
+    for (const std::string& output : OutputFilesOfRun(inputs, rowCount)) guard.Claim(output);
+    guard.Claim(line.logPath.value_or(""));
+    guard.Claim(line.saveSchemePath.value_or(""), schemePath);
 }
 
 void SaveReport(const CommandLine& line, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer)
@@ -96,14 +121,20 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     inputs.messageNumber = line.messageNumber;
     inputs.documentReference = line.documentReference;
     inputs.regional = regional;
-    ChooseSettingsFile(line);
+    ChooseSettingsFile(line, err);
 
     // Step 2: the header row, the field list and the scheme.
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
     const std::unique_ptr<Workbook> workbook = OpenWorkbook(inputs.workbookPath, regional);
     inputs.columnNames = ReadColumnNames(*workbook);
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
-    inputs.scheme = SchemeOfTheRun(line, inputs, err);
+    const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);
+    inputs.scheme = scheme.lines;
+    inputs.noSeparate15Pos = line.noSplit || IniStore::ReadBoolParam(kNoSeparate15Pos, false);
+    GuardFilesOfTheRun(line, inputs, scheme.path, CountDataRows(*workbook));
+    inputs.keptFiles = {IniStore::GetIniFileName(), scheme.path, line.logPath.value_or(""),
+                        line.saveSchemePath.value_or("")};
+    if (line.saveSchemePath) WriteSchemeFile(*line.saveSchemePath, inputs.scheme);
 
     // Step 3: the header texts and the date.
     inputs.sentDate = line.sentDate ? *line.sentDate : regional.FormatDate(TodayDateTime());
@@ -123,7 +154,6 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
     // Step 5.
     if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);
-    inputs.noSeparate15Pos = line.noSplit || IniStore::ReadBoolParam(kNoSeparate15Pos, false);
 
     ConsoleObserver observer(out, err, terminal, line.logPath.has_value());
     const double runDateTime = NowDateTime();
@@ -143,6 +173,8 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     }
     observer.ClearProgressBar();
     SaveReport(line, inputs, runDateTime, observer);
+    for (const std::string& stale : result.staleFiles)
+        err << FormatMessage(QRNConsts::sStalePackageFile, {stale}) << '\n';
     return result.allSaved ? kExitAllSaved : kExitNotSaved;
 }
 

@@ -101,16 +101,18 @@ bool ConversionRunner::Start(RunInputs inputs)
     positionPosted_ = false;
     worker_ = std::thread([this, inputs = std::move(inputs)] {
         QString failure;
+        RunResult result;
         try {
             PostingObserver observer(*this);
-            run_(inputs, observer);
+            result = run_(inputs, observer);
         } catch (const RunAbandoned&) {
         } catch (const std::exception& error) {
             failure = QString::fromUtf8(error.what());
         } catch (...) {
             failure = QStr(QRNConsts::sUnexpectedRunError);
         }
-        QMetaObject::invokeMethod(this, [this, failure] { Finish(failure); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, failure, result = std::move(result)] { Finish(failure, result); }, Qt::QueuedConnection);
     });
     return true;
 }
@@ -120,10 +122,11 @@ void ConversionRunner::Abandon()
     abandoned_ = true;
 }
 
-void ConversionRunner::Finish(const QString& failure)
+void ConversionRunner::Finish(const QString& failure, const RunResult& result)
 {
     if (worker_.joinable()) worker_.join();
     running_ = false;
+    lastResult_ = result;
     if (!failure.isEmpty() && !abandoned_) dialogs_.ShowError(&window_, failure);
     emit Finished();
 }

@@ -34,6 +34,8 @@ public:
     ~ConversionRunner() override;
 
     bool IsRunning() const { return running_; }
+    // How the last run that finished ended; empty after a failure.
+    const RunResult& LastResult() const { return lastResult_; }
 
     // Starts the run; false, and nothing happens, while another one is going.
     bool Start(RunInputs inputs);
@@ -51,7 +53,7 @@ signals:
 private:
     class PostingObserver;
 
-    void Finish(const QString& failure);
+    void Finish(const QString& failure, const RunResult& result);
 
     RunFunction run_;
     QPlainTextEdit& log_;
@@ -59,6 +61,7 @@ private:
     UserDialogs& dialogs_;
     QWidget& window_;
     bool running_ = false;
+    RunResult lastResult_;
     std::atomic<bool> abandoned_{false};
     std::atomic<int> latestPosition_{0};
     std::atomic<bool> positionPosted_{false};

@@ -70,6 +70,14 @@ void QtUserDialogs::ShowInformation(QWidget* parent, const QString& message)
     ShowBox(parent, QMessageBox::Information, QRNConsts::sInformationCaption, message);
 }
 
+bool QtUserDialogs::Confirm(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QStr(QRNConsts::sConfirmCaption), question,
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtUserDialogs::ChooseOpenFile(QWidget* parent, const FileDialogRequest& request)
 {
     return RunFileDialog(parent, request, QFileDialog::AcceptOpen);

@@ -10,6 +10,7 @@ public:
     void ShowError(QWidget* parent, const QString& message) override;
     void ShowWarning(QWidget* parent, const QString& message) override;
     void ShowInformation(QWidget* parent, const QString& message) override;
+    bool Confirm(QWidget* parent, const QString& question) override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
 };

@@ -9,10 +9,12 @@
 #include "base/MessageFormat.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
+#include "settings/IniStore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QLabel>
@@ -83,6 +85,7 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
 
 void TfmQRNMain::FormShow()
 {
+    if (const std::optional<std::string> problem = IniStore::FileProblem()) FDialogs.ShowWarning(this, QStr(*problem));
     if (!FAutoMode) return;
     // By fixed step number: a failed check falls back and the next request
     // still follows; an error ends the walk.
@@ -256,12 +259,28 @@ void TfmQRNMain::btSelectExcelFileClick()
     }
 }
 
+// The last XML file chosen, else the workbook's name with ".xml" beside it;
+// never the name another save dialog left (a scheme's), which one Enter
+// would have replaced by the XML.
+QString TfmQRNMain::XmlDialogStartFile() const
+{
+    if (!FXmlDialogFileName.isEmpty()) return FXmlDialogFileName;
+    if (edExcelFile->text().isEmpty()) return QString();
+    const QFileInfo workbook(edExcelFile->text());
+    return workbook.absolutePath() + QLatin1Char('/') + workbook.completeBaseName() + QStringLiteral(".xml");
+}
+
 void TfmQRNMain::btSelectXmlFileClick()
 {
     const FileDialogRequest request{QStr(QRNConsts::sXmlSaveDialogTitle), QStr(QRNConsts::sXmlFilter),
-                                    QStringLiteral("xml"), FSaveDialogFileName};
-    if (const auto path = FDialogs.ChooseSaveFile(this, request)) {
-        FSaveDialogFileName = *path;
-        edXMLFile->setText(*path);
-    }
+                                    QStringLiteral("xml"), XmlDialogStartFile()};
+    const auto path = FDialogs.ChooseSaveFile(this, request);
+    if (!path) return;
+    // Converting again into the same XML file is the usual thing and is not
+    // asked about; any other kind of file would be lost to the XML.
+    if (QFileInfo::exists(*path) && !path->endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive) &&
+        !FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(*path)}))))
+        return;
+    FXmlDialogFileName = *path;
+    edXMLFile->setText(*path);
 }

@@ -159,6 +159,7 @@ private:
     bool AppShowHint(QObject* watched, QHelpEvent* event);
 
     void SetStepTexts(const char* title, const char* info);
+    QString XmlDialogStartFile() const;
     TDocumentType DocumentType() const;
     SchemeLines CurrentScheme() const;
     void ShowScheme(const SchemeLines& lines);
@@ -183,7 +184,11 @@ private:
     bool FHintHandlerInstalled = false;
     bool FCloseRequested = false;
     // The file names the open and save dialogs start with: those of their
-    // last use, as the window's two dialogs are shared by all their users.
+    // last use, as the window's two dialogs are shared by the scheme and log
+    // actions.
     QString FOpenDialogFileName;
     QString FSaveDialogFileName;
+    // The XML file chosen last: the XML dialog starts with it, not with the
+    // name another save left.
+    QString FXmlDialogFileName;
 };

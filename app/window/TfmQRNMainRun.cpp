@@ -7,7 +7,10 @@
 #include "app/window/UserDialogs.h"
 #include "base/DateTime.h"
 #include "catalogue/QRNConsts.h"
+#include "base/MessageFormat.h"
+#include "catalogue/FieldCatalogue.h"
 #include "convert/ConversionReport.h"
+#include "convert/WriteGuard.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
@@ -43,6 +46,11 @@ void TfmQRNMain::ConversionFinished()
 {
     btPrev->setEnabled(FStep > 1);
     btSaveLog->setEnabled(true);
+    // Outside the log, which stays the same as the command line's.
+    QStringList stale;
+    for (const std::string& file : FRunner->LastResult().staleFiles)
+        stale << QStr(FormatMessage(QRNConsts::sStalePackageFile, {file}));
+    if (!stale.isEmpty()) FDialogs.ShowInformation(this, stale.join(QLatin1Char('\n')));
     if (FCloseRequested) close();
 }
 
@@ -65,6 +73,12 @@ void TfmQRNMain::btSaveLogClick()
     const auto path = FDialogs.ChooseSaveFile(this, request);
     if (!path) return;
     FSaveDialogFileName = *path;
+    WriteGuard guard;
+    guard.Keep(FLastRun.workbookPath);
+    for (const std::string& kept : FLastRun.keptFiles) guard.Keep(kept);
+    guard.Keep(FLastRun.outputPath);
+    for (const std::string& saved : FRunner->LastResult().savedFiles) guard.Keep(saved);
+    guard.Claim(StdStr(*path));
     WriteConversionReport(StdStr(*path), ConversionReportText(FLastRun.workbookPath, FLastRun.documentType,
                                                               FLastRunDateTime, FRegional, LogLines()));
 }
@@ -89,5 +103,12 @@ RunInputs TfmQRNMain::CollectRunInputs() const
     inputs.columnNames = ItemTexts(*listExcel);
     inputs.noSeparate15Pos = IniStore::ReadBoolParam(kNoSeparate15Pos, false);
     inputs.regional = FRegional;
+    // The scheme in use is the one remembered for the type (step 2 shows it,
+    // opening or saving one remembers it). A type outside the list has none;
+    // the run refuses that type with its own message.
+    inputs.keptFiles = {IniStore::GetIniFileName()};
+    if (inputs.documentType < kDocumentTypeCount)
+        inputs.keptFiles.push_back(
+            IniStore::ReadStringParam(GetCorrespondenceParamName(inputs.documentType), ""));
     return inputs;
 }

@@ -8,6 +8,7 @@
 #include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
+#include "convert/WriteGuard.h"
 #include "convert/workbook/Workbook.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
@@ -131,6 +132,10 @@ void TfmQRNMain::actCorrespSaveExecute()
     const auto path = FDialogs.ChooseSaveFile(this, request);
     if (!path) return;
     FSaveDialogFileName = *path;
+    WriteGuard guard;
+    guard.Keep(StdStr(edExcelFile->text()));
+    guard.Keep(IniStore::GetIniFileName());
+    guard.Claim(StdStr(*path));
     WriteSchemeFile(StdStr(*path), CurrentScheme());
     IniStore::WriteStringParam(key, StdStr(*path));
 }

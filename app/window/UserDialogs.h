@@ -28,6 +28,9 @@ public:
     virtual void ShowWarning(QWidget* parent, const QString& message) = 0;
     // A box titled "Информация" with an information icon and one OK button.
     virtual void ShowInformation(QWidget* parent, const QString& message) = 0;
+    // A box titled "Подтверждение" with a question icon and the buttons Yes
+    // and No; true for Yes.
+    virtual bool Confirm(QWidget* parent, const QString& question) = 0;
 
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;

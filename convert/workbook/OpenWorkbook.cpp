@@ -50,6 +50,10 @@ std::string ReadHead(const std::string& path)
         throw QuarnelError(FormatMessage(QRNConsts::sFileNotFound, {path}));
     if (status.type() == std::filesystem::file_type::directory)
         throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, QRNConsts::sReasonIsFolder}));
+    // A FIFO would hold the program until someone writes into it, a device
+    // could be read forever.
+    if (!code && status.type() != std::filesystem::file_type::regular)
+        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, QRNConsts::sReasonNotRegularFile}));
 
     std::ifstream file(path, std::ios::binary);
     if (!file) throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, ReasonOf(errno)}));

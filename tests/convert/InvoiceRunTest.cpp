@@ -208,14 +208,26 @@ TEST_F(InvoiceRunTest, RowWithOnlyColumnOneGivesAnEmptyPosition)
     EXPECT_EQ(Occurrences(xml, "<Position/>") + Occurrences(xml, "<Position></Position>"), 1) << xml;
 }
 
-TEST_F(InvoiceRunTest, FailingPackageEndsTheRunAndKeepsTheInvoicesSavedBefore)
+// The invoices of a package replace their files together or not at all.
+TEST_F(InvoiceRunTest, PackageThatCannotBeSavedWholeReplacesNone)
 {
+    WriteBytes(folder.File("inv-1.xml"), "previous run");
     std::filesystem::create_directories(folder.Path() / "inv-2.xml");
     EXPECT_THROW(Run(InvoiceRows(20)), QuarnelError);
-    EXPECT_EQ(observer.log, (Log{Saved("1024-1"), kSuccessLine}));
+    EXPECT_TRUE(observer.log.empty());
     EXPECT_EQ(observer.positions.back(), 0);
     EXPECT_EQ(folder.Names(), (Names{"inv-1.xml", "inv-2.xml"}));
-    EXPECT_EQ(Occurrences(ReadMessage(folder.File("inv-1.xml")), "<Position>"), 15);
+    EXPECT_EQ(ReadBytes(folder.File("inv-1.xml")), "previous run");
+}
+
+TEST_F(InvoiceRunTest, InvoicesLeftByAnEarlierRunAreNamedAndKept)
+{
+    Run(InvoiceRows(40));
+    EXPECT_EQ(Run(InvoiceRows(20)).staleFiles, Names{folder.File("inv-3.xml")});
+    noSeparate15Pos = true;
+    EXPECT_EQ(Run(InvoiceRows(20)).staleFiles,
+              (Names{folder.File("inv-1.xml"), folder.File("inv-2.xml"), folder.File("inv-3.xml")}));
+    EXPECT_EQ(folder.Names(), (Names{"inv-1.xml", "inv-2.xml", "inv-3.xml", "inv.xml"}));
 }
 
 TEST_F(InvoiceRunTest, UnreadableSentDateSavesNothing)

@@ -20,6 +20,9 @@ public:
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::deque<QString> fileAnswers;
+    QStringList questions;
+    // The answers to the questions in turn; No when none is left.
+    std::deque<bool> confirmAnswers;
     // Runs while a warning box would be up; the run waits for it.
     std::function<void()> duringWarning;
 
@@ -32,6 +35,15 @@ public:
     }
 
     void ShowInformation(QWidget*, const QString& message) override { informations << message; }
+
+    bool Confirm(QWidget*, const QString& question) override
+    {
+        questions << question;
+        if (confirmAnswers.empty()) return false;
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        return answer;
+    }
 
     std::optional<QString> ChooseOpenFile(QWidget*, const FileDialogRequest& request) override
     {

@@ -1,0 +1,85 @@
+#include "base/FilePlace.h"
+
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// As many links as the system itself follows before giving up (ELOOP).
+constexpr int kMaxLinkHops = 40;
+
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::optional<std::string> ReadLink(const std::string& path)
+{
+    std::string target(256, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n < 0) return std::nullopt;
+        if (static_cast<std::size_t>(n) < target.size()) {
+            target.resize(static_cast<std::size_t>(n));
+            return target;
+        }
+        target.resize(target.size() * 2);
+    }
+}
+
+struct Identity {
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::string name;  // empty for a file that exists
+    bool operator==(const Identity&) const = default;
+};
+
+std::optional<Identity> IdentityOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return Identity{st.st_dev, st.st_ino, {}};
+    const std::string target = LinkTargetPath(path);
+    if (::stat(FolderOf(target).c_str(), &st) != 0) return std::nullopt;
+    return Identity{st.st_dev, st.st_ino, NameOf(target)};
+}
+
+} // namespace
+
+std::string LinkTargetPath(const std::string& path)
+{
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current;
+        const std::optional<std::string> target = ReadLink(current);
+        if (!target || target->empty()) return current;
+        current = target->front() == '/' ? *target : FolderOf(current) + "/" + *target;
+    }
+    return current;
+}
+
+FileKind KindOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return FileKind::Missing;
+    if (S_ISREG(st.st_mode)) return FileKind::Regular;
+    if (S_ISDIR(st.st_mode)) return FileKind::Folder;
+    return FileKind::Special;
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    if (first.empty() || second.empty()) return false;
+    const std::optional<Identity> a = IdentityOf(first);
+    return a && a == IdentityOf(second);
+}

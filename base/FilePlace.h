@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+// Where a path leads on disk: the file a write through it replaces, what kind
+// of file is there, and whether two paths name one file.
+
+// The path with the symbolic links of its last component followed, so that a
+// write through a link replaces the link's target and the link stays a link.
+// A link to a file that does not exist yet leads to that file's path; a path
+// that is no link is returned as it is.
+std::string LinkTargetPath(const std::string& path);
+
+enum class FileKind { Missing, Regular, Folder, Special };
+
+// What is at the path, links followed. A device, FIFO or socket is Special.
+FileKind KindOf(const std::string& path);
+
+// Whether the two paths lead to one file: for a file that exists, the same
+// device and inode (so "./x/../a", a symbolic link and a hard link are all
+// "a"); for one that does not exist yet, the same folder and the same name.
+bool IsSameFile(const std::string& first, const std::string& second);
