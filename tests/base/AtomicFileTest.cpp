@@ -84,6 +84,25 @@ TEST(AtomicFile, RefusesToReplaceAReadOnlyFile)
     EXPECT_EQ(ReadFileBytes(target), "old");
 }
 
+// A file replaced through a link: the link stays, its target is replaced and
+// keeps the rights it had.
+TEST(AtomicFile, ReplacesALinksTargetKeepingItsMode)
+{
+    TempFolder folder;
+    const std::string target = folder.File("out.xml");
+    WriteFileBytes(target, "old");
+    ::chmod(target.c_str(), 0600);
+    std::filesystem::create_symlink("out.xml", folder.File("link.xml"));
+    AtomicFile file(folder.File("link.xml"));
+    file.Write("new");
+    file.Commit();
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.xml")));
+    EXPECT_EQ(ReadFileBytes(target), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
 TEST(AtomicFile, RemovesTemporariesOfKilledRunsOnly)
 {
     TempFolder folder;

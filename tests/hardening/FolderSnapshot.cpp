@@ -11,8 +11,16 @@ FolderSnapshot SnapshotOf(const std::string& folder)
     for (auto it = std::filesystem::recursive_directory_iterator(folder, error);
          !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
         const std::string name = std::filesystem::relative(it->path(), folder).string();
+        if (it->is_symlink()) {
+            snapshot[name] = "<link to " + std::filesystem::read_symlink(it->path()).string() + ">";
+            continue;
+        }
         if (it->is_directory()) {
             snapshot[name] = "<folder>";
+            continue;
+        }
+        if (!it->is_regular_file()) {  // reading a FIFO would wait for a writer
+            snapshot[name] = "<special>";
             continue;
         }
         std::ifstream in(it->path(), std::ios::binary);

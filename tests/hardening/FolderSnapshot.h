@@ -3,8 +3,9 @@
 #include <map>
 #include <string>
 
-// Every file below a folder (path relative to it -> bytes) and every folder
-// (path -> "<folder>"), to show that a failed action lost and left nothing.
+// Every file below a folder (path relative to it -> bytes), every folder
+// (path -> "<folder>"), symbolic link ("<link to TARGET>") and special file
+// ("<special>"), to show that a failed action lost and left nothing.
 using FolderSnapshot = std::map<std::string, std::string>;
 FolderSnapshot SnapshotOf(const std::string& folder);
 

@@ -22,6 +22,7 @@
 #include <memory>
 #include <sstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -107,6 +108,19 @@ std::string ReadOnlyFile(FaultSite& site)
     return output;
 }
 
+// The folder lets anyone replace its files; the file itself is another
+// user's and may not be written by the runner.
+std::string OthersFileInAnOpenFolder(FaultSite& site)
+{
+    const std::string folder = site.Folder("shared");
+    ::chmod(folder.c_str(), 0777);
+    WriteFileBytes(folder + "/price.xml", "previous");
+    ::chmod((folder + "/price.xml").c_str(), 0644);
+    site.asOrdinaryUser = true;
+    if (::geteuid() != 0) site.skip = "another user's file needs root to make";
+    return folder + "/price.xml";
+}
+
 std::string SmallDisk(FaultSite& site, std::size_t bytes)
 {
     const std::string folder = site.Folder("disk");
@@ -133,6 +147,7 @@ const OutputFault kFaults[] = {
     {"OutputFolderReadOnly", ReadOnlyFolder, QRNConsts::sReasonAccessDenied, 3, 40},
     {"OutputPathIsAFolder", FolderAsOutput, QRNConsts::sReasonIsFolder, 3, 40},
     {"OutputFileReadOnly", ReadOnlyFile, QRNConsts::sReasonAccessDenied, 3, 40},
+    {"OthersFileInAnOpenFolder", OthersFileInAnOpenFolder, QRNConsts::sReasonAccessDenied, 3, 40},
     // Well over the disk's 64 KB, in every package of an invoice too.
     {"DiskFull", FullDisk, QRNConsts::sReasonDiskFull, 2000, 300},
     {"ReadOnlyMedium", ReadOnlyMedium, QRNConsts::sReasonReadOnly, 3, 40},

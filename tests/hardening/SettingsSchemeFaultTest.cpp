@@ -185,6 +185,14 @@ const SchemeFault kSchemeFaults[] = {
      QRNConsts::sFileNotReadable, QRNConsts::sReasonAccessDenied},
     {"AFolder", [](FileSite& site) { return site.Folder("books.sch"); }, QRNConsts::sFileNotReadable,
      QRNConsts::sReasonIsFolder},
+    // Read, it would hold the program until someone wrote into it.
+    {"AFifo",
+     [](FileSite& site) {
+         const std::string path = site.folder.File("books.sch");
+         ::mkfifo(path.c_str(), 0644);
+         return path;
+     },
+     QRNConsts::sFileNotReadable, QRNConsts::sReasonNotRegularFile},
 };
 
 class SchemeReadFaultTest : public testing::TestWithParam<SchemeFault> {};

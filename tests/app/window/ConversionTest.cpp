@@ -240,15 +240,18 @@ private slots:
     {
         QTest::addColumn<QString>("sentDate");
         QTest::addColumn<bool>("removeWorkbook");
+        QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("workbook gone") << QString() << true << "books.xlsx";
-        QTest::newRow("no date") << Q("вчера") << false << Q("'вчера' is not a valid date and time");
+        QTest::newRow("workbook gone") << QString() << true << "books.xml" << "books.xlsx";
+        QTest::newRow("no date") << Q("вчера") << false << "books.xml" << Q("'вчера' is not a valid date and time");
+        QTest::newRow("output is the scheme") << QString() << false << "books.sch" << Q("это тот же файл, что и");
     }
 
     void platformErrorsOfTheRunReachTheErrorBox()
     {
         QFETCH(QString, sentDate);
         QFETCH(bool, removeWorkbook);
+        QFETCH(QString, output);
         QFETCH(QString, expected);
         WindowFixture fixture;
         PrepareBooks(fixture);
@@ -259,10 +262,12 @@ private slots:
         if (!sentDate.isEmpty()) window.edSentDate->setText(sentDate);
         window.btNext->click();
         if (removeWorkbook) QFile::remove(fixture.QFile("books.xlsx"));
-        window.edXMLFile->setText(fixture.QFile("books.xml"));
+        const std::string before = ReadFileBytes(fixture.File(output.toStdString()));
+        window.edXMLFile->setText(fixture.QFile(output.toStdString()));
         window.btNext->click();
         QVERIFY(fixture.WaitForRun());
 
+        QCOMPARE(ReadFileBytes(fixture.File(output.toStdString())), before);
         QCOMPARE(fixture.dialogs().errors.size(), 1);
         QVERIFY2(fixture.dialogs().errors[0].contains(expected), qPrintable(fixture.dialogs().errors[0]));
         QCOMPARE(window.Step(), 5);
@@ -325,6 +330,11 @@ private slots:
         QCOMPARE(fixture.dialogs().errors.size(), 1);
         QVERIFY2(fixture.dialogs().errors[0].contains(fixture.QFile("нет папки/books.log")),
                  qPrintable(fixture.dialogs().errors[0]));
+        // Nor does the report replace the XML the run saved.
+        fixture.dialogs().fileAnswers = {fixture.QFile("books.xml")};
+        window.btSaveLog->click();
+        QCOMPARE(fixture.dialogs().errors.size(), 2);
+        QVERIFY2(fixture.dialogs().errors[1].contains(Q("это тот же файл")), qPrintable(fixture.dialogs().errors[1]));
     }
 
     void everyEntryIntoStepFiveRunsAgain()

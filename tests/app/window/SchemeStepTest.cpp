@@ -481,6 +481,18 @@ private slots:
         QCOMPARE(xml.title, Q("Сохранение файла ONIX XML"));
         QCOMPARE(xml.filter, QStringLiteral("*.xml|*.xml"));
         QCOMPARE(xml.defaultSuffix, QStringLiteral("xml"));
+        // The XML dialog starts with the workbook's name, never another save's.
+        QCOMPARE(xml.initialFile, fixture.QFile("book.xml"));
+        QCOMPARE(window.edXMLFile->text(), fixture.QFile("out.xml"));
+
+        // Another kind of file becomes the output only when the user says so.
+        WriteFileBytes(fixture.File("trap.sch"), "x = 1\r\n");
+        fixture.dialogs().fileAnswers = {fixture.QFile("trap.sch")};
+        window.btSelectXmlFile->click();
+        QCOMPARE(fixture.dialogs().saveRequests.back().initialFile, fixture.QFile("out.xml"));
+        QCOMPARE(fixture.dialogs().questions,
+                 QStringList{Q("Файл %1 уже существует и не является файлом XML. Заменить его?")
+                                 .arg(fixture.QFile("trap.sch"))});
         QCOMPARE(window.edXMLFile->text(), fixture.QFile("out.xml"));
     }
 
