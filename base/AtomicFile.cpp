@@ -18,20 +18,6 @@ namespace {
 
 constexpr std::size_t kBufferSize = 1 << 16;
 
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 bool ChangeOwner(int fd, uid_t owner, gid_t group)
 {
     return ::fchown(fd, owner, group) == 0;

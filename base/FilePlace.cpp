@@ -9,20 +9,6 @@ namespace {
 // As many links as the system itself follows before giving up (ELOOP).
 constexpr int kMaxLinkHops = 40;
 
-std::string FolderOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    if (slash == 0) return "/";
-    return path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 std::optional<std::string> ReadLink(const std::string& path)
 {
     std::string target(256, '\0');
@@ -54,6 +40,20 @@ std::optional<Identity> IdentityOf(const std::string& path)
 }
 
 } // namespace
+
+std::string FolderOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
 
 std::string LinkTargetPath(const std::string& path)
 {

@@ -5,6 +5,10 @@
 // Where a path leads on disk: the file a write through it replaces, what kind
 // of file is there, and whether two paths name one file.
 
+// The folder part of a path ("." when it has none) and its last component.
+std::string FolderOf(const std::string& path);
+std::string NameOf(const std::string& path);
+
 // The path with the symbolic links of its last component followed, so that a
 // write through a link replaces the link's target and the link stays a link.
 // A link to a file that does not exist yet leads to that file's path; a path
