@@ -90,7 +90,7 @@ std::optional<std::string> FileProblem()
 {
     const std::string path = GetIniFileName();
     const WholeFile file = ReadSettingsFile(path);
-    if (file.outcome != WholeFile::Outcome::NotRegular && file.outcome != WholeFile::Outcome::TooLarge)
+    if (file.outcome == WholeFile::Outcome::Read || file.outcome == WholeFile::Outcome::Missing)
         return std::nullopt;
     return FormatMessage(QRNConsts::sSettingsNotRead, {path, ReasonNotRead(file, kMaxIniFileBytes)});
 }

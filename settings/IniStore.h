@@ -19,9 +19,10 @@ std::string GetIniFileName();
 inline constexpr std::size_t kMaxIniFileBytes = std::size_t{4} << 20;
 
 // What keeps the settings file from being used, as a message naming it: a
-// file that is not a regular file (a FIFO, a device) or is larger than
-// kMaxIniFileBytes. Such a file is read as empty and never rewritten; a
-// missing file is no problem. The front ends say it once, at start.
+// file that is not a regular file (a FIFO, a device), is larger than
+// kMaxIniFileBytes or cannot be read. Such a file is read as empty and never
+// rewritten; a missing file is no problem. The front ends say it once, at
+// start.
 std::optional<std::string> FileProblem();
 
 // Never fail: a missing, unusable or unreadable file, or a missing key, gives
