@@ -146,41 +146,94 @@ std::string FormatGeneralNumberExactly(long double value, std::string_view decim
     return Layout(value < 0, ExactSignificand(std::fabs(value)), decimalSeparator);
 }
 
-long double ParseCellNumber(std::string_view text, std::string_view separator)
+namespace {
+
+// The blanks a typed or exported number may carry around it.
+constexpr std::string_view kBlanks[] = {" ", "\t", "\u00A0", "\u202F"};
+
+std::string_view WithoutBlanks(std::string_view text)
 {
-    std::string plain;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
-    bool anyDigit = false;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        plain += text[i++];
-        anyDigit = true;
-    }
-    if (!separator.empty() && text.substr(i, separator.size()) == separator) {
-        i += separator.size();
-        plain += '.';
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            plain += text[i++];
-            anyDigit = true;
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (std::string_view blank : kBlanks) {
+            if (text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
         }
     }
-    if (!anyDigit) return 0;
+    return text;
+}
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The length of the decimal separator at the start of `text`, 0 when none.
+std::size_t SeparatorAt(std::string_view text, std::string_view decimalSeparator, std::string_view thousandsSeparator)
+{
+    if (!decimalSeparator.empty() && text.starts_with(decimalSeparator)) return decimalSeparator.size();
+    for (std::string_view other : {std::string_view("."), std::string_view(",")})
+        if (text.starts_with(other) && other != thousandsSeparator) return 1;
+    return 0;
+}
+
+} // namespace
+
+std::optional<std::string> PlainCellNumber(std::string_view text, std::string_view decimalSeparator,
+                                           std::string_view thousandsSeparator)
+{
+    text = WithoutBlanks(text);
+    if (text.empty()) return std::string();
+    std::string plain;
+    std::size_t i = 0;
+    if (text[i] == '+' || text[i] == '-') {
+        if (text[i] == '-') plain += '-';
+        ++i;
+    }
+    bool anyDigit = false;
+    for (; i < text.size() && IsDigit(text[i]); ++i, anyDigit = true) plain += text[i];
+    if (const std::size_t separator = SeparatorAt(text.substr(i), decimalSeparator, thousandsSeparator)) {
+        i += separator;
+        plain += '.';
+        for (; i < text.size() && IsDigit(text[i]); ++i, anyDigit = true) plain += text[i];
+    }
+    if (!anyDigit) return std::nullopt;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
         plain += 'e';
         ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
-        bool expDigit = false;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            plain += text[i++];
-            expDigit = true;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+            if (text[i] == '-') plain += '-';
+            ++i;
         }
-        if (!expDigit) return 0;
+        bool exponentDigit = false;
+        for (; i < text.size() && IsDigit(text[i]); ++i, exponentDigit = true) plain += text[i];
+        if (!exponentDigit) return std::nullopt;
     }
-    if (i != text.size()) return 0;
+    if (i != text.size()) return std::nullopt;
+    return plain;
+}
+
+std::optional<long double> ReadCellNumber(std::string_view text, std::string_view decimalSeparator,
+                                          std::string_view thousandsSeparator)
+{
+    const std::optional<std::string> plain = PlainCellNumber(text, decimalSeparator, thousandsSeparator);
+    if (!plain) return std::nullopt;
+    if (plain->empty()) return 0;
     // from_chars, unlike strtold, ignores the C library's locale.
     long double value = 0;
-    const char* first = plain.data() + (plain[0] == '+' ? 1 : 0);
-    const auto result = std::from_chars(first, plain.data() + plain.size(), value);
-    if (result.ec != std::errc() || !std::isfinite(value)) return 0;
+    const auto result = std::from_chars(plain->data(), plain->data() + plain->size(), value);
+    if (result.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
     return value;
+}
+
+long double ParseCellNumber(std::string_view text, std::string_view decimalSeparator,
+                            std::string_view thousandsSeparator)
+{
+    return ReadCellNumber(text, decimalSeparator, thousandsSeparator).value_or(0);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,7 +15,23 @@ std::string FormatGeneralNumber(long double value, std::string_view decimalSepar
 // fast route is checked against.
 std::string FormatGeneralNumberExactly(long double value, std::string_view decimalSeparator);
 
-// A number from a cell text: optional sign, digits with an optional separator
-// and fraction ("5," and ",5" are numbers), optional exponent E±n. Anything
-// else (blanks, thousands separators, another separator) reads as 0.
-long double ParseCellNumber(std::string_view text, std::string_view decimalSeparator);
+// A number in a cell text, as the runs read numbers: blanks around it (space,
+// tab, no-break space U+00A0, narrow no-break space U+202F) are ignored; then
+// an optional sign, digits with an optional decimal separator and fraction
+// ("5," and ",5" are numbers), an optional exponent E±n. The decimal
+// separator is the regional one, and "." or "," as well unless that character
+// is the thousands separator. Gives the number in the plain form
+// "[-]digits[.digits][e[-]digits]"; "" for a text of blanks only (an empty
+// cell); nothing for any other text (letters, two separators, thousands
+// separators inside).
+std::optional<std::string> PlainCellNumber(std::string_view text, std::string_view decimalSeparator,
+                                           std::string_view thousandsSeparator);
+
+// Its value: 0 for a blank text, nothing when the text is not a number or
+// the number is out of range.
+std::optional<long double> ReadCellNumber(std::string_view text, std::string_view decimalSeparator,
+                                          std::string_view thousandsSeparator);
+
+// The same with 0 for a text that is not a number.
+long double ParseCellNumber(std::string_view text, std::string_view decimalSeparator,
+                            std::string_view thousandsSeparator);

@@ -79,7 +79,7 @@ std::string FormatWithPattern(std::string_view format, const CivilDateTime& v)
 }
 
 // Reads one to `maxDigits` digits; false when there is none.
-bool ReadNumber(std::string_view text, std::size_t& pos, std::size_t maxDigits, int& value,
+bool ReadDigitRun(std::string_view text, std::size_t& pos, std::size_t maxDigits, int& value,
                 std::size_t& count)
 {
     value = 0;
@@ -136,9 +136,14 @@ std::string Regional::FormatNumber(long double value) const
     return FormatGeneralNumber(value, decimalSeparator);
 }
 
+std::optional<long double> Regional::ReadNumber(std::string_view text) const
+{
+    return ReadCellNumber(text, decimalSeparator, thousandsSeparator);
+}
+
 long double Regional::ParseNumber(std::string_view text) const
 {
-    return ParseCellNumber(text, decimalSeparator);
+    return ParseCellNumber(text, decimalSeparator, thousandsSeparator);
 }
 
 std::string Regional::FormatDate(double dateTime) const
@@ -182,7 +187,7 @@ std::optional<double> Regional::ParseDateTime(std::string_view raw) const
         std::size_t digits = 0;
         const char kind = layout.order[field];
         const std::size_t maxDigits = kind == 'y' ? (layout.fourDigitYear ? 4 : 2) : 2;
-        if (!ReadNumber(text, pos, maxDigits, value, digits)) return std::nullopt;
+        if (!ReadDigitRun(text, pos, maxDigits, value, digits)) return std::nullopt;
         if (kind == 'y') {
             if (digits != maxDigits) return std::nullopt;
             v.year = layout.fourDigitYear ? value : 2000 + value;
@@ -202,7 +207,7 @@ std::optional<double> Regional::ParseDateTime(std::string_view raw) const
         int count = 0;
         while (count < 3) {
             std::size_t digits = 0;
-            if (!ReadNumber(text, pos, 2, parts[count], digits)) return std::nullopt;
+            if (!ReadDigitRun(text, pos, 2, parts[count], digits)) return std::nullopt;
             ++count;
             if (pos < text.size() && text[pos] == separator && count < 3) {
                 ++pos;

@@ -15,10 +15,17 @@ struct Regional {
     std::string decimalSeparator = ",";
     std::string shortDateFormat = "dd.MM.yyyy";
     std::string longTimeFormat = "HH:mm:ss";
+    // Never written by the program; a "." or "," that is the thousands
+    // separator is not read as a decimal separator.
+    std::string thousandsSeparator = "\u00A0";
 
     static Regional Russian() { return {}; }
 
     std::string FormatNumber(long double value) const;
+    // A number in a cell text (see ReadCellNumber): 0 for a blank text,
+    // nothing for a text that is not a number.
+    std::optional<long double> ReadNumber(std::string_view text) const;
+    // The same with 0 for a text that is not a number.
     long double ParseNumber(std::string_view text) const;
 
     std::string FormatDate(double dateTime) const;

@@ -109,6 +109,9 @@ inline constexpr char sCriticalErrors[] = "Имеются критические
 inline constexpr char sPackageErrors[] = "Имеются ошибки. Файл ONIX XML не сохранен.";
 inline constexpr char sInvoiceNumber[] = "Накладная № ";
 inline constexpr char sLogSeparator[] = "------------------------------------------";
+// A number field whose cell is not a number (after "Ошибка в строке %d. "):
+// the cell text and the field's caption. The value counts as 0.
+inline constexpr char sNotANumber[] = "Значение \"%s\" в поле \"%s\" не является числом";
 
 // Message notes
 inline constexpr char sPriceListNote[] = "Generated Quarnel 3.0 KALMIRA";

@@ -1,7 +1,6 @@
 #include "convert/ConvertInvoice.h"
 
 #include "base/AtomicFile.h"
-#include "base/NumberText.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/FieldCell.h"
@@ -135,7 +134,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
                         kPositionFields[f].text(doc, position, text);
                     else
                         kPositionFields[f].number(doc, position,
-                                                  ParseCellNumber(text, inputs.regional.decimalSeparator));
+                                                  rowErrors.ReadNumber(text, columns[f], inputs.regional));
                 }
                 doc.FlushCompleted(commercialDocument);
             }

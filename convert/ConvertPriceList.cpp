@@ -56,7 +56,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer,
         rowErrors.currentRow = row;
         observer.ProgressPosition(row - 1);
         const TXMLNode product = doc.AddElement(root, "Product", "");
-        dispatch.WriteProduct(doc, product, workbook, row, observer);
+        dispatch.WriteProduct(doc, product, workbook, row, observer, rowErrors);
         doc.FlushCompleted(root);
     }
     observer.ProgressPosition(0);

@@ -2,6 +2,7 @@
 
 #include "base/MessageFormat.h"
 #include "base/Utf8Text.h"
+#include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "scheme/ColumnLookup.h"
 
@@ -13,8 +14,9 @@ constexpr std::size_t kLongCellLimit = 250;
 
 FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inputs)
 {
-    return {fieldID, GetColumnByFieldID(fieldID, inputs.documentType, inputs.fieldCaptions, inputs.scheme,
-                                        inputs.columnNames)};
+    return {fieldID,
+            GetColumnByFieldID(fieldID, inputs.documentType, inputs.fieldCaptions, inputs.scheme, inputs.columnNames),
+            GetFildNameByFieldID(fieldID, inputs.documentType)};
 }
 
 std::string GetFieldValue(const Workbook& workbook, int row, const FieldColumn& field, RunObserver& observer)

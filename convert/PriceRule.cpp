@@ -27,16 +27,18 @@ void Normalize(Decimal& d)
     }
 }
 
-// A cell text in the grammar ParseCellNumber accepts; callers make sure it is
-// one by asking ParseCellNumber first.
-Decimal ParseDecimal(std::string_view text, std::string_view separator)
+// A number in the plain form PlainCellNumber gives.
+Decimal ParseDecimal(std::string_view text)
 {
     Decimal d;
     std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) d.negative = text[i++] == '-';
+    if (i < text.size() && text[i] == '-') {
+        d.negative = true;
+        ++i;
+    }
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') d.digits += text[i++];
-    if (!separator.empty() && text.substr(i, separator.size()) == separator) {
-        i += separator.size();
+    if (i < text.size() && text[i] == '.') {
+        ++i;
         while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
             d.digits += text[i++];
             --d.exponent;
@@ -176,19 +178,19 @@ long double ToLongDouble(const Decimal& d)
     return d.negative ? -value : value;
 }
 
-Decimal ReadCellDecimal(std::string_view text, std::string_view separator)
+// A text that is not a number, or whose number is out of range, is 0.
+Decimal ReadCellDecimal(std::string_view text, const Regional& regional)
 {
-    if (ParseCellNumber(text, separator) == 0) return {};
-    return ParseDecimal(text, separator);
+    if (regional.ParseNumber(text) == 0) return {};
+    return ParseDecimal(*PlainCellNumber(text, regional.decimalSeparator, regional.thousandsSeparator));
 }
 
 } // namespace
 
-long double DiscountedPrice(std::string_view listPriceText, std::string_view discountText,
-                            std::string_view decimalSeparator)
+long double DiscountedPrice(std::string_view listPriceText, std::string_view discountText, const Regional& regional)
 {
-    const Decimal listPrice = ReadCellDecimal(listPriceText, decimalSeparator);
-    const Decimal discount = ReadCellDecimal(discountText, decimalSeparator);
+    const Decimal listPrice = ReadCellDecimal(listPriceText, regional);
+    const Decimal discount = ReadCellDecimal(discountText, regional);
     const Decimal hundred{false, "1", 2};
     Decimal price = Multiply(Subtract(hundred, discount), listPrice);
     price.exponent -= 2;  // / 100

@@ -1,6 +1,5 @@
 #include "convert/ProductDispatch.h"
 
-#include "base/NumberText.h"
 #include "catalogue/FieldCatalogue.h"
 #include "convert/PriceRule.h"
 #include "convert/SoundTrackCode.h"
@@ -226,7 +225,7 @@ constexpr std::array<const char*, 9> kFixedProductForms{"", "", "ZA", "ZZ", "CA"
 } // namespace
 
 ProductDispatch::ProductDispatch(const RunInputs& inputs)
-    : decimalSeparator_(inputs.regional.decimalSeparator),
+    : regional_(inputs.regional),
       price01_(ResolveFieldColumn("Price01", inputs)),
       price_(ResolveFieldColumn("Price", inputs)),
       discountPercent_(ResolveFieldColumn("DiscountPercent", inputs)),
@@ -246,7 +245,7 @@ ProductDispatch::ProductDispatch(const RunInputs& inputs)
 }
 
 void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
-                                   RunObserver& observer) const
+                                   RunObserver& observer, RowErrorHandler& rowErrors) const
 {
     for (const ResolvedStep& resolved : steps_) {
         switch (resolved.step->kind) {
@@ -264,23 +263,30 @@ void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Wo
             break;
         }
     }
-    WriteSupply(doc, product, workbook, row, observer);
+    WriteSupply(doc, product, workbook, row, observer, rowErrors);
 }
 
 void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
-                                  RunObserver& observer) const
+                                  RunObserver& observer, RowErrorHandler& rowErrors) const
 {
-    const auto number = [&](const std::string& text) { return ParseCellNumber(text, decimalSeparator_); };
-    const std::string price01Text = GetFieldValue(workbook, row, price01_, observer);
-    const std::string priceText = GetFieldValue(workbook, row, price_, observer);
-    const std::string discountText = GetFieldValue(workbook, row, discountPercent_, observer);
+    // Each number is read, and a cell that is no number reported, as its
+    // cell is read.
+    const auto number = [&](const FieldColumn& field, std::string* text = nullptr) {
+        const std::string cell = GetFieldValue(workbook, row, field, observer);
+        if (text) *text = cell;
+        return rowErrors.ReadNumber(cell, field, regional_);
+    };
+    std::string price01Text;
+    std::string discountText;
+    const long double price01 = number(price01_, &price01Text);
+    long double price = number(price_);
+    const long double discount = number(discountPercent_, &discountText);
     P::ProductAvailability(doc, product, GetFieldValue(workbook, row, productAvailability_, observer));
 
-    const long double price01 = number(price01Text);
-    long double price = number(priceText);
-    if (price == 0) price = DiscountedPrice(price01Text, discountText, decimalSeparator_);
-    const long double vat = number(GetFieldValue(workbook, row, vat_, observer));
-    P::Price(doc, product, price01, price, number(discountText), vat);
-    P::OnHand(doc, product, number(GetFieldValue(workbook, row, onHand_, observer)));
-    P::PackQuantity(doc, product, number(GetFieldValue(workbook, row, packQuantity_, observer)));
+    if (price == 0) price = DiscountedPrice(price01Text, discountText, regional_);
+    const long double vat = number(vat_);
+    P::Price(doc, product, price01, price, discount, vat);
+    const long double onHand = number(onHand_);
+    P::OnHand(doc, product, onHand);
+    P::PackQuantity(doc, product, number(packQuantity_));
 }

@@ -2,6 +2,7 @@
 
 #include "convert/FieldCell.h"
 #include "convert/RunInputs.h"
+#include "convert/RowErrorHandler.h"
 #include "convert/RunObserver.h"
 #include "convert/workbook/Workbook.h"
 #include "xml/TXMLDocument.h"
@@ -20,8 +21,9 @@ public:
     // Resolves the column of every field the dispatch reads, once.
     explicit ProductDispatch(const RunInputs& inputs);
 
+    // A number field whose cell is not a number is reported to rowErrors.
     void WriteProduct(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
-                      RunObserver& observer) const;
+                      RunObserver& observer, RowErrorHandler& rowErrors) const;
 
 private:
     struct ResolvedStep {
@@ -30,10 +32,10 @@ private:
         FieldColumn second;
     };
     void WriteSupply(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
-                     RunObserver& observer) const;
+                     RunObserver& observer, RowErrorHandler& rowErrors) const;
 
     std::vector<ResolvedStep> steps_;
     std::string fixedProductForm_;
-    std::string decimalSeparator_;
+    Regional regional_;
     FieldColumn price01_, price_, discountPercent_, productAvailability_, vat_, onHand_, packQuantity_;
 };

@@ -26,3 +26,12 @@ void RowErrorHandler::HandleRowError()
     ++errorCount;
     text.clear();
 }
+
+long double RowErrorHandler::ReadNumber(const std::string& text, const FieldColumn& field, const Regional& regional)
+{
+    if (const std::optional<long double> number = regional.ReadNumber(text)) return *number;
+    observer_.LogLine(FormatMessage(QRNConsts::sRowError, {std::to_string(currentRow)}) +
+                      FormatMessage(QRNConsts::sNotANumber, {text, field.caption}));
+    ++errorCount;
+    return 0;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/Regional.h"
+#include "convert/FieldCell.h"
 #include "convert/RunObserver.h"
 
 #include <functional>
@@ -19,6 +21,12 @@ public:
     RowErrorHandler& operator=(const RowErrorHandler&) = delete;
 
     void HandleRowError();
+
+    // The number in a field's cell, 0 when the cell is empty. A cell whose
+    // text is not a number also gives 0, and says so against the row
+    // ("Значение ... не является числом"): a counted error, but not a
+    // critical one.
+    long double ReadNumber(const std::string& text, const FieldColumn& field, const Regional& regional);
 
     int errorCount = 0;
     int currentRow = 0;

@@ -32,6 +32,7 @@ Regional SystemRegional()
     const QLocale locale = QLocale::system();
     Regional regional;
     regional.decimalSeparator = locale.decimalPoint().toStdString();
+    regional.thousandsSeparator = locale.groupSeparator().toStdString();
     regional.shortDateFormat = locale.dateFormat(QLocale::ShortFormat).toStdString();
     regional.longTimeFormat = WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
     return regional;

@@ -39,14 +39,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, GeneralNumberFormat, ::testing::Values(
 
 struct ParseCase {
     const char* text;
-    long double value;
+    std::optional<long double> value;  // nothing: not a number
 };
 
 class CellNumberParse : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(CellNumberParse, ReadsOnlyPlainNumbersWithTheRegionalSeparator)
 {
-    EXPECT_EQ(ParseCellNumber(GetParam().text, ","), GetParam().value) << GetParam().text;
+    EXPECT_EQ(ReadCellNumber(GetParam().text, ",", "\u00A0"), GetParam().value) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CellNumberParse, ::testing::Values(
@@ -58,19 +58,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, CellNumberParse, ::testing::Values(
     ParseCase{",5", 0.5L},
     ParseCase{"1E15", 1e15L},
     ParseCase{"1,5E-6", 1.5e-6L},
-    ParseCase{"12.5", 0},
-    ParseCase{" 12", 0},
-    ParseCase{"12 ", 0},
-    ParseCase{"1 000", 0},
-    ParseCase{"abc", 0},
-    ParseCase{",", 0},
-    ParseCase{"1E", 0},
-    ParseCase{"-", 0}));
+    // Both separators are decimal ones where neither groups thousands.
+    ParseCase{"12.5", 12.5L},
+    ParseCase{"-.5", -0.5L},
+    // Blanks around a number are no part of it.
+    ParseCase{" 12", 12},
+    ParseCase{"100 ", 100},
+    ParseCase{"\t\u00A012,5\u202F ", 12.5L},
+    ParseCase{"   ", 0},
+    ParseCase{"1 000", std::nullopt},
+    ParseCase{"1\u00A0000", std::nullopt},
+    ParseCase{"1,2.3", std::nullopt},
+    ParseCase{"abc", std::nullopt},
+    ParseCase{",", std::nullopt},
+    ParseCase{"1E", std::nullopt},
+    ParseCase{"1E99999", std::nullopt},
+    ParseCase{"-", std::nullopt}));
+
+TEST(CellNumberParse, TheThousandsSeparatorIsNoDecimalSeparator)
+{
+    EXPECT_EQ(ReadCellNumber("12,5", ".", ","), std::nullopt);
+    EXPECT_EQ(ReadCellNumber("12.5", ".", ","), 12.5L);
+}
 
 TEST(CellNumberParse, ReadsBackItsOwnTexts)
 {
     for (long double value : {99.99L, 1e15L, -2.5e20L, 1.5e-6L, 150.75L})
-        EXPECT_NEAR(static_cast<double>(ParseCellNumber(FormatGeneralNumber(value, ","), ",")),
+        EXPECT_NEAR(static_cast<double>(ParseCellNumber(FormatGeneralNumber(value, ","), ",", "")),
                     static_cast<double>(value), std::fabs(static_cast<double>(value)) * 1e-14);
 }
 
@@ -89,7 +103,7 @@ TEST(GeneralNumberFormat, FastRouteAgreesWithTheExactExpansion)
             value = std::round(value * scale) / scale;
         }
         ASSERT_EQ(FormatGeneralNumber(value, ","), FormatGeneralNumberExactly(value, ",")) << std::hexfloat << value;
-        const long double parsed = ParseCellNumber(FormatGeneralNumber(value, ","), ",");
+        const long double parsed = ParseCellNumber(FormatGeneralNumber(value, ","), ",", "");
         ASSERT_EQ(FormatGeneralNumber(parsed, ","), FormatGeneralNumberExactly(parsed, ",")) << std::hexfloat << parsed;
     }
     for (const long double value : {1e15L, 999999999999999.0L, 999999999999999.4L, 1e-5L, 9.99999999999999e-6L,

@@ -177,7 +177,7 @@ TEST_F(InvoiceRunTest, PositionHoldsTheMappedFieldsInTheirOrderWithRegionalNumbe
                      "Код страны", "Страна", "Зона"},
                     {"R2", "4607086560123", " 978-5-17-118366-4 ", "Книга", "3", "150,75", "199,9", "10", "12,5",
                      "10130010/1", "RU", "Россия", "А1"},
-                    {"R3", "", "", "", "0", "-5", "1E15", "0", "x", "", "", "", ""}};
+                    {"R3", "", "", "", "0", "-5", "1E15", "0", "", "", "", "", ""}};
     std::map<std::string, std::string> mapping{
         {"RecordReference", "Артикул"}, {"EAN13", "EAN"}, {"ISBN", "ISBN"}, {"ProductName", "Наименование"},
         {"Amount", "Кол-во"}, {"Price", "Цена"}, {"RecommendedPrice", "РРЦ"}, {"VAT", "НДС"},
@@ -199,6 +199,18 @@ TEST_F(InvoiceRunTest, PositionHoldsTheMappedFieldsInTheirOrderWithRegionalNumbe
               std::string::npos)
         << xml;
     EXPECT_EQ(xml.find("А1"), std::string::npos);
+}
+
+// An invoice with a quantity nobody can read must not go out.
+TEST_F(InvoiceRunTest, ANumberCellThatIsNoNumberKeepsItsInvoiceUnsaved)
+{
+    Rows rows = InvoiceRows(2);
+    rows[2][2] = "три";
+    const RunResult result = Run(rows);
+    EXPECT_EQ(observer.log, (Log{"Ошибка в строке 3. Значение \"три\" в поле \"Количество\" не является числом",
+                                 QRNConsts::sLogSeparator, Saved("1024"), QRNConsts::sPackageErrors}));
+    EXPECT_FALSE(result.allSaved);
+    EXPECT_TRUE(folder.Names().empty());
 }
 
 TEST_F(InvoiceRunTest, RowWithOnlyColumnOneGivesAnEmptyPosition)

@@ -18,7 +18,10 @@ class DiscountedPriceTest : public testing::TestWithParam<PriceCase> {};
 TEST_P(DiscountedPriceTest, RoundsTheDecimalResultToKopecksHalfToEven)
 {
     const PriceCase& c = GetParam();
-    EXPECT_EQ(FormatGeneralNumber(DiscountedPrice(c.listPrice, c.discount, c.separator), ","), c.expected)
+    Regional regional;
+    regional.decimalSeparator = c.separator;
+    regional.thousandsSeparator = c.separator == std::string(".") ? "," : "\u00A0";
+    EXPECT_EQ(FormatGeneralNumber(DiscountedPrice(c.listPrice, c.discount, regional), ","), c.expected)
         << c.listPrice << " less " << c.discount << " %";
 }
 
@@ -40,8 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
         PriceCase{"1E15", "50", ",", "500000000000000"}, PriceCase{"5,", ",5", ",", "4,98"},
         // A list price or discount that does not read as a number is 0.
         PriceCase{"", "10", ",", "0"}, PriceCase{"abc", "10", ",", "0"}, PriceCase{"10", "", ",", "10"},
-        PriceCase{"10", "x", ",", "10"}, PriceCase{"10.15", "50", ",", "0"}, PriceCase{" 10", "0", ",", "0"},
-        // The separator is the regional one.
+        PriceCase{"10", "x", ",", "10"}, PriceCase{"1 000", "50", ",", "0"},
+        // Blanks around, and "." where the thousands are not grouped with it.
+        PriceCase{"10.15", "50", ",", "5,08"}, PriceCase{" 10 ", "0", ",", "10"},
+        // A "," that groups thousands is no decimal separator.
         PriceCase{"10.15", "50", ".", "5,08"}, PriceCase{"10,15", "50", ".", "0"}));
 
 } // namespace
