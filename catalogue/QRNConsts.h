@@ -253,6 +253,7 @@ inline constexpr char sCorrespAutoHint[] =
     "Сопоставить поля Excel с полями описания товара, названия которых с ними совпадают";
 inline constexpr char sInformationCaption[] = "Информация";
 inline constexpr char sFieldsMapped[] = "Сопоставлено полей: %d";
+inline constexpr char sNoNewMappings[] = "Новых соответствий не найдено.";
 
 // The saved conversion report (step 5 and quarnel-convert --log)
 inline constexpr char sSaveLog[] = "Сохранить протокол...";

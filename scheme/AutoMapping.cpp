@@ -11,15 +11,17 @@ int MapColumnsByCaption(SchemeLines& lines, TDocumentType type, const std::vecto
     trimmedColumns.reserve(columnNames.size());
     for (const std::string& name : columnNames) trimmedColumns.push_back(Trim(name));
 
-    std::vector<std::string> mappedCaptions;
+    int added = 0;
     for (const TFieldEntry& field : FieldTable(type)) {
+        // What the user mapped stays, also when its column is not in this
+        // workbook; a caption listed twice is mapped by its first entry.
+        if (FindSchemeLine(lines, field.FieldName) >= 0) continue;
         const std::string caption = Trim(field.FieldName);
-        if (std::find(mappedCaptions.begin(), mappedCaptions.end(), caption) != mappedCaptions.end()) continue;
         const auto column = std::find_if(trimmedColumns.begin(), trimmedColumns.end(),
                                          [&](const std::string& name) { return SameTextIgnoreCase(name, caption); });
         if (column == trimmedColumns.end()) continue;
         DropColumnOnField(lines, field.FieldName, *column);
-        mappedCaptions.push_back(caption);
+        ++added;
     }
-    return static_cast<int>(mappedCaptions.size());
+    return added;
 }

@@ -87,7 +87,9 @@ std::string RemoveHyphens(const std::string& text)
 std::string CheckISBN(const std::string& cellText)
 {
     const std::string significant = RemoveHyphens(cellText);
-    if (significant.empty()) return {};
+    // Hyphens and blanks alone are no value at all; blanks among other
+    // characters still count.
+    if (Trim(significant).empty()) return {};
     const std::size_t length = Utf8Length(significant);
     if (length != 10 && length != 13) return QRNConsts::sISBNLength;
     if (length == 10) return {};

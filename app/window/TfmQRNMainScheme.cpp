@@ -115,7 +115,8 @@ void TfmQRNMain::actCorrespAutoExecute()
     SchemeLines lines = CurrentScheme();
     const int mapped = MapColumnsByCaption(lines, DocumentType(), ItemTexts(*listExcel));
     ShowScheme(lines);
-    FDialogs.ShowInformation(this, QStr(FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(mapped)})));
+    FDialogs.ShowInformation(this, mapped == 0 ? QStr(QRNConsts::sNoNewMappings)
+                                               : QStr(FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(mapped)})));
 }
 
 void TfmQRNMain::actCorrespDelExecute()

@@ -33,8 +33,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, MapColumnsByCaptionTest, ::testing::Values(
     AutoCase{"FirstOfDuplicateColumnsWins", 0, {"Издатель", "издатель"}, {}, {"Издатель = Издатель"}, 1},
     AutoCase{"UnrelatedNamesLeaveTheSchemeAlone", 0, {"Код", "Наименование"}, {"Артикул = Код"},
              {"Артикул = Код"}, 0},
-    AutoCase{"ReplacesAMappedCaptionInPlace", 0, {"Артикул"}, {"ISBN = Код", "артикул = Старый", "Цена"},
-             {"ISBN = Код", "Артикул = Артикул", "Цена"}, 1},
+    // What the user mapped is never replaced, even by a column of the same name.
+    AutoCase{"KeepsWhatTheUserMapped", 0, {"Артикул", "ISBN"}, {"ISBN = Код", "артикул = Старый", "Цена"},
+             {"ISBN = Код", "артикул = Старый", "Цена"}, 0},
+    AutoCase{"ALineWhoseColumnIsAbsentStillCounts", 0, {"Артикул", "ISBN"}, {"Артикул = Нет такого"},
+             {"Артикул = Нет такого", "ISBN = ISBN"}, 1},
     AutoCase{"TwiceListedCaptionGivesOneLine", 3, {"Изображение, файл"}, {},
              {"Изображение, файл = Изображение, файл"}, 1},
     AutoCase{"CaptionsOfTheTypeOnly", 9, {"Товарное наименование", "Издатель"}, {},

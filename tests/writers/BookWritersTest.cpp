@@ -182,7 +182,7 @@ TEST(BookIdentifiers, AreCheckedReportedAndWrittenAnyway)
         {{{"ISBN", "978 5 17 118366 0"}}, "<Product/>", {QRNConsts::sISBNLength}},
         {{{"ISBN", "--"}}, "<Product/>", {}},
         {{{"ISBN", " - "}}, "<Product/>", {}},
-        {{{"ISBN", "- -"}}, "<Product/>", {QRNConsts::sISBNLength}},
+        {{{"ISBN", "- -"}}, "<Product/>", {}},
         {{{"EAN13", "abc"}}, "<Product>" + Identifier("03", "abc") + "</Product>", {QRNConsts::sEAN13NotDigits}},
         {{{"EAN13", " 4607086560129 "}}, "<Product>" + Identifier("03", "4607086560129") + "</Product>", {}},
         {{{"EAN13", "4607086560123"}}, "<Product>" + Identifier("03", "4607086560123") + "</Product>",

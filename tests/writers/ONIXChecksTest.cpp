@@ -49,7 +49,9 @@ TEST(CheckISBN, JudgesSignificantCharactersLengthFirst)
         {"", ""},
         {"--", ""},
         {" - ", ""},
-        {"- -", QRNConsts::sISBNLength},
+        {"- -", ""},  // hyphens and blanks only: an empty value
+        {"- - -  -", ""},
+        {"- 1 -", QRNConsts::sISBNLength},
     };
     for (const CheckCase& c : cases) EXPECT_EQ(CheckISBN(c.value), c.expected) << c.value;
 }
