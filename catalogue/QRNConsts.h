@@ -182,6 +182,10 @@ inline constexpr char sReasonBadSharedString[] = "ссылка на несуще
 inline constexpr char sReasonNoSpreadsheet[] = "архив не содержит книги Excel или таблицы OpenDocument";
 inline constexpr char sReasonPrereleaseFormat[] = "книга сохранена в предварительной версии формата Office Open XML";
 inline constexpr char sReasonFileTruncated[] = "файл обрывается до конца данных";
+inline constexpr char sReasonSheetIdTwice[] = "ссылка \"%s\" на первый лист книги указывает на две разные части";
+inline constexpr char sReasonNotAWorksheet[] = "часть \"%s\", на которую указывает первый лист книги, не является листом";
+inline constexpr char sReasonSheetForeignNamespace[] =
+    "первый лист книги записан в незнакомом пространстве имен XML \"%s\"";
 
 // Wizard window: file dialog filters ("description|patterns") and the box for
 // a run that failed without a message of its own

@@ -42,6 +42,11 @@ std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& 
                                     [&](const Relationship& r) { return r.id == workbook.firstSheetId; });
     if (sheet == relationships.end())
         ThrowBroken(FormatMessage(QRNConsts::sReasonPartMissing, {workbookPart + ": " + workbook.firstSheetId}));
+    // Which of two parts an id names cannot be told; guessing could convert
+    // the wrong sheet.
+    if (std::any_of(sheet + 1, relationships.end(),
+                    [&](const Relationship& r) { return r.id == sheet->id && r.target != sheet->target; }))
+        ThrowBroken(FormatMessage(QRNConsts::sReasonSheetIdTwice, {workbook.firstSheetId}));
     if (IsRelationshipKind(*sheet, "chartsheet") || IsRelationshipKind(*sheet, "dialogsheet"))
         ThrowUnsupported(QRNConsts::sReasonFirstSheetNotCells);
     RequirePart(archive, sheet->target);

@@ -53,13 +53,16 @@ std::optional<Number> ParsedNumber(std::string_view text)
 
 class SheetHandler : public XmlHandler {
 public:
-    SheetHandler(const XlsxSheetContext& context, SheetCells& cells) : context_(context), cells_(cells) {}
+    SheetHandler(const std::string& part, const XlsxSheetContext& context, SheetCells& cells)
+        : part_(part), context_(context), cells_(cells)
+    {
+    }
 
     void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) override
     {
         if (!rootSeen_) {
             rootSeen_ = true;
-            if (name == "chartsheet" || name == "dialogsheet") ThrowUnsupported(QRNConsts::sReasonFirstSheetNotCells);
+            RequireWorksheet(name, uri);
         }
         if (!IsMain(uri)) return;
         if (inCell_) {
@@ -103,6 +106,15 @@ public:
     }
 
 private:
+    // Whatever else the first sheet's part is, reading it as an empty sheet
+    // would convert a price list without products.
+    void RequireWorksheet(std::string_view name, std::string_view uri) const
+    {
+        if (!IsSpreadsheetMl(uri)) ThrowUnsupported(FormatMessage(QRNConsts::sReasonSheetForeignNamespace, {uri}));
+        if (name == "chartsheet" || name == "dialogsheet") ThrowUnsupported(QRNConsts::sReasonFirstSheetNotCells);
+        if (name != "worksheet") ThrowBroken(FormatMessage(QRNConsts::sReasonNotAWorksheet, {part_}));
+    }
+
     bool IsMain(std::string_view uri)
     {
         if (uri.data() == mainUri_) return true;
@@ -189,6 +201,7 @@ private:
         }
     }
 
+    const std::string& part_;
     const XlsxSheetContext& context_;
     SheetCells& cells_;
     const char* mainUri_ = nullptr;
@@ -213,6 +226,6 @@ private:
 
 void ReadXlsxSheet(ZipArchive& archive, const std::string& part, const XlsxSheetContext& context, SheetCells& cells)
 {
-    SheetHandler handler(context, cells);
+    SheetHandler handler(part, context, cells);
     ParseXmlPart(archive, part, handler);
 }

@@ -204,6 +204,20 @@ std::vector<PackageEntry> WordDocument()
              "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"/>"}};
 }
 
+// The workbook's relationships with the first sheet's id naming `target`.
+std::vector<PackageEntry> SheetRelationships(const std::string& target)
+{
+    return Replaced(OneCellPackage(), "xl/_rels/workbook.xml.rels",
+                    Relationships("<Relationship Id=\"rId1\" Type=\"" + kRels + "/worksheet\" Target=\"" + target +
+                                  "\"/>"));
+}
+
+std::vector<PackageEntry> WithSharedStrings(std::vector<PackageEntry> entries)
+{
+    entries.push_back({"xl/sharedStrings.xml", "<sst xmlns=\"" + std::string(kMainNamespace) + "\"><si><t>x</t></si></sst>"});
+    return entries;
+}
+
 struct RefusalCase {
     const char* what;
     std::vector<PackageEntry> entries;
@@ -253,6 +267,18 @@ INSTANTIATE_TEST_SUITE_P(
                      WithSheet(kWorksheetStart + "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>" + kWorksheetEnd),
                      "broken"},
         RefusalCase {"a chart sheet first", ChartSheetFirst(), "unsupported"},
+        // A first sheet that cannot be found is never an empty sheet.
+        RefusalCase {"the sheet's id names the workbook part", SheetRelationships("workbook.xml"), "broken"},
+        RefusalCase {"the sheet's id names the shared strings",
+                     WithSharedStrings(SheetRelationships("sharedStrings.xml")), "broken"},
+        RefusalCase {"the sheet's id names two parts",
+                     SheetRelationships("worksheets/sheet1.xml\"/><Relationship Id=\"rId1\" Type=\"" + kRels +
+                                        "/worksheet\" Target=\"worksheets/sheet2.xml"),
+                     "broken"},
+        RefusalCase {"a sheet in a foreign namespace",
+                     WithSheet("<worksheet xmlns=\"urn:other\"><sheetData><row><c><v>1</v></c></row></sheetData>"
+                               "</worksheet>"),
+                     "unsupported"},
         RefusalCase {"a pre-release namespace",
                      Replaced(OneCellPackage(), "xl/workbook.xml",
                               WorkbookPart("http://schemas.microsoft.com/office/excel/2006/2", kRels,
