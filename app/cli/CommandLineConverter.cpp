@@ -104,11 +104,16 @@ void GuardFilesOfTheRun(const CommandLine& line, const RunInputs& inputs, const 
     guard.Claim(line.saveSchemePath.value_or(""), schemePath);
 }
 
-void SaveReport(const CommandLine& line, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer)
+// The report of a run that failed ends with the failure, as the user saw it.
+void SaveReport(const CommandLine& line, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer,
+                const std::string& failure = "")
 {
     if (!line.logPath) return;
-    WriteConversionReport(*line.logPath, ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime,
-                                                              inputs.regional, observer.Log()));
+    std::vector<std::string> lines = observer.Log();
+    if (!failure.empty()) lines.push_back(failure);
+    WriteConversionReport(*line.logPath,
+                          ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime, inputs.regional,
+                                               lines));
 }
 
 int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err,
@@ -160,12 +165,12 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     RunResult result;
     try {
         result = Convert(inputs, *workbook, observer);
-    } catch (...) {
+    } catch (const std::exception& failure) {
         observer.ClearProgressBar();
         // The rows logged before the failure are still worth keeping; the
         // failure itself is what the caller reports.
         try {
-            SaveReport(line, inputs, runDateTime, observer);
+            SaveReport(line, inputs, runDateTime, observer, failure.what());
         } catch (const std::exception& error) {
             err << error.what() << '\n';
         }

@@ -127,6 +127,7 @@ void ConversionRunner::Finish(const QString& failure, const RunResult& result)
     if (worker_.joinable()) worker_.join();
     running_ = false;
     lastResult_ = result;
-    if (!failure.isEmpty() && !abandoned_) dialogs_.ShowError(&window_, failure);
+    lastFailure_ = abandoned_ ? QString() : failure;
+    if (!lastFailure_.isEmpty()) dialogs_.ShowError(&window_, lastFailure_);
     emit Finished();
 }

@@ -34,8 +34,10 @@ public:
     ~ConversionRunner() override;
 
     bool IsRunning() const { return running_; }
-    // How the last run that finished ended; empty after a failure.
+    // How the last run that finished ended: its result (empty after a
+    // failure) and the failure's text shown in the error box ("" for none).
     const RunResult& LastResult() const { return lastResult_; }
+    const QString& LastFailure() const { return lastFailure_; }
 
     // Starts the run; false, and nothing happens, while another one is going.
     bool Start(RunInputs inputs);
@@ -62,6 +64,7 @@ private:
     QWidget& window_;
     bool running_ = false;
     RunResult lastResult_;
+    QString lastFailure_;
     std::atomic<bool> abandoned_{false};
     std::atomic<int> latestPosition_{0};
     std::atomic<bool> positionPosted_{false};

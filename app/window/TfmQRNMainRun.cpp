@@ -79,8 +79,12 @@ void TfmQRNMain::btSaveLogClick()
     guard.Keep(FLastRun.outputPath);
     for (const std::string& saved : FRunner->LastResult().savedFiles) guard.Keep(saved);
     guard.Claim(StdStr(*path));
+    // The report of a run that failed ends with the failure, as the error box
+    // showed it.
+    std::vector<std::string> lines = LogLines();
+    if (!FRunner->LastFailure().isEmpty()) lines.push_back(StdStr(FRunner->LastFailure()));
     WriteConversionReport(StdStr(*path), ConversionReportText(FLastRun.workbookPath, FLastRun.documentType,
-                                                              FLastRunDateTime, FRegional, LogLines()));
+                                                              FLastRunDateTime, FRegional, lines));
 }
 
 RunInputs TfmQRNMain::CollectRunInputs() const

@@ -273,6 +273,10 @@ private slots:
         QCOMPARE(window.Step(), 5);
         QVERIFY(window.btPrev->isEnabled());
         QVERIFY(!QFileInfo::exists(fixture.QFile("books.xml")));
+        // The saved report ends with what the box said.
+        fixture.dialogs().fileAnswers = {fixture.QFile("run.log")};
+        window.btSaveLog->click();
+        QVERIFY(QString::fromUtf8(ReadFileBytes(fixture.File("run.log"))).endsWith(fixture.dialogs().errors[0] + "\n"));
     }
 
     void savedLogHoldsTheHeaderLineAndTheLogOfTheRun()
