@@ -246,6 +246,12 @@ inline constexpr char sCliNoScheme[] =
 inline constexpr char sCliSchemeMissing[] =
     "Предупреждение: запомненная схема соответствия полей \"%s\" не найдена, ни одно поле не сопоставлено";
 inline constexpr char sCliLongCell[] = "Предупреждение (строка %d, поле %s): %s";
+// The mandatory fields found empty, after sMandatoryFieldsEmpty and ": ".
+inline constexpr char sCliMissingFromSAN[] = "ИНН отправителя (--from-san)";
+inline constexpr char sCliMissingSentDate[] = "дата сообщения (--date)";
+inline constexpr char sCliMissingMessageNumber[] = "номер накладной (4-й параметр)";
+inline constexpr char sCliMissingDocumentReference[] = "номер заказа (5-й параметр)";
+inline constexpr char sCliFileSaved[] = "Файл \"%s\" сохранен.";
 
 // A file too large to be a scheme (a scheme holds a few kilobytes).
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";

@@ -116,6 +116,26 @@ void SaveReport(const CommandLine& line, const RunInputs& inputs, double runDate
                                                lines));
 }
 
+// The window's check of step 4, naming what it found empty and where the
+// command line takes it from: "ИНН отправителя (--from-san), ...".
+std::string MissingMandatoryFields(const RunInputs& inputs)
+{
+    const bool invoice = inputs.documentType == kInvoiceType;
+    const std::pair<bool, const char*> fields[] = {
+        {inputs.fromSAN.empty(), QRNConsts::sCliMissingFromSAN},
+        {inputs.sentDate.empty(), QRNConsts::sCliMissingSentDate},
+        {invoice && inputs.messageNumber.empty(), QRNConsts::sCliMissingMessageNumber},
+        {invoice && inputs.documentReference.empty(), QRNConsts::sCliMissingDocumentReference},
+    };
+    std::string missing;
+    for (const auto& [isMissing, name] : fields) {
+        if (!isMissing) continue;
+        if (!missing.empty()) missing += ", ";
+        missing += name;
+    }
+    return missing;
+}
+
 int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err,
                     bool terminal)
 {
@@ -152,10 +172,8 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
     // Step 4: as in the window's automatic mode, a failed check is shown and
     // the conversion still starts.
-    const bool invoice = inputs.documentType == kInvoiceType;
-    if (inputs.fromSAN.empty() || inputs.sentDate.empty() ||
-        (invoice && (inputs.messageNumber.empty() || inputs.documentReference.empty())))
-        err << QRNConsts::sMandatoryFieldsEmpty << '\n';
+    if (const std::string missing = MissingMandatoryFields(inputs); !missing.empty())
+        err << QRNConsts::sMandatoryFieldsEmpty << ": " << missing << '\n';
 
     // Step 5.
     if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);
@@ -178,6 +196,9 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     }
     observer.ClearProgressBar();
     SaveReport(line, inputs, runDateTime, observer);
+    // Standard output keeps the window's log; which files it wrote goes here.
+    for (const std::string& saved : result.savedFiles)
+        err << FormatMessage(QRNConsts::sCliFileSaved, {saved}) << '\n';
     for (const std::string& stale : result.staleFiles)
         err << FormatMessage(QRNConsts::sStalePackageFile, {stale}) << '\n';
     return result.allSaved ? kExitAllSaved : kExitNotSaved;

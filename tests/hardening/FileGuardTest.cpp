@@ -116,7 +116,7 @@ TEST(SettingsThatAreAFifo, AreNamedOnceAndTheRunGoesOn)
               kExitAllSaved);
     EXPECT_EQ(err.str(),
               FormatMessage(QRNConsts::sSettingsNotRead, {folder.File("pipe"), QRNConsts::sReasonNotRegularFile}) +
-                  "\n");
+                  "\n" + FormatMessage(QRNConsts::sCliFileSaved, {folder.File("o.xml")}) + "\n");
     EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
 }
 
