@@ -20,7 +20,7 @@ constexpr ValueOption kValueOptions[] = {
     {"--from-company", &CommandLine::fromCompany}, {"--from-person", &CommandLine::fromPerson},
     {"--to-san", &CommandLine::toSAN},            {"--to-company", &CommandLine::toCompany},
     {"--to-person", &CommandLine::toPerson},      {"--save-scheme", &CommandLine::saveSchemePath},
-    {"--log", &CommandLine::logPath},
+    {"--log", &CommandLine::logPath},             {"--regional", &CommandLine::regional},
 };
 
 // --list-columns and --dump name the workbook to look into.
@@ -89,6 +89,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         }
     }
 
+    if (line.regional && *line.regional != "ru" && *line.regional != "system")
+        throw UsageError(FormatMessage(QRNConsts::sCliBadRegional, {*line.regional}));
     if (line.action != CommandLine::Action::Convert) {
         if (!positional.empty() && line.action != CommandLine::Action::Help &&
             line.action != CommandLine::Action::Version)

@@ -29,6 +29,8 @@ struct CommandLine {
     // Where to keep the scheme the run used, and the conversion report.
     std::optional<std::string> saveSchemePath;
     std::optional<std::string> logPath;
+    // "ru" or "system": which regional formats to use.
+    std::optional<std::string> regional;
 
     // The workbook of --list-columns and --dump.
     std::string inspectedWorkbook;

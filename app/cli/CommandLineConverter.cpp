@@ -25,13 +25,29 @@
 
 namespace {
 
-std::string UsageText()
+bool UsesRussianProfile(const CommandLine& line, const RegionalProfiles& profiles)
+{
+    if (line.regional) return *line.regional == "ru";
+    return !profiles.systemHasPreference;
+}
+
+Regional ChosenRegional(const CommandLine& line, const RegionalProfiles& profiles)
+{
+    return UsesRussianProfile(line, profiles) ? Regional::Russian() : profiles.system;
+}
+
+std::string UsageText(const CommandLine& line, const RegionalProfiles& profiles)
 {
     std::string types;
     for (int type = 0; type < kDocumentTypeCount; ++type)
         types += FormatMessage(QRNConsts::sCliDocTypeLine,
                                {std::to_string(type), DocumentTypeCaption(static_cast<TDocumentType>(type))});
-    return FormatMessage(QRNConsts::sCliUsage, {types});
+    const Regional regional = ChosenRegional(line, profiles);
+    const std::string inUse = FormatMessage(
+        QRNConsts::sCliRegionalInUse,
+        {UsesRussianProfile(line, profiles) ? QRNConsts::sCliRegionalRussian : QRNConsts::sCliRegionalSystem,
+         regional.shortDateFormat, regional.longTimeFormat, regional.decimalSeparator});
+    return FormatMessage(QRNConsts::sCliUsage, {types, inUse});
 }
 
 // Without --settings the converter reads what the wizard remembered: the
@@ -217,14 +233,15 @@ int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out
 
 } // namespace
 
-int RunCommandLine(const std::vector<std::string>& arguments, const Regional& regional, std::ostream& out,
+int RunCommandLine(const std::vector<std::string>& arguments, const RegionalProfiles& profiles, std::ostream& out,
                    std::ostream& err, bool terminal)
 {
     try {
         const CommandLine line = ParseCommandLine(arguments);
+        const Regional regional = ChosenRegional(line, profiles);
         switch (line.action) {
         case CommandLine::Action::Help:
-            out << UsageText();
+            out << UsageText(line, profiles);
             return kExitAllSaved;
         case CommandLine::Action::Version:
             out << FormatMessage(QRNConsts::sCliVersion, {QRNConsts::sVersion});

@@ -20,5 +20,13 @@ inline constexpr int kExitFailure = 2;    // usage, document type, or a file tha
 // never writes the settings file. On request it also maps columns by their
 // names (--auto-scheme, on top of the scheme it took), keeps the scheme it
 // used (--save-scheme) and the conversion report (--log).
-int RunCommandLine(const std::vector<std::string>& arguments, const Regional& regional, std::ostream& out,
+// The regional formats a run may use: the system's, and whether the system
+// locale expresses a preference at all. Without one, and unless
+// "--regional system" says otherwise, the run uses the Russian profile.
+struct RegionalProfiles {
+    Regional system;
+    bool systemHasPreference = true;
+};
+
+int RunCommandLine(const std::vector<std::string>& arguments, const RegionalProfiles& profiles, std::ostream& out,
                    std::ostream& err, bool terminal);

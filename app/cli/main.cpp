@@ -7,5 +7,6 @@
 int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    return RunCommandLine(arguments, SystemRegional(), std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
+    const RegionalProfiles profiles{SystemRegional(), SystemLocaleHasRegionalPreference()};
+    return RunCommandLine(arguments, profiles, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);
 }

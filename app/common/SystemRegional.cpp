@@ -37,3 +37,13 @@ Regional SystemRegional()
     regional.longTimeFormat = WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
     return regional;
 }
+
+bool SystemLocaleHasRegionalPreference()
+{
+    return QLocale::system().language() != QLocale::C;
+}
+
+Regional UsersRegional()
+{
+    return SystemLocaleHasRegionalPreference() ? SystemRegional() : Regional::Russian();
+}

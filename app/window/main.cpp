@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
     if (!commandLine.settingsFile.isEmpty()) IniStore::SetIniFileName(commandLine.settingsFile.toStdString());
 
     QtUserDialogs dialogs;
-    TfmQRNMain window(SystemRegional(), dialogs, commandLine.parameters);
+    TfmQRNMain window(UsersRegional(), dialogs, commandLine.parameters);
     window.show();
     application.exec();
     // Closing the window is the only way out, and it always succeeds.

@@ -70,7 +70,7 @@ TEST_P(FileGuardTest, RefusesBeforeWritingAndKeepsEveryFile)
         arguments.insert(arguments.end(), {c.options[i], folder.File(c.options[i + 1])});
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunCommandLine(arguments, Regional::Russian(), out, err, false), kExitFailure);
+    EXPECT_EQ(RunCommandLine(arguments, RegionalProfiles{Regional::Russian()}, out, err, false), kExitFailure);
 
     EXPECT_EQ(err.str(), InFolder(c.message, folder) + "\n");
     EXPECT_EQ(SnapshotOf(folder.Path().string()), before);
@@ -112,7 +112,7 @@ TEST(SettingsThatAreAFifo, AreNamedOnceAndTheRunGoesOn)
     std::ostringstream err;
     EXPECT_EQ(RunCommandLine(BookCommandLine(0, folder.File("book.xlsx"), folder.File("o.xml"),
                                              folder.File("books.sch"), folder.File("pipe")),
-                             Regional::Russian(), out, err, false),
+                             RegionalProfiles{Regional::Russian()}, out, err, false),
               kExitAllSaved);
     EXPECT_EQ(err.str(),
               FormatMessage(QRNConsts::sSettingsNotRead, {folder.File("pipe"), QRNConsts::sReasonNotRegularFile}) +

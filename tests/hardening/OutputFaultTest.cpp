@@ -166,7 +166,7 @@ protected:
             std::ostringstream err;
             const int status = RunCommandLine(BookCommandLine(0, workbook, output, site.folder.File("books.sch"),
                                                               site.folder.File("quarnel.ini")),
-                                              Regional::Russian(), out, err, false);
+                                              RegionalProfiles{Regional::Russian()}, out, err, false);
             exitStatus = status;
             return err.str();
         }

@@ -219,7 +219,7 @@ TEST_P(SchemeReadFaultTest, CommandLineStopsBeforeWritingAnything)
     int status = -1;
     (void)site.ErrorOf([&] {
         status = RunCommandLine(BookCommandLine(0, workbook, output, scheme, site.folder.File("quarnel.ini")),
-                                Regional::Russian(), out, err, false);
+                                RegionalProfiles{Regional::Russian()}, out, err, false);
     });
     if (!site.skip.empty()) GTEST_SKIP() << site.skip;
     EXPECT_EQ(status, kExitFailure);

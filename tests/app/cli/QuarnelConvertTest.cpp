@@ -356,6 +356,14 @@ TEST_F(QuarnelConvertTest, RegionalFormatsComeFromTheUsersLocale)
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(Contains(ReadMessage(output), "<Price>150.75</Price>"));
     EXPECT_TRUE(Contains(ReadMessage(output), "<SentDate>20240305</SentDate>"));
+
+    // A locale without a preference (a server's) gets the Russian profile,
+    // unless the system's is asked for.
+    ASSERT_EQ(QuarnelConvert(russian, {{"LC_ALL", "C.UTF-8"}}).exitCode, 0);
+    EXPECT_TRUE(Contains(ReadMessage(output), "<Price>150,75</Price>"));
+    std::vector<std::string> system = russian;
+    system.insert(system.begin(), {"--regional", "system"});
+    EXPECT_EQ(QuarnelConvert(system, {{"LC_ALL", "C.UTF-8"}}).exitCode, 2);
 }
 
 TEST_F(QuarnelConvertTest, LongCellWarningNamesRowAndField)
