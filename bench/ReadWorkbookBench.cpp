@@ -4,7 +4,7 @@
 // do nothing. Prints both times, their ratio and the peak memory.
 
 #include "base/QuarnelError.h"
-#include "convert/workbook/Workbook.h"
+#include "workbook/Workbook.h"
 
 #include <libxml/parser.h>
 #include <sys/resource.h>

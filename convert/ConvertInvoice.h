@@ -3,7 +3,7 @@
 #include "convert/RunInputs.h"
 #include "convert/RunObserver.h"
 #include "convert/RunResult.h"
-#include "convert/workbook/Workbook.h"
+#include "workbook/Workbook.h"
 
 // The invoice run (document type 9): BookCommerceMessage invoices of at most
 // 15 positions each (one invoice when inputs.noSeparate15Pos), one file per

@@ -3,7 +3,7 @@
 #include "convert/RunInputs.h"
 #include "convert/RunObserver.h"
 #include "convert/RunResult.h"
-#include "convert/workbook/Workbook.h"
+#include "workbook/Workbook.h"
 
 // The price-list run (document types 0 to 8): one KALMIRAMessage with the
 // header and one Product per data row, saved unless a critical error was

@@ -2,7 +2,7 @@
 
 #include "convert/RunInputs.h"
 #include "convert/RunObserver.h"
-#include "convert/workbook/Workbook.h"
+#include "workbook/Workbook.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 #include "convert/RunInputs.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunObserver.h"
-#include "convert/workbook/Workbook.h"
+#include "workbook/Workbook.h"
 #include "xml/TXMLDocument.h"
 
 #include <string>

@@ -5,12 +5,12 @@
 
 #include "base/QuarnelError.h"
 #include "base/Regional.h"
-#include "convert/workbook/OdsReader.h"
-#include "convert/workbook/SheetCells.h"
-#include "convert/workbook/WorkbookFault.h"
-#include "convert/workbook/XlsxReader.h"
-#include "convert/workbook/ZipArchive.h"
-#include "convert/workbook/xls/XlsReader.h"
+#include "workbook/ods/OdsReader.h"
+#include "workbook/SheetCells.h"
+#include "workbook/WorkbookFault.h"
+#include "workbook/xlsx/XlsxReader.h"
+#include "workbook/ZipArchive.h"
+#include "workbook/xls/XlsReader.h"
 
 #include <stdexcept>
 

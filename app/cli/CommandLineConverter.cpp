@@ -13,7 +13,7 @@
 #include "convert/DataRows.h"
 #include "convert/RunOutputs.h"
 #include "convert/WriteGuard.h"
-#include "convert/workbook/CellDump.h"
+#include "workbook/CellDump.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"

@@ -9,7 +9,7 @@
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/WriteGuard.h"
-#include "convert/workbook/Workbook.h"
+#include "workbook/Workbook.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"

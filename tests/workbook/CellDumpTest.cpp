@@ -1,6 +1,6 @@
-#include "convert/workbook/CellDump.h"
+#include "workbook/CellDump.h"
 
-#include "convert/workbook/SheetCells.h"
+#include "workbook/SheetCells.h"
 
 #include <gtest/gtest.h>
 

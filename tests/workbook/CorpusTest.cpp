@@ -1,6 +1,6 @@
 #include "base/QuarnelError.h"
-#include "convert/workbook/CellDump.h"
-#include "convert/workbook/Workbook.h"
+#include "workbook/CellDump.h"
+#include "workbook/Workbook.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "convert/workbook/NumberFormats.h"
+#include "workbook/NumberFormats.h"
 
 #include "base/NumberText.h"
 

@@ -1,4 +1,4 @@
-#include "convert/workbook/SheetCells.h"
+#include "workbook/SheetCells.h"
 
 #include "TestPackages.h"
 

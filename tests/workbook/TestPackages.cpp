@@ -3,7 +3,7 @@
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
 #include "catalogue/QRNConsts.h"
-#include "convert/workbook/CellDump.h"
+#include "workbook/CellDump.h"
 
 #include <zip.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "convert/workbook/Workbook.h"
+#include "workbook/Workbook.h"
 
 #include <string>
 #include <vector>

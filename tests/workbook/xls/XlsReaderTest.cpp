@@ -3,7 +3,7 @@
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
 #include "catalogue/QRNConsts.h"
-#include "convert/workbook/xls/XlsReader.h"
+#include "workbook/xls/XlsReader.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

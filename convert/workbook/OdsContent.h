@@ -1,9 +1,0 @@
-#pragma once
-
-#include "convert/workbook/SheetCells.h"
-
-class ZipArchive;
-
-// Reads the cells of the first table of content.xml into `cells`; false when
-// the content holds no spreadsheet at all.
-bool ReadOdsContent(ZipArchive& archive, SheetCells& cells);

@@ -1,0 +1,124 @@
+#include "workbook/IsoDateTime.h"
+
+#include "base/DateTime.h"
+
+#include <charconv>
+
+namespace {
+
+// Exactly `digits` digits at `pos`.
+std::optional<int> Digits(std::string_view text, std::size_t& pos, std::size_t digits)
+{
+    if (pos + digits > text.size()) return std::nullopt;
+    int value = 0;
+    for (std::size_t i = 0; i < digits; ++i) {
+        const char c = text[pos + i];
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    pos += digits;
+    return value;
+}
+
+bool Expect(std::string_view text, std::size_t& pos, char c)
+{
+    if (pos >= text.size() || text[pos] != c) return false;
+    ++pos;
+    return true;
+}
+
+// "hh:mm[:ss[.fff]]" as milliseconds since midnight.
+std::optional<long long> TimeOfDay(std::string_view text, std::size_t& pos)
+{
+    const auto hour = Digits(text, pos, 2);
+    if (!hour || !Expect(text, pos, ':')) return std::nullopt;
+    const auto minute = Digits(text, pos, 2);
+    if (!minute) return std::nullopt;
+    long long ms = (*hour * 60LL + *minute) * 60000LL;
+    if (Expect(text, pos, ':')) {
+        const auto second = Digits(text, pos, 2);
+        if (!second) return std::nullopt;
+        ms += *second * 1000LL;
+        if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
+            ++pos;
+            double fraction = 0;
+            double scale = 0.1;
+            const std::size_t start = pos;
+            for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos, scale /= 10)
+                fraction += (text[pos] - '0') * scale;
+            if (pos == start) return std::nullopt;
+            ms += static_cast<long long>(fraction * 1000 + 0.5);
+        }
+    }
+    if (*hour > 24 || *minute > 59 || ms > 24LL * 3600000) return std::nullopt;
+    return ms;
+}
+
+bool ZoneOrEnd(std::string_view text, std::size_t pos)
+{
+    if (pos == text.size()) return true;
+    if (text[pos] == 'Z') return pos + 1 == text.size();
+    if (text[pos] != '+' && text[pos] != '-') return false;
+    ++pos;
+    return Digits(text, pos, 2) && Expect(text, pos, ':') && Digits(text, pos, 2) && pos == text.size();
+}
+
+} // namespace
+
+std::optional<double> ParseIsoDateTime(std::string_view text)
+{
+    std::size_t pos = 0;
+    if (text.size() >= 3 && text[2] == ':') {
+        const auto ms = TimeOfDay(text, pos);
+        if (!ms || !ZoneOrEnd(text, pos)) return std::nullopt;
+        return static_cast<double>(*ms) / 86400000.0;
+    }
+    const auto year = Digits(text, pos, 4);
+    if (!year || !Expect(text, pos, '-')) return std::nullopt;
+    const auto month = Digits(text, pos, 2);
+    if (!month || !Expect(text, pos, '-')) return std::nullopt;
+    const auto day = Digits(text, pos, 2);
+    if (!day || !IsValidCivilDate(*year, *month, *day)) return std::nullopt;
+    long long ms = 0;
+    if (Expect(text, pos, 'T')) {
+        const auto time = TimeOfDay(text, pos);
+        if (!time) return std::nullopt;
+        ms = *time;
+    }
+    if (!ZoneOrEnd(text, pos)) return std::nullopt;
+    const double days = static_cast<double>(DaysFromCivil(*year, *month, *day));
+    const double time = static_cast<double>(ms) / 86400000.0;
+    // Before 30.12.1899 the time of day counts away from zero.
+    return days >= 0 ? days + time : days - time;
+}
+
+std::optional<double> ParseIsoDuration(std::string_view text)
+{
+    std::size_t pos = 0;
+    const bool negative = Expect(text, pos, '-');
+    if (!Expect(text, pos, 'P')) return std::nullopt;
+    double days = 0;
+    bool inTime = false;
+    bool any = false;
+    while (pos < text.size()) {
+        if (!inTime && Expect(text, pos, 'T')) {
+            inTime = true;
+            continue;
+        }
+        double value = 0;
+        const auto [end, error] = std::from_chars(text.data() + pos, text.data() + text.size(), value);
+        if (error != std::errc() || value < 0) return std::nullopt;
+        pos = static_cast<std::size_t>(end - text.data());
+        if (pos >= text.size()) return std::nullopt;
+        const char unit = text[pos++];
+        if (!inTime && unit == 'D') days += value;
+        else if (!inTime && unit == 'W') days += value * 7;
+        else if (inTime && unit == 'H') days += value / 24;
+        else if (inTime && unit == 'M') days += value / 1440;
+        else if (inTime && unit == 'S') days += value / 86400;
+        else return std::nullopt;
+        any = true;
+    }
+    if (!any) return std::nullopt;
+    return negative ? -days : days;
+}

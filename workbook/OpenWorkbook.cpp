@@ -1,0 +1,107 @@
+#include "workbook/Workbook.h"
+
+#include "base/MessageFormat.h"
+#include "base/QuarnelError.h"
+#include "catalogue/QRNConsts.h"
+#include "workbook/ods/OdsReader.h"
+#include "workbook/SheetCells.h"
+#include "workbook/WorkbookFault.h"
+#include "workbook/xlsx/XlsxReader.h"
+#include "workbook/ZipArchive.h"
+#include "workbook/xls/XlsReader.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+enum class Container { Ole2, Zip, OldBiff, Empty, Unknown };
+
+// The first bytes decide, never the file's extension: users rename files.
+Container ContainerOf(const std::string& head)
+{
+    if (head.empty()) return Container::Empty;
+    if (head.rfind("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 0) == 0) return Container::Ole2;
+    if (head.rfind("PK\x03\x04", 0) == 0 || head.rfind("PK\x05\x06", 0) == 0) return Container::Zip;
+    // A bare BIFF stream starts with its BOF record: 0x0009 (BIFF2), 0x0209
+    // (BIFF3), 0x0409 (BIFF4) or 0x0809 (BIFF5 and later outside OLE2).
+    if (head.size() >= 4 && head[0] == '\x09'
+        && (head[1] == '\x00' || head[1] == '\x02' || head[1] == '\x04' || head[1] == '\x08')
+        && static_cast<unsigned char>(head[3]) == 0 && static_cast<unsigned char>(head[2]) <= 16)
+        return Container::OldBiff;
+    return Container::Unknown;
+}
+
+std::string ReasonOf(int error)
+{
+    if (error == EACCES || error == EPERM) return QRNConsts::sReasonAccessDenied;
+    return std::strerror(error);
+}
+
+// The first bytes of the file; QuarnelError naming it when there is no file to
+// read there.
+std::string ReadHead(const std::string& path)
+{
+    std::error_code code;
+    const auto status = std::filesystem::status(path, code);
+    if (status.type() == std::filesystem::file_type::not_found)
+        throw QuarnelError(FormatMessage(QRNConsts::sFileNotFound, {path}));
+    if (status.type() == std::filesystem::file_type::directory)
+        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, QRNConsts::sReasonIsFolder}));
+    // A FIFO would hold the program until someone writes into it, a device
+    // could be read forever.
+    if (!code && status.type() != std::filesystem::file_type::regular)
+        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, QRNConsts::sReasonNotRegularFile}));
+
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, ReasonOf(errno)}));
+    std::string head(8, '\0');
+    file.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(file.gcount()));
+    return head;
+}
+
+std::unique_ptr<Workbook> ReadZipWorkbook(const std::string& path, const Regional& regional)
+{
+    ZipArchive archive(path);
+    if (archive.Contains("mimetype") || (!archive.Contains("_rels/.rels") && archive.Contains("content.xml")))
+        return ReadOdsWorkbook(archive, regional);
+    if (archive.Contains("_rels/.rels") || archive.Contains("[Content_Types].xml"))
+        return ReadXlsxWorkbook(archive, regional);
+    ThrowUnsupported(QRNConsts::sReasonNoSpreadsheet);
+}
+
+std::unique_ptr<Workbook> ReadByContent(const std::string& path, const Regional& regional)
+{
+    switch (ContainerOf(ReadHead(path))) {
+    case Container::Ole2: return ReadXlsWorkbook(path, regional);
+    case Container::Zip: return ReadZipWorkbook(path, regional);
+    case Container::OldBiff: ThrowUnsupported(QRNConsts::sReasonOldExcel);
+    case Container::Empty: ThrowBroken(QRNConsts::sReasonEmptyFile);
+    case Container::Unknown: break;
+    }
+    ThrowUnsupported(QRNConsts::sReasonNotWorkbook);
+}
+
+} // namespace
+
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional)
+{
+    try {
+        return ReadByContent(path, regional);
+    } catch (const WorkbookFault& fault) {
+        switch (fault.kind) {
+        case WorkbookFault::Kind::Encrypted:
+            throw QuarnelError(FormatMessage(QRNConsts::sWorkbookEncrypted, {path}));
+        case WorkbookFault::Kind::Unsupported:
+            throw QuarnelError(FormatMessage(QRNConsts::sWorkbookUnsupported, {path, fault.reason}));
+        case WorkbookFault::Kind::Broken: break;
+        }
+        throw QuarnelError(FormatMessage(QRNConsts::sWorkbookBroken, {path, fault.reason}));
+    } catch (const SheetTooLarge&) {
+        throw QuarnelError(
+            FormatMessage(QRNConsts::sWorkbookTooLarge, {path, std::to_string(SheetCells::kMaxCells)}));
+    }
+}

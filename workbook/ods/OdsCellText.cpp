@@ -1,0 +1,40 @@
+#include "workbook/ods/OdsCellText.h"
+
+void OdsCellText::Begin()
+{
+    text_.clear();
+    paragraphs_ = 0;
+    paragraphDepth_ = 0;
+}
+
+void OdsCellText::StartParagraph()
+{
+    // A paragraph nested in another (inside a text box, say) continues it.
+    if (paragraphDepth_++ > 0) return;
+    if (paragraphs_++ > 0) text_ += '\n';
+}
+
+void OdsCellText::EndParagraph()
+{
+    --paragraphDepth_;
+}
+
+void OdsCellText::AddCharacters(std::string_view text)
+{
+    text_.append(text);
+}
+
+void OdsCellText::AddSpaces(std::size_t count)
+{
+    text_.append(count, ' ');
+}
+
+void OdsCellText::AddTab()
+{
+    text_ += '\t';
+}
+
+void OdsCellText::AddLineBreak()
+{
+    text_ += '\n';
+}

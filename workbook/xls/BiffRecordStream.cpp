@@ -1,0 +1,47 @@
+#include "workbook/xls/BiffRecordStream.h"
+
+#include "catalogue/QRNConsts.h"
+#include "workbook/xls/BiffRecordIds.h"
+#include "workbook/xls/XlsFault.h"
+
+namespace {
+
+constexpr std::size_t kHeaderSize = 4;
+
+std::uint16_t LittleEndian16(std::string_view bytes, std::size_t at)
+{
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at])
+                                      | static_cast<unsigned char>(bytes[at + 1]) << 8);
+}
+
+} // namespace
+
+std::optional<BiffRecord> BiffRecordAt(std::string_view stream, std::size_t offset)
+{
+    if (offset == stream.size()) return std::nullopt;
+    if (offset > stream.size() || stream.size() - offset < kHeaderSize)
+        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    const std::size_t length = LittleEndian16(stream, offset + 2);
+    const std::size_t bodyStart = offset + kHeaderSize;
+    if (stream.size() - bodyStart < length)
+        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    return BiffRecord{LittleEndian16(stream, offset), stream.substr(bodyStart, length), bodyStart + length};
+}
+
+BiffRecordStream::BiffRecordStream(std::string_view stream, std::size_t offset)
+    : stream_(stream), offset_(offset)
+{
+}
+
+bool BiffRecordStream::Next(BiffRecord& record)
+{
+    for (;;) {
+        const std::optional<BiffRecord> found = BiffRecordAt(stream_, offset_);
+        if (!found) return false;
+        offset_ = found->next;
+        if (found->id != BiffId::Continue) {
+            record = *found;
+            return true;
+        }
+    }
+}

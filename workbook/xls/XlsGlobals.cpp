@@ -1,0 +1,143 @@
+#include "workbook/xls/XlsGlobals.h"
+
+#include "catalogue/QRNConsts.h"
+#include "workbook/NumberFormats.h"
+#include "workbook/xls/BiffCursor.h"
+#include "workbook/xls/BiffRecordIds.h"
+#include "workbook/xls/BiffText.h"
+#include "workbook/xls/XlsFault.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace {
+
+constexpr std::uint16_t kBiff5 = 0x0500;
+constexpr std::uint16_t kBiff8 = 0x0600;
+constexpr std::size_t kFontCharsetOffset = 12;
+
+BiffVersion VersionOfBof(const BiffRecord& bof)
+{
+    if (bof.id == BiffId::Biff2Bof || bof.id == BiffId::Biff3Bof || bof.id == BiffId::Biff4Bof)
+        throw XlsFault(XlsFaultKind::Unsupported, QRNConsts::sReasonOldExcel);
+    if (bof.id != BiffId::Bof) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonWorkbookStreamDamaged);
+    if (bof.body.size() < 4) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonRecordTooShort);
+    const auto version = static_cast<std::uint16_t>(static_cast<unsigned char>(bof.body[0])
+                                                    | static_cast<unsigned char>(bof.body[1]) << 8);
+    // A writer that states another version is judged by the BOF's length:
+    // sixteen bytes in BIFF8, eight before it.
+    if (version == kBiff8) return BiffVersion::Biff8;
+    if (version == kBiff5 || bof.body.size() < 16) return BiffVersion::Biff5;
+    return BiffVersion::Biff8;
+}
+
+class GlobalsReader {
+public:
+    GlobalsReader(std::string_view stream, BiffVersion version) : stream_(stream)
+    {
+        globals_.version = version;
+    }
+
+    void Read(const BiffRecord& record)
+    {
+        BiffCursor cursor(stream_, record);
+        switch (record.id) {
+        case BiffId::FilePass: throw XlsFault(XlsFaultKind::Encrypted, {});
+        case BiffId::CodePage: codePageCharset_ = CharsetOfCodePage(cursor.U16()); break;
+        case BiffId::DateMode: globals_.date1904 = cursor.U16() != 0; break;
+        case BiffId::Font:
+            if (!fontCharset_) {
+                cursor.Skip(kFontCharsetOffset);
+                fontCharset_ = CharsetOfFontCharset(cursor.U8());
+            }
+            break;
+        case BiffId::Format: ReadFormat(cursor); break;
+        case BiffId::Xf:
+            cursor.Skip(2);
+            xfFormats_.push_back(cursor.U16());
+            break;
+        case BiffId::BoundSheet:
+            if (!sawSheet_) {
+                sawSheet_ = true;
+                globals_.firstSheetOffset = cursor.U32();
+                cursor.Skip(1);  // visibility: a hidden first sheet is still the first
+                globals_.firstSheetType = cursor.U8();
+            }
+            break;
+        case BiffId::Sst: ReadSharedStrings(cursor); break;
+        default: break;
+        }
+    }
+
+    XlsGlobals Finish()
+    {
+        if (!sawSheet_) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonNoSheets);
+        globals_.charset = codePageCharset_ ? codePageCharset_ : fontCharset_ ? fontCharset_ : kFallbackCharset;
+
+        std::unordered_map<std::uint16_t, NumberStyle> styleOfFormat;
+        for (const auto& [id, code] : formatCodes_) {
+            const std::string text =
+                globals_.version == BiffVersion::Biff8 ? code : DecodeByteText(code, globals_.charset.c_str());
+            styleOfFormat[id] = StyleOfFormatCode(text);
+        }
+        globals_.xfStyles.reserve(xfFormats_.size());
+        for (const std::uint16_t format : xfFormats_) {
+            // The built-in date formats are dates whatever code a writer
+            // repeats for them; any other format is what its code shows.
+            NumberStyle style = NumberStyle::Plain;
+            if (IsBuiltinDateFormat(format)) {
+                style = StyleOfBuiltinFormat(format);
+            } else if (const auto found = styleOfFormat.find(format); found != styleOfFormat.end()) {
+                style = found->second;
+            }
+            globals_.xfStyles.push_back(style);
+        }
+        return std::move(globals_);
+    }
+
+private:
+    void ReadFormat(BiffCursor& cursor)
+    {
+        const std::uint16_t id = cursor.U16();
+        // BIFF5 codes stay undecoded until the charset is known at the end.
+        if (globals_.version == BiffVersion::Biff8) {
+            formatCodes_.emplace_back(id, cursor.UnicodeString());
+        } else {
+            formatCodes_.emplace_back(id, cursor.Bytes(cursor.U8()));
+        }
+    }
+
+    void ReadSharedStrings(BiffCursor& cursor)
+    {
+        cursor.Skip(4);  // the count of references, which nothing needs
+        const std::uint32_t unique = cursor.U32();
+        std::vector<std::string>& table = globals_.sharedStrings;
+        table.clear();
+        // Some writers overstate the count; the strings end where the data ends.
+        table.reserve(std::min<std::size_t>(unique, stream_.size() / 3));
+        for (std::uint32_t i = 0; i < unique && !cursor.AtEnd(); ++i) table.push_back(cursor.UnicodeString());
+    }
+
+    std::string_view stream_;
+    XlsGlobals globals_;
+    const char* codePageCharset_ = nullptr;
+    const char* fontCharset_ = nullptr;
+    bool sawSheet_ = false;
+    std::vector<std::pair<std::uint16_t, std::string>> formatCodes_;
+    std::vector<std::uint16_t> xfFormats_;
+};
+
+} // namespace
+
+XlsGlobals ReadXlsGlobals(std::string_view stream)
+{
+    BiffRecordStream records(stream, 0);
+    BiffRecord record;
+    if (!records.Next(record)) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    GlobalsReader reader(stream, VersionOfBof(record));
+    while (records.Next(record)) {
+        if (record.id == BiffId::Eof) return reader.Finish();
+        reader.Read(record);
+    }
+    throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "workbook/SheetCells.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class BiffVersion { Biff5, Biff8 };
+
+// What the workbook globals substream (at the start of the stream) tells the
+// reader of the first sheet.
+struct XlsGlobals {
+    BiffVersion version = BiffVersion::Biff8;
+    bool date1904 = false;
+    // The iconv charset of BIFF5's 8-bit texts.
+    std::string charset;
+    std::vector<std::string> sharedStrings;
+    // How a number is shown, by the index of its cell's XF record.
+    std::vector<NumberStyle> xfStyles;
+    // The first sheet in workbook order, hidden or not: where its BOF record
+    // is and what kind of sheet its BOUNDSHEET record says it is.
+    std::size_t firstSheetOffset = 0;
+    std::uint8_t firstSheetType = 0;
+};
+
+// The first sheet's BOUNDSHEET types.
+namespace BoundSheetType {
+inline constexpr std::uint8_t Worksheet = 0;  // also a dialog sheet
+inline constexpr std::uint8_t MacroSheet = 1;
+inline constexpr std::uint8_t Chart = 2;
+inline constexpr std::uint8_t VbaModule = 6;
+} // namespace BoundSheetType
+
+// Reads the globals substream up to its EOF. Raises XlsFault: encrypted at a
+// FILEPASS record (nothing after it is read), unsupported for a BIFF2-4
+// stream, broken for a stream without BOF, EOF or sheets, or whose records
+// run past its end.
+XlsGlobals ReadXlsGlobals(std::string_view stream);

@@ -1,0 +1,231 @@
+#include "workbook/xlsx/XlsxSheet.h"
+
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+#include "workbook/CellReference.h"
+#include "workbook/IsoDateTime.h"
+#include "workbook/xlsx/OoxmlEscapes.h"
+#include "workbook/xlsx/SpreadsheetMl.h"
+#include "workbook/WorkbookFault.h"
+#include "workbook/xlsx/XlsxStringItem.h"
+#include "workbook/XmlPartParser.h"
+
+#include <charconv>
+
+namespace {
+
+enum class CellType { Number, Shared, Inline, FormulaText, Boolean, Error, Date };
+
+CellType CellTypeOf(std::optional<std::string_view> type)
+{
+    if (!type) return CellType::Number;
+    if (*type == "s") return CellType::Shared;
+    if (*type == "inlineStr") return CellType::Inline;
+    if (*type == "str") return CellType::FormulaText;
+    if (*type == "b") return CellType::Boolean;
+    if (*type == "e") return CellType::Error;
+    if (*type == "d") return CellType::Date;
+    return CellType::Number;
+}
+
+std::string_view TrimmedXmlSpace(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+template <typename Number>
+std::optional<Number> ParsedNumber(std::string_view text)
+{
+    text = TrimmedXmlSpace(text);
+    if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+    Number value {};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+[[noreturn]] void ThrowOutOfSheet(long long row, long long column)
+{
+    ThrowBroken(FormatMessage(QRNConsts::sReasonCellOutOfSheet, {std::to_string(row), std::to_string(column)}));
+}
+
+class SheetHandler : public XmlHandler {
+public:
+    SheetHandler(const std::string& part, const XlsxSheetContext& context, SheetCells& cells)
+        : part_(part), context_(context), cells_(cells)
+    {
+    }
+
+    void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) override
+    {
+        if (!rootSeen_) {
+            rootSeen_ = true;
+            RequireWorksheet(name, uri);
+        }
+        if (!IsMain(uri)) return;
+        if (inCell_) {
+            if (inInline_) item_.StartElement(name);
+            else if (name == "v") inValue_ = true;
+            else if (name == "is") {
+                inInline_ = true;
+                item_.Begin();
+                hasInline_ = true;
+            }
+        } else if (name == "c" && inRow_) {
+            StartCell(attributes);
+        } else if (name == "row" && inSheetData_) {
+            StartRow(attributes);
+        } else if (name == "sheetData") {
+            inSheetData_ = true;
+        }
+    }
+
+    void EndElement(std::string_view name, std::string_view uri) override
+    {
+        if (!IsMain(uri)) return;
+        if (inCell_) {
+            if (name == "c") EndCell();
+            else if (name == "v") inValue_ = false;
+            else if (name == "is") {
+                inInline_ = false;
+                inlineText_ = item_.Text();
+            } else if (inInline_) item_.EndElement(name);
+        } else if (name == "row") {
+            inRow_ = false;
+        } else if (name == "sheetData") {
+            inSheetData_ = false;
+        }
+    }
+
+    void Characters(std::string_view text) override
+    {
+        if (inValue_) value_.append(text);
+        else if (inInline_) item_.Characters(text);
+    }
+
+private:
+    // Whatever else the first sheet's part is, reading it as an empty sheet
+    // would convert a price list without products.
+    void RequireWorksheet(std::string_view name, std::string_view uri) const
+    {
+        if (!IsSpreadsheetMl(uri)) ThrowUnsupported(FormatMessage(QRNConsts::sReasonSheetForeignNamespace, {uri}));
+        if (name == "chartsheet" || name == "dialogsheet") ThrowUnsupported(QRNConsts::sReasonFirstSheetNotCells);
+        if (name != "worksheet") ThrowBroken(FormatMessage(QRNConsts::sReasonNotAWorksheet, {part_}));
+    }
+
+    bool IsMain(std::string_view uri)
+    {
+        if (uri.data() == mainUri_) return true;
+        if (!IsSpreadsheetMl(uri)) return false;
+        mainUri_ = uri.data();
+        return true;
+    }
+
+    void StartRow(const XmlAttributes& attributes)
+    {
+        inRow_ = true;
+        if (const auto r = attributes.Raw("r")) {
+            const auto number = ParseRowNumber(TrimmedXmlSpace(*r));
+            if (!number || *number == 0) ThrowBroken(FormatMessage(QRNConsts::sReasonBadCellReference, {*r}));
+            row_ = *number;
+        } else {
+            ++row_;
+        }
+        if (row_ > kSheetRows) ThrowOutOfSheet(row_, 1);
+        column_ = 0;
+    }
+
+    void StartCell(const XmlAttributes& attributes)
+    {
+        inCell_ = true;
+        if (const auto r = attributes.Raw("r")) {
+            const auto position = ParseCellReference(TrimmedXmlSpace(*r));
+            if (!position) ThrowBroken(FormatMessage(QRNConsts::sReasonBadCellReference, {*r}));
+            cellRow_ = position->row;
+            column_ = position->column;
+        } else {
+            cellRow_ = row_;
+            ++column_;
+        }
+        if (cellRow_ > kSheetRows || column_ > kSheetColumns) ThrowOutOfSheet(cellRow_, column_);
+        type_ = CellTypeOf(attributes.Raw("t"));
+        style_ = NumberStyle::Plain;
+        if (const auto s = attributes.Raw("s")) {
+            const auto index = ParsedNumber<std::size_t>(*s);
+            if (index && *index < context_.cellStyles.size()) style_ = context_.cellStyles[*index];
+        }
+        value_.clear();
+        inlineText_.clear();
+        hasInline_ = false;
+    }
+
+    void EndCell()
+    {
+        inCell_ = false;
+        inValue_ = false;
+        inInline_ = false;
+        switch (type_) {
+        case CellType::Number:
+            if (TrimmedXmlSpace(value_).empty()) return;
+            if (const auto number = ParsedNumber<double>(value_)) cells_.SetNumber(cellRow_, column_, *number, style_);
+            else cells_.SetText(cellRow_, column_, value_);
+            return;
+        case CellType::Shared: {
+            if (TrimmedXmlSpace(value_).empty()) return;
+            const auto index = ParsedNumber<std::uint32_t>(value_);
+            if (!index || *index >= context_.sharedStringCount)
+                ThrowBroken(FormatMessage(QRNConsts::sReasonBadSharedString, {value_}));
+            cells_.SetSharedString(cellRow_, column_, *index);
+            return;
+        }
+        case CellType::Inline:
+            cells_.SetText(cellRow_, column_, hasInline_ ? inlineText_ : DecodeOoxmlEscapes(value_));
+            return;
+        case CellType::FormulaText: cells_.SetText(cellRow_, column_, DecodeOoxmlEscapes(value_)); return;
+        case CellType::Boolean: {
+            const auto flag = TrimmedXmlSpace(value_);
+            if (flag == "1" || flag == "true") cells_.SetText(cellRow_, column_, "True");
+            else if (flag == "0" || flag == "false") cells_.SetText(cellRow_, column_, "False");
+            else cells_.SetText(cellRow_, column_, value_);
+            return;
+        }
+        case CellType::Error: cells_.SetText(cellRow_, column_, value_); return;
+        case CellType::Date:
+            // The cell says it holds a date, whatever its number format.
+            if (const auto dateTime = ParseIsoDateTime(TrimmedXmlSpace(value_)))
+                cells_.SetDateTime(cellRow_, column_, *dateTime);
+            else cells_.SetText(cellRow_, column_, value_);
+            return;
+        }
+    }
+
+    const std::string& part_;
+    const XlsxSheetContext& context_;
+    SheetCells& cells_;
+    const char* mainUri_ = nullptr;
+    bool rootSeen_ = false;
+    bool inSheetData_ = false;
+    bool inRow_ = false;
+    bool inCell_ = false;
+    bool inValue_ = false;
+    bool inInline_ = false;
+    bool hasInline_ = false;
+    int row_ = 0;
+    int column_ = 0;
+    int cellRow_ = 0;
+    CellType type_ = CellType::Number;
+    NumberStyle style_ = NumberStyle::Plain;
+    std::string value_;
+    std::string inlineText_;
+    XlsxStringItem item_;
+};
+
+} // namespace
+
+void ReadXlsxSheet(ZipArchive& archive, const std::string& part, const XlsxSheetContext& context, SheetCells& cells)
+{
+    SheetHandler handler(part, context, cells);
+    ParseXmlPart(archive, part, handler);
+}

@@ -1,0 +1,45 @@
+#include "workbook/xlsx/XlsxWorkbookPart.h"
+
+#include "catalogue/QRNConsts.h"
+#include "workbook/xlsx/SpreadsheetMl.h"
+#include "workbook/WorkbookFault.h"
+#include "workbook/XmlPartParser.h"
+
+namespace {
+
+class WorkbookHandler : public XmlHandler {
+public:
+    void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) override
+    {
+        if (depth_++ == 0) {
+            if (name != "workbook") ThrowUnsupported(QRNConsts::sReasonNoSpreadsheet);
+            if (!IsSpreadsheetMl(uri)) ThrowUnsupported(QRNConsts::sReasonPrereleaseFormat);
+            return;
+        }
+        if (!IsSpreadsheetMl(uri)) return;
+        if (name == "workbookPr") {
+            if (const auto flag = attributes.Raw("date1904")) info.date1904 = IsXmlTrue(*flag);
+        } else if (name == "sheet" && !sheetSeen) {
+            sheetSeen = true;
+            info.firstSheetId = attributes.Text("id").value_or(std::string());
+        }
+    }
+    void EndElement(std::string_view, std::string_view) override { --depth_; }
+    void Characters(std::string_view) override {}
+
+    XlsxWorkbookInfo info;
+    bool sheetSeen = false;
+
+private:
+    int depth_ = 0;
+};
+
+} // namespace
+
+XlsxWorkbookInfo ReadXlsxWorkbookPart(ZipArchive& archive, const std::string& part)
+{
+    WorkbookHandler handler;
+    ParseXmlPart(archive, part, handler);
+    if (!handler.sheetSeen) ThrowBroken(QRNConsts::sReasonNoSheets);
+    return handler.info;
+}
