@@ -3,6 +3,7 @@
 #include "base/DateTime.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -27,18 +28,21 @@ bool Expect(std::string_view text, std::size_t& pos, char c)
     return true;
 }
 
-// "hh:mm[:ss[.fff]]" as milliseconds since midnight.
-std::optional<long long> TimeOfDay(std::string_view text, std::size_t& pos)
+// "hh:mm[:ss[.fff...]]" as seconds since midnight, rounded to the nearest
+// second from the digits as written: 59,4999998 s rounded to milliseconds
+// first would become 59,5 and then the next second, and a day's count of
+// seconds added first would blur the digits that decide.
+std::optional<double> TimeOfDay(std::string_view text, std::size_t& pos)
 {
     const auto hour = Digits(text, pos, 2);
     if (!hour || !Expect(text, pos, ':')) return std::nullopt;
     const auto minute = Digits(text, pos, 2);
     if (!minute) return std::nullopt;
-    long long ms = (*hour * 60LL + *minute) * 60000LL;
+    double seconds = (*hour * 60.0 + *minute) * 60.0;
     if (Expect(text, pos, ':')) {
         const auto second = Digits(text, pos, 2);
         if (!second) return std::nullopt;
-        ms += *second * 1000LL;
+        seconds += *second;
         if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
             ++pos;
             double fraction = 0;
@@ -47,11 +51,11 @@ std::optional<long long> TimeOfDay(std::string_view text, std::size_t& pos)
             for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos, scale /= 10)
                 fraction += (text[pos] - '0') * scale;
             if (pos == start) return std::nullopt;
-            ms += static_cast<long long>(fraction * 1000 + 0.5);
+            seconds += std::round(fraction);
         }
     }
-    if (*hour > 24 || *minute > 59 || ms > 24LL * 3600000) return std::nullopt;
-    return ms;
+    if (*hour > 24 || *minute > 59 || seconds > 86400.0) return std::nullopt;
+    return seconds;
 }
 
 bool ZoneOrEnd(std::string_view text, std::size_t pos)
@@ -69,9 +73,9 @@ std::optional<double> ParseIsoDateTime(std::string_view text)
 {
     std::size_t pos = 0;
     if (text.size() >= 3 && text[2] == ':') {
-        const auto ms = TimeOfDay(text, pos);
-        if (!ms || !ZoneOrEnd(text, pos)) return std::nullopt;
-        return static_cast<double>(*ms) / 86400000.0;
+        const auto seconds = TimeOfDay(text, pos);
+        if (!seconds || !ZoneOrEnd(text, pos)) return std::nullopt;
+        return *seconds / 86400.0;
     }
     const auto year = Digits(text, pos, 4);
     if (!year || !Expect(text, pos, '-')) return std::nullopt;
@@ -79,15 +83,15 @@ std::optional<double> ParseIsoDateTime(std::string_view text)
     if (!month || !Expect(text, pos, '-')) return std::nullopt;
     const auto day = Digits(text, pos, 2);
     if (!day || !IsValidCivilDate(*year, *month, *day)) return std::nullopt;
-    long long ms = 0;
+    double seconds = 0;
     if (Expect(text, pos, 'T')) {
         const auto time = TimeOfDay(text, pos);
         if (!time) return std::nullopt;
-        ms = *time;
+        seconds = *time;
     }
     if (!ZoneOrEnd(text, pos)) return std::nullopt;
     const double days = static_cast<double>(DaysFromCivil(*year, *month, *day));
-    const double time = static_cast<double>(ms) / 86400000.0;
+    const double time = seconds / 86400.0;
     // Before 30.12.1899 the time of day counts away from zero.
     return days >= 0 ? days + time : days - time;
 }

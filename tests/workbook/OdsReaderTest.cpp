@@ -65,8 +65,12 @@ INSTANTIATE_TEST_SUITE_P(
                            + ValueCell("office:value-type=\"date\" office:date-value=\"2020-01-15T10:30:00.4\"")
                            + ValueCell("office:value-type=\"date\" office:date-value=\"1899-12-30T06:00:00\"")
                            + ValueCell("office:value-type=\"time\" office:time-value=\"PT12H30M15S\"")
-                           + ValueCell("office:value-type=\"time\" office:time-value=\"PT00H00M00S\""))),
-                 "1\t1\t15.01.2020\n1\t2\t15.01.2020 10:30:00\n1\t3\t06:00:00\n1\t4\t12:30:15\n1\t5\t00:00:00\n"},
+                           + ValueCell("office:value-type=\"time\" office:time-value=\"PT00H00M00S\"")
+                           // A day or more: a serial of the 1900 date system.
+                           + ValueCell("office:value-type=\"time\" office:time-value=\"PT288H\"")
+                           + ValueCell("office:value-type=\"time\" office:time-value=\"PT27H17M54S\""))),
+                 "1\t1\t15.01.2020\n1\t2\t15.01.2020 10:30:00\n1\t3\t06:00:00\n1\t4\t12:30:15\n1\t5\t00:00:00\n"
+                 "1\t6\t12.01.1900\n1\t7\t01.01.1900 03:17:54\n"},
         OdsCase {"an error result gives its text, not the number beside it",
                  Table(Row("<table:table-cell office:value-type=\"float\" office:value=\"0\" "
                            "calcext:value-type=\"error\"><text:p>#DIV/0!</text:p></table:table-cell>")),

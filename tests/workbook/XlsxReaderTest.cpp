@@ -81,9 +81,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "1\t1\t01.01.1904\n1\t2\t06:00:00\n1\t3\t01.01.1904 06:00:00\n1\t4\t31.03.2023\n"},
         CellCase {"ISO date cells, rounded to the second",
                   {"<row r=\"1\"><c r=\"A1\" t=\"d\"><v>2017-03-16</v></c>"
-                   "<c r=\"B1\" t=\"d\" s=\"1\"><v>2014-02-14T08:27:48.765Z</v></c></row>",
+                   "<c r=\"B1\" t=\"d\" s=\"1\"><v>2014-02-14T08:27:48.765Z</v></c>"
+                   "<c r=\"C1\" t=\"d\"><v>2014-02-14T08:27:48.4999998</v></c></row>",
                    "", kDateStyles},
-                  "1\t1\t16.03.2017\n1\t2\t14.02.2014 08:27:49\n"},
+                  "1\t1\t16.03.2017\n1\t2\t14.02.2014 08:27:49\n1\t3\t14.02.2014 08:27:48\n"},
+        CellCase {"a differential format's numFmt leaves the cells' formats alone",
+                  {"<row r=\"1\"><c r=\"A1\" s=\"1\"><v>42062</v></c></row>", "",
+                   "<numFmts count=\"0\"/><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/></cellXfs>"
+                   "<dxfs><dxf><numFmt numFmtId=\"14\" formatCode=\"0\"/></dxf></dxfs>"},
+                  "1\t1\t27.02.2015\n"},
         CellCase {"a later record of the same cell replaces the earlier",
                   {"<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"A1\"><v>2</v></c></row>"},
                   "1\t1\t2\n"}));

@@ -33,7 +33,7 @@ long long RepeatCount(std::optional<std::string_view> raw)
     return std::min(value, kRepeatCap);
 }
 
-enum class ValueKind { Text, Number, DateTime };
+enum class ValueKind { Text, Number, DateTime, ElapsedTime };
 
 // A cell of the row being read, kept until the row's own repeat count is known
 // at its end.
@@ -121,6 +121,9 @@ private:
             case ValueKind::Text: cells_.SetText(row, column, cell.text); break;
             case ValueKind::Number: cells_.SetNumber(row, column, cell.number, NumberStyle::Plain); break;
             case ValueKind::DateTime: cells_.SetDateTime(row, column, cell.number); break;
+            // Shown as spreadsheet applications show a time of a day or more:
+            // a serial of the 1900 date system (PT288H is 12.01.1900).
+            case ValueKind::ElapsedTime: cells_.SetNumber(row, column, cell.number, NumberStyle::Date); break;
             }
         }
     }
@@ -147,8 +150,12 @@ private:
             if (const auto raw = attributes.Raw("date-value", kOffice))
                 SetDateTime(ParseIsoDateTime(*raw));
         } else if (*type == "time") {
-            if (const auto raw = attributes.Raw("time-value", kOffice))
-                SetDateTime(ParseIsoDuration(*raw));
+            if (const auto raw = attributes.Raw("time-value", kOffice)) {
+                if (const auto days = ParseIsoDuration(*raw)) {
+                    kind_ = ValueKind::ElapsedTime;
+                    number_ = *days;
+                }
+            }
         } else if (*type == "boolean") {
             if (const auto raw = attributes.Raw("boolean-value", kOffice)) {
                 if (*raw == "true" || *raw == "1") fixedText_ = "True";

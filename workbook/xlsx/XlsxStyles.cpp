@@ -21,10 +21,14 @@ public:
     void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) override
     {
         if (!IsSpreadsheetMl(uri)) return;
-        if (name == "numFmt") {
+        // A numFmt of a differential format (conditional formatting, tables)
+        // reuses an id without changing the cells that have that format.
+        if (name == "numFmt" && inNumFmts_) {
             // An empty code leaves a built-in format as it is.
             if (const auto code = attributes.Text("formatCode"); code && !code->empty())
                 customCodes_[NumberAttribute(attributes, "numFmtId")] = StyleOfFormatCode(*code);
+        } else if (name == "numFmts") {
+            inNumFmts_ = true;
         } else if (name == "cellXfs") {
             inCellXfs_ = true;
         } else if (name == "xf" && inCellXfs_) {
@@ -33,7 +37,9 @@ public:
     }
     void EndElement(std::string_view name, std::string_view uri) override
     {
-        if (name == "cellXfs" && IsSpreadsheetMl(uri)) inCellXfs_ = false;
+        if (!IsSpreadsheetMl(uri)) return;
+        if (name == "cellXfs") inCellXfs_ = false;
+        if (name == "numFmts") inNumFmts_ = false;
     }
     void Characters(std::string_view) override {}
 
@@ -52,6 +58,7 @@ public:
 private:
     std::unordered_map<int, NumberStyle> customCodes_;
     std::vector<int> formatIds_;
+    bool inNumFmts_ = false;
     bool inCellXfs_ = false;
 };
 
