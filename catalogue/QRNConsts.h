@@ -164,8 +164,6 @@ inline constexpr char sReasonWorkbookStreamDamaged[] = "поток книги Ex
 inline constexpr char sWorkbookTooLarge[] = "Файл \"%s\" слишком велик: на первом листе больше %s ячеек";
 inline constexpr char sReasonEmptyFile[] = "файл пуст";
 inline constexpr char sReasonNotWorkbook[] = "это не книга Excel (xls, xlsx, xlsm) и не таблица OpenDocument (ods)";
-inline constexpr char sReasonOldExcel[] =
-    "книги Excel версий 2.x-4.0 не поддерживаются, сохраните книгу в формате xlsx";
 inline constexpr char sReasonZipDamaged[] = "архив поврежден";
 inline constexpr char sReasonDuplicateEntry[] = "в архиве дважды записан элемент \"%s\"";
 inline constexpr char sReasonPartMissing[] = "нет обязательной части \"%s\"";

@@ -78,7 +78,7 @@ std::unique_ptr<Workbook> ReadByContent(const std::string& path, const Regional&
     switch (ContainerOf(ReadHead(path))) {
     case Container::Ole2: return ReadXlsWorkbook(path, regional);
     case Container::Zip: return ReadZipWorkbook(path, regional);
-    case Container::OldBiff: ThrowUnsupported(QRNConsts::sReasonOldExcel);
+    case Container::OldBiff: return ReadOldXlsWorkbook(path, regional);
     case Container::Empty: ThrowBroken(QRNConsts::sReasonEmptyFile);
     case Container::Unknown: break;
     }

@@ -14,15 +14,26 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kCorpus = "../shared/corpus";
+// Excel 2.x-4.0 files, kept apart from the corpus but read the same way.
+const fs::path kOldXlsCorpus = "../shared/corpus-old-xls";
 
-// Every workbook of the corpus, as its path below files/.
-std::vector<std::string> CorpusFiles()
+struct CorpusFile {
+    fs::path corpus;
+    std::string file;  // the path below the corpus' files/ and expected/
+};
+
+// Every workbook of the corpora.
+std::vector<CorpusFile> CorpusFiles()
 {
-    std::vector<std::string> files;
-    std::error_code code;
-    for (fs::recursive_directory_iterator it(kCorpus / "files", code), end; !code && it != end; it.increment(code))
-        if (it->is_regular_file()) files.push_back(fs::relative(it->path(), kCorpus / "files").generic_string());
-    std::sort(files.begin(), files.end());
+    std::vector<CorpusFile> files;
+    for (const fs::path& corpus : {kCorpus, kOldXlsCorpus}) {
+        std::vector<std::string> names;
+        std::error_code code;
+        for (fs::recursive_directory_iterator it(corpus / "files", code), end; !code && it != end; it.increment(code))
+            if (it->is_regular_file()) names.push_back(fs::relative(it->path(), corpus / "files").generic_string());
+        std::sort(names.begin(), names.end());
+        for (std::string& name : names) files.push_back({corpus, std::move(name)});
+    }
     return files;
 }
 
@@ -43,12 +54,13 @@ std::string FirstDifference(const std::string& actual, const std::string& expect
     }
 }
 
-class CorpusTest : public testing::TestWithParam<std::string> {};
+class CorpusTest : public testing::TestWithParam<CorpusFile> {};
 
 TEST_P(CorpusTest, ReadsTheFirstSheetAsExpected)
 {
-    const std::string file = (kCorpus / "files" / GetParam()).string();
-    const fs::path expected = kCorpus / "expected" / GetParam();
+    const std::string& name = GetParam().file;
+    const std::string file = (GetParam().corpus / "files" / name).string();
+    const fs::path expected = GetParam().corpus / "expected" / name;
     const fs::path cellsFile = expected.string() + ".cells";
     const fs::path errorFile = expected.string() + ".error";
 
@@ -60,23 +72,23 @@ TEST_P(CorpusTest, ReadsTheFirstSheetAsExpected)
                 DumpCells(*book, ignored);
             },
             QuarnelError)
-            << GetParam() << " must be refused as " << ReadFileBytes(errorFile.string());
+            << name << " must be refused as " << ReadFileBytes(errorFile.string());
         return;
     }
-    ASSERT_TRUE(fs::exists(cellsFile)) << "no expected cells for " << GetParam();
+    ASSERT_TRUE(fs::exists(cellsFile)) << "no expected cells for " << name;
     std::ostringstream dump;
     try {
         DumpCells(*OpenWorkbook(file, Regional::Russian()), dump);
     } catch (const QuarnelError& error) {
-        FAIL() << GetParam() << ": " << error.what();
+        FAIL() << name << ": " << error.what();
     }
     const std::string wanted = ReadFileBytes(cellsFile.string());
-    if (dump.str() != wanted) ADD_FAILURE() << GetParam() << ": " << FirstDifference(dump.str(), wanted);
+    if (dump.str() != wanted) ADD_FAILURE() << name << ": " << FirstDifference(dump.str(), wanted);
 }
 
-std::string TestName(const testing::TestParamInfo<std::string>& info)
+std::string TestName(const testing::TestParamInfo<CorpusFile>& info)
 {
-    std::string name = info.param;
+    std::string name = info.param.file;
     std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
@@ -89,7 +101,7 @@ GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(CorpusTest);
 TEST(CorpusFiles, AreFoundFromTheProjectRoot)
 {
     if (!fs::exists(kCorpus)) GTEST_SKIP() << "no shared corpus at " << kCorpus << " beside the repository";
-    EXPECT_GE(CorpusFiles().size(), 60u) << "tests run with the project root as working directory";
+    EXPECT_GE(CorpusFiles().size(), 63u) << "tests run with the project root as working directory";
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "workbook/xls/BiffCursor.h"
 
-#include "catalogue/QRNConsts.h"
 #include "workbook/xls/BiffRecordIds.h"
 #include "workbook/xls/BiffText.h"
 #include "workbook/xls/XlsFault.h"
@@ -17,7 +16,7 @@ constexpr std::size_t kRunSize = 4;
 
 [[noreturn]] void ThrowTooShort()
 {
-    throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonRecordTooShort);
+    throw BiffRecordOverrun();
 }
 
 } // namespace
@@ -29,13 +28,18 @@ BiffCursor::BiffCursor(std::string_view stream, const BiffRecord& record)
 
 bool BiffCursor::EnterContinuation()
 {
-    if (next_ >= stream_.size()) return false;
-    const std::optional<BiffRecord> following = BiffRecordAt(stream_, next_);
-    if (!following || following->id != BiffId::Continue) return false;
-    segment_ = following->body;
-    pos_ = 0;
-    next_ = following->next;
-    return true;
+    // A CONTINUE without bytes carries nothing, not even the option byte of
+    // a string going on.
+    for (;;) {
+        if (next_ >= stream_.size()) return false;
+        const std::optional<BiffRecord> following = BiffRecordAt(stream_, next_);
+        if (!following || following->id != BiffId::Continue) return false;
+        next_ = following->next;
+        if (following->body.empty()) continue;
+        segment_ = following->body;
+        pos_ = 0;
+        return true;
+    }
 }
 
 bool BiffCursor::AtEnd() const

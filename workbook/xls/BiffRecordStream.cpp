@@ -4,6 +4,8 @@
 #include "workbook/xls/BiffRecordIds.h"
 #include "workbook/xls/XlsFault.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t kHeaderSize = 4;
@@ -18,14 +20,14 @@ std::uint16_t LittleEndian16(std::string_view bytes, std::size_t at)
 
 std::optional<BiffRecord> BiffRecordAt(std::string_view stream, std::size_t offset)
 {
-    if (offset == stream.size()) return std::nullopt;
-    if (offset > stream.size() || stream.size() - offset < kHeaderSize)
-        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    if (offset > stream.size()) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    // Less than a header left: the stream ends there.
+    if (stream.size() - offset < kHeaderSize) return std::nullopt;
     const std::size_t length = LittleEndian16(stream, offset + 2);
     const std::size_t bodyStart = offset + kHeaderSize;
-    if (stream.size() - bodyStart < length)
-        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
-    return BiffRecord{LittleEndian16(stream, offset), stream.substr(bodyStart, length), bodyStart + length};
+    // A record cut by the end of the stream is what is left of it.
+    const std::size_t kept = std::min(length, stream.size() - bodyStart);
+    return BiffRecord{LittleEndian16(stream, offset), stream.substr(bodyStart, kept), bodyStart + kept};
 }
 
 BiffRecordStream::BiffRecordStream(std::string_view stream, std::size_t offset)

@@ -13,8 +13,10 @@ struct BiffRecord {
     std::size_t next = 0;  // stream offset of the record after this one
 };
 
-// The record whose header starts at the offset; nullopt exactly at the end of
-// the stream. A header or body running past the end is a broken workbook.
+// The record whose header starts at the offset; nullopt where less than a
+// header is left. A body cut by the end of the stream is what is left of it,
+// as spreadsheet applications read it; an offset past the end is a broken
+// workbook.
 std::optional<BiffRecord> BiffRecordAt(std::string_view stream, std::size_t offset);
 
 // Walks a substream record by record. CONTINUE records are passed over here:

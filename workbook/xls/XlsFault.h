@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/QRNConsts.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -15,4 +17,12 @@ public:
 
 private:
     XlsFaultKind kind_;
+};
+
+// A record whose contents run past its own end and that of its
+// continuations. Spreadsheet applications read such a record as far as it
+// goes, or skip it, and keep the cells around it; so do the readers.
+class BiffRecordOverrun : public XlsFault {
+public:
+    BiffRecordOverrun() : XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonRecordTooShort) {}
 };

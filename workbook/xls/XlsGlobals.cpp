@@ -18,8 +18,6 @@ constexpr std::size_t kFontCharsetOffset = 12;
 
 BiffVersion VersionOfBof(const BiffRecord& bof)
 {
-    if (bof.id == BiffId::Biff2Bof || bof.id == BiffId::Biff3Bof || bof.id == BiffId::Biff4Bof)
-        throw XlsFault(XlsFaultKind::Unsupported, QRNConsts::sReasonOldExcel);
     if (bof.id != BiffId::Bof) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonWorkbookStreamDamaged);
     if (bof.body.size() < 4) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonRecordTooShort);
     const auto version = static_cast<std::uint16_t>(static_cast<unsigned char>(bof.body[0])
@@ -38,7 +36,17 @@ public:
         globals_.version = version;
     }
 
+    // A record that runs past its end gives what it holds up to there (the
+    // shared strings before the cut) and is otherwise passed over.
     void Read(const BiffRecord& record)
+    {
+        try {
+            ReadRecord(record);
+        } catch (const BiffRecordOverrun&) {
+        }
+    }
+
+    void ReadRecord(const BiffRecord& record)
     {
         BiffCursor cursor(stream_, record);
         switch (record.id) {
@@ -107,15 +115,17 @@ private:
         }
     }
 
+    // Writers miscount their strings either way (0, fewer or more than the
+    // table holds); the strings are what the record and its continuations
+    // hold.
     void ReadSharedStrings(BiffCursor& cursor)
     {
         cursor.Skip(4);  // the count of references, which nothing needs
         const std::uint32_t unique = cursor.U32();
         std::vector<std::string>& table = globals_.sharedStrings;
         table.clear();
-        // Some writers overstate the count; the strings end where the data ends.
         table.reserve(std::min<std::size_t>(unique, stream_.size() / 3));
-        for (std::uint32_t i = 0; i < unique && !cursor.AtEnd(); ++i) table.push_back(cursor.UnicodeString());
+        while (!cursor.AtEnd()) table.push_back(cursor.UnicodeString());
     }
 
     std::string_view stream_;
@@ -135,9 +145,7 @@ XlsGlobals ReadXlsGlobals(std::string_view stream)
     BiffRecord record;
     if (!records.Next(record)) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
     GlobalsReader reader(stream, VersionOfBof(record));
-    while (records.Next(record)) {
-        if (record.id == BiffId::Eof) return reader.Finish();
-        reader.Read(record);
-    }
-    throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    // A stream cut before the globals' EOF ends them there.
+    while (records.Next(record) && record.id != BiffId::Eof) reader.Read(record);
+    return reader.Finish();
 }

@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-enum class BiffVersion { Biff5, Biff8 };
+// BIFF8 texts are Unicode; all earlier ones 8-bit in `charset`.
+enum class BiffVersion { Biff2, Biff3, Biff4, Biff5, Biff8 };
 
 // What the workbook globals substream (at the start of the stream) tells the
 // reader of the first sheet.
@@ -20,6 +21,9 @@ struct XlsGlobals {
     std::vector<std::string> sharedStrings;
     // How a number is shown, by the index of its cell's XF record.
     std::vector<NumberStyle> xfStyles;
+    // BIFF2 cells name their number format directly: how it shows a number,
+    // by its index.
+    std::vector<NumberStyle> formatStyles;
     // The first sheet in workbook order, hidden or not: where its BOF record
     // is and what kind of sheet its BOUNDSHEET record says it is.
     std::size_t firstSheetOffset = 0;

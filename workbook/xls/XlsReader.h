@@ -11,3 +11,7 @@
 // password-protected (also an encrypted OOXML package in OLE2), holds no
 // workbook, or its first sheet holds no cells (chart, dialog or macro sheet).
 std::unique_ptr<Workbook> ReadXlsWorkbook(const std::string& path, const Regional& regional);
+
+// The same for an Excel 2.x-4.0 file: a bare BIFF2, BIFF3 or BIFF4 worksheet
+// or BIFF4 workbook, read with the same cell texts.
+std::unique_ptr<Workbook> ReadOldXlsWorkbook(const std::string& path, const Regional& regional);

@@ -4,6 +4,7 @@
 #include "catalogue/QRNConsts.h"
 #include "workbook/xls/BiffCursor.h"
 #include "workbook/xls/BiffRecordIds.h"
+#include "workbook/xls/BiffText.h"
 #include "workbook/xls/XlsFault.h"
 
 #include <cstring>
@@ -33,7 +34,7 @@ void CheckBoundSheetType(std::uint8_t type)
 
 void CheckSubstreamType(const BiffRecord& bof, std::string_view stream)
 {
-    if (bof.id != BiffId::Bof) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonSheetNotFound);
+    if (!IsBof(bof.id)) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonSheetNotFound);
     BiffCursor cursor(stream, bof);
     cursor.Skip(2);  // version, already known from the globals
     switch (cursor.U16()) {
@@ -85,11 +86,23 @@ public:
     {
     }
 
+    // A record that runs past its end is read as far as it goes: the cells
+    // it gave before are kept, the one it was reading is left out.
     void Read(const BiffRecord& record)
     {
+        try {
+            ReadRecord(record);
+        } catch (const BiffRecordOverrun&) {
+            pendingString_.reset();
+        }
+    }
+
+private:
+    void ReadRecord(const BiffRecord& record)
+    {
         BiffCursor cursor(stream_, record);
-        if (record.id == BiffId::String) {
-            ReadFormulaString(cursor);
+        if (record.id == BiffId::String || record.id == BiffId::Biff2String) {
+            ReadFormulaString(cursor, record.id == BiffId::Biff2String);
             return;
         }
         // A string result is only in the STRING record right after its
@@ -127,22 +140,65 @@ public:
             sheet_.SetText(cell.row, cell.column, cursor.U8() ? ErrorText(value) : BooleanText(value));
             break;
         }
-        case BiffId::Formula: ReadFormula(cursor); break;
+        case BiffId::Formula:
+            if (globals_.version == BiffVersion::Biff2) {
+                ReadFormulaResult(ReadBiff2Cell(cursor), cursor);
+                break;
+            }
+            [[fallthrough]];
+        // Some writers keep an older version's number for the record.
+        case BiffId::Biff3Formula:
+        case BiffId::Biff4Formula: ReadFormulaResult(ReadCell(cursor), cursor); break;
+        case BiffId::Biff2Integer: {
+            const Cell cell = ReadBiff2Cell(cursor);
+            SetNumber(cell, cursor.U16());
+            break;
+        }
+        case BiffId::Biff2Number: {
+            const Cell cell = ReadBiff2Cell(cursor);
+            SetNumber(cell, cursor.F64());
+            break;
+        }
+        case BiffId::Biff2Label: {
+            const Cell cell = ReadBiff2Cell(cursor);
+            sheet_.SetText(cell.row, cell.column, ReadShortString(cursor));
+            break;
+        }
+        case BiffId::Biff2BoolErr: {
+            const Cell cell = ReadBiff2Cell(cursor);
+            const std::uint8_t value = cursor.U8();
+            sheet_.SetText(cell.row, cell.column, cursor.U8() ? ErrorText(value) : BooleanText(value));
+            break;
+        }
         default: break;
         }
     }
 
-private:
     struct Cell {
         int row;
         int column;
-        std::uint16_t xf;
+        NumberStyle style;
     };
 
     static bool IsCellRecord(std::uint16_t id)
     {
-        return id == BiffId::Number || id == BiffId::Rk || id == BiffId::MulRk || id == BiffId::LabelSst
-            || id == BiffId::Label || id == BiffId::RString || id == BiffId::BoolErr || id == BiffId::Formula;
+        switch (id) {
+        case BiffId::Number:
+        case BiffId::Rk:
+        case BiffId::MulRk:
+        case BiffId::LabelSst:
+        case BiffId::Label:
+        case BiffId::RString:
+        case BiffId::BoolErr:
+        case BiffId::Formula:
+        case BiffId::Biff3Formula:
+        case BiffId::Biff4Formula:
+        case BiffId::Biff2Integer:
+        case BiffId::Biff2Number:
+        case BiffId::Biff2Label:
+        case BiffId::Biff2BoolErr: return true;
+        default: return false;
+        }
     }
 
     static int Column(int row, std::size_t column)
@@ -153,18 +209,38 @@ private:
         return static_cast<int>(column) + 1;
     }
 
-    // Row, column and XF index, which every cell record starts with.
-    static Cell ReadCell(BiffCursor& cursor)
+    // Row, column and XF index, which every cell record from BIFF3 on starts
+    // with.
+    Cell ReadCell(BiffCursor& cursor) const
     {
         const int row = cursor.U16() + 1;
         const int column = Column(row, cursor.U16());
-        return {row, column, cursor.U16()};
+        return {row, column, StyleAt(globals_.xfStyles, cursor.U16())};
     }
 
-    void SetNumber(const Cell& cell, double value)
+    // BIFF2: row, column and three attribute bytes; the number format's index
+    // is in the low six bits of the second.
+    Cell ReadBiff2Cell(BiffCursor& cursor) const
     {
-        const NumberStyle style = cell.xf < globals_.xfStyles.size() ? globals_.xfStyles[cell.xf] : NumberStyle::Plain;
-        sheet_.SetNumber(cell.row, cell.column, value, style);
+        const int row = cursor.U16() + 1;
+        const int column = Column(row, cursor.U16());
+        cursor.Skip(1);
+        const std::uint8_t format = cursor.U8() & 0x3F;
+        cursor.Skip(1);
+        return {row, column, StyleAt(globals_.formatStyles, format)};
+    }
+
+    static NumberStyle StyleAt(const std::vector<NumberStyle>& styles, std::size_t index)
+    {
+        return index < styles.size() ? styles[index] : NumberStyle::Plain;
+    }
+
+    void SetNumber(const Cell& cell, double value) { sheet_.SetNumber(cell.row, cell.column, value, cell.style); }
+
+    // A BIFF2 string: an 8-bit length, then the characters.
+    std::string ReadShortString(BiffCursor& cursor) const
+    {
+        return DecodeByteText(cursor.Bytes(cursor.U8()), globals_.charset.c_str());
     }
 
     std::string ReadString(BiffCursor& cursor) const
@@ -182,16 +258,15 @@ private:
         const std::size_t count = (size - kMulRkFixedSize) / kMulRkCellSize;
         for (std::size_t i = 0; i < count; ++i) {
             const int column = Column(row, first + i);
-            const std::uint16_t xf = cursor.U16();
-            SetNumber({row, column, xf}, RkValue(cursor.U32()));
+            const NumberStyle style = StyleAt(globals_.xfStyles, cursor.U16());
+            SetNumber({row, column, style}, RkValue(cursor.U32()));
         }
     }
 
     // The cached result: a number, or a marker 0xFFFF in its top two bytes
     // with the kind of result in its first byte and the value in its third.
-    void ReadFormula(BiffCursor& cursor)
+    void ReadFormulaResult(const Cell& cell, BiffCursor& cursor)
     {
-        const Cell cell = ReadCell(cursor);
         const std::uint32_t low = cursor.U32();
         const std::uint32_t high = cursor.U32();
         if (high >> 16 != 0xFFFF) {
@@ -210,12 +285,12 @@ private:
         }
     }
 
-    void ReadFormulaString(BiffCursor& cursor)
+    void ReadFormulaString(BiffCursor& cursor, bool shortLength)
     {
         if (!pendingString_) return;
         const Cell cell = *pendingString_;
         pendingString_.reset();
-        sheet_.SetText(cell.row, cell.column, ReadString(cursor));
+        sheet_.SetText(cell.row, cell.column, shortLength ? ReadShortString(cursor) : ReadString(cursor));
     }
 
     std::string_view stream_;
@@ -229,10 +304,13 @@ private:
 void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, SheetCells& sheet)
 {
     CheckBoundSheetType(globals.firstSheetType);
-    if (globals.firstSheetOffset >= stream.size())
-        throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonSheetNotFound);
+    ReadXlsWorksheet(stream, globals.firstSheetOffset, globals, sheet);
+}
 
-    const std::optional<BiffRecord> bof = BiffRecordAt(stream, globals.firstSheetOffset);
+void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsGlobals& globals, SheetCells& sheet)
+{
+    if (bofOffset >= stream.size()) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonSheetNotFound);
+    const std::optional<BiffRecord> bof = BiffRecordAt(stream, bofOffset);
     CheckSubstreamType(*bof, stream);
 
     BiffRecordStream records(stream, bof->next);
@@ -240,8 +318,10 @@ void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, Sheet
     WorksheetReader reader(stream, globals, sheet);
     // Embedded charts are substreams of their own inside the sheet's.
     int nested = 0;
+    bool anyRecord = false;
     while (records.Next(record)) {
-        if (record.id == BiffId::Bof) {
+        anyRecord = true;
+        if (IsBof(record.id)) {
             ++nested;
         } else if (record.id == BiffId::Eof) {
             if (nested == 0) return;
@@ -250,5 +330,7 @@ void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, Sheet
             reader.Read(record);
         }
     }
-    throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    // A stream that ends before the sheet's EOF ends the sheet there; one
+    // that ends right after its BOF holds no sheet at all.
+    if (!anyRecord) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
 }

@@ -3,6 +3,7 @@
 #include "workbook/SheetCells.h"
 #include "workbook/xls/XlsGlobals.h"
 
+#include <cstddef>
 #include <string_view>
 
 // Reads the cells of the workbook's first sheet into the sheet. Raises
@@ -10,3 +11,7 @@
 // broken when its BOF is not where BOUNDSHEET says, its records run past the
 // stream or lack their EOF, or a cell lies beyond the 256 columns of a sheet.
 void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, SheetCells& sheet);
+
+// Reads the cells of the worksheet whose BOF record is at the offset, as
+// above; the globals give its formats, charset and date system.
+void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsGlobals& globals, SheetCells& sheet);
