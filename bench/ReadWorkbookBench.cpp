@@ -3,7 +3,7 @@
 // strings parts and running libxml2's SAX parser over them with callbacks that
 // do nothing. Prints both times, their ratio and the peak memory.
 
-#include "base/QuarnelError.h"
+#include "catalogue/FaultMessages.h"
 #include "workbook/Workbook.h"
 
 #include <libxml/parser.h>
@@ -102,8 +102,8 @@ int main(int argc, char** argv)
                 opening = open;
             }
         }
-    } catch (const QuarnelError& error) {
-        std::fprintf(stderr, "%s\n", error.what());
+    } catch (const WorkbookFault& fault) {
+        std::fprintf(stderr, "%s\n", WorkbookFaultMessage(fault).c_str());
         return 1;
     }
     rusage usage {};

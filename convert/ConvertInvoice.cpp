@@ -6,6 +6,7 @@
 #include "convert/FieldCell.h"
 #include "convert/HeldLog.h"
 #include "convert/InvoicePackage.h"
+#include "convert/ReadWorkbook.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunOutputs.h"
 #include "writers/HeaderWriters.h"
@@ -170,7 +171,7 @@ RunResult ConvertInvoice(const RunInputs& inputs, RunObserver& observer)
 {
     std::unique_ptr<Workbook> workbook;
     return RunInvoice(inputs, observer, [&]() -> const Workbook& {
-        workbook = OpenWorkbook(inputs.workbookPath, inputs.regional);
+        workbook = ReadWorkbook(inputs.workbookPath, inputs.regional);
         return *workbook;
     });
 }

@@ -3,6 +3,7 @@
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/ProductDispatch.h"
+#include "convert/ReadWorkbook.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunOutputs.h"
 #include "writers/HeaderWriters.h"
@@ -87,7 +88,7 @@ RunResult ConvertPriceList(const RunInputs& inputs, RunObserver& observer)
 {
     std::unique_ptr<Workbook> workbook;
     return RunPriceList(inputs, observer, [&]() -> const Workbook& {
-        workbook = OpenWorkbook(inputs.workbookPath, inputs.regional);
+        workbook = ReadWorkbook(inputs.workbookPath, inputs.regional);
         return *workbook;
     });
 }

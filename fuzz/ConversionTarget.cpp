@@ -6,7 +6,7 @@
 #include "FuzzTargets.h"
 #include "ScratchFiles.h"
 
-#include "base/QuarnelError.h"
+#include "workbook/WorkbookFault.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
@@ -102,7 +102,7 @@ void FuzzTargets::ConversionRun(std::string_view input)
     std::unique_ptr<Workbook> workbook;
     try {
         workbook = OpenWorkbook(WorkbookFile(input), Regional::Russian());
-    } catch (const QuarnelError&) {
+    } catch (const WorkbookFault&) {
         return;
     }
     const std::string outFolder = ScratchPath("out");

@@ -1,8 +1,5 @@
 #include "workbook/Workbook.h"
 
-#include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/ods/OdsReader.h"
 #include "workbook/SheetCells.h"
 #include "workbook/WorkbookFault.h"
@@ -11,7 +8,6 @@
 #include "workbook/xls/XlsReader.h"
 
 #include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -34,29 +30,22 @@ Container ContainerOf(const std::string& head)
     return Container::Unknown;
 }
 
-std::string ReasonOf(int error)
-{
-    if (error == EACCES || error == EPERM) return QRNConsts::sReasonAccessDenied;
-    return std::strerror(error);
-}
-
-// The first bytes of the file; QuarnelError naming it when there is no file to
-// read there.
+// The first bytes of the file; a fault when there is no file to read there.
 std::string ReadHead(const std::string& path)
 {
     std::error_code code;
     const auto status = std::filesystem::status(path, code);
     if (status.type() == std::filesystem::file_type::not_found)
-        throw QuarnelError(FormatMessage(QRNConsts::sFileNotFound, {path}));
+        throw WorkbookFault(WorkbookFault::Kind::Missing, ReadReason::FileNotFound);
     if (status.type() == std::filesystem::file_type::directory)
-        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, QRNConsts::sReasonIsFolder}));
+        throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::IsFolder);
     // A FIFO would hold the program until someone writes into it, a device
     // could be read forever.
     if (!code && status.type() != std::filesystem::file_type::regular)
-        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, QRNConsts::sReasonNotRegularFile}));
+        throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::NotRegularFile);
 
     std::ifstream file(path, std::ios::binary);
-    if (!file) throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable, {path, ReasonOf(errno)}));
+    if (!file) ThrowUnreadable(errno);
     std::string head(8, '\0');
     file.read(head.data(), static_cast<std::streamsize>(head.size()));
     head.resize(static_cast<std::size_t>(file.gcount()));
@@ -70,7 +59,7 @@ std::unique_ptr<Workbook> ReadZipWorkbook(const std::string& path, const Regiona
         return ReadOdsWorkbook(archive, regional);
     if (archive.Contains("_rels/.rels") || archive.Contains("[Content_Types].xml"))
         return ReadXlsxWorkbook(archive, regional);
-    ThrowUnsupported(QRNConsts::sReasonNoSpreadsheet);
+    ThrowUnsupported(ReadReason::NoSpreadsheet);
 }
 
 std::unique_ptr<Workbook> ReadByContent(const std::string& path, const Regional& regional)
@@ -79,10 +68,10 @@ std::unique_ptr<Workbook> ReadByContent(const std::string& path, const Regional&
     case Container::Ole2: return ReadXlsWorkbook(path, regional);
     case Container::Zip: return ReadZipWorkbook(path, regional);
     case Container::OldBiff: return ReadOldXlsWorkbook(path, regional);
-    case Container::Empty: ThrowBroken(QRNConsts::sReasonEmptyFile);
+    case Container::Empty: ThrowBroken(ReadReason::EmptyFile);
     case Container::Unknown: break;
     }
-    ThrowUnsupported(QRNConsts::sReasonNotWorkbook);
+    ThrowUnsupported(ReadReason::NotWorkbook);
 }
 
 } // namespace
@@ -91,17 +80,8 @@ std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& 
 {
     try {
         return ReadByContent(path, regional);
-    } catch (const WorkbookFault& fault) {
-        switch (fault.kind) {
-        case WorkbookFault::Kind::Encrypted:
-            throw QuarnelError(FormatMessage(QRNConsts::sWorkbookEncrypted, {path}));
-        case WorkbookFault::Kind::Unsupported:
-            throw QuarnelError(FormatMessage(QRNConsts::sWorkbookUnsupported, {path, fault.reason}));
-        case WorkbookFault::Kind::Broken: break;
-        }
-        throw QuarnelError(FormatMessage(QRNConsts::sWorkbookBroken, {path, fault.reason}));
-    } catch (const SheetTooLarge&) {
-        throw QuarnelError(
-            FormatMessage(QRNConsts::sWorkbookTooLarge, {path, std::to_string(SheetCells::kMaxCells)}));
+    } catch (WorkbookFault& fault) {
+        fault.path = path;
+        throw;
     }
 }

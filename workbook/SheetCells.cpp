@@ -1,6 +1,7 @@
 #include "workbook/SheetCells.h"
 
 #include "workbook/NumberFormats.h"
+#include "workbook/WorkbookFault.h"
 
 #include <algorithm>
 
@@ -23,7 +24,7 @@ SheetCells::SheetCells(const Regional& regional, bool date1904, std::size_t maxC
 
 SheetCells::Cell& SheetCells::Append(int row, int column, Kind kind)
 {
-    if (cells_.size() >= maxCells_) throw SheetTooLarge();
+    if (cells_.size() >= maxCells_) ThrowTooManyCells();
     const auto rowNumber = static_cast<std::uint32_t>(row);
     if (runs_.empty() || runs_.back().row != rowNumber) {
         if (!runs_.empty() && rowNumber < runs_.back().row) ordered_ = false;
@@ -192,4 +193,10 @@ int SheetCells::LastColumn(int row) const
 {
     if (row < 1 || row > LastRow() || rowStart_[row] == rowStart_[row + 1]) return 0;
     return cells_[rowStart_[row + 1] - 1].column;
+}
+
+void ThrowTooManyCells()
+{
+    throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyCells,
+                        {std::to_string(SheetCells::kMaxCells)});
 }

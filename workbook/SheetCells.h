@@ -6,21 +6,12 @@
 #include <cstdint>
 #include <cstring>
 #include <deque>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
 // How a number cell is shown, as decided by its number format.
 enum class NumberStyle { Plain, Date, TimeOnly };
-
-// Raised while loading when a sheet holds more cells than memory is allowed for
-// (a few kilobytes of compressed XML can declare billions of cells); OpenWorkbook
-// turns it into the user's error naming the file.
-class SheetTooLarge : public std::length_error {
-public:
-    SheetTooLarge() : std::length_error("sheet too large") {}
-};
 
 // The first sheet held in memory, compactly: a million rows of 25 columns must
 // fit well under a gigabyte. Every cell is one fixed-size record (numbers kept
@@ -117,3 +108,7 @@ private:
     // row r's cells are [rowStart_[r], rowStart_[r + 1]).
     std::vector<std::uint32_t> rowStart_;
 };
+
+// A sheet holding more cells than memory is allowed for (a few kilobytes of
+// compressed XML can declare billions of cells): WorkbookFault, too large.
+[[noreturn]] void ThrowTooManyCells();

@@ -37,6 +37,6 @@ public:
 
 // Opens the workbook at the path, choosing the reader by the file's content
 // (not its extension), and reads its first sheet in workbook order, hidden or
-// not. Raises QuarnelError with a Russian message naming the file when the file
-// is missing, unreadable, damaged, password-protected or not a workbook.
+// not. Raises WorkbookFault, naming the file, when the file is missing,
+// unreadable, damaged, password-protected, too large or not a workbook.
 std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional);

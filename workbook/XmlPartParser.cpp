@@ -1,7 +1,5 @@
 #include "workbook/XmlPartParser.h"
 
-#include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/ZipArchive.h"
 
@@ -182,11 +180,11 @@ void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handle
     const auto malformed = [&] {
         const xmlError* error = context ? xmlCtxtGetLastError(context.get()) : nullptr;
         const std::string line = error ? std::to_string(error->line) : "?";
-        ThrowBroken(FormatMessage(QRNConsts::sReasonXmlMalformed, {name, line}));
+        ThrowBroken(ReadReason::XmlMalformed, {name, line});
     };
     const auto settle = [&] {
         if (state.failure) std::rethrow_exception(state.failure);
-        if (state.doctype) ThrowBroken(FormatMessage(QRNConsts::sReasonXmlDoctype, {name}));
+        if (state.doctype) ThrowBroken(ReadReason::XmlDoctype, {name});
     };
 
     archive.Read(part, [&](const char* data, std::size_t size) {
@@ -201,7 +199,7 @@ void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handle
         settle();
         if (result != XML_ERR_OK || !context->wellFormed) malformed();
     });
-    if (!context) ThrowBroken(FormatMessage(QRNConsts::sReasonXmlMalformed, {name, "1"}));
+    if (!context) ThrowBroken(ReadReason::XmlMalformed, {name, "1"});
     const int result = xmlParseChunk(context.get(), nullptr, 0, 1);
     settle();
     if (result != XML_ERR_OK || !context->wellFormed) malformed();

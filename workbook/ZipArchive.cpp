@@ -1,7 +1,5 @@
 #include "workbook/ZipArchive.h"
 
-#include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/WorkbookFault.h"
 
 #include <zip.h>
@@ -29,7 +27,7 @@ ZipArchive::ZipArchive(const std::string& path)
 {
     int error = 0;
     archive_ = zip_open(path.c_str(), ZIP_RDONLY, &error);
-    if (!archive_) ThrowBroken(QRNConsts::sReasonZipDamaged);
+    if (!archive_) ThrowBroken(ReadReason::ZipDamaged);
 
     const zip_int64_t count = zip_get_num_entries(archive_, 0);
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -41,7 +39,7 @@ ZipArchive::ZipArchive(const std::string& path)
             const std::string duplicate = name;
             zip_discard(archive_);
             archive_ = nullptr;
-            ThrowBroken(FormatMessage(QRNConsts::sReasonDuplicateEntry, {duplicate}));
+            ThrowBroken(ReadReason::DuplicateEntry, {duplicate});
         }
         folded_.emplace(AsciiFolded(name), index);
     }
@@ -68,28 +66,28 @@ void ZipArchive::Read(std::string_view part, const std::function<void(const char
 {
     const std::string name(part);
     const auto index = Locate(part);
-    if (!index) ThrowBroken(FormatMessage(QRNConsts::sReasonPartMissing, {name}));
+    if (!index) ThrowBroken(ReadReason::PartMissing, {name});
 
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive_, *index, 0, &stat) != 0)
-        ThrowBroken(FormatMessage(QRNConsts::sReasonPartDamaged, {name}));
+        ThrowBroken(ReadReason::PartDamaged, {name});
     const std::uint64_t compressed = (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
 
     std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive_, *index, 0));
-    if (!file) ThrowBroken(FormatMessage(QRNConsts::sReasonPartDamaged, {name}));
+    if (!file) ThrowBroken(ReadReason::PartDamaged, {name});
 
     std::vector<char> buffer(256 * 1024);
     std::uint64_t inflated = 0;
     for (;;) {
         const zip_int64_t got = zip_fread(file.get(), buffer.data(), buffer.size());
-        if (got < 0) ThrowBroken(FormatMessage(QRNConsts::sReasonPartDamaged, {name}));
+        if (got < 0) ThrowBroken(ReadReason::PartDamaged, {name});
         if (got == 0) break;
         inflated += static_cast<std::uint64_t>(got);
         inflatedTotal_ += static_cast<std::uint64_t>(got);
         if (inflatedTotal_ > kMaxInflatedTotal
             || (inflated > kRatioFreeSize && inflated / kMaxRatio > compressed))
-            ThrowBroken(FormatMessage(QRNConsts::sReasonPartTooLarge, {name}));
+            ThrowBroken(ReadReason::PartTooLarge, {name});
         sink(buffer.data(), static_cast<std::size_t>(got));
     }
 }

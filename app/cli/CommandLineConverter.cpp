@@ -11,15 +11,16 @@
 #include "convert/ConversionReport.h"
 #include "convert/Convert.h"
 #include "convert/DataRows.h"
+#include "convert/ReadWorkbook.h"
 #include "convert/RunOutputs.h"
 #include "convert/WriteGuard.h"
-#include "workbook/CellDump.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniLocation.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
+#include "workbook/CellDump.h"
 
 #include <filesystem>
 
@@ -166,7 +167,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
     // Step 2: the header row, the field list and the scheme.
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
-    const std::unique_ptr<Workbook> workbook = OpenWorkbook(inputs.workbookPath, regional);
+    const std::unique_ptr<Workbook> workbook = ReadWorkbook(inputs.workbookPath, regional);
     inputs.columnNames = ReadColumnNames(*workbook);
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
     const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);
@@ -222,7 +223,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
 int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out)
 {
-    const std::unique_ptr<Workbook> workbook = OpenWorkbook(line.inspectedWorkbook, regional);
+    const std::unique_ptr<Workbook> workbook = ReadWorkbook(line.inspectedWorkbook, regional);
     if (line.action == CommandLine::Action::Dump) {
         DumpCells(*workbook, out);
     } else {

@@ -8,12 +8,13 @@
 #include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
+#include "convert/ReadWorkbook.h"
 #include "convert/WriteGuard.h"
-#include "workbook/Workbook.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
+#include "workbook/Workbook.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -60,7 +61,7 @@ void TfmQRNMain::LoadFieldLists()
     const WaitCursor waiting;
     listExcel->clear();
     {
-        const std::unique_ptr<Workbook> workbook = OpenWorkbook(StdStr(edExcelFile->text()), FRegional);
+        const std::unique_ptr<Workbook> workbook = ReadWorkbook(StdStr(edExcelFile->text()), FRegional);
         listExcel->addItems(QStrList(ReadColumnNames(*workbook)));
     }
     // The catalogue refuses an invalid type before anything is replaced, so

@@ -8,6 +8,7 @@
 #include "base/Cp1251.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
+#include "catalogue/FaultMessages.h"
 #include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
@@ -59,8 +60,8 @@ std::string OpeningError(const std::string& path)
 {
     try {
         (void)OpenWorkbook(path, Regional::Russian());
-    } catch (const QuarnelError& error) {
-        return error.what();
+    } catch (const WorkbookFault& fault) {
+        return WorkbookFaultMessage(fault);
     }
     return "opened";
 }

@@ -1,4 +1,4 @@
-#include "base/QuarnelError.h"
+#include "catalogue/FaultMessages.h"
 #include "workbook/CellDump.h"
 #include "workbook/Workbook.h"
 #include "support/TempFolder.h"
@@ -71,7 +71,7 @@ TEST_P(CorpusTest, ReadsTheFirstSheetAsExpected)
                 std::ostringstream ignored;
                 DumpCells(*book, ignored);
             },
-            QuarnelError)
+            WorkbookFault)
             << name << " must be refused as " << ReadFileBytes(errorFile.string());
         return;
     }
@@ -79,8 +79,8 @@ TEST_P(CorpusTest, ReadsTheFirstSheetAsExpected)
     std::ostringstream dump;
     try {
         DumpCells(*OpenWorkbook(file, Regional::Russian()), dump);
-    } catch (const QuarnelError& error) {
-        FAIL() << name << ": " << error.what();
+    } catch (const WorkbookFault& fault) {
+        FAIL() << name << ": " << WorkbookFaultMessage(fault);
     }
     const std::string wanted = ReadFileBytes(cellsFile.string());
     if (dump.str() != wanted) ADD_FAILURE() << name << ": " << FirstDifference(dump.str(), wanted);

@@ -1,7 +1,7 @@
 #include "TestPackages.h"
 
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "support/TempFolder.h"
 
@@ -16,8 +16,8 @@ std::string ErrorMessage(const std::string& path)
 {
     try {
         OpenWorkbook(path, Regional::Russian());
-    } catch (const QuarnelError& error) {
-        return error.what();
+    } catch (const WorkbookFault& fault) {
+        return WorkbookFaultMessage(fault);
     }
     return "opened";
 }

@@ -1,6 +1,7 @@
 #include "workbook/SheetCells.h"
 
 #include "TestPackages.h"
+#include "workbook/WorkbookFault.h"
 
 #include <gtest/gtest.h>
 
@@ -105,7 +106,7 @@ TEST(SheetCells, RefusesMoreCellsThanItMayHold)
     EXPECT_TRUE(cells.HasRoomFor(1));
     EXPECT_FALSE(cells.HasRoomFor(2));
     cells.SetSharedString(1, 3, 0);
-    EXPECT_THROW(cells.SetNumber(2, 1, 1, NumberStyle::Plain), SheetTooLarge);
+    EXPECT_THROW(cells.SetNumber(2, 1, 1, NumberStyle::Plain), WorkbookFault);
 }
 
 // Every visited cell as "row,column=text;".

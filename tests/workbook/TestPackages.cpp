@@ -1,7 +1,7 @@
 #include "TestPackages.h"
 
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "workbook/CellDump.h"
 
@@ -119,18 +119,14 @@ std::string Refusal(const std::string& path)
     try {
         const auto workbook = OpenWorkbook(path, Regional::Russian());
         Dump(*workbook);
-    } catch (const QuarnelError& error) {
-        const std::string message = error.what();
-        // The message up to its second placeholder: the text before the reason.
-        const auto startsWith = [&](std::string_view pattern) {
-            const std::string head = FormatMessage(pattern.substr(0, pattern.find('%', pattern.find("%s") + 2)), {path});
-            return message.compare(0, head.size(), head) == 0;
-        };
-        if (message == FormatMessage(QRNConsts::sWorkbookEncrypted, {path})) return "encrypted";
-        if (startsWith(QRNConsts::sWorkbookBroken)) return "broken";
-        if (startsWith(QRNConsts::sWorkbookUnsupported)) return "unsupported";
-        if (startsWith(QRNConsts::sWorkbookTooLarge)) return "too large";
-        return message;
+    } catch (const WorkbookFault& fault) {
+        switch (fault.kind) {
+        case WorkbookFault::Kind::Encrypted: return "encrypted";
+        case WorkbookFault::Kind::Broken: return "broken";
+        case WorkbookFault::Kind::Unsupported: return "unsupported";
+        case WorkbookFault::Kind::TooLarge: return "too large";
+        default: return WorkbookFaultMessage(fault);
+        }
     }
     return "read";
 }

@@ -1,7 +1,5 @@
 #include "workbook/ods/OdsContent.h"
 
-#include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/CellReference.h"
 #include "workbook/IsoDateTime.h"
 #include "workbook/ods/OdsCellText.h"
@@ -104,7 +102,7 @@ private:
             // Refuse a repeat that cannot fit before storing any of it.
             long long rowCells = 0;
             for (std::size_t i = 0; i < pendingCount_; ++i) rowCells += pending_[i].repeat;
-            if (!cells_.HasRoomFor(static_cast<std::size_t>(rowCells * rowRepeat_))) throw SheetTooLarge();
+            if (!cells_.HasRoomFor(static_cast<std::size_t>(rowCells * rowRepeat_))) ThrowTooManyCells();
             for (long long r = 1; r <= rowRepeat_; ++r) {
                 const int row = static_cast<int>(row_ + r);
                 for (std::size_t i = 0; i < pendingCount_; ++i) Store(row, pending_[i]);
@@ -228,7 +226,7 @@ private:
 
     [[noreturn]] static void ThrowOutOfSheet(long long row, long long column)
     {
-        ThrowBroken(FormatMessage(QRNConsts::sReasonCellOutOfSheet, {std::to_string(row), std::to_string(column)}));
+        ThrowBroken(ReadReason::CellOutOfSheet, {std::to_string(row), std::to_string(column)});
     }
 
     static constexpr long long kMaxBlanks = 32767;

@@ -1,6 +1,5 @@
 #include "workbook/ods/OdsReader.h"
 
-#include "catalogue/QRNConsts.h"
 #include "workbook/ods/OdsContent.h"
 #include "workbook/SheetCells.h"
 #include "workbook/WorkbookFault.h"
@@ -45,15 +44,15 @@ std::unique_ptr<Workbook> ReadOdsWorkbook(ZipArchive& archive, const Regional& r
     if (archive.Contains("mimetype")) {
         std::string type = archive.ReadAll("mimetype");
         while (!type.empty() && static_cast<unsigned char>(type.back()) <= ' ') type.pop_back();
-        if (!IsSpreadsheetMimeType(type)) ThrowUnsupported(QRNConsts::sReasonNoSpreadsheet);
+        if (!IsSpreadsheetMimeType(type)) ThrowUnsupported(ReadReason::NoSpreadsheet);
     }
     if (archive.Contains("META-INF/manifest.xml")) {
         ManifestHandler manifest;
         ParseXmlPart(archive, "META-INF/manifest.xml", manifest);
-        if (manifest.encrypted) throw WorkbookFault {WorkbookFault::Kind::Encrypted, {}};
+        if (manifest.encrypted) ThrowEncrypted();
     }
     auto cells = std::make_unique<SheetCells>(regional, false);
-    if (!ReadOdsContent(archive, *cells)) ThrowUnsupported(QRNConsts::sReasonNoSpreadsheet);
+    if (!ReadOdsContent(archive, *cells)) ThrowUnsupported(ReadReason::NoSpreadsheet);
     cells->Finish();
     return cells;
 }

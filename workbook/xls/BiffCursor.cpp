@@ -2,7 +2,7 @@
 
 #include "workbook/xls/BiffRecordIds.h"
 #include "workbook/xls/BiffText.h"
-#include "workbook/xls/XlsFault.h"
+#include "workbook/xls/BiffRecordOverrun.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,8 +1,7 @@
 #include "workbook/xls/BiffRecordStream.h"
 
-#include "catalogue/QRNConsts.h"
 #include "workbook/xls/BiffRecordIds.h"
-#include "workbook/xls/XlsFault.h"
+#include "workbook/WorkbookFault.h"
 
 #include <algorithm>
 
@@ -20,7 +19,7 @@ std::uint16_t LittleEndian16(std::string_view bytes, std::size_t at)
 
 std::optional<BiffRecord> BiffRecordAt(std::string_view stream, std::size_t offset)
 {
-    if (offset > stream.size()) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    if (offset > stream.size()) ThrowBroken(ReadReason::FileTruncated);
     // Less than a header left: the stream ends there.
     if (stream.size() - offset < kHeaderSize) return std::nullopt;
     const std::size_t length = LittleEndian16(stream, offset + 2);

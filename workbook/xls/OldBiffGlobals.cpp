@@ -1,11 +1,10 @@
 #include "workbook/xls/OldBiffGlobals.h"
 
-#include "catalogue/QRNConsts.h"
 #include "workbook/NumberFormats.h"
 #include "workbook/xls/BiffCursor.h"
 #include "workbook/xls/BiffRecordIds.h"
 #include "workbook/xls/BiffText.h"
-#include "workbook/xls/XlsFault.h"
+#include "workbook/xls/BiffRecordOverrun.h"
 
 #include <map>
 
@@ -19,7 +18,7 @@ BiffVersion VersionOfBof(std::uint16_t id)
     case BiffId::Biff2Bof: return BiffVersion::Biff2;
     case BiffId::Biff3Bof: return BiffVersion::Biff3;
     case BiffId::Biff4Bof: return BiffVersion::Biff4;
-    default: throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonWorkbookStreamDamaged);
+    default: ThrowBroken(ReadReason::WorkbookStreamDamaged);
     }
 }
 
@@ -101,7 +100,7 @@ template <typename Visit>
 void ForEachRecordOf(std::string_view stream, std::size_t bofOffset, Visit visit)
 {
     const std::optional<BiffRecord> bof = BiffRecordAt(stream, bofOffset);
-    if (!bof) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonSheetNotFound);
+    if (!bof) ThrowBroken(ReadReason::SheetNotFound);
     BiffRecordStream records(stream, bof->next);
     BiffRecord record;
     int nested = 0;
@@ -141,7 +140,7 @@ std::size_t FirstSheetOfWorkbook(std::string_view stream, FormatRecords& formats
     BiffRecord record;
     while (records.Next(record))
         if (IsBof(record.id)) return record.next - record.body.size() - kRecordHeaderSize;
-    throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonNoSheets);
+    ThrowBroken(ReadReason::NoSheets);
 }
 
 } // namespace
@@ -149,7 +148,7 @@ std::size_t FirstSheetOfWorkbook(std::string_view stream, FormatRecords& formats
 XlsGlobals ReadOldBiffGlobals(std::string_view stream)
 {
     const std::optional<BiffRecord> bof = BiffRecordAt(stream, 0);
-    if (!bof) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    if (!bof) ThrowBroken(ReadReason::FileTruncated);
     XlsGlobals globals;
     globals.version = VersionOfBof(bof->id);
     BiffCursor cursor(stream, *bof);

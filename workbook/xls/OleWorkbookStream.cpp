@@ -1,9 +1,8 @@
 #include "workbook/xls/OleWorkbookStream.h"
 
 #include "base/Utf8Text.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/xls/OleHeaderRepair.h"
-#include "workbook/xls/XlsFault.h"
+#include "workbook/WorkbookFault.h"
 
 #include <gsf/gsf.h>
 
@@ -32,12 +31,12 @@ std::string ReadWhole(GsfInput* stream, gsf_off_t limit)
     const gsf_off_t size = gsf_input_size(stream);
     // A stream cannot hold more than the file around it; a directory entry
     // that says so is damaged.
-    if (size < 0 || size > limit) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonOleDamaged);
+    if (size < 0 || size > limit) ThrowBroken(ReadReason::OleDamaged);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     for (std::size_t done = 0; done < bytes.size();) {
         const std::size_t chunk = std::min(kReadChunk, bytes.size() - done);
         auto* target = reinterpret_cast<guint8*>(bytes.data() + done);
-        if (!gsf_input_read(stream, chunk, target)) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonOleDamaged);
+        if (!gsf_input_read(stream, chunk, target)) ThrowBroken(ReadReason::OleDamaged);
         done += chunk;
     }
     return bytes;
@@ -59,7 +58,8 @@ GsfInfile* OpenContainer(const std::string& path, GObjectPtr<GsfInput>& file)
     GError* rawError = nullptr;
     file.reset(gsf_input_stdio_new(path.c_str(), &rawError));
     const std::unique_ptr<GError, GErrorRelease> error(rawError);
-    if (!file) throw XlsFault(XlsFaultKind::Unreadable, error ? error->message : "");
+    if (!file) throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::LibraryError,
+                                   {error ? error->message : ""});
 
     GsfInfile* container = gsf_infile_msole_new(file.get(), nullptr);
     const gsf_off_t size = gsf_input_size(file.get());
@@ -70,7 +70,7 @@ GsfInfile* OpenContainer(const std::string& path, GObjectPtr<GsfInput>& file)
             container = gsf_infile_msole_new(file.get(), nullptr);
         }
     }
-    if (!container) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonOleDamaged);
+    if (!container) ThrowBroken(ReadReason::OleDamaged);
     return container;
 }
 
@@ -94,13 +94,13 @@ std::string ReadOleWorkbookStream(const std::string& path)
     GObjectPtr<GsfInfile> container(OpenContainer(path, file));
 
     if (ChildIndex(container.get(), "EncryptedPackage") >= 0 || ChildIndex(container.get(), "EncryptionInfo") >= 0)
-        throw XlsFault(XlsFaultKind::Encrypted, {});
+        ThrowEncrypted();
 
     int index = ChildIndex(container.get(), "Workbook");
     if (index < 0) index = ChildIndex(container.get(), "Book");
-    if (index < 0) throw XlsFault(XlsFaultKind::Unsupported, QRNConsts::sReasonNoWorkbookStream);
+    if (index < 0) ThrowUnsupported(ReadReason::NoWorkbookStream);
 
     GObjectPtr<GsfInput> stream(gsf_infile_child_by_index(container.get(), index));
-    if (!stream) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonOleDamaged);
+    if (!stream) ThrowBroken(ReadReason::OleDamaged);
     return ReadWhole(stream.get(), gsf_input_size(file.get()));
 }

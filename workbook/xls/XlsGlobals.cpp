@@ -1,11 +1,10 @@
 #include "workbook/xls/XlsGlobals.h"
 
-#include "catalogue/QRNConsts.h"
 #include "workbook/NumberFormats.h"
 #include "workbook/xls/BiffCursor.h"
 #include "workbook/xls/BiffRecordIds.h"
 #include "workbook/xls/BiffText.h"
-#include "workbook/xls/XlsFault.h"
+#include "workbook/xls/BiffRecordOverrun.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -18,8 +17,8 @@ constexpr std::size_t kFontCharsetOffset = 12;
 
 BiffVersion VersionOfBof(const BiffRecord& bof)
 {
-    if (bof.id != BiffId::Bof) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonWorkbookStreamDamaged);
-    if (bof.body.size() < 4) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonRecordTooShort);
+    if (bof.id != BiffId::Bof) ThrowBroken(ReadReason::WorkbookStreamDamaged);
+    if (bof.body.size() < 4) ThrowBroken(ReadReason::RecordTooShort);
     const auto version = static_cast<std::uint16_t>(static_cast<unsigned char>(bof.body[0])
                                                     | static_cast<unsigned char>(bof.body[1]) << 8);
     // A writer that states another version is judged by the BOF's length:
@@ -50,7 +49,7 @@ public:
     {
         BiffCursor cursor(stream_, record);
         switch (record.id) {
-        case BiffId::FilePass: throw XlsFault(XlsFaultKind::Encrypted, {});
+        case BiffId::FilePass: ThrowEncrypted();
         case BiffId::CodePage: codePageCharset_ = CharsetOfCodePage(cursor.U16()); break;
         case BiffId::DateMode: globals_.date1904 = cursor.U16() != 0; break;
         case BiffId::Font:
@@ -79,7 +78,7 @@ public:
 
     XlsGlobals Finish()
     {
-        if (!sawSheet_) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonNoSheets);
+        if (!sawSheet_) ThrowBroken(ReadReason::NoSheets);
         globals_.charset = codePageCharset_ ? codePageCharset_ : fontCharset_ ? fontCharset_ : kFallbackCharset;
 
         std::unordered_map<std::uint16_t, NumberStyle> styleOfFormat;
@@ -143,7 +142,7 @@ XlsGlobals ReadXlsGlobals(std::string_view stream)
 {
     BiffRecordStream records(stream, 0);
     BiffRecord record;
-    if (!records.Next(record)) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    if (!records.Next(record)) ThrowBroken(ReadReason::FileTruncated);
     GlobalsReader reader(stream, VersionOfBof(record));
     // A stream cut before the globals' EOF ends them there.
     while (records.Next(record) && record.id != BiffId::Eof) reader.Read(record);

@@ -38,7 +38,7 @@ inline constexpr std::uint8_t Chart = 2;
 inline constexpr std::uint8_t VbaModule = 6;
 } // namespace BoundSheetType
 
-// Reads the globals substream up to its EOF. Raises XlsFault: encrypted at a
+// Reads the globals substream up to its EOF. Raises WorkbookFault: encrypted at a
 // FILEPASS record (nothing after it is read), unsupported for a BIFF2-4
 // stream, broken for a stream without BOF, EOF or sheets, or whose records
 // run past its end.

@@ -1,11 +1,9 @@
 #include "workbook/xls/XlsWorksheet.h"
 
-#include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/xls/BiffCursor.h"
 #include "workbook/xls/BiffRecordIds.h"
 #include "workbook/xls/BiffText.h"
-#include "workbook/xls/XlsFault.h"
+#include "workbook/xls/BiffRecordOverrun.h"
 
 #include <cstring>
 #include <optional>
@@ -17,32 +15,32 @@ constexpr std::uint8_t kDialogSheet = 0x10;  // in the first byte of WSBOOL
 constexpr std::size_t kMulRkFixedSize = 6;    // row, first column, last column
 constexpr std::size_t kMulRkCellSize = 6;     // XF index and RK value
 
-[[noreturn]] void Refuse(const char* reason)
+[[noreturn]] void Refuse(ReadReason reason)
 {
-    throw XlsFault(XlsFaultKind::Unsupported, reason);
+    ThrowUnsupported(reason);
 }
 
 void CheckBoundSheetType(std::uint8_t type)
 {
     switch (type) {
-    case BoundSheetType::Chart: Refuse(QRNConsts::sReasonFirstSheetNotCells);
+    case BoundSheetType::Chart: Refuse(ReadReason::FirstSheetNotCells);
     case BoundSheetType::MacroSheet:
-    case BoundSheetType::VbaModule: Refuse(QRNConsts::sReasonFirstSheetMacros);
+    case BoundSheetType::VbaModule: Refuse(ReadReason::FirstSheetMacros);
     default: break;
     }
 }
 
 void CheckSubstreamType(const BiffRecord& bof, std::string_view stream)
 {
-    if (!IsBof(bof.id)) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonSheetNotFound);
+    if (!IsBof(bof.id)) ThrowBroken(ReadReason::SheetNotFound);
     BiffCursor cursor(stream, bof);
     cursor.Skip(2);  // version, already known from the globals
     switch (cursor.U16()) {
     case BiffSubstream::Worksheet: return;
-    case BiffSubstream::Chart: Refuse(QRNConsts::sReasonFirstSheetNotCells);
+    case BiffSubstream::Chart: Refuse(ReadReason::FirstSheetNotCells);
     case BiffSubstream::MacroSheet:
-    case BiffSubstream::VbaModule: Refuse(QRNConsts::sReasonFirstSheetMacros);
-    default: throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonSheetNotFound);
+    case BiffSubstream::VbaModule: Refuse(ReadReason::FirstSheetMacros);
+    default: ThrowBroken(ReadReason::SheetNotFound);
     }
 }
 
@@ -110,7 +108,7 @@ private:
         if (IsCellRecord(record.id)) pendingString_.reset();
         switch (record.id) {
         case BiffId::WsBool:
-            if (cursor.U8() & kDialogSheet) Refuse(QRNConsts::sReasonFirstSheetNotCells);
+            if (cursor.U8() & kDialogSheet) Refuse(ReadReason::FirstSheetNotCells);
             break;
         case BiffId::Number: {
             const Cell cell = ReadCell(cursor);
@@ -204,8 +202,7 @@ private:
     static int Column(int row, std::size_t column)
     {
         if (column >= kColumnCount)
-            throw XlsFault(XlsFaultKind::Broken, FormatMessage(QRNConsts::sReasonCellOutOfSheet,
-                                                               {std::to_string(row), std::to_string(column + 1)}));
+            ThrowBroken(ReadReason::CellOutOfSheet, {std::to_string(row), std::to_string(column + 1)});
         return static_cast<int>(column) + 1;
     }
 
@@ -252,7 +249,7 @@ private:
     void ReadMulRk(BiffCursor& cursor, std::size_t size)
     {
         if (size < kMulRkFixedSize + kMulRkCellSize)
-            throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonRecordTooShort);
+            ThrowBroken(ReadReason::RecordTooShort);
         const int row = cursor.U16() + 1;
         const std::uint16_t first = cursor.U16();
         const std::size_t count = (size - kMulRkFixedSize) / kMulRkCellSize;
@@ -309,7 +306,7 @@ void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, Sheet
 
 void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsGlobals& globals, SheetCells& sheet)
 {
-    if (bofOffset >= stream.size()) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonSheetNotFound);
+    if (bofOffset >= stream.size()) ThrowBroken(ReadReason::SheetNotFound);
     const std::optional<BiffRecord> bof = BiffRecordAt(stream, bofOffset);
     CheckSubstreamType(*bof, stream);
 
@@ -332,5 +329,5 @@ void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsG
     }
     // A stream that ends before the sheet's EOF ends the sheet there; one
     // that ends right after its BOF holds no sheet at all.
-    if (!anyRecord) throw XlsFault(XlsFaultKind::Broken, QRNConsts::sReasonFileTruncated);
+    if (!anyRecord) ThrowBroken(ReadReason::FileTruncated);
 }

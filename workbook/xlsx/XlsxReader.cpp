@@ -1,7 +1,5 @@
 #include "workbook/xlsx/XlsxReader.h"
 
-#include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/xlsx/OoxmlRelationships.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/xlsx/XlsxSharedStrings.h"
@@ -23,7 +21,7 @@ const Relationship* FindKind(const std::vector<Relationship>& relationships, std
 
 void RequirePart(ZipArchive& archive, const std::string& part)
 {
-    if (!archive.Contains(part)) ThrowBroken(FormatMessage(QRNConsts::sReasonPartMissing, {part}));
+    if (!archive.Contains(part)) ThrowBroken(ReadReason::PartMissing, {part});
 }
 
 } // namespace
@@ -32,7 +30,7 @@ std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& 
 {
     const auto packageRelationships = ReadRelationships(archive, "");
     const Relationship* document = FindKind(packageRelationships, "officeDocument");
-    if (!document) ThrowUnsupported(QRNConsts::sReasonNoSpreadsheet);
+    if (!document) ThrowUnsupported(ReadReason::NoSpreadsheet);
     const std::string workbookPart = document->target;
     RequirePart(archive, workbookPart);
 
@@ -41,14 +39,14 @@ std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& 
     const auto sheet = std::find_if(relationships.begin(), relationships.end(),
                                     [&](const Relationship& r) { return r.id == workbook.firstSheetId; });
     if (sheet == relationships.end())
-        ThrowBroken(FormatMessage(QRNConsts::sReasonPartMissing, {workbookPart + ": " + workbook.firstSheetId}));
+        ThrowBroken(ReadReason::PartMissing, {workbookPart + ": " + workbook.firstSheetId});
     // Which of two parts an id names cannot be told; guessing could convert
     // the wrong sheet.
     if (std::any_of(sheet + 1, relationships.end(),
                     [&](const Relationship& r) { return r.id == sheet->id && r.target != sheet->target; }))
-        ThrowBroken(FormatMessage(QRNConsts::sReasonSheetIdTwice, {workbook.firstSheetId}));
+        ThrowBroken(ReadReason::SheetIdTwice, {workbook.firstSheetId});
     if (IsRelationshipKind(*sheet, "chartsheet") || IsRelationshipKind(*sheet, "dialogsheet"))
-        ThrowUnsupported(QRNConsts::sReasonFirstSheetNotCells);
+        ThrowUnsupported(ReadReason::FirstSheetNotCells);
     RequirePart(archive, sheet->target);
 
     // Without styles every number is plain; without shared strings a sheet

@@ -1,7 +1,5 @@
 #include "workbook/xlsx/XlsxSheet.h"
 
-#include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/CellReference.h"
 #include "workbook/IsoDateTime.h"
 #include "workbook/xlsx/OoxmlEscapes.h"
@@ -48,7 +46,7 @@ std::optional<Number> ParsedNumber(std::string_view text)
 
 [[noreturn]] void ThrowOutOfSheet(long long row, long long column)
 {
-    ThrowBroken(FormatMessage(QRNConsts::sReasonCellOutOfSheet, {std::to_string(row), std::to_string(column)}));
+    ThrowBroken(ReadReason::CellOutOfSheet, {std::to_string(row), std::to_string(column)});
 }
 
 class SheetHandler : public XmlHandler {
@@ -110,9 +108,9 @@ private:
     // would convert a price list without products.
     void RequireWorksheet(std::string_view name, std::string_view uri) const
     {
-        if (!IsSpreadsheetMl(uri)) ThrowUnsupported(FormatMessage(QRNConsts::sReasonSheetForeignNamespace, {uri}));
-        if (name == "chartsheet" || name == "dialogsheet") ThrowUnsupported(QRNConsts::sReasonFirstSheetNotCells);
-        if (name != "worksheet") ThrowBroken(FormatMessage(QRNConsts::sReasonNotAWorksheet, {part_}));
+        if (!IsSpreadsheetMl(uri)) ThrowUnsupported(ReadReason::SheetForeignNamespace, {uri});
+        if (name == "chartsheet" || name == "dialogsheet") ThrowUnsupported(ReadReason::FirstSheetNotCells);
+        if (name != "worksheet") ThrowBroken(ReadReason::NotAWorksheet, {part_});
     }
 
     bool IsMain(std::string_view uri)
@@ -128,7 +126,7 @@ private:
         inRow_ = true;
         if (const auto r = attributes.Raw("r")) {
             const auto number = ParseRowNumber(TrimmedXmlSpace(*r));
-            if (!number || *number == 0) ThrowBroken(FormatMessage(QRNConsts::sReasonBadCellReference, {*r}));
+            if (!number || *number == 0) ThrowBroken(ReadReason::BadCellReference, {*r});
             row_ = *number;
         } else {
             ++row_;
@@ -142,7 +140,7 @@ private:
         inCell_ = true;
         if (const auto r = attributes.Raw("r")) {
             const auto position = ParseCellReference(TrimmedXmlSpace(*r));
-            if (!position) ThrowBroken(FormatMessage(QRNConsts::sReasonBadCellReference, {*r}));
+            if (!position) ThrowBroken(ReadReason::BadCellReference, {*r});
             cellRow_ = position->row;
             column_ = position->column;
         } else {
@@ -176,7 +174,7 @@ private:
             if (TrimmedXmlSpace(value_).empty()) return;
             const auto index = ParsedNumber<std::uint32_t>(value_);
             if (!index || *index >= context_.sharedStringCount)
-                ThrowBroken(FormatMessage(QRNConsts::sReasonBadSharedString, {value_}));
+                ThrowBroken(ReadReason::BadSharedString, {value_});
             cells_.SetSharedString(cellRow_, column_, *index);
             return;
         }

@@ -1,6 +1,5 @@
 #include "workbook/xlsx/XlsxWorkbookPart.h"
 
-#include "catalogue/QRNConsts.h"
 #include "workbook/xlsx/SpreadsheetMl.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/XmlPartParser.h"
@@ -12,8 +11,8 @@ public:
     void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) override
     {
         if (depth_++ == 0) {
-            if (name != "workbook") ThrowUnsupported(QRNConsts::sReasonNoSpreadsheet);
-            if (!IsSpreadsheetMl(uri)) ThrowUnsupported(QRNConsts::sReasonPrereleaseFormat);
+            if (name != "workbook") ThrowUnsupported(ReadReason::NoSpreadsheet);
+            if (!IsSpreadsheetMl(uri)) ThrowUnsupported(ReadReason::PrereleaseFormat);
             return;
         }
         if (!IsSpreadsheetMl(uri)) return;
@@ -40,6 +39,6 @@ XlsxWorkbookInfo ReadXlsxWorkbookPart(ZipArchive& archive, const std::string& pa
 {
     WorkbookHandler handler;
     ParseXmlPart(archive, part, handler);
-    if (!handler.sheetSeen) ThrowBroken(QRNConsts::sReasonNoSheets);
+    if (!handler.sheetSeen) ThrowBroken(ReadReason::NoSheets);
     return handler.info;
 }

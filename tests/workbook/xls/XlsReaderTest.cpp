@@ -1,7 +1,7 @@
 #include "BiffBuilder.h"
 
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "workbook/xls/XlsReader.h"
 #include "support/TempFolder.h"
@@ -35,16 +35,13 @@ std::string Refusal(const std::string& path)
 {
     try {
         ReadXlsWorkbook(path, Regional::Russian());
-    } catch (const QuarnelError& error) {
-        const std::string message = error.what();
-        const auto startsWith = [&](const char* pattern) {
-            const std::string head = FormatMessage(pattern, {path, ""});
-            return message.compare(0, head.size(), head) == 0;
-        };
-        if (message == FormatMessage(QRNConsts::sWorkbookEncrypted, {path})) return "encrypted";
-        if (startsWith(QRNConsts::sWorkbookBroken)) return "broken";
-        if (startsWith(QRNConsts::sWorkbookUnsupported)) return "unsupported";
-        return "other: " + message;
+    } catch (const WorkbookFault& fault) {
+        switch (fault.kind) {
+        case WorkbookFault::Kind::Encrypted: return "encrypted";
+        case WorkbookFault::Kind::Broken: return "broken";
+        case WorkbookFault::Kind::Unsupported: return "unsupported";
+        default: return "other: " + WorkbookFaultMessage(fault);
+        }
     }
     return "read";
 }

@@ -1,0 +1,73 @@
+#include "catalogue/FaultMessages.h"
+
+#include "base/AtomicFile.h"
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+
+namespace {
+
+const char* ReasonText(ReadReason reason)
+{
+    switch (reason) {
+    case ReadReason::FileNotFound:
+    case ReadReason::SystemError:
+    case ReadReason::LibraryError:
+    case ReadReason::Encrypted:
+    case ReadReason::TooManyCells: return "%s";
+    case ReadReason::IsFolder: return QRNConsts::sReasonIsFolder;
+    case ReadReason::NotRegularFile: return QRNConsts::sReasonNotRegularFile;
+    case ReadReason::EmptyFile: return QRNConsts::sReasonEmptyFile;
+    case ReadReason::NotWorkbook: return QRNConsts::sReasonNotWorkbook;
+    case ReadReason::NoSpreadsheet: return QRNConsts::sReasonNoSpreadsheet;
+    case ReadReason::PrereleaseFormat: return QRNConsts::sReasonPrereleaseFormat;
+    case ReadReason::FirstSheetNotCells: return QRNConsts::sReasonFirstSheetNotCells;
+    case ReadReason::FirstSheetMacros: return QRNConsts::sReasonFirstSheetMacros;
+    case ReadReason::SheetForeignNamespace: return QRNConsts::sReasonSheetForeignNamespace;
+    case ReadReason::NoSheets: return QRNConsts::sReasonNoSheets;
+    case ReadReason::SheetNotFound: return QRNConsts::sReasonSheetNotFound;
+    case ReadReason::NotAWorksheet: return QRNConsts::sReasonNotAWorksheet;
+    case ReadReason::SheetIdTwice: return QRNConsts::sReasonSheetIdTwice;
+    case ReadReason::OleDamaged: return QRNConsts::sReasonOleDamaged;
+    case ReadReason::NoWorkbookStream: return QRNConsts::sReasonNoWorkbookStream;
+    case ReadReason::WorkbookStreamDamaged: return QRNConsts::sReasonWorkbookStreamDamaged;
+    case ReadReason::RecordTooShort: return QRNConsts::sReasonRecordTooShort;
+    case ReadReason::FileTruncated: return QRNConsts::sReasonFileTruncated;
+    case ReadReason::ZipDamaged: return QRNConsts::sReasonZipDamaged;
+    case ReadReason::DuplicateEntry: return QRNConsts::sReasonDuplicateEntry;
+    case ReadReason::PartMissing: return QRNConsts::sReasonPartMissing;
+    case ReadReason::PartDamaged: return QRNConsts::sReasonPartDamaged;
+    case ReadReason::PartTooLarge: return QRNConsts::sReasonPartTooLarge;
+    case ReadReason::XmlMalformed: return QRNConsts::sReasonXmlMalformed;
+    case ReadReason::XmlDoctype: return QRNConsts::sReasonXmlDoctype;
+    case ReadReason::BadCellReference: return QRNConsts::sReasonBadCellReference;
+    case ReadReason::CellOutOfSheet: return QRNConsts::sReasonCellOutOfSheet;
+    case ReadReason::BadSharedString: return QRNConsts::sReasonBadSharedString;
+    }
+    return "%s";
+}
+
+// The reason with the values it names.
+std::string Reason(const WorkbookFault& fault)
+{
+    if (fault.reason == ReadReason::SystemError) return DescribeSystemError(fault.systemError);
+    const auto& d = fault.details;
+    const auto detail = [&](std::size_t i) { return i < d.size() ? std::string_view(d[i]) : std::string_view(); };
+    return FormatMessage(ReasonText(fault.reason), {detail(0), detail(1)});
+}
+
+} // namespace
+
+std::string WorkbookFaultMessage(const WorkbookFault& fault)
+{
+    switch (fault.kind) {
+    case WorkbookFault::Kind::Missing: return FormatMessage(QRNConsts::sFileNotFound, {fault.path});
+    case WorkbookFault::Kind::Unreadable: return FormatMessage(QRNConsts::sFileNotReadable, {fault.path, Reason(fault)});
+    case WorkbookFault::Kind::Encrypted: return FormatMessage(QRNConsts::sWorkbookEncrypted, {fault.path});
+    case WorkbookFault::Kind::Unsupported:
+        return FormatMessage(QRNConsts::sWorkbookUnsupported, {fault.path, Reason(fault)});
+    case WorkbookFault::Kind::TooLarge:
+        return FormatMessage(QRNConsts::sWorkbookTooLarge, {fault.path, fault.details.empty() ? "" : fault.details[0]});
+    case WorkbookFault::Kind::Broken: break;
+    }
+    return FormatMessage(QRNConsts::sWorkbookBroken, {fault.path, Reason(fault)});
+}

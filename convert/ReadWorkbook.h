@@ -1,0 +1,11 @@
+#pragma once
+
+#include "base/Regional.h"
+#include "workbook/Workbook.h"
+
+#include <memory>
+#include <string>
+
+// Opens the workbook for a run or a front end. A workbook that cannot be read
+// raises QuarnelError with the message the user sees, naming the file.
+std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional);
