@@ -1,13 +1,9 @@
 #include "base/AtomicFile.h"
 
 #include "base/FilePlace.h"
-#include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
@@ -24,21 +20,6 @@ bool ChangeOwner(int fd, uid_t owner, gid_t group)
 }
 
 } // namespace
-
-std::string DescribeSystemError(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM: return QRNConsts::sReasonAccessDenied;
-    case ENOENT:
-    case ENOTDIR: return QRNConsts::sReasonNoSuchFolder;
-    case EISDIR: return QRNConsts::sReasonIsFolder;
-    case ENOSPC:
-    case EDQUOT: return QRNConsts::sReasonDiskFull;
-    case EROFS: return QRNConsts::sReasonReadOnly;
-    default: return std::strerror(error);
-    }
-}
 
 AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)), replaced_(LinkTargetPath(target_))
 {
@@ -62,7 +43,7 @@ void AtomicFile::RequireReplaceable()
         Fail(EISDIR);
     // Renaming over a device or a FIFO would put a plain file in its place.
     if (!S_ISREG(st.st_mode))
-        FailBecause(QRNConsts::sReasonNotRegularFile);
+        FailBecause(FileFault::Reason::NotRegularFile);
     // A file the user made read-only is not to be replaced, whoever runs us.
     if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         Fail(EACCES);
@@ -135,13 +116,14 @@ void AtomicFile::Discard()
 
 void AtomicFile::Fail(int error)
 {
-    FailBecause(DescribeSystemError(error));
+    Discard();
+    throw FileFault(FileFault::Action::Write, target_, FileFault::Reason::SystemError, error);
 }
 
-void AtomicFile::FailBecause(const std::string& reason)
+void AtomicFile::FailBecause(FileFault::Reason reason)
 {
     Discard();
-    throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {target_, reason}));
+    throw FileFault(FileFault::Action::Write, target_, reason);
 }
 
 void AtomicFile::WriteOut(std::string_view data)

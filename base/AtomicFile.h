@@ -1,15 +1,14 @@
 #pragma once
 
+#include "base/FileFault.h"
+
 #include <string>
 #include <string_view>
-
-// The reason of a failed file operation, in Russian where we have the words.
-std::string DescribeSystemError(int error);
 
 // Writes a file beside its target under a temporary name; Commit flushes it to
 // disk and renames it over the target. Destroyed without Commit (a failed or
 // refused save), it removes the temporary file and the target stays exactly as
-// it was. Every failure raises QuarnelError naming the target file.
+// it was. Every failure raises FileFault (writing) naming the target file.
 //
 // Only a regular file is ever replaced: a target that is a folder, a device, a
 // FIFO or a socket, a file the runner may not write, or one marked read-only
@@ -35,7 +34,7 @@ public:
 
 private:
     [[noreturn]] void Fail(int error);
-    [[noreturn]] void FailBecause(const std::string& reason);
+    [[noreturn]] void FailBecause(FileFault::Reason reason);
     void RequireReplaceable();
     void TakeRightsOfTarget();
     std::string TemporaryPrefix() const;

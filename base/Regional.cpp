@@ -1,10 +1,8 @@
 #include "base/Regional.h"
 
 #include "base/DateTime.h"
-#include "base/MessageFormat.h"
 #include "base/NumberText.h"
-#include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
+#include "base/DateTimeFault.h"
 
 #include <cmath>
 #include <vector>
@@ -238,7 +236,7 @@ std::optional<double> Regional::ParseDateTime(std::string_view raw) const
 double Regional::ParseDateTimeOrThrow(std::string_view text) const
 {
     if (auto value = ParseDateTime(text)) return *value;
-    throw QuarnelError(FormatMessage(QRNConsts::sNotValidDateTime, {text}));
+    throw DateTimeFault(std::string(text));
 }
 
 const Regional& ActiveRegional()

@@ -37,7 +37,7 @@ struct Regional {
     // A date in the short date format, optionally followed by a time with or
     // without seconds; blanks around it are ignored.
     std::optional<double> ParseDateTime(std::string_view text) const;
-    // The same; an unreadable text raises "'%s' is not a valid date and time".
+    // The same; an unreadable text raises DateTimeFault.
     double ParseDateTimeOrThrow(std::string_view text) const;
 };
 

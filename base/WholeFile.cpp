@@ -1,8 +1,5 @@
 #include "base/WholeFile.h"
 
-#include "base/AtomicFile.h"
-#include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -74,15 +71,14 @@ WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
     return file;
 }
 
-std::string ReasonNotRead(const WholeFile& file, std::size_t maxBytes)
+FileFault WholeFile::Fault(const std::string& path, std::size_t maxBytes) const
 {
-    switch (file.outcome) {
-    case WholeFile::Outcome::Read:
-    case WholeFile::Outcome::Missing: return "";
-    case WholeFile::Outcome::NotRegular: return QRNConsts::sReasonNotRegularFile;
-    case WholeFile::Outcome::TooLarge:
-        return FormatMessage(QRNConsts::sReasonFileTooLarge, {std::to_string(maxBytes / 1024)});
-    case WholeFile::Outcome::Unreadable: break;
+    switch (outcome) {
+    case Outcome::NotRegular: return FileFault(FileFault::Action::Read, path, FileFault::Reason::NotRegularFile);
+    case Outcome::TooLarge: return FileFault(FileFault::Action::Read, path, FileFault::Reason::TooLarge, 0, maxBytes);
+    case Outcome::Missing: return FileFault(FileFault::Action::Read, path, FileFault::Reason::SystemError, ENOENT);
+    case Outcome::Read:
+    case Outcome::Unreadable: break;
     }
-    return DescribeSystemError(file.error);
+    return FileFault(FileFault::Action::Read, path, FileFault::Reason::SystemError, error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/FileFault.h"
+
 #include <cstddef>
 #include <string>
 
@@ -12,10 +14,9 @@ struct WholeFile {
     Outcome outcome = Outcome::Missing;
     std::string bytes;  // what was read, when Read
     int error = 0;      // the system's error, when Unreadable
+
+    // Why the file was not read, as the fault of reading it.
+    FileFault Fault(const std::string& path, std::size_t maxBytes) const;
 };
 
 WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes);
-
-// Why the file was not read, in the words of the file errors (the limit
-// given in kilobytes); "" when it was read or is missing.
-std::string ReasonNotRead(const WholeFile& file, std::size_t maxBytes);

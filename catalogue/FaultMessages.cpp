@@ -1,8 +1,10 @@
 #include "catalogue/FaultMessages.h"
 
-#include "base/AtomicFile.h"
 #include "base/MessageFormat.h"
 #include "catalogue/QRNConsts.h"
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -70,4 +72,52 @@ std::string WorkbookFaultMessage(const WorkbookFault& fault)
     case WorkbookFault::Kind::Broken: break;
     }
     return FormatMessage(QRNConsts::sWorkbookBroken, {fault.path, Reason(fault)});
+}
+
+std::string DescribeSystemError(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM: return QRNConsts::sReasonAccessDenied;
+    case ENOENT:
+    case ENOTDIR: return QRNConsts::sReasonNoSuchFolder;
+    case EISDIR: return QRNConsts::sReasonIsFolder;
+    case ENOSPC:
+    case EDQUOT: return QRNConsts::sReasonDiskFull;
+    case EROFS: return QRNConsts::sReasonReadOnly;
+    default: return std::strerror(error);
+    }
+}
+
+std::string FileFaultReason(const FileFault& fault)
+{
+    switch (fault.reason) {
+    case FileFault::Reason::NotRegularFile: return QRNConsts::sReasonNotRegularFile;
+    case FileFault::Reason::TooLarge:
+        return FormatMessage(QRNConsts::sReasonFileTooLarge, {std::to_string(fault.limitBytes / 1024)});
+    case FileFault::Reason::SystemError: break;
+    }
+    return DescribeSystemError(fault.systemError);
+}
+
+std::string FileFaultMessage(const FileFault& fault)
+{
+    if (fault.action == FileFault::Action::Write)
+        return FormatMessage(QRNConsts::sFileNotWritable, {fault.path, FileFaultReason(fault)});
+    if (fault.reason == FileFault::Reason::SystemError && fault.systemError == ENOENT)
+        return FormatMessage(QRNConsts::sFileNotFound, {fault.path});
+    return FormatMessage(QRNConsts::sFileNotReadable, {fault.path, FileFaultReason(fault)});
+}
+
+std::string DateTimeFaultMessage(const DateTimeFault& fault)
+{
+    return FormatMessage(QRNConsts::sNotValidDateTime, {fault.text});
+}
+
+std::string UserMessage(const std::exception& error)
+{
+    if (const auto* fault = dynamic_cast<const FileFault*>(&error)) return FileFaultMessage(*fault);
+    if (const auto* fault = dynamic_cast<const DateTimeFault*>(&error)) return DateTimeFaultMessage(*fault);
+    if (const auto* fault = dynamic_cast<const WorkbookFault*>(&error)) return WorkbookFaultMessage(*fault);
+    return error.what();
 }

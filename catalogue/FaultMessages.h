@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/DateTimeFault.h"
+#include "base/FileFault.h"
+#include "base/QuarnelError.h"
 #include "workbook/WorkbookFault.h"
 
 #include <string>
@@ -10,3 +13,39 @@
 // "Файл ... поврежден или не является книгой Excel: ...", and so on by kind;
 // names the file and the reason.
 std::string WorkbookFaultMessage(const WorkbookFault& fault);
+
+// The reason of a failed file operation, in Russian where we have the words,
+// else the system's own.
+std::string DescribeSystemError(int error);
+
+// Why a file could not be read or written: "нет доступа", "это не обычный
+// файл", ...
+std::string FileFaultReason(const FileFault& fault);
+
+// "Не удается прочитать файл ...: ..." or "Не удается записать файл ...: ...";
+// a file that is not there to be read is "Файл ... не найден".
+std::string FileFaultMessage(const FileFault& fault);
+
+// "'%s' is not a valid date and time".
+std::string DateTimeFaultMessage(const DateTimeFault& fault);
+
+// The message of any error that reaches a front end: the faults above in
+// their words, anything else by its own text.
+std::string UserMessage(const std::exception& error);
+
+// Runs the action; a fault of the lower layers that leaves it is raised again
+// as QuarnelError with the message the user sees. The layers that may speak
+// to the user wrap in it what they call of the layers that may not.
+template <typename Action>
+decltype(auto) WithUserMessages(Action&& action)
+{
+    try {
+        return action();
+    } catch (const FileFault& fault) {
+        throw QuarnelError(FileFaultMessage(fault));
+    } catch (const DateTimeFault& fault) {
+        throw QuarnelError(DateTimeFaultMessage(fault));
+    } catch (const WorkbookFault& fault) {
+        throw QuarnelError(WorkbookFaultMessage(fault));
+    }
+}

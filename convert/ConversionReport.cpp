@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/MessageFormat.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 
 std::string ConversionReportText(const std::string& workbookPath, TDocumentType type, double runDateTime,
@@ -20,7 +21,9 @@ std::string ConversionReportText(const std::string& workbookPath, TDocumentType 
 
 void WriteConversionReport(const std::string& path, const std::string& text)
 {
-    AtomicFile file(path);
-    file.Write(text);
-    file.Commit();
+    WithUserMessages([&] {
+        AtomicFile file(path);
+        file.Write(text);
+        file.Commit();
+    });
 }

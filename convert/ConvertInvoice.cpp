@@ -1,6 +1,7 @@
 #include "convert/ConvertInvoice.h"
 
 #include "base/AtomicFile.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/FieldCell.h"
@@ -170,13 +171,16 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
 RunResult ConvertInvoice(const RunInputs& inputs, RunObserver& observer)
 {
     std::unique_ptr<Workbook> workbook;
-    return RunInvoice(inputs, observer, [&]() -> const Workbook& {
-        workbook = ReadWorkbook(inputs.workbookPath, inputs.regional);
-        return *workbook;
+    return WithUserMessages([&] {
+        return RunInvoice(inputs, observer, [&]() -> const Workbook& {
+            workbook = ReadWorkbook(inputs.workbookPath, inputs.regional);
+            return *workbook;
+        });
     });
 }
 
 RunResult ConvertInvoice(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer)
 {
-    return RunInvoice(inputs, observer, [&]() -> const Workbook& { return workbook; });
+    return WithUserMessages(
+        [&] { return RunInvoice(inputs, observer, [&]() -> const Workbook& { return workbook; }); });
 }

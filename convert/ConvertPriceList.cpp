@@ -1,5 +1,6 @@
 #include "convert/ConvertPriceList.h"
 
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/ProductDispatch.h"
@@ -87,13 +88,16 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer,
 RunResult ConvertPriceList(const RunInputs& inputs, RunObserver& observer)
 {
     std::unique_ptr<Workbook> workbook;
-    return RunPriceList(inputs, observer, [&]() -> const Workbook& {
-        workbook = ReadWorkbook(inputs.workbookPath, inputs.regional);
-        return *workbook;
+    return WithUserMessages([&] {
+        return RunPriceList(inputs, observer, [&]() -> const Workbook& {
+            workbook = ReadWorkbook(inputs.workbookPath, inputs.regional);
+            return *workbook;
+        });
     });
 }
 
 RunResult ConvertPriceList(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer)
 {
-    return RunPriceList(inputs, observer, [&]() -> const Workbook& { return workbook; });
+    return WithUserMessages(
+        [&] { return RunPriceList(inputs, observer, [&]() -> const Workbook& { return workbook; }); });
 }

@@ -1,13 +1,8 @@
 #include "convert/ReadWorkbook.h"
 
-#include "base/QuarnelError.h"
 #include "catalogue/FaultMessages.h"
 
 std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional)
 {
-    try {
-        return OpenWorkbook(path, regional);
-    } catch (const WorkbookFault& fault) {
-        throw QuarnelError(WorkbookFaultMessage(fault));
-    }
+    return WithUserMessages([&] { return OpenWorkbook(path, regional); });
 }

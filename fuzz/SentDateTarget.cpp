@@ -2,7 +2,7 @@
 // reads back as itself, or is refused with the program's error.
 #include "FuzzTargets.h"
 
-#include "base/QuarnelError.h"
+#include "base/DateTimeFault.h"
 #include "base/Regional.h"
 
 #include <cmath>
@@ -16,7 +16,7 @@ std::optional<double> ParseBothWays(const Regional& regional, std::string_view t
     try {
         const double value = regional.ParseDateTimeOrThrow(text);
         if (!parsed || *parsed != value) throw std::logic_error("the throwing parse read another value");
-    } catch (const QuarnelError&) {
+    } catch (const DateTimeFault&) {
         if (parsed) throw std::logic_error("the throwing parse refused a readable text");
     }
     if (parsed && !std::isfinite(*parsed)) throw std::logic_error("a date-time that is not a number");

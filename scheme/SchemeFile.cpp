@@ -5,6 +5,7 @@
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
 #include "base/WholeFile.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 
 namespace {
@@ -39,7 +40,7 @@ SchemeLines ReadSchemeFile(const std::string& path)
     case WholeFile::Outcome::NotRegular:
     case WholeFile::Outcome::Unreadable:
         throw QuarnelError(
-            FormatMessage(QRNConsts::sFileNotReadable, {path, ReasonNotRead(file, kMaxSchemeFileBytes)}));
+            FormatMessage(QRNConsts::sFileNotReadable, {path, FileFaultReason(file.Fault(path, kMaxSchemeFileBytes))}));
     }
     std::string& bytes = file.bytes;
     if (const auto nul = bytes.find('\0'); nul != std::string::npos)
@@ -52,7 +53,9 @@ void WriteSchemeFile(const std::string& path, const SchemeLines& lines)
     std::string text;
     for (const std::string& line : lines)
         text += line + "\r\n";
-    AtomicFile file(path);
-    file.Write(EncodeEdgeFile(text));
-    file.Commit();
+    WithUserMessages([&] {
+        AtomicFile file(path);
+        file.Write(EncodeEdgeFile(text));
+        file.Commit();
+    });
 }

@@ -5,6 +5,7 @@
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
 #include "base/WholeFile.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "settings/IniDocument.h"
 #include "settings/IniLocation.h"
@@ -48,10 +49,10 @@ IniDocument LoadForWriting(const std::string& path)
     case WholeFile::Outcome::NotRegular:
     case WholeFile::Outcome::TooLarge:
         throw QuarnelError(
-            FormatMessage(QRNConsts::sFileNotWritable, {path, ReasonNotRead(file, IniStore::kMaxIniFileBytes)}));
+            FormatMessage(QRNConsts::sFileNotWritable, {path, FileFaultReason(file.Fault(path, IniStore::kMaxIniFileBytes))}));
     case WholeFile::Outcome::Unreadable:
         throw QuarnelError(
-            FormatMessage(QRNConsts::sFileNotReadable, {path, ReasonNotRead(file, IniStore::kMaxIniFileBytes)}));
+            FormatMessage(QRNConsts::sFileNotReadable, {path, FileFaultReason(file.Fault(path, IniStore::kMaxIniFileBytes))}));
     }
     if (::access(path.c_str(), W_OK) != 0)
         RefuseWrite(path, errno);
@@ -92,7 +93,7 @@ std::optional<std::string> FileProblem()
     const WholeFile file = ReadSettingsFile(path);
     if (file.outcome == WholeFile::Outcome::Read || file.outcome == WholeFile::Outcome::Missing)
         return std::nullopt;
-    return FormatMessage(QRNConsts::sSettingsNotRead, {path, ReasonNotRead(file, kMaxIniFileBytes)});
+    return FormatMessage(QRNConsts::sSettingsNotRead, {path, FileFaultReason(file.Fault(path, kMaxIniFileBytes))});
 }
 
 std::string ReadStringParam(const std::string& key, const std::string& defaultValue)
@@ -125,9 +126,11 @@ void WriteStringParam(const std::string& key, const std::string& value)
         RefuseWrite(path, error.value());
     IniDocument document = LoadForWriting(path);
     document.SetValue(kSection, key, value);
-    AtomicFile file(path);
-    file.Write(EncodeEdgeFile(document.Text()));
-    file.Commit();
+    WithUserMessages([&] {
+        AtomicFile file(path);
+        file.Write(EncodeEdgeFile(document.Text()));
+        file.Commit();
+    });
 }
 
 } // namespace IniStore

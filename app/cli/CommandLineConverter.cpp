@@ -6,6 +6,7 @@
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
@@ -205,9 +206,9 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
         // The rows logged before the failure are still worth keeping; the
         // failure itself is what the caller reports.
         try {
-            SaveReport(line, inputs, runDateTime, observer, failure.what());
+            SaveReport(line, inputs, runDateTime, observer, UserMessage(failure));
         } catch (const std::exception& error) {
-            err << error.what() << '\n';
+            err << UserMessage(error) << '\n';
         }
         throw;
     }
@@ -257,7 +258,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, const RegionalProf
     } catch (const UsageError& error) {
         err << error.what() << '\n' << QRNConsts::sCliHelpHint << '\n';
     } catch (const std::exception& error) {
-        err << error.what() << '\n';
+        err << UserMessage(error) << '\n';
     }
     return kExitFailure;
 }

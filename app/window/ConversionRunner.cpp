@@ -2,6 +2,7 @@
 
 #include "app/window/QtText.h"
 #include "app/window/UserDialogs.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 
 #include <QPlainTextEdit>
@@ -107,7 +108,7 @@ bool ConversionRunner::Start(RunInputs inputs)
             result = run_(inputs, observer);
         } catch (const RunAbandoned&) {
         } catch (const std::exception& error) {
-            failure = QString::fromUtf8(error.what());
+            failure = QString::fromUtf8(UserMessage(error).c_str());
         } catch (...) {
             failure = QStr(QRNConsts::sUnexpectedRunError);
         }

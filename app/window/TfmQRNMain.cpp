@@ -7,6 +7,7 @@
 #include "app/window/UserDialogs.h"
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
+#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
 #include "settings/IniStore.h"
@@ -58,7 +59,7 @@ void TfmQRNMain::Guarded(const std::function<void()>& action)
     try {
         action();
     } catch (const std::exception& error) {
-        FDialogs.ShowError(this, QString::fromUtf8(error.what()));
+        FDialogs.ShowError(this, QString::fromUtf8(UserMessage(error).c_str()));
     }
 }
 

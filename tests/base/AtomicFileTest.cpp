@@ -1,9 +1,10 @@
 #include "base/AtomicFile.h"
-#include "base/QuarnelError.h"
+#include "base/FileFault.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,10 +53,11 @@ TEST(AtomicFile, NamesTheFileWhenTheFolderIsMissingOrATargetIsAFolder)
     try {
         AtomicFile file(missing);
         FAIL() << "no error";
-    } catch (const QuarnelError& e) {
-        EXPECT_NE(std::string(e.what()).find(missing), std::string::npos) << e.what();
+    } catch (const FileFault& fault) {
+        EXPECT_EQ(fault.path, missing);
+        EXPECT_EQ(fault.systemError, ENOENT);
     }
-    EXPECT_THROW(AtomicFile file(folder.Path().string()), QuarnelError);
+    EXPECT_THROW(AtomicFile file(folder.Path().string()), FileFault);
 }
 
 TEST(AtomicFile, RefusesAReadOnlyFolderAndKeepsTheOldFile)
@@ -66,7 +68,7 @@ TEST(AtomicFile, RefusesAReadOnlyFolderAndKeepsTheOldFile)
     ::chmod(folder.Path().c_str(), 0555);
     if (::access(folder.Path().c_str(), W_OK) == 0)
         GTEST_SKIP() << "running with rights that ignore folder permissions";
-    EXPECT_THROW(AtomicFile file(target), QuarnelError);
+    EXPECT_THROW(AtomicFile file(target), FileFault);
     EXPECT_EQ(ReadFileBytes(target), "old");
 }
 
@@ -80,7 +82,7 @@ TEST(AtomicFile, RefusesToReplaceAReadOnlyFile)
     const std::string target = folder.File("out.xml");
     WriteFileBytes(target, "old");
     ::chmod(target.c_str(), 0444);
-    EXPECT_THROW(AtomicFile file(target), QuarnelError);
+    EXPECT_THROW(AtomicFile file(target), FileFault);
     EXPECT_EQ(ReadFileBytes(target), "old");
 }
 

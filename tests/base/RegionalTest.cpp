@@ -1,5 +1,5 @@
 #include "base/DateTime.h"
-#include "base/QuarnelError.h"
+#include "base/DateTimeFault.h"
 #include "base/Regional.h"
 
 #include <gtest/gtest.h>
@@ -102,8 +102,8 @@ TEST(SentDateParse, NamesTheTextItCannotRead)
     try {
         ru.ParseDateTimeOrThrow("32.13.2024");
         FAIL() << "no error";
-    } catch (const QuarnelError& e) {
-        EXPECT_STREQ(e.what(), "'32.13.2024' is not a valid date and time");
+    } catch (const DateTimeFault& fault) {
+        EXPECT_EQ(fault.text, "32.13.2024");
     }
 }
 

@@ -1,4 +1,4 @@
-#include "base/QuarnelError.h"
+#include "base/FileFault.h"
 #include "support/TempFolder.h"
 #include "xml/TXMLDocument.h"
 
@@ -194,8 +194,8 @@ TEST(TXMLDocument, FailedSaveNamesTheFile)
     try {
         doc.SaveDocument(path);
         FAIL() << "no error";
-    } catch (const QuarnelError& e) {
-        EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+    } catch (const FileFault& fault) {
+        EXPECT_EQ(fault.path, path);
     }
 }
 
