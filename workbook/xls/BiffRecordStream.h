@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workbook/xls/BiffRecordIds.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -34,3 +36,28 @@ private:
     std::string_view stream_;
     std::size_t offset_;
 };
+
+// Visits the records of the substream whose BOF ends at `offset` up to its
+// EOF, passing over the substreams of embedded charts inside it; a stream cut
+// before that EOF ends the substream there. False when not one record
+// followed the BOF.
+template <typename Visit>
+bool ForEachSubstreamRecord(std::string_view stream, std::size_t offset, Visit visit)
+{
+    BiffRecordStream records(stream, offset);
+    BiffRecord record;
+    int nested = 0;
+    bool anyRecord = false;
+    while (records.Next(record)) {
+        anyRecord = true;
+        if (IsBof(record.id)) {
+            ++nested;
+        } else if (record.id == BiffId::Eof) {
+            if (nested == 0) break;
+            --nested;
+        } else if (nested == 0) {
+            visit(record);
+        }
+    }
+    return anyRecord;
+}

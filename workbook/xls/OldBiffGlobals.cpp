@@ -94,27 +94,13 @@ private:
     std::vector<std::uint8_t> xfFormats_;
 };
 
-// The records of the substream whose BOF is at the offset, up to its EOF;
-// the substreams of embedded charts are passed over.
+// The records of the substream whose BOF is at the offset, up to its EOF.
 template <typename Visit>
 void ForEachRecordOf(std::string_view stream, std::size_t bofOffset, Visit visit)
 {
     const std::optional<BiffRecord> bof = BiffRecordAt(stream, bofOffset);
     if (!bof) ThrowBroken(ReadReason::SheetNotFound);
-    BiffRecordStream records(stream, bof->next);
-    BiffRecord record;
-    int nested = 0;
-    while (records.Next(record)) {
-        if (IsBof(record.id)) {
-            ++nested;
-        } else if (record.id == BiffId::Eof) {
-            if (nested == 0) return;
-            --nested;
-        } else if (nested == 0) {
-            visit(record);
-        }
-    }
-    // A stream cut before the EOF ends the substream there.
+    ForEachSubstreamRecord(stream, bof->next, visit);
 }
 
 // A BIFF4 workbook: its globals list the sheets, the first of which is read.

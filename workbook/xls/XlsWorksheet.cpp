@@ -308,26 +308,11 @@ void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsG
 {
     if (bofOffset >= stream.size()) ThrowBroken(ReadReason::SheetNotFound);
     const std::optional<BiffRecord> bof = BiffRecordAt(stream, bofOffset);
+    if (!bof) ThrowBroken(ReadReason::SheetNotFound);
     CheckSubstreamType(*bof, stream);
 
-    BiffRecordStream records(stream, bof->next);
-    BiffRecord record;
     WorksheetReader reader(stream, globals, sheet);
-    // Embedded charts are substreams of their own inside the sheet's.
-    int nested = 0;
-    bool anyRecord = false;
-    while (records.Next(record)) {
-        anyRecord = true;
-        if (IsBof(record.id)) {
-            ++nested;
-        } else if (record.id == BiffId::Eof) {
-            if (nested == 0) return;
-            --nested;
-        } else if (nested == 0) {
-            reader.Read(record);
-        }
-    }
-    // A stream that ends before the sheet's EOF ends the sheet there; one
-    // that ends right after its BOF holds no sheet at all.
-    if (!anyRecord) ThrowBroken(ReadReason::FileTruncated);
+    // A stream that ends right after the sheet's BOF holds no sheet at all.
+    if (!ForEachSubstreamRecord(stream, bof->next, [&](const BiffRecord& record) { reader.Read(record); }))
+        ThrowBroken(ReadReason::FileTruncated);
 }
