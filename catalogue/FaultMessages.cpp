@@ -44,6 +44,7 @@ const char* ReasonText(ReadReason reason)
     case ReadReason::BadCellReference: return QRNConsts::sReasonBadCellReference;
     case ReadReason::CellOutOfSheet: return QRNConsts::sReasonCellOutOfSheet;
     case ReadReason::BadSharedString: return QRNConsts::sReasonBadSharedString;
+    case ReadReason::BadDateValue: return QRNConsts::sReasonBadDateValue;
     }
     return "%s";
 }

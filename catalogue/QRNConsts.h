@@ -177,6 +177,7 @@ inline constexpr char sReasonFirstSheetNotCells[] =
 inline constexpr char sReasonBadCellReference[] = "неверный адрес ячейки \"%s\"";
 inline constexpr char sReasonCellOutOfSheet[] = "ячейка за пределами листа (строка %s, столбец %s)";
 inline constexpr char sReasonBadSharedString[] = "ссылка на несуществующую общую строку %s";
+inline constexpr char sReasonBadDateValue[] = "неверное значение даты или времени \"%s\"";
 inline constexpr char sReasonNoSpreadsheet[] = "архив не содержит книги Excel или таблицы OpenDocument";
 inline constexpr char sReasonPrereleaseFormat[] = "книга сохранена в предварительной версии формата Office Open XML";
 inline constexpr char sReasonFileTruncated[] = "файл обрывается до конца данных";

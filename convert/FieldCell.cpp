@@ -25,8 +25,10 @@ std::string GetFieldValue(const Workbook& workbook, int row, const FieldColumn& 
     std::string value = workbook.CellText(row, field.column);
     // Byte count first: a text of at most 250 bytes has at most 250 characters.
     if (field.fieldID != "Annotation" && value.size() > kLongCellLimit && Utf8Length(value) > kLongCellLimit) {
-        observer.LongCellWarning(FormatMessage(QRNConsts::sLongCellWarning, {value}), row, field.fieldID);
+        // The warning quotes what the cell keeps: a message of megabytes
+        // would freeze the box and flood the console.
         value = Utf8Left(value, kLongCellLimit);
+        observer.LongCellWarning(FormatMessage(QRNConsts::sLongCellWarning, {value + "…"}), row, field.fieldID);
     }
     return value;
 }

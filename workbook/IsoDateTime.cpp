@@ -3,6 +3,7 @@
 #include "base/DateTime.h"
 
 #include <charconv>
+#include <string>
 #include <cmath>
 
 namespace {
@@ -58,6 +59,23 @@ std::optional<double> TimeOfDay(std::string_view text, std::size_t& pos)
     return seconds;
 }
 
+// The number of one duration part as ISO 8601 writes it: digits with an
+// optional fraction after "." or ",". No sign, exponent, NaN or infinity.
+std::optional<double> DurationNumber(std::string_view text, std::size_t& pos)
+{
+    std::string plain;
+    for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) plain += text[pos];
+    if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
+        plain += '.';
+        for (++pos; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos) plain += text[pos];
+    }
+    if (plain.empty() || plain == ".") return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error != std::errc() || end != plain.data() + plain.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 bool ZoneOrEnd(std::string_view text, std::size_t pos)
 {
     if (pos == text.size()) return true;
@@ -109,20 +127,18 @@ std::optional<double> ParseIsoDuration(std::string_view text)
             inTime = true;
             continue;
         }
-        double value = 0;
-        const auto [end, error] = std::from_chars(text.data() + pos, text.data() + text.size(), value);
-        if (error != std::errc() || value < 0) return std::nullopt;
-        pos = static_cast<std::size_t>(end - text.data());
+        const std::optional<double> value = DurationNumber(text, pos);
+        if (!value) return std::nullopt;
         if (pos >= text.size()) return std::nullopt;
         const char unit = text[pos++];
-        if (!inTime && unit == 'D') days += value;
-        else if (!inTime && unit == 'W') days += value * 7;
-        else if (inTime && unit == 'H') days += value / 24;
-        else if (inTime && unit == 'M') days += value / 1440;
-        else if (inTime && unit == 'S') days += value / 86400;
+        if (!inTime && unit == 'D') days += *value;
+        else if (!inTime && unit == 'W') days += *value * 7;
+        else if (inTime && unit == 'H') days += *value / 24;
+        else if (inTime && unit == 'M') days += *value / 1440;
+        else if (inTime && unit == 'S') days += *value / 86400;
         else return std::nullopt;
         any = true;
     }
-    if (!any) return std::nullopt;
+    if (!any || !std::isfinite(days)) return std::nullopt;
     return negative ? -days : days;
 }

@@ -73,7 +73,10 @@ NumberStyle StyleOfFormatCode(std::string_view code)
 
 std::string DateTimeCellText(double dateTime, const Regional& regional)
 {
+    if (!std::isfinite(dateTime)) return "#NUM!";
     const double rounded = RoundToSecond(dateTime);
+    // Like a serial, a date before 30.12.1899 or from 01.01.10000 on is no date.
+    if (rounded < 0 || rounded >= kFirstUnshownDay) return FormatGeneralNumber(dateTime, regional.decimalSeparator);
     if (rounded >= 0 && rounded < 1) return regional.FormatTime(rounded);
     return regional.FormatDateTime(rounded);
 }

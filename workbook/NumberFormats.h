@@ -26,4 +26,6 @@ std::string NumberCellText(double value, NumberStyle style, bool date1904, const
 
 // The cell text of a date-time counted from 30.12.1899: the time of day alone
 // when it falls on that day, otherwise the date with the time when not midnight.
+// As for serials, a value that is negative or reaches 01.01.10000 after
+// rounding to the second gives the number.
 std::string DateTimeCellText(double dateTime, const Regional& regional);

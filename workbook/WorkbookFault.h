@@ -42,6 +42,7 @@ enum class ReadReason {
     BadCellReference,  // detail: the reference
     CellOutOfSheet,    // details: row, column
     BadSharedString,   // detail: the index
+    BadDateValue,      // detail: the text that is no ISO date, time or duration
 };
 
 // Why a workbook cannot be read: the one fault of the readers. They raise it

@@ -147,7 +147,9 @@ TEST_F(PriceListRunTest, LongTitleIsCutAfterTheWarningAndTheAnnotationNever)
     Run({{"Артикул", "Название", "Аннотация"}, {"A1", title, annotation}},
         {{"RecordReference", "Артикул"}, {"Title", "Название"}, {"Annotation", "Аннотация"}});
     ASSERT_EQ(observer.warnings.size(), 1u);
-    EXPECT_EQ(observer.warnings[0].message, "Длина строки \"" + title + "\" более 250 символов. Строка будет усечена");
+    // The warning quotes the 250 characters kept, never the whole cell.
+    EXPECT_EQ(observer.warnings[0].message,
+              "Длина строки \"" + title.substr(0, 500) + "…\" более 250 символов. Строка будет усечена");
     EXPECT_EQ(observer.warnings[0].row, 2);
     EXPECT_EQ(observer.warnings[0].fieldID, "Title");
     const std::string xml = ReadMessage(output);

@@ -106,7 +106,9 @@ TEST(DateTimeCellText, GivesTheTimeAloneOnTheFirstDay)
     EXPECT_EQ(DateTimeCellText(0.75, Regional::Russian()), "18:00:00");
     EXPECT_EQ(DateTimeCellText(1.75, Regional::Russian()), "31.12.1899 18:00:00");
     EXPECT_EQ(DateTimeCellText(43845, Regional::Russian()), "15.01.2020");
-    EXPECT_EQ(DateTimeCellText(-1, Regional::Russian()), "29.12.1899");
+    // Outside the dates a spreadsheet shows: the number.
+    EXPECT_EQ(DateTimeCellText(-1, Regional::Russian()), "-1");
+    EXPECT_EQ(DateTimeCellText(2958465 + (86400 - 0.0001) / 86400, Regional::Russian()), "2958466");
 }
 
 } // namespace

@@ -148,6 +148,13 @@ INSTANTIATE_TEST_SUITE_P(
         OdsRefusalCase {"content repeated into billions of cells",
                         OdsPackage(Table(Row(TextCell("<text:p>a</text:p>", "table:number-columns-repeated=\"16384\""),
                                              "table:number-rows-repeated=\"1048576\""))),
-                        "too large"}));
+                        "too large"},
+        // ISO 8601 has no exponents, NaN or infinity: such a value is damage.
+        OdsRefusalCase {"a duration with an exponent",
+                        OdsPackage(Table(Row(ValueCell("office:value-type=\"time\" office:time-value=\"P1e300D\"")))),
+                        "broken"},
+        OdsRefusalCase {"a duration that is no number",
+                        OdsPackage(Table(Row(ValueCell("office:value-type=\"time\" office:time-value=\"PnanD\"")))),
+                        "broken"}));
 
 } // namespace

@@ -145,14 +145,18 @@ private:
                 if (error == std::errc() && end == raw->data() + raw->size()) kind_ = ValueKind::Number;
             }
         } else if (*type == "date") {
-            if (const auto raw = attributes.Raw("date-value", kOffice))
-                SetDateTime(ParseIsoDateTime(*raw));
+            if (const auto raw = attributes.Raw("date-value", kOffice)) {
+                const auto dateTime = ParseIsoDateTime(*raw);
+                if (!dateTime) ThrowBroken(ReadReason::BadDateValue, {*raw});
+                kind_ = ValueKind::DateTime;
+                number_ = *dateTime;
+            }
         } else if (*type == "time") {
             if (const auto raw = attributes.Raw("time-value", kOffice)) {
-                if (const auto days = ParseIsoDuration(*raw)) {
-                    kind_ = ValueKind::ElapsedTime;
-                    number_ = *days;
-                }
+                const auto days = ParseIsoDuration(*raw);
+                if (!days) ThrowBroken(ReadReason::BadDateValue, {*raw});
+                kind_ = ValueKind::ElapsedTime;
+                number_ = *days;
             }
         } else if (*type == "boolean") {
             if (const auto raw = attributes.Raw("boolean-value", kOffice)) {
@@ -162,13 +166,6 @@ private:
         } else if (*type == "string") {
             fixedText_ = attributes.Text("string-value", kOffice);
         }
-    }
-
-    void SetDateTime(std::optional<double> value)
-    {
-        if (!value) return;
-        kind_ = ValueKind::DateTime;
-        number_ = *value;
     }
 
     void StartInCell(std::string_view name, std::string_view uri, const XmlAttributes& attributes)

@@ -192,9 +192,10 @@ private:
         case CellType::Error: cells_.SetText(cellRow_, column_, value_); return;
         case CellType::Date:
             // The cell says it holds a date, whatever its number format.
+            // A date that is none is damage, never a guess.
             if (const auto dateTime = ParseIsoDateTime(TrimmedXmlSpace(value_)))
                 cells_.SetDateTime(cellRow_, column_, *dateTime);
-            else cells_.SetText(cellRow_, column_, value_);
+            else ThrowBroken(ReadReason::BadDateValue, {value_});
             return;
         }
     }

@@ -373,8 +373,9 @@ TEST_F(QuarnelConvertTest, LongCellWarningNamesRowAndField)
     const ProcessOutput result =
         QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(rows),
                         folder.File("out.xml"), "0"});
-    EXPECT_EQ(result.err, "Предупреждение (строка 3, поле Title): Длина строки \"" + longTitle +
-                              "\" более 250 символов. Строка будет усечена\n" + SavedLine(folder.File("out.xml")));
+    EXPECT_EQ(result.err, "Предупреждение (строка 3, поле Title): Длина строки \"" + longTitle.substr(0, 250) +
+                              "…\" более 250 символов. Строка будет усечена\n" +
+                              SavedLine(folder.File("out.xml")));
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(Contains(ReadMessage(folder.File("out.xml")), ">" + std::string(250, 'a') + "<"));
 }
