@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -41,6 +42,9 @@ struct PendingCell {
     ValueKind kind;
     double number;
     std::string text;
+    // A text that stands in more than one cell is stored once, in the shared
+    // strings, and every cell refers to it.
+    std::optional<std::uint32_t> sharedText;
 };
 
 class ContentHandler : public XmlHandler {
@@ -105,18 +109,25 @@ private:
             if (!cells_.HasRoomFor(static_cast<std::size_t>(rowCells * rowRepeat_))) ThrowTooManyCells();
             for (long long r = 1; r <= rowRepeat_; ++r) {
                 const int row = static_cast<int>(row_ + r);
-                for (std::size_t i = 0; i < pendingCount_; ++i) Store(row, pending_[i]);
+                for (std::size_t i = 0; i < pendingCount_; ++i) Store(row, pending_[i], rowRepeat_ > 1);
             }
         }
         row_ = std::min(row_ + rowRepeat_, kRepeatCap);
     }
 
-    void Store(int row, const PendingCell& cell)
+    void Store(int row, PendingCell& cell, bool rowRepeated)
     {
+        if (cell.kind == ValueKind::Text && !cell.text.empty() && (rowRepeated || cell.repeat > 1) && !cell.sharedText) {
+            cells_.AddSharedString(cell.text);
+            cell.sharedText = static_cast<std::uint32_t>(cells_.SharedStringCount() - 1);
+        }
         for (int c = 0; c < cell.repeat; ++c) {
             const int column = cell.column + c;
             switch (cell.kind) {
-            case ValueKind::Text: cells_.SetText(row, column, cell.text); break;
+            case ValueKind::Text:
+                if (cell.sharedText) cells_.SetSharedString(row, column, *cell.sharedText);
+                else cells_.SetText(row, column, cell.text);
+                break;
             case ValueKind::Number: cells_.SetNumber(row, column, cell.number, NumberStyle::Plain); break;
             case ValueKind::DateTime: cells_.SetDateTime(row, column, cell.number); break;
             // Shown as spreadsheet applications show a time of a day or more:
@@ -219,6 +230,7 @@ private:
         cell.kind = kind_;
         cell.number = number_;
         cell.text = kind_ == ValueKind::Text ? text : std::string();
+        cell.sharedText.reset();
     }
 
     [[noreturn]] static void ThrowOutOfSheet(long long row, long long column)
