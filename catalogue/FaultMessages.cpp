@@ -45,6 +45,10 @@ const char* ReasonText(ReadReason reason)
     case ReadReason::CellOutOfSheet: return QRNConsts::sReasonCellOutOfSheet;
     case ReadReason::BadSharedString: return QRNConsts::sReasonBadSharedString;
     case ReadReason::BadDateValue: return QRNConsts::sReasonBadDateValue;
+    case ReadReason::TooMuchText: return QRNConsts::sReasonTooMuchText;
+    case ReadReason::CellTextTooLong: return QRNConsts::sReasonCellTextTooLong;
+    case ReadReason::TooManySharedStrings: return QRNConsts::sReasonTooManySharedStrings;
+    case ReadReason::TooManyAttributes: return QRNConsts::sReasonTooManyAttributes;
     }
     return "%s";
 }
@@ -69,6 +73,8 @@ std::string WorkbookFaultMessage(const WorkbookFault& fault)
     case WorkbookFault::Kind::Unsupported:
         return FormatMessage(QRNConsts::sWorkbookUnsupported, {fault.path, Reason(fault)});
     case WorkbookFault::Kind::TooLarge:
+        if (fault.reason != ReadReason::TooManyCells)
+            return FormatMessage(QRNConsts::sWorkbookOverBudget, {fault.path, Reason(fault)});
         return FormatMessage(QRNConsts::sWorkbookTooLarge, {fault.path, fault.details.empty() ? "" : fault.details[0]});
     case WorkbookFault::Kind::Broken: break;
     }

@@ -177,6 +177,12 @@ inline constexpr char sReasonFirstSheetNotCells[] =
 inline constexpr char sReasonBadCellReference[] = "неверный адрес ячейки \"%s\"";
 inline constexpr char sReasonCellOutOfSheet[] = "ячейка за пределами листа (строка %s, столбец %s)";
 inline constexpr char sReasonBadSharedString[] = "ссылка на несуществующую общую строку %s";
+// A read that would produce more than a workbook of its size can honestly hold
+inline constexpr char sWorkbookOverBudget[] = "Файл \"%s\" слишком велик или поврежден: %s";
+inline constexpr char sReasonTooMuchText[] = "в нем больше %s МБ текста";
+inline constexpr char sReasonCellTextTooLong[] = "в одной ячейке больше %s МБ текста";
+inline constexpr char sReasonTooManySharedStrings[] = "в нем больше %s общих строк";
+inline constexpr char sReasonTooManyAttributes[] = "у элемента в части \"%s\" больше %s атрибутов";
 inline constexpr char sReasonBadDateValue[] = "неверное значение даты или времени \"%s\"";
 inline constexpr char sReasonNoSpreadsheet[] = "архив не содержит книги Excel или таблицы OpenDocument";
 inline constexpr char sReasonPrereleaseFormat[] = "книга сохранена в предварительной версии формата Office Open XML";

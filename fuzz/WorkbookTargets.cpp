@@ -46,12 +46,16 @@ void ReadZipPackage(std::string_view input, Read read)
 
 void FuzzTargets::XlsxWorkbook(std::string_view input)
 {
-    ReadZipPackage(input, ReadXlsxWorkbook);
+    ReadZipPackage(input, [](ZipArchive& archive, const Regional& regional) {
+        return ReadXlsxWorkbook(archive, regional, ReadBudget::ForFileSize(0));
+    });
 }
 
 void FuzzTargets::OdsWorkbook(std::string_view input)
 {
-    ReadZipPackage(input, ReadOdsWorkbook);
+    ReadZipPackage(input, [](ZipArchive& archive, const Regional& regional) {
+        return ReadOdsWorkbook(archive, regional, ReadBudget::ForFileSize(0));
+    });
 }
 
 void FuzzTargets::XlsWorkbook(std::string_view input)

@@ -52,22 +52,25 @@ std::string ReadHead(const std::string& path)
     return head;
 }
 
-std::unique_ptr<Workbook> ReadZipWorkbook(const std::string& path, const Regional& regional)
+std::unique_ptr<Workbook> ReadZipWorkbook(const std::string& path, const Regional& regional, const ReadBudget& budget)
 {
     ZipArchive archive(path);
     if (archive.Contains("mimetype") || (!archive.Contains("_rels/.rels") && archive.Contains("content.xml")))
-        return ReadOdsWorkbook(archive, regional);
+        return ReadOdsWorkbook(archive, regional, budget);
     if (archive.Contains("_rels/.rels") || archive.Contains("[Content_Types].xml"))
-        return ReadXlsxWorkbook(archive, regional);
+        return ReadXlsxWorkbook(archive, regional, budget);
     ThrowUnsupported(ReadReason::NoSpreadsheet);
 }
 
 std::unique_ptr<Workbook> ReadByContent(const std::string& path, const Regional& regional)
 {
-    switch (ContainerOf(ReadHead(path))) {
-    case Container::Ole2: return ReadXlsWorkbook(path, regional);
-    case Container::Zip: return ReadZipWorkbook(path, regional);
-    case Container::OldBiff: return ReadOldXlsWorkbook(path, regional);
+    const std::string head = ReadHead(path);
+    std::error_code ignored;
+    const ReadBudget budget = ReadBudget::ForFileSize(std::filesystem::file_size(path, ignored));
+    switch (ContainerOf(head)) {
+    case Container::Ole2: return ReadXlsWorkbook(path, regional, budget);
+    case Container::Zip: return ReadZipWorkbook(path, regional, budget);
+    case Container::OldBiff: return ReadOldXlsWorkbook(path, regional, budget);
     case Container::Empty: ThrowBroken(ReadReason::EmptyFile);
     case Container::Unknown: break;
     }

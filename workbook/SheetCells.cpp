@@ -16,15 +16,15 @@ bool ValidPosition(int row, int column)
 
 } // namespace
 
-SheetCells::SheetCells(const Regional& regional, bool date1904, std::size_t maxCells)
-    : regional_(regional), date1904_(date1904), maxCells_(std::min(maxCells, kMaxCells))
+SheetCells::SheetCells(const Regional& regional, bool date1904, const ReadBudget& budget)
+    : regional_(regional), date1904_(date1904), budget_(budget), maxCells_(std::min(budget.maxCells, kMaxCells))
 {
     static_assert(sizeof(Cell) == 12);
 }
 
 SheetCells::Cell& SheetCells::Append(int row, int column, Kind kind)
 {
-    if (cells_.size() >= maxCells_) ThrowTooManyCells();
+    if (cells_.size() >= maxCells_) ThrowTooManyCells(maxCells_);
     const auto rowNumber = static_cast<std::uint32_t>(row);
     if (runs_.empty() || runs_.back().row != rowNumber) {
         if (!runs_.empty() && rowNumber < runs_.back().row) ordered_ = false;
@@ -49,6 +49,7 @@ void SheetCells::SetText(int row, int column, std::string_view text)
         if (!cells_.empty()) Append(row, column, Kind::Text).Set(kNoText);
         return;
     }
+    CountText(text.size());
     Append(row, column, Kind::Text).Set(texts_.Add(text));
 }
 
@@ -67,6 +68,9 @@ void SheetCells::SetSharedStrings(std::vector<std::string> table)
 
 void SheetCells::AddSharedString(std::string_view text)
 {
+    if (shared_.size() >= budget_.maxSharedStrings)
+        ThrowOverBudget(ReadReason::TooManySharedStrings, budget_.maxSharedStrings);
+    CountText(text.size());
     shared_.push_back(sharedTexts_.Add(text));
 }
 
@@ -195,8 +199,20 @@ int SheetCells::LastColumn(int row) const
     return cells_[rowStart_[row + 1] - 1].column;
 }
 
-void ThrowTooManyCells()
+void SheetCells::RequireTextRoom(std::size_t heldBytes) const
 {
-    throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyCells,
-                        {std::to_string(SheetCells::kMaxCells)});
+    if (heldBytes > budget_.maxTextBytes - std::min(textBytes_, budget_.maxTextBytes))
+        ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
+}
+
+void SheetCells::CountText(std::size_t bytes)
+{
+    if (bytes > kMaxCellTextBytes) ThrowOverBudget(ReadReason::CellTextTooLong, kMaxCellTextBytes >> 20);
+    textBytes_ += bytes;
+    if (textBytes_ > budget_.maxTextBytes) ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
+}
+
+void ThrowTooManyCells(std::size_t limit)
+{
+    throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyCells, {std::to_string(limit)});
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "workbook/ReadBudget.h"
 #include "workbook/TextArena.h"
 #include "workbook/Workbook.h"
+#include "workbook/WorkbookFault.h"
 
 #include <cstdint>
 #include <cstring>
@@ -25,7 +27,9 @@ public:
     static constexpr std::size_t kMaxCells = 40'000'000;
     static constexpr int kMaxColumn = 65535;
 
-    SheetCells(const Regional& regional, bool date1904, std::size_t maxCells = kMaxCells);
+    // Reading stops with WorkbookFault (too large) beyond the budget's cells,
+    // text or shared strings.
+    SheetCells(const Regional& regional, bool date1904, const ReadBudget& budget = ReadBudget::Ceiling());
 
     void SetText(int row, int column, std::string_view text);
     void SetSharedString(int row, int column, std::uint32_t index);
@@ -44,6 +48,11 @@ public:
     // Whether `count` more cells fit, for readers that can tell ahead of
     // storing them (repeated cells).
     bool HasRoomFor(std::size_t count) const { return count <= maxCells_ - cells_.size(); }
+    std::size_t MaxCells() const { return maxCells_; }
+    // For readers that hold texts before storing them (a row waiting for its
+    // repeat count): refuses when stored and held text together would be
+    // past the budget.
+    void RequireTextRoom(std::size_t heldBytes) const;
 
     std::string CellText(int row, int column) const override;
     int LastRow() const override;
@@ -84,13 +93,16 @@ private:
     };
 
     Cell& Append(int row, int column, Kind kind);
+    void CountText(std::size_t bytes);
     void SortCells();
     const Cell* Find(int row, int column) const;
     std::string TextOf(const Cell& cell) const;
 
     Regional regional_;
     bool date1904_;
+    ReadBudget budget_;
     std::size_t maxCells_;
+    std::size_t textBytes_ = 0;
     // A deque grows without copying what it holds, so a large sheet never
     // needs room for its cells twice over.
     std::deque<Cell> cells_;
@@ -111,4 +123,5 @@ private:
 
 // A sheet holding more cells than memory is allowed for (a few kilobytes of
 // compressed XML can declare billions of cells): WorkbookFault, too large.
-[[noreturn]] void ThrowTooManyCells();
+[[noreturn]] void ThrowTooManyCells(std::size_t limit);
+

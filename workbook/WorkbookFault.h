@@ -20,6 +20,10 @@ enum class ReadReason {
     PrereleaseFormat,
     Encrypted,
     TooManyCells,   // detail: the limit
+    TooMuchText,           // detail: the limit in MiB
+    CellTextTooLong,       // detail: the limit in MiB
+    TooManySharedStrings,  // detail: the limit
+    TooManyAttributes,     // details: the part, the limit
     FirstSheetNotCells,
     FirstSheetMacros,
     SheetForeignNamespace,  // detail: the namespace

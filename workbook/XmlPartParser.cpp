@@ -1,5 +1,7 @@
 #include "workbook/XmlPartParser.h"
 
+#include "workbook/AttributeCounter.h"
+#include "workbook/ReadBudget.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/ZipArchive.h"
 
@@ -187,7 +189,12 @@ void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handle
         if (state.doctype) ThrowBroken(ReadReason::XmlDoctype, {name});
     };
 
+    AttributeCounter attributes;
     archive.Read(part, [&](const char* data, std::size_t size) {
+        attributes.Feed({data, size});
+        if (attributes.Most() > kMaxAttributesPerElement)
+            throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyAttributes,
+                                {name, std::to_string(kMaxAttributesPerElement)});
         if (!context) {
             context.reset(xmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, name.c_str()));
             if (!context) throw std::bad_alloc();

@@ -99,7 +99,7 @@ TEST(SheetCells, AppliesTheDateSystemSetAfterTheCells)
 
 TEST(SheetCells, RefusesMoreCellsThanItMayHold)
 {
-    SheetCells cells(Regional::Russian(), false, 3);
+    SheetCells cells(Regional::Russian(), false, {3, 1000, 1000});
     EXPECT_TRUE(cells.HasRoomFor(3));
     cells.SetNumber(1, 1, 1, NumberStyle::Plain);
     cells.SetText(1, 2, "b");

@@ -1,5 +1,7 @@
 #include "workbook/ods/OdsCellText.h"
 
+#include "workbook/ReadBudget.h"
+
 void OdsCellText::Begin()
 {
     text_.clear();
@@ -21,11 +23,13 @@ void OdsCellText::EndParagraph()
 
 void OdsCellText::AddCharacters(std::string_view text)
 {
+    RequireCellTextRoom(text_.size(), text.size());
     text_.append(text);
 }
 
 void OdsCellText::AddSpaces(std::size_t count)
 {
+    RequireCellTextRoom(text_.size(), count);
     text_.append(count, ' ');
 }
 

@@ -96,6 +96,7 @@ private:
         rowRepeat_ = RepeatCount(attributes.Raw("number-rows-repeated", kTable));
         column_ = 0;
         pendingCount_ = 0;
+        heldTextBytes_ = 0;
     }
 
     void EndRow()
@@ -106,7 +107,7 @@ private:
             // Refuse a repeat that cannot fit before storing any of it.
             long long rowCells = 0;
             for (std::size_t i = 0; i < pendingCount_; ++i) rowCells += pending_[i].repeat;
-            if (!cells_.HasRoomFor(static_cast<std::size_t>(rowCells * rowRepeat_))) ThrowTooManyCells();
+            if (!cells_.HasRoomFor(static_cast<std::size_t>(rowCells * rowRepeat_))) ThrowTooManyCells(cells_.MaxCells());
             for (long long r = 1; r <= rowRepeat_; ++r) {
                 const int row = static_cast<int>(row_ + r);
                 for (std::size_t i = 0; i < pendingCount_; ++i) Store(row, pending_[i], rowRepeat_ > 1);
@@ -231,6 +232,8 @@ private:
         cell.number = number_;
         cell.text = kind_ == ValueKind::Text ? text : std::string();
         cell.sharedText.reset();
+        heldTextBytes_ += cell.text.size();
+        cells_.RequireTextRoom(heldTextBytes_);
     }
 
     [[noreturn]] static void ThrowOutOfSheet(long long row, long long column)
@@ -255,6 +258,7 @@ private:
     std::optional<std::string> fixedText_;
     OdsCellText text_;
     std::vector<PendingCell> pending_;
+    std::size_t heldTextBytes_ = 0;
     std::size_t pendingCount_ = 0;
 };
 

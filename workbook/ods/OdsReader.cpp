@@ -39,7 +39,7 @@ bool IsSpreadsheetMimeType(std::string_view type)
 
 } // namespace
 
-std::unique_ptr<Workbook> ReadOdsWorkbook(ZipArchive& archive, const Regional& regional)
+std::unique_ptr<Workbook> ReadOdsWorkbook(ZipArchive& archive, const Regional& regional, const ReadBudget& budget)
 {
     if (archive.Contains("mimetype")) {
         std::string type = archive.ReadAll("mimetype");
@@ -51,7 +51,7 @@ std::unique_ptr<Workbook> ReadOdsWorkbook(ZipArchive& archive, const Regional& r
         ParseXmlPart(archive, "META-INF/manifest.xml", manifest);
         if (manifest.encrypted) ThrowEncrypted();
     }
-    auto cells = std::make_unique<SheetCells>(regional, false);
+    auto cells = std::make_unique<SheetCells>(regional, false, budget);
     if (!ReadOdsContent(archive, *cells)) ThrowUnsupported(ReadReason::NoSpreadsheet);
     cells->Finish();
     return cells;

@@ -22,10 +22,10 @@ std::string ReadWholeStream(const std::string& path)
     return bytes;
 }
 
-std::unique_ptr<Workbook> ReadOldBiffSheet(std::string_view stream, const Regional& regional)
+std::unique_ptr<Workbook> ReadOldBiffSheet(std::string_view stream, const Regional& regional, const ReadBudget& budget)
 {
     const XlsGlobals globals = ReadOldBiffGlobals(stream);
-    auto sheet = std::make_unique<SheetCells>(regional, globals.date1904);
+    auto sheet = std::make_unique<SheetCells>(regional, globals.date1904, budget);
     ReadXlsWorksheet(stream, globals.firstSheetOffset, globals, *sheet);
     sheet->Finish();
     return sheet;
@@ -41,20 +41,21 @@ bool StartsWithOldBof(std::string_view stream)
 
 } // namespace
 
-std::unique_ptr<Workbook> ReadXlsWorkbook(const std::string& path, const Regional& regional)
+std::unique_ptr<Workbook> ReadXlsWorkbook(const std::string& path, const Regional& regional, const ReadBudget& budget)
 {
     const std::string stream = ReadOleWorkbookStream(path);
     // An Excel 2.x-4.0 stream some tool put into a container.
-    if (StartsWithOldBof(stream)) return ReadOldBiffSheet(stream, regional);
+    if (StartsWithOldBof(stream)) return ReadOldBiffSheet(stream, regional, budget);
     XlsGlobals globals = ReadXlsGlobals(stream);
-    auto sheet = std::make_unique<SheetCells>(regional, globals.date1904);
+    auto sheet = std::make_unique<SheetCells>(regional, globals.date1904, budget);
     sheet->SetSharedStrings(std::move(globals.sharedStrings));
     ReadXlsFirstSheet(stream, globals, *sheet);
     sheet->Finish();
     return sheet;
 }
 
-std::unique_ptr<Workbook> ReadOldXlsWorkbook(const std::string& path, const Regional& regional)
+std::unique_ptr<Workbook> ReadOldXlsWorkbook(const std::string& path, const Regional& regional,
+                                             const ReadBudget& budget)
 {
-    return ReadOldBiffSheet(ReadWholeStream(path), regional);
+    return ReadOldBiffSheet(ReadWholeStream(path), regional, budget);
 }

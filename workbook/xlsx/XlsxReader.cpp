@@ -26,7 +26,7 @@ void RequirePart(ZipArchive& archive, const std::string& part)
 
 } // namespace
 
-std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& regional)
+std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& regional, const ReadBudget& budget)
 {
     const auto packageRelationships = ReadRelationships(archive, "");
     const Relationship* document = FindKind(packageRelationships, "officeDocument");
@@ -54,7 +54,7 @@ std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& 
     std::vector<NumberStyle> styles;
     if (const Relationship* part = FindKind(relationships, "styles"); part && archive.Contains(part->target))
         styles = ReadXlsxCellStyles(archive, part->target);
-    auto cells = std::make_unique<SheetCells>(regional, workbook.date1904);
+    auto cells = std::make_unique<SheetCells>(regional, workbook.date1904, budget);
     if (const Relationship* part = FindKind(relationships, "sharedStrings"); part && archive.Contains(part->target))
         ReadXlsxSharedStrings(archive, part->target, *cells);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workbook/ReadBudget.h"
 #include "workbook/Workbook.h"
 
 #include <memory>
@@ -10,4 +11,4 @@ class ZipArchive;
 // transitional), following the package's relationships from _rels/.rels to
 // the workbook part and from there to the first sheet, its styles and its
 // shared strings.
-std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& regional);
+std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& regional, const ReadBudget& budget);

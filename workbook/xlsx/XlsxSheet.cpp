@@ -1,5 +1,6 @@
 #include "workbook/xlsx/XlsxSheet.h"
 
+#include "workbook/ReadBudget.h"
 #include "workbook/CellReference.h"
 #include "workbook/IsoDateTime.h"
 #include "workbook/xlsx/OoxmlEscapes.h"
@@ -99,7 +100,10 @@ public:
 
     void Characters(std::string_view text) override
     {
-        if (inValue_) value_.append(text);
+        if (inValue_) {
+            RequireCellTextRoom(value_.size(), text.size());
+            value_.append(text);
+        }
         else if (inInline_) item_.Characters(text);
     }
 

@@ -1,5 +1,6 @@
 #include "workbook/xlsx/XlsxStringItem.h"
 
+#include "workbook/ReadBudget.h"
 #include "workbook/xlsx/OoxmlEscapes.h"
 
 void XlsxStringItem::Begin()
@@ -23,7 +24,9 @@ void XlsxStringItem::EndElement(std::string_view name)
 
 void XlsxStringItem::Characters(std::string_view text)
 {
-    if (inText_) raw_.append(text);
+    if (!inText_) return;
+    RequireCellTextRoom(raw_.size(), text.size());
+    raw_.append(text);
 }
 
 std::string XlsxStringItem::Text() const
