@@ -12,7 +12,7 @@
 
 #include "catalogue/FieldCatalogue.h"
 #include "convert/ConvertPriceList.h"
-#include "convert/DataRows.h"
+#include "workbook/SheetRows.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeLine.h"
 
@@ -117,7 +117,7 @@ bool WriteWorkbook(const std::string& path, int rows)
     return workbook_close(workbook) == LXW_NO_ERROR;
 }
 
-RunInputs BenchInputs(const std::string& workbook, const std::string& output, const Workbook& opened)
+RunInputs BenchInputs(const std::string& workbook, const std::string& output)
 {
     RunInputs inputs;
     inputs.workbookPath = workbook;
@@ -127,7 +127,7 @@ RunInputs BenchInputs(const std::string& workbook, const std::string& output, co
     FillFieldsListBox(inputs.fieldCaptions, 0);
     for (const MappedColumn& column : kColumns)
         inputs.scheme.push_back(SchemeLineFor(GetFildNameByFieldID(column.fieldID, 0), column.columnName));
-    inputs.columnNames = ReadColumnNames(opened);
+    inputs.columnNames = ReadColumnNames(workbook, Regional::Russian());
     return inputs;
 }
 
@@ -147,11 +147,10 @@ using Phase = double (*)(const std::string& workbook, const std::string& output)
 double ReadPhase(const std::string& workbook, const std::string&)
 {
     const auto start = Clock::now();
-    const auto opened = OpenWorkbook(workbook, Regional::Russian());
+    const auto rows = StreamSheetRows(workbook, Regional::Russian());
     std::size_t characters = 0;
-    const int rows = CountDataRows(*opened);
-    for (int row = 2; row < 2 + rows; ++row)
-        for (int column = 1; column <= kColumnCount; ++column) characters += opened->CellText(row, column).size();
+    while (const SheetRow* row = rows->Next())
+        for (int column = 1; column <= kColumnCount; ++column) characters += row->CellText(column).size();
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     return characters > 0 ? seconds : -1;
 }
@@ -159,9 +158,8 @@ double ReadPhase(const std::string& workbook, const std::string&)
 double ConvertPhase(const std::string& workbook, const std::string& output)
 {
     const auto start = Clock::now();
-    const auto opened = OpenWorkbook(workbook, Regional::Russian());
     SilentObserver observer;
-    const RunResult result = ConvertPriceList(BenchInputs(workbook, output, *opened), *opened, observer);
+    const RunResult result = ConvertPriceList(BenchInputs(workbook, output), observer);
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     return result.allSaved ? seconds : -1;
 }

@@ -265,6 +265,11 @@ inline constexpr char sCliMissingSentDate[] = "дата сообщения (--da
 inline constexpr char sCliMissingMessageNumber[] = "номер накладной (4-й параметр)";
 inline constexpr char sCliMissingDocumentReference[] = "номер заказа (5-й параметр)";
 inline constexpr char sCliFileSaved[] = "Файл \"%s\" сохранен.";
+// A run that met rows out of order in the file reads the sheet whole and
+// starts over; a console cannot take back the lines it printed.
+inline constexpr char sCliRunStartsOver[] =
+    "Строки листа идут в файле не по порядку: лист прочитан целиком, и преобразование начато заново. "
+    "Сообщения выше не действуют.";
 
 // A file too large to be a scheme (a scheme holds a few kilobytes).
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";

@@ -7,16 +7,17 @@
 #include "convert/FieldCell.h"
 #include "convert/HeldLog.h"
 #include "convert/InvoicePackage.h"
-#include "convert/ReadWorkbook.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunOutputs.h"
+#include "convert/WorkbookRows.h"
+#include "convert/WriteGuard.h"
 #include "writers/HeaderWriters.h"
 #include "writers/InvoiceWriters.h"
 #include "xml/TXMLDocument.h"
 
 #include <array>
 #include <climits>
-#include <functional>
+#include <deque>
 #include <memory>
 
 namespace {
@@ -77,27 +78,63 @@ private:
     RunObserver& observer_;
 };
 
+// The data rows in order, read a package ahead where the run must know
+// whether they fit into one invoice before naming its file.
+class InvoiceRows {
+public:
+    explicit InvoiceRows(SheetRows& sheet) : rows_(sheet) {}
+
+    // Reads ahead until `count` rows wait (or the rows run out); whether they
+    // all came.
+    bool LookAhead(std::size_t count)
+    {
+        while (ahead_.size() < count) {
+            const SheetRow* row = rows_.Next();
+            if (!row) return false;
+            ahead_.push_back(*row);
+        }
+        return true;
+    }
+
+    // The next row, valid until the next call; nullptr after the last.
+    const SheetRow* Next()
+    {
+        if (ahead_.empty()) return rows_.Next();
+        current_ = std::move(ahead_.front());
+        ahead_.pop_front();
+        return &current_;
+    }
+
+    void ShowProgress(RunObserver& observer) { rows_.ShowProgress(observer); }
+
+private:
+    DataRows rows_;
+    std::deque<SheetRow> ahead_;
+    SheetRow current_;
+};
+
 // The invoices of a package are one unit on disk. Each is written to its
 // temporary file position by position; an invoice with errors is dropped there
 // (an older file of its name stays as it was), and the others replace their
 // files together once every one is complete, so a failure on the way (a full
 // disk, a file that may not be replaced) replaces none. The log says an
 // invoice is saved only after that.
-RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
-                     const std::function<const Workbook&()>& openWorkbook)
+RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& sheet)
 {
     RunResult result;
-    if (inputs.outputPath.empty()) return result;
     observer.ClearLog();
     const int positionLimit = inputs.noSeparate15Pos ? INT_MAX : kPositionsPerInvoice;
     const RegionalScope regional(inputs.regional);
 
     const ProgressReset progressReset(observer);
-    const Workbook& workbook = openWorkbook();
-    const int rowCount = CountDataRows(workbook);
-    const std::vector<std::string> files = OutputFilesOfRun(inputs, rowCount);
-    GuardRunOutputs(inputs, files);
-    observer.ProgressMaximum(rowCount);
+    InvoiceRows rows(sheet);
+    // One row more than a package holds tells whether the rows are split;
+    // without a limit they never are.
+    const bool split =
+        positionLimit != INT_MAX && rows.LookAhead(static_cast<std::size_t>(positionLimit) + 1);
+    WriteGuard guard = RunOutputsGuard(inputs);
+    const std::string firstFile = split ? PackageFileName(inputs.outputPath, 1) : inputs.outputPath;
+    guard.Claim(firstFile);
     observer.ProgressPosition(0);
     const double sentDate = inputs.regional.ParseDateTimeOrThrow(inputs.sentDate);
 
@@ -108,16 +145,15 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
     HeldLog log(observer);
     RowErrorHandler rowErrors(log);
     std::vector<std::unique_ptr<AtomicFile>> completed;
-    const bool split = files.size() > 1;
-    const int endRow = 2 + rowCount;
-    int row = 2;
     result.allSaved = true;
     try {
-        for (std::size_t k = 1; k <= files.size(); ++k) {
+        for (int k = 1;; ++k) {
+            const std::string file = k == 1 ? firstFile : PackageFileName(inputs.outputPath, k);
+            if (k > 1) guard.Claim(file);
             TXMLDocument doc;
             rowErrors.errorCount = 0;
             const std::string invoiceNumber =
-                split ? PackageInvoiceNumber(inputs.messageNumber, static_cast<int>(k)) : inputs.messageNumber;
+                split ? PackageInvoiceNumber(inputs.messageNumber, k) : inputs.messageNumber;
             const TXMLNode root = doc.CreateRoot("BookCommerceMessage");
             WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs, invoiceNumber, sentDate);
             const TXMLNode commercialDocument = doc.AddElement(root, "CommercialDocument", "");
@@ -125,13 +161,15 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
             if (!inputs.documentReference.empty())
                 doc.AddElement(commercialDocument, "DocumentReference", inputs.documentReference);
 
-            doc.BeginSave(files[k - 1]);
-            for (int i = 1; row < endRow && i <= positionLimit; ++i, ++row) {
-                rowErrors.currentRow = row;
-                observer.ProgressPosition(row - 1);
+            doc.BeginSave(file);
+            for (int i = 1; i <= positionLimit; ++i) {
+                const SheetRow* row = rows.Next();
+                if (!row) break;
+                rowErrors.currentRow = row->Number();
+                rows.ShowProgress(observer);
                 const TXMLNode position = doc.AddElement(commercialDocument, "Position", "");
                 for (std::size_t f = 0; f < kPositionFields.size(); ++f) {
-                    const std::string text = GetInvoiceFieldValue(workbook, row, columns[f]);
+                    const std::string text = GetInvoiceFieldValue(*row, columns[f]);
                     if (kPositionFields[f].text)
                         kPositionFields[f].text(doc, position, text);
                     else
@@ -150,10 +188,11 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
                 log.LogLine(QRNConsts::sPackageErrors);
             } else {
                 completed.push_back(doc.CompleteSave());
-                result.savedFiles.push_back(files[k - 1]);
+                result.savedFiles.push_back(file);
                 log.LogSavedLine(QRNConsts::sInvoiceNumber + invoiceNumber);
                 log.LogSavedLine(std::string(QRNConsts::sConvertSuccess) + QRNConsts::sFileSaved);
             }
+            if (!split || !rows.LookAhead(1)) break;
         }
         for (const std::unique_ptr<AtomicFile>& file : completed) file->Commit();
     } catch (...) {
@@ -170,17 +209,15 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer,
 
 RunResult ConvertInvoice(const RunInputs& inputs, RunObserver& observer)
 {
-    std::unique_ptr<Workbook> workbook;
+    if (inputs.outputPath.empty()) return {};
     return WithUserMessages([&] {
-        return RunInvoice(inputs, observer, [&]() -> const Workbook& {
-            workbook = ReadWorkbook(inputs.workbookPath, inputs.regional);
-            return *workbook;
-        });
+        return RunOverWorkbookRows(inputs, [&](SheetRows& rows) { return RunInvoice(inputs, observer, rows); });
     });
 }
 
 RunResult ConvertInvoice(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer)
 {
-    return WithUserMessages(
-        [&] { return RunInvoice(inputs, observer, [&]() -> const Workbook& { return workbook; }); });
+    if (inputs.outputPath.empty()) return {};
+    HeldSheetRows rows(workbook);
+    return WithUserMessages([&] { return RunInvoice(inputs, observer, rows); });
 }

@@ -4,13 +4,11 @@
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/ProductDispatch.h"
-#include "convert/ReadWorkbook.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunOutputs.h"
+#include "convert/WorkbookRows.h"
 #include "writers/HeaderWriters.h"
 #include "xml/TXMLDocument.h"
-
-#include <functional>
 
 namespace {
 
@@ -33,11 +31,9 @@ void WriteHeader(TXMLDocument& doc, TXMLNode header, const RunInputs& inputs)
 // memory a run needs does not grow with the rows; the file replaces the
 // target only when the run decides to save, and otherwise (also when the run
 // fails) the temporary file is removed and an older target stays as it was.
-RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer,
-                       const std::function<const Workbook&()>& openWorkbook)
+RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows& sheet)
 {
     RunResult result;
-    if (inputs.outputPath.empty()) return result;
     observer.ClearLog();
     const RegionalScope regional(inputs.regional);
     TXMLDocument doc;
@@ -46,19 +42,20 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer,
     const TXMLNode root = doc.CreateRoot("KALMIRAMessage");
     WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs);
 
-    const Workbook& workbook = openWorkbook();
     const ProductDispatch dispatch(inputs);
-    const int rowCount = CountDataRows(workbook);
-    observer.ProgressMaximum(rowCount);
+    DataRows rows(sheet);
+    // The first row read tells whether the workbook can be read at all,
+    // before any file is touched.
+    const SheetRow* row = rows.Next();
     observer.ProgressPosition(0);
 
     GuardRunOutputs(inputs, {inputs.outputPath});
     doc.BeginSave(inputs.outputPath);
-    for (int row = 2; row < 2 + rowCount; ++row) {
-        rowErrors.currentRow = row;
-        observer.ProgressPosition(row - 1);
+    for (; row; row = rows.Next()) {
+        rowErrors.currentRow = row->Number();
+        rows.ShowProgress(observer);
         const TXMLNode product = doc.AddElement(root, "Product", "");
-        dispatch.WriteProduct(doc, product, workbook, row, observer, rowErrors);
+        dispatch.WriteProduct(doc, product, *row, observer, rowErrors);
         doc.FlushCompleted(root);
     }
     observer.ProgressPosition(0);
@@ -87,17 +84,15 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer,
 
 RunResult ConvertPriceList(const RunInputs& inputs, RunObserver& observer)
 {
-    std::unique_ptr<Workbook> workbook;
+    if (inputs.outputPath.empty()) return {};
     return WithUserMessages([&] {
-        return RunPriceList(inputs, observer, [&]() -> const Workbook& {
-            workbook = ReadWorkbook(inputs.workbookPath, inputs.regional);
-            return *workbook;
-        });
+        return RunOverWorkbookRows(inputs, [&](SheetRows& rows) { return RunPriceList(inputs, observer, rows); });
     });
 }
 
 RunResult ConvertPriceList(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer)
 {
-    return WithUserMessages(
-        [&] { return RunPriceList(inputs, observer, [&]() -> const Workbook& { return workbook; }); });
+    if (inputs.outputPath.empty()) return {};
+    HeldSheetRows rows(workbook);
+    return WithUserMessages([&] { return RunPriceList(inputs, observer, rows); });
 }

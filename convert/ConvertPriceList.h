@@ -12,6 +12,5 @@
 // previous output file as it was.
 RunResult ConvertPriceList(const RunInputs& inputs, RunObserver& observer);
 
-// The same over a workbook the caller has already opened (the command line
-// reads the header row from it first).
+// The same over a workbook the caller holds in memory.
 RunResult ConvertPriceList(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer);

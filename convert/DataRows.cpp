@@ -1,8 +1,38 @@
 #include "convert/DataRows.h"
 
-int CountDataRows(const Workbook& workbook)
+#include <algorithm>
+
+namespace {
+
+// The scale of the progress bar when the sheet does not say how many rows it
+// has.
+constexpr int kShareSteps = 1000;
+
+} // namespace
+
+const SheetRow* DataRows::Next()
 {
-    int row = 2;
-    while (!workbook.CellText(row, 1).empty()) ++row;
-    return row - 2;
+    if (ended_) return nullptr;
+    const SheetRow* row = rows_.Next();
+    if (row && row->Number() == 1) row = rows_.Next();
+    if (row && row->Number() == expected_ && !row->CellText(1).empty()) {
+        ++expected_;
+        return row;
+    }
+    ended_ = true;
+    if (row) rows_.ReadToEnd();
+    return nullptr;
+}
+
+void DataRows::ShowProgress(RunObserver& observer)
+{
+    const RowProgress progress = rows_.Progress();
+    const int dataRows = progress.declaredLastRow - 1;
+    const int maximum = dataRows > 0 ? dataRows : kShareSteps;
+    if (maximum != maximum_) {
+        maximum_ = maximum;
+        observer.ProgressMaximum(maximum);
+    }
+    const int position = dataRows > 0 ? expected_ - 2 : static_cast<int>(progress.shareRead * kShareSteps);
+    observer.ProgressPosition(std::clamp(position, 0, maximum));
 }

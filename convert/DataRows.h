@@ -1,7 +1,27 @@
 #pragma once
 
-#include "workbook/Workbook.h"
+#include "convert/RunObserver.h"
+#include "workbook/SheetRows.h"
 
-// The number of data rows: rows 2, 3, ... up to the first row whose cell in
-// column 1 is empty. Rows after that gap are never read, whatever they hold.
-int CountDataRows(const Workbook& workbook);
+// The data rows of a sheet taken row by row: rows 2, 3, ... up to the first
+// row whose cell in column 1 is empty. Rows after that gap are never
+// converted, whatever they hold; the rest of the sheet is still read through
+// (SheetRows::ReadToEnd), so that damage or rows out of order anywhere in it
+// end the run as when the sheet is read at once.
+class DataRows {
+public:
+    explicit DataRows(SheetRows& rows) : rows_(rows) {}
+
+    // The next data row, valid until the next call; nullptr after the last.
+    const SheetRow* Next();
+
+    // Moves the progress bar to the row last given: over the data rows the
+    // sheet declares, or else over the share of the sheet read.
+    void ShowProgress(RunObserver& observer);
+
+private:
+    SheetRows& rows_;
+    int expected_ = 2;
+    bool ended_ = false;
+    int maximum_ = -1;
+};

@@ -19,22 +19,22 @@ FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inpu
             GetFildNameByFieldID(fieldID, inputs.documentType)};
 }
 
-std::string GetFieldValue(const Workbook& workbook, int row, const FieldColumn& field, RunObserver& observer)
+std::string GetFieldValue(const SheetRow& row, const FieldColumn& field, RunObserver& observer)
 {
     if (field.column <= 0) return {};
-    std::string value = workbook.CellText(row, field.column);
+    std::string value(row.CellText(field.column));
     // Byte count first: a text of at most 250 bytes has at most 250 characters.
     if (field.fieldID != "Annotation" && value.size() > kLongCellLimit && Utf8Length(value) > kLongCellLimit) {
         // The warning quotes what the cell keeps: a message of megabytes
         // would freeze the box and flood the console.
         value = Utf8Left(value, kLongCellLimit);
-        observer.LongCellWarning(FormatMessage(QRNConsts::sLongCellWarning, {value + "…"}), row, field.fieldID);
+        observer.LongCellWarning(FormatMessage(QRNConsts::sLongCellWarning, {value + "…"}), row.Number(), field.fieldID);
     }
     return value;
 }
 
-std::string GetInvoiceFieldValue(const Workbook& workbook, int row, const FieldColumn& field)
+std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field)
 {
     if (field.column <= 0) return {};
-    return workbook.CellText(row, field.column);
+    return std::string(row.CellText(field.column));
 }

@@ -2,7 +2,7 @@
 
 #include "convert/RunInputs.h"
 #include "convert/RunObserver.h"
-#include "workbook/Workbook.h"
+#include "workbook/SheetRow.h"
 
 #include <string>
 
@@ -21,7 +21,7 @@ FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inpu
 // "" for an unmapped field. A text longer than 250 characters is shown to the
 // user and cut to its first 250 characters, except the annotation, which is
 // always taken whole.
-std::string GetFieldValue(const Workbook& workbook, int row, const FieldColumn& field, RunObserver& observer);
+std::string GetFieldValue(const SheetRow& row, const FieldColumn& field, RunObserver& observer);
 
 // The invoice reading: the text as it stands, never cut.
-std::string GetInvoiceFieldValue(const Workbook& workbook, int row, const FieldColumn& field);
+std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field);

@@ -32,15 +32,6 @@ std::string PackageInvoiceNumber(const std::string& messageNumber, int k)
     return messageNumber + "-" + std::to_string(k);
 }
 
-std::vector<std::string> InvoiceFileNames(const std::string& outputPath, int rowCount, int positionLimit)
-{
-    if (rowCount <= positionLimit) return {outputPath};
-    const int packages = rowCount / positionLimit + (rowCount % positionLimit != 0 ? 1 : 0);
-    std::vector<std::string> files;
-    for (int k = 1; k <= packages; ++k) files.push_back(PackageFileName(outputPath, k));
-    return files;
-}
-
 namespace {
 
 // N of a name "<prefix>N.xml", N written as the run writes it (no leading

@@ -18,11 +18,6 @@ std::string PackageFileName(const std::string& outputPath, int k);
 // "1024-2", ...; an empty number still gets its suffix.
 std::string PackageInvoiceNumber(const std::string& messageNumber, int k);
 
-// The files of an invoice run over rowCount data rows, in package order: the
-// chosen file when the rows fit into one invoice of at most positionLimit
-// positions (no rows give one empty invoice), else one file per package.
-std::vector<std::string> InvoiceFileNames(const std::string& outputPath, int rowCount, int positionLimit);
-
 // The files beside the chosen one named as the packages of a split run are
 // ("inv-1.xml", "inv-2.xml", ...) that are not among `written`: left by an
 // earlier run, they would pass for part of this one. By package number.

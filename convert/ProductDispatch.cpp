@@ -244,17 +244,16 @@ ProductDispatch::ProductDispatch(const RunInputs& inputs)
     }
 }
 
-void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
-                                   RunObserver& observer, RowErrorHandler& rowErrors) const
+void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer, RowErrorHandler& rowErrors) const
 {
     for (const ResolvedStep& resolved : steps_) {
         switch (resolved.step->kind) {
         case Step::Text:
-            resolved.step->text(doc, product, GetFieldValue(workbook, row, resolved.first, observer));
+            resolved.step->text(doc, product, GetFieldValue(row, resolved.first, observer));
             break;
         case Step::Pair: {
-            const std::string first = GetFieldValue(workbook, row, resolved.first, observer);
-            const std::string second = GetFieldValue(workbook, row, resolved.second, observer);
+            const std::string first = GetFieldValue(row, resolved.first, observer);
+            const std::string second = GetFieldValue(row, resolved.second, observer);
             resolved.step->pair(doc, product, second, first);
             break;
         }
@@ -263,16 +262,15 @@ void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Wo
             break;
         }
     }
-    WriteSupply(doc, product, workbook, row, observer, rowErrors);
+    WriteSupply(doc, product, row, observer, rowErrors);
 }
 
-void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
-                                  RunObserver& observer, RowErrorHandler& rowErrors) const
+void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer, RowErrorHandler& rowErrors) const
 {
     // Each number is read, and a cell that is no number reported, as its
     // cell is read.
     const auto number = [&](const FieldColumn& field, std::string* text = nullptr) {
-        const std::string cell = GetFieldValue(workbook, row, field, observer);
+        const std::string cell = GetFieldValue(row, field, observer);
         if (text) *text = cell;
         return rowErrors.ReadNumber(cell, field, regional_);
     };
@@ -281,7 +279,7 @@ void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const Wor
     const long double price01 = number(price01_, &price01Text);
     long double price = number(price_);
     const long double discount = number(discountPercent_, &discountText);
-    P::ProductAvailability(doc, product, GetFieldValue(workbook, row, productAvailability_, observer));
+    P::ProductAvailability(doc, product, GetFieldValue(row, productAvailability_, observer));
 
     if (price == 0) price = DiscountedPrice(price01Text, discountText, regional_);
     const long double vat = number(vat_);

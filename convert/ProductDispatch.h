@@ -4,7 +4,7 @@
 #include "convert/RunInputs.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunObserver.h"
-#include "workbook/Workbook.h"
+#include "workbook/SheetRow.h"
 #include "xml/TXMLDocument.h"
 
 #include <string>
@@ -22,8 +22,8 @@ public:
     explicit ProductDispatch(const RunInputs& inputs);
 
     // A number field whose cell is not a number is reported to rowErrors.
-    void WriteProduct(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
-                      RunObserver& observer, RowErrorHandler& rowErrors) const;
+    void WriteProduct(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer,
+                      RowErrorHandler& rowErrors) const;
 
 private:
     struct ResolvedStep {
@@ -31,8 +31,8 @@ private:
         FieldColumn first;
         FieldColumn second;
     };
-    void WriteSupply(TXMLDocument& doc, TXMLNode product, const Workbook& workbook, int row,
-                     RunObserver& observer, RowErrorHandler& rowErrors) const;
+    void WriteSupply(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer,
+                     RowErrorHandler& rowErrors) const;
 
     std::vector<ResolvedStep> steps_;
     std::string fixedProductForm_;

@@ -5,7 +5,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // Opens the workbook for a run or a front end. A workbook that cannot be read
 // raises QuarnelError with the message the user sees, naming the file.
 std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional);
+
+// The column names of the workbook (its header row), reading that row only;
+// raises as ReadWorkbook does.
+std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional);

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "convert/RunInputs.h"
+#include "convert/WriteGuard.h"
 
 #include <string>
 #include <vector>
 
-// The files a run writes over rowCount data rows: the chosen file, or for an
-// invoice run whose rows do not fit into one invoice, one file per package.
-// None when no output file is named (the run then does nothing).
-std::vector<std::string> OutputFilesOfRun(const RunInputs& inputs, int rowCount);
+// A guard that knows what a run must not write over: the workbook and
+// inputs.keptFiles. The run claims each of its outputs with it before the
+// first byte, as soon as it knows the file's name (an invoice run learns the
+// names of its packages as it reads the rows).
+WriteGuard RunOutputsGuard(const RunInputs& inputs);
 
 // Refuses, before anything is written, outputs that would destroy a file the
 // run uses: the workbook, one of inputs.keptFiles, or another output; and an

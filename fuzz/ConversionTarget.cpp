@@ -10,7 +10,6 @@
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
-#include "convert/DataRows.h"
 #include "scheme/HeaderRow.h"
 
 #include <libxml/parser.h>
@@ -21,6 +20,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -79,6 +79,14 @@ int CountRootChildren(const std::string& path, const char* name, const char* par
     return count;
 }
 
+// Rows 2, 3, ... up to the first whose cell in column 1 is empty.
+int CountDataRows(const Workbook& workbook)
+{
+    int row = 2;
+    while (!workbook.CellText(row, 1).empty()) ++row;
+    return row - 2;
+}
+
 void CheckOutputFolder(const RunResult& result, int dataRows, bool invoice)
 {
     int products = 0;
@@ -99,9 +107,12 @@ void CheckOutputFolder(const RunResult& result, int dataRows, bool invoice)
 
 void FuzzTargets::ConversionRun(std::string_view input)
 {
+    const std::string path = WorkbookFile(input);
     std::unique_ptr<Workbook> workbook;
+    std::vector<std::string> columnNames;
     try {
-        workbook = OpenWorkbook(WorkbookFile(input), Regional::Russian());
+        workbook = OpenWorkbook(path, Regional::Russian());
+        columnNames = ReadColumnNames(path, Regional::Russian());
     } catch (const WorkbookFault&) {
         return;
     }
@@ -109,9 +120,11 @@ void FuzzTargets::ConversionRun(std::string_view input)
     std::filesystem::remove_all(outFolder);
     std::filesystem::create_directory(outFolder);
 
-    const RunInputs inputs = MappedEverywhere(ReadColumnNames(*workbook), outFolder + "/message.xml");
+    RunInputs inputs = MappedEverywhere(columnNames, outFolder + "/message.xml");
+    inputs.workbookPath = path;
     QuietObserver observer;
-    const RunResult result = Convert(inputs, *workbook, observer);
+    // The run reads the rows as they come, on a thread of its own.
+    const RunResult result = Convert(inputs, observer);
 
     const std::string& last = observer.LastLine();
     if (!last.ends_with(QRNConsts::sFileSaved) && last != QRNConsts::sCriticalErrors

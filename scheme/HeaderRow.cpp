@@ -1,18 +1,22 @@
 #include "scheme/HeaderRow.h"
 
 #include "base/Utf8Text.h"
+#include "workbook/SheetRows.h"
 
 #include <algorithm>
 
-std::vector<std::string> ReadColumnNames(const Workbook& workbook)
+std::vector<std::string> ColumnNames(std::vector<std::string> firstRow)
 {
-    std::vector<std::string> names;
-    for (int column = 1;; ++column) {
-        std::string text = workbook.CellText(1, column);
-        if (text.empty())
-            break;
-        std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
-        names.push_back(Trim(text));
+    const auto end = std::find_if(firstRow.begin(), firstRow.end(), [](const std::string& text) { return text.empty(); });
+    firstRow.erase(end, firstRow.end());
+    for (std::string& name : firstRow) {
+        std::replace_if(name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+        name = Trim(name);
     }
-    return names;
+    return firstRow;
+}
+
+std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const Regional& regional)
+{
+    return ColumnNames(ReadFirstRow(workbookPath, regional));
 }

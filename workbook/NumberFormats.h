@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/Regional.h"
-#include "workbook/SheetCells.h"
+#include "workbook/CellSink.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,8 @@
-#include "workbook/Workbook.h"
+#include "workbook/ReadSheet.h"
 
 #include "workbook/ods/OdsReader.h"
 #include "workbook/SheetCells.h"
+#include "workbook/Workbook.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/xlsx/XlsxReader.h"
 #include "workbook/ZipArchive.h"
@@ -52,25 +53,25 @@ std::string ReadHead(const std::string& path)
     return head;
 }
 
-std::unique_ptr<Workbook> ReadZipWorkbook(const std::string& path, const Regional& regional, const ReadBudget& budget)
+void ReadZipWorkbook(const std::string& path, CellSink& sink, SheetExtent extent)
 {
     ZipArchive archive(path);
     if (archive.Contains("mimetype") || (!archive.Contains("_rels/.rels") && archive.Contains("content.xml")))
-        return ReadOdsWorkbook(archive, regional, budget);
+        return ReadOdsWorkbook(archive, sink);
     if (archive.Contains("_rels/.rels") || archive.Contains("[Content_Types].xml"))
-        return ReadXlsxWorkbook(archive, regional, budget);
+        return ReadXlsxWorkbook(archive, sink, extent);
     ThrowUnsupported(ReadReason::NoSpreadsheet);
 }
 
-std::unique_ptr<Workbook> ReadByContent(const std::string& path, const Regional& regional)
+void ReadByContent(const std::string& path, CellSink& sink, SheetExtent extent)
 {
     const std::string head = ReadHead(path);
     std::error_code ignored;
-    const ReadBudget budget = ReadBudget::ForFileSize(std::filesystem::file_size(path, ignored));
+    sink.SetBudget(ReadBudget::ForFileSize(std::filesystem::file_size(path, ignored)));
     switch (ContainerOf(head)) {
-    case Container::Ole2: return ReadXlsWorkbook(path, regional, budget);
-    case Container::Zip: return ReadZipWorkbook(path, regional, budget);
-    case Container::OldBiff: return ReadOldXlsWorkbook(path, regional, budget);
+    case Container::Ole2: return ReadXlsWorkbook(path, sink);
+    case Container::Zip: return ReadZipWorkbook(path, sink, extent);
+    case Container::OldBiff: return ReadOldXlsWorkbook(path, sink);
     case Container::Empty: ThrowBroken(ReadReason::EmptyFile);
     case Container::Unknown: break;
     }
@@ -79,12 +80,20 @@ std::unique_ptr<Workbook> ReadByContent(const std::string& path, const Regional&
 
 } // namespace
 
-std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional)
+void ReadSheet(const std::string& path, CellSink& sink, SheetExtent extent)
 {
     try {
-        return ReadByContent(path, regional);
+        ReadByContent(path, sink, extent);
     } catch (WorkbookFault& fault) {
         fault.path = path;
         throw;
     }
+}
+
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional)
+{
+    auto cells = std::make_unique<SheetCells>(regional, false);
+    ReadSheet(path, *cells);
+    cells->Finish();
+    return cells;
 }

@@ -1,30 +1,21 @@
 #include "workbook/SheetCells.h"
 
-#include "workbook/NumberFormats.h"
-#include "workbook/WorkbookFault.h"
-
 #include <algorithm>
 
 namespace {
 
 constexpr std::uint64_t kNoText = UINT64_MAX;
 
-bool ValidPosition(int row, int column)
-{
-    return row >= 1 && column >= 1 && column <= SheetCells::kMaxColumn;
-}
-
 } // namespace
 
 SheetCells::SheetCells(const Regional& regional, bool date1904, const ReadBudget& budget)
-    : regional_(regional), date1904_(date1904), budget_(budget), maxCells_(std::min(budget.maxCells, kMaxCells))
+    : CellSink(regional, date1904, budget)
 {
     static_assert(sizeof(Cell) == 12);
 }
 
-SheetCells::Cell& SheetCells::Append(int row, int column, Kind kind)
+SheetCells::Cell& SheetCells::Append(int row, int column, CellKind kind)
 {
-    if (cells_.size() >= maxCells_) ThrowTooManyCells(maxCells_);
     const auto rowNumber = static_cast<std::uint32_t>(row);
     if (runs_.empty() || runs_.back().row != rowNumber) {
         if (!runs_.empty() && rowNumber < runs_.back().row) ordered_ = false;
@@ -41,56 +32,28 @@ SheetCells::Cell& SheetCells::Append(int row, int column, Kind kind)
     return cell;
 }
 
-void SheetCells::SetText(int row, int column, std::string_view text)
+void SheetCells::StoreText(int row, int column, std::string_view text)
 {
-    if (!ValidPosition(row, column)) return;
     if (text.empty()) {
         // An empty value still replaces what an earlier record stored there.
-        if (!cells_.empty()) Append(row, column, Kind::Text).Set(kNoText);
+        if (!cells_.empty()) Append(row, column, CellKind::Text).Set(kNoText);
         return;
     }
-    CountText(text.size());
-    Append(row, column, Kind::Text).Set(texts_.Add(text));
+    Append(row, column, CellKind::Text).Set(texts_.Add(text));
 }
 
-void SheetCells::SetSharedString(int row, int column, std::uint32_t index)
+void SheetCells::StoreValue(int row, int column, const Value& value)
 {
-    if (!ValidPosition(row, column)) return;
-    Append(row, column, Kind::Shared).Set(index);
-}
-
-void SheetCells::SetSharedStrings(std::vector<std::string> table)
-{
-    shared_.clear();
-    shared_.reserve(table.size());
-    for (const std::string& text : table) AddSharedString(text);
-}
-
-void SheetCells::AddSharedString(std::string_view text)
-{
-    if (shared_.size() >= budget_.maxSharedStrings)
-        ThrowOverBudget(ReadReason::TooManySharedStrings, budget_.maxSharedStrings);
-    CountText(text.size());
-    shared_.push_back(sharedTexts_.Add(text));
-}
-
-void SheetCells::SetNumber(int row, int column, double value, NumberStyle style)
-{
-    if (!ValidPosition(row, column)) return;
-    Cell& cell = Append(row, column, Kind::Number);
-    cell.Set(value);
-    cell.style = static_cast<std::uint8_t>(style);
-}
-
-void SheetCells::SetDateTime(int row, int column, double dateTime)
-{
-    if (!ValidPosition(row, column)) return;
-    Append(row, column, Kind::DateTime).Set(dateTime);
-}
-
-void SheetCells::SetDate1904(bool date1904)
-{
-    date1904_ = date1904;
+    switch (value.kind) {
+    case Kind::Shared: Append(row, column, CellKind::Shared).Set(value.index); return;
+    case Kind::Number: {
+        Cell& cell = Append(row, column, CellKind::Number);
+        cell.Set(value.number);
+        cell.style = static_cast<std::uint8_t>(value.style);
+        return;
+    }
+    case Kind::DateTime: Append(row, column, CellKind::DateTime).Set(value.number); return;
+    }
 }
 
 void SheetCells::SortCells()
@@ -138,7 +101,7 @@ void SheetCells::Finish()
     for (std::size_t r = 0; r < runs_.size(); ++r) {
         const std::size_t end = r + 1 < runs_.size() ? runs_[r + 1].first : cells_.size();
         for (std::size_t i = runs_[r].first; i < end; ++i) {
-            if (cells_[i].kind == Kind::Text && cells_[i].Get<std::uint64_t>() == kNoText) continue;
+            if (cells_[i].kind == CellKind::Text && cells_[i].Get<std::uint64_t>() == kNoText) continue;
             cells_[kept++] = cells_[i];
             ++rowStart_[runs_[r].row + 1];
         }
@@ -163,14 +126,11 @@ const SheetCells::Cell* SheetCells::Find(int row, int column) const
 std::string SheetCells::TextOf(const Cell& cell) const
 {
     switch (cell.kind) {
-    case Kind::Text: return std::string(texts_.Get(cell.Get<std::uint64_t>()));
-    case Kind::Shared: {
-        const auto index = cell.Get<std::uint32_t>();
-        return index < shared_.size() ? std::string(sharedTexts_.Get(shared_[index])) : std::string();
-    }
-    case Kind::Number:
-        return NumberCellText(cell.Get<double>(), static_cast<NumberStyle>(cell.style), date1904_, regional_);
-    case Kind::DateTime: return DateTimeCellText(cell.Get<double>(), regional_);
+    case CellKind::Text: return std::string(texts_.Get(cell.Get<std::uint64_t>()));
+    case CellKind::Shared: return CellSink::TextOf({Kind::Shared, NumberStyle::Plain, 0, cell.Get<std::uint32_t>()});
+    case CellKind::Number:
+        return CellSink::TextOf({Kind::Number, static_cast<NumberStyle>(cell.style), cell.Get<double>(), 0});
+    case CellKind::DateTime: return CellSink::TextOf({Kind::DateTime, NumberStyle::Plain, cell.Get<double>(), 0});
     }
     return {};
 }
@@ -184,8 +144,14 @@ std::string SheetCells::CellText(int row, int column) const
 void SheetCells::ForEachCell(const std::function<void(int row, int column, const std::string& text)>& visit) const
 {
     for (int row = 1; row <= LastRow(); ++row)
-        for (std::uint32_t i = rowStart_[row]; i < rowStart_[row + 1]; ++i)
-            if (const std::string text = TextOf(cells_[i]); !text.empty()) visit(row, cells_[i].column, text);
+        ForEachCellInRow(row, [&](int column, const std::string& text) { visit(row, column, text); });
+}
+
+void SheetCells::ForEachCellInRow(int row, const std::function<void(int column, const std::string& text)>& visit) const
+{
+    if (row < 1 || row > LastRow()) return;
+    for (std::uint32_t i = rowStart_[row]; i < rowStart_[row + 1]; ++i)
+        if (const std::string text = TextOf(cells_[i]); !text.empty()) visit(cells_[i].column, text);
 }
 
 int SheetCells::LastRow() const
@@ -197,22 +163,4 @@ int SheetCells::LastColumn(int row) const
 {
     if (row < 1 || row > LastRow() || rowStart_[row] == rowStart_[row + 1]) return 0;
     return cells_[rowStart_[row + 1] - 1].column;
-}
-
-void SheetCells::RequireTextRoom(std::size_t heldBytes) const
-{
-    if (heldBytes > budget_.maxTextBytes - std::min(textBytes_, budget_.maxTextBytes))
-        ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
-}
-
-void SheetCells::CountText(std::size_t bytes)
-{
-    if (bytes > kMaxCellTextBytes) ThrowOverBudget(ReadReason::CellTextTooLong, kMaxCellTextBytes >> 20);
-    textBytes_ += bytes;
-    if (textBytes_ > budget_.maxTextBytes) ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
-}
-
-void ThrowTooManyCells(std::size_t limit)
-{
-    throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyCells, {std::to_string(limit)});
 }

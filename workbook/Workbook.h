@@ -33,6 +33,8 @@ public:
     // sheet that knows where its cells are skips the gaps, which matters for a
     // sparse sheet with a cell far to the right.
     virtual void ForEachCell(const std::function<void(int row, int column, const std::string& text)>& visit) const;
+    // The same for one row.
+    virtual void ForEachCellInRow(int row, const std::function<void(int column, const std::string& text)>& visit) const;
 };
 
 // Opens the workbook at the path, choosing the reader by the file's content

@@ -190,7 +190,11 @@ void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handle
     };
 
     AttributeCounter attributes;
+    const std::uint64_t partSize = archive.PartSize(part);
+    std::uint64_t partRead = 0;
     archive.Read(part, [&](const char* data, std::size_t size) {
+        partRead += size;
+        handler.PartRead(partRead, partSize);
         attributes.Feed({data, size});
         if (attributes.Most() > kMaxAttributesPerElement)
             throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyAttributes,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +35,8 @@ public:
     virtual void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) = 0;
     virtual void EndElement(std::string_view name, std::string_view uri) = 0;
     virtual void Characters(std::string_view text) = 0;
+    // How many of the part's bytes are read so far, of its inflated size.
+    virtual void PartRead(std::uint64_t, std::uint64_t) {}
 };
 
 // Streams a part of the archive through libxml2's SAX2 push parser. A part that

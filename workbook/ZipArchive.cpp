@@ -92,6 +92,15 @@ void ZipArchive::Read(std::string_view part, const std::function<void(const char
     }
 }
 
+std::uint64_t ZipArchive::PartSize(std::string_view part) const
+{
+    const auto index = Locate(part);
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (!index || zip_stat_index(archive_, *index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_SIZE)) return 0;
+    return stat.size;
+}
+
 std::string ZipArchive::ReadAll(std::string_view part)
 {
     std::string out;

@@ -35,6 +35,9 @@ public:
     // damaged or too large.
     void Read(std::string_view part, const std::function<void(const char*, std::size_t)>& sink);
     std::string ReadAll(std::string_view part);
+    // The inflated size the archive records for a part (0 when unknown), for
+    // telling how far a read of it has come.
+    std::uint64_t PartSize(std::string_view part) const;
 
 private:
     std::optional<std::uint64_t> Locate(std::string_view part) const;

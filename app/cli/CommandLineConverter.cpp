@@ -11,12 +11,9 @@
 #include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
 #include "convert/Convert.h"
-#include "convert/DataRows.h"
 #include "convert/ReadWorkbook.h"
-#include "convert/RunOutputs.h"
 #include "convert/WriteGuard.h"
 #include "scheme/AutoMapping.h"
-#include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniLocation.h"
 #include "settings/IniStore.h"
@@ -107,17 +104,18 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
     return scheme;
 }
 
-// Every file the run will write, checked before the first of them is: none
-// may be the workbook, the settings, the scheme in use or another of them,
-// but the scheme may be saved over itself.
-void GuardFilesOfTheRun(const CommandLine& line, const RunInputs& inputs, const std::string& schemePath,
-                        int rowCount)
+// Every file the command will write, checked before the first of them is:
+// none may be the workbook, the settings, the scheme in use or another of
+// them, but the scheme may be saved over itself. The files of an invoice run
+// depend on its row count, which only reading the rows tells: the run claims
+// each as it names it, against these files too.
+void GuardFilesOfTheRun(const CommandLine& line, const RunInputs& inputs, const std::string& schemePath)
 {
     WriteGuard guard;
     guard.Keep(inputs.workbookPath);
     guard.Keep(IniStore::GetIniFileName());
     guard.Keep(schemePath);
-    for (const std::string& output : OutputFilesOfRun(inputs, rowCount)) guard.Claim(output);
+    if (inputs.documentType != kInvoiceType) guard.Claim(inputs.outputPath);
     guard.Claim(line.logPath.value_or(""));
     guard.Claim(line.saveSchemePath.value_or(""), schemePath);
 }
@@ -168,13 +166,12 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
     // Step 2: the header row, the field list and the scheme.
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
-    const std::unique_ptr<Workbook> workbook = ReadWorkbook(inputs.workbookPath, regional);
-    inputs.columnNames = ReadColumnNames(*workbook);
+    inputs.columnNames = ReadWorkbookColumnNames(inputs.workbookPath, regional);
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
     const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);
     inputs.scheme = scheme.lines;
     inputs.noSeparate15Pos = line.noSplit || IniStore::ReadBoolParam(kNoSeparate15Pos, false);
-    GuardFilesOfTheRun(line, inputs, scheme.path, CountDataRows(*workbook));
+    GuardFilesOfTheRun(line, inputs, scheme.path);
     inputs.keptFiles = {IniStore::GetIniFileName(), scheme.path, line.logPath.value_or(""),
                         line.saveSchemePath.value_or("")};
     if (line.saveSchemePath) WriteSchemeFile(*line.saveSchemePath, inputs.scheme);
@@ -200,7 +197,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     const double runDateTime = NowDateTime();
     RunResult result;
     try {
-        result = Convert(inputs, *workbook, observer);
+        result = Convert(inputs, observer);
     } catch (const std::exception& failure) {
         observer.ClearProgressBar();
         // The rows logged before the failure are still worth keeping; the
@@ -224,11 +221,11 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
 int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out)
 {
-    const std::unique_ptr<Workbook> workbook = ReadWorkbook(line.inspectedWorkbook, regional);
     if (line.action == CommandLine::Action::Dump) {
-        DumpCells(*workbook, out);
+        DumpCells(*ReadWorkbook(line.inspectedWorkbook, regional), out);
     } else {
-        for (const std::string& name : ReadColumnNames(*workbook)) out << name << '\n';
+        const auto names = ReadWorkbookColumnNames(line.inspectedWorkbook, regional);
+        for (const std::string& name : names) out << name << '\n';
     }
     return kExitAllSaved;
 }

@@ -18,13 +18,20 @@ ConsoleObserver::ConsoleObserver(std::ostream& out, std::ostream& err, bool prog
 
 void ConsoleObserver::ClearLog()
 {
-    // A console keeps what it printed; one run per process.
+    // A console keeps what it printed. A run clears the log once as it
+    // starts; a second time only when it starts over (rows out of order in
+    // the file), and the lines above no longer count.
     log_.clear();
+    if (!logPrinted_) return;
+    ClearProgressBar();
+    err_ << QRNConsts::sCliRunStartsOver << '\n';
+    err_.flush();
 }
 
 void ConsoleObserver::LogLine(const std::string& line)
 {
     ClearProgressBar();
+    logPrinted_ = true;
     out_ << line << '\n';
     out_.flush();
     if (keepLog_) log_.push_back(line);

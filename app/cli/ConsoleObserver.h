@@ -33,6 +33,7 @@ private:
     bool progressBar_;
     bool keepLog_;
     std::vector<std::string> log_;
+    bool logPrinted_ = false;
     bool barShown_ = false;
     int maximum_ = 0;
     int shownPercent_ = -1;

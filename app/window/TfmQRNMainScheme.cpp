@@ -11,10 +11,8 @@
 #include "convert/ReadWorkbook.h"
 #include "convert/WriteGuard.h"
 #include "scheme/AutoMapping.h"
-#include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
-#include "workbook/Workbook.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -60,10 +58,7 @@ void TfmQRNMain::LoadFieldLists()
 {
     const WaitCursor waiting;
     listExcel->clear();
-    {
-        const std::unique_ptr<Workbook> workbook = ReadWorkbook(StdStr(edExcelFile->text()), FRegional);
-        listExcel->addItems(QStrList(ReadColumnNames(*workbook)));
-    }
+    listExcel->addItems(QStrList(ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional)));
     // The catalogue refuses an invalid type before anything is replaced, so
     // the field list and the scheme keep what they held.
     std::vector<std::string> captions;

@@ -35,7 +35,7 @@ TEST_P(GoldenRunTest, WritesTheExpectedFilesAndLog)
     inputs.documentReference = golden.Input("documentReference");
     inputs.sentDate = golden.Input("date");
     inputs.noSeparate15Pos = golden.Input("noSplit") == "1";
-    inputs.columnNames = ReadColumnNames(*OpenWorkbook(workbookPath, inputs.regional));
+    inputs.columnNames = ReadColumnNames(workbookPath, inputs.regional);
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
     inputs.scheme = ReadSchemeFile(golden.SchemeFile().string());
 

@@ -62,7 +62,6 @@ TEST_F(PriceListRunTest, NoDataRowsSavesTheHeaderAlone)
 {
     const RunResult result = Run(WithHeader({}));
     EXPECT_EQ(observer.log, kSuccessLog);
-    EXPECT_EQ(observer.maximum, 0);
     EXPECT_TRUE(result.allSaved);
     const std::string xml = ReadMessage(output);
     EXPECT_EQ(Occurrences(xml, "<Product"), 0);
@@ -77,7 +76,9 @@ TEST_F(PriceListRunTest, DataEndsAtTheFirstEmptyCellOfColumnOne)
     data.push_back({"", "978-5-17-118366-4", "не читается"});
     data.push_back(BookRow("A-after-gap"));
     Run(WithHeader(data));
-    EXPECT_EQ(observer.maximum, 9);
+    // The bar runs over the rows the sheet holds: where the data ends is
+    // known only on reaching it.
+    EXPECT_EQ(observer.maximum, 11);
     EXPECT_EQ(observer.positions, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
     EXPECT_EQ(observer.log, kSuccessLog);
     const std::string xml = ReadMessage(output);

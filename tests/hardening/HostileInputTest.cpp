@@ -319,11 +319,10 @@ TEST(LargeSheet, AMillionRowsWithOnlyColumnOneConvertInBoundedMemory)
             RecordingObserver observer;
             const RunResult result =
                 Convert(ArticleInputs(workbook, output, {"Артикул"}, {{"RecordReference", "Артикул"}}), observer);
-            return std::to_string(result.errorCount) + " errors, " + (result.allSaved ? "saved, " : "not saved, ")
-                + std::to_string(observer.maximum) + " rows";
+            return std::to_string(result.errorCount) + " errors, " + (result.allSaved ? "saved" : "not saved");
         },
         250, 120);
-    EXPECT_EQ(report, "0 errors, saved, 1048575 rows");
+    EXPECT_EQ(report, "0 errors, saved");
     const std::string message = ReadFileBytes(output);
     EXPECT_EQ(Occurrences(message, "<Product>"), 1048575u);
     const auto last = message.rfind("<Product>");
@@ -347,7 +346,7 @@ TEST(LargeSheet, SixteenThousandColumnsInTheHeaderRow)
 
     const std::string report = Bounded(
         [&] {
-            const auto names = ReadColumnNames(*OpenWorkbook(workbook, Regional::Russian()));
+            const auto names = ReadColumnNames(workbook, Regional::Russian());
             RecordingObserver observer;
             const RunResult result = Convert(
                 ArticleInputs(workbook, output, names,

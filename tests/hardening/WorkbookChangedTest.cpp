@@ -68,7 +68,7 @@ TEST_P(WorkbookChangedTest, EndsTheRunWithTheErrorNamingTheWorkbook)
 
     // Step 2 reads the header row; then the file changes under the wizard.
     RunInputs inputs = BookRunInputs(type, workbook, output);
-    inputs.columnNames = ReadColumnNames(*OpenWorkbook(workbook, inputs.regional));
+    inputs.columnNames = ReadColumnNames(workbook, inputs.regional);
     const std::string intact = ReadFileBytes(workbook);
     change.change(workbook);
     const FolderSnapshot before = SnapshotOf(folder.Path().string());

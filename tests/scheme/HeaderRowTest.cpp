@@ -2,33 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
 
 using Names = std::vector<std::string>;
-
-// A sheet whose row 1 holds the given texts from column 1 and whose row 2
-// holds data that must never be taken for a column name.
-class HeaderSheet : public Workbook {
-public:
-    explicit HeaderSheet(Names header) : header_(std::move(header)) {}
-
-    std::string CellText(int row, int column) const override
-    {
-        if (row == 2) return "данные";
-        if (row != 1 || column < 1 || column > static_cast<int>(header_.size())) return "";
-        return header_[static_cast<std::size_t>(column - 1)];
-    }
-    int LastRow() const override { return 2; }
-    int LastColumn(int) const override { return static_cast<int>(header_.size()); }
-
-private:
-    Names header_;
-};
 
 struct HeaderCase {
     const char* name;
@@ -36,14 +15,14 @@ struct HeaderCase {
     Names columnNames;
 };
 
-class ColumnNames : public testing::TestWithParam<HeaderCase> {};
+class HeaderNames : public testing::TestWithParam<HeaderCase> {};
 
-TEST_P(ColumnNames, AreTheTrimmedHeaderCellsUpToTheFirstEmptyOne)
+TEST_P(HeaderNames, AreTheTrimmedHeaderCellsUpToTheFirstEmptyOne)
 {
-    EXPECT_EQ(ReadColumnNames(HeaderSheet(GetParam().cells)), GetParam().columnNames);
+    EXPECT_EQ(ColumnNames(GetParam().cells), GetParam().columnNames);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, ColumnNames, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Rows, HeaderNames, testing::Values(
     HeaderCase{"plain", {"Код", "ISBN", "Название"}, {"Код", "ISBN", "Название"}},
     HeaderCase{"emptyRow", {}, {}},
     HeaderCase{"firstCellEmpty", {"", "Код", "ISBN"}, {}},

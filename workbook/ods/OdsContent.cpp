@@ -49,7 +49,7 @@ struct PendingCell {
 
 class ContentHandler : public XmlHandler {
 public:
-    explicit ContentHandler(SheetCells& cells) : cells_(cells) {}
+    explicit ContentHandler(CellSink& cells) : cells_(cells) {}
 
     void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) override
     {
@@ -81,6 +81,8 @@ public:
             EndRow();
         }
     }
+
+    void PartRead(std::uint64_t done, std::uint64_t total) override { cells_.ReportConsumed(done, total); }
 
     void Characters(std::string_view text) override
     {
@@ -243,7 +245,7 @@ private:
 
     static constexpr long long kMaxBlanks = 32767;
 
-    SheetCells& cells_;
+    CellSink& cells_;
     int tableDepth_ = 0;
     bool tableDone_ = false;
     bool inRow_ = false;
@@ -264,7 +266,7 @@ private:
 
 } // namespace
 
-bool ReadOdsContent(ZipArchive& archive, SheetCells& cells)
+bool ReadOdsContent(ZipArchive& archive, CellSink& cells)
 {
     ContentHandler handler(cells);
     ParseXmlPart(archive, "content.xml", handler);

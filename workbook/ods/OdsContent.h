@@ -1,9 +1,9 @@
 #pragma once
 
-#include "workbook/SheetCells.h"
+#include "workbook/CellSink.h"
 
 class ZipArchive;
 
 // Reads the cells of the first table of content.xml into `cells`; false when
 // the content holds no spreadsheet at all.
-bool ReadOdsContent(ZipArchive& archive, SheetCells& cells);
+bool ReadOdsContent(ZipArchive& archive, CellSink& cells);

@@ -1,7 +1,6 @@
 #include "workbook/ods/OdsReader.h"
 
 #include "workbook/ods/OdsContent.h"
-#include "workbook/SheetCells.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/XmlPartParser.h"
 #include "workbook/ZipArchive.h"
@@ -39,7 +38,7 @@ bool IsSpreadsheetMimeType(std::string_view type)
 
 } // namespace
 
-std::unique_ptr<Workbook> ReadOdsWorkbook(ZipArchive& archive, const Regional& regional, const ReadBudget& budget)
+void ReadOdsWorkbook(ZipArchive& archive, CellSink& sink)
 {
     if (archive.Contains("mimetype")) {
         std::string type = archive.ReadAll("mimetype");
@@ -51,8 +50,5 @@ std::unique_ptr<Workbook> ReadOdsWorkbook(ZipArchive& archive, const Regional& r
         ParseXmlPart(archive, "META-INF/manifest.xml", manifest);
         if (manifest.encrypted) ThrowEncrypted();
     }
-    auto cells = std::make_unique<SheetCells>(regional, false, budget);
-    if (!ReadOdsContent(archive, *cells)) ThrowUnsupported(ReadReason::NoSpreadsheet);
-    cells->Finish();
-    return cells;
+    if (!ReadOdsContent(archive, sink)) ThrowUnsupported(ReadReason::NoSpreadsheet);
 }

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "workbook/ReadBudget.h"
-#include "workbook/Workbook.h"
-
-#include <memory>
+#include "workbook/CellSink.h"
 
 class ZipArchive;
 
-// Reads the first table of an OpenDocument spreadsheet (content.xml).
-// WorkbookFault when the package is another kind of OpenDocument file, is
-// password-protected, or its content is damaged.
-std::unique_ptr<Workbook> ReadOdsWorkbook(ZipArchive& archive, const Regional& regional, const ReadBudget& budget);
+// Reads the first table of an OpenDocument spreadsheet (content.xml) into the
+// sink. WorkbookFault when the package is another kind of OpenDocument file,
+// is password-protected, or its content is damaged.
+void ReadOdsWorkbook(ZipArchive& archive, CellSink& sink);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workbook/SheetCells.h"
+#include "workbook/CellSink.h"
 
 #include <cstddef>
 #include <cstdint>

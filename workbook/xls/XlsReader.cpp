@@ -1,6 +1,5 @@
 #include "workbook/xls/XlsReader.h"
 
-#include "workbook/SheetCells.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/xls/BiffRecordIds.h"
 #include "workbook/xls/OldBiffGlobals.h"
@@ -22,13 +21,11 @@ std::string ReadWholeStream(const std::string& path)
     return bytes;
 }
 
-std::unique_ptr<Workbook> ReadOldBiffSheet(std::string_view stream, const Regional& regional, const ReadBudget& budget)
+void ReadOldBiffSheet(std::string_view stream, CellSink& sink)
 {
     const XlsGlobals globals = ReadOldBiffGlobals(stream);
-    auto sheet = std::make_unique<SheetCells>(regional, globals.date1904, budget);
-    ReadXlsWorksheet(stream, globals.firstSheetOffset, globals, *sheet);
-    sheet->Finish();
-    return sheet;
+    sink.SetDate1904(globals.date1904);
+    ReadXlsWorksheet(stream, globals.firstSheetOffset, globals, sink);
 }
 
 bool StartsWithOldBof(std::string_view stream)
@@ -41,21 +38,19 @@ bool StartsWithOldBof(std::string_view stream)
 
 } // namespace
 
-std::unique_ptr<Workbook> ReadXlsWorkbook(const std::string& path, const Regional& regional, const ReadBudget& budget)
+void ReadXlsWorkbook(const std::string& path, CellSink& sink)
 {
     const std::string stream = ReadOleWorkbookStream(path);
     // An Excel 2.x-4.0 stream some tool put into a container.
-    if (StartsWithOldBof(stream)) return ReadOldBiffSheet(stream, regional, budget);
+    if (StartsWithOldBof(stream)) return ReadOldBiffSheet(stream, sink);
     XlsGlobals globals = ReadXlsGlobals(stream);
-    auto sheet = std::make_unique<SheetCells>(regional, globals.date1904, budget);
-    sheet->SetSharedStrings(std::move(globals.sharedStrings));
-    ReadXlsFirstSheet(stream, globals, *sheet);
-    sheet->Finish();
-    return sheet;
+    sink.SetDate1904(globals.date1904);
+    sink.SetSharedStrings(globals.sharedStrings);
+    globals.sharedStrings = {};
+    ReadXlsFirstSheet(stream, globals, sink);
 }
 
-std::unique_ptr<Workbook> ReadOldXlsWorkbook(const std::string& path, const Regional& regional,
-                                             const ReadBudget& budget)
+void ReadOldXlsWorkbook(const std::string& path, CellSink& sink)
 {
-    return ReadOldBiffSheet(ReadWholeStream(path), regional, budget);
+    ReadOldBiffSheet(ReadWholeStream(path), sink);
 }

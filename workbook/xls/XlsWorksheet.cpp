@@ -79,7 +79,7 @@ std::string_view ErrorText(std::uint8_t code)
 
 class WorksheetReader {
 public:
-    WorksheetReader(std::string_view stream, const XlsGlobals& globals, SheetCells& sheet)
+    WorksheetReader(std::string_view stream, const XlsGlobals& globals, CellSink& sheet)
         : stream_(stream), globals_(globals), sheet_(sheet)
     {
     }
@@ -292,19 +292,19 @@ private:
 
     std::string_view stream_;
     const XlsGlobals& globals_;
-    SheetCells& sheet_;
+    CellSink& sheet_;
     std::optional<Cell> pendingString_;
 };
 
 } // namespace
 
-void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, SheetCells& sheet)
+void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, CellSink& sheet)
 {
     CheckBoundSheetType(globals.firstSheetType);
     ReadXlsWorksheet(stream, globals.firstSheetOffset, globals, sheet);
 }
 
-void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsGlobals& globals, SheetCells& sheet)
+void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsGlobals& globals, CellSink& sheet)
 {
     if (bofOffset >= stream.size()) ThrowBroken(ReadReason::SheetNotFound);
     const std::optional<BiffRecord> bof = BiffRecordAt(stream, bofOffset);
@@ -313,6 +313,9 @@ void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsG
 
     WorksheetReader reader(stream, globals, sheet);
     // A stream that ends right after the sheet's BOF holds no sheet at all.
-    if (!ForEachSubstreamRecord(stream, bof->next, [&](const BiffRecord& record) { reader.Read(record); }))
+    if (!ForEachSubstreamRecord(stream, bof->next, [&](const BiffRecord& record) {
+            reader.Read(record);
+            sheet.ReportConsumed(record.next, stream.size());
+        }))
         ThrowBroken(ReadReason::FileTruncated);
 }

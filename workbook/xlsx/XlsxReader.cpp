@@ -24,9 +24,14 @@ void RequirePart(ZipArchive& archive, const std::string& part)
     if (!archive.Contains(part)) ThrowBroken(ReadReason::PartMissing, {part});
 }
 
-} // namespace
+struct XlsxParts {
+    std::string sheet;
+    std::string styles;         // "" when the workbook has none
+    std::string sharedStrings;  // "" when the workbook has none
+    bool date1904 = false;
+};
 
-std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& regional, const ReadBudget& budget)
+XlsxParts LocateParts(ZipArchive& archive)
 {
     const auto packageRelationships = ReadRelationships(archive, "");
     const Relationship* document = FindKind(packageRelationships, "officeDocument");
@@ -49,16 +54,39 @@ std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& 
         ThrowUnsupported(ReadReason::FirstSheetNotCells);
     RequirePart(archive, sheet->target);
 
+    XlsxParts parts;
+    parts.sheet = sheet->target;
+    parts.date1904 = workbook.date1904;
     // Without styles every number is plain; without shared strings a sheet
     // that refers to one is damaged, which reading the sheet finds out.
-    std::vector<NumberStyle> styles;
     if (const Relationship* part = FindKind(relationships, "styles"); part && archive.Contains(part->target))
-        styles = ReadXlsxCellStyles(archive, part->target);
-    auto cells = std::make_unique<SheetCells>(regional, workbook.date1904, budget);
+        parts.styles = part->target;
     if (const Relationship* part = FindKind(relationships, "sharedStrings"); part && archive.Contains(part->target))
-        ReadXlsxSharedStrings(archive, part->target, *cells);
+        parts.sharedStrings = part->target;
+    return parts;
+}
 
-    ReadXlsxSheet(archive, sheet->target, XlsxSheetContext {styles, cells->SharedStringCount()}, *cells);
-    cells->Finish();
-    return cells;
+} // namespace
+
+void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent)
+{
+    const XlsxParts parts = LocateParts(archive);
+    sink.SetDate1904(parts.date1904);
+    std::vector<NumberStyle> styles;
+    if (!parts.styles.empty()) styles = ReadXlsxCellStyles(archive, parts.styles);
+
+    if (extent == SheetExtent::Whole) {
+        if (!parts.sharedStrings.empty()) ReadXlsxSharedStrings(archive, parts.sharedStrings, sink);
+        ReadXlsxSheet(archive, parts.sheet, XlsxSheetContext {styles, sink.SharedStringCount()}, sink);
+        return;
+    }
+    // The shared strings may be far larger than row 1 needs: the row says
+    // which it refers to, and the table is read only that far.
+    try {
+        ReadXlsxSheet(archive, parts.sheet, XlsxSheetContext {styles, XlsxSheetContext::kCountNotYetKnown}, sink);
+    } catch (const ReadingStopped&) {
+    }
+    const std::size_t wanted = sink.SharedStringsWanted();
+    if (wanted > 0 && !parts.sharedStrings.empty()) ReadXlsxSharedStrings(archive, parts.sharedStrings, sink, wanted);
+    if (wanted > sink.SharedStringCount()) ThrowBroken(ReadReason::BadSharedString, {std::to_string(wanted - 1)});
 }

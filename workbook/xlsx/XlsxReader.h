@@ -1,14 +1,13 @@
 #pragma once
 
-#include "workbook/ReadBudget.h"
-#include "workbook/Workbook.h"
-
-#include <memory>
+#include "workbook/CellSink.h"
+#include "workbook/ReadSheet.h"
 
 class ZipArchive;
 
 // Reads the first sheet of an Office Open XML workbook (xlsx, xlsm, strict or
-// transitional), following the package's relationships from _rels/.rels to
-// the workbook part and from there to the first sheet, its styles and its
-// shared strings.
-std::unique_ptr<Workbook> ReadXlsxWorkbook(ZipArchive& archive, const Regional& regional, const ReadBudget& budget);
+// transitional) into the sink, following the package's relationships from
+// _rels/.rels to the workbook part and from there to the first sheet, its
+// styles and its shared strings. For the first row only, the sheet is read
+// before the shared strings, and those only as far as the row refers to.
+void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent = SheetExtent::Whole);

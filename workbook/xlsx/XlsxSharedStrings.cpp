@@ -1,5 +1,6 @@
 #include "workbook/xlsx/XlsxSharedStrings.h"
 
+#include "workbook/ReadSheet.h"
 #include "workbook/xlsx/SpreadsheetMl.h"
 #include "workbook/xlsx/XlsxStringItem.h"
 #include "workbook/XmlPartParser.h"
@@ -9,7 +10,7 @@ namespace {
 
 class SharedStringsHandler : public XmlHandler {
 public:
-    explicit SharedStringsHandler(SheetCells& cells) : cells_(cells) {}
+    SharedStringsHandler(CellSink& cells, std::size_t wanted) : cells_(cells), wanted_(wanted) {}
 
     void StartElement(std::string_view name, std::string_view uri, const XmlAttributes&) override
     {
@@ -27,6 +28,7 @@ public:
         if (name == "si") {
             inItem_ = false;
             cells_.AddSharedString(item_.Text());
+            if (cells_.SharedStringCount() >= wanted_) throw ReadingStopped();
         } else {
             item_.EndElement(name);
         }
@@ -37,15 +39,19 @@ public:
     }
 
 private:
-    SheetCells& cells_;
+    CellSink& cells_;
+    std::size_t wanted_;
     XlsxStringItem item_;
     bool inItem_ = false;
 };
 
 } // namespace
 
-void ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part, SheetCells& cells)
+void ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part, CellSink& cells, std::size_t wanted)
 {
-    SharedStringsHandler handler(cells);
-    ParseXmlPart(archive, part, handler);
+    SharedStringsHandler handler(cells, wanted);
+    try {
+        ParseXmlPart(archive, part, handler);
+    } catch (const ReadingStopped&) {
+    }
 }

@@ -52,7 +52,7 @@ std::optional<Number> ParsedNumber(std::string_view text)
 
 class SheetHandler : public XmlHandler {
 public:
-    SheetHandler(const std::string& part, const XlsxSheetContext& context, SheetCells& cells)
+    SheetHandler(const std::string& part, const XlsxSheetContext& context, CellSink& cells)
         : part_(part), context_(context), cells_(cells)
     {
     }
@@ -78,6 +78,8 @@ public:
             StartRow(attributes);
         } else if (name == "sheetData") {
             inSheetData_ = true;
+        } else if (name == "dimension") {
+            DeclareDimension(attributes);
         }
     }
 
@@ -97,6 +99,8 @@ public:
             inSheetData_ = false;
         }
     }
+
+    void PartRead(std::uint64_t done, std::uint64_t total) override { cells_.ReportConsumed(done, total); }
 
     void Characters(std::string_view text) override
     {
@@ -123,6 +127,17 @@ private:
         if (!IsSpreadsheetMl(uri)) return false;
         mainUri_ = uri.data();
         return true;
+    }
+
+    // "A1:Y100001" or "A1": only ever a hint for progress, never trusted
+    // for reading.
+    void DeclareDimension(const XmlAttributes& attributes)
+    {
+        const auto ref = attributes.Raw("ref");
+        if (!ref) return;
+        const std::string_view last = ref->substr(ref->find(':') == std::string_view::npos ? 0 : ref->find(':') + 1);
+        if (const auto position = ParseCellReference(TrimmedXmlSpace(last)); position && position->row <= kSheetRows)
+            cells_.DeclareLastRow(position->row);
     }
 
     void StartRow(const XmlAttributes& attributes)
@@ -206,7 +221,7 @@ private:
 
     const std::string& part_;
     const XlsxSheetContext& context_;
-    SheetCells& cells_;
+    CellSink& cells_;
     const char* mainUri_ = nullptr;
     bool rootSeen_ = false;
     bool inSheetData_ = false;
@@ -227,7 +242,7 @@ private:
 
 } // namespace
 
-void ReadXlsxSheet(ZipArchive& archive, const std::string& part, const XlsxSheetContext& context, SheetCells& cells)
+void ReadXlsxSheet(ZipArchive& archive, const std::string& part, const XlsxSheetContext& context, CellSink& cells)
 {
     SheetHandler handler(part, context, cells);
     ParseXmlPart(archive, part, handler);

@@ -3,6 +3,7 @@
 #include "base/MessageFormat.h"
 #include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
+#include "workbook/SheetCells.h"
 #include "workbook/xls/XlsReader.h"
 #include "support/TempFolder.h"
 
@@ -11,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -25,16 +27,26 @@ std::string Listing(const Workbook& book)
     return out;
 }
 
+// The sheet of an xls (or, `old`, an Excel 2.x-4.0 file) held in memory.
+std::unique_ptr<SheetCells> ReadHeld(const std::string& path, bool old = false)
+{
+    auto cells = std::make_unique<SheetCells>(Regional::Russian(), false);
+    if (old) ReadOldXlsWorkbook(path, *cells);
+    else ReadXlsWorkbook(path, *cells);
+    cells->Finish();
+    return cells;
+}
+
 std::string ReadListing(const std::string& path)
 {
-    return Listing(*ReadXlsWorkbook(path, Regional::Russian()));
+    return Listing(*ReadHeld(path));
 }
 
 // How reading failed, in the words of the corpus' .error files.
 std::string Refusal(const std::string& path)
 {
     try {
-        ReadXlsWorkbook(path, Regional::Russian());
+        ReadHeld(path);
     } catch (const WorkbookFault& fault) {
         switch (fault.kind) {
         case WorkbookFault::Kind::Encrypted: return "encrypted";
@@ -242,7 +254,7 @@ TEST_P(OldXlsCells, ReadsTheFirstSheet)
     TempFolder folder;
     const std::string path = folder.File("book.xls");
     WriteFileBytes(path, RecordBytes(GetParam().records));
-    EXPECT_EQ(Listing(*ReadOldXlsWorkbook(path, Regional::Russian())), GetParam().expected);
+    EXPECT_EQ(Listing(*ReadHeld(path, true)), GetParam().expected);
 }
 
 Record OldFormat(const std::string& code)

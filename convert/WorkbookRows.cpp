@@ -1,0 +1,13 @@
+#include "convert/WorkbookRows.h"
+
+RunResult RunOverWorkbookRows(const RunInputs& inputs, const RowRun& run)
+{
+    try {
+        const std::unique_ptr<SheetRows> rows = StreamSheetRows(inputs.workbookPath, inputs.regional);
+        return run(*rows);
+    } catch (const SheetOutOfOrder&) {
+    }
+    const std::unique_ptr<Workbook> workbook = OpenWorkbook(inputs.workbookPath, inputs.regional);
+    HeldSheetRows rows(*workbook);
+    return run(rows);
+}
