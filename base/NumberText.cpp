@@ -1,6 +1,7 @@
 #include "base/NumberText.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -46,11 +47,34 @@ bool ShortestSignificand(Float magnitude, Significand& out)
     return true;
 }
 
+// Whether the significand, read as a long double, gives exactly `magnitude`.
+// Its digits times a power of ten up to 10^27 are two exact long doubles,
+// and one multiplication or division of them rounds correctly, as reading
+// the text would.
+bool ReadsBackAs(const Significand& significand, long double magnitude)
+{
+    constexpr int kMaxExactPower = 27;
+    std::uint64_t digits = 0;
+    for (const char c : significand.digits) digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    const int scale = significand.exponent - static_cast<int>(significand.digits.size()) + 1;
+    if (scale < -kMaxExactPower || scale > kMaxExactPower) return false;
+    long double power = 1;
+    for (int i = 0; i < std::abs(scale); ++i) power *= 10;
+    const auto value = static_cast<long double>(digits);
+    return (scale < 0 ? value / power : value * power) == magnitude;
+}
+
 bool FastSignificand(long double magnitude, Significand& out)
 {
     const double asDouble = static_cast<double>(magnitude);
     // Subnormal doubles carry fewer digits than the argument above needs.
     if (asDouble == magnitude) return std::isnormal(asDouble) && ShortestSignificand(asDouble, out);
+    // A number read from a text of at most 15 digits: the nearest double
+    // prints as those digits, and they read back as the value. The value then
+    // lies far closer to them than to any rounding boundary of the 15th digit.
+    // Printing a long double the shortest way is several times slower.
+    if (std::isnormal(asDouble) && ShortestSignificand(asDouble, out) && ReadsBackAs(out, magnitude)) return true;
+    out = {};
     return ShortestSignificand(magnitude, out);
 }
 

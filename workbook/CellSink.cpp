@@ -1,6 +1,7 @@
 #include "workbook/CellSink.h"
 
 #include "workbook/NumberFormats.h"
+#include "workbook/ReadSheet.h"
 #include "workbook/WorkbookFault.h"
 
 #include <algorithm>
@@ -35,6 +36,7 @@ void CellSink::SetText(int row, int column, std::string_view text)
 
 void CellSink::SetSharedString(int row, int column, std::uint32_t index)
 {
+    sharedWanted_ = std::max<std::size_t>(sharedWanted_, std::size_t {index} + 1);
     Store(row, column, {Kind::Shared, NumberStyle::Plain, 0, index});
 }
 
@@ -57,28 +59,68 @@ void CellSink::Store(int row, int column, const Value& value)
 
 void CellSink::SetSharedStrings(const std::vector<std::string>& table)
 {
-    shared_.clear();
-    shared_.reserve(table.size());
+    {
+        const std::lock_guard lock(sharedLock_);
+        shared_.clear();
+        shared_.reserve(table.size());
+    }
     for (const std::string& text : table) AddSharedString(text);
 }
 
 void CellSink::AddSharedString(std::string_view text)
 {
-    if (shared_.size() >= budget_.maxSharedStrings)
-        ThrowOverBudget(ReadReason::TooManySharedStrings, budget_.maxSharedStrings);
-    CountText(text.size());
-    shared_.push_back(sharedTexts_.Add(text));
+    {
+        const std::lock_guard lock(sharedLock_);
+        if (sharedCancelled_) throw ReadingStopped();
+        if (shared_.size() >= budget_.maxSharedStrings)
+            ThrowOverBudget(ReadReason::TooManySharedStrings, budget_.maxSharedStrings);
+        CountText(text.size());
+        shared_.push_back(sharedTexts_.Add(text));
+    }
+    if (sharedOpen_) sharedAdded_.notify_all();
 }
 
-std::string_view CellSink::SharedText(std::uint32_t index) const
+std::size_t CellSink::SharedStringCount() const
 {
-    return index < shared_.size() ? sharedTexts_.Get(shared_[index]) : std::string_view();
+    const std::lock_guard lock(sharedLock_);
+    return shared_.size();
+}
+
+void CellSink::OpenSharedStrings()
+{
+    const std::lock_guard lock(sharedLock_);
+    sharedOpen_ = true;
+}
+
+void CellSink::CloseSharedStrings(std::exception_ptr failure)
+{
+    {
+        const std::lock_guard lock(sharedLock_);
+        sharedOpen_ = false;
+        sharedFailure_ = failure;
+    }
+    sharedAdded_.notify_all();
+}
+
+void CellSink::CancelSharedStrings()
+{
+    const std::lock_guard lock(sharedLock_);
+    sharedCancelled_ = true;
+}
+
+std::string CellSink::SharedText(std::uint32_t index) const
+{
+    std::unique_lock lock(sharedLock_);
+    sharedAdded_.wait(lock, [&] { return !sharedOpen_ || index < shared_.size(); });
+    if (index < shared_.size()) return std::string(sharedTexts_.Get(shared_[index]));
+    if (sharedFailure_) std::rethrow_exception(sharedFailure_);
+    return {};
 }
 
 std::string CellSink::TextOf(const Value& value) const
 {
     switch (value.kind) {
-    case Kind::Shared: return std::string(SharedText(value.index));
+    case Kind::Shared: return SharedText(value.index);
     case Kind::Number: return NumberCellText(value.number, value.style, date1904_, regional_);
     case Kind::DateTime: return DateTimeCellText(value.number, regional_);
     }
@@ -87,7 +129,7 @@ std::string CellSink::TextOf(const Value& value) const
 
 void CellSink::RequireTextRoom(std::size_t heldBytes) const
 {
-    if (heldBytes > budget_.maxTextBytes - std::min(textBytes_, budget_.maxTextBytes))
+    if (heldBytes > budget_.maxTextBytes - std::min(textBytes_.load(), budget_.maxTextBytes))
         ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
 }
 
@@ -100,8 +142,7 @@ void CellSink::CountCell()
 void CellSink::CountText(std::size_t bytes)
 {
     if (bytes > kMaxCellTextBytes) ThrowOverBudget(ReadReason::CellTextTooLong, kMaxCellTextBytes >> 20);
-    textBytes_ += bytes;
-    if (textBytes_ > budget_.maxTextBytes) ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
+    if (textBytes_.fetch_add(bytes) + bytes > budget_.maxTextBytes) ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
 }
 
 void ThrowTooManyCells(std::size_t limit)

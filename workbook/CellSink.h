@@ -4,7 +4,11 @@
 #include "workbook/ReadBudget.h"
 #include "workbook/TextArena.h"
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <exception>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +46,16 @@ public:
     // Appends one string to the shared-string table, for readers that stream
     // the table rather than collect it first.
     void AddSharedString(std::string_view text);
-    std::size_t SharedStringCount() const { return shared_.size(); }
+    std::size_t SharedStringCount() const;
+
+    // For a reader that reads the shared strings on a thread of their own
+    // while the cells come in: until CloseSharedStrings, the text of a shared
+    // string not yet read is waited for. Closing with a failure makes every
+    // later wait raise it; cancelling makes AddSharedString raise
+    // ReadingStopped, to end the other thread early.
+    void OpenSharedStrings();
+    void CloseSharedStrings(std::exception_ptr failure = nullptr);
+    void CancelSharedStrings();
     void SetDate1904(bool date1904) { date1904_ = date1904; }
     // The budget of the file being read; before any cell.
     void SetBudget(const ReadBudget& budget);
@@ -63,7 +76,7 @@ public:
 
     // How many shared strings the cells read so far refer to (the highest
     // index plus one), for a reader that may read the table after the cells.
-    virtual std::size_t SharedStringsWanted() const { return SIZE_MAX; }
+    std::size_t SharedStringsWanted() const { return sharedWanted_; }
 
 protected:
     enum class Kind : std::uint8_t { Shared, Number, DateTime };
@@ -82,7 +95,7 @@ protected:
     // The text of a value as the spreadsheet application shows it; a shared
     // string the table lacks gives "".
     std::string TextOf(const Value& value) const;
-    std::string_view SharedText(std::uint32_t index) const;
+    std::string SharedText(std::uint32_t index) const;
 
 private:
     void Store(int row, int column, const Value& value);
@@ -94,11 +107,19 @@ private:
     ReadBudget budget_;
     std::size_t maxCells_;
     std::size_t cellCount_ = 0;
-    std::size_t textBytes_ = 0;
+    std::atomic<std::size_t> textBytes_ = 0;
+    std::size_t sharedWanted_ = 0;
+
     // The shared strings live in one arena with an offset each: a table of
-    // millions of strings would otherwise cost a heap block per string.
+    // millions of strings would otherwise cost a heap block per string. The
+    // lock is for a table read on another thread than the cells.
+    mutable std::mutex sharedLock_;
+    mutable std::condition_variable sharedAdded_;
     TextArena sharedTexts_;
     std::vector<std::uint64_t> shared_;
+    bool sharedOpen_ = false;
+    bool sharedCancelled_ = false;
+    std::exception_ptr sharedFailure_;
 };
 
 // A sheet holding more cells than memory is allowed for (a few kilobytes of

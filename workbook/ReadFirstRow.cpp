@@ -1,8 +1,7 @@
 #include "workbook/ReadSheet.h"
 #include "workbook/SheetRows.h"
 
-#include <algorithm>
-#include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -12,8 +11,6 @@ namespace {
 class FirstRowCells : public CellSink {
 public:
     explicit FirstRowCells(const Regional& regional) : CellSink(regional, false) {}
-
-    std::size_t SharedStringsWanted() const override { return wanted_; }
 
     // The texts by column; a position given twice keeps its last value, as
     // when the sheet is read whole.
@@ -49,7 +46,6 @@ private:
     void StoreValue(int row, int column, const Value& value) override
     {
         Keep(row);
-        if (value.kind == Kind::Shared) wanted_ = std::max<std::size_t>(wanted_, std::size_t {value.index} + 1);
         cells_.push_back({column, {}, value});
     }
 
@@ -59,7 +55,6 @@ private:
     }
 
     std::vector<Cell> cells_;
-    std::size_t wanted_ = 0;
 };
 
 } // namespace

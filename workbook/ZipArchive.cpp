@@ -23,7 +23,7 @@ struct ZipFileCloser {
 
 } // namespace
 
-ZipArchive::ZipArchive(const std::string& path)
+ZipArchive::ZipArchive(const std::string& path) : path_(path)
 {
     int error = 0;
     archive_ = zip_open(path.c_str(), ZIP_RDONLY, &error);

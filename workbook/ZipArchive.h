@@ -31,6 +31,10 @@ public:
     // allows, without regard to ASCII case.
     bool Contains(std::string_view part) const;
 
+    // The file, for a second reader of other parts at the same time (one
+    // archive is read by one thread).
+    const std::string& Path() const { return path_; }
+
     // Streams the inflated bytes of a part; WorkbookFault when it is missing,
     // damaged or too large.
     void Read(std::string_view part, const std::function<void(const char*, std::size_t)>& sink);
@@ -42,6 +46,7 @@ public:
 private:
     std::optional<std::uint64_t> Locate(std::string_view part) const;
 
+    std::string path_;
     zip* archive_ = nullptr;
     std::unordered_map<std::string, std::uint64_t> exact_;
     std::unordered_map<std::string, std::uint64_t> folded_;

@@ -9,6 +9,8 @@
 #include "workbook/ZipArchive.h"
 
 #include <algorithm>
+#include <exception>
+#include <thread>
 
 namespace {
 
@@ -66,6 +68,60 @@ XlsxParts LocateParts(ZipArchive& archive)
     return parts;
 }
 
+// Reads the shared strings into the sink on a thread of its own, from a
+// second opening of the archive, while the caller reads the sheet: the sheet
+// waits only for a string not yet read. Ends that thread however the sheet's
+// reading ends.
+class SharedStringsAlongside {
+public:
+    SharedStringsAlongside(const ZipArchive& archive, const std::string& part, CellSink& sink)
+        : sink_(sink)
+    {
+        sink_.OpenSharedStrings();
+        thread_ = std::thread([this, path = archive.Path(), part] {
+            std::exception_ptr failure;
+            try {
+                ZipArchive own(path);
+                ReadXlsxSharedStrings(own, part, sink_);
+            } catch (const ReadingStopped&) {
+            } catch (...) {
+                failure = std::current_exception();
+            }
+            sink_.CloseSharedStrings(failure);
+            failure_ = failure;
+        });
+    }
+
+    ~SharedStringsAlongside()
+    {
+        if (!thread_.joinable()) return;
+        sink_.CancelSharedStrings();
+        thread_.join();
+    }
+
+    SharedStringsAlongside(const SharedStringsAlongside&) = delete;
+    SharedStringsAlongside& operator=(const SharedStringsAlongside&) = delete;
+
+    // Waits for the whole table; raises what reading it raised.
+    void Finish()
+    {
+        thread_.join();
+        if (failure_) std::rethrow_exception(failure_);
+    }
+
+private:
+    CellSink& sink_;
+    std::exception_ptr failure_;
+    std::thread thread_;
+};
+
+// A cell that refers to a shared string past the end of the table.
+void RequireSharedStrings(const CellSink& sink)
+{
+    if (const std::size_t wanted = sink.SharedStringsWanted(); wanted > sink.SharedStringCount())
+        ThrowBroken(ReadReason::BadSharedString, {std::to_string(wanted - 1)});
+}
+
 } // namespace
 
 void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent)
@@ -75,18 +131,25 @@ void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent)
     std::vector<NumberStyle> styles;
     if (!parts.styles.empty()) styles = ReadXlsxCellStyles(archive, parts.styles);
 
+    const XlsxSheetContext context {styles};
     if (extent == SheetExtent::Whole) {
-        if (!parts.sharedStrings.empty()) ReadXlsxSharedStrings(archive, parts.sharedStrings, sink);
-        ReadXlsxSheet(archive, parts.sheet, XlsxSheetContext {styles, sink.SharedStringCount()}, sink);
+        if (parts.sharedStrings.empty()) {
+            ReadXlsxSheet(archive, parts.sheet, context, sink);
+        } else {
+            SharedStringsAlongside sharedStrings(archive, parts.sharedStrings, sink);
+            ReadXlsxSheet(archive, parts.sheet, context, sink);
+            sharedStrings.Finish();
+        }
+        RequireSharedStrings(sink);
         return;
     }
     // The shared strings may be far larger than row 1 needs: the row says
     // which it refers to, and the table is read only that far.
     try {
-        ReadXlsxSheet(archive, parts.sheet, XlsxSheetContext {styles, XlsxSheetContext::kCountNotYetKnown}, sink);
+        ReadXlsxSheet(archive, parts.sheet, context, sink);
     } catch (const ReadingStopped&) {
     }
     const std::size_t wanted = sink.SharedStringsWanted();
     if (wanted > 0 && !parts.sharedStrings.empty()) ReadXlsxSharedStrings(archive, parts.sharedStrings, sink, wanted);
-    if (wanted > sink.SharedStringCount()) ThrowBroken(ReadReason::BadSharedString, {std::to_string(wanted - 1)});
+    RequireSharedStrings(sink);
 }

@@ -192,7 +192,7 @@ private:
         case CellType::Shared: {
             if (TrimmedXmlSpace(value_).empty()) return;
             const auto index = ParsedNumber<std::uint32_t>(value_);
-            if (!index || *index >= context_.sharedStringCount)
+            if (!index)
                 ThrowBroken(ReadReason::BadSharedString, {value_});
             cells_.SetSharedString(cellRow_, column_, *index);
             return;
