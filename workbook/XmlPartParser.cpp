@@ -1,6 +1,7 @@
 #include "workbook/XmlPartParser.h"
 
 #include "workbook/AttributeCounter.h"
+#include "workbook/PartReadAhead.h"
 #include "workbook/ReadBudget.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/ZipArchive.h"
@@ -154,6 +155,9 @@ void OnEntityDeclaration(void* user, const xmlChar*, int, const xmlChar*, const 
 
 void IgnoreError(void*, xmlErrorPtr) {}
 
+// A part this large is inflated on a thread of its own while it is parsed.
+constexpr std::uint64_t kReadAheadSize = 4 << 20;
+
 struct ContextFree {
     void operator()(xmlParserCtxtPtr context) const { xmlFreeParserCtxt(context); }
 };
@@ -190,15 +194,17 @@ void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handle
     };
 
     AttributeCounter attributes;
-    const std::uint64_t partSize = archive.PartSize(part);
-    std::uint64_t partRead = 0;
-    archive.Read(part, [&](const char* data, std::size_t size) {
-        partRead += size;
-        handler.PartRead(partRead, partSize);
-        attributes.Feed({data, size});
+    const auto countAttributes = [&](std::string_view chunk) {
+        attributes.Feed(chunk);
         if (attributes.Most() > kMaxAttributesPerElement)
             throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyAttributes,
                                 {name, std::to_string(kMaxAttributesPerElement)});
+    };
+    const std::uint64_t partSize = archive.PartSize(part);
+    std::uint64_t partRead = 0;
+    const auto parse = [&](std::string_view chunk) {
+        partRead += chunk.size();
+        handler.PartRead(partRead, partSize);
         if (!context) {
             context.reset(xmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, name.c_str()));
             if (!context) throw std::bad_alloc();
@@ -206,10 +212,19 @@ void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handle
             context->_private = &state;
             state.context = context.get();
         }
-        const int result = xmlParseChunk(context.get(), data, static_cast<int>(size), 0);
+        const int result = xmlParseChunk(context.get(), chunk.data(), static_cast<int>(chunk.size()), 0);
         settle();
         if (result != XML_ERR_OK || !context->wellFormed) malformed();
-    });
+    };
+    if (partSize >= kReadAheadSize) {
+        PartReadAhead chunks(archive, name, countAttributes);
+        for (std::string_view chunk = chunks.Next(); !chunk.empty(); chunk = chunks.Next()) parse(chunk);
+    } else {
+        archive.Read(part, [&](const char* data, std::size_t size) {
+            countAttributes({data, size});
+            parse({data, size});
+        });
+    }
     if (!context) ThrowBroken(ReadReason::XmlMalformed, {name, "1"});
     const int result = xmlParseChunk(context.get(), nullptr, 0, 1);
     settle();

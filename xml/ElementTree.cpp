@@ -2,6 +2,8 @@
 
 #include "xml/Cp1251Markup.h"
 
+#include <cstdint>
+
 namespace {
 
 // A recycled element keeps its text buffer, except a large one, so that a
@@ -10,10 +12,25 @@ constexpr std::size_t kKeptTextCapacity = 4096;
 
 } // namespace
 
+const ElementName* ElementPool::Recent(std::string_view name) const
+{
+    const RecentName& recent = recent_[(reinterpret_cast<std::uintptr_t>(name.data()) >> 2) % kRecentNames];
+    return recent.text == name.data() && recent.name->utf8 == name ? recent.name : nullptr;
+}
+
+void ElementPool::Remember(std::string_view name, const ElementName* held) const
+{
+    recent_[(reinterpret_cast<std::uintptr_t>(name.data()) >> 2) % kRecentNames] = {name.data(), held};
+}
+
 const ElementName* ElementPool::Name(std::string_view name)
 {
+    if (const ElementName* recent = Recent(name)) return recent;
     const auto found = names_.find(name);
-    if (found != names_.end()) return found->second.get();
+    if (found != names_.end()) {
+        Remember(name, found->second.get());
+        return found->second.get();
+    }
     auto entry = std::make_unique<ElementName>();
     entry->utf8 = std::string(name);
     AppendCp1251(entry->cp1251, name, false);
@@ -24,8 +41,11 @@ const ElementName* ElementPool::Name(std::string_view name)
 
 const ElementName* ElementPool::FindName(std::string_view name) const
 {
+    if (const ElementName* recent = Recent(name)) return recent;
     const auto found = names_.find(name);
-    return found == names_.end() ? nullptr : found->second.get();
+    if (found == names_.end()) return nullptr;
+    Remember(name, found->second.get());
+    return found->second.get();
 }
 
 TXMLElement* ElementPool::New(const ElementName* name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <deque>
 #include <memory>
 #include <string>
@@ -49,7 +50,20 @@ public:
     void Release(TXMLElement* element);
 
 private:
+    // The writers name elements with string literals, the same few hundred
+    // over and over: a name is first looked up by where its text lies, and
+    // the text compared, before it is hashed.
+    struct RecentName {
+        const char* text = nullptr;
+        const ElementName* name = nullptr;
+    };
+    static constexpr std::size_t kRecentNames = 256;
+
+    const ElementName* Recent(std::string_view name) const;
+    void Remember(std::string_view name, const ElementName* held) const;
+
     std::unordered_map<std::string_view, std::unique_ptr<ElementName>> names_;
+    mutable std::array<RecentName, kRecentNames> recent_{};
     std::deque<TXMLElement> storage_;
     std::vector<TXMLElement*> free_;
 };
