@@ -49,6 +49,7 @@ const char* ReasonText(ReadReason reason)
     case ReadReason::CellTextTooLong: return QRNConsts::sReasonCellTextTooLong;
     case ReadReason::TooManySharedStrings: return QRNConsts::sReasonTooManySharedStrings;
     case ReadReason::TooManyAttributes: return QRNConsts::sReasonTooManyAttributes;
+    case ReadReason::NoSuchSheet: return "%s";
     }
     return "%s";
 }
@@ -76,6 +77,13 @@ std::string WorkbookFaultMessage(const WorkbookFault& fault)
         if (fault.reason != ReadReason::TooManyCells)
             return FormatMessage(QRNConsts::sWorkbookOverBudget, {fault.path, Reason(fault)});
         return FormatMessage(QRNConsts::sWorkbookTooLarge, {fault.path, fault.details.empty() ? "" : fault.details[0]});
+    case WorkbookFault::Kind::NoSuchSheet: {
+        std::string sheets;
+        for (std::size_t i = 1; i < fault.details.size(); ++i)
+            sheets += (i > 1 ? ", \"" : "\"") + fault.details[i] + "\"";
+        return FormatMessage(QRNConsts::sNoSuchSheet,
+                             {fault.path, fault.details.empty() ? "" : fault.details[0], sheets});
+    }
     case WorkbookFault::Kind::Broken: break;
     }
     return FormatMessage(QRNConsts::sWorkbookBroken, {fault.path, Reason(fault)});

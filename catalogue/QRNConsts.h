@@ -172,6 +172,8 @@ inline constexpr char sReasonPartTooLarge[] = "часть \"%s\" распако�
 inline constexpr char sReasonXmlMalformed[] = "ошибка XML в части \"%s\", строка %s";
 inline constexpr char sReasonXmlDoctype[] = "часть \"%s\" содержит недопустимое объявление DOCTYPE";
 inline constexpr char sReasonNoSheets[] = "в книге нет ни одного листа";
+// A sheet asked for by number or name that the workbook does not hold.
+inline constexpr char sNoSuchSheet[] = "В книге \"%s\" нет листа \"%s\". Листы книги: %s";
 inline constexpr char sReasonFirstSheetNotCells[] =
     "первый лист книги - диаграмма или диалоговое окно, на нем нет ячеек";
 inline constexpr char sReasonBadCellReference[] = "неверный адрес ячейки \"%s\"";

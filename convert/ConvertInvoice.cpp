@@ -82,7 +82,7 @@ private:
 // whether they fit into one invoice before naming its file.
 class InvoiceRows {
 public:
-    explicit InvoiceRows(SheetRows& sheet) : rows_(sheet) {}
+    InvoiceRows(SheetRows& sheet, int headerRow) : rows_(sheet, headerRow) {}
 
     // Reads ahead until `count` rows wait (or the rows run out); whether they
     // all came.
@@ -127,7 +127,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
     const RegionalScope regional(inputs.regional);
 
     const ProgressReset progressReset(observer);
-    InvoiceRows rows(sheet);
+    InvoiceRows rows(sheet, inputs.headerRow);
     // One row more than a package holds tells whether the rows are split;
     // without a limit they never are.
     const bool split =

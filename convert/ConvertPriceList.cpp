@@ -43,7 +43,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs);
 
     const ProductDispatch dispatch(inputs);
-    DataRows rows(sheet);
+    DataRows rows(sheet, inputs.headerRow);
     // The first row read tells whether the workbook can be read at all,
     // before any file is touched.
     const SheetRow* row = rows.Next();

@@ -14,7 +14,7 @@ const SheetRow* DataRows::Next()
 {
     if (ended_) return nullptr;
     const SheetRow* row = rows_.Next();
-    if (row && row->Number() == 1) row = rows_.Next();
+    while (row && row->Number() <= headerRow_) row = rows_.Next();
     if (row && row->Number() == expected_ && !row->CellText(1).empty()) {
         ++expected_;
         return row;
@@ -27,12 +27,13 @@ const SheetRow* DataRows::Next()
 void DataRows::ShowProgress(RunObserver& observer)
 {
     const RowProgress progress = rows_.Progress();
-    const int dataRows = progress.declaredLastRow - 1;
+    const int dataRows = progress.declaredLastRow - headerRow_;
     const int maximum = dataRows > 0 ? dataRows : kShareSteps;
     if (maximum != maximum_) {
         maximum_ = maximum;
         observer.ProgressMaximum(maximum);
     }
-    const int position = dataRows > 0 ? expected_ - 2 : static_cast<int>(progress.shareRead * kShareSteps);
+    const int position =
+        dataRows > 0 ? expected_ - headerRow_ - 1 : static_cast<int>(progress.shareRead * kShareSteps);
     observer.ProgressPosition(std::clamp(position, 0, maximum));
 }

@@ -3,14 +3,18 @@
 #include "convert/RunObserver.h"
 #include "workbook/SheetRows.h"
 
-// The data rows of a sheet taken row by row: rows 2, 3, ... up to the first
-// row whose cell in column 1 is empty. Rows after that gap are never
+// The data rows of a sheet taken row by row: the rows after the header row
+// (row 1 unless the user chose another) up to the first row whose cell in
+// column 1 is empty; rows above the header row are passed over. Rows after that gap are never
 // converted, whatever they hold; the rest of the sheet is still read through
 // (SheetRows::ReadToEnd), so that damage or rows out of order anywhere in it
 // end the run as when the sheet is read at once.
 class DataRows {
 public:
-    explicit DataRows(SheetRows& rows) : rows_(rows) {}
+    explicit DataRows(SheetRows& rows, int headerRow = 1)
+        : rows_(rows), headerRow_(headerRow), expected_(headerRow + 1)
+    {
+    }
 
     // The next data row, valid until the next call; nullptr after the last.
     const SheetRow* Next();
@@ -21,7 +25,8 @@ public:
 
 private:
     SheetRows& rows_;
-    int expected_ = 2;
+    int headerRow_;
+    int expected_;
     bool ended_ = false;
     int maximum_ = -1;
 };

@@ -2,13 +2,20 @@
 
 #include "catalogue/FaultMessages.h"
 #include "scheme/HeaderRow.h"
+#include "workbook/ReadSheet.h"
 
 std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional)
 {
     return WithUserMessages([&] { return OpenWorkbook(path, regional); });
 }
 
-std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional)
+std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
+                                                 const SheetChoice& sheet, int headerRow)
 {
-    return WithUserMessages([&] { return ReadColumnNames(path, regional); });
+    return WithUserMessages([&] { return ReadColumnNames(path, regional, sheet, headerRow); });
+}
+
+std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)
+{
+    return WithUserMessages([&] { return ListSheets(path); });
 }

@@ -3,6 +3,7 @@
 #include "base/Regional.h"
 #include "catalogue/DocumentTypes.h"
 #include "scheme/SchemeLine.h"
+#include "workbook/SheetChoice.h"
 
 #include <string>
 #include <vector>
@@ -11,6 +12,8 @@
 // the controls held it when the run started.
 struct RunInputs {
     std::string workbookPath;      // edExcelFile
+    SheetChoice sheet;             // the sheet to read; "" the first
+    int headerRow = 1;             // the row of the column names; the data rows follow it
     std::string outputPath;        // edXMLFile; empty -> the run does nothing
     TDocumentType documentType = 0;
     std::string fromSAN, fromCompany, fromPerson, toSAN, toCompany, toPerson;

@@ -16,7 +16,8 @@ std::vector<std::string> ColumnNames(std::vector<std::string> firstRow)
     return firstRow;
 }
 
-std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const Regional& regional)
+std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const Regional& regional,
+                                         const SheetChoice& sheet, int headerRow)
 {
-    return ColumnNames(ReadFirstRow(workbookPath, regional));
+    return ColumnNames(ReadHeaderRow(workbookPath, regional, sheet, headerRow));
 }

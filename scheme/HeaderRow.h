@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Regional.h"
+#include "workbook/SheetChoice.h"
 
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@
 // rest of the scheme.
 std::vector<std::string> ColumnNames(std::vector<std::string> firstRow);
 
-// The column names of the workbook at the path, reading its row 1 only.
-// Raises WorkbookFault as OpenWorkbook does.
-std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const Regional& regional);
+// The column names of the workbook at the path from the header row of the
+// chosen sheet (by default row 1 of the first), reading no further. Raises
+// WorkbookFault as OpenWorkbook does.
+std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const Regional& regional,
+                                         const SheetChoice& sheet = {}, int headerRow = 1);

@@ -53,47 +53,74 @@ std::string ReadHead(const std::string& path)
     return head;
 }
 
-void ReadZipWorkbook(const std::string& path, CellSink& sink, SheetExtent extent)
+enum class ZipKind { Ods, Xlsx };
+
+ZipKind KindOfZip(const ZipArchive& archive)
 {
-    ZipArchive archive(path);
     if (archive.Contains("mimetype") || (!archive.Contains("_rels/.rels") && archive.Contains("content.xml")))
-        return ReadOdsWorkbook(archive, sink);
-    if (archive.Contains("_rels/.rels") || archive.Contains("[Content_Types].xml"))
-        return ReadXlsxWorkbook(archive, sink, extent);
+        return ZipKind::Ods;
+    if (archive.Contains("_rels/.rels") || archive.Contains("[Content_Types].xml")) return ZipKind::Xlsx;
     ThrowUnsupported(ReadReason::NoSpreadsheet);
 }
 
-void ReadByContent(const std::string& path, CellSink& sink, SheetExtent extent)
+// The container of the file, refusing what holds no workbook.
+Container ReadableContainer(const std::string& path)
 {
-    const std::string head = ReadHead(path);
-    std::error_code ignored;
-    sink.SetBudget(ReadBudget::ForFileSize(std::filesystem::file_size(path, ignored)));
-    switch (ContainerOf(head)) {
-    case Container::Ole2: return ReadXlsWorkbook(path, sink);
-    case Container::Zip: return ReadZipWorkbook(path, sink, extent);
-    case Container::OldBiff: return ReadOldXlsWorkbook(path, sink);
+    switch (const Container container = ContainerOf(ReadHead(path))) {
     case Container::Empty: ThrowBroken(ReadReason::EmptyFile);
-    case Container::Unknown: break;
+    case Container::Unknown: ThrowUnsupported(ReadReason::NotWorkbook);
+    default: return container;
     }
-    ThrowUnsupported(ReadReason::NotWorkbook);
 }
 
-} // namespace
+void ReadByContent(const std::string& path, CellSink& sink, SheetExtent extent, const SheetChoice& choice)
+{
+    const Container container = ReadableContainer(path);
+    std::error_code ignored;
+    sink.SetBudget(ReadBudget::ForFileSize(std::filesystem::file_size(path, ignored)));
+    if (container == Container::Ole2) return ReadXlsWorkbook(path, sink, choice);
+    if (container == Container::OldBiff) return ReadOldXlsWorkbook(path, sink, choice);
+    ZipArchive archive(path);
+    if (KindOfZip(archive) == ZipKind::Ods) return ReadOdsWorkbook(archive, sink, choice);
+    ReadXlsxWorkbook(archive, sink, extent, choice);
+}
 
-void ReadSheet(const std::string& path, CellSink& sink, SheetExtent extent)
+std::vector<SheetEntry> ListByContent(const std::string& path)
+{
+    const Container container = ReadableContainer(path);
+    if (container == Container::Ole2) return ListXlsSheets(path);
+    if (container == Container::OldBiff) return ListOldXlsSheets(path);
+    ZipArchive archive(path);
+    return KindOfZip(archive) == ZipKind::Ods ? ListOdsSheets(archive) : ListXlsxSheets(archive);
+}
+
+template <typename Read>
+auto NamingTheFile(const std::string& path, Read read)
 {
     try {
-        ReadByContent(path, sink, extent);
+        return read();
     } catch (WorkbookFault& fault) {
         fault.path = path;
         throw;
     }
 }
 
-std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional)
+} // namespace
+
+void ReadSheet(const std::string& path, CellSink& sink, SheetExtent extent, const SheetChoice& choice)
+{
+    NamingTheFile(path, [&] { ReadByContent(path, sink, extent, choice); });
+}
+
+std::vector<SheetEntry> ListSheets(const std::string& path)
+{
+    return NamingTheFile(path, [&] { return ListByContent(path); });
+}
+
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional, const SheetChoice& choice)
 {
     auto cells = std::make_unique<SheetCells>(regional, false);
-    ReadSheet(path, *cells);
+    ReadSheet(path, *cells, SheetExtent::Whole, choice);
     cells->Finish();
     return cells;
 }

@@ -46,7 +46,8 @@ public:
 // the rows share two cores while memory holds only the rows in between.
 // Raises WorkbookFault, naming the file, as OpenWorkbook does (from Next or
 // ReadToEnd when it is found on the way), and SheetOutOfOrder.
-std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional);
+std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional,
+                                           const SheetChoice& choice = {});
 
 // The rows of a sheet already in memory.
 class HeldSheetRows : public SheetRows {
@@ -63,9 +64,10 @@ private:
     SheetRow row_;
 };
 
-// The cell texts of row 1 (item i is column i + 1, "" for a column without a
-// cell, up to its last cell), reading no further into the sheet than that
-// row and, in an xlsx, no more of the shared strings than it refers to.
-// Raises WorkbookFault, naming the file, as OpenWorkbook does for what it
-// reads.
-std::vector<std::string> ReadFirstRow(const std::string& path, const Regional& regional);
+// The cell texts of one row, by default row 1 (item i is column i + 1, "" for
+// a column without a cell, up to its last cell), reading no further into the
+// sheet than that row and, in an xlsx, no more of the shared strings than the
+// rows up to it refer to. Raises WorkbookFault, naming the file, as
+// OpenWorkbook does for what it reads.
+std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& regional,
+                                       const SheetChoice& choice = {}, int row = 1);

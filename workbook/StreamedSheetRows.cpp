@@ -23,8 +23,8 @@ struct RowBatch {
 
 class StreamedSheetRows final : public SheetRows {
 public:
-    StreamedSheetRows(const std::string& path, const Regional& regional)
-        : reader_([this, path, regional] { Read(path, regional); })
+    StreamedSheetRows(const std::string& path, const Regional& regional, const SheetChoice& choice)
+        : reader_([this, path, regional, choice] { Read(path, regional, choice); })
     {
     }
 
@@ -73,13 +73,13 @@ public:
 
 private:
     // The reading thread.
-    void Read(const std::string& path, const Regional& regional)
+    void Read(const std::string& path, const Regional& regional, const SheetChoice& choice)
     {
         std::exception_ptr failure;
         try {
             filling_ = std::make_unique<RowBatch>();
             RowAssembler rows(regional, [&](SheetRow& row) { Take(row, rows); });
-            ReadSheet(path, rows);
+            ReadSheet(path, rows, SheetExtent::Whole, choice);
             rows.Finish();
             Pass(rows);
         } catch (const ReadingStopped&) {
@@ -148,7 +148,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional)
+std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional,
+                                           const SheetChoice& choice)
 {
-    return std::make_unique<StreamedSheetRows>(path, regional);
+    return std::make_unique<StreamedSheetRows>(path, regional, choice);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Regional.h"
+#include "workbook/SheetChoice.h"
 
 #include <functional>
 #include <memory>
@@ -38,7 +39,9 @@ public:
 };
 
 // Opens the workbook at the path, choosing the reader by the file's content
-// (not its extension), and reads its first sheet in workbook order, hidden or
-// not. Raises WorkbookFault, naming the file, when the file is missing,
-// unreadable, damaged, password-protected, too large or not a workbook.
-std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional);
+// (not its extension), and reads the chosen sheet (by default the first in
+// workbook order, hidden or not). Raises WorkbookFault, naming the file, when
+// the file is missing, unreadable, damaged, password-protected, too large,
+// not a workbook or holds no such sheet.
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional,
+                                       const SheetChoice& choice = {});

@@ -47,6 +47,7 @@ enum class ReadReason {
     CellOutOfSheet,    // details: row, column
     BadSharedString,   // detail: the index
     BadDateValue,      // detail: the text that is no ISO date, time or duration
+    NoSuchSheet,       // details: the sheet asked for, then the names of the sheets there are
 };
 
 // Why a workbook cannot be read: the one fault of the readers. They raise it
@@ -55,7 +56,7 @@ enum class ReadReason {
 class WorkbookFault : public std::runtime_error {
 public:
     // How the fault is put to the user.
-    enum class Kind { Missing, Unreadable, Broken, Encrypted, Unsupported, TooLarge };
+    enum class Kind { Missing, Unreadable, Broken, Encrypted, Unsupported, TooLarge, NoSuchSheet };
 
     WorkbookFault(Kind kind, ReadReason reason, std::vector<std::string> details = {})
         : std::runtime_error("workbook cannot be read"), kind(kind), reason(reason), details(std::move(details))

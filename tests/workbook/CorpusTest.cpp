@@ -126,7 +126,7 @@ TEST_P(CorpusTest, ReadsTheFirstSheetAsExpected)
     // The runs take the same cells row by row, and step 2 row 1 alone.
     const Listing held = HeldListing(*book);
     EXPECT_TRUE(StreamedListing(file, held) == held) << name << ": the rows read one by one differ";
-    EXPECT_EQ(ReadFirstRow(file, Regional::Russian()), HeldFirstRow(*book)) << name;
+    EXPECT_EQ(ReadHeaderRow(file, Regional::Russian()), HeldFirstRow(*book)) << name;
 }
 
 std::string TestName(const testing::TestParamInfo<CorpusFile>& info)

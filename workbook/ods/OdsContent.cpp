@@ -49,7 +49,7 @@ struct PendingCell {
 
 class ContentHandler : public XmlHandler {
 public:
-    explicit ContentHandler(CellSink& cells) : cells_(cells) {}
+    ContentHandler(CellSink& cells, const SheetChoice& choice) : cells_(cells), choice_(choice) {}
 
     void StartElement(std::string_view name, std::string_view uri, const XmlAttributes& attributes) override
     {
@@ -60,8 +60,12 @@ public:
         if (uri == kOffice && name == "spreadsheet") {
             spreadsheet = true;
         } else if (uri == kTable && name == "table" && spreadsheet) {
-            // Only the first table counts; later ones are read through.
-            if (tableDepth_ > 0 || !tableDone_) ++tableDepth_;
+            // Only the chosen table counts; the others (and tables within
+            // tables) are read through.
+            if (tableDepth_ > 0) ++tableDepth_;
+            else if (otherDepth_ > 0) ++otherDepth_;
+            else if (IsChosen(attributes.Text("name", kTable).value_or(std::string()))) tableDepth_ = 1;
+            else otherDepth_ = 1;
         } else if (tableDepth_ == 1 && uri == kTable) {
             if (name == "table-row") StartRow(attributes);
             else if ((name == "table-cell" || name == "covered-table-cell") && inRow_) StartCell(attributes);
@@ -74,9 +78,10 @@ public:
             EndInCell(name, uri);
             return;
         }
+        if (uri == kTable && name == "table" && tableDepth_ == 0 && otherDepth_ > 0) --otherDepth_;
         if (uri != kTable || tableDepth_ == 0) return;
         if (name == "table") {
-            if (--tableDepth_ == 0) tableDone_ = true;
+            --tableDepth_;
         } else if (name == "table-row" && tableDepth_ == 1) {
             EndRow();
         }
@@ -91,7 +96,33 @@ public:
 
     bool spreadsheet = false;
 
+    // A sheet asked for that is not there; after reading.
+    void RequireChosenTable() const
+    {
+        if (chosen_ || choice_.empty()) return;
+        std::vector<SheetCandidate> tables;
+        for (const std::string& table : tableNames_) tables.push_back({table, false, true});
+        ChooseSheet(tables, choice_);
+    }
+
 private:
+    // Whether the table starting now, with this name, is the one to read:
+    // the first, or the one the choice names by position or name.
+    bool IsChosen(const std::string& tableName)
+    {
+        tableNames_.push_back(tableName);
+        if (chosen_) return false;
+        if (choice_.empty()) return chosen_ = true;
+        std::vector<SheetCandidate> tables;
+        for (const std::string& table : tableNames_) tables.push_back({table, false, true});
+        try {
+            chosen_ = ChooseSheet(tables, choice_) == tables.size() - 1;
+        } catch (const WorkbookFault&) {
+            // Perhaps a later table.
+        }
+        return chosen_;
+    }
+
     void StartRow(const XmlAttributes& attributes)
     {
         inRow_ = true;
@@ -246,8 +277,11 @@ private:
     static constexpr long long kMaxBlanks = 32767;
 
     CellSink& cells_;
+    const SheetChoice& choice_;
+    std::vector<std::string> tableNames_;
+    bool chosen_ = false;
     int tableDepth_ = 0;
-    bool tableDone_ = false;
+    int otherDepth_ = 0;
     bool inRow_ = false;
     bool inCell_ = false;
     int skipDepth_ = 0;
@@ -266,9 +300,10 @@ private:
 
 } // namespace
 
-bool ReadOdsContent(ZipArchive& archive, CellSink& cells)
+bool ReadOdsContent(ZipArchive& archive, CellSink& cells, const SheetChoice& choice)
 {
-    ContentHandler handler(cells);
+    ContentHandler handler(cells, choice);
     ParseXmlPart(archive, "content.xml", handler);
+    if (handler.spreadsheet) handler.RequireChosenTable();
     return handler.spreadsheet;
 }

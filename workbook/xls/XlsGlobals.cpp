@@ -63,14 +63,7 @@ public:
             cursor.Skip(2);
             xfFormats_.push_back(cursor.U16());
             break;
-        case BiffId::BoundSheet:
-            if (!sawSheet_) {
-                sawSheet_ = true;
-                globals_.firstSheetOffset = cursor.U32();
-                cursor.Skip(1);  // visibility: a hidden first sheet is still the first
-                globals_.firstSheetType = cursor.U8();
-            }
-            break;
+        case BiffId::BoundSheet: ReadBoundSheet(cursor); break;
         case BiffId::Sst: ReadSharedStrings(cursor); break;
         default: break;
         }
@@ -80,6 +73,9 @@ public:
     {
         if (!sawSheet_) ThrowBroken(ReadReason::NoSheets);
         globals_.charset = codePageCharset_ ? codePageCharset_ : fontCharset_ ? fontCharset_ : kFallbackCharset;
+        if (globals_.version != BiffVersion::Biff8)
+            for (XlsGlobals::Sheet& sheet : globals_.sheets)
+                sheet.name = DecodeByteText(sheet.name, globals_.charset.c_str());
 
         std::unordered_map<std::uint16_t, NumberStyle> styleOfFormat;
         for (const auto& [id, code] : formatCodes_) {
@@ -103,6 +99,31 @@ public:
     }
 
 private:
+    // A hidden first sheet is still the first. The name is read last: a
+    // record cut inside it still gives the sheet, without its name.
+    void ReadBoundSheet(BiffCursor& cursor)
+    {
+        XlsGlobals::Sheet sheet;
+        sheet.offset = cursor.U32();
+        sheet.hidden = cursor.U8() != 0;
+        sheet.type = cursor.U8();
+        if (!sawSheet_) {
+            sawSheet_ = true;
+            globals_.firstSheetOffset = sheet.offset;
+            globals_.firstSheetType = sheet.type;
+        }
+        globals_.sheets.push_back(sheet);
+        const std::uint8_t length = cursor.U8();
+        if (globals_.version != BiffVersion::Biff8) {
+            globals_.sheets.back().name = cursor.Bytes(length);
+            return;
+        }
+        const bool wide = (cursor.U8() & 0x01) != 0;
+        std::u16string name;
+        for (std::uint8_t i = 0; i < length; ++i) name += static_cast<char16_t>(wide ? cursor.U16() : cursor.U8());
+        globals_.sheets.back().name = Utf16ToUtf8(name);
+    }
+
     void ReadFormat(BiffCursor& cursor)
     {
         const std::uint16_t id = cursor.U16();

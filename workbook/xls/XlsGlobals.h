@@ -28,6 +28,15 @@ struct XlsGlobals {
     // is and what kind of sheet its BOUNDSHEET record says it is.
     std::size_t firstSheetOffset = 0;
     std::uint8_t firstSheetType = 0;
+
+    // Every sheet in workbook order, as its BOUNDSHEET record gives it.
+    struct Sheet {
+        std::string name;
+        std::size_t offset = 0;
+        std::uint8_t type = 0;
+        bool hidden = false;
+    };
+    std::vector<Sheet> sheets;
 };
 
 // The first sheet's BOUNDSHEET types.

@@ -8,6 +8,7 @@
 #include "workbook/xls/XlsWorksheet.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -21,8 +22,16 @@ std::string ReadWholeStream(const std::string& path)
     return bytes;
 }
 
-void ReadOldBiffSheet(std::string_view stream, CellSink& sink)
+// An Excel 2.x-4.0 file offers one sheet, named as spreadsheet applications
+// name it: after the file.
+std::vector<SheetCandidate> OldBiffSheets(const std::string& path)
 {
+    return {{std::filesystem::path(path).stem().string(), false, true}};
+}
+
+void ReadOldBiffSheet(std::string_view stream, CellSink& sink, const std::string& path, const SheetChoice& choice)
+{
+    ChooseSheet(OldBiffSheets(path), choice);
     const XlsGlobals globals = ReadOldBiffGlobals(stream);
     sink.SetDate1904(globals.date1904);
     ReadXlsWorksheet(stream, globals.firstSheetOffset, globals, sink);
@@ -36,21 +45,42 @@ bool StartsWithOldBof(std::string_view stream)
     return IsBof(id) && id != BiffId::Bof;
 }
 
+std::vector<SheetCandidate> Candidates(const XlsGlobals& globals)
+{
+    std::vector<SheetCandidate> candidates;
+    for (const XlsGlobals::Sheet& sheet : globals.sheets)
+        candidates.push_back({sheet.name, sheet.hidden, sheet.type == BoundSheetType::Worksheet});
+    return candidates;
+}
+
 } // namespace
 
-void ReadXlsWorkbook(const std::string& path, CellSink& sink)
+void ReadXlsWorkbook(const std::string& path, CellSink& sink, const SheetChoice& choice)
 {
     const std::string stream = ReadOleWorkbookStream(path);
     // An Excel 2.x-4.0 stream some tool put into a container.
-    if (StartsWithOldBof(stream)) return ReadOldBiffSheet(stream, sink);
+    if (StartsWithOldBof(stream)) return ReadOldBiffSheet(stream, sink, path, choice);
     XlsGlobals globals = ReadXlsGlobals(stream);
+    const XlsGlobals::Sheet sheet = globals.sheets[ChooseSheet(Candidates(globals), choice)];
     sink.SetDate1904(globals.date1904);
     sink.SetSharedStrings(globals.sharedStrings);
     globals.sharedStrings = {};
-    ReadXlsFirstSheet(stream, globals, sink);
+    ReadXlsSheet(stream, globals, sheet, sink);
 }
 
-void ReadOldXlsWorkbook(const std::string& path, CellSink& sink)
+void ReadOldXlsWorkbook(const std::string& path, CellSink& sink, const SheetChoice& choice)
 {
-    ReadOldBiffSheet(ReadWholeStream(path), sink);
+    ReadOldBiffSheet(ReadWholeStream(path), sink, path, choice);
+}
+
+std::vector<SheetEntry> ListXlsSheets(const std::string& path)
+{
+    const std::string stream = ReadOleWorkbookStream(path);
+    if (StartsWithOldBof(stream)) return OfferedSheets(OldBiffSheets(path));
+    return OfferedSheets(Candidates(ReadXlsGlobals(stream)));
+}
+
+std::vector<SheetEntry> ListOldXlsSheets(const std::string& path)
+{
+    return OfferedSheets(OldBiffSheets(path));
 }

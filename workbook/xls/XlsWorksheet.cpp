@@ -298,10 +298,10 @@ private:
 
 } // namespace
 
-void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, CellSink& sheet)
+void ReadXlsSheet(std::string_view stream, const XlsGlobals& globals, const XlsGlobals::Sheet& sheet, CellSink& cells)
 {
-    CheckBoundSheetType(globals.firstSheetType);
-    ReadXlsWorksheet(stream, globals.firstSheetOffset, globals, sheet);
+    CheckBoundSheetType(sheet.type);
+    ReadXlsWorksheet(stream, sheet.offset, globals, cells);
 }
 
 void ReadXlsWorksheet(std::string_view stream, std::size_t bofOffset, const XlsGlobals& globals, CellSink& sheet)

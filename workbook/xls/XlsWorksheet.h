@@ -6,11 +6,11 @@
 #include <cstddef>
 #include <string_view>
 
-// Reads the cells of the workbook's first sheet into the sheet. Raises
+// Reads the cells of one of the workbook's sheets into `cells`. Raises
 // WorkbookFault: unsupported when that sheet is a chart, dialog or macro sheet;
 // broken when its BOF is not where BOUNDSHEET says, its records run past the
 // stream or lack their EOF, or a cell lies beyond the 256 columns of a sheet.
-void ReadXlsFirstSheet(std::string_view stream, const XlsGlobals& globals, CellSink& sheet);
+void ReadXlsSheet(std::string_view stream, const XlsGlobals& globals, const XlsGlobals::Sheet& sheet, CellSink& cells);
 
 // Reads the cells of the worksheet whose BOF record is at the offset, as
 // above; the globals give its formats, charset and date system.

@@ -33,32 +33,67 @@ struct XlsxParts {
     bool date1904 = false;
 };
 
-XlsxParts LocateParts(ZipArchive& archive)
+struct XlsxWorkbook {
+    std::string part;
+    XlsxWorkbookInfo info;
+    std::vector<Relationship> relationships;
+};
+
+XlsxWorkbook ReadWorkbook(ZipArchive& archive)
 {
     const auto packageRelationships = ReadRelationships(archive, "");
     const Relationship* document = FindKind(packageRelationships, "officeDocument");
     if (!document) ThrowUnsupported(ReadReason::NoSpreadsheet);
-    const std::string workbookPart = document->target;
-    RequirePart(archive, workbookPart);
+    XlsxWorkbook workbook;
+    workbook.part = document->target;
+    RequirePart(archive, workbook.part);
+    workbook.info = ReadXlsxWorkbookPart(archive, workbook.part);
+    workbook.relationships = ReadRelationships(archive, workbook.part);
+    return workbook;
+}
 
-    const XlsxWorkbookInfo workbook = ReadXlsxWorkbookPart(archive, workbookPart);
-    const auto relationships = ReadRelationships(archive, workbookPart);
+const Relationship* SheetRelationship(const XlsxWorkbook& workbook, const XlsxSheetRef& sheet)
+{
+    const auto found = std::find_if(workbook.relationships.begin(), workbook.relationships.end(),
+                                    [&](const Relationship& r) { return r.id == sheet.relationshipId; });
+    return found == workbook.relationships.end() ? nullptr : &*found;
+}
+
+bool HoldsCells(const Relationship& sheet)
+{
+    return !IsRelationshipKind(sheet, "chartsheet") && !IsRelationshipKind(sheet, "dialogsheet");
+}
+
+std::vector<SheetCandidate> Candidates(const XlsxWorkbook& workbook)
+{
+    std::vector<SheetCandidate> candidates;
+    for (const XlsxSheetRef& sheet : workbook.info.sheets) {
+        const Relationship* part = SheetRelationship(workbook, sheet);
+        candidates.push_back({sheet.name, sheet.hidden, !part || HoldsCells(*part)});
+    }
+    return candidates;
+}
+
+XlsxParts LocateParts(ZipArchive& archive, const SheetChoice& choice)
+{
+    const XlsxWorkbook workbook = ReadWorkbook(archive);
+    const auto& relationships = workbook.relationships;
+    const XlsxSheetRef& chosen = workbook.info.sheets[ChooseSheet(Candidates(workbook), choice)];
     const auto sheet = std::find_if(relationships.begin(), relationships.end(),
-                                    [&](const Relationship& r) { return r.id == workbook.firstSheetId; });
+                                    [&](const Relationship& r) { return r.id == chosen.relationshipId; });
     if (sheet == relationships.end())
-        ThrowBroken(ReadReason::PartMissing, {workbookPart + ": " + workbook.firstSheetId});
+        ThrowBroken(ReadReason::PartMissing, {workbook.part + ": " + chosen.relationshipId});
     // Which of two parts an id names cannot be told; guessing could convert
     // the wrong sheet.
     if (std::any_of(sheet + 1, relationships.end(),
                     [&](const Relationship& r) { return r.id == sheet->id && r.target != sheet->target; }))
-        ThrowBroken(ReadReason::SheetIdTwice, {workbook.firstSheetId});
-    if (IsRelationshipKind(*sheet, "chartsheet") || IsRelationshipKind(*sheet, "dialogsheet"))
-        ThrowUnsupported(ReadReason::FirstSheetNotCells);
+        ThrowBroken(ReadReason::SheetIdTwice, {chosen.relationshipId});
+    if (!HoldsCells(*sheet)) ThrowUnsupported(ReadReason::FirstSheetNotCells);
     RequirePart(archive, sheet->target);
 
     XlsxParts parts;
     parts.sheet = sheet->target;
-    parts.date1904 = workbook.date1904;
+    parts.date1904 = workbook.info.date1904;
     // Without styles every number is plain; without shared strings a sheet
     // that refers to one is damaged, which reading the sheet finds out.
     if (const Relationship* part = FindKind(relationships, "styles"); part && archive.Contains(part->target))
@@ -124,9 +159,14 @@ void RequireSharedStrings(const CellSink& sink)
 
 } // namespace
 
-void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent)
+std::vector<SheetEntry> ListXlsxSheets(ZipArchive& archive)
 {
-    const XlsxParts parts = LocateParts(archive);
+    return OfferedSheets(Candidates(ReadWorkbook(archive)));
+}
+
+void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent, const SheetChoice& choice)
+{
+    const XlsxParts parts = LocateParts(archive, choice);
     sink.SetDate1904(parts.date1904);
     std::vector<NumberStyle> styles;
     if (!parts.styles.empty()) styles = ReadXlsxCellStyles(archive, parts.styles);

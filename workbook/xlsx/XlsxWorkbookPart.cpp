@@ -18,16 +18,17 @@ public:
         if (!IsSpreadsheetMl(uri)) return;
         if (name == "workbookPr") {
             if (const auto flag = attributes.Raw("date1904")) info.date1904 = IsXmlTrue(*flag);
-        } else if (name == "sheet" && !sheetSeen) {
-            sheetSeen = true;
-            info.firstSheetId = attributes.Text("id").value_or(std::string());
+        } else if (name == "sheet") {
+            const auto state = attributes.Raw("state");
+            info.sheets.push_back({attributes.Text("name").value_or(std::string()),
+                                   attributes.Text("id").value_or(std::string()),
+                                   state && *state != "visible"});
         }
     }
     void EndElement(std::string_view, std::string_view) override { --depth_; }
     void Characters(std::string_view) override {}
 
     XlsxWorkbookInfo info;
-    bool sheetSeen = false;
 
 private:
     int depth_ = 0;
@@ -39,6 +40,6 @@ XlsxWorkbookInfo ReadXlsxWorkbookPart(ZipArchive& archive, const std::string& pa
 {
     WorkbookHandler handler;
     ParseXmlPart(archive, part, handler);
-    if (!handler.sheetSeen) ThrowBroken(ReadReason::NoSheets);
+    if (handler.info.sheets.empty()) ThrowBroken(ReadReason::NoSheets);
     return handler.info;
 }

@@ -1,14 +1,22 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class ZipArchive;
 
-// What the workbook part says about reading the first sheet.
+// A sheet as the workbook part lists it.
+struct XlsxSheetRef {
+    std::string name;
+    std::string relationshipId;
+    bool hidden = false;
+};
+
+// What the workbook part says about reading its sheets.
 struct XlsxWorkbookInfo {
     bool date1904 = false;
-    // The relationship id of the first sheet in workbook order, hidden or not.
-    std::string firstSheetId;
+    // In workbook order, hidden or not.
+    std::vector<XlsxSheetRef> sheets;
 };
 
 // Reads the workbook part; WorkbookFault when it is no SpreadsheetML workbook

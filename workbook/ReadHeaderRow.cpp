@@ -5,12 +5,12 @@
 
 namespace {
 
-// Keeps the cells of row 1 and stops the read at the first cell of a later
+// Keeps the cells of one row and stops the read at the first cell of a later
 // row. A shared string stays an index until the table is read, which in an
-// xlsx comes after the row.
-class FirstRowCells : public CellSink {
+// xlsx comes after the rows.
+class HeaderRowCells : public CellSink {
 public:
-    explicit FirstRowCells(const Regional& regional) : CellSink(regional, false) {}
+    HeaderRowCells(const Regional& regional, int row) : CellSink(regional, false), row_(row) {}
 
     // The texts by column; a position given twice keeps its last value, as
     // when the sheet is read whole.
@@ -39,31 +39,32 @@ private:
 
     void StoreText(int row, int column, std::string_view text) override
     {
-        Keep(row);
-        cells_.push_back({column, std::string(text), std::nullopt});
+        if (Keep(row)) cells_.push_back({column, std::string(text), std::nullopt});
     }
 
     void StoreValue(int row, int column, const Value& value) override
     {
-        Keep(row);
-        cells_.push_back({column, {}, value});
+        if (Keep(row)) cells_.push_back({column, {}, value});
     }
 
-    void Keep(int row)
+    bool Keep(int row) const
     {
-        if (row != 1) throw ReadingStopped();
+        if (row > row_) throw ReadingStopped();
+        return row == row_;
     }
 
+    int row_;
     std::vector<Cell> cells_;
 };
 
 } // namespace
 
-std::vector<std::string> ReadFirstRow(const std::string& path, const Regional& regional)
+std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& regional, const SheetChoice& choice,
+                                       int row)
 {
-    FirstRowCells cells(regional);
+    HeaderRowCells cells(regional, row);
     try {
-        ReadSheet(path, cells, SheetExtent::FirstRow);
+        ReadSheet(path, cells, SheetExtent::FirstRows, choice);
     } catch (const ReadingStopped&) {
     }
     return cells.Texts();

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// A worksheet as the user is offered it: its name, and whether the workbook
+// hides it.
+struct SheetEntry {
+    std::string name;
+    bool hidden = false;
+
+    bool operator==(const SheetEntry&) const = default;
+};
+
+// A sheet of a workbook in workbook order, whatever its kind: chart, dialog
+// and macro sheets hold no cells and are not offered.
+struct SheetCandidate {
+    std::string name;
+    bool hidden = false;
+    bool cells = true;
+};
+
+// Which sheet to read, as the user named it: "" the first sheet in workbook
+// order, hidden or not, whatever its kind (as the workbook has always been
+// read); a number the sheet at that 1-based position among the worksheets
+// offered; anything else the offered worksheet of that name.
+using SheetChoice = std::string;
+
+// The index of the chosen sheet among the candidates. WorkbookFault (no such
+// sheet, naming the offered ones) when none is.
+std::size_t ChooseSheet(const std::vector<SheetCandidate>& sheets, const SheetChoice& choice);
+
+std::vector<SheetEntry> OfferedSheets(const std::vector<SheetCandidate>& sheets);
