@@ -206,8 +206,9 @@ inline constexpr char sReplaceNotXml[] = "Файл %s уже существуе�
 inline constexpr char sCliUsage[] =
     "Использование:\n"
     "  quarnel-convert [ПАРАМЕТРЫ] КНИГА ФАЙЛ_XML ТИП_ДОКУМЕНТА [НОМЕР_НАКЛАДНОЙ [НОМЕР_ЗАКАЗА]]\n"
-    "  quarnel-convert --list-columns КНИГА\n"
-    "  quarnel-convert --dump КНИГА\n"
+    "  quarnel-convert [--sheet ЛИСТ] [--header-row N] --list-columns КНИГА\n"
+    "  quarnel-convert --list-sheets КНИГА\n"
+    "  quarnel-convert [--sheet ЛИСТ] --dump КНИГА\n"
     "\n"
     "Преобразует книгу Excel (xls, xlsx, xlsm) или таблицу OpenDocument (ods) в ONIX XML без окна\n"
     "мастера, как при запуске программы с параметрами.\n"
@@ -234,8 +235,11 @@ inline constexpr char sCliUsage[] =
     "  --log ФАЙЛ            сохранить протокол преобразования в текстовый файл (UTF-8)\n"
     "  --regional ru|system  региональные форматы дат, времени и чисел: русские или системные;\n"
     "                        по умолчанию - системные, а если система их не задает (C, POSIX) - русские\n"
+    "  --sheet ЛИСТ          лист книги: номер по порядку (с 1) или название; по умолчанию - первый\n"
+    "  --header-row N        строка с названиями столбцов (по умолчанию 1); данные - в строках под ней\n"
     "  --list-columns КНИГА  вывести названия столбцов книги\n"
-    "  --dump КНИГА          вывести все непустые ячейки первого листа\n"
+    "  --list-sheets КНИГА   вывести листы книги по порядку (скрытые - с пометкой)\n"
+    "  --dump КНИГА          вывести все непустые ячейки листа\n"
     "  --help                эта справка\n"
     "  --version             версия программы\n"
     "\n"
@@ -254,6 +258,9 @@ inline constexpr char sCliVersion[] = "quarnel-convert %s\n";
 inline constexpr char sCliHelpHint[] = "Справка: quarnel-convert --help";
 inline constexpr char sCliUnknownOption[] = "Неизвестный параметр \"%s\"";
 inline constexpr char sCliMissingValue[] = "Не указано значение параметра \"%s\"";
+inline constexpr char sCliBadHeaderRow[] = "Неверный номер строки заголовков \"%s\": укажите число от 1 до 1048576";
+// --list-sheets: a hidden sheet's line ends with this.
+inline constexpr char sCliHiddenSheet[] = " (скрытый)";
 inline constexpr char sCliMissingArguments[] = "Укажите книгу, файл XML и тип документа";
 inline constexpr char sCliExtraArgument[] = "Лишний параметр \"%s\"";
 inline constexpr char sCliNoScheme[] =

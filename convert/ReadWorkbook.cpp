@@ -4,9 +4,9 @@
 #include "scheme/HeaderRow.h"
 #include "workbook/ReadSheet.h"
 
-std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional)
+std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional, const SheetChoice& sheet)
 {
-    return WithUserMessages([&] { return OpenWorkbook(path, regional); });
+    return WithUserMessages([&] { return OpenWorkbook(path, regional, sheet); });
 }
 
 std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,

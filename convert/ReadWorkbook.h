@@ -9,7 +9,8 @@
 
 // Opens the workbook for a run or a front end. A workbook that cannot be read
 // raises QuarnelError with the message the user sees, naming the file.
-std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional);
+std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional,
+                                       const SheetChoice& sheet = {});
 
 // The column names of the workbook (the header row of the chosen sheet),
 // reading no further; raises as ReadWorkbook does.

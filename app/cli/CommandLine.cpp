@@ -21,9 +21,10 @@ constexpr ValueOption kValueOptions[] = {
     {"--to-san", &CommandLine::toSAN},            {"--to-company", &CommandLine::toCompany},
     {"--to-person", &CommandLine::toPerson},      {"--save-scheme", &CommandLine::saveSchemePath},
     {"--log", &CommandLine::logPath},             {"--regional", &CommandLine::regional},
+    {"--sheet", &CommandLine::sheet},
 };
 
-// --list-columns and --dump name the workbook to look into.
+// --list-columns, --list-sheets and --dump name the workbook to look into.
 struct InspectOption {
     const char* name;
     CommandLine::Action action;
@@ -31,8 +32,25 @@ struct InspectOption {
 
 constexpr InspectOption kInspectOptions[] = {
     {"--list-columns", CommandLine::Action::ListColumns},
+    {"--list-sheets", CommandLine::Action::ListSheets},
     {"--dump", CommandLine::Action::Dump},
 };
+
+// A row number of a sheet: 1 to 1,048,576.
+int HeaderRow(const std::string& text)
+{
+    constexpr long kMaxRow = 1048576;
+    long row = 0;
+    std::size_t used = 0;
+    try {
+        row = std::stol(text, &used);
+    } catch (const std::exception&) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size() || row < 1 || row > kMaxRow)
+        throw UsageError(FormatMessage(QRNConsts::sCliBadHeaderRow, {text}));
+    return static_cast<int>(row);
+}
 
 } // namespace
 
@@ -76,7 +94,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             }
         }
         if (known) continue;
-        if (argument == "--no-split") {
+        if (name == "--header-row") {
+            line.headerRow = HeaderRow(value());
+        } else if (argument == "--no-split") {
             line.noSplit = true;
         } else if (argument == "--auto-scheme") {
             line.autoScheme = true;

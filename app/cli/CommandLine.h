@@ -7,7 +7,7 @@
 
 // What quarnel-convert was asked to do.
 struct CommandLine {
-    enum class Action { Convert, ListColumns, Dump, Help, Version };
+    enum class Action { Convert, ListColumns, ListSheets, Dump, Help, Version };
     Action action = Action::Convert;
 
     // The positional parameters of the window's automatic mode: workbook,
@@ -31,8 +31,12 @@ struct CommandLine {
     std::optional<std::string> logPath;
     // "ru" or "system": which regional formats to use.
     std::optional<std::string> regional;
+    // The sheet to read (a 1-based position or a name; the first when not
+    // given) and the row of its column names (1 when not given).
+    std::optional<std::string> sheet;
+    int headerRow = 1;
 
-    // The workbook of --list-columns and --dump.
+    // The workbook of --list-columns, --list-sheets and --dump.
     std::string inspectedWorkbook;
 };
 

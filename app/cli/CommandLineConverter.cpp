@@ -158,6 +158,8 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     RunInputs inputs;
     inputs.documentType = ReadDocumentTypeParameter(line.documentType);
     inputs.workbookPath = line.workbookPath;
+    inputs.sheet = line.sheet.value_or("");
+    inputs.headerRow = line.headerRow;
     inputs.outputPath = line.outputPath;
     inputs.messageNumber = line.messageNumber;
     inputs.documentReference = line.documentReference;
@@ -166,7 +168,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
     // Step 2: the header row, the field list and the scheme.
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
-    inputs.columnNames = ReadWorkbookColumnNames(inputs.workbookPath, regional);
+    inputs.columnNames = ReadWorkbookColumnNames(inputs.workbookPath, regional, inputs.sheet, inputs.headerRow);
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
     const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);
     inputs.scheme = scheme.lines;
@@ -221,11 +223,17 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
 int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out)
 {
-    if (line.action == CommandLine::Action::Dump) {
-        DumpCells(*ReadWorkbook(line.inspectedWorkbook, regional), out);
-    } else {
-        const auto names = ReadWorkbookColumnNames(line.inspectedWorkbook, regional);
-        for (const std::string& name : names) out << name << '\n';
+    const std::string sheet = line.sheet.value_or("");
+    switch (line.action) {
+    case CommandLine::Action::Dump: DumpCells(*ReadWorkbook(line.inspectedWorkbook, regional, sheet), out); break;
+    case CommandLine::Action::ListSheets:
+        for (const SheetEntry& entry : ReadWorkbookSheets(line.inspectedWorkbook))
+            out << entry.name << (entry.hidden ? QRNConsts::sCliHiddenSheet : "") << '\n';
+        break;
+    default:
+        for (const std::string& name : ReadWorkbookColumnNames(line.inspectedWorkbook, regional, sheet, line.headerRow))
+            out << name << '\n';
+        break;
     }
     return kExitAllSaved;
 }
@@ -246,6 +254,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, const RegionalProf
             out << FormatMessage(QRNConsts::sCliVersion, {QRNConsts::sVersion});
             return kExitAllSaved;
         case CommandLine::Action::ListColumns:
+        case CommandLine::Action::ListSheets:
         case CommandLine::Action::Dump:
             return Inspect(line, regional, out);
         case CommandLine::Action::Convert:
