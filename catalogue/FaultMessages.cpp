@@ -50,6 +50,7 @@ const char* ReasonText(ReadReason reason)
     case ReadReason::TooManySharedStrings: return QRNConsts::sReasonTooManySharedStrings;
     case ReadReason::TooManyAttributes: return QRNConsts::sReasonTooManyAttributes;
     case ReadReason::NoSuchSheet: return "%s";
+    case ReadReason::CsvQuoteNotClosed: return QRNConsts::sReasonCsvQuoteNotClosed;
     }
     return "%s";
 }

@@ -163,7 +163,8 @@ inline constexpr char sReasonWorkbookStreamDamaged[] = "поток книги Ex
 // Workbook reading: the file errors above give these reasons
 inline constexpr char sWorkbookTooLarge[] = "Файл \"%s\" слишком велик: на первом листе больше %s ячеек";
 inline constexpr char sReasonEmptyFile[] = "файл пуст";
-inline constexpr char sReasonNotWorkbook[] = "это не книга Excel (xls, xlsx, xlsm) и не таблица OpenDocument (ods)";
+inline constexpr char sReasonNotWorkbook[] =
+    "это не книга Excel (xls, xlsx, xlsm), не таблица OpenDocument (ods) и не текст с разделителями (csv, tsv, txt)";
 inline constexpr char sReasonZipDamaged[] = "архив поврежден";
 inline constexpr char sReasonDuplicateEntry[] = "в архиве дважды записан элемент \"%s\"";
 inline constexpr char sReasonPartMissing[] = "нет обязательной части \"%s\"";
@@ -185,6 +186,7 @@ inline constexpr char sReasonTooMuchText[] = "в нем больше %s МБ т�
 inline constexpr char sReasonCellTextTooLong[] = "в одной ячейке больше %s МБ текста";
 inline constexpr char sReasonTooManySharedStrings[] = "в нем больше %s общих строк";
 inline constexpr char sReasonTooManyAttributes[] = "у элемента в части \"%s\" больше %s атрибутов";
+inline constexpr char sReasonCsvQuoteNotClosed[] = "кавычка поля, начатого в строке %s, не закрыта до конца файла";
 inline constexpr char sReasonBadDateValue[] = "неверное значение даты или времени \"%s\"";
 inline constexpr char sReasonNoSpreadsheet[] = "архив не содержит книги Excel или таблицы OpenDocument";
 inline constexpr char sReasonPrereleaseFormat[] = "книга сохранена в предварительной версии формата Office Open XML";
@@ -196,7 +198,8 @@ inline constexpr char sReasonSheetForeignNamespace[] =
 
 // Wizard window: file dialog filters ("description|patterns") and the box for
 // a run that failed without a message of its own
-inline constexpr char sExcelFilter[] = "*.xls; *.xlsx; *.xlsm; *.ods|*.xls;*.xlsx;*.xlsm;*.ods";
+inline constexpr char sExcelFilter[] =
+    "*.xls; *.xlsx; *.xlsm; *.ods; *.csv; *.tsv; *.txt|*.xls;*.xlsx;*.xlsm;*.ods;*.csv;*.tsv;*.txt";
 inline constexpr char sXmlFilter[] = "*.xml|*.xml";
 inline constexpr char sUnexpectedRunError[] = "Преобразование прервано непредвиденной ошибкой";
 inline constexpr char sConfirmCaption[] = "Подтверждение";

@@ -1,5 +1,6 @@
 #include "workbook/ReadSheet.h"
 
+#include "workbook/csv/CsvReader.h"
 #include "workbook/ods/OdsReader.h"
 #include "workbook/SheetCells.h"
 #include "workbook/Workbook.h"
@@ -14,7 +15,7 @@
 
 namespace {
 
-enum class Container { Ole2, Zip, OldBiff, Empty, Unknown };
+enum class Container { Ole2, Zip, OldBiff, Text, Empty, Unknown };
 
 // The first bytes decide, never the file's extension: users rename files.
 Container ContainerOf(const std::string& head)
@@ -63,12 +64,15 @@ ZipKind KindOfZip(const ZipArchive& archive)
     ThrowUnsupported(ReadReason::NoSpreadsheet);
 }
 
-// The container of the file, refusing what holds no workbook.
+// The container of the file, refusing what holds no workbook. A file that is
+// none of the binary containers is delimited text when so named.
 Container ReadableContainer(const std::string& path)
 {
     switch (const Container container = ContainerOf(ReadHead(path))) {
     case Container::Empty: ThrowBroken(ReadReason::EmptyFile);
-    case Container::Unknown: ThrowUnsupported(ReadReason::NotWorkbook);
+    case Container::Unknown:
+        if (IsDelimitedTextName(path)) return Container::Text;
+        ThrowUnsupported(ReadReason::NotWorkbook);
     default: return container;
     }
 }
@@ -80,6 +84,7 @@ void ReadByContent(const std::string& path, CellSink& sink, SheetExtent extent, 
     sink.SetBudget(ReadBudget::ForFileSize(std::filesystem::file_size(path, ignored)));
     if (container == Container::Ole2) return ReadXlsWorkbook(path, sink, choice);
     if (container == Container::OldBiff) return ReadOldXlsWorkbook(path, sink, choice);
+    if (container == Container::Text) return ReadCsvWorkbook(path, sink, choice);
     ZipArchive archive(path);
     if (KindOfZip(archive) == ZipKind::Ods) return ReadOdsWorkbook(archive, sink, choice);
     ReadXlsxWorkbook(archive, sink, extent, choice);
@@ -90,6 +95,7 @@ std::vector<SheetEntry> ListByContent(const std::string& path)
     const Container container = ReadableContainer(path);
     if (container == Container::Ole2) return ListXlsSheets(path);
     if (container == Container::OldBiff) return ListOldXlsSheets(path);
+    if (container == Container::Text) return ListCsvSheets(path);
     ZipArchive archive(path);
     return KindOfZip(archive) == ZipKind::Ods ? ListOdsSheets(archive) : ListXlsxSheets(archive);
 }

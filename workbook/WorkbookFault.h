@@ -48,6 +48,7 @@ enum class ReadReason {
     BadSharedString,   // detail: the index
     BadDateValue,      // detail: the text that is no ISO date, time or duration
     NoSuchSheet,       // details: the sheet asked for, then the names of the sheets there are
+    CsvQuoteNotClosed, // detail: the line the quoted field starts on
 };
 
 // Why a workbook cannot be read: the one fault of the readers. They raise it

@@ -1,0 +1,196 @@
+#include "workbook/csv/CsvReader.h"
+
+#include "base/Cp1251.h"
+#include "base/Utf8Text.h"
+#include "workbook/WorkbookFault.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+namespace {
+
+constexpr std::array<char, 3> kDelimiters {';', '\t', ','};
+constexpr std::size_t kSampledRecords = 50;
+
+std::vector<SheetCandidate> CsvSheets(const std::string& path)
+{
+    return {{std::filesystem::path(path).stem().string(), false, true}};
+}
+
+std::string ReadBytes(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) ThrowUnreadable(errno);
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.eof() && file.fail()) ThrowUnreadable(errno);
+    return bytes;
+}
+
+bool IsValidUtf8(std::string_view bytes)
+{
+    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        if (NextCodePoint(bytes, pos) == 0xFFFD && bytes.substr(start, kReplacement.size()) != kReplacement)
+            return false;
+    }
+    return true;
+}
+
+// The text of the file as UTF-8.
+std::string DecodedText(const std::string& bytes)
+{
+    const std::string_view view(bytes);
+    if (view.starts_with("\xEF\xBB\xBF")) return ValidUtf8(view.substr(3));
+    if (view.starts_with("\xFF\xFE")) return DecodeToUtf8(view.substr(2), "UTF-16LE");
+    if (view.starts_with("\xFE\xFF")) return DecodeToUtf8(view.substr(2), "UTF-16BE");
+    if (IsValidUtf8(view)) return bytes;
+    return Cp1251ToUtf8(view);
+}
+
+// Splits delimited text into records of fields, handing each field on as it
+// ends.
+class RecordParser {
+public:
+    RecordParser(std::string_view text, char delimiter) : text_(text), delimiter_(delimiter) {}
+
+    // Calls field(record, column, text) for every field and record(record,
+    // fields) at the end of every record, for at most `maxRecords` records;
+    // the text consumed so far goes to progress(done).
+    template <typename Field, typename Record>
+    void Parse(std::size_t maxRecords, Field field, Record record)
+    {
+        int recordNumber = 1;
+        int column = 1;
+        std::string value;
+        for (std::size_t records = 0; pos_ < text_.size() && records < maxRecords;) {
+            value.clear();
+            const char end = ReadField(value);
+            field(recordNumber, column, value);
+            if (end == delimiter_) {
+                ++column;
+                continue;
+            }
+            record(recordNumber, column);
+            ++records;
+            ++recordNumber;
+            column = 1;
+        }
+    }
+
+    std::size_t Position() const { return pos_; }
+
+private:
+    // Reads one field into `value`; returns what ended it: the delimiter,
+    // '\n' for the end of the record, or '\0' for the end of the text.
+    char ReadField(std::string& value)
+    {
+        if (pos_ < text_.size() && text_[pos_] == '"') {
+            const int startLine = line_;
+            ++pos_;
+            for (;;) {
+                const std::size_t quote = text_.find('"', pos_);
+                if (quote == std::string_view::npos)
+                    ThrowBroken(ReadReason::CsvQuoteNotClosed, {std::to_string(startLine)});
+                Append(value, text_.substr(pos_, quote - pos_));
+                pos_ = quote + 1;
+                if (pos_ < text_.size() && text_[pos_] == '"') {
+                    value += '"';
+                    ++pos_;
+                    continue;
+                }
+                break;
+            }
+        }
+        // Unquoted text, or what follows a closing quote, up to the delimiter
+        // or the line's end; a quote here is an ordinary character.
+        while (pos_ < text_.size()) {
+            const char c = text_[pos_];
+            if (c == delimiter_) {
+                ++pos_;
+                return delimiter_;
+            }
+            if (c == '\n' || c == '\r') {
+                pos_ += (c == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ? 2 : 1;
+                ++line_;
+                return '\n';
+            }
+            value += c;
+            ++pos_;
+        }
+        return '\0';
+    }
+
+    void Append(std::string& value, std::string_view quoted)
+    {
+        line_ += static_cast<int>(std::count(quoted.begin(), quoted.end(), '\n'));
+        value.append(quoted);
+    }
+
+    std::string_view text_;
+    char delimiter_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+};
+
+// How consistently the delimiter splits the first records: how many of them
+// have the most common number of fields, when that number is above one.
+std::size_t Consistency(std::string_view text, char delimiter)
+{
+    std::map<int, std::size_t> recordsWithFields;
+    try {
+        RecordParser(text, delimiter).Parse(
+            kSampledRecords, [](int, int, const std::string&) {}, [&](int, int fields) { ++recordsWithFields[fields]; });
+    } catch (const WorkbookFault&) {
+        // A quote left open under this delimiter: reading decides.
+    }
+    std::size_t best = 0;
+    for (const auto& [fields, records] : recordsWithFields)
+        if (fields > 1) best = std::max(best, records);
+    return best;
+}
+
+char ChooseDelimiter(std::string_view text)
+{
+    char chosen = kDelimiters[0];
+    std::size_t best = 0;
+    for (const char delimiter : kDelimiters) {
+        const std::size_t consistency = Consistency(text, delimiter);
+        if (consistency > best) {
+            best = consistency;
+            chosen = delimiter;
+        }
+    }
+    return chosen;
+}
+
+} // namespace
+
+bool IsDelimitedTextName(const std::string& path)
+{
+    const std::string extension = LowerCase(std::filesystem::path(path).extension().string());
+    return extension == ".csv" || extension == ".tsv" || extension == ".txt";
+}
+
+void ReadCsvWorkbook(const std::string& path, CellSink& sink, const SheetChoice& choice)
+{
+    ChooseSheet(CsvSheets(path), choice);
+    const std::string text = DecodedText(ReadBytes(path));
+    RecordParser parser(text, ChooseDelimiter(text));
+    parser.Parse(
+        SIZE_MAX,
+        [&](int record, int column, const std::string& value) {
+            if (!value.empty()) sink.SetText(record, column, value);
+        },
+        [&](int, int) { sink.ReportConsumed(parser.Position(), text.size()); });
+}
+
+std::vector<SheetEntry> ListCsvSheets(const std::string& path)
+{
+    return OfferedSheets(CsvSheets(path));
+}
