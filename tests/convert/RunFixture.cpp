@@ -53,19 +53,27 @@ RunInputs MappedInputs(TDocumentType type, const std::vector<std::string>& colum
 
 void WriteXlsxWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows)
 {
+    WriteXlsxSheets(path, {{"", rows}});
+}
+
+void WriteXlsxSheets(const std::string& path,
+                     const std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>>& sheets)
+{
     lxw_workbook* workbook = workbook_new(path.c_str());
     if (!workbook) throw std::runtime_error("cannot create " + path);
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            const std::string& cell = rows[r][c];
-            const auto row = static_cast<lxw_row_t>(r);
-            const auto column = static_cast<lxw_col_t>(c);
-            if (cell.empty()) continue;
-            if (cell.rfind("{n}", 0) == 0)
-                worksheet_write_number(sheet, row, column, std::stod(cell.substr(3)), nullptr);
-            else
-                worksheet_write_string(sheet, row, column, cell.c_str(), nullptr);
+    for (const auto& [name, rows] : sheets) {
+        lxw_worksheet* sheet = workbook_add_worksheet(workbook, name.empty() ? nullptr : name.c_str());
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            for (std::size_t c = 0; c < rows[r].size(); ++c) {
+                const std::string& cell = rows[r][c];
+                const auto row = static_cast<lxw_row_t>(r);
+                const auto column = static_cast<lxw_col_t>(c);
+                if (cell.empty()) continue;
+                if (cell.rfind("{n}", 0) == 0)
+                    worksheet_write_number(sheet, row, column, std::stod(cell.substr(3)), nullptr);
+                else
+                    worksheet_write_string(sheet, row, column, cell.c_str(), nullptr);
+            }
         }
     }
     if (workbook_close(workbook) != LXW_NO_ERROR) throw std::runtime_error("cannot write " + path);

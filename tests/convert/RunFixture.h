@@ -34,6 +34,9 @@ RunInputs MappedInputs(TDocumentType type, const std::vector<std::string>& colum
 // workbook: "{n}450.5" makes a number cell, "" no cell, anything else a text
 // cell.
 void WriteXlsxWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows);
+// The same with several sheets, each with its name, in this order.
+void WriteXlsxSheets(const std::string& path,
+                     const std::vector<std::pair<std::string, std::vector<std::vector<std::string>>>>& sheets);
 
 std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);

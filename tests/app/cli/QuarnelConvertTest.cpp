@@ -165,6 +165,40 @@ INSTANTIATE_TEST_SUITE_P(
                     DocumentTypeCase{"-1", "Недопустимый тип товара в функции FillFieldsListBox"},
                     DocumentTypeCase{"265", "Недопустимый тип товара в функции FillFieldsListBox"}));
 
+// A supplier's price list as it really comes: on the second sheet under a
+// title block, or as a windows-1251 CSV with ";", converts as the clean one.
+TEST_F(QuarnelConvertTest, TitleBlockOnASecondSheetAndCsvConvertAsTheCleanWorkbook)
+{
+    const std::string scheme = Scheme(kBookScheme);
+    const auto convert = [&](const std::string& workbook, const std::string& output,
+                             std::vector<std::string> options) {
+        options.insert(options.end(), {"--settings", settings, "--scheme", scheme, "--from-san", "1", "--date",
+                                       "05.03.2024", workbook, folder.File(output), "0"});
+        const ProcessOutput result = QuarnelConvert(options);
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return ReadBytes(folder.File(output));
+    };
+    const std::string clean = convert(Workbook(kBooks), "clean.xml", {});
+
+    Rows titled{{"ООО \"Книжный дом\""}, {"Прайс-лист на 05.03.2024"}, {}, {"Телефон", "+7 495 000-00-00"}, {}};
+    titled.insert(titled.end(), kBooks.begin(), kBooks.end());
+    const std::string sheets = folder.File("sheets.xlsx");
+    WriteXlsxSheets(sheets, {{"Обложка", {{"Каталог"}}}, {"Книги", titled}});
+    EXPECT_EQ(convert(sheets, "sheet.xml", {"--sheet", "Книги", "--header-row", "6"}), clean);
+    EXPECT_EQ(convert(sheets, "position.xml", {"--sheet=2", "--header-row=6"}), clean);
+    EXPECT_EQ(QuarnelConvert({"--list-sheets", sheets}).out, "Обложка\nКниги\n");
+
+    const std::string csv = folder.File("books.csv");
+    WriteBytes(csv, *Utf8ToCp1251("Артикул;ISBN;Название;Цена;НДС\r\n"
+                                  "KD-1;978-5-17-118366-0;\"Мастер и Маргарита\";450,5;10\r\n"
+                                  "KD-2;978-5-17-118366-4;Белая гвардия;300;10\r\n"));
+    EXPECT_EQ(convert(csv, "csv.xml", {}), clean);
+
+    const ProcessOutput missing = QuarnelConvert({"--sheet", "Журналы", "--list-columns", sheets});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(Contains(missing.err, "нет листа \"Журналы\". Листы книги: \"Обложка\", \"Книги\"")) << missing.err;
+}
+
 TEST_F(QuarnelConvertTest, MissingWorkbookExitsWithTwoNamingIt)
 {
     const std::string missing = folder.File("нет такой.xlsx");
