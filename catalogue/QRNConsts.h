@@ -35,6 +35,10 @@ inline constexpr char sExcelNote[] =
     "ПРИМЕЧАНИЕ. Файл Excel должен содержать в первой строке названия полей, а в остальных - "
     "соответствующие им значения. Перед преобразованием документа Excel следует закрыть программу MS Excel.";
 inline constexpr char sChooseDocTypeLabel[] = "Выберите тип формируемого документа";
+inline constexpr char sSheetLabel[] = "Лист";
+inline constexpr char sHeaderRowLabel[] = "Строка заголовков";
+// A hidden sheet in the list of sheets.
+inline constexpr char sHiddenSheetMark[] = " (скрытый)";
 inline constexpr char sSelectExcelDialogTitle[] = "Выбор файла Excel";
 
 // Step 2
@@ -262,8 +266,7 @@ inline constexpr char sCliHelpHint[] = "Справка: quarnel-convert --help";
 inline constexpr char sCliUnknownOption[] = "Неизвестный параметр \"%s\"";
 inline constexpr char sCliMissingValue[] = "Не указано значение параметра \"%s\"";
 inline constexpr char sCliBadHeaderRow[] = "Неверный номер строки заголовков \"%s\": укажите число от 1 до 1048576";
-// --list-sheets: a hidden sheet's line ends with this.
-inline constexpr char sCliHiddenSheet[] = " (скрытый)";
+
 inline constexpr char sCliMissingArguments[] = "Укажите книгу, файл XML и тип документа";
 inline constexpr char sCliExtraArgument[] = "Лишний параметр \"%s\"";
 inline constexpr char sCliNoScheme[] =

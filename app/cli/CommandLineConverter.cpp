@@ -228,7 +228,7 @@ int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out
     case CommandLine::Action::Dump: DumpCells(*ReadWorkbook(line.inspectedWorkbook, regional, sheet), out); break;
     case CommandLine::Action::ListSheets:
         for (const SheetEntry& entry : ReadWorkbookSheets(line.inspectedWorkbook))
-            out << entry.name << (entry.hidden ? QRNConsts::sCliHiddenSheet : "") << '\n';
+            out << entry.name << (entry.hidden ? QRNConsts::sHiddenSheetMark : "") << '\n';
         break;
     default:
         for (const std::string& name : ReadWorkbookColumnNames(line.inspectedWorkbook, regional, sheet, line.headerRow))

@@ -1,18 +1,35 @@
 #include "app/window/CommandLine.h"
 
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The value of "--name VALUE" or "--name=VALUE" at arguments[i] (moving i past
+// a separate value); nullopt when the argument is another.
+std::optional<QString> OptionValue(const QStringList& arguments, qsizetype& i, const QString& name)
+{
+    const QString& argument = arguments[i];
+    if (argument == name) return i + 1 < arguments.size() ? arguments[++i] : QString();
+    if (argument.startsWith(name + QLatin1Char('='))) return argument.mid(name.size() + 1);
+    return std::nullopt;
+}
+
+} // namespace
+
 WindowCommandLine ParseWindowCommandLine(const QStringList& arguments)
 {
-    static const QString kSettings = QStringLiteral("--settings");
-    static const QString kSettingsAssign = QStringLiteral("--settings=");
     WindowCommandLine commandLine;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == kSettings) {
-            if (i + 1 < arguments.size()) commandLine.settingsFile = arguments[++i];
-        } else if (argument.startsWith(kSettingsAssign)) {
-            commandLine.settingsFile = argument.mid(kSettingsAssign.size());
+        if (const auto settings = OptionValue(arguments, i, QStringLiteral("--settings"))) {
+            commandLine.settingsFile = *settings;
+        } else if (const auto sheet = OptionValue(arguments, i, QStringLiteral("--sheet"))) {
+            commandLine.sheet = *sheet;
+        } else if (const auto row = OptionValue(arguments, i, QStringLiteral("--header-row"))) {
+            // A row that is no number is row 1, as the spin box would take it.
+            commandLine.headerRow = std::max(1, row->toInt());
         } else {
-            commandLine.parameters << argument;
+            commandLine.parameters << arguments[i];
         }
     }
     return commandLine;

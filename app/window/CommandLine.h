@@ -4,11 +4,14 @@
 #include <QStringList>
 
 // The window's command line: "--settings FILE" (or "--settings=FILE") names
-// the settings file, as for quarnel-convert; every other argument is a
-// positional parameter of the automatic mode (workbook, output file, document
-// type, invoice number, order number).
+// the settings file, "--sheet ЛИСТ" and "--header-row N" where the column
+// names are, as for quarnel-convert; every other argument is a positional
+// parameter of the automatic mode (workbook, output file, document type,
+// invoice number, order number).
 struct WindowCommandLine {
     QString settingsFile;
+    QString sheet;
+    int headerRow = 0;  // 0 when not given
     QStringList parameters;
 };
 

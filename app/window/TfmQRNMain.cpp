@@ -10,6 +10,7 @@
 #include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
+#include "convert/ReadWorkbook.h"
 #include "settings/IniStore.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QTimer>
 #include <QToolTip>
 
@@ -186,6 +188,7 @@ void TfmQRNMain::ShowStep(int step)
             ShowStep(1);
             break;
         }
+        WorkbookChosen();
         pn2->show();
         SetStepTexts(QRNConsts::sStep2Title, QRNConsts::sStep2Info);
         LoadFieldLists();
@@ -257,7 +260,55 @@ void TfmQRNMain::btSelectExcelFileClick()
     if (const auto path = FDialogs.ChooseOpenFile(this, request)) {
         FOpenDialogFileName = *path;
         edExcelFile->setText(*path);
+        WorkbookChosen();
     }
+}
+
+void TfmQRNMain::WorkbookChosen()
+{
+    if (edExcelFile->text() == FSheetsOf) return;
+    FSheetsOf = edExcelFile->text();
+    FSheetPicked = false;
+    // What the command line asked for belongs to its own workbook.
+    if (FSheetsOf != FCommandLineWorkbook) FCommandLineSheet.clear();
+    cbSheet->clear();
+    seHeaderRow->setValue(1);
+    std::vector<SheetEntry> sheets;
+    try {
+        sheets = ReadWorkbookSheets(StdStr(FSheetsOf));
+    } catch (const std::exception&) {
+        // Step 2 reads the workbook and says what is wrong with it.
+    }
+    for (const SheetEntry& sheet : sheets)
+        cbSheet->addItem(QStr(sheet.name + (sheet.hidden ? QRNConsts::sHiddenSheetMark : "")));
+    cbSheet->setEnabled(cbSheet->count() > 1);
+    if (FCommandLineSheet.isEmpty()) return;
+    // The command line names the sheet by position or by name.
+    bool isNumber = false;
+    const int position = FCommandLineSheet.toInt(&isNumber);
+    int index = -1;
+    for (int i = 0; i < static_cast<int>(sheets.size()); ++i)
+        if (isNumber ? i + 1 == position : QStr(sheets[static_cast<std::size_t>(i)].name) == FCommandLineSheet) index = i;
+    if (index >= 0) {
+        cbSheet->setCurrentIndex(index);
+        FSheetPicked = true;
+    }
+}
+
+void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
+{
+    FCommandLineSheet = sheet;
+    FCommandLineWorkbook = edExcelFile->text();
+    FSheetsOf.clear();
+    WorkbookChosen();
+    if (headerRow > 0) seHeaderRow->setValue(headerRow);
+}
+
+SheetChoice TfmQRNMain::ChosenSheet() const
+{
+    if (!FCommandLineSheet.isEmpty() && !FSheetPicked) return StdStr(FCommandLineSheet);
+    if (cbSheet->currentIndex() <= 0 && !FSheetPicked) return {};
+    return std::to_string(cbSheet->currentIndex() + 1);
 }
 
 // The last XML file chosen, else the workbook's name with ".xml" beside it;

@@ -4,6 +4,7 @@
 #include "base/Regional.h"
 #include "catalogue/DocumentTypes.h"
 #include "scheme/SchemeLine.h"
+#include "workbook/SheetChoice.h"
 
 #include <QWidget>
 #include <QStringList>
@@ -17,6 +18,7 @@ class ColumnDragList;
 class FieldDropList;
 class QAction;
 class QComboBox;
+class QSpinBox;
 class QGroupBox;
 class QHelpEvent;
 class QLabel;
@@ -56,6 +58,14 @@ public:
     void btSelectExcelFileClick();
     void btSelectXmlFileClick();
 
+    // Step 1: lists the sheets of the workbook in the path field, choosing
+    // the first and header row 1, unless it is the workbook listed already
+    // (its choice stays).
+    void WorkbookChosen();
+    // For the automatic mode: the sheet (a position or a name) and the
+    // header row the command line gave.
+    void SetCommandLineSheet(const QString& sheet, int headerRow);
+
     // Step 2.
     void LoadFieldLists();
     bool listOnixDragOver(const QPoint& position);
@@ -94,6 +104,8 @@ public:
     QLineEdit* edExcelFile;
     QPushButton* btSelectExcelFile;
     QComboBox* cbDocType;
+    QComboBox* cbSheet;
+    QSpinBox* seHeaderRow;
 
     // Step 2.
     ColumnDragList* listExcel;
@@ -186,7 +198,17 @@ private:
     // The file names the open and save dialogs start with: those of their
     // last use, as the window's two dialogs are shared by the scheme and log
     // actions.
+    // The sheet chosen on step 1, as the runs take it: "" for the first when
+    // the user left the list at it.
+    SheetChoice ChosenSheet() const;
+
     QString FOpenDialogFileName;
+    // The workbook whose sheets cbSheet lists; whether the user picked one;
+    // the sheet the command line asked for.
+    QString FSheetsOf;
+    bool FSheetPicked = false;
+    QString FCommandLineSheet;
+    QString FCommandLineWorkbook;
     QString FSaveDialogFileName;
     // The XML file chosen last: the XML dialog starts with it, not with the
     // name another save left.

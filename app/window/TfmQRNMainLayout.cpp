@@ -5,6 +5,7 @@
 #include "app/window/TfmQRNMain.h"
 #include "catalogue/DocumentTypes.h"
 #include "catalogue/QRNConsts.h"
+#include "workbook/CellReference.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace {
@@ -195,6 +197,23 @@ void TfmQRNMain::BuildStep1()
     cbDocType->setMaxVisibleItems(kDocumentTypeCount);
     for (int type = 0; type < kDocumentTypeCount; ++type)
         cbDocType->addItem(QStr(DocumentTypeCaption(static_cast<TDocumentType>(type))));
+
+    // Where the column names are: a workbook's sheets as it lists them, and
+    // a header row below a supplier's title block.
+    AddLabel(pn1, QRNConsts::sSheetLabel, QRect(left, 184, 340, kLabelHeight));
+    cbSheet = new QComboBox(pn1);
+    cbSheet->setObjectName(QStringLiteral("cbSheet"));
+    cbSheet->setGeometry(left, 202, 340, kEditHeight);
+    cbSheet->setEditable(false);
+    cbSheet->setEnabled(false);
+    connect(cbSheet, &QComboBox::activated, this, [this] { FSheetPicked = true; });
+    AddLabel(pn1, QRNConsts::sHeaderRowLabel, QRect(left + 356, 184, 200, kLabelHeight));
+    seHeaderRow = new QSpinBox(pn1);
+    seHeaderRow->setObjectName(QStringLiteral("seHeaderRow"));
+    seHeaderRow->setGeometry(left + 356, 202, 100, kEditHeight);
+    seHeaderRow->setRange(1, kSheetRows);
+    seHeaderRow->setValue(1);
+    connect(edExcelFile, &QLineEdit::editingFinished, this, &TfmQRNMain::WorkbookChosen);
 }
 
 void TfmQRNMain::BuildStep2()

@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSpinBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
@@ -91,6 +92,8 @@ RunInputs TfmQRNMain::CollectRunInputs() const
 {
     RunInputs inputs;
     inputs.workbookPath = StdStr(edExcelFile->text());
+    inputs.sheet = ChosenSheet();
+    inputs.headerRow = seHeaderRow->value();
     inputs.outputPath = StdStr(edXMLFile->text());
     inputs.documentType = DocumentType();
     inputs.fromSAN = StdStr(edFromSAN->text());

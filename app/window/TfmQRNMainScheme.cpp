@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QSpinBox>
 
 #include <filesystem>
 
@@ -58,7 +59,8 @@ void TfmQRNMain::LoadFieldLists()
 {
     const WaitCursor waiting;
     listExcel->clear();
-    listExcel->addItems(QStrList(ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional)));
+    listExcel->addItems(QStrList(
+        ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value())));
     // The catalogue refuses an invalid type before anything is replaced, so
     // the field list and the scheme keep what they held.
     std::vector<std::string> captions;

@@ -30,6 +30,8 @@ int main(int argc, char* argv[])
 
     QtUserDialogs dialogs;
     TfmQRNMain window(UsersRegional(), dialogs, commandLine.parameters);
+    if (!commandLine.sheet.isEmpty() || commandLine.headerRow > 0)
+        window.SetCommandLineSheet(commandLine.sheet, commandLine.headerRow);
     window.show();
     application.exec();
     // Closing the window is the only way out, and it always succeeds.

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -211,6 +212,49 @@ private slots:
         QVERIFY(window.btSaveLog->isEnabled());
         QCOMPARE(LogLines(window).last(), Q("Файл ONIX XML сохранен."));
         QVERIFY(ReadFileBytes(fixture.File("books.xml")).find(std::string(250, 'x') + "<") != std::string::npos);
+    }
+
+    // Step 1's sheet list and header row: a title block on a second sheet
+    // converts as the clean workbook; another workbook starts again from its
+    // first sheet and row 1.
+    void sheetAndHeaderRowOfStepOne()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        TfmQRNMain& window = fixture.window();
+        window.show();
+        WalkToStepFive(fixture, fixture.QFile("clean.xml"));
+        QVERIFY(fixture.WaitForRun());
+
+        Rows titled{{"ООО «Книжный дом»"}, {"Прайс-лист"}, {}, {"Телефон", "+7 495 000-00-00"}, {}};
+        titled.insert(titled.end(), kBooks.begin(), kBooks.end());
+        WriteWorkbookSheets(fixture.File("titled.xlsx"), {{"Обложка", {{"Каталог"}}}, {"Книги", titled}});
+        window.ShowStep(1);
+        window.edExcelFile->setText(fixture.QFile("titled.xlsx"));
+        emit window.edExcelFile->editingFinished();
+        QCOMPARE(window.cbSheet->count(), 2);
+        QCOMPARE(window.cbSheet->itemText(1), Q("Книги"));
+        window.cbSheet->setCurrentIndex(1);
+        emit window.cbSheet->activated(1);
+        window.seHeaderRow->setValue(6);
+        window.btNext->click();
+        QCOMPARE(Items(*window.listExcel).first(), Q("Артикул"));
+        window.btNext->click();
+        window.btNext->click();
+        window.edXMLFile->setText(fixture.QFile("titled.xml"));
+        window.btNext->click();
+        QVERIFY(fixture.WaitForRun());
+        QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
+        QCOMPARE(ReadFileBytes(fixture.File("titled.xml")), ReadFileBytes(fixture.File("clean.xml")));
+
+        window.ShowStep(1);
+        emit window.edExcelFile->editingFinished();
+        QCOMPARE(window.cbSheet->currentIndex(), 1);
+        QCOMPARE(window.seHeaderRow->value(), 6);
+        window.edExcelFile->setText(fixture.QFile("books.xlsx"));
+        emit window.edExcelFile->editingFinished();
+        QCOMPARE(window.cbSheet->currentIndex(), 0);
+        QCOMPARE(window.seHeaderRow->value(), 1);
     }
 
     void closingDuringARunStopsItAndKeepsThePreviousFile()

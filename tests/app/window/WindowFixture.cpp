@@ -15,13 +15,20 @@
 
 void WriteWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows)
 {
+    WriteWorkbookSheets(path, {{"", rows}});
+}
+
+void WriteWorkbookSheets(const std::string& path, const std::vector<std::pair<std::string, Rows>>& sheets)
+{
     lxw_workbook* workbook = workbook_new(path.c_str());
-    lxw_worksheet* sheet = workbook_add_worksheet(workbook, nullptr);
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        for (std::size_t column = 0; column < rows[row].size(); ++column)
-            if (!rows[row][column].empty())
-                worksheet_write_string(sheet, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(column),
-                                       rows[row][column].c_str(), nullptr);
+    for (const auto& [name, rows] : sheets) {
+        lxw_worksheet* sheet = workbook_add_worksheet(workbook, name.empty() ? nullptr : name.c_str());
+        for (std::size_t row = 0; row < rows.size(); ++row)
+            for (std::size_t column = 0; column < rows[row].size(); ++column)
+                if (!rows[row][column].empty())
+                    worksheet_write_string(sheet, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(column),
+                                           rows[row][column].c_str(), nullptr);
+    }
     if (workbook_close(workbook) != LXW_NO_ERROR) throw std::runtime_error("cannot write " + path);
 }
 

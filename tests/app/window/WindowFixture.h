@@ -14,6 +14,9 @@
 // Writes an xlsx workbook whose first sheet holds these rows of text cells
 // (row 1 first).
 void WriteWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows);
+// The same with several sheets, each with its name, in this order.
+using Rows = std::vector<std::vector<std::string>>;
+void WriteWorkbookSheets(const std::string& path, const std::vector<std::pair<std::string, Rows>>& sheets);
 
 // One window with scripted dialogs, the Russian regional formats and a
 // settings file of its own in a fresh temporary folder.
