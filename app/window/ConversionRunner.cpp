@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -36,7 +37,9 @@ public:
 
     void ProgressMaximum(int maximum) override
     {
-        Post([&progress = runner_.progress_, maximum] { progress.setMaximum(maximum); });
+        // A maximum of 0 would make the bar a busy animation: a bar over no
+        // rows stands empty.
+        Post([&progress = runner_.progress_, maximum] { progress.setMaximum(std::max(maximum, 1)); });
     }
 
     // One step per row would flood the window's queue on a large workbook;

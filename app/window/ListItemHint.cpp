@@ -41,9 +41,11 @@ void ShowListItemHint(QListWidget& list, const QPoint& clientPosition)
     const QRect itemRect = list.visualItemRect(item);
     const QRect rowRect(0, itemRect.top(), list.viewport()->width(), itemRect.height());
     // Qt puts a tooltip a little right of and below the point it is given;
-    // step back by that much so that the tip covers the clipped item.
+    // step back by that much so that the tip starts right under the row. Not
+    // over it: a tip under the pointer takes the pointer from the list, and
+    // Qt hides the tip at once.
     const QPoint tipOffset(2, 16);
-    QPoint at = list.viewport()->mapToGlobal(rowRect.topLeft() + QPoint(1, -1)) - tipOffset;
+    QPoint at = list.viewport()->mapToGlobal(QPoint(1, rowRect.bottom() + 2)) - tipOffset;
     // A tip that would run off the right of the screen is moved left just
     // enough; Qt would otherwise flip it to the far side of the point.
     if (const QScreen* screen = list.screen()) {

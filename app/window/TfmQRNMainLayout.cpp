@@ -264,11 +264,12 @@ void TfmQRNMain::BuildStep2()
     pmCorresp = new QMenu(this);
     pmCorresp->setObjectName(QStringLiteral("pmCorresp"));
     pmCorresp->addAction(actCorrespClear);
-    pmCorresp->addAction(actCorrespAuto);
     pmCorresp->addAction(actCorrespDel);
     pmCorresp->addSeparator();
     pmCorresp->addAction(actCorrespSave);
     pmCorresp->addAction(actCorrespOpen);
+    pmCorresp->addSeparator();
+    pmCorresp->addAction(actCorrespAuto);
     pmCorresp->setToolTipsVisible(true);
     connect(listCorresp, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { pmCorresp->popup(listCorresp->viewport()->mapToGlobal(at)); });

@@ -53,6 +53,10 @@ SchemeLines TfmQRNMain::CurrentScheme() const
 void TfmQRNMain::ShowScheme(const SchemeLines& lines)
 {
     ShowItemTexts(*listCorresp, lines);
+    // New lines: no line the user chose among the old ones stays chosen, so
+    // "Удалить" cannot remove a line nobody picked.
+    listCorresp->clearSelection();
+    listCorresp->setCurrentRow(-1);
 }
 
 void TfmQRNMain::LoadFieldLists()

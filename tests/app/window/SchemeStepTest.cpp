@@ -318,8 +318,9 @@ private slots:
         QStringList menu;
         for (const QAction* action : window.pmCorresp->actions())
             menu << (action->isSeparator() ? QStringLiteral("-") : action->text());
-        QCOMPARE(menu, (QStringList{Q("Очистить"), Q("Сопоставить автоматически"), Q("Удалить"), "-",
-                                    Q("Сохранить..."), Q("Открыть...")}));
+        // The added item after the ones the menu always had.
+        QCOMPARE(menu, (QStringList{Q("Очистить"), Q("Удалить"), "-", Q("Сохранить..."), Q("Открыть..."), "-",
+                                    Q("Сопоставить автоматически")}));
         QCOMPARE(window.actCorrespClear->toolTip(), Q("Очистить схему соответствия полей"));
         QCOMPARE(window.actCorrespDel->toolTip(), Q("Удалить запись из списка соответствия полей"));
         QCOMPARE(window.btSaveCorresp->text(), Q("Сохранить..."));
@@ -379,7 +380,7 @@ private slots:
         StepTwo step;
         TfmQRNMain& window = step.window();
         step.DropColumnOnField(0, 0);
-        QAction* automatic = window.pmCorresp->actions().at(1);
+        QAction* automatic = window.pmCorresp->actions().last();
         QCOMPARE(automatic, window.actCorrespAuto);
         automatic->trigger();
         QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Артикул товара"), "ISBN = ISBN"}));
@@ -438,6 +439,7 @@ private slots:
         TfmQRNMain& window = step.window();
         WriteSchemeFile(step.fixture.File("other.sch"), {"x = 1", "y = 2"});
         window.listCorresp->addItem(QStringLiteral("old = line"));
+        window.listCorresp->setCurrentRow(0);
 
         step.fixture.dialogs().fileAnswers = {QString()};
         window.btOpenCorresp->click();
@@ -447,6 +449,9 @@ private slots:
         step.fixture.dialogs().fileAnswers = {step.fixture.QFile("other.sch")};
         window.btOpenCorresp->click();
         QCOMPARE(Items(*window.listCorresp), (QStringList{"x = 1", "y = 2"}));
+        // The old line's highlight does not pass to a new line.
+        QVERIFY(window.listCorresp->selectedItems().isEmpty());
+        QCOMPARE(window.listCorresp->currentRow(), -1);
         QCOMPARE(IniStore::ReadStringParam("InvoiceCorrespondence", ""), step.fixture.File("other.sch"));
         const auto& request = step.fixture.dialogs().openRequests.back();
         QCOMPARE(request.title, Q("Открытие схемы соответствия полей"));
@@ -512,6 +517,11 @@ private slots:
         QApplication::sendEvent(viewport, &overLong);
         QTRY_VERIFY(QToolTip::isVisible());
         QCOMPARE(QToolTip::text(), longLine);
+        // Under the row, never under the pointer: a tip that takes the
+        // pointer from the list is hidden at once.
+        for (const QWidget* tip : QApplication::topLevelWidgets())
+            if (tip->inherits("QTipLabel") && tip->isVisible())
+                QVERIFY(!tip->geometry().contains(viewport->mapToGlobal(longRect.center())));
 
         QHelpEvent overShort(QEvent::ToolTip, shortRect.center(), viewport->mapToGlobal(shortRect.center()));
         QApplication::sendEvent(viewport, &overShort);
