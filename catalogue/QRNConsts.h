@@ -295,6 +295,13 @@ inline constexpr char sCorrespAuto[] = "Сопоставить автомати�
 inline constexpr char sCorrespAutoHint[] =
     "Сопоставить поля Excel с полями описания товара, названия которых с ними совпадают";
 inline constexpr char sInformationCaption[] = "Информация";
+// Step 2: the first data rows as the conversion will read them
+inline constexpr char sPreview[] = "Просмотр...";
+inline constexpr char sPreviewHint[] = "Показать первые 100 строк данных так, как их прочитает преобразование";
+inline constexpr char sPreviewTitle[] = "Просмотр данных";
+inline constexpr char sPreviewNote[] =
+    "Первые 100 строк данных по сопоставленным полям. Строки, выделенные цветом, при преобразовании дадут "
+    "ошибку, из-за которой файл не будет сохранен; подсказка над ячейкой называет ошибки строки.";
 inline constexpr char sFieldsMapped[] = "Сопоставлено полей: %d";
 inline constexpr char sNoNewMappings[] = "Новых соответствий не найдено.";
 

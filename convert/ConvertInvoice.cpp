@@ -7,15 +7,14 @@
 #include "convert/FieldCell.h"
 #include "convert/HeldLog.h"
 #include "convert/InvoicePackage.h"
+#include "convert/InvoicePosition.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunOutputs.h"
 #include "convert/WorkbookRows.h"
 #include "convert/WriteGuard.h"
 #include "writers/HeaderWriters.h"
-#include "writers/InvoiceWriters.h"
 #include "xml/TXMLDocument.h"
 
-#include <array>
 #include <climits>
 #include <deque>
 #include <memory>
@@ -23,34 +22,6 @@
 namespace {
 
 namespace H = ONIXFunctions::Header;
-namespace I = ONIXFunctions::Invoice;
-
-using TextWriter = void (*)(TXMLDocument&, TXMLNode, const std::string&);
-using NumberWriter = void (*)(TXMLDocument&, TXMLNode, long double);
-
-struct PositionField {
-    const char* fieldID;
-    TextWriter text;
-    NumberWriter number;
-};
-
-// The children of a Position in their order; VAT comes before PackQuantity,
-// unlike the field list of step 2. The sale place of the field list has no
-// element and is never read.
-const std::array<PositionField, 12> kPositionFields{{
-    {"RecordReference", I::RecordReference, nullptr},
-    {"EAN13", I::EAN13, nullptr},
-    {"ISBN", I::ISBN, nullptr},
-    {"ProductName", I::ProductName, nullptr},
-    {"Amount", nullptr, I::Amount},
-    {"Price", nullptr, I::Price},
-    {"RecommendedPrice", nullptr, I::RecommendedPrice},
-    {"VAT", nullptr, I::VAT},
-    {"PackQuantity", nullptr, I::PackQuantity},
-    {"GTDNo", I::GTDNo, nullptr},
-    {"CountryCode", I::CountryCode, nullptr},
-    {"CountryName", I::CountryName, nullptr},
-}};
 
 void WriteHeader(TXMLDocument& doc, TXMLNode header, const RunInputs& inputs, const std::string& invoiceNumber,
                  double sentDate)
@@ -138,9 +109,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
     observer.ProgressPosition(0);
     const double sentDate = inputs.regional.ParseDateTimeOrThrow(inputs.sentDate);
 
-    std::array<FieldColumn, kPositionFields.size()> columns;
-    for (std::size_t i = 0; i < kPositionFields.size(); ++i)
-        columns[i] = ResolveFieldColumn(kPositionFields[i].fieldID, inputs);
+    const InvoicePositionWriter positions(inputs);
 
     HeldLog log(observer);
     RowErrorHandler rowErrors(log);
@@ -167,15 +136,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
                 if (!row) break;
                 rowErrors.currentRow = row->Number();
                 rows.ShowProgress(observer);
-                const TXMLNode position = doc.AddElement(commercialDocument, "Position", "");
-                for (std::size_t f = 0; f < kPositionFields.size(); ++f) {
-                    const std::string text = GetInvoiceFieldValue(*row, columns[f]);
-                    if (kPositionFields[f].text)
-                        kPositionFields[f].text(doc, position, text);
-                    else
-                        kPositionFields[f].number(doc, position,
-                                                  rowErrors.ReadNumber(text, columns[f], inputs.regional));
-                }
+                positions.Write(doc, doc.AddElement(commercialDocument, "Position", ""), *row, rowErrors);
                 doc.FlushCompleted(commercialDocument);
             }
 

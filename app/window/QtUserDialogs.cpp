@@ -2,10 +2,17 @@
 
 #include "app/window/QtText.h"
 #include "catalogue/QRNConsts.h"
+#include "convert/RunPreview.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -86,4 +93,41 @@ std::optional<QString> QtUserDialogs::ChooseOpenFile(QWidget* parent, const File
 std::optional<QString> QtUserDialogs::ChooseSaveFile(QWidget* parent, const FileDialogRequest& request)
 {
     return RunFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+void QtUserDialogs::ShowPreview(QWidget* parent, const RunPreview& preview)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStr(QRNConsts::sPreviewTitle));
+    auto* table = new QTableWidget(static_cast<int>(preview.rows.size()), static_cast<int>(preview.captions.size()),
+                                   &dialog);
+    QStringList captions;
+    for (const std::string& caption : preview.captions) captions << QStr(caption);
+    table->setHorizontalHeaderLabels(captions);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    const QColor markedRow(255, 220, 220);
+    for (int r = 0; r < static_cast<int>(preview.rows.size()); ++r) {
+        const RunPreview::Row& row = preview.rows[static_cast<std::size_t>(r)];
+        // The sheet's own row numbers, as the log gives them.
+        table->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(row.number)));
+        QStringList errors;
+        for (const std::string& error : row.errors) errors << QStr(error);
+        for (int c = 0; c < static_cast<int>(row.texts.size()); ++c) {
+            auto* item = new QTableWidgetItem(QStr(row.texts[static_cast<std::size_t>(c)]));
+            if (row.marked) item->setBackground(markedRow);
+            if (!errors.isEmpty()) item->setToolTip(errors.join(QLatin1Char('\n')));
+            table->setItem(r, c, item);
+        }
+    }
+    auto* note = new QLabel(QStr(QRNConsts::sPreviewNote), &dialog);
+    note->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    buttons->button(QDialogButtonBox::Close)->setText(QStr(QRNConsts::sClose));
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(table);
+    layout->addWidget(note);
+    layout->addWidget(buttons);
+    dialog.resize(760, 480);
+    dialog.exec();
 }

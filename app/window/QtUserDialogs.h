@@ -13,6 +13,7 @@ public:
     bool Confirm(QWidget* parent, const QString& question) override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
+    void ShowPreview(QWidget* parent, const RunPreview& preview) override;
 };
 
 // "*.xls|*.xls;*.xlsx" -> {"*.xls (*.xls *.xlsx)"}: the resource form of a

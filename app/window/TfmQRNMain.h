@@ -68,6 +68,8 @@ public:
 
     // Step 2.
     void LoadFieldLists();
+    // Shows the first data rows as the conversion will read them.
+    void btPreviewClick();
     bool listOnixDragOver(const QPoint& position);
     void listOnixDragDrop();
     void actCorrespClearExecute();
@@ -120,6 +122,7 @@ public:
     QPushButton* btAutoCorresp;
     QPushButton* btSaveCorresp;
     QPushButton* btOpenCorresp;
+    QPushButton* btPreview;
     QMenu* pmCorresp;
 
     // Step 3.

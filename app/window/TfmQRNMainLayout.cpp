@@ -249,6 +249,10 @@ void TfmQRNMain::BuildStep2()
     const int belowLists = listTop + listHeight + 6;
     btAutoCorresp = AddActionButton(pn2, "btAutoCorresp", actCorrespAuto,
                                     QRect(8, belowLists, 190, kButtonHeight));
+    // The rows as the conversion will read them, under the field list.
+    btPreview = AddButton(pn2, "btPreview", QRNConsts::sPreview, QRect(8 + 196, belowLists, 110, kButtonHeight));
+    btPreview->setToolTip(QStr(QRNConsts::sPreviewHint));
+    connect(btPreview, &QPushButton::clicked, this, [this] { Guarded([this] { btPreviewClick(); }); });
     btClearCorresp = AddActionButton(pn2, "btClearCorresp", actCorrespClear,
                                      QRect(404, belowLists, kButtonWidth, kButtonHeight));
     btSaveCorresp = AddActionButton(pn2, "btSaveCorresp", actCorrespSave,

@@ -6,9 +6,9 @@
 #include "app/window/TfmQRNMain.h"
 #include "app/window/UserDialogs.h"
 #include "base/DateTime.h"
-#include "catalogue/QRNConsts.h"
 #include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
+#include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
 #include "convert/WriteGuard.h"
 #include "settings/IniStore.h"
@@ -16,9 +16,9 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTimer>

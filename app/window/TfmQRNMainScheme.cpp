@@ -9,6 +9,7 @@
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/ReadWorkbook.h"
+#include "convert/RunPreview.h"
 #include "convert/WriteGuard.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/SchemeFile.h"
@@ -74,6 +75,16 @@ void TfmQRNMain::LoadFieldLists()
     listCorresp->clear();
     const std::string remembered = IniStore::ReadStringParam(GetCorrespondenceParamName(DocumentType()), "");
     if (!remembered.empty() && IsExistingFile(remembered)) ShowScheme(ReadSchemeFile(remembered));
+}
+
+void TfmQRNMain::btPreviewClick()
+{
+    RunPreview preview;
+    {
+        const WaitCursor waiting;
+        preview = PreviewRun(CollectRunInputs());
+    }
+    FDialogs.ShowPreview(this, preview);
 }
 
 bool TfmQRNMain::listOnixDragOver(const QPoint& position)

@@ -5,6 +5,7 @@
 #include <optional>
 
 class QWidget;
+struct RunPreview;
 
 // What a file dialog is asked to show. The filter is written as the resource
 // texts hold it: pairs of "description|patterns", patterns separated by ";".
@@ -36,4 +37,8 @@ public:
     virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;
     // Never asks whether an existing file may be replaced.
     virtual std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) = 0;
+
+    // The window "Просмотр данных": the rows a run would read, one column per
+    // mapped field, the rows with errors marked; closed by the user.
+    virtual void ShowPreview(QWidget* parent, const RunPreview& preview) = 0;
 };

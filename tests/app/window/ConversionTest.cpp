@@ -239,6 +239,13 @@ private slots:
         window.seHeaderRow->setValue(6);
         window.btNext->click();
         QCOMPARE(Items(*window.listExcel).first(), Q("Артикул"));
+        // The preview reads the rows the run will, by the sheet's own numbers.
+        window.btPreview->click();
+        QCOMPARE(fixture.dialogs().previews.size(), 1u);
+        const RunPreview& preview = fixture.dialogs().previews.back();
+        QCOMPARE(preview.rows.size(), 3u);
+        QCOMPARE(preview.rows.front().number, 7);
+        QCOMPARE(preview.rows.front().texts, (std::vector<std::string>{"КН-001", "Мастер и Маргарита"}));
         window.btNext->click();
         window.btNext->click();
         window.edXMLFile->setText(fixture.QFile("titled.xml"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window/UserDialogs.h"
+#include "convert/RunPreview.h"
 
 #include <QStringList>
 
@@ -17,6 +18,7 @@ public:
     QStringList errors;
     QStringList warnings;
     QStringList informations;
+    std::vector<RunPreview> previews;
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::deque<QString> fileAnswers;
@@ -35,6 +37,7 @@ public:
     }
 
     void ShowInformation(QWidget*, const QString& message) override { informations << message; }
+    void ShowPreview(QWidget*, const RunPreview& preview) override { previews.push_back(preview); }
 
     bool Confirm(QWidget*, const QString& question) override
     {

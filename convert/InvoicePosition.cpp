@@ -1,0 +1,54 @@
+#include "convert/InvoicePosition.h"
+
+#include "writers/InvoiceWriters.h"
+
+namespace {
+
+namespace I = ONIXFunctions::Invoice;
+
+using TextWriter = void (*)(TXMLDocument&, TXMLNode, const std::string&);
+using NumberWriter = void (*)(TXMLDocument&, TXMLNode, long double);
+
+struct PositionField {
+    const char* fieldID;
+    TextWriter text;
+    NumberWriter number;
+};
+
+// The children of a Position in their order; VAT comes before PackQuantity,
+// unlike the field list of step 2. The sale place of the field list has no
+// element and is never read.
+const std::array<PositionField, 12> kPositionFields{{
+    {"RecordReference", I::RecordReference, nullptr},
+    {"EAN13", I::EAN13, nullptr},
+    {"ISBN", I::ISBN, nullptr},
+    {"ProductName", I::ProductName, nullptr},
+    {"Amount", nullptr, I::Amount},
+    {"Price", nullptr, I::Price},
+    {"RecommendedPrice", nullptr, I::RecommendedPrice},
+    {"VAT", nullptr, I::VAT},
+    {"PackQuantity", nullptr, I::PackQuantity},
+    {"GTDNo", I::GTDNo, nullptr},
+    {"CountryCode", I::CountryCode, nullptr},
+    {"CountryName", I::CountryName, nullptr},
+}};
+
+} // namespace
+
+InvoicePositionWriter::InvoicePositionWriter(const RunInputs& inputs) : regional_(inputs.regional)
+{
+    static_assert(kPositionFields.size() == kFieldCount);
+    for (std::size_t i = 0; i < kFieldCount; ++i) columns_[i] = ResolveFieldColumn(kPositionFields[i].fieldID, inputs);
+}
+
+void InvoicePositionWriter::Write(TXMLDocument& doc, TXMLNode position, const SheetRow& row,
+                                  RowErrorHandler& rowErrors) const
+{
+    for (std::size_t f = 0; f < kFieldCount; ++f) {
+        const std::string text = GetInvoiceFieldValue(row, columns_[f]);
+        if (kPositionFields[f].text)
+            kPositionFields[f].text(doc, position, text);
+        else
+            kPositionFields[f].number(doc, position, rowErrors.ReadNumber(text, columns_[f], regional_));
+    }
+}
