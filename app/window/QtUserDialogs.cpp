@@ -14,6 +14,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, const QString& message)
@@ -119,6 +121,11 @@ void QtUserDialogs::ShowPreview(QWidget* parent, const RunPreview& preview)
             table->setItem(r, c, item);
         }
     }
+    // Each column as wide as its texts, but no annotation as wide as a page.
+    constexpr int kMaxColumnWidth = 300;
+    table->resizeColumnsToContents();
+    for (int c = 0; c < table->columnCount(); ++c)
+        table->setColumnWidth(c, std::min(table->columnWidth(c), kMaxColumnWidth));
     auto* note = new QLabel(QStr(QRNConsts::sPreviewNote), &dialog);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
