@@ -29,11 +29,17 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QStringList>("parameters");
-        QTest::newRow("none") << QStringList{"a.xls", "b.xml", "0"} << QString() << QStringList{"a.xls", "b.xml", "0"};
+        QTest::addColumn<QString>("sheet");
+        QTest::addColumn<int>("headerRow");
+        QTest::newRow("none") << QStringList{"a.xls", "b.xml", "0"} << QString() << QStringList{"a.xls", "b.xml", "0"}
+                              << QString() << 0;
         QTest::newRow("separate") << QStringList{"--settings", "q.ini", "a.xls", "b.xml", "9", "15", "7"} << "q.ini"
-                                  << QStringList{"a.xls", "b.xml", "9", "15", "7"};
+                                  << QStringList{"a.xls", "b.xml", "9", "15", "7"} << QString() << 0;
         QTest::newRow("joined") << QStringList{"a.xls", "--settings=/x/q.ini", "b.xml"} << "/x/q.ini"
-                                << QStringList{"a.xls", "b.xml"};
+                                << QStringList{"a.xls", "b.xml"} << QString() << 0;
+        QTest::newRow("sheet and header row")
+            << QStringList{"--sheet", "Книги", "--header-row=6", "a.xls", "b.xml", "0"} << QString()
+            << QStringList{"a.xls", "b.xml", "0"} << QString::fromUtf8("Книги") << 6;
     }
 
     void settingsOptionIsTakenOutOfTheParameters()
@@ -41,9 +47,13 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QString, settings);
         QFETCH(QStringList, parameters);
+        QFETCH(QString, sheet);
+        QFETCH(int, headerRow);
         const WindowCommandLine commandLine = ParseWindowCommandLine(arguments);
         QCOMPARE(commandLine.settingsFile, settings);
         QCOMPARE(commandLine.parameters, parameters);
+        QCOMPARE(commandLine.sheet, sheet);
+        QCOMPARE(commandLine.headerRow, headerRow);
     }
 
     void twoParametersStartInteractively()
