@@ -243,7 +243,8 @@ inline constexpr char sCliUsage[] =
     "  --regional ru|system  региональные форматы дат, времени и чисел: русские или системные;\n"
     "                        по умолчанию - системные, а если система их не задает (C, POSIX) - русские\n"
     "  --sheet ЛИСТ          лист книги: номер по порядку (с 1) или название; по умолчанию - первый\n"
-    "  --header-row N        строка с названиями столбцов (по умолчанию 1); данные - в строках под ней\n"
+    "  --header-row N|auto   строка с названиями столбцов (по умолчанию 1; auto - найти среди первых 30\n"
+    "                        строк); данные - в строках под ней\n"
     "  --list-columns КНИГА  вывести названия столбцов книги\n"
     "  --list-sheets КНИГА   вывести листы книги по порядку (скрытые - с пометкой)\n"
     "  --dump КНИГА          вывести все непустые ячейки листа\n"
@@ -280,6 +281,12 @@ inline constexpr char sCliMissingSentDate[] = "дата сообщения (--da
 inline constexpr char sCliMissingMessageNumber[] = "номер накладной (4-й параметр)";
 inline constexpr char sCliMissingDocumentReference[] = "номер заказа (5-й параметр)";
 inline constexpr char sCliFileSaved[] = "Файл \"%s\" сохранен.";
+// --auto-scheme: each pair added, in the scheme line's form.
+inline constexpr char sCliMapped[] = "Сопоставлено: %s = %s";
+// --header-row auto
+inline constexpr char sCliHeaderRowFound[] = "Строка заголовков: %s";
+inline constexpr char sCliHeaderRowNotFound[] =
+    "Предупреждение: среди первых %s строк нет названий столбцов, знакомых программе; строкой заголовков взята строка 1";
 // A run that met rows out of order in the file reads the sheet whole and
 // starts over; a console cannot take back the lines it printed.
 inline constexpr char sCliRunStartsOver[] =
@@ -295,6 +302,18 @@ inline constexpr char sCorrespAuto[] = "Сопоставить автомати�
 inline constexpr char sCorrespAutoHint[] =
     "Сопоставить поля Excel с полями описания товара, названия которых с ними совпадают";
 inline constexpr char sInformationCaption[] = "Информация";
+// Step 2: the automatic mapping confirmed by the user
+inline constexpr char sAutoMappingTitle[] = "Автоматическое сопоставление";
+inline constexpr char sAutoMappingNote[] =
+    "Отмеченные соответствия будут добавлены в схему; уже заданные строки схемы не меняются. Предположения не "
+    "отмечены: проверьте их перед тем, как отметить.";
+inline constexpr char sReasonSameAsCaption[] = "совпадает с названием поля";
+inline constexpr char sReasonKnownName[] = "известное название";
+inline constexpr char sReasonSimilarName[] = "похожее название";
+inline constexpr char sReasonGuess[] = "предположение";
+// The header row the automatic mapping found instead of the chosen one.
+inline constexpr char sHeaderRowFoundQuestion[] =
+    "В строке %s названия столбцов не распознаны, а в строке %s найдены. Взять строку %s строкой заголовков?";
 // Step 2: the first data rows as the conversion will read them
 inline constexpr char sPreview[] = "Просмотр...";
 inline constexpr char sPreviewHint[] = "Показать первые 100 строк данных так, как их прочитает преобразование";

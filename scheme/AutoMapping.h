@@ -4,12 +4,48 @@
 #include "scheme/SchemeLine.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
-// Maps by header names, adding to the scheme: every field of the type that no
-// line names yet (a line naming it counts even when its column is not among
-// these) and whose caption equals a column name (both trimmed, without regard
-// to the case of Latin and Cyrillic letters) gets a line for the first such
-// column, appended in catalogue order. No line is ever replaced. Returns the
-// number of lines added; a caption listed twice in the type counts once.
-int MapColumnsByCaption(SchemeLines& lines, TDocumentType type, const std::vector<std::string>& columnNames);
+// Why a column is proposed for a field, strongest first.
+enum class MatchReason {
+    Caption,    // its name is the field's caption
+    KnownName,  // its name is one suppliers use for the field
+    Similar,    // its name differs from one of those by a letter or two, and from no other field's
+    Guess,      // its name most often means the field, but may mean another
+};
+
+// A scheme line the automatic mapping proposes, and why.
+struct ProposedMapping {
+    std::string caption;  // the field's caption in the document type
+    std::string column;   // the column name as the header row gives it
+    MatchReason reason;
+
+    bool Confident() const { return reason != MatchReason::Guess; }
+    bool operator==(const ProposedMapping&) const = default;
+};
+
+// A header name as names are compared: lower case (Latin and Cyrillic), "ё"
+// as "е", hyphens dropped ("Кол-во" is "колво"), other punctuation, line
+// breaks and runs of blanks as one blank, and trailing units ("руб.", "грн",
+// "%", "шт", "г", "кг", "(руб.)") left out.
+std::string NormalizedHeaderName(std::string_view name);
+
+// A column for each field of the type that no scheme line names yet, from
+// the columns no scheme line uses: by the field's caption first, then by the
+// names suppliers use, then by a name a letter or two away from one of
+// those when only one field has such a name, then by a guess. Each field and
+// each column at most once; the left of two equal columns wins. In the order
+// of the field list.
+std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocumentType type,
+                                             const std::vector<std::string>& columnNames);
+
+// Adds the confident proposals to the scheme (never replacing a line) and
+// returns them.
+std::vector<ProposedMapping> AddConfidentMappings(SchemeLines& lines, TDocumentType type,
+                                                  const std::vector<std::string>& columnNames);
+
+// Of the rows (the cell texts of the first rows of a sheet, row 1 first), the
+// number of the one whose cells give the most confident proposals, the first
+// of equals; 0 when none gives any.
+int FindHeaderRow(TDocumentType type, const std::vector<std::vector<std::string>>& rows);

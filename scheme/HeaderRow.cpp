@@ -1,6 +1,7 @@
 #include "scheme/HeaderRow.h"
 
 #include "base/Utf8Text.h"
+#include "scheme/AutoMapping.h"
 #include "workbook/SheetRows.h"
 
 #include <algorithm>
@@ -20,4 +21,12 @@ std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const 
                                          const SheetChoice& sheet, int headerRow)
 {
     return ColumnNames(ReadHeaderRow(workbookPath, regional, sheet, headerRow));
+}
+
+int FindWorkbookHeaderRow(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
+                          TDocumentType type)
+{
+    std::vector<std::vector<std::string>> rows = ReadFirstRows(workbookPath, regional, sheet, kHeaderRowSearchRows);
+    for (std::vector<std::string>& row : rows) row = ColumnNames(std::move(row));
+    return FindHeaderRow(type, rows);
 }

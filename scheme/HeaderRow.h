@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Regional.h"
+#include "catalogue/DocumentTypes.h"
 #include "workbook/SheetChoice.h"
 
 #include <string>
@@ -22,3 +23,12 @@ std::vector<std::string> ColumnNames(std::vector<std::string> firstRow);
 // WorkbookFault as OpenWorkbook does.
 std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const Regional& regional,
                                          const SheetChoice& sheet = {}, int headerRow = 1);
+
+// How many rows at the top of a sheet the header row is looked for in.
+inline constexpr int kHeaderRowSearchRows = 30;
+
+// The header row as the automatic mapping finds it: of the first 30 rows of
+// the sheet, the one whose names give the most confident pairs for the
+// document type (the first of equals); 0 when none gives any.
+int FindWorkbookHeaderRow(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
+                          TDocumentType type);

@@ -5,19 +5,22 @@
 
 namespace {
 
-// Keeps the cells of one row and stops the read at the first cell of a later
-// row. A shared string stays an index until the table is read, which in an
-// xlsx comes after the rows.
-class HeaderRowCells : public CellSink {
+// Keeps the cells of the rows from `first` to `last` and stops the read at
+// the first cell of a later row. A shared string stays an index until the
+// table is read, which in an xlsx comes after the rows.
+class FirstRowCells : public CellSink {
 public:
-    HeaderRowCells(const Regional& regional, int row) : CellSink(regional, false), row_(row) {}
+    FirstRowCells(const Regional& regional, int first, int last) : CellSink(regional, false), first_(first), last_(last)
+    {
+    }
 
-    // The texts by column; a position given twice keeps its last value, as
-    // when the sheet is read whole.
-    std::vector<std::string> Texts() const
+    // The texts of a row by column; a position given twice keeps its last
+    // value, as when the sheet is read whole.
+    std::vector<std::string> Texts(int row) const
     {
         std::vector<std::string> texts;
         for (const Cell& cell : cells_) {
+            if (cell.row != row) continue;
             const std::string text = cell.value ? TextOf(*cell.value) : cell.text;
             const auto column = static_cast<std::size_t>(cell.column);
             if (texts.size() < column) {
@@ -32,6 +35,7 @@ public:
 
 private:
     struct Cell {
+        int row;
         int column;
         std::string text;
         std::optional<Value> value;
@@ -39,33 +43,47 @@ private:
 
     void StoreText(int row, int column, std::string_view text) override
     {
-        if (Keep(row)) cells_.push_back({column, std::string(text), std::nullopt});
+        if (Keep(row)) cells_.push_back({row, column, std::string(text), std::nullopt});
     }
 
     void StoreValue(int row, int column, const Value& value) override
     {
-        if (Keep(row)) cells_.push_back({column, {}, value});
+        if (Keep(row)) cells_.push_back({row, column, {}, value});
     }
 
     bool Keep(int row) const
     {
-        if (row > row_) throw ReadingStopped();
-        return row == row_;
+        if (row > last_) throw ReadingStopped();
+        return row >= first_;
     }
 
-    int row_;
+    int first_;
+    int last_;
     std::vector<Cell> cells_;
 };
 
 } // namespace
 
-std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& regional, const SheetChoice& choice,
-                                       int row)
+std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
+                                                    const SheetChoice& choice, int count)
 {
-    HeaderRowCells cells(regional, row);
+    FirstRowCells cells(regional, 1, count);
     try {
         ReadSheet(path, cells, SheetExtent::FirstRows, choice);
     } catch (const ReadingStopped&) {
     }
-    return cells.Texts();
+    std::vector<std::vector<std::string>> rows;
+    for (int row = 1; row <= count; ++row) rows.push_back(cells.Texts(row));
+    return rows;
+}
+
+std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& regional, const SheetChoice& choice,
+                                       int row)
+{
+    FirstRowCells cells(regional, row, row);
+    try {
+        ReadSheet(path, cells, SheetExtent::FirstRows, choice);
+    } catch (const ReadingStopped&) {
+    }
+    return cells.Texts(row);
 }

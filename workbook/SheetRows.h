@@ -71,3 +71,7 @@ private:
 // OpenWorkbook does for what it reads.
 std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& regional,
                                        const SheetChoice& choice = {}, int row = 1);
+
+// The same for rows 1 to `count`, item r - 1 for row r.
+std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
+                                                    const SheetChoice& choice, int count);

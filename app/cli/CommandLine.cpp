@@ -95,7 +95,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         }
         if (known) continue;
         if (name == "--header-row") {
-            line.headerRow = HeaderRow(value());
+            const std::string row = value();
+            line.findHeaderRow = row == "auto";
+            if (!line.findHeaderRow) line.headerRow = HeaderRow(row);
         } else if (argument == "--no-split") {
             line.noSplit = true;
         } else if (argument == "--auto-scheme") {

@@ -35,6 +35,8 @@ struct CommandLine {
     // given) and the row of its column names (1 when not given).
     std::optional<std::string> sheet;
     int headerRow = 1;
+    // "--header-row auto": the row the automatic mapping finds.
+    bool findHeaderRow = false;
 
     // The workbook of --list-columns, --list-sheets and --dump.
     std::string inspectedWorkbook;

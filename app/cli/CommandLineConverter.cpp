@@ -14,6 +14,7 @@
 #include "convert/ReadWorkbook.h"
 #include "convert/WriteGuard.h"
 #include "scheme/AutoMapping.h"
+#include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniLocation.h"
 #include "settings/IniStore.h"
@@ -98,10 +99,28 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
 {
     SchemeInUse scheme = ChooseScheme(line, inputs.documentType, err);
     if (line.autoScheme) {
-        const int mapped = MapColumnsByCaption(scheme.lines, inputs.documentType, inputs.columnNames);
-        err << FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(mapped)}) << '\n';
+        // Only the confident pairs: a guess waits for a person to confirm it.
+        const auto added = AddConfidentMappings(scheme.lines, inputs.documentType, inputs.columnNames);
+        for (const ProposedMapping& mapping : added)
+            err << FormatMessage(QRNConsts::sCliMapped, {mapping.caption, mapping.column}) << '\n';
+        err << FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(added.size())}) << '\n';
     }
     return scheme;
+}
+
+// The header row the automatic mapping finds in the first rows, said on
+// standard error; row 1 when none gives a confident pair.
+int FoundHeaderRow(const CommandLine& line, const RunInputs& inputs, std::ostream& err)
+{
+    const int row = WithUserMessages([&] {
+        return FindWorkbookHeaderRow(line.workbookPath, inputs.regional, inputs.sheet, inputs.documentType);
+    });
+    if (row == 0) {
+        err << FormatMessage(QRNConsts::sCliHeaderRowNotFound, {std::to_string(kHeaderRowSearchRows)}) << '\n';
+        return 1;
+    }
+    err << FormatMessage(QRNConsts::sCliHeaderRowFound, {std::to_string(row)}) << '\n';
+    return row;
 }
 
 // Every file the command will write, checked before the first of them is:
@@ -159,7 +178,6 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     inputs.documentType = ReadDocumentTypeParameter(line.documentType);
     inputs.workbookPath = line.workbookPath;
     inputs.sheet = line.sheet.value_or("");
-    inputs.headerRow = line.headerRow;
     inputs.outputPath = line.outputPath;
     inputs.messageNumber = line.messageNumber;
     inputs.documentReference = line.documentReference;
@@ -168,6 +186,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
     // Step 2: the header row, the field list and the scheme.
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
+    inputs.headerRow = line.findHeaderRow ? FoundHeaderRow(line, inputs, err) : line.headerRow;
     inputs.columnNames = ReadWorkbookColumnNames(inputs.workbookPath, regional, inputs.sheet, inputs.headerRow);
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
     const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);

@@ -3,12 +3,15 @@
 #include "app/window/QtText.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/RunPreview.h"
+#include "scheme/AutoMapping.h"
+#include "scheme/SchemeLine.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -17,6 +20,17 @@
 #include <algorithm>
 
 namespace {
+
+std::string MatchReasonText(MatchReason reason)
+{
+    switch (reason) {
+    case MatchReason::Caption: return QRNConsts::sReasonSameAsCaption;
+    case MatchReason::KnownName: return QRNConsts::sReasonKnownName;
+    case MatchReason::Similar: return QRNConsts::sReasonSimilarName;
+    case MatchReason::Guess: return QRNConsts::sReasonGuess;
+    }
+    return {};
+}
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, const QString& message)
 {
@@ -137,4 +151,34 @@ void QtUserDialogs::ShowPreview(QWidget* parent, const RunPreview& preview)
     layout->addWidget(buttons);
     dialog.resize(760, 480);
     dialog.exec();
+}
+
+std::optional<std::vector<bool>> QtUserDialogs::ChooseMappings(QWidget* parent,
+                                                               const std::vector<ProposedMapping>& proposed)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QStr(QRNConsts::sAutoMappingTitle));
+    auto* list = new QListWidget(&dialog);
+    for (const ProposedMapping& mapping : proposed) {
+        auto* item = new QListWidgetItem(
+            QStr(SchemeLineFor(mapping.caption, mapping.column) + "   (" + MatchReasonText(mapping.reason) + ")"), list);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(mapping.Confident() ? Qt::Checked : Qt::Unchecked);
+    }
+    auto* note = new QLabel(QStr(QRNConsts::sAutoMappingNote), &dialog);
+    note->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStr(QRNConsts::sOK));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStr(QRNConsts::sCancel));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(list);
+    layout->addWidget(note);
+    layout->addWidget(buttons);
+    dialog.resize(620, 420);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    std::vector<bool> chosen;
+    for (int row = 0; row < list->count(); ++row) chosen.push_back(list->item(row)->checkState() == Qt::Checked);
+    return chosen;
 }

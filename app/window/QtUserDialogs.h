@@ -14,6 +14,8 @@ public:
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     void ShowPreview(QWidget* parent, const RunPreview& preview) override;
+    std::optional<std::vector<bool>> ChooseMappings(QWidget* parent,
+                                                    const std::vector<ProposedMapping>& proposed) override;
 };
 
 // "*.xls|*.xls;*.xlsx" -> {"*.xls (*.xls *.xlsx)"}: the resource form of a

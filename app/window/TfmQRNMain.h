@@ -68,6 +68,8 @@ public:
 
     // Step 2.
     void LoadFieldLists();
+    // The column names of the chosen sheet and header row, alone.
+    void LoadColumnNames();
     // Shows the first data rows as the conversion will read them.
     void btPreviewClick();
     bool listOnixDragOver(const QPoint& position);

@@ -12,6 +12,7 @@
 #include "convert/RunPreview.h"
 #include "convert/WriteGuard.h"
 #include "scheme/AutoMapping.h"
+#include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
 
@@ -60,12 +61,17 @@ void TfmQRNMain::ShowScheme(const SchemeLines& lines)
     listCorresp->setCurrentRow(-1);
 }
 
-void TfmQRNMain::LoadFieldLists()
+void TfmQRNMain::LoadColumnNames()
 {
     const WaitCursor waiting;
     listExcel->clear();
     listExcel->addItems(QStrList(
         ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value())));
+}
+
+void TfmQRNMain::LoadFieldLists()
+{
+    LoadColumnNames();
     // The catalogue refuses an invalid type before anything is replaced, so
     // the field list and the scheme keep what they held.
     std::vector<std::string> captions;
@@ -126,10 +132,32 @@ void TfmQRNMain::actCorrespClearExecute()
 void TfmQRNMain::actCorrespAutoExecute()
 {
     SchemeLines lines = CurrentScheme();
-    const int mapped = MapColumnsByCaption(lines, DocumentType(), ItemTexts(*listExcel));
+    std::vector<ProposedMapping> proposed = ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel));
+    // Nothing known in the chosen header row: perhaps it is another one,
+    // under a title block.
+    if (proposed.empty()) {
+        const int found = [&] {
+            const WaitCursor waiting;
+            return FindWorkbookHeaderRow(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), DocumentType());
+        }();
+        const std::string chosen = std::to_string(seHeaderRow->value());
+        const std::string row = std::to_string(found);
+        if (found > 0 && found != seHeaderRow->value()
+            && FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sHeaderRowFoundQuestion, {chosen, row, row})))) {
+            seHeaderRow->setValue(found);
+            LoadColumnNames();
+            proposed = ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel));
+        }
+    }
+    if (proposed.empty()) {
+        FDialogs.ShowInformation(this, QStr(QRNConsts::sNoNewMappings));
+        return;
+    }
+    const std::optional<std::vector<bool>> chosen = FDialogs.ChooseMappings(this, proposed);
+    if (!chosen) return;
+    for (std::size_t i = 0; i < proposed.size() && i < chosen->size(); ++i)
+        if ((*chosen)[i]) DropColumnOnField(lines, proposed[i].caption, proposed[i].column);
     ShowScheme(lines);
-    FDialogs.ShowInformation(this, mapped == 0 ? QStr(QRNConsts::sNoNewMappings)
-                                               : QStr(FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(mapped)})));
 }
 
 void TfmQRNMain::actCorrespDelExecute()

@@ -3,8 +3,10 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QWidget;
+struct ProposedMapping;
 struct RunPreview;
 
 // What a file dialog is asked to show. The filter is written as the resource
@@ -41,4 +43,10 @@ public:
     // The window "Просмотр данных": the rows a run would read, one column per
     // mapped field, the rows with errors marked; closed by the user.
     virtual void ShowPreview(QWidget* parent, const RunPreview& preview) = 0;
+
+    // The window "Автоматическое сопоставление": the proposed pairs as scheme
+    // lines with their reasons, guesses unchecked, the rest checked. Which the
+    // user left checked when pressing OK; nothing for "Отмена".
+    virtual std::optional<std::vector<bool>> ChooseMappings(QWidget* parent,
+                                                            const std::vector<ProposedMapping>& proposed) = 0;
 };

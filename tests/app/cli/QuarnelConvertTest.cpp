@@ -496,6 +496,8 @@ INSTANTIATE_TEST_SUITE_P(
                        nullptr,
                        "Артикул = артикул\r\nISBN = ISBN\r\nНазвание (Основное заглавие) = Название (основное "
                        "заглавие)\r\n",
+                       "Сопоставлено: Артикул = артикул\nСопоставлено: ISBN = ISBN\n"
+                       "Сопоставлено: Название (Основное заглавие) = Название (основное заглавие)\n"
                        "Сопоставлено полей: 3\n"},
         AutoSchemeCase{"OnTopOfTheNamedScheme",
                        {"Код", "Цена", "Издатель", "Артикул"},
@@ -503,13 +505,13 @@ INSTANTIATE_TEST_SUITE_P(
                        "Артикул = Что-то другое\r\n",
                        "Отпускная цена без НДС = Цена\r\nАРТИКУЛ = Код\r\nбез равенства\r\nИздатель = "
                        "Издатель\r\n",
-                       "Сопоставлено полей: 1\n"},
+                       "Сопоставлено: Издатель = Издатель\nСопоставлено полей: 1\n"},
         AutoSchemeCase{"OnTopOfTheRememberedScheme",
                        {"Код", "ISBN"},
                        nullptr,
                        "Артикул = Код\r\n",
                        "Артикул = Код\r\nISBN = ISBN\r\n",
-                       "Сопоставлено полей: 1\n"},
+                       "Сопоставлено: ISBN = ISBN\nСопоставлено полей: 1\n"},
         AutoSchemeCase{"NothingMatches", {"Код", "Цена"}, nullptr, nullptr, "", "Сопоставлено полей: 0\n"}),
     [](const testing::TestParamInfo<AutoSchemeCase>& info) { return std::string(info.param.name); });
 

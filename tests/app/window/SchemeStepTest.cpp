@@ -331,34 +331,38 @@ private slots:
                  Q("Сопоставить поля Excel с полями описания товара, названия которых с ними совпадают"));
     }
 
-    void automaticMappingMapsColumnsNamedLikeFieldsAndSaysHowMany_data()
+    void automaticMappingProposesAndAddsTheCheckedPairs_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QStringList>("header");
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
-        QTest::addColumn<int>("mapped");
+        QTest::addColumn<int>("proposed");
         QTest::newRow("other case and blanks")
             << 0 << QStringList{Q("  артикул "), Q("ИЗДАТЕЛЬ")} << QStringList{}
             << QStringList{Q("Артикул = артикул"), Q("Издатель = ИЗДАТЕЛЬ")} << 2;
-        QTest::newRow("first of equal columns, unrelated ones ignored")
+        QTest::newRow("first of equal columns; a guess is left unchecked")
             << 0 << QStringList{Q("Код"), Q("Издатель"), Q("издатель")} << QStringList{}
-            << QStringList{Q("Издатель = Издатель")} << 1;
-        QTest::newRow("what the user mapped stays, and nothing new is no count")
+            << QStringList{Q("Издатель = Издатель")} << 2;
+        QTest::newRow("what the user mapped stays, and nothing new is said so")
             << 0 << QStringList{Q("Код"), Q("Артикул")} << QStringList{Q("ISBN = Код"), Q("артикул = Код"), "x"}
             << QStringList{Q("ISBN = Код"), Q("артикул = Код"), "x"} << 0;
         QTest::newRow("caption listed twice gives one line")
             << 3 << QStringList{Q("Изображение, файл")} << QStringList{}
             << QStringList{Q("Изображение, файл = Изображение, файл")} << 1;
+        QTest::newRow("names suppliers use, guesses unchecked")
+            << 0 << QStringList{Q("Код"), Q("Наименование"), Q("Автор"), Q("Цена, руб.")} << QStringList{}
+            << QStringList{Q("Фамилия автора в заголовке = Автор"), Q("Название (Основное заглавие) = Наименование")}
+            << 4;
     }
 
-    void automaticMappingMapsColumnsNamedLikeFieldsAndSaysHowMany()
+    void automaticMappingProposesAndAddsTheCheckedPairs()
     {
         QFETCH(int, type);
         QFETCH(QStringList, header);
         QFETCH(QStringList, before);
         QFETCH(QStringList, after);
-        QFETCH(int, mapped);
+        QFETCH(int, proposed);
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         WriteWorkbook(fixture.File("book.xlsx"), {StdLines(header)});
@@ -369,10 +373,21 @@ private slots:
 
         window.btAutoCorresp->click();
         QCOMPARE(Items(*window.listCorresp), after);
-        const QString said = mapped ? Q("Сопоставлено полей: ") + QString::number(mapped)
-                                    : Q("Новых соответствий не найдено.");
-        QCOMPARE(fixture.dialogs().informations, QStringList{said});
+        if (proposed == 0) {
+            QCOMPARE(fixture.dialogs().informations, QStringList{Q("Новых соответствий не найдено.")});
+            QVERIFY(fixture.dialogs().proposals.empty());
+        } else {
+            QVERIFY(fixture.dialogs().informations.isEmpty());
+            QCOMPARE(fixture.dialogs().proposals.back().size(), static_cast<std::size_t>(proposed));
+        }
         QVERIFY(fixture.dialogs().errors.isEmpty());
+
+        // "Отмена" adds nothing.
+        window.listCorresp->clear();
+        window.listCorresp->addItems(before);
+        fixture.dialogs().mappingAnswers = {std::nullopt};
+        window.btAutoCorresp->click();
+        QCOMPARE(Items(*window.listCorresp), before);
     }
 
     void automaticMappingFromThePopupMenuAndNothingIsRemembered()
@@ -383,8 +398,9 @@ private slots:
         QAction* automatic = window.pmCorresp->actions().last();
         QCOMPARE(automatic, window.actCorrespAuto);
         automatic->trigger();
-        QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Артикул товара"), "ISBN = ISBN"}));
-        QCOMPARE(step.fixture.dialogs().informations, QStringList{Q("Сопоставлено полей: 1")});
+        QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Артикул товара"), "ISBN = ISBN",
+                                                          Q("Название (Основное заглавие) = Название")}));
+        QCOMPARE(step.fixture.dialogs().proposals.size(), 1u);
 
         // The user saves the scheme as before: until then nothing is kept, and
         // coming back to step 2 shows the remembered (here: no) scheme.

@@ -2,6 +2,7 @@
 
 #include "app/window/UserDialogs.h"
 #include "convert/RunPreview.h"
+#include "scheme/AutoMapping.h"
 
 #include <QStringList>
 
@@ -19,6 +20,8 @@ public:
     QStringList warnings;
     QStringList informations;
     std::vector<RunPreview> previews;
+    std::vector<std::vector<ProposedMapping>> proposals;
+    std::deque<std::optional<std::vector<bool>>> mappingAnswers;
     std::vector<FileDialogRequest> openRequests;
     std::vector<FileDialogRequest> saveRequests;
     std::deque<QString> fileAnswers;
@@ -38,6 +41,21 @@ public:
 
     void ShowInformation(QWidget*, const QString& message) override { informations << message; }
     void ShowPreview(QWidget*, const RunPreview& preview) override { previews.push_back(preview); }
+
+    // Answers with the next of mappingAnswers: the checks as proposed when it
+    // holds nothing, nothing ("Отмена") for an empty answer.
+    std::optional<std::vector<bool>> ChooseMappings(QWidget*, const std::vector<ProposedMapping>& proposed) override
+    {
+        proposals.push_back(proposed);
+        if (mappingAnswers.empty()) {
+            std::vector<bool> checks;
+            for (const ProposedMapping& mapping : proposed) checks.push_back(mapping.Confident());
+            return checks;
+        }
+        std::optional<std::vector<bool>> answer = mappingAnswers.front();
+        mappingAnswers.pop_front();
+        return answer;
+    }
 
     bool Confirm(QWidget*, const QString& question) override
     {
