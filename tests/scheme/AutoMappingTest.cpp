@@ -1,8 +1,11 @@
 #include "scheme/AutoMapping.h"
 #include "scheme/ColumnLookup.h"
+#include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +56,81 @@ TEST(AddConfidentMappingsTest, MappedFieldsResolveToTheirColumns)
     EXPECT_EQ(GetColumnByFieldID("RecordReference", 0, captions, lines, columns), 3);
     EXPECT_EQ(GetColumnByFieldID("ISBN", 0, captions, lines, columns), 2);
     EXPECT_EQ(GetColumnByFieldID("Price", 0, captions, lines, columns), 0);
+}
+
+} // namespace
+
+namespace {
+
+// Header rows as suppliers write them, with the field a person maps each
+// column to ("" for a column left unmapped) and the columns that are only
+// guesses. Every column must be proposed with its field; a guess never as a
+// confident pair.
+struct HeaderRowCase {
+    const char* name;
+    TDocumentType type;
+    std::vector<std::string> columns;
+    std::vector<std::string> fieldIDs;
+    std::vector<std::string> guessed;
+};
+
+const HeaderRowCase kHeaderRows[] = {
+    // The typical book price list of the request for this feature.
+    {"BookPriceList", 0,
+     {"Код", "Наименование", "Автор", "Издательство", "Год издания", "ISBN", "Страниц", "Переплет", "Цена, руб.",
+      "Остаток"},
+     {"RecordReference", "Title", "AuthorKeyNames", "Publisher", "PublicationDate", "ISBN", "NumberOfPages",
+      "ProductFormForBook", "Price01", "OnHand"},
+     {"Код", "Переплет", "Цена, руб."}},
+    // Case, "ё", line breaks, units and hyphens do not count.
+    {"WrittenAnyHow", 0,
+     {"ШТРИХ-КОД", "Кол-во\nстраниц", "Вес, г", "Скидка, %", "Серия ", "Кол-во в упаковке"},
+     {"EAN13", "NumberOfPages", "Weight", "DiscountPercent", "Series", "PackQuantity"}, {}},
+    {"Invoice", 9,
+     {"№", "Артикул", "Наименование товара", "Кол-во, шт", "Цена без НДС", "Ставка НДС", "Страна происхождения",
+      "Номер ГТД"},
+     {"", "RecordReference", "ProductName", "Amount", "Price", "VAT", "CountryName", "GTDNo"}, {}},
+    {"StationeryWithANearMiss", 2, {"Наименвание", "Торговая марка", "Страна производства", "Цвет"},
+     {"Title", "Trademark", "ProduceCountryName", ""}, {}},
+};
+
+std::string FieldOfCaption(const std::string& caption, TDocumentType type)
+{
+    for (const TFieldEntry& field : FieldTable(type))
+        if (field.FieldName == caption) return field.FieldID;
+    return {};
+}
+
+class HeaderRowMappingTest : public ::testing::TestWithParam<HeaderRowCase> {};
+
+TEST_P(HeaderRowMappingTest, ProposesWhatAPersonMaps)
+{
+    const HeaderRowCase& c = GetParam();
+    const std::vector<ProposedMapping> proposed = ProposeMappings({}, c.type, c.columns);
+    for (std::size_t i = 0; i < c.columns.size(); ++i) {
+        const std::string column = Trim(c.columns[i]);
+        const auto found = std::find_if(proposed.begin(), proposed.end(),
+                                        [&](const ProposedMapping& m) { return m.column == column; });
+        if (c.fieldIDs[i].empty()) {
+            EXPECT_TRUE(found == proposed.end() || !found->Confident()) << column;
+            continue;
+        }
+        ASSERT_NE(found, proposed.end()) << column << " is not proposed";
+        EXPECT_EQ(FieldOfCaption(found->caption, c.type), c.fieldIDs[i]) << column;
+        const bool guessed = std::find(c.guessed.begin(), c.guessed.end(), c.columns[i]) != c.guessed.end();
+        EXPECT_EQ(found->Confident(), !guessed) << column;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, HeaderRowMappingTest, ::testing::ValuesIn(kHeaderRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FindHeaderRowTest, IsTheRowBelowTheTitleBlock)
+{
+    EXPECT_EQ(FindHeaderRow(0, {{"ООО «Книжный дом»"}, {"Прайс-лист на 05.03.2024"}, {},
+                                {"Код", "Наименование", "Автор", "Цена"}, {"K-1", "Книга", "Пушкин", "100"}}),
+              4);
+    EXPECT_EQ(FindHeaderRow(0, {{"x"}, {"1", "2"}}), 0);
 }
 
 } // namespace
