@@ -62,10 +62,11 @@ TEST(AddConfidentMappingsTest, MappedFieldsResolveToTheirColumns)
 
 namespace {
 
-// Header rows as suppliers write them, with the field a person maps each
-// column to ("" for a column left unmapped) and the columns that are only
-// guesses. Every column must be proposed with its field; a guess never as a
-// confident pair.
+// Header rows with the field a person maps each column to ("" for a column
+// left unmapped) and the columns that are only guesses. Every column must be
+// proposed with its field; a guess never as a confident pair. The first row
+// is the one the request for this mapping gives; the others are written to
+// show the normalising, an invoice and a near miss.
 struct HeaderRowCase {
     const char* name;
     TDocumentType type;

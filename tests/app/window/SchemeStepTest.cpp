@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QSpinBox>
 #include <QToolTip>
 
 #include <memory>
@@ -388,6 +389,27 @@ private slots:
         fixture.dialogs().mappingAnswers = {std::nullopt};
         window.btAutoCorresp->click();
         QCOMPARE(Items(*window.listCorresp), before);
+    }
+
+    // Nothing known in the chosen header row: the row below the title block
+    // is offered, and taken when the user agrees.
+    void automaticMappingFindsTheHeaderRowBelowATitleBlock()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        WriteWorkbook(fixture.File("book.xlsx"), {{Q("ООО «Книжный дом»").toStdString()},
+                                                  {},
+                                                  {"Код", "Наименование", "Автор"},
+                                                  {"K-1", "Книга", "Пушкин"}});
+        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        window.btNext->click();
+        fixture.dialogs().confirmAnswers = {true};
+        window.btAutoCorresp->click();
+        QCOMPARE(fixture.dialogs().questions.size(), 1);
+        QCOMPARE(window.seHeaderRow->value(), 3);
+        QCOMPARE(Items(*window.listExcel), (QStringList{Q("Код"), Q("Наименование"), Q("Автор")}));
+        QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Фамилия автора в заголовке = Автор"),
+                                                          Q("Название (Основное заглавие) = Наименование")}));
     }
 
     void automaticMappingFromThePopupMenuAndNothingIsRemembered()
