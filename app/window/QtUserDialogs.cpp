@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -30,6 +32,23 @@ std::string MatchReasonText(MatchReason reason)
     case MatchReason::Guess: return QRNConsts::sReasonGuess;
     }
     return {};
+}
+
+// A dialog of the wizard's own: its content, a note under it, and the buttons
+// with the program's texts (OK accepts, the others reject).
+void LayOutDialog(QDialog& dialog, QWidget* content, const char* note,
+                  std::initializer_list<std::pair<QDialogButtonBox::StandardButton, const char*>> buttons)
+{
+    auto* noteLabel = new QLabel(QStr(note), &dialog);
+    noteLabel->setWordWrap(true);
+    auto* box = new QDialogButtonBox(&dialog);
+    for (const auto& [button, text] : buttons) box->addButton(button)->setText(QStr(text));
+    QObject::connect(box, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(content);
+    layout->addWidget(noteLabel);
+    layout->addWidget(box);
 }
 
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, const QString& message)
@@ -140,15 +159,7 @@ void QtUserDialogs::ShowPreview(QWidget* parent, const RunPreview& preview)
     table->resizeColumnsToContents();
     for (int c = 0; c < table->columnCount(); ++c)
         table->setColumnWidth(c, std::min(table->columnWidth(c), kMaxColumnWidth));
-    auto* note = new QLabel(QStr(QRNConsts::sPreviewNote), &dialog);
-    note->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    buttons->button(QDialogButtonBox::Close)->setText(QStr(QRNConsts::sClose));
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(table);
-    layout->addWidget(note);
-    layout->addWidget(buttons);
+    LayOutDialog(dialog, table, QRNConsts::sPreviewNote, {{QDialogButtonBox::Close, QRNConsts::sClose}});
     dialog.resize(760, 480);
     dialog.exec();
 }
@@ -165,17 +176,8 @@ std::optional<std::vector<bool>> QtUserDialogs::ChooseMappings(QWidget* parent,
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(mapping.Confident() ? Qt::Checked : Qt::Unchecked);
     }
-    auto* note = new QLabel(QStr(QRNConsts::sAutoMappingNote), &dialog);
-    note->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStr(QRNConsts::sOK));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStr(QRNConsts::sCancel));
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(list);
-    layout->addWidget(note);
-    layout->addWidget(buttons);
+    LayOutDialog(dialog, list, QRNConsts::sAutoMappingNote,
+                 {{QDialogButtonBox::Ok, QRNConsts::sOK}, {QDialogButtonBox::Cancel, QRNConsts::sCancel}});
     dialog.resize(620, 420);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     std::vector<bool> chosen;
