@@ -10,6 +10,33 @@ inline constexpr char sAppTitle[] = "Конвертер файлов Excel в ON
 inline constexpr char sVersionSuffix[] = " (версия %s)";
 inline constexpr char sVersion[] = "3.0";
 
+// The window's --help and --version, printed before any window is created
+inline constexpr char sWindowUsage[] =
+    "Использование: quarnel [ПАРАМЕТРЫ] [КНИГА]\n"
+    "   или: quarnel [ПАРАМЕТРЫ] КНИГА ФАЙЛ_XML ТИП_ДОКУМЕНТА [НОМЕР_НАКЛАДНОЙ [НОМЕР_ЗАКАЗА]]\n"
+    "\n"
+    "Мастер преобразования книг Excel (xls, xlsx, xlsm), таблиц OpenDocument (ods) и текстовых таблиц\n"
+    "(csv, tsv, txt) в ONIX XML. Без параметров мастер открывается на шаге 1; с одной книгой - на шаге 1\n"
+    "с этой книгой. С книгой, файлом XML и типом документа мастер сам проходит шаги 2-5 со схемой\n"
+    "соответствия полей и данными заголовка, запомненными для этого типа, и начинает преобразование;\n"
+    "окно остается открытым с протоколом. Один или два параметра, кроме существующей книги, не\n"
+    "учитываются.\n"
+    "\n"
+    "Тип документа:\n"
+    "%s"
+    "\n"
+    "Параметры:\n"
+    "  --settings ФАЙЛ       файл настроек; по умолчанию - quarnel.ini рядом с программой, если он там\n"
+    "                        есть или папка программы доступна для записи, иначе\n"
+    "                        ~/.config/quarnel/quarnel.ini\n"
+    "  --sheet ЛИСТ          лист книги: номер по порядку (с 1) или название; по умолчанию - первый\n"
+    "  --header-row N        строка с названиями столбцов (по умолчанию 1); данные - в строках под ней\n"
+    "  --help                эта справка\n"
+    "  --version             версия программы\n"
+    "\n"
+    "Преобразование без окна: quarnel-convert (справка: quarnel-convert --help).\n";
+inline constexpr char sWindowVersion[] = "quarnel %s\n";
+
 // Step titles and descriptions
 inline constexpr char sStep1Title[] = "Шаг 1";
 inline constexpr char sStep1Info[] = "Выбор файла Excel";
@@ -211,14 +238,13 @@ inline constexpr char sReplaceNotXml[] = "Файл %s уже существуе�
 
 // Command-line converter quarnel-convert
 inline constexpr char sCliUsage[] =
-    "Использование:\n"
-    "  quarnel-convert [ПАРАМЕТРЫ] КНИГА ФАЙЛ_XML ТИП_ДОКУМЕНТА [НОМЕР_НАКЛАДНОЙ [НОМЕР_ЗАКАЗА]]\n"
-    "  quarnel-convert [--sheet ЛИСТ] [--header-row N] --list-columns КНИГА\n"
-    "  quarnel-convert --list-sheets КНИГА\n"
-    "  quarnel-convert [--sheet ЛИСТ] --dump КНИГА\n"
+    "Использование: quarnel-convert [ПАРАМЕТРЫ] КНИГА ФАЙЛ_XML ТИП_ДОКУМЕНТА [НОМЕР_НАКЛАДНОЙ [НОМЕР_ЗАКАЗА]]\n"
+    "   или: quarnel-convert [--sheet ЛИСТ] [--header-row N] --list-columns КНИГА\n"
+    "   или: quarnel-convert --list-sheets КНИГА\n"
+    "   или: quarnel-convert [--sheet ЛИСТ] --dump КНИГА\n"
     "\n"
-    "Преобразует книгу Excel (xls, xlsx, xlsm) или таблицу OpenDocument (ods) в ONIX XML без окна\n"
-    "мастера, как при запуске программы с параметрами.\n"
+    "Преобразует книгу Excel (xls, xlsx, xlsm), таблицу OpenDocument (ods) или текстовую таблицу (csv,\n"
+    "tsv, txt) в ONIX XML без окна мастера, как при запуске мастера quarnel с параметрами.\n"
     "\n"
     "Тип документа:\n"
     "%s"

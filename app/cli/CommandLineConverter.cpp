@@ -38,16 +38,12 @@ Regional ChosenRegional(const CommandLine& line, const RegionalProfiles& profile
 
 std::string UsageText(const CommandLine& line, const RegionalProfiles& profiles)
 {
-    std::string types;
-    for (int type = 0; type < kDocumentTypeCount; ++type)
-        types += FormatMessage(QRNConsts::sCliDocTypeLine,
-                               {std::to_string(type), DocumentTypeCaption(static_cast<TDocumentType>(type))});
     const Regional regional = ChosenRegional(line, profiles);
     const std::string inUse = FormatMessage(
         QRNConsts::sCliRegionalInUse,
         {UsesRussianProfile(line, profiles) ? QRNConsts::sCliRegionalRussian : QRNConsts::sCliRegionalSystem,
          regional.shortDateFormat, regional.longTimeFormat, regional.decimalSeparator});
-    return FormatMessage(QRNConsts::sCliUsage, {types, inUse});
+    return FormatMessage(QRNConsts::sCliUsage, {DocumentTypeHelpLines(), inUse});
 }
 
 // Without --settings the converter reads what the wizard remembered: the

@@ -20,3 +20,12 @@ TDocumentType ReadDocumentTypeParameter(const std::string& text)
     if (value < 0 || value >= kDocumentTypeCount) return kNoDocumentType;
     return static_cast<TDocumentType>(value);
 }
+
+std::string DocumentTypeHelpLines()
+{
+    std::string lines;
+    for (int type = 0; type < kDocumentTypeCount; ++type)
+        lines += FormatMessage(QRNConsts::sCliDocTypeLine,
+                               {std::to_string(type), DocumentTypeCaption(static_cast<TDocumentType>(type))});
+    return lines;
+}

@@ -14,3 +14,7 @@ TDocumentType ReadDocumentTypeParameter(const std::string& text);
 
 // What ReadDocumentTypeParameter gives for an integer outside the list.
 inline constexpr TDocumentType kNoDocumentType = 255;
+
+// The lines "  N - caption" of every document type, as both programs' --help
+// lists them.
+std::string DocumentTypeHelpLines();

@@ -28,6 +28,11 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments)
         } else if (const auto row = OptionValue(arguments, i, QStringLiteral("--header-row"))) {
             // A row that is no number is row 1, as the spin box would take it.
             commandLine.headerRow = std::max(1, row->toInt());
+        } else if (arguments[i] == QStringLiteral("--help") || arguments[i] == QStringLiteral("-h")) {
+            commandLine.request = WindowCommandLine::Request::Help;
+        } else if (arguments[i] == QStringLiteral("--version")) {
+            if (commandLine.request == WindowCommandLine::Request::Window)
+                commandLine.request = WindowCommandLine::Request::Version;
         } else {
             commandLine.parameters << arguments[i];
         }

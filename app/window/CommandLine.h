@@ -5,10 +5,13 @@
 
 // The window's command line: "--settings FILE" (or "--settings=FILE") names
 // the settings file, "--sheet ЛИСТ" and "--header-row N" where the column
-// names are, as for quarnel-convert; every other argument is a positional
-// parameter of the automatic mode (workbook, output file, document type,
-// invoice number, order number).
+// names are, as for quarnel-convert; "--help" and "--version" ask for a text
+// instead of the window; every other argument is a positional parameter: the
+// workbook alone, or those of the automatic mode (workbook, output file,
+// document type, invoice number, order number).
 struct WindowCommandLine {
+    enum class Request { Window, Help, Version };
+    Request request = Request::Window;
     QString settingsFile;
     QString sheet;
     int headerRow = 0;  // 0 when not given

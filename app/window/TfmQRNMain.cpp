@@ -82,6 +82,10 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
             edDocumentReference->setText(parameters.value(4));
             FAutoMode = true;
         });
+    } else if (parameters.size() == 1 && QFileInfo(parameters[0]).isFile()) {
+        // "Open with" on a workbook: step 1 with the workbook chosen.
+        edExcelFile->setText(parameters[0]);
+        WorkbookChosen();
     }
     ShowStep(1);
 }

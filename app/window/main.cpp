@@ -1,10 +1,13 @@
 // quarnel: the wizard window.
 
+#include "app/common/DocumentTypeParameter.h"
 #include "app/common/SystemRegional.h"
 #include "app/window/CommandLine.h"
 #include "app/window/HintTimingStyle.h"
 #include "app/window/QtUserDialogs.h"
 #include "app/window/TfmQRNMain.h"
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
 #include "settings/IniStore.h"
 
 #include <QApplication>
@@ -12,8 +15,32 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <iostream>
+
+namespace {
+
+QStringList ArgumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    // Asked for a text only: printed with no window and no display needed.
+    const WindowCommandLine::Request request = ParseWindowCommandLine(ArgumentsOf(argc, argv)).request;
+    if (request == WindowCommandLine::Request::Help) {
+        std::cout << FormatMessage(QRNConsts::sWindowUsage, {DocumentTypeHelpLines()});
+        return 0;
+    }
+    if (request == WindowCommandLine::Request::Version) {
+        std::cout << FormatMessage(QRNConsts::sWindowVersion, {QRNConsts::sVersion});
+        return 0;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quarnel"));
     QApplication::setStyle(new HintTimingStyle);
@@ -25,6 +52,7 @@ int main(int argc, char* argv[])
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
+    // Qt has taken its own options (-platform, -style, ...) out by now.
     const WindowCommandLine commandLine = ParseWindowCommandLine(QApplication::arguments().mid(1));
     if (!commandLine.settingsFile.isEmpty()) IniStore::SetIniFileName(commandLine.settingsFile.toStdString());
 

@@ -31,15 +31,22 @@ private slots:
         QTest::addColumn<QStringList>("parameters");
         QTest::addColumn<QString>("sheet");
         QTest::addColumn<int>("headerRow");
+        QTest::addColumn<int>("request");
+        const int window = static_cast<int>(WindowCommandLine::Request::Window);
         QTest::newRow("none") << QStringList{"a.xls", "b.xml", "0"} << QString() << QStringList{"a.xls", "b.xml", "0"}
-                              << QString() << 0;
+                              << QString() << 0 << window;
         QTest::newRow("separate") << QStringList{"--settings", "q.ini", "a.xls", "b.xml", "9", "15", "7"} << "q.ini"
-                                  << QStringList{"a.xls", "b.xml", "9", "15", "7"} << QString() << 0;
+                                  << QStringList{"a.xls", "b.xml", "9", "15", "7"} << QString() << 0 << window;
         QTest::newRow("joined") << QStringList{"a.xls", "--settings=/x/q.ini", "b.xml"} << "/x/q.ini"
-                                << QStringList{"a.xls", "b.xml"} << QString() << 0;
+                                << QStringList{"a.xls", "b.xml"} << QString() << 0 << window;
         QTest::newRow("sheet and header row")
             << QStringList{"--sheet", "Книги", "--header-row=6", "a.xls", "b.xml", "0"} << QString()
-            << QStringList{"a.xls", "b.xml", "0"} << QString::fromUtf8("Книги") << 6;
+            << QStringList{"a.xls", "b.xml", "0"} << QString::fromUtf8("Книги") << 6 << window;
+        // Help wins over the version wherever the two stand.
+        QTest::newRow("help") << QStringList{"--version", "a.xls", "-h"} << QString() << QStringList{"a.xls"}
+                              << QString() << 0 << static_cast<int>(WindowCommandLine::Request::Help);
+        QTest::newRow("version") << QStringList{"--version"} << QString() << QStringList{} << QString() << 0
+                                 << static_cast<int>(WindowCommandLine::Request::Version);
     }
 
     void settingsOptionIsTakenOutOfTheParameters()
@@ -49,19 +56,39 @@ private slots:
         QFETCH(QStringList, parameters);
         QFETCH(QString, sheet);
         QFETCH(int, headerRow);
+        QFETCH(int, request);
         const WindowCommandLine commandLine = ParseWindowCommandLine(arguments);
+        QCOMPARE(static_cast<int>(commandLine.request), request);
         QCOMPARE(commandLine.settingsFile, settings);
         QCOMPARE(commandLine.parameters, parameters);
         QCOMPARE(commandLine.sheet, sheet);
         QCOMPARE(commandLine.headerRow, headerRow);
     }
 
-    void twoParametersStartInteractively()
+    // Fewer than three parameters start interactively; a workbook alone ("Open
+    // with") is chosen on step 1, with its sheets listed.
+    void fewParametersStartInteractively_data()
     {
-        WindowFixture fixture({"a.xlsx", "b.xml"});
+        QTest::addColumn<QStringList>("parameters");
+        QTest::addColumn<bool>("workbookChosen");
+        QTest::newRow("two") << QStringList{"book.xlsx", "b.xml"} << false;
+        QTest::newRow("an existing workbook") << QStringList{"book.xlsx"} << true;
+        QTest::newRow("a missing workbook") << QStringList{"none.xlsx"} << false;
+        QTest::newRow("a folder") << QStringList{"."} << false;
+    }
+
+    void fewParametersStartInteractively()
+    {
+        QFETCH(QStringList, parameters);
+        QFETCH(bool, workbookChosen);
+        WindowFixture fixture;
+        WriteWorkbookSheets(fixture.File("book.xlsx"), {{"Книги", {{"Артикул"}, {"A-1"}}}});
+        for (QString& parameter : parameters) parameter = fixture.QFile(parameter.toStdString());
+        fixture.Recreate(parameters);
         TfmQRNMain& window = fixture.window();
         QVERIFY(!window.AutoMode());
-        QVERIFY(window.edExcelFile->text().isEmpty());
+        QCOMPARE(window.edExcelFile->text(), workbookChosen ? parameters[0] : QString());
+        QCOMPARE(window.cbSheet->currentText(), workbookChosen ? Q("Книги") : QString());
         QVERIFY(window.edXMLFile->text().isEmpty());
         QCOMPARE(window.cbDocType->currentIndex(), 0);
         QCOMPARE(window.Step(), 1);
