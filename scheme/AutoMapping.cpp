@@ -12,13 +12,54 @@
 namespace {
 
 // Units a header may end with; never a whole name.
-constexpr std::array<std::string_view, 14> kUnits {"руб", "р", "rub", "грн", "uah", "шт", "г",
-                                                   "гр", "кг", "мм", "см", "мин", "экз", "usd"};
+constexpr std::array<std::string_view, 27> kUnits {
+    "руб", "р", "рубли", "рублей", "коп", "rub", "грн", "uah", "usd", "шт", "pcs", "г", "гр", "кг",
+    "g",   "kg", "oz", "мм", "см", "mm", "cm", "гб", "gb", "мин", "мес", "дн", "экз"};
+
+// What may stand before a unit: "Цена в руб.", "Price in USD".
+constexpr std::array<std::string_view, 2> kUnitPrepositions {"в", "in"};
 
 bool IsLetterOrDigit(char32_t c)
 {
     return (c >= U'0' && c <= U'9') || (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z')
         || (c >= U'\u0400' && c <= U'\u04FF');
+}
+
+bool IsUpper(char32_t c)
+{
+    return (c >= U'A' && c <= U'Z') || (c >= U'\u0400' && c <= U'\u042F');
+}
+
+bool IsLower(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'\u0430' && c <= U'\u045F');
+}
+
+bool IsLatin(char32_t c)
+{
+    return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
+
+// Where one word of a name written without blanks ends: "ЦенаБезНДС",
+// "printingMethod", "IDТовара".
+bool StartsWord(char32_t previous, char32_t c)
+{
+    if (IsLower(previous) && IsUpper(c)) return true;
+    const bool letters = (IsUpper(previous) || IsLower(previous)) && (IsUpper(c) || IsLower(c));
+    return letters && IsLatin(previous) != IsLatin(c);
+}
+
+// The name without its remarks in brackets: "Гарантия (мес)", "SKU (Не менять!)".
+std::string WithoutRemarks(std::string_view name)
+{
+    std::string out;
+    int depth = 0;
+    for (const char c : name) {
+        if (c == '(' || c == '[') ++depth;
+        else if ((c == ')' || c == ']') && depth > 0) --depth;
+        else if (depth == 0) out += c;
+    }
+    return out;
 }
 
 std::u32string CodePoints(std::string_view text)
@@ -68,17 +109,48 @@ struct Field {
     std::string caption;
 };
 
+struct Candidate {
+    std::size_t column;
+    std::size_t field;
+    MatchReason reason;
+};
+
+// The field a normalised column name means: the strongest known name equal
+// to it, else the one field with a name a letter or two away.
+std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, const std::vector<KnownName>& known)
+{
+    std::optional<Candidate> best;
+    for (const KnownName& k : known)
+        if (k.normalized == name && (!best || k.reason < best->reason)) best = Candidate {column, k.field, k.reason};
+    if (best) return best;
+    const std::u32string points = CodePoints(name);
+    const int allowed = AllowedDistance(points.size());
+    if (allowed == 0) return std::nullopt;
+    std::optional<std::size_t> field;
+    for (const KnownName& k : known) {
+        if (k.reason == MatchReason::Guess) continue;
+        if (Distance(points, CodePoints(k.normalized), allowed) > allowed) continue;
+        if (field && *field != k.field) return std::nullopt;
+        field = k.field;
+    }
+    if (!field) return std::nullopt;
+    return Candidate {column, *field, MatchReason::Similar};
+}
+
 } // namespace
 
 std::string NormalizedHeaderName(std::string_view name)
 {
     std::string spaced;
+    char32_t previous = 0;
     for (std::size_t pos = 0; pos < name.size();) {
         char32_t c = NextCodePoint(name, pos);
         if (c == U'-' || c == U'\u2010' || c == U'\u2013') continue;
         if (c == U'ё' || c == U'Ё') c = U'е';
+        if (StartsWord(previous, c)) spaced += ' ';
         if (IsLetterOrDigit(c)) AppendUtf8(spaced, c);
         else spaced += ' ';
+        previous = c;
     }
     std::vector<std::string> words;
     std::string word;
@@ -90,8 +162,15 @@ std::string NormalizedHeaderName(std::string_view name)
             word.clear();
         }
     }
-    while (words.size() > 1 && std::find(kUnits.begin(), kUnits.end(), words.back()) != kUnits.end())
+    const auto endsWith = [&words](const auto& list) {
+        return words.size() > 1 && std::find(list.begin(), list.end(), words.back()) != list.end();
+    };
+    bool unitDropped = false;
+    while (endsWith(kUnits)) {
         words.pop_back();
+        unitDropped = true;
+    }
+    if (unitDropped && endsWith(kUnitPrepositions)) words.pop_back();
     std::string normalized;
     for (const std::string& w : words) normalized += (normalized.empty() ? "" : " ") + w;
     return normalized;
@@ -122,11 +201,6 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
     }
 
     // The best match of each column a line does not use yet.
-    struct Candidate {
-        std::size_t column;
-        std::size_t field;
-        MatchReason reason;
-    };
     std::vector<Candidate> candidates;
     for (std::size_t c = 0; c < columnNames.size(); ++c) {
         const std::string trimmed = Trim(columnNames[c]);
@@ -134,23 +208,13 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
             const auto value = SchemeValuePart(line);
             return value && SameTextIgnoreCase(Trim(*value), trimmed);
         });
-        const std::string name = NormalizedHeaderName(columnNames[c]);
-        if (used || name.empty()) continue;
-        std::optional<Candidate> best;
-        for (const KnownName& k : known)
-            if (k.normalized == name && (!best || k.reason < best->reason)) best = Candidate {c, k.field, k.reason};
+        if (used || NormalizedHeaderName(columnNames[c]).empty()) continue;
+        // The whole name first; its remarks in brackets left out only when
+        // the whole name says nothing.
+        std::optional<Candidate> best = BestMatch(c, NormalizedHeaderName(columnNames[c]), known);
         if (!best) {
-            const std::u32string points = CodePoints(name);
-            const int allowed = AllowedDistance(points.size());
-            std::optional<std::size_t> field;
-            bool ambiguous = false;
-            for (const KnownName& k : known) {
-                if (allowed == 0 || k.reason == MatchReason::Guess) continue;
-                if (Distance(points, CodePoints(k.normalized), allowed) > allowed) continue;
-                if (field && *field != k.field) ambiguous = true;
-                field = k.field;
-            }
-            if (field && !ambiguous) best = Candidate {c, *field, MatchReason::Similar};
+            const std::string plain = NormalizedHeaderName(WithoutRemarks(columnNames[c]));
+            if (!plain.empty()) best = BestMatch(c, plain, known);
         }
         if (best) candidates.push_back(*best);
     }
