@@ -283,7 +283,7 @@ inline constexpr char sCliUsage[] =
     "%s"
     "Код завершения: 0 - все файлы сохранены; 1 - преобразование выполнено, но файл не сохранен;\n"
     "2 - ошибка в параметрах, в типе документа, при чтении или записи файлов.\n";
-inline constexpr char sCliDocTypeLine[] = "  %s - %s\n";
+inline constexpr char sCliDocTypeLine[] = "  %s   %s\n";
 inline constexpr char sCliRegionalInUse[] =
     "Региональные форматы сейчас: %s (дата %s, время %s, десятичный разделитель \"%s\").\n";
 inline constexpr char sCliRegionalRussian[] = "русские";

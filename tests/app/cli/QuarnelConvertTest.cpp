@@ -127,8 +127,8 @@ TEST(QuarnelConvertInfoTest, HelpListsTheDocumentTypesInRussian)
     const ProcessOutput result = QuarnelConvert({"--help"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(Contains(result.out, "Использование:"));
-    EXPECT_TRUE(Contains(result.out, "  0 - Прайс-лист для книжных товаров\n"));
-    EXPECT_TRUE(Contains(result.out, "  9 - Накладная\n"));
+    EXPECT_TRUE(Contains(result.out, "  0   Прайс-лист для книжных товаров\n"));
+    EXPECT_TRUE(Contains(result.out, "  9   Накладная\n"));
 }
 
 TEST(QuarnelConvertInfoTest, VersionIsTheProgramsVersion)
