@@ -41,8 +41,9 @@ _quarnel_convert_takes_value()
 
 _quarnel_convert()
 {
-    local cur prev words cword
-    _init_completion || return
+    local cur prev words cword split
+    # -s: "--scheme=FILE" completes FILE as "--scheme FILE" would.
+    _init_completion -s || return
 
     case $prev in
         --scheme | --save-scheme)
@@ -70,27 +71,30 @@ _quarnel_convert()
             return
             ;;
     esac
-    if _quarnel_convert_takes_value "$prev"; then
+    if _quarnel_convert_takes_value "$prev" || [[ $split == true ]]; then
         return
     fi
 
-    if [[ $cur == -* ]]; then
+    # Which positional parameter is being written: the words before it that
+    # are neither options nor their values ("--" ends the options).
+    local i position=0 options=true
+    for ((i = 1; i < cword; i++)); do
+        if [[ $options == true && ${words[i]} == -- ]]; then
+            options=false
+        elif [[ $options == true ]] && _quarnel_convert_takes_value "${words[i]}"; then
+            ((i++))
+        elif [[ $options == false || ${words[i]} != -* ]]; then
+            ((position++))
+        fi
+    done
+
+    if [[ $options == true && $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--scheme --settings --date --from-san --from-company --from-person
             --to-san --to-company --to-person --no-split --auto-scheme --save-scheme --log --regional
             --sheet --header-row --list-columns --list-sheets --dump --help --version' -- "$cur"))
         return
     fi
 
-    # Which positional parameter is being written: the words before it that
-    # are neither options nor their values.
-    local i position=0
-    for ((i = 1; i < cword; i++)); do
-        if _quarnel_convert_takes_value "${words[i]}"; then
-            ((i++))
-        elif [[ ${words[i]} != -* ]]; then
-            ((position++))
-        fi
-    done
     case $position in
         0) _quarnel_convert_workbooks ;;
         1) _filedir xml ;;
