@@ -27,8 +27,7 @@ AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)),
     RemoveStaleTemporaries();
     std::string pattern = TemporaryPrefix() + std::to_string(::getpid()) + "-XXXXXX";
     fd_ = ::mkstemp(pattern.data());
-    if (fd_ < 0)
-        Fail(errno);
+    if (fd_ < 0) Fail(errno);
     temp_ = pattern;
     TakeRightsOfTarget();
     buffer_.reserve(kBufferSize);
@@ -37,22 +36,17 @@ AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)),
 void AtomicFile::RequireReplaceable()
 {
     struct stat st {};
-    if (::stat(replaced_.c_str(), &st) != 0)
-        return;
-    if (S_ISDIR(st.st_mode))
-        Fail(EISDIR);
+    if (::stat(replaced_.c_str(), &st) != 0) return;
+    if (S_ISDIR(st.st_mode)) Fail(EISDIR);
     // Renaming over a device or a FIFO would put a plain file in its place.
-    if (!S_ISREG(st.st_mode))
-        FailBecause(FileFault::Reason::NotRegularFile);
+    if (!S_ISREG(st.st_mode)) FailBecause(FileFault::Reason::NotRegularFile);
     // A file the user made read-only is not to be replaced, whoever runs us.
-    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        Fail(EACCES);
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) Fail(EACCES);
     // The rename needs only the folder's permission; the file's own is what
     // says whether the runner may change it. Opening for writing without
     // truncating asks exactly that and changes nothing.
     const int probe = ::open(replaced_.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (probe < 0)
-        Fail(errno);
+    if (probe < 0) Fail(errno);
     ::close(probe);
 }
 
@@ -69,8 +63,7 @@ void AtomicFile::TakeRightsOfTarget()
     }
     // Owner and group first: changing them clears the set-id bits, which are
     // not kept anyway.
-    if (!ChangeOwner(fd_, st.st_uid, st.st_gid))
-        ChangeOwner(fd_, static_cast<uid_t>(-1), st.st_gid);
+    if (!ChangeOwner(fd_, st.st_uid, st.st_gid)) ChangeOwner(fd_, static_cast<uid_t>(-1), st.st_gid);
     ::fchmod(fd_, st.st_mode & 0777);
 }
 
@@ -146,10 +139,8 @@ void AtomicFile::Write(std::string_view bytes)
     }
     WriteOut(buffer_);
     buffer_.clear();
-    if (bytes.size() >= kBufferSize)
-        WriteOut(bytes);
-    else
-        buffer_.append(bytes);
+    if (bytes.size() >= kBufferSize) WriteOut(bytes);
+    else buffer_.append(bytes);
 }
 
 void AtomicFile::Complete()
@@ -157,19 +148,16 @@ void AtomicFile::Complete()
     if (fd_ < 0) return;
     WriteOut(buffer_);
     std::string().swap(buffer_);
-    if (::fsync(fd_) != 0)
-        Fail(errno);
+    if (::fsync(fd_) != 0) Fail(errno);
     const int fd = fd_;
     fd_ = -1;
-    if (::close(fd) != 0)
-        Fail(errno);
+    if (::close(fd) != 0) Fail(errno);
 }
 
 void AtomicFile::Commit()
 {
     if (temp_.empty()) return;
     Complete();
-    if (::rename(temp_.c_str(), replaced_.c_str()) != 0)
-        Fail(errno);
+    if (::rename(temp_.c_str(), replaced_.c_str()) != 0) Fail(errno);
     temp_.clear();
 }

@@ -42,8 +42,8 @@ private:
     void WriteOut(std::string_view bytes);
     void Discard();
 
-    std::string target_;    // as the user named it, for messages
-    std::string replaced_;  // the file that is replaced: the target, links followed
+    std::string target_;   // as the user named it, for messages
+    std::string replaced_; // the file that is replaced: the target, links followed
     std::string temp_;
     int fd_ = -1;
     std::string buffer_;

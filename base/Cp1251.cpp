@@ -17,8 +17,7 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
     {
-        if (cd_ == reinterpret_cast<iconv_t>(-1))
-            throw QuarnelError(std::string("Неизвестная кодировка ") + from);
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw QuarnelError(std::string("Неизвестная кодировка ") + from);
     }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter&) = delete;
@@ -38,8 +37,7 @@ public:
             const std::size_t rc = iconv(cd_, &src, &srcLeft, &dst, &dstLeft);
             out.append(buffer, dst - buffer);
             in.remove_prefix(in.size() - srcLeft);
-            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG)
-                return false;
+            if (rc == static_cast<std::size_t>(-1) && errno != E2BIG) return false;
         }
         return true;
     }
@@ -110,14 +108,12 @@ std::optional<std::string> Utf8ToCp1251(std::string_view text)
 
 std::string DecodeEdgeFile(std::string_view bytes)
 {
-    if (bytes.substr(0, kBom.size()) == kBom)
-        return ValidUtf8(bytes.substr(kBom.size()));
+    if (bytes.substr(0, kBom.size()) == kBom) return ValidUtf8(bytes.substr(kBom.size()));
     return Cp1251ToUtf8(bytes);
 }
 
 std::string EncodeEdgeFile(std::string_view text)
 {
-    if (auto encoded = Utf8ToCp1251(text))
-        return *encoded;
+    if (auto encoded = Utf8ToCp1251(text)) return *encoded;
     return std::string(kBom) + ValidUtf8(text);
 }

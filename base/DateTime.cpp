@@ -54,7 +54,7 @@ double EncodeDateTime(const CivilDateTime& v)
 {
     const double days = static_cast<double>(DaysFromCivil(v.year, v.month, v.day));
     const double time = (v.hour * 3600000.0 + v.minute * 60000.0 + v.second * 1000.0 + v.millisecond)
-        / static_cast<double>(kMillisecondsPerDay);
+                        / static_cast<double>(kMillisecondsPerDay);
     // For dates before 30.12.1899 the fraction counts away from zero.
     return days >= 0 ? days + time : days - time;
 }
@@ -84,7 +84,7 @@ double RoundToSecond(double value)
 double NowDateTime()
 {
     const std::time_t now = std::time(nullptr);
-    std::tm local {};
+    std::tm local{};
     localtime_r(&now, &local);
     CivilDateTime v;
     v.year = local.tm_year + 1900;

@@ -11,9 +11,9 @@ class FileFault : public std::runtime_error {
 public:
     enum class Action { Read, Write };
     enum class Reason {
-        SystemError,     // systemError says why
-        NotRegularFile,  // a device, FIFO or socket
-        TooLarge,        // larger than limitBytes
+        SystemError,    // systemError says why
+        NotRegularFile, // a device, FIFO or socket
+        TooLarge,       // larger than limitBytes
     };
 
     FileFault(Action action, std::string path, Reason reason, int systemError = 0, std::size_t limitBytes = 0)

@@ -26,7 +26,7 @@ std::optional<std::string> ReadLink(const std::string& path)
 struct Identity {
     dev_t device = 0;
     ino_t inode = 0;
-    std::string name;  // empty for a file that exists
+    std::string name; // empty for a file that exists
     bool operator==(const Identity&) const = default;
 };
 

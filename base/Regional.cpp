@@ -66,7 +66,7 @@ std::string FormatWithPattern(std::string_view format, const CivilDateTime& v)
                 out.append(run, c);
             }
             break;
-        case 't': break;  // time zone: not part of a date-time value
+        case 't': break; // time zone: not part of a date-time value
         default: out.append(run, c); break;
         }
         i += run;
@@ -77,8 +77,7 @@ std::string FormatWithPattern(std::string_view format, const CivilDateTime& v)
 }
 
 // Reads one to `maxDigits` digits; false when there is none.
-bool ReadDigitRun(std::string_view text, std::size_t& pos, std::size_t maxDigits, int& value,
-                std::size_t& count)
+bool ReadDigitRun(std::string_view text, std::size_t& pos, std::size_t maxDigits, int& value, std::size_t& count)
 {
     value = 0;
     count = 0;
@@ -93,7 +92,7 @@ bool ReadDigitRun(std::string_view text, std::size_t& pos, std::size_t maxDigits
 // The order of the day, month and year fields in a date pattern and the text
 // that separates them.
 struct DateLayout {
-    std::vector<char> order;  // 'd', 'M', 'y'
+    std::vector<char> order; // 'd', 'M', 'y'
     std::string separator = ".";
     bool fourDigitYear = true;
 };

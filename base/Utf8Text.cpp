@@ -7,9 +7,9 @@ constexpr char32_t kReplacement = 0xFFFD;
 char32_t LowerCodePoint(char32_t c)
 {
     if (c >= U'A' && c <= U'Z') return c + 32;
-    if (c >= 0x0410 && c <= 0x042F) return c + 32;  // А..Я
-    if (c >= 0x0400 && c <= 0x040F) return c + 80;  // Ѐ..Џ (Ё, Ђ, Ў ...)
-    if (c == 0x0490) return 0x0491;                 // Ґ
+    if (c >= 0x0410 && c <= 0x042F) return c + 32; // А..Я
+    if (c >= 0x0400 && c <= 0x040F) return c + 80; // Ѐ..Џ (Ё, Ђ, Ў ...)
+    if (c == 0x0490) return 0x0491;                // Ґ
     return c;
 }
 
@@ -27,11 +27,17 @@ char32_t NextCodePoint(std::string_view text, std::size_t& pos)
     char32_t cp = 0;
     char32_t minimum = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
-        extra = 1; cp = lead & 0x1F; minimum = 0x80;
+        extra = 1;
+        cp = lead & 0x1F;
+        minimum = 0x80;
     } else if (lead >= 0xE0 && lead <= 0xEF) {
-        extra = 2; cp = lead & 0x0F; minimum = 0x800;
+        extra = 2;
+        cp = lead & 0x0F;
+        minimum = 0x800;
     } else if (lead >= 0xF0 && lead <= 0xF4) {
-        extra = 3; cp = lead & 0x07; minimum = 0x10000;
+        extra = 3;
+        cp = lead & 0x07;
+        minimum = 0x10000;
     } else {
         ++pos;
         return kReplacement;
@@ -78,16 +84,14 @@ void AppendUtf8(std::string& out, char32_t c)
 std::size_t Utf8Length(std::string_view text)
 {
     std::size_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++count)
-        NextCodePoint(text, pos);
+    for (std::size_t pos = 0; pos < text.size(); ++count) NextCodePoint(text, pos);
     return count;
 }
 
 std::string Utf8Left(std::string_view text, std::size_t count)
 {
     std::size_t pos = 0;
-    for (std::size_t n = 0; n < count && pos < text.size(); ++n)
-        NextCodePoint(text, pos);
+    for (std::size_t n = 0; n < count && pos < text.size(); ++n) NextCodePoint(text, pos);
     return std::string(text.substr(0, pos));
 }
 
@@ -108,10 +112,8 @@ std::string LowerCase(std::string_view text)
         const std::size_t start = pos;
         const char32_t c = NextCodePoint(text, pos);
         const char32_t lower = LowerCodePoint(c);
-        if (lower == c)
-            out.append(text.substr(start, pos - start));
-        else
-            AppendUtf8(out, lower);
+        if (lower == c) out.append(text.substr(start, pos - start));
+        else AppendUtf8(out, lower);
     }
     return out;
 }
@@ -120,8 +122,7 @@ bool SameTextIgnoreCase(std::string_view a, std::string_view b)
 {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        if (LowerCodePoint(NextCodePoint(a, i)) != LowerCodePoint(NextCodePoint(b, j)))
-            return false;
+        if (LowerCodePoint(NextCodePoint(a, i)) != LowerCodePoint(NextCodePoint(b, j))) return false;
     }
     return i == a.size() && j == b.size();
 }
@@ -135,8 +136,7 @@ std::string ValidUtf8(std::string_view text)
         const char32_t c = NextCodePoint(text, pos);
         if (c == kReplacement && !(pos - start == 3 && text.substr(start, 3) == "\xEF\xBF\xBD"))
             AppendUtf8(out, kReplacement);
-        else
-            out.append(text.substr(start, pos - start));
+        else out.append(text.substr(start, pos - start));
     }
     return out;
 }

@@ -1,6 +1,5 @@
 #include "base/WholeFile.h"
 
-
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -31,18 +30,14 @@ WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0)
         return errno == ENOENT ? Refused(WholeFile::Outcome::Missing) : Unreadable(errno);
-    if (S_ISDIR(st.st_mode))
-        return Unreadable(EISDIR);
-    if (!S_ISREG(st.st_mode))
-        return Refused(WholeFile::Outcome::NotRegular);
-    if (static_cast<std::size_t>(st.st_size) > maxBytes)
-        return Refused(WholeFile::Outcome::TooLarge);
+    if (S_ISDIR(st.st_mode)) return Unreadable(EISDIR);
+    if (!S_ISREG(st.st_mode)) return Refused(WholeFile::Outcome::NotRegular);
+    if (static_cast<std::size_t>(st.st_size) > maxBytes) return Refused(WholeFile::Outcome::TooLarge);
 
     // Non-blocking, and checked again once open, in case a FIFO took the
     // file's place in between.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? Refused(WholeFile::Outcome::Missing) : Unreadable(errno);
+    if (fd < 0) return errno == ENOENT ? Refused(WholeFile::Outcome::Missing) : Unreadable(errno);
     WholeFile file;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
@@ -51,17 +46,15 @@ WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n == 0)
-            break;
+        if (n == 0) break;
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             const int error = errno;
             ::close(fd);
             return Unreadable(error);
         }
         file.bytes.append(buffer, static_cast<std::size_t>(n));
-        if (file.bytes.size() > maxBytes) {  // it grew since it was asked
+        if (file.bytes.size() > maxBytes) { // it grew since it was asked
             ::close(fd);
             return Refused(WholeFile::Outcome::TooLarge);
         }

@@ -12,8 +12,8 @@
 struct WholeFile {
     enum class Outcome { Read, Missing, NotRegular, TooLarge, Unreadable };
     Outcome outcome = Outcome::Missing;
-    std::string bytes;  // what was read, when Read
-    int error = 0;      // the system's error, when Unreadable
+    std::string bytes; // what was read, when Read
+    int error = 0;     // the system's error, when Unreadable
 
     // Why the file was not read, as the fault of reading it.
     FileFault Fault(const std::string& path, std::size_t maxBytes) const;

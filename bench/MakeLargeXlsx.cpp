@@ -13,14 +13,15 @@
 namespace {
 
 constexpr int kColumns = 25;
-const char* const kAuthors[] = {"Пушкин А. С.", "Толстой Л. Н.", "Чехов А. П.", "Гоголь Н. В.", "Лермонтов М. Ю.",
-                                "Достоевский Ф. М.", "Тургенев И. С.", "Булгаков М. А."};
+const char* const kAuthors[] = {"Пушкин А. С.",    "Толстой Л. Н.",     "Чехов А. П.",    "Гоголь Н. В.",
+                                "Лермонтов М. Ю.", "Достоевский Ф. М.", "Тургенев И. С.", "Булгаков М. А."};
 const char* const kPublishers[] = {"Эксмо", "АСТ", "Просвещение", "Азбука", "Махаон", "Росмэн"};
 
 std::string ColumnName(int column)
 {
     std::string name;
-    for (; column > 0; column = (column - 1) / 26) name.insert(name.begin(), static_cast<char>('A' + (column - 1) % 26));
+    for (; column > 0; column = (column - 1) / 26)
+        name.insert(name.begin(), static_cast<char>('A' + (column - 1) % 26));
     return name;
 }
 
@@ -35,7 +36,7 @@ public:
     {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
                "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" count=\""
-            + std::to_string(count_) + "\" uniqueCount=\"" + std::to_string(count_) + "\">" + items_ + "</sst>";
+               + std::to_string(count_) + "\" uniqueCount=\"" + std::to_string(count_) + "\">" + items_ + "</sst>";
     }
 
 private:
@@ -52,7 +53,10 @@ public:
     }
     void EndRow() { xml_ += "</row>"; }
     void Shared(int column, int index) { Cell(column, " t=\"s\"", "<v>" + std::to_string(index) + "</v>"); }
-    void Inline(int column, const std::string& text) { Cell(column, " t=\"inlineStr\"", "<is><t>" + text + "</t></is>"); }
+    void Inline(int column, const std::string& text)
+    {
+        Cell(column, " t=\"inlineStr\"", "<is><t>" + text + "</t></is>");
+    }
     void Number(int column, const std::string& value, int style = 0)
     {
         Cell(column, style ? " s=\"" + std::to_string(style) + "\"" : "", "<v>" + value + "</v>");
@@ -62,7 +66,7 @@ public:
     {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
                "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"><sheetData>"
-            + xml_ + "</sheetData></worksheet>";
+               + xml_ + "</sheetData></worksheet>";
     }
 
 private:
@@ -75,10 +79,15 @@ private:
     int row_ = 0;
 };
 
-const char* const kHeader[kColumns] = {"Артикул", "Наименование", "Автор", "Издательство", "Цена", "Количество",
-                                       "Вес", "Год", "Дата поступления", "Обновлено", "Серия", "В наличии",
-                                       "Аннотация", "ISBN", "Страниц", "Переплет", "Формат", "Скидка",
-                                       "Штрихкод", "Примечание", "Тираж", "Возраст", "Язык", "Склад", "НДС"};
+const char* const kHeader[kColumns] = {"Артикул",      "Наименование", "Автор",
+                                       "Издательство", "Цена",         "Количество",
+                                       "Вес",          "Год",          "Дата поступления",
+                                       "Обновлено",    "Серия",        "В наличии",
+                                       "Аннотация",    "ISBN",         "Страниц",
+                                       "Переплет",     "Формат",       "Скидка",
+                                       "Штрихкод",     "Примечание",   "Тираж",
+                                       "Возраст",      "Язык",         "Склад",
+                                       "НДС"};
 
 void WriteRow(int row, SheetWriter& sheet, SharedStrings& strings, const std::vector<int>& authors,
               const std::vector<int>& publishers)

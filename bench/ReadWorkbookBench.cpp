@@ -106,7 +106,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "%s\n", WorkbookFaultMessage(fault).c_str());
         return 1;
     }
-    rusage usage {};
+    rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("inflate + empty SAX parse: %.3f s (%.1f MB of XML)\n", bestFloor, bytes / 1e6);
     std::printf("OpenWorkbook + every CellText: %.3f s (opening %.3f s; %zu cells, %.1f MB of text)\n", bestRead,

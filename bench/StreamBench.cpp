@@ -51,18 +51,30 @@ struct MappedColumn {
     const char* fieldID;
 };
 constexpr MappedColumn kMapping[] = {
-    {"Артикул", "RecordReference"},        {"Наименование", "Title"},
-    {"Автор", "AuthorKeyNames"},           {"Издательство", "Publisher"},
-    {"Цена", "Price01"},                   {"Количество", "OnHand"},
-    {"Вес", "Weight"},                     {"Год", "PublicationDate"},
-    {"Дата поступления", "CopyrightAgreementDate"}, {"Обновлено", "EditionStatement"},
-    {"Серия", "Series"},                   {"В наличии", "ProductAvailability"},
-    {"Аннотация", "Annotation"},           {"ISBN", "SubscriptionIndex"},
-    {"Страниц", "NumberOfPages"},          {"Переплет", "CoverDetail"},
-    {"Формат", "ProductFormDescription"},  {"Скидка", "DiscountPercent"},
-    {"Штрихкод", "CopyrightAgreementNum"}, {"Примечание", "IllustrationsNote"},
-    {"Тираж", "InitialPrintRun"},          {"Возраст", "ContributorStatement"},
-    {"Язык", "TextLanguage"},              {"Склад", "KTK"},
+    {"Артикул", "RecordReference"},
+    {"Наименование", "Title"},
+    {"Автор", "AuthorKeyNames"},
+    {"Издательство", "Publisher"},
+    {"Цена", "Price01"},
+    {"Количество", "OnHand"},
+    {"Вес", "Weight"},
+    {"Год", "PublicationDate"},
+    {"Дата поступления", "CopyrightAgreementDate"},
+    {"Обновлено", "EditionStatement"},
+    {"Серия", "Series"},
+    {"В наличии", "ProductAvailability"},
+    {"Аннотация", "Annotation"},
+    {"ISBN", "SubscriptionIndex"},
+    {"Страниц", "NumberOfPages"},
+    {"Переплет", "CoverDetail"},
+    {"Формат", "ProductFormDescription"},
+    {"Скидка", "DiscountPercent"},
+    {"Штрихкод", "CopyrightAgreementNum"},
+    {"Примечание", "IllustrationsNote"},
+    {"Тираж", "InitialPrintRun"},
+    {"Возраст", "ContributorStatement"},
+    {"Язык", "TextLanguage"},
+    {"Склад", "KTK"},
     {"НДС", "VAT"},
 };
 
@@ -92,7 +104,8 @@ double FloorPhase(const Paths& paths)
     close(channel[1]);
     std::vector<char> buffer(1 << 16);
     std::size_t bytes = 0;
-    for (ssize_t got; (got = read(channel[0], buffer.data(), buffer.size())) > 0;) bytes += static_cast<std::size_t>(got);
+    for (ssize_t got; (got = read(channel[0], buffer.data(), buffer.size())) > 0;)
+        bytes += static_cast<std::size_t>(got);
     close(channel[0]);
     int status = 0;
     waitpid(child, &status, 0);
@@ -249,8 +262,11 @@ int main(int argc, char** argv)
     }
     paths.output = folder + "/stream-bench-output.xml";
     if (!only.empty()) {
-        const Phase phase = only == "floor" ? FloorPhase : only == "inflate" ? InflatePhase
-                          : only == "header" ? HeaderPhase : only == "read" ? ReadPhase : ConvertPhase;
+        const Phase phase = only == "floor"     ? FloorPhase
+                            : only == "inflate" ? InflatePhase
+                            : only == "header"  ? HeaderPhase
+                            : only == "read"    ? ReadPhase
+                                                : ConvertPhase;
         const double seconds = phase(paths);
         std::remove(paths.output.c_str());
         std::printf("%s: %.3f s\n", only.c_str(), seconds);
@@ -264,7 +280,8 @@ int main(int argc, char** argv)
     const Measured read = Median(ReadPhase, paths, runs);
     const Measured convert = Median(ConvertPhase, paths, runs);
     std::remove(paths.output.c_str());
-    if (floor.seconds <= 0 || inflate.seconds <= 0 || header.seconds <= 0 || read.seconds <= 0 || convert.seconds <= 0) {
+    if (floor.seconds <= 0 || inflate.seconds <= 0 || header.seconds <= 0 || read.seconds <= 0
+        || convert.seconds <= 0) {
         std::fprintf(stderr, "a phase failed (the floor needs unzip)\n");
         return 1;
     }
@@ -282,8 +299,8 @@ int main(int argc, char** argv)
 
     const double peakLimit = shared + 100;
     const bool met = header.seconds <= 0.15 && read.seconds <= 1.8 * floor.seconds
-        && convert.seconds <= 4 * floor.seconds && read.peakMegabytes <= peakLimit
-        && convert.peakMegabytes <= peakLimit;
+                     && convert.seconds <= 4 * floor.seconds && read.peakMegabytes <= peakLimit
+                     && convert.peakMegabytes <= peakLimit;
     std::printf("targets: header <= 0.15 s, read <= 1.8x, convert <= 4x, peaks <= %.0f MB: %s\n", peakLimit,
                 met ? "met" : "NOT MET");
     return met ? 0 : 3;

@@ -76,9 +76,12 @@ inline constexpr char sFieldRecommendedBy[] = "Гриф";
 inline constexpr char sFieldSuper[] = "Суперобложка";
 inline constexpr char sFieldCopyrightType[] = "Знак авторского права";
 inline constexpr char sFieldCopyrightYear[] = "Временной период действия авторского права";
-inline constexpr char sFieldCopyrightAgreementType[] = "Наименование правоустанавливающего документа на продажу и воспроизведение продукции";
-inline constexpr char sFieldCopyrightAgreementNum[] = "Номер правоустанавливающего документа на продажу и воспроизведение продукции";
-inline constexpr char sFieldCopyrightAgreementDate[] = "Дата правоустанавливающего документа на продажу и воспроизведение продукции";
+inline constexpr char sFieldCopyrightAgreementType[] =
+    "Наименование правоустанавливающего документа на продажу и воспроизведение продукции";
+inline constexpr char sFieldCopyrightAgreementNum[] =
+    "Номер правоустанавливающего документа на продажу и воспроизведение продукции";
+inline constexpr char sFieldCopyrightAgreementDate[] =
+    "Дата правоустанавливающего документа на продажу и воспроизведение продукции";
 inline constexpr char sFieldCorporateName[] = "Наименование организации-обладателя авторского права";
 inline constexpr char sFieldPersonName[] = "Наименование лица - обладателя авторского права";
 inline constexpr char sFieldISSN[] = "ISSN( для периодики)";

@@ -70,7 +70,8 @@ std::string WorkbookFaultMessage(const WorkbookFault& fault)
 {
     switch (fault.kind) {
     case WorkbookFault::Kind::Missing: return FormatMessage(QRNConsts::sFileNotFound, {fault.path});
-    case WorkbookFault::Kind::Unreadable: return FormatMessage(QRNConsts::sFileNotReadable, {fault.path, Reason(fault)});
+    case WorkbookFault::Kind::Unreadable:
+        return FormatMessage(QRNConsts::sFileNotReadable, {fault.path, Reason(fault)});
     case WorkbookFault::Kind::Encrypted: return FormatMessage(QRNConsts::sWorkbookEncrypted, {fault.path});
     case WorkbookFault::Kind::Unsupported:
         return FormatMessage(QRNConsts::sWorkbookUnsupported, {fault.path, Reason(fault)});

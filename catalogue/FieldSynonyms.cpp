@@ -16,8 +16,8 @@ constexpr TDocumentType kStamps = 6;
 constexpr TDocumentType kCoins = 7;
 constexpr TDocumentType kCalendars = 8;
 constexpr TDocumentType kInvoice = 9;
-const std::vector<TDocumentType> kPriceLists {kBooks, kMedia, kStationery, kDevices, kMaps,
-                                              kConsumables, kStamps, kCoins, kCalendars};
+const std::vector<TDocumentType> kPriceLists{kBooks,       kMedia,  kStationery, kDevices,  kMaps,
+                                             kConsumables, kStamps, kCoins,      kCalendars};
 
 // One row of the table: the names of a field in the document types listed
 // (none listed: every type that has the field). A field may have rows for
@@ -33,6 +33,7 @@ struct SynonymRow {
 // guess for the one it means most often, or is left out.
 const std::vector<SynonymRow>& Rows()
 {
+    // clang-format off
     static const std::vector<SynonymRow> rows = {
         // Identification.
         {"RecordReference", {},
@@ -236,6 +237,7 @@ const std::vector<SynonymRow>& Rows()
           "Страна-производитель", "Краткое наименование", "Country"},
          {}},
     };
+    // clang-format on
     return rows;
 }
 
@@ -245,9 +247,10 @@ std::vector<FieldSynonyms> SynonymsOf(TDocumentType type)
 {
     std::vector<FieldSynonyms> synonyms;
     for (const TFieldEntry& field : FieldTable(type)) {
-        if (std::any_of(synonyms.begin(), synonyms.end(), [&](const FieldSynonyms& s) { return s.fieldID == field.FieldID; }))
+        if (std::any_of(synonyms.begin(), synonyms.end(),
+                        [&](const FieldSynonyms& s) { return s.fieldID == field.FieldID; }))
             continue;
-        FieldSynonyms entry {field.FieldID, {}, {}};
+        FieldSynonyms entry{field.FieldID, {}, {}};
         for (const SynonymRow& row : Rows()) {
             if (row.fieldID != field.FieldID) continue;
             if (!row.types.empty() && std::find(row.types.begin(), row.types.end(), type) == row.types.end()) continue;

@@ -223,7 +223,8 @@ inline constexpr char sReasonNoSpreadsheet[] = "архив не содержит
 inline constexpr char sReasonPrereleaseFormat[] = "книга сохранена в предварительной версии формата Office Open XML";
 inline constexpr char sReasonFileTruncated[] = "файл обрывается до конца данных";
 inline constexpr char sReasonSheetIdTwice[] = "ссылка \"%s\" на первый лист книги указывает на две разные части";
-inline constexpr char sReasonNotAWorksheet[] = "часть \"%s\", на которую указывает первый лист книги, не является листом";
+inline constexpr char sReasonNotAWorksheet[] =
+    "часть \"%s\", на которую указывает первый лист книги, не является листом";
 inline constexpr char sReasonSheetForeignNamespace[] =
     "первый лист книги записан в незнакомом пространстве имен XML \"%s\"";
 

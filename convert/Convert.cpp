@@ -15,8 +15,7 @@ void RequireRunType(TDocumentType type)
 RunResult Convert(const RunInputs& inputs, RunObserver& observer)
 {
     RequireRunType(inputs.documentType);
-    return inputs.documentType == kInvoiceType ? ConvertInvoice(inputs, observer)
-                                               : ConvertPriceList(inputs, observer);
+    return inputs.documentType == kInvoiceType ? ConvertInvoice(inputs, observer) : ConvertPriceList(inputs, observer);
 }
 
 RunResult Convert(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer)

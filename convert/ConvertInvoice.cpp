@@ -101,8 +101,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
     InvoiceRows rows(sheet, inputs.headerRow);
     // One row more than a package holds tells whether the rows are split;
     // without a limit they never are.
-    const bool split =
-        positionLimit != INT_MAX && rows.LookAhead(static_cast<std::size_t>(positionLimit) + 1);
+    const bool split = positionLimit != INT_MAX && rows.LookAhead(static_cast<std::size_t>(positionLimit) + 1);
     WriteGuard guard = RunOutputsGuard(inputs);
     const std::string firstFile = split ? PackageFileName(inputs.outputPath, 1) : inputs.outputPath;
     guard.Claim(firstFile);

@@ -33,7 +33,6 @@ void DataRows::ShowProgress(RunObserver& observer)
         maximum_ = maximum;
         observer.ProgressMaximum(maximum);
     }
-    const int position =
-        dataRows > 0 ? expected_ - headerRow_ - 1 : static_cast<int>(progress.shareRead * kShareSteps);
+    const int position = dataRows > 0 ? expected_ - headerRow_ - 1 : static_cast<int>(progress.shareRead * kShareSteps);
     observer.ProgressPosition(std::clamp(position, 0, maximum));
 }

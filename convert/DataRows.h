@@ -11,8 +11,7 @@
 // end the run as when the sheet is read at once.
 class DataRows {
 public:
-    explicit DataRows(SheetRows& rows, int headerRow = 1)
-        : rows_(rows), headerRow_(headerRow), expected_(headerRow + 1)
+    explicit DataRows(SheetRows& rows, int headerRow = 1) : rows_(rows), headerRow_(headerRow), expected_(headerRow + 1)
     {
     }
 

@@ -28,7 +28,8 @@ std::string GetFieldValue(const SheetRow& row, const FieldColumn& field, RunObse
         // The warning quotes what the cell keeps: a message of megabytes
         // would freeze the box and flood the console.
         value = Utf8Left(value, kLongCellLimit);
-        observer.LongCellWarning(FormatMessage(QRNConsts::sLongCellWarning, {value + "…"}), row.Number(), field.fieldID);
+        observer.LongCellWarning(FormatMessage(QRNConsts::sLongCellWarning, {value + "…"}), row.Number(),
+                                 field.fieldID);
     }
     return value;
 }

@@ -11,8 +11,8 @@
 // a run works through its rows.
 struct FieldColumn {
     std::string fieldID;
-    int column = 0;  // 1-based; 0 when the field is not mapped
-    std::string caption;  // the field's caption in the run's document type, for the log
+    int column = 0;      // 1-based; 0 when the field is not mapped
+    std::string caption; // the field's caption in the run's document type, for the log
 };
 
 FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inputs);

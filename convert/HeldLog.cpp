@@ -2,10 +2,8 @@
 
 void HeldLog::LogLine(const std::string& line)
 {
-    if (holding_)
-        held_.push_back({line, false});
-    else
-        shown_.LogLine(line);
+    if (holding_) held_.push_back({line, false});
+    else shown_.LogLine(line);
 }
 
 void HeldLog::LogSavedLine(const std::string& line)

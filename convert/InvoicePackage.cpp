@@ -42,8 +42,8 @@ int PackageNumberOf(const std::string& name, const std::string& prefix)
     if (name.size() <= prefix.size() + kSuffix.size() || !name.starts_with(prefix) || !name.ends_with(kSuffix))
         return 0;
     const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - kSuffix.size());
-    if (digits.size() > 9 || digits.front() == '0' ||
-        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (digits.size() > 9 || digits.front() == '0'
+        || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return 0;
     return std::stoi(digits);
 }

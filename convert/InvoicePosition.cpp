@@ -46,9 +46,7 @@ void InvoicePositionWriter::Write(TXMLDocument& doc, TXMLNode position, const Sh
 {
     for (std::size_t f = 0; f < kFieldCount; ++f) {
         const std::string text = GetInvoiceFieldValue(row, columns_[f]);
-        if (kPositionFields[f].text)
-            kPositionFields[f].text(doc, position, text);
-        else
-            kPositionFields[f].number(doc, position, rowErrors.ReadNumber(text, columns_[f], regional_));
+        if (kPositionFields[f].text) kPositionFields[f].text(doc, position, text);
+        else kPositionFields[f].number(doc, position, rowErrors.ReadNumber(text, columns_[f], regional_));
     }
 }

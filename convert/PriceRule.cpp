@@ -130,8 +130,7 @@ Decimal Multiply(const Decimal& a, const Decimal& b)
     if (a.digits.empty() || b.digits.empty()) return result;
     std::vector<int> product(a.digits.size() + b.digits.size(), 0);
     for (std::size_t i = a.digits.size(); i-- > 0;)
-        for (std::size_t j = b.digits.size(); j-- > 0;)
-            product[i + j + 1] += (a.digits[i] - '0') * (b.digits[j] - '0');
+        for (std::size_t j = b.digits.size(); j-- > 0;) product[i + j + 1] += (a.digits[i] - '0') * (b.digits[j] - '0');
     for (std::size_t k = product.size(); k-- > 1;) {
         product[k - 1] += product[k] / 10;
         product[k] %= 10;
@@ -193,7 +192,7 @@ long double DiscountedPrice(std::string_view listPriceText, std::string_view dis
     const Decimal discount = ReadCellDecimal(discountText, regional);
     const Decimal hundred{false, "1", 2};
     Decimal price = Multiply(Subtract(hundred, discount), listPrice);
-    price.exponent -= 2;  // / 100
+    price.exponent -= 2; // / 100
     Normalize(price);
     return ToLongDouble(RoundHalfEven(price, -2));
 }

@@ -113,10 +113,8 @@ const std::array kSteps{
     Text("MapScale", P::MapScale),
     Text("Periodicity", P::Periodicity),
     Text("Dimensions", P::Dimensions),
-    Text("SoundTrackType",
-         [](TXMLDocument& doc, TXMLNode product, const std::string& text) {
-             P::SoundTrackType(doc, product, SoundTrackCode(text));
-         }),
+    Text("SoundTrackType", [](TXMLDocument& doc, TXMLNode product,
+                              const std::string& text) { P::SoundTrackType(doc, product, SoundTrackCode(text)); }),
     Text("Manufacturer", P::ProduceCompanyName),
     Text("Distributor", P::Distributor),
     Text("NumberOfPieces", P::NumberOfPieces),
@@ -225,14 +223,10 @@ constexpr std::array<const char*, 9> kFixedProductForms{"", "", "ZA", "ZZ", "CA"
 } // namespace
 
 ProductDispatch::ProductDispatch(const RunInputs& inputs)
-    : regional_(inputs.regional),
-      price01_(ResolveFieldColumn("Price01", inputs)),
-      price_(ResolveFieldColumn("Price", inputs)),
-      discountPercent_(ResolveFieldColumn("DiscountPercent", inputs)),
-      productAvailability_(ResolveFieldColumn("ProductAvailability", inputs)),
-      vat_(ResolveFieldColumn("VAT", inputs)),
-      onHand_(ResolveFieldColumn("OnHand", inputs)),
-      packQuantity_(ResolveFieldColumn("PackQuantity", inputs))
+    : regional_(inputs.regional), price01_(ResolveFieldColumn("Price01", inputs)),
+      price_(ResolveFieldColumn("Price", inputs)), discountPercent_(ResolveFieldColumn("DiscountPercent", inputs)),
+      productAvailability_(ResolveFieldColumn("ProductAvailability", inputs)), vat_(ResolveFieldColumn("VAT", inputs)),
+      onHand_(ResolveFieldColumn("OnHand", inputs)), packQuantity_(ResolveFieldColumn("PackQuantity", inputs))
 {
     if (inputs.documentType < kFixedProductForms.size()) fixedProductForm_ = kFixedProductForms[inputs.documentType];
     steps_.reserve(kSteps.size());
@@ -244,13 +238,12 @@ ProductDispatch::ProductDispatch(const RunInputs& inputs)
     }
 }
 
-void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer, RowErrorHandler& rowErrors) const
+void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer,
+                                   RowErrorHandler& rowErrors) const
 {
     for (const ResolvedStep& resolved : steps_) {
         switch (resolved.step->kind) {
-        case Step::Text:
-            resolved.step->text(doc, product, GetFieldValue(row, resolved.first, observer));
-            break;
+        case Step::Text: resolved.step->text(doc, product, GetFieldValue(row, resolved.first, observer)); break;
         case Step::Pair: {
             const std::string first = GetFieldValue(row, resolved.first, observer);
             const std::string second = GetFieldValue(row, resolved.second, observer);
@@ -265,7 +258,8 @@ void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Sh
     WriteSupply(doc, product, row, observer, rowErrors);
 }
 
-void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer, RowErrorHandler& rowErrors) const
+void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer,
+                                  RowErrorHandler& rowErrors) const
 {
     // Each number is read, and a cell that is no number reported, as its
     // cell is read.

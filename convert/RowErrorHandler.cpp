@@ -6,8 +6,7 @@
 
 #include <string>
 
-RowErrorHandler::RowErrorHandler(RunObserver& observer)
-    : observer_(observer), previous_(ONIXFunctions::OnONIXError())
+RowErrorHandler::RowErrorHandler(RunObserver& observer) : observer_(observer), previous_(ONIXFunctions::OnONIXError())
 {
     ONIXFunctions::OnONIXError() = [this] { HandleRowError(); };
 }
@@ -30,8 +29,8 @@ void RowErrorHandler::HandleRowError()
 long double RowErrorHandler::ReadNumber(const std::string& text, const FieldColumn& field, const Regional& regional)
 {
     if (const std::optional<long double> number = regional.ReadNumber(text)) return *number;
-    observer_.LogLine(FormatMessage(QRNConsts::sRowError, {std::to_string(currentRow)}) +
-                      FormatMessage(QRNConsts::sNotANumber, {text, field.caption}));
+    observer_.LogLine(FormatMessage(QRNConsts::sRowError, {std::to_string(currentRow)})
+                      + FormatMessage(QRNConsts::sNotANumber, {text, field.caption}));
     ++errorCount;
     return 0;
 }

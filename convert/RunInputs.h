@@ -11,19 +11,19 @@
 // Everything a conversion run takes from the wizard (or the command line), as
 // the controls held it when the run started.
 struct RunInputs {
-    std::string workbookPath;      // edExcelFile
-    SheetChoice sheet;             // the sheet to read; "" the first
-    int headerRow = 1;             // the row of the column names; the data rows follow it
-    std::string outputPath;        // edXMLFile; empty -> the run does nothing
+    std::string workbookPath; // edExcelFile
+    SheetChoice sheet;        // the sheet to read; "" the first
+    int headerRow = 1;        // the row of the column names; the data rows follow it
+    std::string outputPath;   // edXMLFile; empty -> the run does nothing
     TDocumentType documentType = 0;
     std::string fromSAN, fromCompany, fromPerson, toSAN, toCompany, toPerson;
-    std::string messageNumber;     // edMessageNumber
-    std::string documentReference; // edDocumentReference
-    std::string sentDate;          // edSentDate text, parsed with `regional`
-    std::vector<std::string> fieldCaptions;  // listOnix as left by step 2
-    SchemeLines scheme;                      // listCorresp
-    std::vector<std::string> columnNames;    // listExcel
-    bool noSeparate15Pos = false;            // the invoice setting, read by the caller from IniStore
+    std::string messageNumber;              // edMessageNumber
+    std::string documentReference;          // edDocumentReference
+    std::string sentDate;                   // edSentDate text, parsed with `regional`
+    std::vector<std::string> fieldCaptions; // listOnix as left by step 2
+    SchemeLines scheme;                     // listCorresp
+    std::vector<std::string> columnNames;   // listExcel
+    bool noSeparate15Pos = false;           // the invoice setting, read by the caller from IniStore
     Regional regional;
     // Files the run must not write over besides the workbook: the settings,
     // the scheme in use and the other files the front end writes (its log).

@@ -32,8 +32,8 @@ std::vector<FieldColumn> MappedFields(const RunInputs& inputs)
     std::vector<FieldColumn> fields;
     for (const TFieldEntry& entry : FieldTable(inputs.documentType)) {
         FieldColumn field = ResolveFieldColumn(entry.FieldID, inputs);
-        const bool seen = std::any_of(fields.begin(), fields.end(),
-                                      [&](const FieldColumn& f) { return f.fieldID == field.fieldID; });
+        const bool seen =
+            std::any_of(fields.begin(), fields.end(), [&](const FieldColumn& f) { return f.fieldID == field.fieldID; });
         if (field.column > 0 && !seen) fields.push_back(std::move(field));
     }
     return fields;
@@ -54,9 +54,8 @@ RunPreview Preview(const RunInputs& inputs, int maxRows, SheetRows& sheet)
     const ProductDispatch products(inputs);
     const InvoicePositionWriter positions(inputs);
     DataRows rows(sheet, inputs.headerRow);
-    for (const SheetRow* row = rows.Next(); row && static_cast<int>(preview.rows.size()) < maxRows;
-         row = rows.Next()) {
-        RunPreview::Row shown {row->Number(), {}, false, {}};
+    for (const SheetRow* row = rows.Next(); row && static_cast<int>(preview.rows.size()) < maxRows; row = rows.Next()) {
+        RunPreview::Row shown{row->Number(), {}, false, {}};
         for (const FieldColumn& field : fields)
             shown.texts.push_back(invoice ? GetInvoiceFieldValue(*row, field) : GetFieldValue(*row, field, observer));
         observer.lines.clear();
@@ -81,7 +80,7 @@ RunPreview PreviewRun(const RunInputs& inputs, int maxRows)
         RunPreview preview;
         RunOverWorkbookRows(inputs, [&](SheetRows& sheet) {
             preview = Preview(inputs, maxRows, sheet);
-            return RunResult {};
+            return RunResult{};
         });
         return preview;
     });

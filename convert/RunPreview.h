@@ -10,7 +10,7 @@
 // would get an error marked, with the log lines the run would give them.
 struct RunPreview {
     struct Row {
-        int number;  // the sheet's own row number
+        int number; // the sheet's own row number
         std::vector<std::string> texts;
         bool marked = false;
         std::vector<std::string> errors;

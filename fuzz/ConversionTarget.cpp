@@ -95,8 +95,8 @@ void CheckOutputFolder(const RunResult& result, int dataRows, bool invoice)
         const std::string path = entry.path().string();
         if (std::find(result.savedFiles.begin(), result.savedFiles.end(), path) == result.savedFiles.end())
             throw std::logic_error("a file the run did not save: " + path);
-        products += invoice ? CountRootChildren(path, "Position", "CommercialDocument")
-                            : CountRootChildren(path, "Product");
+        products +=
+            invoice ? CountRootChildren(path, "Position", "CommercialDocument") : CountRootChildren(path, "Product");
         ++files;
     }
     if (files != result.savedFiles.size()) throw std::logic_error("a saved file is missing");

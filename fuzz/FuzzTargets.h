@@ -32,7 +32,7 @@ void SentDate(std::string_view input);
 void ConversionRun(std::string_view input);
 
 struct Target {
-    const char* name;  // the fuzzer's executable and its regression folder
+    const char* name; // the fuzzer's executable and its regression folder
     void (*run)(std::string_view input);
 };
 const std::vector<Target>& All();

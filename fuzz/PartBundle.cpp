@@ -31,8 +31,8 @@ std::vector<BundlePart> ParsePartBundle(std::string_view input)
         pos += kPartMark.size();
         const auto lineEnd = input.find('\n', pos);
         BundlePart part;
-        part.name = std::string(input.substr(pos, lineEnd == std::string_view::npos ? std::string_view::npos
-                                                                                     : lineEnd - pos));
+        part.name =
+            std::string(input.substr(pos, lineEnd == std::string_view::npos ? std::string_view::npos : lineEnd - pos));
         if (lineEnd == std::string_view::npos) {
             parts.push_back(std::move(part));
             break;
@@ -91,13 +91,14 @@ std::vector<BundlePart> ReadZipParts(const std::string& path)
         const auto index = static_cast<zip_uint64_t>(i);
         zip_stat_t stat;
         if (zip_stat_index(archive.get(), index, 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME)) continue;
-        BundlePart part {stat.name, {}};
+        BundlePart part{stat.name, {}};
         if (part.name.ends_with('/')) continue;
         zip_file_t* file = zip_fopen_index(archive.get(), index, 0);
         if (!file) throw std::runtime_error("unreadable part " + part.name + " in " + path);
         char buffer[1 << 16];
         zip_int64_t got = 0;
-        while ((got = zip_fread(file, buffer, sizeof buffer)) > 0) part.content.append(buffer, static_cast<std::size_t>(got));
+        while ((got = zip_fread(file, buffer, sizeof buffer)) > 0)
+            part.content.append(buffer, static_cast<std::size_t>(got));
         zip_fclose(file);
         if (got < 0) throw std::runtime_error("damaged part " + part.name + " in " + path);
         parts.push_back(std::move(part));

@@ -53,9 +53,7 @@ void WriteScratchFile(const std::string& path, std::string_view bytes)
 std::string WorkbookFile(std::string_view input)
 {
     const std::string path = ScratchPath("workbook");
-    if (IsPartBundle(input))
-        WriteBundleZip(path, ParsePartBundle(input));
-    else
-        WriteScratchFile(path, input);
+    if (IsPartBundle(input)) WriteBundleZip(path, ParsePartBundle(input));
+    else WriteScratchFile(path, input);
     return path;
 }

@@ -20,8 +20,8 @@ namespace {
 bool IsReadPart(const BundlePart& part)
 {
     static constexpr std::array<std::string_view, 11> kUnread = {
-        "docProps/", "xl/theme/", "xl/media/", "xl/drawings/", "xl/printerSettings/", "xl/customProperty",
-        "Thumbnails/", "Pictures/", "Configurations2/", "meta.xml", "settings.xml"};
+        "docProps/",   "xl/theme/", "xl/media/",        "xl/drawings/", "xl/printerSettings/", "xl/customProperty",
+        "Thumbnails/", "Pictures/", "Configurations2/", "meta.xml",     "settings.xml"};
     return std::none_of(kUnread.begin(), kUnread.end(),
                         [&](std::string_view prefix) { return part.name.starts_with(prefix); });
 }

@@ -40,16 +40,16 @@ void CheckRoundTrip(const Regional& regional, std::string_view text)
 void FuzzTargets::SentDate(std::string_view input)
 {
     CheckRoundTrip(Regional::Russian(), input);
-    CheckRoundTrip(Regional {",", "yyyy-MM-dd", "HH:mm:ss"}, input);
-    (void)ParseBothWays(Regional {".", "M/d/yy", "h:mm:ss AP"}, input);
+    CheckRoundTrip(Regional{",", "yyyy-MM-dd", "HH:mm:ss"}, input);
+    (void)ParseBothWays(Regional{".", "M/d/yy", "h:mm:ss AP"}, input);
 
     // A system's own formats: the first two lines, the text after them.
     const auto dateEnd = input.find('\n');
     if (dateEnd == std::string_view::npos) return;
     const auto timeEnd = input.find('\n', dateEnd + 1);
     if (timeEnd == std::string_view::npos) return;
-    const Regional system {",", std::string(input.substr(0, dateEnd)),
-                           std::string(input.substr(dateEnd + 1, timeEnd - dateEnd - 1))};
+    const Regional system{",", std::string(input.substr(0, dateEnd)),
+                          std::string(input.substr(dateEnd + 1, timeEnd - dateEnd - 1))};
     const std::string_view text = input.substr(timeEnd + 1);
     if (const auto value = ParseBothWays(system, text)) (void)system.FormatDateTime(*value);
 }

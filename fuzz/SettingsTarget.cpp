@@ -16,12 +16,13 @@
 namespace {
 
 constexpr char kSection[] = "Params";
-constexpr char kAbsent[] = "\x01" "absent";
+constexpr char kAbsent[] = "\x01"
+                           "absent";
 
 std::vector<std::string> EveryKey()
 {
-    std::vector<std::string> keys = {kFromSAN, kFromCompany, kFromPerson, kToSAN, kToCompany, kToPerson,
-                                     kNoSeparate15Pos};
+    std::vector<std::string> keys = {kFromSAN,   kFromCompany, kFromPerson,     kToSAN,
+                                     kToCompany, kToPerson,    kNoSeparate15Pos};
     for (int type = 0; type < kDocumentTypeCount; ++type)
         keys.push_back(GetCorrespondenceParamName(static_cast<TDocumentType>(type)));
     return keys;

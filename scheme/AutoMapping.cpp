@@ -12,17 +12,17 @@
 namespace {
 
 // Units a header may end with; never a whole name.
-constexpr std::array<std::string_view, 27> kUnits {
-    "руб", "р", "рубли", "рублей", "коп", "rub", "грн", "uah", "usd", "шт", "pcs", "г", "гр", "кг",
-    "g",   "kg", "oz", "мм", "см", "mm", "cm", "гб", "gb", "мин", "мес", "дн", "экз"};
+constexpr std::array<std::string_view, 27> kUnits{"руб", "р",   "рубли", "рублей", "коп", "rub", "грн", "uah", "usd",
+                                                  "шт",  "pcs", "г",     "гр",     "кг",  "g",   "kg",  "oz",  "мм",
+                                                  "см",  "mm",  "cm",    "гб",     "gb",  "мин", "мес", "дн",  "экз"};
 
 // What may stand before a unit: "Цена в руб.", "Price in USD".
-constexpr std::array<std::string_view, 2> kUnitPrepositions {"в", "in"};
+constexpr std::array<std::string_view, 2> kUnitPrepositions{"в", "in"};
 
 bool IsLetterOrDigit(char32_t c)
 {
     return (c >= U'0' && c <= U'9') || (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z')
-        || (c >= U'\u0400' && c <= U'\u04FF');
+           || (c >= U'\u0400' && c <= U'\u04FF');
 }
 
 bool IsUpper(char32_t c)
@@ -80,7 +80,8 @@ int Distance(const std::u32string& a, const std::u32string& b, int limit)
         current[0] = static_cast<int>(i);
         int best = current[0];
         for (std::size_t j = 1; j <= b.size(); ++j) {
-            current[j] = std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + (a[i - 1] != b[j - 1] ? 1 : 0)});
+            current[j] =
+                std::min({previous[j] + 1, current[j - 1] + 1, previous[j - 1] + (a[i - 1] != b[j - 1] ? 1 : 0)});
             best = std::min(best, current[j]);
         }
         if (best > limit) return limit + 1;
@@ -100,7 +101,7 @@ int AllowedDistance(std::size_t length)
 
 struct KnownName {
     std::string normalized;
-    std::size_t field;  // index into the field list
+    std::size_t field; // index into the field list
     MatchReason reason;
 };
 
@@ -121,7 +122,7 @@ std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, 
 {
     std::optional<Candidate> best;
     for (const KnownName& k : known)
-        if (k.normalized == name && (!best || k.reason < best->reason)) best = Candidate {column, k.field, k.reason};
+        if (k.normalized == name && (!best || k.reason < best->reason)) best = Candidate{column, k.field, k.reason};
     if (best) return best;
     const std::u32string points = CodePoints(name);
     const int allowed = AllowedDistance(points.size());
@@ -134,7 +135,7 @@ std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, 
         field = k.field;
     }
     if (!field) return std::nullopt;
-    return Candidate {column, *field, MatchReason::Similar};
+    return Candidate{column, *field, MatchReason::Similar};
 }
 
 } // namespace
@@ -188,8 +189,8 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
         fields.push_back({entry.FieldID, entry.FieldName});
     }
     std::vector<KnownName> known;
-    for (std::size_t f = 0; f < fields.size(); ++f) known.push_back({NormalizedHeaderName(fields[f].caption), f,
-                                                                     MatchReason::Caption});
+    for (std::size_t f = 0; f < fields.size(); ++f)
+        known.push_back({NormalizedHeaderName(fields[f].caption), f, MatchReason::Caption});
     for (const FieldSynonyms& synonyms : SynonymsOf(type)) {
         for (std::size_t f = 0; f < fields.size(); ++f) {
             if (fields[f].fieldID != synonyms.fieldID) continue;
@@ -228,7 +229,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
         if (fieldTaken[candidate.field]) continue;
         fieldTaken[candidate.field] = true;
         byField[candidate.field] =
-            ProposedMapping {fields[candidate.field].caption, Trim(columnNames[candidate.column]), candidate.reason};
+            ProposedMapping{fields[candidate.field].caption, Trim(columnNames[candidate.column]), candidate.reason};
     }
     std::vector<ProposedMapping> proposed;
     for (const auto& mapping : byField)

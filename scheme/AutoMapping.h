@@ -9,16 +9,16 @@
 
 // Why a column is proposed for a field, strongest first.
 enum class MatchReason {
-    Caption,    // its name is the field's caption
-    KnownName,  // its name is one suppliers use for the field
-    Similar,    // its name differs from one of those by a letter or two, and from no other field's
-    Guess,      // its name most often means the field, but may mean another
+    Caption,   // its name is the field's caption
+    KnownName, // its name is one suppliers use for the field
+    Similar,   // its name differs from one of those by a letter or two, and from no other field's
+    Guess,     // its name most often means the field, but may mean another
 };
 
 // A scheme line the automatic mapping proposes, and why.
 struct ProposedMapping {
-    std::string caption;  // the field's caption in the document type
-    std::string column;   // the column name as the header row gives it
+    std::string caption; // the field's caption in the document type
+    std::string column;  // the column name as the header row gives it
     MatchReason reason;
 
     bool Confident() const { return reason != MatchReason::Guess; }

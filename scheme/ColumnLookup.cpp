@@ -9,16 +9,12 @@ int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std
                        const SchemeLines& scheme, const std::vector<std::string>& columnNames)
 {
     const std::string caption = GetFildNameByFieldID(fieldID, type);
-    if (std::find(fieldCaptions.begin(), fieldCaptions.end(), caption) == fieldCaptions.end())
-        return 0;
+    if (std::find(fieldCaptions.begin(), fieldCaptions.end(), caption) == fieldCaptions.end()) return 0;
     const int line = FindSchemeLine(scheme, caption);
-    if (line < 0)
-        return 0;
+    if (line < 0) return 0;
     const std::string columnName = Trim(*SchemeValuePart(scheme[static_cast<std::size_t>(line)]));
-    if (columnName.empty())
-        return 0;
+    if (columnName.empty()) return 0;
     for (std::size_t i = 0; i < columnNames.size(); ++i)
-        if (SameTextIgnoreCase(columnNames[i], columnName))
-            return static_cast<int>(i) + 1;
+        if (SameTextIgnoreCase(columnNames[i], columnName)) return static_cast<int>(i) + 1;
     return 0;
 }

@@ -43,16 +43,14 @@ SchemeLines ReadSchemeFile(const std::string& path)
             FormatMessage(QRNConsts::sFileNotReadable, {path, FileFaultReason(file.Fault(path, kMaxSchemeFileBytes))}));
     }
     std::string& bytes = file.bytes;
-    if (const auto nul = bytes.find('\0'); nul != std::string::npos)
-        bytes.resize(nul);
+    if (const auto nul = bytes.find('\0'); nul != std::string::npos) bytes.resize(nul);
     return SplitLines(DecodeEdgeFile(bytes));
 }
 
 void WriteSchemeFile(const std::string& path, const SchemeLines& lines)
 {
     std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
+    for (const std::string& line : lines) text += line + "\r\n";
     WithUserMessages([&] {
         AtomicFile file(path);
         file.Write(EncodeEdgeFile(text));

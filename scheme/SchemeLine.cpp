@@ -15,8 +15,7 @@ std::string SchemeNamePart(const std::string& line)
 std::optional<std::string> SchemeValuePart(const std::string& line)
 {
     const auto equals = line.find('=');
-    if (equals == std::string::npos)
-        return std::nullopt;
+    if (equals == std::string::npos) return std::nullopt;
     return line.substr(equals + 1);
 }
 
@@ -33,8 +32,6 @@ int FindSchemeLine(const SchemeLines& lines, const std::string& caption)
 void DropColumnOnField(SchemeLines& lines, const std::string& caption, const std::string& columnName)
 {
     const int index = FindSchemeLine(lines, caption);
-    if (index >= 0)
-        lines[static_cast<std::size_t>(index)] = SchemeLineFor(caption, columnName);
-    else
-        lines.push_back(SchemeLineFor(caption, columnName));
+    if (index >= 0) lines[static_cast<std::size_t>(index)] = SchemeLineFor(caption, columnName);
+    else lines.push_back(SchemeLineFor(caption, columnName));
 }

@@ -7,8 +7,7 @@ namespace {
 std::optional<std::string> SectionName(std::string_view line)
 {
     const std::string trimmed = Trim(line);
-    if (trimmed.empty() || trimmed.front() != '[')
-        return std::nullopt;
+    if (trimmed.empty() || trimmed.front() != '[') return std::nullopt;
     const auto close = trimmed.find(']');
     return Trim(std::string_view(trimmed).substr(1, close == std::string::npos ? std::string::npos : close - 1));
 }
@@ -22,11 +21,9 @@ bool IsComment(std::string_view line)
 // The key and value of a "key=value" line.
 std::optional<std::pair<std::string, std::string>> KeyValue(std::string_view line)
 {
-    if (IsComment(line) || SectionName(line))
-        return std::nullopt;
+    if (IsComment(line) || SectionName(line)) return std::nullopt;
     const auto equals = line.find('=');
-    if (equals == std::string_view::npos)
-        return std::nullopt;
+    if (equals == std::string_view::npos) return std::nullopt;
     return std::make_pair(Trim(line.substr(0, equals)), Trim(line.substr(equals + 1)));
 }
 
@@ -34,8 +31,7 @@ std::string SingleLine(std::string_view value)
 {
     std::string line(value);
     for (char& c : line)
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
     return line;
 }
 
@@ -60,11 +56,9 @@ std::optional<std::pair<std::size_t, std::size_t>> IniDocument::FindSection(std:
 {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const auto name = SectionName(lines_[i].text);
-        if (!name || !SameTextIgnoreCase(*name, section))
-            continue;
+        if (!name || !SameTextIgnoreCase(*name, section)) continue;
         std::size_t end = i + 1;
-        while (end < lines_.size() && !SectionName(lines_[end].text))
-            ++end;
+        while (end < lines_.size() && !SectionName(lines_[end].text)) ++end;
         return std::make_pair(i, end);
     }
     return std::nullopt;
@@ -74,8 +68,7 @@ std::optional<std::size_t> IniDocument::FindKey(std::size_t begin, std::size_t e
 {
     for (std::size_t i = begin; i < end; ++i) {
         const auto pair = KeyValue(lines_[i].text);
-        if (pair && SameTextIgnoreCase(pair->first, key))
-            return i;
+        if (pair && SameTextIgnoreCase(pair->first, key)) return i;
     }
     return std::nullopt;
 }
@@ -83,27 +76,23 @@ std::optional<std::size_t> IniDocument::FindKey(std::size_t begin, std::size_t e
 std::optional<std::string> IniDocument::Value(std::string_view section, std::string_view key) const
 {
     const auto range = FindSection(section);
-    if (!range)
-        return std::nullopt;
+    if (!range) return std::nullopt;
     const auto index = FindKey(range->first + 1, range->second, key);
-    if (!index)
-        return std::nullopt;
+    if (!index) return std::nullopt;
     return KeyValue(lines_[*index].text)->second;
 }
 
 std::string IniDocument::NewLineEnding() const
 {
     for (const Line& line : lines_)
-        if (!line.ending.empty())
-            return line.ending;
+        if (!line.ending.empty()) return line.ending;
     return "\r\n";
 }
 
 void IniDocument::InsertLine(std::size_t index, std::string text)
 {
     const std::string ending = NewLineEnding();
-    if (index > 0 && lines_[index - 1].ending.empty())
-        lines_[index - 1].ending = ending;
+    if (index > 0 && lines_[index - 1].ending.empty()) lines_[index - 1].ending = ending;
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(index), Line{std::move(text), ending});
 }
 
@@ -123,15 +112,13 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
     // After the section's last non-blank line, so that the blank line that
     // usually separates it from the next section stays where it was.
     std::size_t insertAt = range->second;
-    while (insertAt > range->first + 1 && Trim(lines_[insertAt - 1].text).empty())
-        --insertAt;
+    while (insertAt > range->first + 1 && Trim(lines_[insertAt - 1].text).empty()) --insertAt;
     InsertLine(insertAt, std::move(line));
 }
 
 std::string IniDocument::Text() const
 {
     std::string text;
-    for (const Line& line : lines_)
-        text += line.text + line.ending;
+    for (const Line& line : lines_) text += line.text + line.ending;
     return text;
 }

@@ -30,7 +30,7 @@ public:
 private:
     struct Line {
         std::string text;
-        std::string ending;  // "\r\n", "\n", "\r", or "" for a last line without one
+        std::string ending; // "\r\n", "\n", "\r", or "" for a last line without one
     };
 
     // [begin, end) of the lines of the first section of that name, the header

@@ -11,11 +11,9 @@ std::string ConfigHome()
 {
     // Relative values are to be ignored, like an unset variable.
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/')
-        return xdg;
+    if (xdg && xdg[0] == '/') return xdg;
     const char* home = std::getenv("HOME");
-    if (home && home[0] != '\0')
-        return std::string(home) + "/.config";
+    if (home && home[0] != '\0') return std::string(home) + "/.config";
     if (const passwd* user = ::getpwuid(::getuid()); user && user->pw_dir)
         return std::string(user->pw_dir) + "/.config";
     return ".config";
@@ -27,13 +25,11 @@ std::string RunningExecutablePath()
 {
     std::error_code error;
     std::string path = std::filesystem::read_symlink("/proc/self/exe", error).string();
-    if (error)
-        return {};
+    if (error) return {};
     // An executable replaced while it runs (a rebuild, an upgrade) still
     // names its settings by its file name.
     constexpr std::string_view kDeleted = " (deleted)";
-    if (path.size() > kDeleted.size() && path.ends_with(kDeleted))
-        path.resize(path.size() - kDeleted.size());
+    if (path.size() > kDeleted.size() && path.ends_with(kDeleted)) path.resize(path.size() - kDeleted.size());
     return path;
 }
 

@@ -48,26 +48,23 @@ IniDocument LoadForWriting(const std::string& path)
     case WholeFile::Outcome::Read: break;
     case WholeFile::Outcome::NotRegular:
     case WholeFile::Outcome::TooLarge:
-        throw QuarnelError(
-            FormatMessage(QRNConsts::sFileNotWritable, {path, FileFaultReason(file.Fault(path, IniStore::kMaxIniFileBytes))}));
+        throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable,
+                                         {path, FileFaultReason(file.Fault(path, IniStore::kMaxIniFileBytes))}));
     case WholeFile::Outcome::Unreadable:
-        throw QuarnelError(
-            FormatMessage(QRNConsts::sFileNotReadable, {path, FileFaultReason(file.Fault(path, IniStore::kMaxIniFileBytes))}));
+        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable,
+                                         {path, FileFaultReason(file.Fault(path, IniStore::kMaxIniFileBytes))}));
     }
-    if (::access(path.c_str(), W_OK) != 0)
-        RefuseWrite(path, errno);
+    if (::access(path.c_str(), W_OK) != 0) RefuseWrite(path, errno);
     return IniDocument(DecodeEdgeFile(file.bytes));
 }
 
 std::optional<long long> IntegerValue(std::string_view text)
 {
     // from_chars takes a minus sign but no plus sign.
-    if (text.starts_with('+') && !text.starts_with("+-"))
-        text.remove_prefix(1);
+    if (text.starts_with('+') && !text.starts_with("+-")) text.remove_prefix(1);
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
 }
 
@@ -82,8 +79,7 @@ void SetIniFileName(const std::string& path)
 
 std::string GetIniFileName()
 {
-    if (!ExplicitIniFileName().empty())
-        return ExplicitIniFileName();
+    if (!ExplicitIniFileName().empty()) return ExplicitIniFileName();
     return DefaultIniFileName(RunningExecutablePath());
 }
 
@@ -91,8 +87,7 @@ std::optional<std::string> FileProblem()
 {
     const std::string path = GetIniFileName();
     const WholeFile file = ReadSettingsFile(path);
-    if (file.outcome == WholeFile::Outcome::Read || file.outcome == WholeFile::Outcome::Missing)
-        return std::nullopt;
+    if (file.outcome == WholeFile::Outcome::Read || file.outcome == WholeFile::Outcome::Missing) return std::nullopt;
     return FormatMessage(QRNConsts::sSettingsNotRead, {path, FileFaultReason(file.Fault(path, kMaxIniFileBytes))});
 }
 
@@ -100,8 +95,7 @@ std::string ReadStringParam(const std::string& key, const std::string& defaultVa
 {
     try {
         const WholeFile file = ReadSettingsFile(GetIniFileName());
-        if (file.outcome != WholeFile::Outcome::Read)
-            return defaultValue;
+        if (file.outcome != WholeFile::Outcome::Read) return defaultValue;
         return IniDocument(DecodeEdgeFile(file.bytes)).Value(kSection, key).value_or(defaultValue);
     } catch (const std::exception&) {
         return defaultValue;
@@ -122,8 +116,7 @@ void WriteStringParam(const std::string& key, const std::string& value)
     std::error_code error;
     if (const auto folder = std::filesystem::path(path).parent_path(); !folder.empty())
         std::filesystem::create_directories(folder, error);
-    if (error)
-        RefuseWrite(path, error.value());
+    if (error) RefuseWrite(path, error.value());
     IniDocument document = LoadForWriting(path);
     document.SetValue(kSection, key, value);
     WithUserMessages([&] {

@@ -40,5 +40,5 @@ std::optional<CellPosition> ParseCellReference(std::string_view reference)
     if (pos < reference.size() && reference[pos] == '$') ++pos;
     const auto row = ParseRowNumber(reference.substr(pos));
     if (!row || *row == 0) return std::nullopt;
-    return CellPosition {*row, Capped(column, kSheetColumns)};
+    return CellPosition{*row, Capped(column, kSheetColumns)};
 }

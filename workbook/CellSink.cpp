@@ -36,7 +36,7 @@ void CellSink::SetText(int row, int column, std::string_view text)
 
 void CellSink::SetSharedString(int row, int column, std::uint32_t index)
 {
-    sharedWanted_ = std::max<std::size_t>(sharedWanted_, std::size_t {index} + 1);
+    sharedWanted_ = std::max<std::size_t>(sharedWanted_, std::size_t{index} + 1);
     Store(row, column, {Kind::Shared, NumberStyle::Plain, 0, index});
 }
 
@@ -142,7 +142,8 @@ void CellSink::CountCell()
 void CellSink::CountText(std::size_t bytes)
 {
     if (bytes > kMaxCellTextBytes) ThrowOverBudget(ReadReason::CellTextTooLong, kMaxCellTextBytes >> 20);
-    if (textBytes_.fetch_add(bytes) + bytes > budget_.maxTextBytes) ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
+    if (textBytes_.fetch_add(bytes) + bytes > budget_.maxTextBytes)
+        ThrowOverBudget(ReadReason::TooMuchText, budget_.maxTextBytes >> 20);
 }
 
 void ThrowTooManyCells(std::size_t limit)

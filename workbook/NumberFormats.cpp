@@ -55,7 +55,7 @@ NumberStyle StyleOfFormatCode(std::string_view code)
             if (IsElapsedTime(code.substr(i + 1, end - i - 1))) time = true;
             i = end;
         } else if (c == '\\' || c == '_' || c == '*') {
-            ++i;  // the next character is shown literally or as padding
+            ++i; // the next character is shown literally or as padding
         } else {
             switch (std::tolower(static_cast<unsigned char>(c))) {
             case 'd':

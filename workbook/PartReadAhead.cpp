@@ -12,9 +12,8 @@ struct StopInflating {};
 } // namespace
 
 PartReadAhead::PartReadAhead(ZipArchive& archive, std::string part, Inspect inspect)
-    : thread_([this, &archive, part = std::move(part), inspect = std::move(inspect)] {
-          Inflate(archive, part, inspect);
-      })
+    : thread_(
+        [this, &archive, part = std::move(part), inspect = std::move(inspect)] { Inflate(archive, part, inspect); })
 {
 }
 

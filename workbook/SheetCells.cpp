@@ -79,8 +79,8 @@ void SheetCells::SortCells()
     std::deque<Cell> sorted;
     std::vector<RowRun> runs;
     for (std::size_t k = 0; k < order.size(); ++k) {
-        const bool replaced = k + 1 < order.size() && order[k + 1].row == order[k].row
-            && order[k + 1].column == order[k].column;
+        const bool replaced =
+            k + 1 < order.size() && order[k + 1].row == order[k].row && order[k + 1].column == order[k].column;
         if (replaced) continue;
         if (runs.empty() || runs.back().row != order[k].row)
             runs.push_back({order[k].row, static_cast<std::uint32_t>(sorted.size())});

@@ -28,7 +28,8 @@ public:
     int LastRow() const override;
     int LastColumn(int row) const override;
     void ForEachCell(const std::function<void(int row, int column, const std::string& text)>& visit) const override;
-    void ForEachCellInRow(int row, const std::function<void(int column, const std::string& text)>& visit) const override;
+    void ForEachCellInRow(int row,
+                          const std::function<void(int column, const std::string& text)>& visit) const override;
 
 private:
     // A cell's kind: a text of its own, or a Value of CellSink::Kind.
@@ -40,7 +41,7 @@ private:
     struct Cell {
         std::uint16_t column;
         CellKind kind;
-        std::uint8_t style;  // a NumberStyle
+        std::uint8_t style; // a NumberStyle
         std::uint32_t payload[2];
 
         template <typename T>

@@ -28,7 +28,7 @@ std::size_t ChooseSheet(const std::vector<SheetCandidate>& sheets, const SheetCh
         ++offered;
         if (isNumber ? offered == position : sheets[i].name == choice) return i;
     }
-    std::vector<std::string> details {choice};
+    std::vector<std::string> details{choice};
     for (const SheetEntry& sheet : OfferedSheets(sheets)) details.push_back(sheet.name);
     throw WorkbookFault(WorkbookFault::Kind::NoSuchSheet, ReadReason::NoSuchSheet, std::move(details));
 }

@@ -33,7 +33,7 @@ public:
 private:
     struct Entry {
         int column;
-        std::size_t end;  // the text runs from the previous cell's end to here
+        std::size_t end; // the text runs from the previous cell's end to here
     };
 
     int number_ = 0;

@@ -148,8 +148,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional,
-                                           const SheetChoice& choice)
+std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional, const SheetChoice& choice)
 {
     return std::make_unique<StreamedSheetRows>(path, regional, choice);
 }

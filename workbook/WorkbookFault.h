@@ -10,8 +10,8 @@
 // What a reader found wrong, by the words the user is told.
 enum class ReadReason {
     FileNotFound,
-    SystemError,    // the system refused: WorkbookFault::systemError says why
-    LibraryError,   // a library refused, in its own words (the first detail)
+    SystemError,  // the system refused: WorkbookFault::systemError says why
+    LibraryError, // a library refused, in its own words (the first detail)
     IsFolder,
     NotRegularFile,
     EmptyFile,
@@ -19,30 +19,30 @@ enum class ReadReason {
     NoSpreadsheet,
     PrereleaseFormat,
     Encrypted,
-    TooManyCells,   // detail: the limit
-    TooMuchText,           // detail: the limit in MiB
-    CellTextTooLong,       // detail: the limit in MiB
-    TooManySharedStrings,  // detail: the limit
-    TooManyAttributes,     // details: the part, the limit
+    TooManyCells,         // detail: the limit
+    TooMuchText,          // detail: the limit in MiB
+    CellTextTooLong,      // detail: the limit in MiB
+    TooManySharedStrings, // detail: the limit
+    TooManyAttributes,    // details: the part, the limit
     FirstSheetNotCells,
     FirstSheetMacros,
-    SheetForeignNamespace,  // detail: the namespace
+    SheetForeignNamespace, // detail: the namespace
     NoSheets,
     SheetNotFound,
-    NotAWorksheet,  // detail: the part
-    SheetIdTwice,   // detail: the relationship id
+    NotAWorksheet, // detail: the part
+    SheetIdTwice,  // detail: the relationship id
     OleDamaged,
     NoWorkbookStream,
     WorkbookStreamDamaged,
     RecordTooShort,
     FileTruncated,
     ZipDamaged,
-    DuplicateEntry,  // detail: the entry
-    PartMissing,     // detail: the part
-    PartDamaged,     // detail: the part
-    PartTooLarge,    // detail: the part
-    XmlMalformed,    // details: the part, the line
-    XmlDoctype,      // detail: the part
+    DuplicateEntry,    // detail: the entry
+    PartMissing,       // detail: the part
+    PartDamaged,       // detail: the part
+    PartTooLarge,      // detail: the part
+    XmlMalformed,      // details: the part, the line
+    XmlDoctype,        // detail: the part
     BadCellReference,  // detail: the reference
     CellOutOfSheet,    // details: row, column
     BadSharedString,   // detail: the index

@@ -70,8 +70,7 @@ void ZipArchive::Read(std::string_view part, const std::function<void(const char
 
     zip_stat_t stat;
     zip_stat_init(&stat);
-    if (zip_stat_index(archive_, *index, 0, &stat) != 0)
-        ThrowBroken(ReadReason::PartDamaged, {name});
+    if (zip_stat_index(archive_, *index, 0, &stat) != 0) ThrowBroken(ReadReason::PartDamaged, {name});
     const std::uint64_t compressed = (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
 
     std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive_, *index, 0));
@@ -85,8 +84,7 @@ void ZipArchive::Read(std::string_view part, const std::function<void(const char
         if (got == 0) break;
         inflated += static_cast<std::uint64_t>(got);
         inflatedTotal_ += static_cast<std::uint64_t>(got);
-        if (inflatedTotal_ > kMaxInflatedTotal
-            || (inflated > kRatioFreeSize && inflated / kMaxRatio > compressed))
+        if (inflatedTotal_ > kMaxInflatedTotal || (inflated > kRatioFreeSize && inflated / kMaxRatio > compressed))
             ThrowBroken(ReadReason::PartTooLarge, {name});
         sink(buffer.data(), static_cast<std::size_t>(got));
     }

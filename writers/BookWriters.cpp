@@ -63,8 +63,8 @@ void AddDescriptiveElement(TXMLDocument& doc, TXMLNode product, const std::strin
     if (!text.empty()) doc.AddElement(DescriptiveDetail(doc, product), name, text);
 }
 
-void AddSubject(TXMLDocument& doc, TXMLNode product, const std::string& schemeIdentifier,
-                const std::string& schemeName, const std::string& code)
+void AddSubject(TXMLDocument& doc, TXMLNode product, const std::string& schemeIdentifier, const std::string& schemeName,
+                const std::string& code)
 {
     if (!code.empty()) AddSubjectNode(doc, DescriptiveDetail(doc, product), schemeIdentifier, schemeName, code);
 }
@@ -311,8 +311,7 @@ void RecommendedBy(TXMLDocument& doc, TXMLNode product, const std::string& text)
     AddTextContent(doc, product, "22", text);
 }
 
-void CoverImage(TXMLDocument& doc, TXMLNode product, const std::string& text, int featureValue02,
-                int featureValue03)
+void CoverImage(TXMLDocument& doc, TXMLNode product, const std::string& text, int featureValue02, int featureValue03)
 {
     if (text.empty()) return;
     const TXMLNode resource = doc.AddElement(CollateralDetail(doc, product), "SupportingResource", "");

@@ -74,8 +74,7 @@ void Thickness(TXMLDocument& doc, TXMLNode product, const std::string& text);
 void Annotation(TXMLDocument& doc, TXMLNode product, const std::string& text);
 void RecommendedBy(TXMLDocument& doc, TXMLNode product, const std::string& text);
 // The two numbers are the feature values of the resource version.
-void CoverImage(TXMLDocument& doc, TXMLNode product, const std::string& text, int featureValue02,
-                int featureValue03);
+void CoverImage(TXMLDocument& doc, TXMLNode product, const std::string& text, int featureValue02, int featureValue03);
 
 // All seven share one PublishingDetail/CopyrightStatement per product.
 void CopyrightType(TXMLDocument& doc, TXMLNode product, const std::string& text);

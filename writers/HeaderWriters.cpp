@@ -12,9 +12,9 @@ constexpr char kTaxNumberTypeName[] = "ИНН";
 
 // Where one party input goes in each layout.
 struct PartyElement {
-    const char* flatName;       // the plain element of the flat layout
-    const char* composite;      // Sender or Addressee
-    const char* compositeName;  // the child of the composite
+    const char* flatName;      // the plain element of the flat layout
+    const char* composite;     // Sender or Addressee
+    const char* compositeName; // the child of the composite
 };
 
 // The tax number goes out as a proprietary identifier (type "01").
@@ -70,8 +70,7 @@ void FromPerson(TXMLDocument& doc, TXMLNode header, const std::string& text, std
 
 void ToSAN(TXMLDocument& doc, TXMLNode header, const std::string& text, std::uint8_t layout)
 {
-    WritePartyIdentifier(doc, header, text, layout,
-                         {"ToSAN", "Addressee", "AddresseeIdentifier", "AddresseeIDType"});
+    WritePartyIdentifier(doc, header, text, layout, {"ToSAN", "Addressee", "AddresseeIdentifier", "AddresseeIDType"});
 }
 
 void ToCompany(TXMLDocument& doc, TXMLNode header, const std::string& text, std::uint8_t layout)

@@ -148,8 +148,8 @@ void AddLanguage(TXMLDocument& doc, TXMLNode product, const std::string& role, c
     if (!code.empty()) AddLanguageNode(doc, product, role, code);
 }
 
-void AddSalesRights(TXMLDocument& doc, TXMLNode product, const std::string& type,
-                    const std::string& areaElement, const std::string& area)
+void AddSalesRights(TXMLDocument& doc, TXMLNode product, const std::string& type, const std::string& areaElement,
+                    const std::string& area)
 {
     if (area.empty()) return;
     const TXMLNode rights = doc.AddElement(PublishingDetailOf(doc, product), "SalesRights", "");

@@ -122,8 +122,8 @@ std::string CheckPublicationYear(const std::string& text)
     }
     std::int64_t magnitude = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-    const bool readable = !digits.empty() && IsAsciiDigit(digits.front()) && error == std::errc()
-                          && end == digits.data() + digits.size();
+    const bool readable =
+        !digits.empty() && IsAsciiDigit(digits.front()) && error == std::errc() && end == digits.data() + digits.size();
     std::int64_t year = negative ? -magnitude : magnitude;
     if (!readable || year < INT32_MIN || year > INT32_MAX) year = 0;
     if (year == 0 || year > 2100) return QRNConsts::sBadPublicationYear;

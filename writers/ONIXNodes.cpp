@@ -25,9 +25,8 @@ TXMLNode FindOrAddNode(TXMLDocument& doc, TXMLNode parent, const std::string& na
     return node;
 }
 
-void AddCodedNode(TXMLDocument& doc, TXMLNode parent, const std::string& composite,
-                  const std::string& typeElement, const std::string& code,
-                  const std::string& valueElement, const std::string& value)
+void AddCodedNode(TXMLDocument& doc, TXMLNode parent, const std::string& composite, const std::string& typeElement,
+                  const std::string& code, const std::string& valueElement, const std::string& value)
 {
     if (value.empty()) return;
     const TXMLNode node = doc.AddElement(parent, composite, "");
@@ -35,8 +34,8 @@ void AddCodedNode(TXMLDocument& doc, TXMLNode parent, const std::string& composi
     doc.AddElement(node, valueElement, value);
 }
 
-TXMLNode FindNodeByChildText(TXMLDocument& doc, TXMLNode parent, const std::string& name,
-                             const std::string& keyElement, const std::string& keyText)
+TXMLNode FindNodeByChildText(TXMLDocument& doc, TXMLNode parent, const std::string& name, const std::string& keyElement,
+                             const std::string& keyText)
 {
     const int count = doc.CountNodes(parent, name);
     for (int i = 0; i < count; ++i) {
@@ -62,8 +61,8 @@ TXMLNode FindSubNodeByChildText(TXMLDocument& doc, TXMLNode parent, const std::s
     return TXMLNode();
 }
 
-void AddContributorNode(TXMLDocument& doc, TXMLNode product, const std::string& role,
-                        const std::string& keyNames, const std::string& namesBeforeKey)
+void AddContributorNode(TXMLDocument& doc, TXMLNode product, const std::string& role, const std::string& keyNames,
+                        const std::string& namesBeforeKey)
 {
     const bool hasKeyNames = !Trim(keyNames).empty();
     const bool hasNamesBeforeKey = !Trim(namesBeforeKey).empty();
@@ -77,8 +76,8 @@ void AddContributorNode(TXMLDocument& doc, TXMLNode product, const std::string& 
     if (hasNamesBeforeKey) doc.AddElement(contributor, "NamesBeforeKey", namesBeforeKey);
 }
 
-void AddMeasureNode(TXMLDocument& doc, TXMLNode product, const std::string& measureType,
-                    const std::string& value, const std::string& unitCode)
+void AddMeasureNode(TXMLDocument& doc, TXMLNode product, const std::string& measureType, const std::string& value,
+                    const std::string& unitCode)
 {
     if (value.empty()) return;
     const TXMLNode measure = doc.AddElement(FindOrAddNode(doc, product, "DescriptiveDetail"), "Measure", "");
@@ -87,8 +86,8 @@ void AddMeasureNode(TXMLDocument& doc, TXMLNode product, const std::string& meas
     doc.AddElement(measure, "MeasureUnitCode", unitCode);
 }
 
-void AddExtentNode(TXMLDocument& doc, TXMLNode parent, const std::string& extentType,
-                   const std::string& value, const std::string& unitCode)
+void AddExtentNode(TXMLDocument& doc, TXMLNode parent, const std::string& extentType, const std::string& value,
+                   const std::string& unitCode)
 {
     if (value.empty()) return;
     const TXMLNode extent = doc.AddElement(parent, "Extent", "");
@@ -107,8 +106,7 @@ void AddAudienceRangeNode(TXMLDocument& doc, TXMLNode parent, const std::string&
     doc.AddElement(range, "AudienceRangeValue", value);
 }
 
-void AddLanguageNode(TXMLDocument& doc, TXMLNode product, const std::string& role,
-                     const std::string& languageCode)
+void AddLanguageNode(TXMLDocument& doc, TXMLNode product, const std::string& role, const std::string& languageCode)
 {
     const TXMLNode detail = FindOrAddNode(doc, product, "DescriptiveDetail");
     AddCodedNode(doc, detail, "Language", "LanguageRole", role, "LanguageCode", languageCode);

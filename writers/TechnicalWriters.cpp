@@ -8,9 +8,11 @@ namespace {
 
 // Three names hold Cyrillic letters that look Latin. Receivers match them byte
 // for byte, so they are spelled out as UTF-8 bytes rather than typed.
-constexpr char kScreenTypeElement[] = "S\xD1\x81reenType";      // Cyrillic es, 2nd letter
-constexpr char kCaseMaterialElement[] = "\xD0\xA1" "aseMaterial"; // Cyrillic capital Es
-constexpr char kMintMasterRole[] = "\xD0\x9C" "01";                // Cyrillic capital Em
+constexpr char kScreenTypeElement[] = "S\xD1\x81reenType"; // Cyrillic es, 2nd letter
+constexpr char kCaseMaterialElement[] = "\xD0\xA1"
+                                        "aseMaterial"; // Cyrillic capital Es
+constexpr char kMintMasterRole[] = "\xD0\x9C"
+                                   "01"; // Cyrillic capital Em
 constexpr char kArtistRole[] = "A07";
 
 TXMLNode DescriptiveDetailOf(TXMLDocument& doc, TXMLNode product)

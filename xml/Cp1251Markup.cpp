@@ -58,10 +58,8 @@ void AppendCp1251(std::string& out, std::string_view text, bool escape)
             }
         }
         const char32_t cp = NextCodePoint(text, pos);
-        if (const auto byte = Cp1251Byte(cp))
-            out += static_cast<char>(*byte);
-        else
-            AppendReference(out, cp);
+        if (const auto byte = Cp1251Byte(cp)) out += static_cast<char>(*byte);
+        else AppendReference(out, cp);
         run = pos;
     }
     out.append(data + run, pos - run);

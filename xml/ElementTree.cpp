@@ -69,10 +69,8 @@ void ElementPool::Release(TXMLElement* element)
         Release(child);
         child = next;
     }
-    if (element->text.capacity() > kKeptTextCapacity)
-        std::string().swap(element->text);
-    else
-        element->text.clear();
+    if (element->text.capacity() > kKeptTextCapacity) std::string().swap(element->text);
+    else element->text.clear();
     element->hasText = false;
     element->parent = element->firstChild = element->lastChild = element->next = nullptr;
     free_.push_back(element);
@@ -81,10 +79,8 @@ void ElementPool::Release(TXMLElement* element)
 void AppendChild(TXMLElement* parent, TXMLElement* child)
 {
     child->parent = parent;
-    if (parent->lastChild)
-        parent->lastChild->next = child;
-    else
-        parent->firstChild = child;
+    if (parent->lastChild) parent->lastChild->next = child;
+    else parent->firstChild = child;
     parent->lastChild = child;
 }
 

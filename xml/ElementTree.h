@@ -12,7 +12,7 @@
 // in the saved file.
 struct ElementName {
     std::string utf8;
-    std::string cp1251;  // windows-1251, characters it lacks as references
+    std::string cp1251; // windows-1251, characters it lacks as references
 };
 
 // One element of the message. A text is what the element was created with;

@@ -6,7 +6,7 @@
 #include "xml/ElementTree.h"
 #include "xml/XmlText.h"
 
-#include <libxml/tree.h>  // xmlValidateName
+#include <libxml/tree.h> // xmlValidateName
 
 #include <charconv>
 #include <optional>
@@ -177,10 +177,8 @@ TXMLNode TXMLDocument::AddElement(TXMLNode parent, std::string_view name, std::s
     TXMLElement* element = pool_->New(pool_->Name(name));
     if (!text.empty()) {
         element->hasText = true;
-        if (IsXmlSafeText(text))
-            element->text.assign(text);
-        else
-            element->text = XmlSafeText(text);
+        if (IsXmlSafeText(text)) element->text.assign(text);
+        else element->text = XmlSafeText(text);
     }
     AppendChild(parent.Raw(), element);
     return TXMLNode(element);

@@ -94,5 +94,5 @@ private:
     std::unique_ptr<ElementPool> pool_;
     TXMLElement* root_ = nullptr;
     std::unique_ptr<Output> output_;
-    std::vector<TXMLElement*> openPath_;  // elements whose start tag is written
+    std::vector<TXMLElement*> openPath_; // elements whose start tag is written
 };

@@ -15,12 +15,18 @@ struct ValueOption {
 };
 
 constexpr ValueOption kValueOptions[] = {
-    {"--scheme", &CommandLine::schemePath},       {"--settings", &CommandLine::settingsPath},
-    {"--date", &CommandLine::sentDate},           {"--from-san", &CommandLine::fromSAN},
-    {"--from-company", &CommandLine::fromCompany}, {"--from-person", &CommandLine::fromPerson},
-    {"--to-san", &CommandLine::toSAN},            {"--to-company", &CommandLine::toCompany},
-    {"--to-person", &CommandLine::toPerson},      {"--save-scheme", &CommandLine::saveSchemePath},
-    {"--log", &CommandLine::logPath},             {"--regional", &CommandLine::regional},
+    {"--scheme", &CommandLine::schemePath},
+    {"--settings", &CommandLine::settingsPath},
+    {"--date", &CommandLine::sentDate},
+    {"--from-san", &CommandLine::fromSAN},
+    {"--from-company", &CommandLine::fromCompany},
+    {"--from-person", &CommandLine::fromPerson},
+    {"--to-san", &CommandLine::toSAN},
+    {"--to-company", &CommandLine::toCompany},
+    {"--to-person", &CommandLine::toPerson},
+    {"--save-scheme", &CommandLine::saveSchemePath},
+    {"--log", &CommandLine::logPath},
+    {"--regional", &CommandLine::regional},
     {"--sheet", &CommandLine::sheet},
 };
 
@@ -114,8 +120,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
     if (line.regional && *line.regional != "ru" && *line.regional != "system")
         throw UsageError(FormatMessage(QRNConsts::sCliBadRegional, {*line.regional}));
     if (line.action != CommandLine::Action::Convert) {
-        if (!positional.empty() && line.action != CommandLine::Action::Help &&
-            line.action != CommandLine::Action::Version)
+        if (!positional.empty() && line.action != CommandLine::Action::Help
+            && line.action != CommandLine::Action::Version)
             throw UsageError(FormatMessage(QRNConsts::sCliExtraArgument, {positional.front()}));
         return line;
     }

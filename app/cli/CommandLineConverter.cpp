@@ -108,9 +108,8 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
 // standard error; row 1 when none gives a confident pair.
 int FoundHeaderRow(const CommandLine& line, const RunInputs& inputs, std::ostream& err)
 {
-    const int row = WithUserMessages([&] {
-        return FindWorkbookHeaderRow(line.workbookPath, inputs.regional, inputs.sheet, inputs.documentType);
-    });
+    const int row = WithUserMessages(
+        [&] { return FindWorkbookHeaderRow(line.workbookPath, inputs.regional, inputs.sheet, inputs.documentType); });
     if (row == 0) {
         err << FormatMessage(QRNConsts::sCliHeaderRowNotFound, {std::to_string(kHeaderRowSearchRows)}) << '\n';
         return 1;
@@ -142,9 +141,8 @@ void SaveReport(const CommandLine& line, const RunInputs& inputs, double runDate
     if (!line.logPath) return;
     std::vector<std::string> lines = observer.Log();
     if (!failure.empty()) lines.push_back(failure);
-    WriteConversionReport(*line.logPath,
-                          ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime, inputs.regional,
-                                               lines));
+    WriteConversionReport(*line.logPath, ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime,
+                                                              inputs.regional, lines));
 }
 
 // The window's check of step 4, naming what it found empty and where the
@@ -229,8 +227,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     observer.ClearProgressBar();
     SaveReport(line, inputs, runDateTime, observer);
     // Standard output keeps the window's log; which files it wrote goes here.
-    for (const std::string& saved : result.savedFiles)
-        err << FormatMessage(QRNConsts::sCliFileSaved, {saved}) << '\n';
+    for (const std::string& saved : result.savedFiles) err << FormatMessage(QRNConsts::sCliFileSaved, {saved}) << '\n';
     for (const std::string& stale : result.staleFiles)
         err << FormatMessage(QRNConsts::sStalePackageFile, {stale}) << '\n';
     return result.allSaved ? kExitAllSaved : kExitNotSaved;
@@ -262,18 +259,14 @@ int RunCommandLine(const std::vector<std::string>& arguments, const RegionalProf
         const CommandLine line = ParseCommandLine(arguments);
         const Regional regional = ChosenRegional(line, profiles);
         switch (line.action) {
-        case CommandLine::Action::Help:
-            out << UsageText(line, profiles);
-            return kExitAllSaved;
+        case CommandLine::Action::Help: out << UsageText(line, profiles); return kExitAllSaved;
         case CommandLine::Action::Version:
             out << FormatMessage(QRNConsts::sCliVersion, {QRNConsts::sVersion});
             return kExitAllSaved;
         case CommandLine::Action::ListColumns:
         case CommandLine::Action::ListSheets:
-        case CommandLine::Action::Dump:
-            return Inspect(line, regional, out);
-        case CommandLine::Action::Convert:
-            break;
+        case CommandLine::Action::Dump: return Inspect(line, regional, out);
+        case CommandLine::Action::Convert: break;
         }
         return ConvertWorkbook(line, regional, out, err, terminal);
     } catch (const UsageError& error) {

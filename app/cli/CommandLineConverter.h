@@ -8,8 +8,8 @@
 
 // Exit statuses of quarnel-convert.
 inline constexpr int kExitAllSaved = 0;
-inline constexpr int kExitNotSaved = 1;   // the run finished but a file was not saved
-inline constexpr int kExitFailure = 2;    // usage, document type, or a file that could not be read or written
+inline constexpr int kExitNotSaved = 1; // the run finished but a file was not saved
+inline constexpr int kExitFailure = 2;  // usage, document type, or a file that could not be read or written
 
 // quarnel-convert: the window's automatic mode without the window. Walks the
 // wizard's steps 2 to 5 as the window does when started with parameters:

@@ -14,7 +14,7 @@ struct WindowCommandLine {
     Request request = Request::Window;
     QString settingsFile;
     QString sheet;
-    int headerRow = 0;  // 0 when not given
+    int headerRow = 0; // 0 when not given
     QStringList parameters;
 };
 

@@ -84,8 +84,8 @@ private:
     ConversionRunner& runner_;
 };
 
-ConversionRunner::ConversionRunner(RunFunction run, QPlainTextEdit& log, QProgressBar& progress,
-                                   UserDialogs& dialogs, QWidget& window)
+ConversionRunner::ConversionRunner(RunFunction run, QPlainTextEdit& log, QProgressBar& progress, UserDialogs& dialogs,
+                                   QWidget& window)
     : run_(std::move(run)), log_(log), progress_(progress), dialogs_(dialogs), window_(window)
 {
 }

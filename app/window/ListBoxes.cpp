@@ -57,8 +57,8 @@ FieldDropList::FieldDropList(QWidget* parent) : QListWidget(parent)
 
 void FieldDropList::DragOver(QDragMoveEvent* event)
 {
-    const bool accept = event->mimeData()->hasFormat(QString::fromLatin1(kColumnMimeType)) && dragOverHandler &&
-                        dragOverHandler(event->position().toPoint());
+    const bool accept = event->mimeData()->hasFormat(QString::fromLatin1(kColumnMimeType)) && dragOverHandler
+                        && dragOverHandler(event->position().toPoint());
     if (accept) {
         event->setDropAction(Qt::CopyAction);
         event->accept();

@@ -57,8 +57,7 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, const
     box.exec();
 }
 
-std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request,
-                                     QFileDialog::AcceptMode mode)
+std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
     dialog.setAcceptMode(mode);
@@ -134,8 +133,8 @@ void QtUserDialogs::ShowPreview(QWidget* parent, const RunPreview& preview)
 {
     QDialog dialog(parent);
     dialog.setWindowTitle(QStr(QRNConsts::sPreviewTitle));
-    auto* table = new QTableWidget(static_cast<int>(preview.rows.size()), static_cast<int>(preview.captions.size()),
-                                   &dialog);
+    auto* table =
+        new QTableWidget(static_cast<int>(preview.rows.size()), static_cast<int>(preview.captions.size()), &dialog);
     QStringList captions;
     for (const std::string& caption : preview.captions) captions << QStr(caption);
     table->setHorizontalHeaderLabels(captions);
@@ -172,7 +171,8 @@ std::optional<std::vector<bool>> QtUserDialogs::ChooseMappings(QWidget* parent,
     auto* list = new QListWidget(&dialog);
     for (const ProposedMapping& mapping : proposed) {
         auto* item = new QListWidgetItem(
-            QStr(SchemeLineFor(mapping.caption, mapping.column) + "   (" + MatchReasonText(mapping.reason) + ")"), list);
+            QStr(SchemeLineFor(mapping.caption, mapping.column) + "   (" + MatchReasonText(mapping.reason) + ")"),
+            list);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(mapping.Confident() ? Qt::Checked : Qt::Unchecked);
     }

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTimeEdit>
 
-
 namespace {
 
 QDate DateOf(const CivilDateTime& value)

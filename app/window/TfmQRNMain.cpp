@@ -31,8 +31,7 @@
 
 #include <algorithm>
 
-TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters,
-                       QWidget* parent)
+TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters, QWidget* parent)
     : QWidget(parent), FRegional(regional), FDialogs(dialogs)
 {
     setObjectName(QStringLiteral("fmQRNMain"));
@@ -43,8 +42,8 @@ TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QSt
     BuildStep4();
     BuildStep5();
     FRunner = std::make_unique<ConversionRunner>(
-        [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); },
-        *memLog, *ProgressBar1, FDialogs, *this);
+        [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); }, *memLog,
+        *ProgressBar1, FDialogs, *this);
     connect(FRunner.get(), &ConversionRunner::Finished, this, &TfmQRNMain::ConversionFinished);
     FormCreate(parameters);
 }
@@ -154,8 +153,7 @@ bool TfmQRNMain::AppShowHint(QObject* watched, QHelpEvent* event)
     }
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (!widget || widget->window() != this || widget->toolTip().isEmpty()) return false;
-    QToolTip::showText(event->globalPos(), widget->toolTip(), const_cast<QWidget*>(widget), QRect(),
-                       kHintHidePauseMs);
+    QToolTip::showText(event->globalPos(), widget->toolTip(), const_cast<QWidget*>(widget), QRect(), kHintHidePauseMs);
     return true;
 }
 
@@ -202,20 +200,19 @@ void TfmQRNMain::ShowStep(int step)
         SetStepTexts(QRNConsts::sStep3Title, QRNConsts::sStep3Info);
         edSentDate->setText(QStr(FRegional.FormatDate(TodayDateTime())));
         const bool invoice = DocumentType() == kInvoiceType;
-        for (QWidget* control : {static_cast<QWidget*>(lbMessageNumberMark), static_cast<QWidget*>(lbMessageNumber),
-                                 static_cast<QWidget*>(edMessageNumber),
-                                 static_cast<QWidget*>(lbDocumentReferenceMark),
-                                 static_cast<QWidget*>(lbDocumentReference),
-                                 static_cast<QWidget*>(edDocumentReference)})
+        for (QWidget* control :
+             {static_cast<QWidget*>(lbMessageNumberMark), static_cast<QWidget*>(lbMessageNumber),
+              static_cast<QWidget*>(edMessageNumber), static_cast<QWidget*>(lbDocumentReferenceMark),
+              static_cast<QWidget*>(lbDocumentReference), static_cast<QWidget*>(edDocumentReference)})
             control->setVisible(invoice);
         LoadHeaderParams();
         break;
     }
     case 4: {
         const bool invoice = DocumentType() == kInvoiceType;
-        const bool filled = !edFromSAN->text().isEmpty() && !edSentDate->text().isEmpty() &&
-                            (!invoice || (!edMessageNumber->text().isEmpty() &&
-                                          !edDocumentReference->text().isEmpty()));
+        const bool filled =
+            !edFromSAN->text().isEmpty() && !edSentDate->text().isEmpty()
+            && (!invoice || (!edMessageNumber->text().isEmpty() && !edDocumentReference->text().isEmpty()));
         if (!filled) {
             FDialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
             ShowStep(3);
@@ -237,8 +234,7 @@ void TfmQRNMain::ShowStep(int step)
         pn5->show();
         StartConversion();
         break;
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -259,8 +255,8 @@ void TfmQRNMain::btCloseClick()
 
 void TfmQRNMain::btSelectExcelFileClick()
 {
-    const FileDialogRequest request{QStr(QRNConsts::sSelectExcelDialogTitle), QStr(QRNConsts::sExcelFilter),
-                                    QString(), FOpenDialogFileName};
+    const FileDialogRequest request{QStr(QRNConsts::sSelectExcelDialogTitle), QStr(QRNConsts::sExcelFilter), QString(),
+                                    FOpenDialogFileName};
     if (const auto path = FDialogs.ChooseOpenFile(this, request)) {
         FOpenDialogFileName = *path;
         edExcelFile->setText(*path);
@@ -292,7 +288,8 @@ void TfmQRNMain::WorkbookChosen()
     const int position = FCommandLineSheet.toInt(&isNumber);
     int index = -1;
     for (int i = 0; i < static_cast<int>(sheets.size()); ++i)
-        if (isNumber ? i + 1 == position : QStr(sheets[static_cast<std::size_t>(i)].name) == FCommandLineSheet) index = i;
+        if (isNumber ? i + 1 == position : QStr(sheets[static_cast<std::size_t>(i)].name) == FCommandLineSheet)
+            index = i;
     if (index >= 0) {
         cbSheet->setCurrentIndex(index);
         FSheetPicked = true;
@@ -334,8 +331,8 @@ void TfmQRNMain::btSelectXmlFileClick()
     if (!path) return;
     // Converting again into the same XML file is the usual thing and is not
     // asked about; any other kind of file would be lost to the XML.
-    if (QFileInfo::exists(*path) && !path->endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive) &&
-        !FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(*path)}))))
+    if (QFileInfo::exists(*path) && !path->endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)
+        && !FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(*path)}))))
         return;
     FXmlDialogFileName = *path;
     edXMLFile->setText(*path);

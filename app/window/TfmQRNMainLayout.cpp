@@ -124,8 +124,8 @@ ListBox* AddList(QWidget* parent, const char* name, const QRect& rect)
 void TfmQRNMain::BuildFrame()
 {
     setWindowTitle(QStr(QRNConsts::sAppTitle));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(kClientWidth, kClientHeight);
     setWindowIcon(QIcon(QStringLiteral(":/quarnel/quarnel-128.png")));
 
@@ -164,8 +164,7 @@ void TfmQRNMain::BuildFrame()
     btPrev = AddButton(this, "btPrev", QRNConsts::sPrev,
                        QRect(nextLeft - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight));
     btNext = AddButton(this, "btNext", QRNConsts::sNext, QRect(nextLeft, buttonsTop, kButtonWidth, kButtonHeight));
-    btClose = AddButton(this, "btClose", QRNConsts::sClose,
-                        QRect(closeLeft, buttonsTop, kButtonWidth, kButtonHeight));
+    btClose = AddButton(this, "btClose", QRNConsts::sClose, QRect(closeLeft, buttonsTop, kButtonWidth, kButtonHeight));
     connect(btPrev, &QPushButton::clicked, this, &TfmQRNMain::btPrevClick);
     connect(btNext, &QPushButton::clicked, this, &TfmQRNMain::btNextClick);
     connect(btClose, &QPushButton::clicked, this, &TfmQRNMain::btCloseClick);
@@ -183,8 +182,8 @@ void TfmQRNMain::BuildStep1()
     const int left = (kPanelRect.width() - (629 + 4 + 23)) / 2;
     AddLabel(pn1, QRNConsts::sChooseExcelLabel, QRect(left, 16, 629, kLabelHeight));
     edExcelFile = AddEdit(pn1, "edExcelFile", QRect(left, 34, 629, kEditHeight));
-    btSelectExcelFile = AddButton(pn1, "btSelectExcelFile", QRNConsts::sEllipsis,
-                                  QRect(left + 633, 34, 23, kEditHeight));
+    btSelectExcelFile =
+        AddButton(pn1, "btSelectExcelFile", QRNConsts::sEllipsis, QRect(left + 633, 34, 23, kEditHeight));
     btSelectExcelFile->setToolTip(QStr(QRNConsts::sSelectExcelHint));
     connect(btSelectExcelFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectExcelFileClick);
     AddNote(pn1, QRNConsts::sExcelNote, QRect(left, 66, 656, 48));
@@ -247,14 +246,13 @@ void TfmQRNMain::BuildStep2()
     // the two lists it reads, the scheme's own buttons under the scheme; the
     // instruction and the advice below them.
     const int belowLists = listTop + listHeight + 6;
-    btAutoCorresp = AddActionButton(pn2, "btAutoCorresp", actCorrespAuto,
-                                    QRect(8, belowLists, 190, kButtonHeight));
+    btAutoCorresp = AddActionButton(pn2, "btAutoCorresp", actCorrespAuto, QRect(8, belowLists, 190, kButtonHeight));
     // The rows as the conversion will read them, under the field list.
     btPreview = AddButton(pn2, "btPreview", QRNConsts::sPreview, QRect(8 + 196, belowLists, 110, kButtonHeight));
     btPreview->setToolTip(QStr(QRNConsts::sPreviewHint));
     connect(btPreview, &QPushButton::clicked, this, [this] { Guarded([this] { btPreviewClick(); }); });
-    btClearCorresp = AddActionButton(pn2, "btClearCorresp", actCorrespClear,
-                                     QRect(404, belowLists, kButtonWidth, kButtonHeight));
+    btClearCorresp =
+        AddActionButton(pn2, "btClearCorresp", actCorrespClear, QRect(404, belowLists, kButtonWidth, kButtonHeight));
     btSaveCorresp = AddActionButton(pn2, "btSaveCorresp", actCorrespSave,
                                     QRect(404 + 83, belowLists, kButtonWidth + 8, kButtonHeight));
     btOpenCorresp = AddActionButton(pn2, "btOpenCorresp", actCorrespOpen,
@@ -318,8 +316,7 @@ void TfmQRNMain::BuildStep3()
     lbMessageNumber = AddLabel(gbMessage, QRNConsts::sMessageNumberLabel, QRect(22, 14, 199, kLabelHeight));
     edMessageNumber = AddEdit(gbMessage, "edMessageNumber", QRect(12, 32, fieldWidth, kEditHeight));
     lbDocumentReferenceMark = AddMandatoryMark(gbMessage, QPoint(260, 14));
-    lbDocumentReference =
-        AddLabel(gbMessage, QRNConsts::sDocumentReferenceLabel, QRect(270, 14, 199, kLabelHeight));
+    lbDocumentReference = AddLabel(gbMessage, QRNConsts::sDocumentReferenceLabel, QRect(270, 14, 199, kLabelHeight));
     edDocumentReference = AddEdit(gbMessage, "edDocumentReference", QRect(260, 32, fieldWidth, kEditHeight));
 
     AddMandatoryMark(gbMessage, QPoint(12, 68));
@@ -337,8 +334,7 @@ void TfmQRNMain::BuildStep4()
     const int left = (kPanelRect.width() - (585 + 4 + 23)) / 2;
     AddLabel(pn4, QRNConsts::sChooseXmlLabel, QRect(left, 16, 585, kLabelHeight));
     edXMLFile = AddEdit(pn4, "edXMLFile", QRect(left, 34, 585, kEditHeight));
-    btSelectXmlFile =
-        AddButton(pn4, "btSelectXmlFile", QRNConsts::sEllipsis, QRect(left + 589, 34, 23, kEditHeight));
+    btSelectXmlFile = AddButton(pn4, "btSelectXmlFile", QRNConsts::sEllipsis, QRect(left + 589, 34, 23, kEditHeight));
     btSelectXmlFile->setToolTip(QStr(QRNConsts::sSelectXmlHint));
     connect(btSelectXmlFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectXmlFileClick);
     lbInfoNakl = AddNote(pn4, QRNConsts::sInvoicePackageNote, QRect(left, 66, 612, 64));

@@ -115,7 +115,6 @@ RunInputs TfmQRNMain::CollectRunInputs() const
     // the run refuses that type with its own message.
     inputs.keptFiles = {IniStore::GetIniFileName()};
     if (inputs.documentType < kDocumentTypeCount)
-        inputs.keptFiles.push_back(
-            IniStore::ReadStringParam(GetCorrespondenceParamName(inputs.documentType), ""));
+        inputs.keptFiles.push_back(IniStore::ReadStringParam(GetCorrespondenceParamName(inputs.documentType), ""));
     return inputs;
 }

@@ -65,8 +65,8 @@ void TfmQRNMain::LoadColumnNames()
 {
     const WaitCursor waiting;
     listExcel->clear();
-    listExcel->addItems(QStrList(
-        ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value())));
+    listExcel->addItems(
+        QStrList(ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value())));
 }
 
 void TfmQRNMain::LoadFieldLists()
@@ -184,8 +184,8 @@ void TfmQRNMain::actCorrespSaveExecute()
 
 void TfmQRNMain::actCorrespOpenExecute()
 {
-    const FileDialogRequest request{QStr(QRNConsts::sSchemeOpenDialogTitle), QStr(QRNConsts::sSchemeFilter),
-                                    QString(), FOpenDialogFileName};
+    const FileDialogRequest request{QStr(QRNConsts::sSchemeOpenDialogTitle), QStr(QRNConsts::sSchemeFilter), QString(),
+                                    FOpenDialogFileName};
     const auto path = FDialogs.ChooseOpenFile(this, request);
     if (!path) return;
     FOpenDialogFileName = *path;

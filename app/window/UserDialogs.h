@@ -14,8 +14,8 @@ struct RunPreview;
 struct FileDialogRequest {
     QString title;
     QString filter;
-    QString defaultSuffix;  // appended when the chosen name has no extension; "" for none
-    QString initialFile;    // the file name the dialog starts with
+    QString defaultSuffix; // appended when the chosen name has no extension; "" for none
+    QString initialFile;   // the file name the dialog starts with
 };
 
 // The modal windows of the wizard: the error, warning and information boxes

@@ -19,27 +19,19 @@ TEST_P(GeneralNumberFormat, UsesFifteenSignificantDigitsAndTheSeparator)
     EXPECT_EQ(FormatGeneralNumber(GetParam().value, ","), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GeneralNumberFormat, ::testing::Values(
-    FormatCase{0, "0"},
-    FormatCase{10, "10"},
-    FormatCase{12.5L, "12,5"},
-    FormatCase{-5, "-5"},
-    FormatCase{150.75L, "150,75"},
-    FormatCase{99.98999999999999, "99,99"},
-    FormatCase{0.1000000000000000055, "0,1"},
-    FormatCase{1e15L, "1E15"},
-    FormatCase{999999999999999.0L, "999999999999999"},
-    FormatCase{999999999999999.9L, "1E15"},
-    FormatCase{0.00001L, "0,00001"},
-    FormatCase{0.0000015L, "1,5E-6"},
-    FormatCase{-2.5e20L, "-2,5E20"},
-    FormatCase{123456789012345678.0L, "1,23456789012346E17"},
-    FormatCase{0.5L, "0,5"},
-    FormatCase{1000000000000005.0L, "1,00000000000001E15"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, GeneralNumberFormat,
+    ::testing::Values(FormatCase{0, "0"}, FormatCase{10, "10"}, FormatCase{12.5L, "12,5"}, FormatCase{-5, "-5"},
+                      FormatCase{150.75L, "150,75"}, FormatCase{99.98999999999999, "99,99"},
+                      FormatCase{0.1000000000000000055, "0,1"}, FormatCase{1e15L, "1E15"},
+                      FormatCase{999999999999999.0L, "999999999999999"}, FormatCase{999999999999999.9L, "1E15"},
+                      FormatCase{0.00001L, "0,00001"}, FormatCase{0.0000015L, "1,5E-6"},
+                      FormatCase{-2.5e20L, "-2,5E20"}, FormatCase{123456789012345678.0L, "1,23456789012346E17"},
+                      FormatCase{0.5L, "0,5"}, FormatCase{1000000000000005.0L, "1,00000000000001E15"}));
 
 struct ParseCase {
     const char* text;
-    std::optional<long double> value;  // nothing: not a number
+    std::optional<long double> value; // nothing: not a number
 };
 
 class CellNumberParse : public ::testing::TestWithParam<ParseCase> {};
@@ -49,31 +41,17 @@ TEST_P(CellNumberParse, ReadsOnlyPlainNumbersWithTheRegionalSeparator)
     EXPECT_EQ(ReadCellNumber(GetParam().text, ",", "\u00A0"), GetParam().value) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CellNumberParse, ::testing::Values(
-    ParseCase{"", 0},
-    ParseCase{"12", 12},
-    ParseCase{"-12,5", -12.5L},
-    ParseCase{"+3", 3},
-    ParseCase{"5,", 5},
-    ParseCase{",5", 0.5L},
-    ParseCase{"1E15", 1e15L},
-    ParseCase{"1,5E-6", 1.5e-6L},
-    // Both separators are decimal ones where neither groups thousands.
-    ParseCase{"12.5", 12.5L},
-    ParseCase{"-.5", -0.5L},
-    // Blanks around a number are no part of it.
-    ParseCase{" 12", 12},
-    ParseCase{"100 ", 100},
-    ParseCase{"\t\u00A012,5\u202F ", 12.5L},
-    ParseCase{"   ", 0},
-    ParseCase{"1 000", std::nullopt},
-    ParseCase{"1\u00A0000", std::nullopt},
-    ParseCase{"1,2.3", std::nullopt},
-    ParseCase{"abc", std::nullopt},
-    ParseCase{",", std::nullopt},
-    ParseCase{"1E", std::nullopt},
-    ParseCase{"1E99999", std::nullopt},
-    ParseCase{"-", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CellNumberParse,
+    ::testing::Values(ParseCase{"", 0}, ParseCase{"12", 12}, ParseCase{"-12,5", -12.5L}, ParseCase{"+3", 3},
+                      ParseCase{"5,", 5}, ParseCase{",5", 0.5L}, ParseCase{"1E15", 1e15L}, ParseCase{"1,5E-6", 1.5e-6L},
+                      // Both separators are decimal ones where neither groups thousands.
+                      ParseCase{"12.5", 12.5L}, ParseCase{"-.5", -0.5L},
+                      // Blanks around a number are no part of it.
+                      ParseCase{" 12", 12}, ParseCase{"100 ", 100}, ParseCase{"\t\u00A012,5\u202F ", 12.5L},
+                      ParseCase{"   ", 0}, ParseCase{"1 000", std::nullopt}, ParseCase{"1\u00A0000", std::nullopt},
+                      ParseCase{"1,2.3", std::nullopt}, ParseCase{"abc", std::nullopt}, ParseCase{",", std::nullopt},
+                      ParseCase{"1E", std::nullopt}, ParseCase{"1E99999", std::nullopt}, ParseCase{"-", std::nullopt}));
 
 TEST(CellNumberParse, TheThousandsSeparatorIsNoDecimalSeparator)
 {

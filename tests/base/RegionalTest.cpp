@@ -9,7 +9,12 @@ namespace {
 double At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
 {
     CivilDateTime v;
-    v.year = y; v.month = mo; v.day = d; v.hour = h; v.minute = mi; v.second = s;
+    v.year = y;
+    v.month = mo;
+    v.day = d;
+    v.hour = h;
+    v.minute = mi;
+    v.second = s;
     return EncodeDateTime(v);
 }
 
@@ -80,21 +85,17 @@ TEST_P(SentDateParse, AcceptsTheShortDateWithAnOptionalTime)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SentDateParse, ::testing::Values(
-    DateCase{"05.03.2024", true, At(2024, 3, 5)},
-    DateCase{"5.3.2024", true, At(2024, 3, 5)},
-    DateCase{"  05.03.2024  ", true, At(2024, 3, 5)},
-    DateCase{"05.03.2024 14:30", true, At(2024, 3, 5, 14, 30)},
-    DateCase{"05.03.2024 14:30:59", true, At(2024, 3, 5, 14, 30, 59)},
-    DateCase{"30.12.1899", true, 0},
-    DateCase{"", false, 0},
-    DateCase{"завтра", false, 0},
-    DateCase{"31.02.2024", false, 0},
-    DateCase{"05.03.24", false, 0},
-    DateCase{"05/03/2024", false, 0},
-    DateCase{"05.03.2024 25:00", false, 0},
-    DateCase{"05.03.2024 14", false, 0},
-    DateCase{"05.03.2024T14:30", false, 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, SentDateParse,
+                         ::testing::Values(DateCase{"05.03.2024", true, At(2024, 3, 5)},
+                                           DateCase{"5.3.2024", true, At(2024, 3, 5)},
+                                           DateCase{"  05.03.2024  ", true, At(2024, 3, 5)},
+                                           DateCase{"05.03.2024 14:30", true, At(2024, 3, 5, 14, 30)},
+                                           DateCase{"05.03.2024 14:30:59", true, At(2024, 3, 5, 14, 30, 59)},
+                                           DateCase{"30.12.1899", true, 0}, DateCase{"", false, 0},
+                                           DateCase{"завтра", false, 0}, DateCase{"31.02.2024", false, 0},
+                                           DateCase{"05.03.24", false, 0}, DateCase{"05/03/2024", false, 0},
+                                           DateCase{"05.03.2024 25:00", false, 0}, DateCase{"05.03.2024 14", false, 0},
+                                           DateCase{"05.03.2024T14:30", false, 0}));
 
 TEST(SentDateParse, NamesTheTextItCannotRead)
 {

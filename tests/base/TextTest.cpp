@@ -29,7 +29,10 @@ TEST(Utf8Text, FoldsLatinAndCyrillicCase)
 
 TEST(Utf8Text, ReplacesInvalidSequences)
 {
-    EXPECT_EQ(ValidUtf8("a\xFF" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(ValidUtf8("a\xFF"
+                        "b"),
+              "a\xEF\xBF\xBD"
+              "b");
     EXPECT_EQ(ValidUtf8("\xD0"), "\xEF\xBF\xBD");
     EXPECT_EQ(ValidUtf8("ok"), "ok");
 }
@@ -38,7 +41,8 @@ TEST(Cp1251, RoundTripsCyrillicAndRefusesWhatItCannotHold)
 {
     const auto bytes = Utf8ToCp1251("Цена №1");
     ASSERT_TRUE(bytes.has_value());
-    EXPECT_EQ(*bytes, "\xD6\xE5\xED\xE0 \xB9" "1");
+    EXPECT_EQ(*bytes, "\xD6\xE5\xED\xE0 \xB9"
+                      "1");
     EXPECT_EQ(Cp1251ToUtf8(*bytes), "Цена №1");
     EXPECT_FALSE(Utf8ToCp1251("Ω").has_value());
 }
@@ -46,8 +50,11 @@ TEST(Cp1251, RoundTripsCyrillicAndRefusesWhatItCannotHold)
 TEST(Cp1251, EdgeFilesFallBackToUtf8WithAByteOrderMark)
 {
     EXPECT_EQ(EncodeEdgeFile("Схема"), "\xD1\xF5\xE5\xEC\xE0");
-    EXPECT_EQ(EncodeEdgeFile("Ω"), "\xEF\xBB\xBF" "Ω");
-    EXPECT_EQ(DecodeEdgeFile("\xEF\xBB\xBF" "Ω"), "Ω");
+    EXPECT_EQ(EncodeEdgeFile("Ω"), "\xEF\xBB\xBF"
+                                   "Ω");
+    EXPECT_EQ(DecodeEdgeFile("\xEF\xBB\xBF"
+                             "Ω"),
+              "Ω");
     EXPECT_EQ(DecodeEdgeFile("\xD1\xF5\xE5\xEC\xE0"), "Схема");
 }
 

@@ -16,6 +16,7 @@ using IDs = std::vector<std::string>;
 
 // The identifiers of every type in the order of the list of step 2; the runs
 // and the scheme depend on both the set and the order.
+// clang-format off
 const std::vector<IDs> kExpectedIDs = {
     // 0: books
     {
@@ -114,12 +115,12 @@ const std::vector<IDs> kExpectedIDs = {
         "PackQuantity", "Amount", "SalePlace", "GTDNo", "CountryCode", "CountryName"
     },
 };
+// clang-format on
 
 IDs IdentifiersOf(TDocumentType type)
 {
     IDs ids;
-    for (const TFieldEntry& entry : FieldTable(type))
-        ids.push_back(entry.FieldID);
+    for (const TFieldEntry& entry : FieldTable(type)) ids.push_back(entry.FieldID);
     return ids;
 }
 
@@ -150,66 +151,50 @@ TEST_P(CaptionOfField, IsTheTextShownOnStepTwo)
     EXPECT_EQ(GetFildNameByFieldID(c.fieldID, c.type), c.caption);
 }
 
-INSTANTIATE_TEST_SUITE_P(PerType, CaptionOfField, testing::Values(
-    CaptionCase{0, "RecordReference", "Артикул"},
-    CaptionCase{0, "ProductAvailability", "Код доступности (20 - доступен, 40 - недоступен)"},
-    CaptionCase{0, "Title", "Название (Основное заглавие)"},
-    CaptionCase{0, "Subtitle", "Сведения, относящиеся к заглавию"},
-    CaptionCase{0, "Editor", "Редактор (Инициалы + Фамилия в родительном падеже)"},
-    CaptionCase{0, "CopyrightAgreementType",
-                "Наименование правоустанавливающего документа на продажу и воспроизведение продукции"},
-    CaptionCase{0, "ISSN", "ISSN( для периодики)"},
-    CaptionCase{0, "Annotation", "Аннотация"},
-    CaptionCase{1, "Title", "Название (Основное заглавие)"},
-    CaptionCase{1, "Subtitle", "Жанр"},
-    CaptionCase{1, "Actor2NamesBeforeKey", "Второй основной актер (Инициалы)"},
-    CaptionCase{1, "ProduceDate", "Дата выпуска"},
-    CaptionCase{1, "NotForSaleRegion", "Не для продажи на территории(регион)"},
-    CaptionCase{1, "Annotation", "Аннотация"},
-    CaptionCase{2, "Title", "Наименование товара"},
-    CaptionCase{2, "Subtitle", "Примечание к наименованию"},
-    CaptionCase{2, "Trademark", "Торговая марка"},
-    CaptionCase{2, "Annotation", "Описание"},
-    CaptionCase{3, "Title", "Наименование товара"},
-    CaptionCase{3, "S\xD1\x81reenType", "Тип дисплея"},
-    CaptionCase{3, "Network", "3G,4G"},
-    CaptionCase{3, "CaseMaterial", "Материал корпуса, отделка"},
-    CaptionCase{3, "CoverImage", "Изображение, файл"},
-    CaptionCase{4, "MapScale", "Сведения о математических данных (масштаб)"},
-    CaptionCase{4, "Subtitle", "Сведения, относящиеся к заглавию"},
-    CaptionCase{5, "Suitableforusewith", "Назначение картриджа"},
-    CaptionCase{5, "Annotation", "Описание"},
-    CaptionCase{6, "NumberOfItemsOfThisForm", "Количество марок в серии (выпуске)"},
-    CaptionCase{6, "Heightmm", "Высота, мм."},
-    CaptionCase{6, "PublishingDateFull", "Дата выпуска"},
-    CaptionCase{6, "Artist", "Художник (Инициалы + Фамилия)"},
-    CaptionCase{7, "Painter", "Художник"},
-    CaptionCase{7, "HightCoin", "Высота, мм."},
-    CaptionCase{7, "Morvel", "Номер по каталогу В.В.Морвеля"},
-    CaptionCase{7, "Preserved", "Сохранность (для антикварных и старых монет)"},
-    CaptionCase{8, "Title", "Название (Основное заглавие)"},
-    CaptionCase{8, "ProductPackaging", "Индивидуальная упаковка"},
-    CaptionCase{9, "Price", "Отпускная цена без НДС со скидкой"},
-    CaptionCase{9, "RecommendedPrice", "Рекомендованная розничная цена, руб."},
-    CaptionCase{9, "SalePlace", "Зона продажи"},
-    CaptionCase{9, "CountryName", "Страна происхождения"}));
+INSTANTIATE_TEST_SUITE_P(
+    PerType, CaptionOfField,
+    testing::Values(
+        CaptionCase{0, "RecordReference", "Артикул"},
+        CaptionCase{0, "ProductAvailability", "Код доступности (20 - доступен, 40 - недоступен)"},
+        CaptionCase{0, "Title", "Название (Основное заглавие)"},
+        CaptionCase{0, "Subtitle", "Сведения, относящиеся к заглавию"},
+        CaptionCase{0, "Editor", "Редактор (Инициалы + Фамилия в родительном падеже)"},
+        CaptionCase{0, "CopyrightAgreementType",
+                    "Наименование правоустанавливающего документа на продажу и воспроизведение продукции"},
+        CaptionCase{0, "ISSN", "ISSN( для периодики)"}, CaptionCase{0, "Annotation", "Аннотация"},
+        CaptionCase{1, "Title", "Название (Основное заглавие)"}, CaptionCase{1, "Subtitle", "Жанр"},
+        CaptionCase{1, "Actor2NamesBeforeKey", "Второй основной актер (Инициалы)"},
+        CaptionCase{1, "ProduceDate", "Дата выпуска"},
+        CaptionCase{1, "NotForSaleRegion", "Не для продажи на территории(регион)"},
+        CaptionCase{1, "Annotation", "Аннотация"}, CaptionCase{2, "Title", "Наименование товара"},
+        CaptionCase{2, "Subtitle", "Примечание к наименованию"}, CaptionCase{2, "Trademark", "Торговая марка"},
+        CaptionCase{2, "Annotation", "Описание"}, CaptionCase{3, "Title", "Наименование товара"},
+        CaptionCase{3, "S\xD1\x81reenType", "Тип дисплея"}, CaptionCase{3, "Network", "3G,4G"},
+        CaptionCase{3, "CaseMaterial", "Материал корпуса, отделка"}, CaptionCase{3, "CoverImage", "Изображение, файл"},
+        CaptionCase{4, "MapScale", "Сведения о математических данных (масштаб)"},
+        CaptionCase{4, "Subtitle", "Сведения, относящиеся к заглавию"},
+        CaptionCase{5, "Suitableforusewith", "Назначение картриджа"}, CaptionCase{5, "Annotation", "Описание"},
+        CaptionCase{6, "NumberOfItemsOfThisForm", "Количество марок в серии (выпуске)"},
+        CaptionCase{6, "Heightmm", "Высота, мм."}, CaptionCase{6, "PublishingDateFull", "Дата выпуска"},
+        CaptionCase{6, "Artist", "Художник (Инициалы + Фамилия)"}, CaptionCase{7, "Painter", "Художник"},
+        CaptionCase{7, "HightCoin", "Высота, мм."}, CaptionCase{7, "Morvel", "Номер по каталогу В.В.Морвеля"},
+        CaptionCase{7, "Preserved", "Сохранность (для антикварных и старых монет)"},
+        CaptionCase{8, "Title", "Название (Основное заглавие)"},
+        CaptionCase{8, "ProductPackaging", "Индивидуальная упаковка"},
+        CaptionCase{9, "Price", "Отпускная цена без НДС со скидкой"},
+        CaptionCase{9, "RecommendedPrice", "Рекомендованная розничная цена, руб."},
+        CaptionCase{9, "SalePlace", "Зона продажи"}, CaptionCase{9, "CountryName", "Страна происхождения"}));
 
 // A field the type does not list, an identifier in other letter case and the
 // display type spelt with a Latin c all give no caption, which the column
 // lookup reads as "not mapped".
-INSTANTIATE_TEST_SUITE_P(NotInTheTable, CaptionOfField, testing::Values(
-    CaptionCase{1, "ISBN", ""},
-    CaptionCase{1, "PackQuantity", ""},
-    CaptionCase{6, "EAN13", ""},
-    CaptionCase{9, "NotificationType", ""},
-    CaptionCase{9, "Price01", ""},
-    CaptionCase{9, "DiscountPercent", ""},
-    CaptionCase{9, "OnHand", ""},
-    CaptionCase{3, "Subtitle", ""},
-    CaptionCase{0, "recordreference", ""},
-    CaptionCase{0, "ISBN ", ""},
-    CaptionCase{3, "ScreenType", ""},
-    CaptionCase{0, "", ""}));
+INSTANTIATE_TEST_SUITE_P(NotInTheTable, CaptionOfField,
+                         testing::Values(CaptionCase{1, "ISBN", ""}, CaptionCase{1, "PackQuantity", ""},
+                                         CaptionCase{6, "EAN13", ""}, CaptionCase{9, "NotificationType", ""},
+                                         CaptionCase{9, "Price01", ""}, CaptionCase{9, "DiscountPercent", ""},
+                                         CaptionCase{9, "OnHand", ""}, CaptionCase{3, "Subtitle", ""},
+                                         CaptionCase{0, "recordreference", ""}, CaptionCase{0, "ISBN ", ""},
+                                         CaptionCase{3, "ScreenType", ""}, CaptionCase{0, "", ""}));
 
 TEST(FieldCatalogue, DisplayTypeIdentifierCarriesCyrillicEs)
 {
@@ -244,8 +229,7 @@ TEST(FieldCatalogue, CaptionsAreDistinctWithinATableExceptTheDigitalImage)
         const auto& table = FieldTable(TDocumentType(type));
         for (std::size_t i = 0; i < table.size(); ++i) {
             for (std::size_t j = i + 1; j < table.size(); ++j) {
-                if (!SameTextIgnoreCase(table[i].FieldName, table[j].FieldName))
-                    continue;
+                if (!SameTextIgnoreCase(table[i].FieldName, table[j].FieldName)) continue;
                 const bool digitalImage = type == 3 && i == 14 && j == 46;
                 EXPECT_TRUE(digitalImage) << "type " << type << ": " << table[i].FieldName;
                 EXPECT_EQ(table[i].FieldID, table[j].FieldID);
@@ -286,10 +270,9 @@ TEST(FieldCatalogue, IdentifiersAreUniqueWithinATableExceptTheDigitalImage)
 TEST(FieldCatalogue, CorrespondenceKeysNameTheTypes)
 {
     const std::vector<std::string> expected = {
-        "PricelistCorrespondence", "MediaCorrespondence",    "OfficeCorrespondence",
-        "DigitCorrespondence",     "MapsCorrespondence",     "SuppliesCorrespondence",
-        "PhilatelyCorrespondence", "NumizmatCorrespondence", "CalendarCorrespondence",
-        "InvoiceCorrespondence",
+        "PricelistCorrespondence", "MediaCorrespondence",    "OfficeCorrespondence",    "DigitCorrespondence",
+        "MapsCorrespondence",      "SuppliesCorrespondence", "PhilatelyCorrespondence", "NumizmatCorrespondence",
+        "CalendarCorrespondence",  "InvoiceCorrespondence",
     };
     for (int type = 0; type < kDocumentTypeCount; ++type)
         EXPECT_EQ(GetCorrespondenceParamName(TDocumentType(type)), expected[type]);
@@ -315,12 +298,18 @@ TEST_P(InvalidDocumentType, RaisesAnErrorNamingTheOperation)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Catalogue, InvalidDocumentType, testing::Values(
-    InvalidTypeCase{"GetFildNameByFieldID", [](TDocumentType t) { GetFildNameByFieldID("RecordReference", t); }},
-    InvalidTypeCase{"FillFieldsListBox", [](TDocumentType t) { std::vector<std::string> l; FillFieldsListBox(l, t); }},
-    InvalidTypeCase{"GetCorrespondenceParamName", [](TDocumentType t) { GetCorrespondenceParamName(t); }},
-    InvalidTypeCase{"FieldTable", [](TDocumentType t) { FieldTable(t); }},
-    InvalidTypeCase{"DocumentTypeCaption", [](TDocumentType t) { DocumentTypeCaption(t); }}));
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, InvalidDocumentType,
+    testing::Values(
+        InvalidTypeCase{"GetFildNameByFieldID", [](TDocumentType t) { GetFildNameByFieldID("RecordReference", t); }},
+        InvalidTypeCase{"FillFieldsListBox",
+                        [](TDocumentType t) {
+                            std::vector<std::string> l;
+                            FillFieldsListBox(l, t);
+                        }},
+        InvalidTypeCase{"GetCorrespondenceParamName", [](TDocumentType t) { GetCorrespondenceParamName(t); }},
+        InvalidTypeCase{"FieldTable", [](TDocumentType t) { FieldTable(t); }},
+        InvalidTypeCase{"DocumentTypeCaption", [](TDocumentType t) { DocumentTypeCaption(t); }}));
 
 TEST(FieldCatalogue, FillFieldsListBoxEmptiesTheListBeforeRefusingAType)
 {

@@ -21,10 +21,8 @@ double At(int year, int month, int day, int hour, int minute, int second)
 TEST(ConversionReportTest, ARunWithErrorsIsSavedAsTheHeaderLineAndTheLog)
 {
     TempFolder folder;
-    const TableWorkbook workbook({{"Артикул", "ISBN"},
-                                  {"KD-1", "978-5-17-118366-0"},
-                                  {"KD-2", "978-5-17-118366-4"},
-                                  {"KD-3", "12345"}});
+    const TableWorkbook workbook(
+        {{"Артикул", "ISBN"}, {"KD-1", "978-5-17-118366-0"}, {"KD-2", "978-5-17-118366-4"}, {"KD-3", "12345"}});
     const RunInputs inputs = MappedInputs(0, {"Артикул", "ISBN"}, {{"RecordReference", "Артикул"}, {"ISBN", "ISBN"}},
                                           folder.File("price.xml"));
     RecordingObserver observer;
@@ -33,13 +31,12 @@ TEST(ConversionReportTest, ARunWithErrorsIsSavedAsTheHeaderLineAndTheLog)
     const std::string report = folder.File("price.log");
     WriteConversionReport(report, ConversionReportText("/data/поставщик/книги.xlsx", 0, At(2024, 3, 5, 14, 30, 7),
                                                        Regional::Russian(), observer.log));
-    EXPECT_EQ(ReadBytes(report),
-              "Книга: /data/поставщик/книги.xlsx; тип документа: Прайс-лист для книжных товаров; "
-              "дата и время: 05.03.2024 14:30:07\n"
-              "Ошибка в строке 3. ISBN-13 имеет неправильную контрольную цифру (должно быть 0)\n"
-              "Ошибка в строке 4. ISBN содержит не 10 и не 13 значащих символов\n"
-              "------------------------------------------\n"
-              "Имеются критические ошибки. Файл ONIX XML не сохранен.\n");
+    EXPECT_EQ(ReadBytes(report), "Книга: /data/поставщик/книги.xlsx; тип документа: Прайс-лист для книжных товаров; "
+                                 "дата и время: 05.03.2024 14:30:07\n"
+                                 "Ошибка в строке 3. ISBN-13 имеет неправильную контрольную цифру (должно быть 0)\n"
+                                 "Ошибка в строке 4. ISBN содержит не 10 и не 13 значащих символов\n"
+                                 "------------------------------------------\n"
+                                 "Имеются критические ошибки. Файл ONIX XML не сохранен.\n");
 }
 
 struct HeaderCase {
@@ -70,18 +67,28 @@ Regional American()
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ConversionReportTextTest,
-    testing::Values(
-        HeaderCase{"MidnightStillShowsTheTimeAndTrailingBlanksStay", 4, At(2024, 3, 5, 0, 0, 0), Regional::Russian(),
-                   {"Преобразование завершено успешно. ", "Файл ONIX XML сохранен."},
-                   "Книга: книга.xls; тип документа: Прайс-лист для карт (листовое издание); "
-                   "дата и время: 05.03.2024 00:00:00\n"
-                   "Преобразование завершено успешно. \nФайл ONIX XML сохранен.\n"},
-        HeaderCase{"RegionalFormats", 0, At(2024, 3, 5, 14, 30, 0), American(), {"строка"},
-                   "Книга: книга.xls; тип документа: Прайс-лист для книжных товаров; дата и время: "
-                   "3/5/2024 2:30:00 PM\nстрока\n"},
-        HeaderCase{"EmptyLogGivesTheHeaderLineAlone", 0, At(2024, 3, 5, 14, 30, 0), Regional::Russian(), {},
-                   "Книга: книга.xls; тип документа: Прайс-лист для книжных товаров; дата и время: "
-                   "05.03.2024 14:30:00\n"}),
+    testing::Values(HeaderCase{"MidnightStillShowsTheTimeAndTrailingBlanksStay",
+                               4,
+                               At(2024, 3, 5, 0, 0, 0),
+                               Regional::Russian(),
+                               {"Преобразование завершено успешно. ", "Файл ONIX XML сохранен."},
+                               "Книга: книга.xls; тип документа: Прайс-лист для карт (листовое издание); "
+                               "дата и время: 05.03.2024 00:00:00\n"
+                               "Преобразование завершено успешно. \nФайл ONIX XML сохранен.\n"},
+                    HeaderCase{"RegionalFormats",
+                               0,
+                               At(2024, 3, 5, 14, 30, 0),
+                               American(),
+                               {"строка"},
+                               "Книга: книга.xls; тип документа: Прайс-лист для книжных товаров; дата и время: "
+                               "3/5/2024 2:30:00 PM\nстрока\n"},
+                    HeaderCase{"EmptyLogGivesTheHeaderLineAlone",
+                               0,
+                               At(2024, 3, 5, 14, 30, 0),
+                               Regional::Russian(),
+                               {},
+                               "Книга: книга.xls; тип документа: Прайс-лист для книжных товаров; дата и время: "
+                               "05.03.2024 14:30:00\n"}),
     [](const testing::TestParamInfo<HeaderCase>& info) { return std::string(info.param.name); });
 
 TEST(ConversionReportTest, RefusedSaveKeepsThePreviousReportAndNamesTheFile)

@@ -40,5 +40,4 @@ void PrintTo(const GoldenCase& golden, std::ostream* out);
 std::string GoldenTestName(const GoldenCase& golden);
 
 // The files a run left in the folder, except the workbook: name -> bytes.
-std::map<std::string, std::string> WrittenFiles(const std::filesystem::path& folder,
-                                                const std::string& workbookName);
+std::map<std::string, std::string> WrittenFiles(const std::filesystem::path& folder, const std::string& workbookName);

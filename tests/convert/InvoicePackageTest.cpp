@@ -20,8 +20,7 @@ TEST_P(PackageFileNameTest, PutsTheNumberBeforeXml)
 INSTANTIATE_TEST_SUITE_P(
     Cases, PackageFileNameTest,
     testing::Values(FileNameCase{"/out/inv.xml", 1, "/out/inv-1.xml"},
-                    FileNameCase{"/out/inv.xml", 2, "/out/inv-2.xml"},
-                    FileNameCase{"/out/inv", 1, "/out/inv-1.xml"},
+                    FileNameCase{"/out/inv.xml", 2, "/out/inv-2.xml"}, FileNameCase{"/out/inv", 1, "/out/inv-1.xml"},
                     FileNameCase{"/out/inv.2024.xml", 2, "/out/inv.2024-2.xml"},
                     FileNameCase{"/out/inv.txt", 12, "/out/inv-12.xml"},
                     // A dot in a folder name starts no extension.
@@ -30,8 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FileNameCase{"out.d/inv.xml", 1, "out.d/inv-1.xml"},
                     // Nor does the dot that starts the file name.
                     FileNameCase{"/out/.hidden", 1, "/out/.hidden-1.xml"}, FileNameCase{".hidden", 1, ".hidden-1.xml"},
-                    FileNameCase{"/out/.hidden.xml", 1, "/out/.hidden-1.xml"},
-                    FileNameCase{"inv.xml", 1, "inv-1.xml"}, FileNameCase{"/out/inv.", 1, "/out/inv-1.xml"}));
+                    FileNameCase{"/out/.hidden.xml", 1, "/out/.hidden-1.xml"}, FileNameCase{"inv.xml", 1, "inv-1.xml"},
+                    FileNameCase{"/out/inv.", 1, "/out/inv-1.xml"}));
 
 TEST(PackageInvoiceNumberTest, AppendsThePackageNumber)
 {

@@ -83,7 +83,7 @@ TEST_F(InvoiceRunTest, NoDataRowsSavesOneInvoiceWithoutPositions)
 struct PackageCase {
     int rows;
     bool noSplit;
-    std::vector<int> positionsPerFile;  // empty file list means the chosen name
+    std::vector<int> positionsPerFile; // empty file list means the chosen name
 };
 
 class InvoicePackageRunTest : public InvoiceRunTest, public testing::WithParamInterface<PackageCase> {};
@@ -117,8 +117,7 @@ TEST_P(InvoicePackageRunTest, SplitsIntoInvoicesOfAtMost15Positions)
         EXPECT_NE(xml.find("<MessageNumber>1024" + suffix + "</MessageNumber>"), std::string::npos);
         EXPECT_NE(xml.find("<DocumentReference>77</DocumentReference>"), std::string::npos);
         EXPECT_NE(xml.find("<RecordReference>R" + std::to_string(firstRow) + "<"), std::string::npos);
-        EXPECT_NE(xml.find("<RecordReference>R" + std::to_string(firstRow + positions - 1) + "<"),
-                  std::string::npos);
+        EXPECT_NE(xml.find("<RecordReference>R" + std::to_string(firstRow + positions - 1) + "<"), std::string::npos);
         firstRow += positions;
     }
     std::sort(names.begin(), names.end());
@@ -132,7 +131,7 @@ INSTANTIATE_TEST_SUITE_P(Counts, InvoicePackageRunTest,
                                          PackageCase{31, false, {15, 15, 1}}, PackageCase{40, true, {40}}));
 
 struct OutputNameCase {
-    const char* chosen;  // inside the test folder
+    const char* chosen; // inside the test folder
     std::vector<std::string> written;
 };
 
@@ -178,11 +177,19 @@ TEST_F(InvoiceRunTest, PositionHoldsTheMappedFieldsInTheirOrderWithRegionalNumbe
                     {"R2", "4607086560123", " 978-5-17-118366-4 ", "Книга", "3", "150,75", "199,9", "10", "12,5",
                      "10130010/1", "RU", "Россия", "А1"},
                     {"R3", "", "", "", "0", "-5", "1E15", "0", "", "", "", "", ""}};
-    std::map<std::string, std::string> mapping{
-        {"RecordReference", "Артикул"}, {"EAN13", "EAN"}, {"ISBN", "ISBN"}, {"ProductName", "Наименование"},
-        {"Amount", "Кол-во"}, {"Price", "Цена"}, {"RecommendedPrice", "РРЦ"}, {"VAT", "НДС"},
-        {"PackQuantity", "Упаковка"}, {"GTDNo", "ГТД"}, {"CountryCode", "Код страны"}, {"CountryName", "Страна"},
-        {"SalePlace", "Зона"}};
+    std::map<std::string, std::string> mapping{{"RecordReference", "Артикул"},
+                                               {"EAN13", "EAN"},
+                                               {"ISBN", "ISBN"},
+                                               {"ProductName", "Наименование"},
+                                               {"Amount", "Кол-во"},
+                                               {"Price", "Цена"},
+                                               {"RecommendedPrice", "РРЦ"},
+                                               {"VAT", "НДС"},
+                                               {"PackQuantity", "Упаковка"},
+                                               {"GTDNo", "ГТД"},
+                                               {"CountryCode", "Код страны"},
+                                               {"CountryName", "Страна"},
+                                               {"SalePlace", "Зона"}};
     const RunResult result = Run(rows, mapping);
     EXPECT_EQ(result.errorCount, 0);
     const std::string xml = ReadMessage(output);

@@ -16,8 +16,8 @@ using Log = std::vector<std::string>;
 
 const std::vector<std::string> kColumns{"Артикул", "ISBN", "Название", "Автор", "Издательство", "Цена", "НДС"};
 const std::map<std::string, std::string> kBookMapping{
-    {"RecordReference", "Артикул"}, {"ISBN", "ISBN"}, {"Title", "Название"}, {"AuthorKeyNames", "Автор"},
-    {"Publisher", "Издательство"}, {"Price01", "Цена"}, {"VAT", "НДС"}};
+    {"RecordReference", "Артикул"}, {"ISBN", "ISBN"},    {"Title", "Название"}, {"AuthorKeyNames", "Автор"},
+    {"Publisher", "Издательство"},  {"Price01", "Цена"}, {"VAT", "НДС"}};
 
 std::vector<std::string> BookRow(const std::string& article, const std::string& isbn = "978-5-17-118366-0")
 {
@@ -134,9 +134,9 @@ TEST_F(PriceListRunTest, UnmappedArticleNumberIsReportedForEveryRow)
     auto mapping = kBookMapping;
     mapping.erase("RecordReference");
     Run(WithHeader({BookRow("A1"), BookRow("A2")}), mapping);
-    EXPECT_EQ(observer.log, (Log{"Ошибка в строке 2. Не указан артикул товара",
-                                 "Ошибка в строке 3. Не указан артикул товара", QRNConsts::sLogSeparator,
-                                 QRNConsts::sCriticalErrors}));
+    EXPECT_EQ(observer.log,
+              (Log{"Ошибка в строке 2. Не указан артикул товара", "Ошибка в строке 3. Не указан артикул товара",
+                   QRNConsts::sLogSeparator, QRNConsts::sCriticalErrors}));
     EXPECT_FALSE(std::filesystem::exists(output));
 }
 
@@ -198,7 +198,7 @@ TEST_F(PriceListRunTest, SoundTrackSpellingsBecomeTheirCode)
 
 struct FixedFormCase {
     TDocumentType type;
-    const char* form;  // "" for none
+    const char* form; // "" for none
 };
 
 class FixedProductFormTest : public PriceListRunTest, public testing::WithParamInterface<FixedFormCase> {};
@@ -234,10 +234,15 @@ TEST_F(PriceListRunTest, BookRowElementsStandInTheOrderOfTheDispatch)
 {
     Run(WithHeader({BookRow("A1")}));
     const std::string xml = ReadMessage(output);
-    const std::vector<std::string> order{"<Product><RecordReference>A1</RecordReference>", "<ProductIdentifier>",
-                                         "<DescriptiveDetail>", "<TitleDetail>", "<Contributor>",
-                                         "</DescriptiveDetail><PublishingDetail>", "<Publisher>",
-                                         "</PublishingDetail><ProductSupply><SupplyDetail>", "</Product>"};
+    const std::vector<std::string> order{"<Product><RecordReference>A1</RecordReference>",
+                                         "<ProductIdentifier>",
+                                         "<DescriptiveDetail>",
+                                         "<TitleDetail>",
+                                         "<Contributor>",
+                                         "</DescriptiveDetail><PublishingDetail>",
+                                         "<Publisher>",
+                                         "</PublishingDetail><ProductSupply><SupplyDetail>",
+                                         "</Product>"};
     std::size_t at = 0;
     for (const std::string& piece : order) {
         const auto found = xml.find(piece, at);

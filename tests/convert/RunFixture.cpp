@@ -71,8 +71,7 @@ void WriteXlsxSheets(const std::string& path,
                 if (cell.empty()) continue;
                 if (cell.rfind("{n}", 0) == 0)
                     worksheet_write_number(sheet, row, column, std::stod(cell.substr(3)), nullptr);
-                else
-                    worksheet_write_string(sheet, row, column, cell.c_str(), nullptr);
+                else worksheet_write_string(sheet, row, column, cell.c_str(), nullptr);
             }
         }
     }

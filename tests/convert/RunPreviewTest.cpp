@@ -21,16 +21,22 @@ struct PreviewCase {
 
 const PreviewCase kCases[] = {
     // A wrong check digit is no critical error; an EAN of the wrong length is.
-    {"PriceList", 0,
+    {"PriceList",
+     0,
      {{"Код", "Штрихкод", "Название"},
       {"A1", "9785171183660", "Книга"},
       {"A2", "9785171183661", "Книга"},
       {"A3", "123", "Книга"}},
-     {{"RecordReference", "Код"}, {"EAN13", "Штрихкод"}, {"Title", "Название"}}, 1, {4}},
+     {{"RecordReference", "Код"}, {"EAN13", "Штрихкод"}, {"Title", "Название"}},
+     1,
+     {4}},
     // Any error keeps an invoice's package from being saved.
-    {"InvoiceUnderATitleBlock", 9,
+    {"InvoiceUnderATitleBlock",
+     9,
      {{"ООО «Поставщик»"}, {}, {"Код", "Количество"}, {"A1", "2"}, {"A2", "два"}},
-     {{"RecordReference", "Код"}, {"Amount", "Количество"}}, 3, {5}},
+     {{"RecordReference", "Код"}, {"Amount", "Количество"}},
+     3,
+     {5}},
 };
 
 class RunPreviewTest : public testing::TestWithParam<PreviewCase> {};
@@ -41,8 +47,8 @@ TEST_P(RunPreviewTest, ShowsTheRowsAndErrorsTheRunGives)
     TempFolder folder;
     const std::string workbook = folder.File("book.xlsx");
     WriteXlsxWorkbook(workbook, c.rows);
-    RunInputs inputs = MappedInputs(c.type, c.rows[static_cast<std::size_t>(c.headerRow - 1)], c.mapping,
-                                    folder.File("out.xml"));
+    RunInputs inputs =
+        MappedInputs(c.type, c.rows[static_cast<std::size_t>(c.headerRow - 1)], c.mapping, folder.File("out.xml"));
     inputs.workbookPath = workbook;
     inputs.headerRow = c.headerRow;
 

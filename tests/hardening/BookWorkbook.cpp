@@ -12,8 +12,7 @@ SchemeLines BookScheme(TDocumentType type)
     const char* const titleField = type == kInvoiceType ? "ProductName" : "Title";
     SchemeLines lines = {SchemeLineFor(GetFildNameByFieldID("RecordReference", type), kBookColumns[0]),
                          SchemeLineFor(GetFildNameByFieldID(titleField, type), kBookColumns[1])};
-    if (type != kInvoiceType)
-        lines.push_back(SchemeLineFor(GetFildNameByFieldID("Annotation", type), kBookColumns[2]));
+    if (type != kInvoiceType) lines.push_back(SchemeLineFor(GetFildNameByFieldID("Annotation", type), kBookColumns[2]));
     return lines;
 }
 
@@ -22,12 +21,12 @@ SchemeLines BookScheme(TDocumentType type)
 void WriteBookWorkbook(const std::string& path, int rows, std::size_t annotationLength)
 {
     std::string sheetData = "<row r=\"1\">" + InlineCell("A1", kBookColumns[0]) + InlineCell("B1", kBookColumns[1])
-        + InlineCell("C1", kBookColumns[2]) + "</row>";
+                            + InlineCell("C1", kBookColumns[2]) + "</row>";
     const std::string annotation(annotationLength, 'a');
     for (int row = 2; row <= rows + 1; ++row) {
         const std::string r = std::to_string(row);
         sheetData += "<row r=\"" + r + "\">" + InlineCell("A" + r, "A-" + r) + InlineCell("B" + r, "Книга " + r)
-            + InlineCell("C" + r, annotation) + "</row>";
+                     + InlineCell("C" + r, annotation) + "</row>";
     }
     WriteBundleZip(path, XlsxWithSheetData(sheetData));
 }
@@ -59,7 +58,7 @@ std::vector<std::string> BookCommandLine(TDocumentType type, const std::string& 
 {
     std::vector<std::string> arguments = {workbookPath, outputPath, std::to_string(type)};
     if (type == kInvoiceType) arguments.insert(arguments.end(), {"17", "42"});
-    arguments.insert(arguments.end(), {"--scheme", schemePath, "--settings", settingsPath, "--date",
-                                       "05.03.2024 14:30", "--from-san", "7701234567"});
+    arguments.insert(arguments.end(), {"--scheme", schemePath, "--settings", settingsPath, "--date", "05.03.2024 14:30",
+                                       "--from-san", "7701234567"});
     return arguments;
 }

@@ -50,12 +50,13 @@ ChildOutcome RunInChild(const std::function<std::string()>& work, int timeLimitS
     const auto deadline = started + std::chrono::seconds(timeLimitSeconds);
     char buffer[4096];
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             ::kill(pid, SIGKILL);
             break;
         }
-        pollfd wait {channel[0], POLLIN, 0};
+        pollfd wait{channel[0], POLLIN, 0};
         if (::poll(&wait, 1, static_cast<int>(left.count())) <= 0) continue;
         const ssize_t n = ::read(channel[0], buffer, sizeof buffer);
         if (n <= 0) break;
@@ -64,7 +65,7 @@ ChildOutcome RunInChild(const std::function<std::string()>& work, int timeLimitS
     ::close(channel[0]);
 
     int status = 0;
-    rusage usage {};
+    rusage usage{};
     ::wait4(pid, &status, 0, &usage);
     outcome.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     outcome.peakKilobytes = usage.ru_maxrss;

@@ -5,9 +5,9 @@
 
 // How work run in a child process ended.
 struct ChildOutcome {
-    bool finished = false;       // returned (or threw) within the time limit
-    std::string report;          // what the work returned, or "error: " and the message of what it threw
-    long peakKilobytes = 0;      // the child's peak resident memory
+    bool finished = false;  // returned (or threw) within the time limit
+    std::string report;     // what the work returned, or "error: " and the message of what it threw
+    long peakKilobytes = 0; // the child's peak resident memory
     double seconds = 0;
 };
 

@@ -24,8 +24,8 @@ struct GuardCase {
     const char* name;
     const char* workbook;
     const char* output;
-    std::vector<std::string> options;  // file names are those of the test folder
-    std::string message;               // with "@" before each name of the folder
+    std::vector<std::string> options; // file names are those of the test folder
+    std::string message;              // with "@" before each name of the folder
 };
 
 std::string SameFile(const char* target, const char* other)
@@ -59,8 +59,8 @@ TEST_P(FileGuardTest, RefusesBeforeWritingAndKeepsEveryFile)
     std::filesystem::create_directory(folder.File("x"));
     ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0644), 0);
     // A device of our own, like /dev/null; never the machine's.
-    if (::mknod(folder.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0 &&
-        c.message.find("@null") != std::string::npos)
+    if (::mknod(folder.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0
+        && c.message.find("@null") != std::string::npos)
         GTEST_SKIP() << "devices cannot be made here";
     const FolderSnapshot before = SnapshotOf(folder.Path().string());
 
@@ -90,9 +90,15 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"OutputIsTheSettings", "book.xlsx", "quarnel.ini", {}, SameFile("quarnel.ini", "quarnel.ini")},
         GuardCase{"LogIsTheWorkbook", "book.xlsx", "o.xml", {"--log", "link.xlsx"}, SameFile("link.xlsx", "book.xlsx")},
         GuardCase{"LogIsTheOutput", "book.xlsx", "o.xml", {"--log", "o.xml"}, SameFile("o.xml", "o.xml")},
-        GuardCase{"SavedSchemeIsTheWorkbook", "book.xlsx", "o.xml", {"--save-scheme", "hard.xlsx"},
+        GuardCase{"SavedSchemeIsTheWorkbook",
+                  "book.xlsx",
+                  "o.xml",
+                  {"--save-scheme", "hard.xlsx"},
                   SameFile("hard.xlsx", "book.xlsx")},
-        GuardCase{"SavedSchemeIsTheLog", "book.xlsx", "o.xml", {"--log", "r.log", "--save-scheme", "r.log"},
+        GuardCase{"SavedSchemeIsTheLog",
+                  "book.xlsx",
+                  "o.xml",
+                  {"--log", "r.log", "--save-scheme", "r.log"},
                   SameFile("r.log", "r.log")},
         GuardCase{"OutputIsAFifo", "book.xlsx", "pipe", {}, NotRegular(kNotWritable, "pipe")},
         GuardCase{"OutputIsADevice", "book.xlsx", "null", {}, NotRegular(kNotWritable, "null")},
@@ -115,8 +121,8 @@ TEST(SettingsThatAreAFifo, AreNamedOnceAndTheRunGoesOn)
                              RegionalProfiles{Regional::Russian()}, out, err, false),
               kExitAllSaved);
     EXPECT_EQ(err.str(),
-              FormatMessage(QRNConsts::sSettingsNotRead, {folder.File("pipe"), QRNConsts::sReasonNotRegularFile}) +
-                  "\n" + FormatMessage(QRNConsts::sCliFileSaved, {folder.File("o.xml")}) + "\n");
+              FormatMessage(QRNConsts::sSettingsNotRead, {folder.File("pipe"), QRNConsts::sReasonNotRegularFile}) + "\n"
+                  + FormatMessage(QRNConsts::sCliFileSaved, {folder.File("o.xml")}) + "\n");
     EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
 }
 

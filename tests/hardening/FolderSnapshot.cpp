@@ -19,7 +19,7 @@ FolderSnapshot SnapshotOf(const std::string& folder)
             snapshot[name] = "<folder>";
             continue;
         }
-        if (!it->is_regular_file()) {  // reading a FIFO would wait for a writer
+        if (!it->is_regular_file()) { // reading a FIFO would wait for a writer
             snapshot[name] = "<special>";
             continue;
         }

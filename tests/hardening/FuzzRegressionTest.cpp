@@ -34,9 +34,10 @@ std::vector<KeptInput> KeptInputs()
 
 std::string TestName(const testing::TestParamInfo<KeptInput>& info)
 {
-    std::string name = info.param.target + "_" + info.param.path.parent_path().parent_path().filename().string()
-        + "_" + info.param.path.filename().string();
-    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::string name = info.param.target + "_" + info.param.path.parent_path().parent_path().filename().string() + "_"
+                       + info.param.path.filename().string();
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
 
@@ -45,8 +46,8 @@ class FuzzRegressionTest : public testing::TestWithParam<KeptInput> {};
 TEST_P(FuzzRegressionTest, RunsThroughTheTargetCleanly)
 {
     const auto& targets = FuzzTargets::All();
-    const auto target = std::find_if(targets.begin(), targets.end(),
-                                     [&](const auto& t) { return GetParam().target == t.name; });
+    const auto target =
+        std::find_if(targets.begin(), targets.end(), [&](const auto& t) { return GetParam().target == t.name; });
     ASSERT_NE(target, targets.end());
     const std::string bytes = ReadFileBytes(GetParam().path.string());
     try {
@@ -61,8 +62,9 @@ INSTANTIATE_TEST_SUITE_P(Kept, FuzzRegressionTest, testing::ValuesIn(KeptInputs(
 TEST(FuzzRegressionInputs, AreFoundFromTheProjectRoot)
 {
     const auto inputs = KeptInputs();
-    EXPECT_TRUE(std::any_of(inputs.begin(), inputs.end(),
-                            [](const KeptInput& input) { return input.path.string().find("regressions") != std::string::npos; }));
+    EXPECT_TRUE(std::any_of(inputs.begin(), inputs.end(), [](const KeptInput& input) {
+        return input.path.string().find("regressions") != std::string::npos;
+    }));
 }
 
 } // namespace

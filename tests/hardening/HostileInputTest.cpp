@@ -116,7 +116,8 @@ const ZipBomb kZipBombs[] = {
     {"XlsxSheet", [] { return XlsxWithSheetData(""); }, "xl/worksheets/sheet1.xml",
      Declared(std::string("<worksheet xmlns=\"") + kSpreadsheetMl + "\"><sheetData>"),
      "<row><c t=\"inlineStr\"><is><t>boom</t></is></c></row>"},
-    {"XlsxSharedStrings", [] { return XlsxWithSheetData("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>", "<si><t>x</t></si>"); },
+    {"XlsxSharedStrings",
+     [] { return XlsxWithSheetData("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>", "<si><t>x</t></si>"); },
      "xl/sharedStrings.xml", Declared(std::string("<sst xmlns=\"") + kSpreadsheetMl + "\">"), "<si><t>boom</t></si>"},
     {"OdsContent", [] { return OdsWithContent(""); }, "content.xml",
      Declared(std::string(kOdsRoot) + "<table:table table:name=\"1\">"),
@@ -152,7 +153,7 @@ struct Claim {
     std::string head;
     std::string filler;
     std::uint64_t inflated;
-    const char* refusal;  // the pattern of the message
+    const char* refusal; // the pattern of the message
 };
 
 std::string Repeated(const std::string& text, int times)
@@ -170,15 +171,17 @@ const Claim kClaims[] = {
      kOdsTable + "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>", kBlanks,
      60000 * kBlanks.size(), QRNConsts::sWorkbookOverBudget},
     {"OdsCellsOfBlanks", [] { return OdsWithContent(""); }, "content.xml", kOdsTable + "<table:table-row>",
-     "<table:table-cell office:value-type=\"string\"><text:p>" + Repeated(kBlanks, 400) + "</text:p></table:table-cell>",
+     "<table:table-cell office:value-type=\"string\"><text:p>" + Repeated(kBlanks, 400)
+         + "</text:p></table:table-cell>",
      2 << 20, QRNConsts::sWorkbookOverBudget},
     {"OdsRepeatedRowsAndColumns", [] { return OdsWithContent(""); }, "content.xml", kOdsTable,
      "<table:table-row table:number-rows-repeated=\"2440\"><table:table-cell table:number-columns-repeated=\"16384\" "
-     "office:value-type=\"string\"><text:p>" + std::string(400, 'x') + "</text:p></table:table-cell></table:table-row>",
+     "office:value-type=\"string\"><text:p>"
+         + std::string(400, 'x') + "</text:p></table:table-cell></table:table-row>",
      2000, QRNConsts::sWorkbookTooLarge},
     {"XlsxAttributesOfOneCell", [] { return XlsxWithSheetData(""); }, "xl/worksheets/sheet1.xml",
-     Declared(std::string("<worksheet xmlns=\"") + kSpreadsheetMl + "\"><sheetData><row><c"), " a=\"1\"",
-     400000 * 6, QRNConsts::sWorkbookOverBudget},
+     Declared(std::string("<worksheet xmlns=\"") + kSpreadsheetMl + "\"><sheetData><row><c"), " a=\"1\"", 400000 * 6,
+     QRNConsts::sWorkbookOverBudget},
     {"XlsxLongInlineString", [] { return XlsxWithSheetData(""); }, "xl/worksheets/sheet1.xml",
      Declared(std::string("<worksheet xmlns=\"") + kSpreadsheetMl + "\"><sheetData><row><c t=\"inlineStr\"><is><t>"),
      "abcdefghij", 600 << 20, nullptr},
@@ -219,7 +222,7 @@ std::string Laughs(const std::string& root)
     std::string previous = "lol";
     for (int i = 1; i <= 9; ++i) {
         const std::string name = "lol" + std::to_string(i);
-        doctype += "<!ENTITY " + name + " \"" ;
+        doctype += "<!ENTITY " + name + " \"";
         for (int k = 0; k < 10; ++k) doctype += "&" + previous + ";";
         doctype += "\">";
         previous = name;
@@ -243,8 +246,10 @@ std::vector<BundlePart> WithPart(std::vector<BundlePart> parts, const std::strin
 const Expansion kExpansions[] = {
     {"XlsxSheet",
      WithPart(XlsxWithSheetData(""), "xl/worksheets/sheet1.xml",
-              Laughs(std::string("<worksheet xmlns=\"") + kSpreadsheetMl + "\"><sheetData><row r=\"1\"><c r=\"A1\" "
-                     "t=\"inlineStr\"><is><t>") + "</t></is></c></row></sheetData></worksheet>"),
+              Laughs(std::string("<worksheet xmlns=\"") + kSpreadsheetMl
+                     + "\"><sheetData><row r=\"1\"><c r=\"A1\" "
+                       "t=\"inlineStr\"><is><t>")
+                  + "</t></is></c></row></sheetData></worksheet>"),
      "xl/worksheets/sheet1.xml"},
     {"XlsxSharedStrings",
      WithPart(XlsxWithSheetData("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>", "<si><t>x</t></si>"),
@@ -301,7 +306,7 @@ std::size_t Occurrences(const std::string& text, const std::string& needle)
 
 TEST(LargeSheet, AMillionRowsWithOnlyColumnOneConvertInBoundedMemory)
 {
-    constexpr int kRows = 1048576;  // the most a worksheet holds
+    constexpr int kRows = 1048576; // the most a worksheet holds
     TempFolder folder;
     const std::string workbook = folder.File("rows.xlsx");
     const std::string output = folder.File("rows.xml");
@@ -334,7 +339,7 @@ TEST(LargeSheet, AMillionRowsWithOnlyColumnOneConvertInBoundedMemory)
 
 TEST(LargeSheet, SixteenThousandColumnsInTheHeaderRow)
 {
-    constexpr int kColumns = 16384;  // the most a worksheet holds
+    constexpr int kColumns = 16384; // the most a worksheet holds
     TempFolder folder;
     const std::string workbook = folder.File("wide.xlsx");
     const std::string output = folder.File("wide.xml");
@@ -349,11 +354,10 @@ TEST(LargeSheet, SixteenThousandColumnsInTheHeaderRow)
             const auto names = ReadColumnNames(workbook, Regional::Russian());
             RecordingObserver observer;
             const RunResult result = Convert(
-                ArticleInputs(workbook, output, names,
-                              {{"RecordReference", "колонка 16384"}, {"Title", "Колонка 1"}}),
+                ArticleInputs(workbook, output, names, {{"RecordReference", "колонка 16384"}, {"Title", "Колонка 1"}}),
                 observer);
             return std::to_string(names.size()) + " names, last " + names.back() + ", "
-                + (result.allSaved ? "saved" : "not saved");
+                   + (result.allSaved ? "saved" : "not saved");
         },
         200, 20);
     EXPECT_EQ(report, "16384 names, last Колонка 16384, saved");
@@ -370,10 +374,10 @@ TEST(LargeSheet, AMegabyteCellIsCutForATitleAndKeptWholeForTheAnnotation)
     std::string text;
     while (text.size() < (1u << 20)) text += "Очень длинный текст аннотации. ";
     const std::string title = "Заглавие" + text;
-    WriteBundleZip(workbook, XlsxWithSheetData("<row r=\"1\">" + InlineCell("A1", "Артикул")
-                                               + InlineCell("B1", "Название") + InlineCell("C1", "Аннотация")
-                                               + "</row><row r=\"2\">" + InlineCell("A2", "A-1")
-                                               + InlineCell("B2", title) + InlineCell("C2", text) + "</row>"));
+    WriteBundleZip(workbook,
+                   XlsxWithSheetData("<row r=\"1\">" + InlineCell("A1", "Артикул") + InlineCell("B1", "Название")
+                                     + InlineCell("C1", "Аннотация") + "</row><row r=\"2\">" + InlineCell("A2", "A-1")
+                                     + InlineCell("B2", title) + InlineCell("C2", text) + "</row>"));
 
     const std::string report = Bounded(
         [&] {
@@ -402,10 +406,12 @@ struct BadText {
 };
 
 const BadText kBadTexts[] = {
-    {"InlineString", XlsxWithSheetData("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>A\xC0\xFF\xFE</t></is></c></row>"),
+    {"InlineString",
+     XlsxWithSheetData("<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>A\xC0\xFF\xFE</t></is></c></row>"),
      "xl/worksheets/sheet1.xml"},
     {"SharedString",
-     XlsxWithSheetData("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>", "<si><t>\xED\xA0\x80 \xF8\x88\x80</t></si>"),
+     XlsxWithSheetData("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>",
+                       "<si><t>\xED\xA0\x80 \xF8\x88\x80</t></si>"),
      "xl/sharedStrings.xml"},
 };
 

@@ -41,7 +41,8 @@ int StartRun(Front front, const TempFolder& folder, const std::string& workbook)
 {
     const std::string output = folder.File("price.xml");
     if (front == Front::CommandLine) {
-        const auto arguments = BookCommandLine(0, workbook, output, folder.File("books.sch"), folder.File("quarnel.ini"));
+        const auto arguments =
+            BookCommandLine(0, workbook, output, folder.File("books.sch"), folder.File("quarnel.ini"));
         return StartChild([&] {
             std::vector<char*> argv = {const_cast<char*>(QUARNEL_CONVERT_BINARY)};
             for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));

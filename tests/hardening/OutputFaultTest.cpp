@@ -164,9 +164,9 @@ protected:
         if (std::get<0>(GetParam()) == Front::CommandLine) {
             std::ostringstream out;
             std::ostringstream err;
-            const int status = RunCommandLine(BookCommandLine(0, workbook, output, site.folder.File("books.sch"),
-                                                              site.folder.File("quarnel.ini")),
-                                              RegionalProfiles{Regional::Russian()}, out, err, false);
+            const int status = RunCommandLine(
+                BookCommandLine(0, workbook, output, site.folder.File("books.sch"), site.folder.File("quarnel.ini")),
+                RegionalProfiles{Regional::Russian()}, out, err, false);
             exitStatus = status;
             return err.str();
         }
@@ -259,9 +259,10 @@ TEST(InvoicePackageOnAFullDisk, ReplacesNoneOfItsInvoices)
     }
 
     int failed = 2;
-    while (failed < 10 && shown != FormatMessage(QRNConsts::sFileNotWritable,
-                                                 {folder + "/invoice-" + std::to_string(failed) + ".xml",
-                                                  QRNConsts::sReasonDiskFull}))
+    while (failed < 10
+           && shown
+                  != FormatMessage(QRNConsts::sFileNotWritable, {folder + "/invoice-" + std::to_string(failed) + ".xml",
+                                                                 QRNConsts::sReasonDiskFull}))
         ++failed;
     EXPECT_LT(failed, 10) << "the disk did not fill up after the first invoice: " << shown;
     EXPECT_EQ(SnapshotOf(folder), before);

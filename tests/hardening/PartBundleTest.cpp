@@ -45,8 +45,9 @@ INSTANTIATE_TEST_SUITE_P(Bundles, PartBundleParse, testing::ValuesIn(kBundles),
 TEST(PartBundle, ZipAndBackGivesTheSameBundle)
 {
     TempFolder folder;
-    const std::string bundle = "@@ mimetype\napplication/vnd.oasis.opendocument.spreadsheet\n@@ content.xml\n<x>\n\n</x>\n"
-                               "@@ empty\n";
+    const std::string bundle =
+        "@@ mimetype\napplication/vnd.oasis.opendocument.spreadsheet\n@@ content.xml\n<x>\n\n</x>\n"
+        "@@ empty\n";
     WriteBundleZip(folder.File("package.zip"), ParsePartBundle(bundle));
     EXPECT_EQ(MakePartBundle(ReadZipParts(folder.File("package.zip"))), bundle);
 }
@@ -55,7 +56,7 @@ TEST(PartBundle, ALaterPartOfTheSameNameReplacesTheEarlier)
 {
     TempFolder folder;
     WriteBundleZip(folder.File("package.zip"), ParsePartBundle("@@ a\nfirst\n@@ a\nsecond"));
-    EXPECT_EQ(Pairs(ReadZipParts(folder.File("package.zip"))), (Parts {{"a", "second"}}));
+    EXPECT_EQ(Pairs(ReadZipParts(folder.File("package.zip"))), (Parts{{"a", "second"}}));
 }
 
 } // namespace

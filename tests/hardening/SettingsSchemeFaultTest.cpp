@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, SettingsWriteFaultTest, testing::ValuesIn(kSett
 struct SchemeFault {
     const char* name;
     std::string (*prepare)(FileSite& site);
-    const char* message;  // the path in place of the first %s, the reason after
+    const char* message; // the path in place of the first %s, the reason after
     const char* reason;
 };
 

@@ -23,7 +23,8 @@ std::string Row(int row, const std::vector<std::string>& cells)
 {
     std::string xml = "<row r=\"" + std::to_string(row) + "\">";
     for (std::size_t c = 0; c < cells.size(); ++c)
-        if (!cells[c].empty()) xml += InlineCell(std::string(1, static_cast<char>('A' + c)) + std::to_string(row), cells[c]);
+        if (!cells[c].empty())
+            xml += InlineCell(std::string(1, static_cast<char>('A' + c)) + std::to_string(row), cells[c]);
     return xml + "</row>";
 }
 
@@ -61,8 +62,8 @@ const StreamCase kCases[] = {
     {"CellGoesBack", 0,
      Header() + BookRow(2) + "<row r=\"3\">" + InlineCell("B3", "Книга") + InlineCell("A3", "A3") + "</row>", "", true,
      false},
-    {"CellGivenTwice", 0,
-     Header() + "<row r=\"2\">" + InlineCell("A2", "старое") + InlineCell("A2", "A2") + "</row>", "", true, false},
+    {"CellGivenTwice", 0, Header() + "<row r=\"2\">" + InlineCell("A2", "старое") + InlineCell("A2", "A2") + "</row>",
+     "", true, false},
     // Rows pass between the threads in batches of a few hundred: the gap at
     // row 601 reaches the run before reading finds what comes after it.
     {"RowPastTheGapComesLate", 0, Header() + BookRows(2, 600) + BookRows(602, 1200) + BookRow(601), "", true, false},
@@ -70,8 +71,8 @@ const StreamCase kCases[] = {
     {"DamagePastTheGap", 0, Header() + BookRows(2, 600) + BookRows(602, 1200) + "<row r=\"1201\"><c></row>", "", false,
      true},
     {"SharedStringMissing", 0,
-     Header() + BookRows(2, 2999) + "<row r=\"3000\"><c r=\"A3000\" t=\"s\"><v>7</v></c></row>",
-     "<si><t>A</t></si>", false, true},
+     Header() + BookRows(2, 2999) + "<row r=\"3000\"><c r=\"A3000\" t=\"s\"><v>7</v></c></row>", "<si><t>A</t></si>",
+     false, true},
     {"InvoiceOfFifteenRows", 9, Header() + BookRows(2, 16), "", false, false},
     {"InvoiceOfSixteenRows", 9, Header() + BookRows(2, 17), "", false, false},
     {"InvoiceRowGoesBackInPackageTwo", 9, Header() + BookRows(2, 18) + BookRow(20) + BookRow(19), "", true, false},
@@ -80,7 +81,7 @@ const StreamCase kCases[] = {
 struct Outcome {
     std::string failure;
     std::vector<std::string> log;
-    std::map<std::string, std::string> files;  // name -> bytes
+    std::map<std::string, std::string> files; // name -> bytes
 };
 
 template <typename Run>

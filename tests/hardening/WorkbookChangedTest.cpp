@@ -93,10 +93,10 @@ TEST_P(WorkbookChangedTest, EndsTheRunWithTheErrorNamingTheWorkbook)
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, WorkbookChangedTest,
-                         testing::Combine(testing::Values(TDocumentType {0}, kInvoiceType), testing::ValuesIn(kChanges)),
+                         testing::Combine(testing::Values(TDocumentType{0}, kInvoiceType), testing::ValuesIn(kChanges)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param) == kInvoiceType ? "Invoice_" : "PriceList_")
-                                 + std::get<1>(info.param).name;
+                                    + std::get<1>(info.param).name;
                          });
 
 } // namespace

@@ -56,8 +56,8 @@ private:
         case ZIP_SOURCE_ERROR: return zip_error_to_data(&error_, data, length);
         case ZIP_SOURCE_FREE: delete this; return 0;
         case ZIP_SOURCE_SUPPORTS:
-            return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE,
-                                                  ZIP_SOURCE_STAT, ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
+            return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                                  ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, -1);
         default: zip_error_set(&error_, ZIP_ER_OPNOTSUPP, 0); return -1;
         }
     }
@@ -82,7 +82,7 @@ private:
     std::string filler_;
     std::uint64_t total_;
     std::uint64_t position_ = 0;
-    zip_error_t error_ {};
+    zip_error_t error_{};
 };
 
 } // namespace
@@ -91,7 +91,8 @@ std::vector<BundlePart> XlsxWithSheetPart(const std::string& sheet, const std::s
 {
     const std::string rels = kRelationships;
     std::string workbookRels = std::string(kDeclaration) + "<Relationships xmlns=\"" + kPackageRelationships
-        + "\"><Relationship Id=\"rId1\" Type=\"" + rels + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>";
+                               + "\"><Relationship Id=\"rId1\" Type=\"" + rels
+                               + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>";
     if (!sharedStrings.empty())
         workbookRels += "<Relationship Id=\"rId2\" Type=\"" + rels + "/sharedStrings\" Target=\"sharedStrings.xml\"/>";
     workbookRels += "</Relationships>";
@@ -99,18 +100,17 @@ std::vector<BundlePart> XlsxWithSheetPart(const std::string& sheet, const std::s
     std::vector<BundlePart> parts = {
         {"[Content_Types].xml",
          std::string(kDeclaration) + "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
-        {"_rels/.rels",
-         std::string(kDeclaration) + "<Relationships xmlns=\"" + kPackageRelationships + "\"><Relationship Id=\"rId1\" Type=\""
-             + rels + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
-        {"xl/workbook.xml",
-         std::string(kDeclaration) + "<workbook xmlns=\"" + kSpreadsheetMl + "\" xmlns:r=\"" + rels
-             + "\"><sheets><sheet name=\"Лист1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+        {"_rels/.rels", std::string(kDeclaration) + "<Relationships xmlns=\"" + kPackageRelationships
+                            + "\"><Relationship Id=\"rId1\" Type=\"" + rels
+                            + "/officeDocument\" Target=\"xl/workbook.xml\"/></Relationships>"},
+        {"xl/workbook.xml", std::string(kDeclaration) + "<workbook xmlns=\"" + kSpreadsheetMl + "\" xmlns:r=\"" + rels
+                                + "\"><sheets><sheet name=\"Лист1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
         {"xl/_rels/workbook.xml.rels", workbookRels},
         {"xl/worksheets/sheet1.xml", sheet},
     };
     if (!sharedStrings.empty())
-        parts.push_back({"xl/sharedStrings.xml",
-                         std::string(kDeclaration) + "<sst xmlns=\"" + kSpreadsheetMl + "\">" + sharedStrings + "</sst>"});
+        parts.push_back({"xl/sharedStrings.xml", std::string(kDeclaration) + "<sst xmlns=\"" + kSpreadsheetMl + "\">"
+                                                     + sharedStrings + "</sst>"});
     return parts;
 }
 
@@ -134,9 +134,8 @@ std::vector<BundlePart> OdsWithContent(const std::string& content)
     };
 }
 
-void WriteZipWithInflatingPart(const std::string& path, const std::vector<BundlePart>& parts,
-                               const std::string& name, const std::string& head, const std::string& filler,
-                               std::uint64_t inflatedBytes)
+void WriteZipWithInflatingPart(const std::string& path, const std::vector<BundlePart>& parts, const std::string& name,
+                               const std::string& head, const std::string& filler, std::uint64_t inflatedBytes)
 {
     WriteBundleZip(path, parts);
     int error = 0;

@@ -29,6 +29,5 @@ std::vector<BundlePart> OdsWithContent(const std::string& content);
 // Writes a zip holding the parts uncompressed and, deflated, one more part
 // that inflates to `inflatedBytes`: `head` followed by `filler` over and over.
 // Only the compressed bytes are ever held in memory.
-void WriteZipWithInflatingPart(const std::string& path, const std::vector<BundlePart>& parts,
-                               const std::string& name, const std::string& head, const std::string& filler,
-                               std::uint64_t inflatedBytes);
+void WriteZipWithInflatingPart(const std::string& path, const std::vector<BundlePart>& parts, const std::string& name,
+                               const std::string& head, const std::string& filler, std::uint64_t inflatedBytes);

@@ -28,6 +28,7 @@ TEST_P(AddConfidentMappingsTest, AddsOnlyWhatIsNotMappedYet)
     EXPECT_EQ(lines, c.after);
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, AddConfidentMappingsTest, ::testing::Values(
     AutoCase{"ExactCaptionsInCatalogueOrder", 0, {"ISBN", "Артикул", "Цена"}, {},
              {"Артикул = Артикул", "ISBN = ISBN"}, 2},
@@ -45,6 +46,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AddConfidentMappingsTest, ::testing::Values(
     AutoCase{"CaptionsOfTheTypeOnly", 9, {"Товарное наименование", "Издатель"}, {},
              {"Товарное наименование = Товарное наименование"}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(AddConfidentMappingsTest, MappedFieldsResolveToTheirColumns)
 {
@@ -74,6 +76,7 @@ struct HeaderRowCase {
 
 // Header rows of real lists, each with where it was found, and a few written
 // to show the normalising, an invoice and a near miss.
+// clang-format off
 const HeaderRowCase kHeaderRows[] = {
     // The typical book price list of the request for this mapping.
     {"BookPriceList", 0,
@@ -485,6 +488,7 @@ const HeaderRowCase kHeaderRows[] = {
     {"StationeryWithANearMiss", 2, {"Наименвание", "Торговая марка", "Страна производства", "Цвет"},
      {"Title", "Trademark", "ProduceCountryName", ""}, {}},
 };
+// clang-format on
 
 std::string FieldOfCaption(const std::string& caption, TDocumentType type)
 {
@@ -520,8 +524,11 @@ TEST(HeaderRowMappingTest, ProposesWhatAPersonMaps)
 
 TEST(FindHeaderRowTest, IsTheRowBelowTheTitleBlock)
 {
-    EXPECT_EQ(FindHeaderRow(0, {{"ООО «Книжный дом»"}, {"Прайс-лист на 05.03.2024"}, {},
-                                {"Код", "Наименование", "Автор", "Цена"}, {"K-1", "Книга", "Пушкин", "100"}}),
+    EXPECT_EQ(FindHeaderRow(0, {{"ООО «Книжный дом»"},
+                                {"Прайс-лист на 05.03.2024"},
+                                {},
+                                {"Код", "Наименование", "Автор", "Цена"},
+                                {"K-1", "Книга", "Пушкин", "100"}}),
               4);
     EXPECT_EQ(FindHeaderRow(0, {{"x"}, {"1", "2"}}), 0);
 }

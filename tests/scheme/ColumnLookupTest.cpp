@@ -39,30 +39,32 @@ TEST_P(ColumnOfField, FollowsCaptionSchemeLineAndHeaderRow)
 
 const Names kColumns = {"Код", "ISBN", "Название", "код", "", "a=b", "НАЗВАНИЕ ТОВАРА"};
 
-INSTANTIATE_TEST_SUITE_P(Cases, ColumnOfField, testing::Values(
-    LookupCase{"mapped", 0, "RecordReference", {"Артикул = Код"}, kColumns, 1},
-    LookupCase{"laterColumn", 0, "ISBN", {"Артикул = Код", "ISBN = ISBN"}, kColumns, 2},
-    LookupCase{"unmappedField", 0, "ISBN", {"Артикул = Код"}, kColumns, 0},
-    LookupCase{"emptyScheme", 0, "RecordReference", {}, kColumns, 0},
-    LookupCase{"captionInOtherCase", 0, "RecordReference", {"АРТИКУЛ = Код"}, kColumns, 1},
-    LookupCase{"columnNameInOtherCase", 0, "Title", {"Название (Основное заглавие) = название"}, kColumns, 3},
-    LookupCase{"blanksAroundColumnName", 0, "Title", {"Название (Основное заглавие) =   Название \t"}, kColumns, 3},
-    LookupCase{"duplicateHeaderGivesTheFirst", 0, "RecordReference", {"Артикул = КОД"}, kColumns, 1},
-    LookupCase{"columnNotInHeaderRow", 0, "RecordReference", {"Артикул = Шифр"}, kColumns, 0},
-    LookupCase{"emptyValueNeverMapsTheEmptyHeader", 0, "RecordReference", {"Артикул =   "}, kColumns, 0},
-    LookupCase{"noBlankBeforeEquals", 0, "RecordReference", {"Артикул=Код"}, kColumns, 0},
-    LookupCase{"twoBlanksBeforeEquals", 0, "RecordReference", {"Артикул  = Код"}, kColumns, 0},
-    LookupCase{"lineWithoutEquals", 0, "RecordReference", {"Артикул Код"}, kColumns, 0},
-    LookupCase{"firstLineOfTheCaptionWins", 0, "RecordReference", {"Артикул = Шифр", "Артикул = Код"}, kColumns, 0},
-    LookupCase{"columnNameWithEquals", 0, "Price01", {"Отпускная цена без НДС = a=b"}, kColumns, 6},
-    LookupCase{"captionOfAnotherType", 2, "Title", {"Название (Основное заглавие) = Название"}, kColumns, 0},
-    LookupCase{"captionOfThisType", 2, "Title", {"Наименование товара = Название товара"}, kColumns, 7},
-    LookupCase{"bookCaptionOfGoodsTitle", 0, "Title", {"Наименование товара = Название"}, kColumns, 0},
-    LookupCase{"fieldTheTypeHasNot", 1, "ISBN", {"ISBN = ISBN"}, kColumns, 0},
-    LookupCase{"displayTypeWithCyrillicEs", 3, kScreenTypeFieldID, {"Тип дисплея = Код"}, kColumns, 1},
-    LookupCase{"displayTypeWithLatinC", 3, "ScreenType", {"Тип дисплея = Код"}, kColumns, 0},
-    LookupCase{"digitalImageSharesOneLine", 3, "CoverImage", {"Изображение, файл = ISBN"}, kColumns, 2},
-    LookupCase{"invoiceName", kInvoiceType, "ProductName", {"Товарное наименование = название"}, kColumns, 3}),
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ColumnOfField,
+    testing::Values(
+        LookupCase{"mapped", 0, "RecordReference", {"Артикул = Код"}, kColumns, 1},
+        LookupCase{"laterColumn", 0, "ISBN", {"Артикул = Код", "ISBN = ISBN"}, kColumns, 2},
+        LookupCase{"unmappedField", 0, "ISBN", {"Артикул = Код"}, kColumns, 0},
+        LookupCase{"emptyScheme", 0, "RecordReference", {}, kColumns, 0},
+        LookupCase{"captionInOtherCase", 0, "RecordReference", {"АРТИКУЛ = Код"}, kColumns, 1},
+        LookupCase{"columnNameInOtherCase", 0, "Title", {"Название (Основное заглавие) = название"}, kColumns, 3},
+        LookupCase{"blanksAroundColumnName", 0, "Title", {"Название (Основное заглавие) =   Название \t"}, kColumns, 3},
+        LookupCase{"duplicateHeaderGivesTheFirst", 0, "RecordReference", {"Артикул = КОД"}, kColumns, 1},
+        LookupCase{"columnNotInHeaderRow", 0, "RecordReference", {"Артикул = Шифр"}, kColumns, 0},
+        LookupCase{"emptyValueNeverMapsTheEmptyHeader", 0, "RecordReference", {"Артикул =   "}, kColumns, 0},
+        LookupCase{"noBlankBeforeEquals", 0, "RecordReference", {"Артикул=Код"}, kColumns, 0},
+        LookupCase{"twoBlanksBeforeEquals", 0, "RecordReference", {"Артикул  = Код"}, kColumns, 0},
+        LookupCase{"lineWithoutEquals", 0, "RecordReference", {"Артикул Код"}, kColumns, 0},
+        LookupCase{"firstLineOfTheCaptionWins", 0, "RecordReference", {"Артикул = Шифр", "Артикул = Код"}, kColumns, 0},
+        LookupCase{"columnNameWithEquals", 0, "Price01", {"Отпускная цена без НДС = a=b"}, kColumns, 6},
+        LookupCase{"captionOfAnotherType", 2, "Title", {"Название (Основное заглавие) = Название"}, kColumns, 0},
+        LookupCase{"captionOfThisType", 2, "Title", {"Наименование товара = Название товара"}, kColumns, 7},
+        LookupCase{"bookCaptionOfGoodsTitle", 0, "Title", {"Наименование товара = Название"}, kColumns, 0},
+        LookupCase{"fieldTheTypeHasNot", 1, "ISBN", {"ISBN = ISBN"}, kColumns, 0},
+        LookupCase{"displayTypeWithCyrillicEs", 3, kScreenTypeFieldID, {"Тип дисплея = Код"}, kColumns, 1},
+        LookupCase{"displayTypeWithLatinC", 3, "ScreenType", {"Тип дисплея = Код"}, kColumns, 0},
+        LookupCase{"digitalImageSharesOneLine", 3, "CoverImage", {"Изображение, файл = ISBN"}, kColumns, 2},
+        LookupCase{"invoiceName", kInvoiceType, "ProductName", {"Товарное наименование = название"}, kColumns, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
@@ -89,4 +91,3 @@ TEST(ColumnLookup, SchemeOfAnotherTypeMapsOnlyTheSharedCaptions)
     EXPECT_EQ(GetColumnByFieldID("Title", 2, captions, booksScheme, kColumns), 0);
     EXPECT_EQ(GetColumnByFieldID("Annotation", 2, captions, booksScheme, kColumns), 0);
 }
-

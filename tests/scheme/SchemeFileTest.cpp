@@ -28,22 +28,20 @@ TEST_P(ReadScheme, SplitsTheFileIntoLines)
 
 using namespace std::string_literals;
 
-INSTANTIATE_TEST_SUITE_P(Files, ReadScheme, testing::Values(
-    ReadCase{"empty", "", {}},
-    ReadCase{"crLf", "ISBN = A\r\nVAT = B\r\n", {"ISBN = A", "VAT = B"}},
-    ReadCase{"loneLf", "ISBN = A\nVAT = B\n", {"ISBN = A", "VAT = B"}},
-    ReadCase{"loneCr", "ISBN = A\rVAT = B\r", {"ISBN = A", "VAT = B"}},
-    ReadCase{"mixedEnds", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
-    ReadCase{"lfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
-    ReadCase{"lastLineWithoutEnd", "ISBN = A\r\nVAT = B", {"ISBN = A", "VAT = B"}},
-    ReadCase{"emptyLinesKept", "a\r\n\r\n\r\nb\r\n", {"a", "", "", "b"}},
-    ReadCase{"trailingEmptyLine", "a\r\n\r\n", {"a", ""}},
-    ReadCase{"onlyALineEnd", "\r\n", {""}},
-    ReadCase{"stopsAtNul", "a\r\nb\0c\r\nd\r\n"s, {"a", "b"}},
-    ReadCase{"nulFirst", "\0a\r\n"s, {}},
-    ReadCase{"windows1251", "\xC0\xF0\xF2\xE8\xEA\xF3\xEB = \xCA\xEE\xE4\r\n", {"Артикул = Код"}},
-    ReadCase{"utf8WithBom", std::string(kBom) + "Артикул = Ω\r\n", {"Артикул = Ω"}},
-    ReadCase{"blanksKept", "  ISBN  =  X  \r\n", {"  ISBN  =  X  "}}),
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadScheme,
+    testing::Values(ReadCase{"empty", "", {}}, ReadCase{"crLf", "ISBN = A\r\nVAT = B\r\n", {"ISBN = A", "VAT = B"}},
+                    ReadCase{"loneLf", "ISBN = A\nVAT = B\n", {"ISBN = A", "VAT = B"}},
+                    ReadCase{"loneCr", "ISBN = A\rVAT = B\r", {"ISBN = A", "VAT = B"}},
+                    ReadCase{"mixedEnds", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+                    ReadCase{"lfCrIsTwoEnds", "a\n\rb", {"a", "", "b"}},
+                    ReadCase{"lastLineWithoutEnd", "ISBN = A\r\nVAT = B", {"ISBN = A", "VAT = B"}},
+                    ReadCase{"emptyLinesKept", "a\r\n\r\n\r\nb\r\n", {"a", "", "", "b"}},
+                    ReadCase{"trailingEmptyLine", "a\r\n\r\n", {"a", ""}}, ReadCase{"onlyALineEnd", "\r\n", {""}},
+                    ReadCase{"stopsAtNul", "a\r\nb\0c\r\nd\r\n"s, {"a", "b"}}, ReadCase{"nulFirst", "\0a\r\n"s, {}},
+                    ReadCase{"windows1251", "\xC0\xF0\xF2\xE8\xEA\xF3\xEB = \xCA\xEE\xE4\r\n", {"Артикул = Код"}},
+                    ReadCase{"utf8WithBom", std::string(kBom) + "Артикул = Ω\r\n", {"Артикул = Ω"}},
+                    ReadCase{"blanksKept", "  ISBN  =  X  \r\n", {"  ISBN  =  X  "}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct WriteCase {
@@ -63,15 +61,16 @@ TEST_P(WriteScheme, WritesCrLfAfterEveryLineAndReadsBack)
     EXPECT_EQ(ReadSchemeFile(path), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, WriteScheme, testing::Values(
-    WriteCase{"empty", {}, ""},
-    WriteCase{"oneEmptyLine", {""}, "\r\n"},
-    WriteCase{"emptyLinesBetween", {"a", "", "b", ""}, "a\r\n\r\nb\r\n\r\n"},
-    WriteCase{"windows1251", {"Артикул = Код", "ISBN = isbn"},
-              "\xC0\xF0\xF2\xE8\xEA\xF3\xEB = \xCA\xEE\xE4\r\nISBN = isbn\r\n"},
-    WriteCase{"outsideWindows1251", {"Артикул = Код", "Цена = €/Ω"},
-              std::string(kBom) + "Артикул = Код\r\nЦена = €/Ω\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, WriteScheme,
+                         testing::Values(WriteCase{"empty", {}, ""}, WriteCase{"oneEmptyLine", {""}, "\r\n"},
+                                         WriteCase{"emptyLinesBetween", {"a", "", "b", ""}, "a\r\n\r\nb\r\n\r\n"},
+                                         WriteCase{"windows1251",
+                                                   {"Артикул = Код", "ISBN = isbn"},
+                                                   "\xC0\xF0\xF2\xE8\xEA\xF3\xEB = \xCA\xEE\xE4\r\nISBN = isbn\r\n"},
+                                         WriteCase{"outsideWindows1251",
+                                                   {"Артикул = Код", "Цена = €/Ω"},
+                                                   std::string(kBom) + "Артикул = Код\r\nЦена = €/Ω\r\n"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 

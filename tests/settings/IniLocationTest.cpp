@@ -19,11 +19,13 @@ public:
     EnvironmentVariable(const char* name, const char* value) : name_(name)
     {
         if (const char* old = std::getenv(name)) previous_ = old;
-        if (value) ::setenv(name, value, 1); else ::unsetenv(name);
+        if (value) ::setenv(name, value, 1);
+        else ::unsetenv(name);
     }
     ~EnvironmentVariable()
     {
-        if (previous_) ::setenv(name_, previous_->c_str(), 1); else ::unsetenv(name_);
+        if (previous_) ::setenv(name_, previous_->c_str(), 1);
+        else ::unsetenv(name_);
     }
 
 private:
@@ -64,8 +66,7 @@ TEST(IniLocation, ExistingFileBesideAReadOnlyExecutableFolderIsKept)
     TempFolder folder;
     WriteFileBytes(folder.File("quarnel.ini"), "[Params]\r\n");
     ::chmod(folder.Path().c_str(), 0555);
-    if (::access(folder.Path().c_str(), W_OK) == 0)
-        GTEST_SKIP() << "the folder stays writable for this user (root)";
+    if (::access(folder.Path().c_str(), W_OK) == 0) GTEST_SKIP() << "the folder stays writable for this user (root)";
     TempFolder config;
     EnvironmentVariable xdg("XDG_CONFIG_HOME", config.Path().c_str());
     EXPECT_EQ(DefaultIniFileName(folder.File("quarnel")), folder.File("quarnel.ini"));

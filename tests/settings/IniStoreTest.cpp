@@ -72,7 +72,7 @@ TEST_F(IniStoreTest, ReadsAUtf8FileWithBomWrittenByHand)
 }
 
 struct FlagCase {
-    const char* stored;  // nullptr: no such key
+    const char* stored; // nullptr: no such key
     bool defaultValue;
     bool expected;
 };
@@ -87,23 +87,15 @@ TEST_P(NoSeparate15PosFlag, ReadsAsAnInteger)
     EXPECT_EQ(IniStore::ReadBoolParam(kNoSeparate15Pos, c.defaultValue), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, NoSeparate15PosFlag, testing::Values(
-    FlagCase{"1", false, true},
-    FlagCase{"0", false, false},
-    FlagCase{"0", true, false},
-    FlagCase{"-1", false, true},
-    FlagCase{"+2", false, true},
-    FlagCase{"+-1", false, false},
-    FlagCase{"00", true, false},
-    FlagCase{" 1 ", false, true},
-    FlagCase{"yes", false, false},
-    FlagCase{"yes", true, true},
-    FlagCase{"1.5", false, false},
-    FlagCase{"1 0", false, false},
-    FlagCase{"", true, true},
-    FlagCase{"99999999999999999999", false, false},
-    FlagCase{nullptr, false, false},
-    FlagCase{nullptr, true, true}));
+INSTANTIATE_TEST_SUITE_P(Values, NoSeparate15PosFlag,
+                         testing::Values(FlagCase{"1", false, true}, FlagCase{"0", false, false},
+                                         FlagCase{"0", true, false}, FlagCase{"-1", false, true},
+                                         FlagCase{"+2", false, true}, FlagCase{"+-1", false, false},
+                                         FlagCase{"00", true, false}, FlagCase{" 1 ", false, true},
+                                         FlagCase{"yes", false, false}, FlagCase{"yes", true, true},
+                                         FlagCase{"1.5", false, false}, FlagCase{"1 0", false, false},
+                                         FlagCase{"", true, true}, FlagCase{"99999999999999999999", false, false},
+                                         FlagCase{nullptr, false, false}, FlagCase{nullptr, true, true}));
 
 TEST_F(IniStoreTest, WritingKeepsOtherSectionsKeysAndComments)
 {
@@ -155,13 +147,12 @@ TEST_P(ValueRoundTrip, ReadsBackWhatWasWritten)
     EXPECT_EQ(IniStore::ReadStringParam(kToPerson, "default"), GetParam().readBack);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, ValueRoundTrip, testing::Values(
-    RoundTripCase{"Петров П.П.", "Петров П.П."},
-    RoundTripCase{"a=b; c [d]", "a=b; c [d]"},
-    RoundTripCase{"\"quoted\"", "\"quoted\""},
-    RoundTripCase{"", ""},
-    RoundTripCase{"  blanks  ", "blanks"},
-    RoundTripCase{"two\nlines", "two lines"}));
+INSTANTIATE_TEST_SUITE_P(Values, ValueRoundTrip,
+                         testing::Values(RoundTripCase{"Петров П.П.", "Петров П.П."},
+                                         RoundTripCase{"a=b; c [d]", "a=b; c [d]"},
+                                         RoundTripCase{"\"quoted\"", "\"quoted\""}, RoundTripCase{"", ""},
+                                         RoundTripCase{"  blanks  ", "blanks"},
+                                         RoundTripCase{"two\nlines", "two lines"}));
 
 TEST_F(IniStoreTest, KeysAreMatchedWithoutRegardToCase)
 {
@@ -198,8 +189,7 @@ TEST_F(IniStoreTest, ReadOnlyFileIsNotReplaced)
 {
     IniStore::WriteStringParam(kFromSAN, "1");
     ::chmod(Path().c_str(), 0444);
-    if (::access(Path().c_str(), W_OK) == 0)
-        GTEST_SKIP() << "chmod does not protect the file from this user (root)";
+    if (::access(Path().c_str(), W_OK) == 0) GTEST_SKIP() << "chmod does not protect the file from this user (root)";
     EXPECT_THROW(IniStore::WriteStringParam(kFromSAN, "2"), QuarnelError);
     EXPECT_EQ(Bytes(), "[Params]\r\nFromSAN=1\r\n");
 }

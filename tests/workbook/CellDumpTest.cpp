@@ -26,10 +26,9 @@ TEST_P(CellDumpTest, EscapesOnlyBackslashTabAndLineEnds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, CellDumpTest,
-                         testing::Values(DumpCase {"plain", "plain"}, DumpCase {"a\\b", "a\\\\b"},
-                                         DumpCase {"a\tb", "a\\tb"}, DumpCase {"a\nb\r\n", "a\\nb\\r\\n"},
-                                         DumpCase {" \"quoted\" ", " \"quoted\" "},
-                                         DumpCase {"Кириллица", "Кириллица"}));
+                         testing::Values(DumpCase{"plain", "plain"}, DumpCase{"a\\b", "a\\\\b"},
+                                         DumpCase{"a\tb", "a\\tb"}, DumpCase{"a\nb\r\n", "a\\nb\\r\\n"},
+                                         DumpCase{" \"quoted\" ", " \"quoted\" "}, DumpCase{"Кириллица", "Кириллица"}));
 
 TEST(CellDump, WritesNothingForASheetWithoutCells)
 {

@@ -23,7 +23,7 @@ const fs::path kOldXlsCorpus = "../shared/corpus-old-xls";
 
 struct CorpusFile {
     fs::path corpus;
-    std::string file;  // the path below the corpus' files/ and expected/
+    std::string file; // the path below the corpus' files/ and expected/
 };
 
 // Every workbook of the corpora.
@@ -54,7 +54,7 @@ std::string FirstDifference(const std::string& actual, const std::string& expect
         if (!moreA && !moreE) return "the dumps differ only in line ends";
         if (!moreA || !moreE || lineA != lineE)
             return "line " + std::to_string(line) + ": read \"" + (moreA ? lineA : "<end>") + "\", expected \""
-                + (moreE ? lineE : "<end>") + "\"";
+                   + (moreE ? lineE : "<end>") + "\"";
     }
 }
 
@@ -76,7 +76,8 @@ Listing StreamedListing(const std::string& file, const Listing& held)
     try {
         const auto rows = StreamSheetRows(file, Regional::Russian());
         while (const SheetRow* row = rows->Next())
-            row->ForEachCell([&](int column, std::string_view text) { cells.emplace_back(row->Number(), column, text); });
+            row->ForEachCell(
+                [&](int column, std::string_view text) { cells.emplace_back(row->Number(), column, text); });
     } catch (const SheetOutOfOrder&) {
         return held;
     }
@@ -132,7 +133,8 @@ TEST_P(CorpusTest, ReadsTheFirstSheetAsExpected)
 std::string TestName(const testing::TestParamInfo<CorpusFile>& info)
 {
     std::string name = info.param.file;
-    std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
 

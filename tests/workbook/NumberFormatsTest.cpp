@@ -32,35 +32,34 @@ constexpr NumberStyle kTime = NumberStyle::TimeOnly;
 
 INSTANTIATE_TEST_SUITE_P(
     Numbers, NumberCellTextTest,
-    testing::Values(NumberCase {0, kPlain, false, "0"}, NumberCase {-12.34, kPlain, false, "-12,34"},
-                    NumberCase {99.98999999999999, kPlain, false, "99,99"},
-                    NumberCase {0.1000000000000000055, kPlain, false, "0,1"}, NumberCase {1e15, kPlain, false, "1E15"},
-                    NumberCase {999999999999999.9, kPlain, false, "1E15"},
-                    NumberCase {1.5e-6, kPlain, false, "1,5E-6"}, NumberCase {-2.5e20, kPlain, false, "-2,5E20"},
-                    NumberCase {0.00001, kPlain, false, "0,00001"},
-                    NumberCase {std::numeric_limits<double>::quiet_NaN(), kPlain, false, "#NUM!"},
-                    NumberCase {std::numeric_limits<double>::quiet_NaN(), kDate, false, "#NUM!"}));
+    testing::Values(NumberCase{0, kPlain, false, "0"}, NumberCase{-12.34, kPlain, false, "-12,34"},
+                    NumberCase{99.98999999999999, kPlain, false, "99,99"},
+                    NumberCase{0.1000000000000000055, kPlain, false, "0,1"}, NumberCase{1e15, kPlain, false, "1E15"},
+                    NumberCase{999999999999999.9, kPlain, false, "1E15"}, NumberCase{1.5e-6, kPlain, false, "1,5E-6"},
+                    NumberCase{-2.5e20, kPlain, false, "-2,5E20"}, NumberCase{0.00001, kPlain, false, "0,00001"},
+                    NumberCase{std::numeric_limits<double>::quiet_NaN(), kPlain, false, "#NUM!"},
+                    NumberCase{std::numeric_limits<double>::quiet_NaN(), kDate, false, "#NUM!"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Dates1900, NumberCellTextTest,
-    testing::Values(NumberCase {1, kDate, false, "01.01.1900"}, NumberCase {59, kDate, false, "28.02.1900"},
-                    NumberCase {60, kDate, false, "28.02.1900"}, NumberCase {61, kDate, false, "01.03.1900"},
-                    NumberCase {44927, kDate, false, "01.01.2023"},
-                    NumberCase {44927.5, kDate, false, "01.01.2023 12:00:00"},
-                    NumberCase {44927.99999999, kDate, false, "02.01.2023"},
-                    NumberCase {44927 + 1.4 / 86400, kDate, false, "01.01.2023 00:00:01"},
-                    NumberCase {0, kDate, false, "00:00:00"}, NumberCase {0.5, kDate, false, "12:00:00"},
-                    NumberCase {0.5, kTime, false, "12:00:00"}, NumberCase {1.5, kTime, false, "01.01.1900 12:00:00"},
-                    NumberCase {-1, kDate, false, "-1"}, NumberCase {-0.5, kTime, false, "-0,5"},
-                    NumberCase {2958465.5, kDate, false, "31.12.9999 12:00:00"},
-                    NumberCase {2958466, kDate, false, "2958466"}));
+    testing::Values(NumberCase{1, kDate, false, "01.01.1900"}, NumberCase{59, kDate, false, "28.02.1900"},
+                    NumberCase{60, kDate, false, "28.02.1900"}, NumberCase{61, kDate, false, "01.03.1900"},
+                    NumberCase{44927, kDate, false, "01.01.2023"},
+                    NumberCase{44927.5, kDate, false, "01.01.2023 12:00:00"},
+                    NumberCase{44927.99999999, kDate, false, "02.01.2023"},
+                    NumberCase{44927 + 1.4 / 86400, kDate, false, "01.01.2023 00:00:01"},
+                    NumberCase{0, kDate, false, "00:00:00"}, NumberCase{0.5, kDate, false, "12:00:00"},
+                    NumberCase{0.5, kTime, false, "12:00:00"}, NumberCase{1.5, kTime, false, "01.01.1900 12:00:00"},
+                    NumberCase{-1, kDate, false, "-1"}, NumberCase{-0.5, kTime, false, "-0,5"},
+                    NumberCase{2958465.5, kDate, false, "31.12.9999 12:00:00"},
+                    NumberCase{2958466, kDate, false, "2958466"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Dates1904, NumberCellTextTest,
-    testing::Values(NumberCase {0, kDate, true, "01.01.1904"}, NumberCase {1, kDate, true, "02.01.1904"},
-                    NumberCase {0.25, kTime, true, "06:00:00"}, NumberCase {0.25, kDate, true, "01.01.1904 06:00:00"},
-                    NumberCase {43554, kDate, true, "31.03.2023"}, NumberCase {-1, kDate, true, "-1"},
-                    NumberCase {2957004, kDate, true, "2957004"}));
+    testing::Values(NumberCase{0, kDate, true, "01.01.1904"}, NumberCase{1, kDate, true, "02.01.1904"},
+                    NumberCase{0.25, kTime, true, "06:00:00"}, NumberCase{0.25, kDate, true, "01.01.1904 06:00:00"},
+                    NumberCase{43554, kDate, true, "31.03.2023"}, NumberCase{-1, kDate, true, "-1"},
+                    NumberCase{2957004, kDate, true, "2957004"}));
 
 struct FormatCodeCase {
     const char* code;
@@ -74,19 +73,19 @@ TEST_P(FormatCodeTest, TellsDatesTimesAndNumbersApart)
     EXPECT_EQ(StyleOfFormatCode(GetParam().code), GetParam().style) << GetParam().code;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, FormatCodeTest,
-    testing::Values(FormatCodeCase {"dd.mm.yyyy", kDate}, FormatCodeCase {"d/m/yy h:mm", kDate},
-                    FormatCodeCase {"[$-419]mmmm yyyy", kDate}, FormatCodeCase {"YYYY-MM-DD", kDate},
-                    FormatCodeCase {"h:mm:ss", kTime}, FormatCodeCase {"[h]:mm", kTime},
-                    FormatCodeCase {"[mm]:ss", kTime}, FormatCodeCase {"[ss]", kTime},
-                    FormatCodeCase {"h:mm AM/PM", kTime}, FormatCodeCase {"General", kPlain},
-                    FormatCodeCase {"0.00E+00", kPlain}, FormatCodeCase {"#,##0.00 \"руб.\"", kPlain},
-                    FormatCodeCase {"\"days\" 0", kPlain}, FormatCodeCase {"0\\d", kPlain},
-                    FormatCodeCase {"_-* #,##0_-;-* #,##0_-;_-* \"-\"_-;_-@_-", kPlain},
-                    FormatCodeCase {"*s0", kPlain}, FormatCodeCase {"[Red][<=100]0;[Blue]0", kPlain},
-                    FormatCodeCase {"[$$-409]#,##0.00", kPlain}, FormatCodeCase {"0%", kPlain},
-                    FormatCodeCase {"", kPlain}));
+INSTANTIATE_TEST_SUITE_P(Codes, FormatCodeTest,
+                         testing::Values(FormatCodeCase{"dd.mm.yyyy", kDate}, FormatCodeCase{"d/m/yy h:mm", kDate},
+                                         FormatCodeCase{"[$-419]mmmm yyyy", kDate}, FormatCodeCase{"YYYY-MM-DD", kDate},
+                                         FormatCodeCase{"h:mm:ss", kTime}, FormatCodeCase{"[h]:mm", kTime},
+                                         FormatCodeCase{"[mm]:ss", kTime}, FormatCodeCase{"[ss]", kTime},
+                                         FormatCodeCase{"h:mm AM/PM", kTime}, FormatCodeCase{"General", kPlain},
+                                         FormatCodeCase{"0.00E+00", kPlain},
+                                         FormatCodeCase{"#,##0.00 \"руб.\"", kPlain},
+                                         FormatCodeCase{"\"days\" 0", kPlain}, FormatCodeCase{"0\\d", kPlain},
+                                         FormatCodeCase{"_-* #,##0_-;-* #,##0_-;_-* \"-\"_-;_-@_-", kPlain},
+                                         FormatCodeCase{"*s0", kPlain}, FormatCodeCase{"[Red][<=100]0;[Blue]0", kPlain},
+                                         FormatCodeCase{"[$$-409]#,##0.00", kPlain}, FormatCodeCase{"0%", kPlain},
+                                         FormatCodeCase{"", kPlain}));
 
 TEST(BuiltinFormats, AreDatesFrom14To22And45To47)
 {

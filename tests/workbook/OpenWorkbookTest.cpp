@@ -72,16 +72,16 @@ TEST_P(OpenWorkbookContentTest, RefusesWhatIsNoWorkbook)
 
 INSTANTIATE_TEST_SUITE_P(
     Content, OpenWorkbookContentTest,
-    testing::Values(ContentCase {"a text file renamed", "Артикул;Цена\n1;2\n", "unsupported"},
-                    ContentCase {"an HTML table saved as a spreadsheet", "<html><table><tr><td>1</td></tr></table>",
-                                 "unsupported"},
-                    ContentCase {"the start of an Excel 4.0 worksheet only",
-                                 std::string("\x09\x04\x06\x00\x00\x00\x10\x00", 8), "broken"},
-                    ContentCase {"the start of an Excel 2.1 worksheet only",
-                                 std::string("\x09\x00\x04\x00\x02\x00\x10\x00", 8), "broken"},
-                    ContentCase {"the start of a zip only", std::string("PK\x03\x04\x14\x00", 6), "broken"},
-                    ContentCase {"the start of an OLE2 file only",
-                                 std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00\x00", 10), "broken"}));
+    testing::Values(ContentCase{"a text file renamed", "Артикул;Цена\n1;2\n", "unsupported"},
+                    ContentCase{"an HTML table saved as a spreadsheet", "<html><table><tr><td>1</td></tr></table>",
+                                "unsupported"},
+                    ContentCase{"the start of an Excel 4.0 worksheet only",
+                                std::string("\x09\x04\x06\x00\x00\x00\x10\x00", 8), "broken"},
+                    ContentCase{"the start of an Excel 2.1 worksheet only",
+                                std::string("\x09\x00\x04\x00\x02\x00\x10\x00", 8), "broken"},
+                    ContentCase{"the start of a zip only", std::string("PK\x03\x04\x14\x00", 6), "broken"},
+                    ContentCase{"the start of an OLE2 file only",
+                                std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00\x00", 10), "broken"}));
 
 TEST(OpenWorkbook, ChoosesTheReaderByContentNotByName)
 {

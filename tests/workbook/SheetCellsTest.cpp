@@ -56,7 +56,7 @@ TEST(SheetCells, GivesEmptyTextOutsideItsCells)
     cells.SetText(2, 2, "x");
     cells.Finish();
 
-    for (const auto& [row, column] : {std::pair {0, 0}, {-1, 2}, {2, -1}, {2, 1}, {2, 3}, {3, 2}, {1, 2}, {1 << 30, 2}})
+    for (const auto& [row, column] : {std::pair{0, 0}, {-1, 2}, {2, -1}, {2, 1}, {2, 3}, {3, 2}, {1, 2}, {1 << 30, 2}})
         EXPECT_EQ(cells.CellText(row, column), "") << row << "," << column;
     EXPECT_EQ(cells.LastColumn(0), 0);
     EXPECT_EQ(cells.LastColumn(99), 0);

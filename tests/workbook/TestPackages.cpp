@@ -34,9 +34,11 @@ std::vector<PackageEntry> XlsxPackage(const XlsxParts& parts)
     const std::string ns = kMainNamespace;
     const std::string rels = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
     const std::string header = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
-    std::string workbookRels = header
+    std::string workbookRels =
+        header
         + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-          "<Relationship Id=\"rId1\" Type=\"" + rels + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>";
+          "<Relationship Id=\"rId1\" Type=\""
+        + rels + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>";
     if (!parts.sharedStrings.empty())
         workbookRels += "<Relationship Id=\"rId2\" Type=\"" + rels + "/sharedStrings\" Target=\"sharedStrings.xml\"/>";
     if (!parts.styles.empty())
@@ -46,21 +48,25 @@ std::vector<PackageEntry> XlsxPackage(const XlsxParts& parts)
     std::vector<PackageEntry> entries = {
         {"[Content_Types].xml",
          header + "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"/>"},
-        {"_rels/.rels",
-         header + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                  "<Relationship Id=\"rId1\" Type=\"" + rels + "/officeDocument\" Target=\"xl/workbook.xml\"/>"
-                  "</Relationships>"},
-        {"xl/workbook.xml",
-         header + "<workbook xmlns=\"" + ns + "\" xmlns:r=\"" + rels + "\"><workbookPr " + parts.workbookProperties
-             + "/><sheets><sheet name=\"Лист1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
+        {"_rels/.rels", header
+                            + "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                              "<Relationship Id=\"rId1\" Type=\""
+                            + rels
+                            + "/officeDocument\" Target=\"xl/workbook.xml\"/>"
+                              "</Relationships>"},
+        {"xl/workbook.xml", header + "<workbook xmlns=\"" + ns + "\" xmlns:r=\"" + rels + "\"><workbookPr "
+                                + parts.workbookProperties
+                                + "/><sheets><sheet name=\"Лист1\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>"},
         {"xl/_rels/workbook.xml.rels", workbookRels},
         {"xl/worksheets/sheet1.xml",
          header + "<worksheet xmlns=\"" + ns + "\"><sheetData>" + parts.sheetData + "</sheetData></worksheet>"},
     };
     if (!parts.sharedStrings.empty())
-        entries.push_back({"xl/sharedStrings.xml", header + "<sst xmlns=\"" + ns + "\">" + parts.sharedStrings + "</sst>"});
+        entries.push_back(
+            {"xl/sharedStrings.xml", header + "<sst xmlns=\"" + ns + "\">" + parts.sharedStrings + "</sst>"});
     if (!parts.styles.empty())
-        entries.push_back({"xl/styles.xml", header + "<styleSheet xmlns=\"" + ns + "\">" + parts.styles + "</styleSheet>"});
+        entries.push_back(
+            {"xl/styles.xml", header + "<styleSheet xmlns=\"" + ns + "\">" + parts.styles + "</styleSheet>"});
     return entries;
 }
 
@@ -90,15 +96,16 @@ std::vector<PackageEntry> OdsPackage(const std::string& tables)
          "manifest:media-type=\"application/vnd.oasis.opendocument.spreadsheet\"/>"
          "<manifest:file-entry manifest:full-path=\"content.xml\" manifest:media-type=\"text/xml\"/>"
          "</manifest:manifest>"},
-        {"content.xml",
-         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-         "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
-         "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
-         "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
-         "xmlns:calcext=\"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0\" "
-         "xmlns:dc=\"http://purl.org/dc/elements/1.1/\">"
-         "<office:body><office:spreadsheet>" + tables + "</office:spreadsheet></office:body>"
-         "</office:document-content>"},
+        {"content.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+                        "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+                        "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+                        "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\" "
+                        "xmlns:calcext=\"urn:org:documentfoundation:names:experimental:calc:xmlns:calcext:1.0\" "
+                        "xmlns:dc=\"http://purl.org/dc/elements/1.1/\">"
+                        "<office:body><office:spreadsheet>"
+                            + tables
+                            + "</office:spreadsheet></office:body>"
+                              "</office:document-content>"},
     };
 }
 

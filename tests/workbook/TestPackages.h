@@ -25,7 +25,7 @@ struct XlsxParts {
     std::string sheetData = {};
     std::string sharedStrings = {};
     std::string styles = {};
-    std::string workbookProperties = {};  // attributes of <workbookPr>
+    std::string workbookProperties = {}; // attributes of <workbookPr>
 };
 std::vector<PackageEntry> XlsxPackage(const XlsxParts& parts);
 

@@ -36,63 +36,64 @@ const char kDateStyles[] =
 INSTANTIATE_TEST_SUITE_P(
     Xlsx, XlsxCellsTest,
     testing::Values(
-        CellCase {"shared strings: rich runs joined, phonetic runs left out, blanks kept",
-                  {"<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c></row>",
-                   "<si><t xml:space=\"preserve\"> plain </t></si>"
-                   "<si><r><t>東</t></r><r><rPr><b/></rPr><t>京</t></r><rPh sb=\"0\" eb=\"1\"><t>トウ</t></rPh></si>"},
-                  "1\t1\t plain \n1\t2\t東京\n"},
-        CellCase {"inline strings, formula strings, booleans, errors, CDATA",
-                  {"<row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><r><t>in</t></r><r><t>line</t></r></is></c>"
-                   "<c r=\"B2\" t=\"str\"><f>A2</f><v>formula</v></c><c r=\"C2\" t=\"b\"><v>1</v></c>"
-                   "<c r=\"D2\" t=\"b\"><v>0</v></c><c r=\"E2\" t=\"e\"><v>#DIV/0!</v></c>"
-                   "<c r=\"F2\" t=\"inlineStr\"><is><t><![CDATA[a<b]]></t></is></c></row>"},
-                  "2\t1\tinline\n2\t2\tformula\n2\t3\tTrue\n2\t4\tFalse\n2\t5\t#DIV/0!\n2\t6\ta<b\n"},
-        CellCase {"a formula without a cached value is empty",
-                  {"<row r=\"1\"><c r=\"A1\"><f>1+1</f></c><c r=\"B1\" t=\"str\"><f>A1</f></c>"
-                   "<c r=\"C1\"><f>2</f><v>2</v></c></row>"},
-                  "1\t3\t2\n"},
-        CellCase {"cells and rows without r count on from the previous ones",
-                  {"<row><c><v>1</v></c><c><v>2</v></c></row><row r=\"4\"><c r=\"C4\"><v>3</v></c><c><v>4</v></c>"
-                   "</row><row><c><v>5</v></c></row>"},
-                  "1\t1\t1\n1\t2\t2\n4\t3\t3\n4\t4\t4\n5\t1\t5\n"},
-        CellCase {"escapes: carriage return, literal escape, surrogate pair, lone surrogate",
-                  {"<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a_x000D_b</t></is></c>"
-                   "<c r=\"B1\" t=\"inlineStr\"><is><t>_x005F_x0041_</t></is></c>"
-                   "<c r=\"C1\" t=\"s\"><v>0</v></c><c r=\"D1\" t=\"str\"><v>x_xD800_y</v></c></row>",
-                   "<si><t>_xD83D__xDE00_ _x0041_</t></si>"},
-                  "1\t1\ta\\rb\n1\t2\t_x0041_\n1\t3\t\xF0\x9F\x98\x80 A\n1\t4\tx\xEF\xBF\xBDy\n"},
-        CellCase {"numbers in general form whatever their format",
-                  {"<row r=\"1\"><c r=\"A1\"><v>99.98999999999999</v></c><c r=\"B1\"><v>1E15</v></c>"
-                   "<c r=\"C1\"><v>1.5E-6</v></c><c r=\"D1\" s=\"5\"><v>0.125</v></c><c r=\"E1\" s=\"4\"><v>-12.5</v></c>"
-                   "<c r=\"F1\" t=\"n\"><v>0.1000000000000000055</v></c></row>",
-                   "", kDateStyles},
-                  "1\t1\t99,99\n1\t2\t1E15\n1\t3\t1,5E-6\n1\t4\t0,125\n1\t5\t-12,5\n1\t6\t0,1\n"},
-        CellCase {"dates by built-in and custom formats, 1900 system",
-                  {"<row r=\"1\"><c r=\"A1\" s=\"1\"><v>60</v></c><c r=\"B1\" s=\"1\"><v>61</v></c>"
-                   "<c r=\"C1\" s=\"2\"><v>45000.75</v></c><c r=\"D1\" s=\"3\"><v>0.5</v></c>"
-                   "<c r=\"E1\" s=\"3\"><v>1.5</v></c><c r=\"F1\" s=\"1\"><v>-1</v></c></row>",
-                   "", kDateStyles},
-                  "1\t1\t28.02.1900\n1\t2\t01.03.1900\n1\t3\t15.03.2023 18:00:00\n1\t4\t12:00:00\n"
-                  "1\t5\t01.01.1900 12:00:00\n1\t6\t-1\n"},
-        CellCase {"the 1904 date system",
-                  {"<row r=\"1\"><c r=\"A1\" s=\"1\"><v>0</v></c><c r=\"B1\" s=\"3\"><v>0.25</v></c>"
-                   "<c r=\"C1\" s=\"2\"><v>0.25</v></c><c r=\"D1\" s=\"1\"><v>43554</v></c></row>",
-                   "", kDateStyles, "date1904=\"1\""},
-                  "1\t1\t01.01.1904\n1\t2\t06:00:00\n1\t3\t01.01.1904 06:00:00\n1\t4\t31.03.2023\n"},
-        CellCase {"ISO date cells, rounded to the second",
-                  {"<row r=\"1\"><c r=\"A1\" t=\"d\"><v>2017-03-16</v></c>"
-                   "<c r=\"B1\" t=\"d\" s=\"1\"><v>2014-02-14T08:27:48.765Z</v></c>"
-                   "<c r=\"C1\" t=\"d\"><v>2014-02-14T08:27:48.4999998</v></c></row>",
-                   "", kDateStyles},
-                  "1\t1\t16.03.2017\n1\t2\t14.02.2014 08:27:49\n1\t3\t14.02.2014 08:27:48\n"},
-        CellCase {"a differential format's numFmt leaves the cells' formats alone",
-                  {"<row r=\"1\"><c r=\"A1\" s=\"1\"><v>42062</v></c></row>", "",
-                   "<numFmts count=\"0\"/><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/></cellXfs>"
-                   "<dxfs><dxf><numFmt numFmtId=\"14\" formatCode=\"0\"/></dxf></dxfs>"},
-                  "1\t1\t27.02.2015\n"},
-        CellCase {"a later record of the same cell replaces the earlier",
-                  {"<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"A1\"><v>2</v></c></row>"},
-                  "1\t1\t2\n"}));
+        CellCase{"shared strings: rich runs joined, phonetic runs left out, blanks kept",
+                 {"<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c></row>",
+                  "<si><t xml:space=\"preserve\"> plain </t></si>"
+                  "<si><r><t>東</t></r><r><rPr><b/></rPr><t>京</t></r><rPh sb=\"0\" eb=\"1\"><t>トウ</t></rPh></si>"},
+                 "1\t1\t plain \n1\t2\t東京\n"},
+        CellCase{"inline strings, formula strings, booleans, errors, CDATA",
+                 {"<row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><r><t>in</t></r><r><t>line</t></r></is></c>"
+                  "<c r=\"B2\" t=\"str\"><f>A2</f><v>formula</v></c><c r=\"C2\" t=\"b\"><v>1</v></c>"
+                  "<c r=\"D2\" t=\"b\"><v>0</v></c><c r=\"E2\" t=\"e\"><v>#DIV/0!</v></c>"
+                  "<c r=\"F2\" t=\"inlineStr\"><is><t><![CDATA[a<b]]></t></is></c></row>"},
+                 "2\t1\tinline\n2\t2\tformula\n2\t3\tTrue\n2\t4\tFalse\n2\t5\t#DIV/0!\n2\t6\ta<b\n"},
+        CellCase{"a formula without a cached value is empty",
+                 {"<row r=\"1\"><c r=\"A1\"><f>1+1</f></c><c r=\"B1\" t=\"str\"><f>A1</f></c>"
+                  "<c r=\"C1\"><f>2</f><v>2</v></c></row>"},
+                 "1\t3\t2\n"},
+        CellCase{"cells and rows without r count on from the previous ones",
+                 {"<row><c><v>1</v></c><c><v>2</v></c></row><row r=\"4\"><c r=\"C4\"><v>3</v></c><c><v>4</v></c>"
+                  "</row><row><c><v>5</v></c></row>"},
+                 "1\t1\t1\n1\t2\t2\n4\t3\t3\n4\t4\t4\n5\t1\t5\n"},
+        CellCase{"escapes: carriage return, literal escape, surrogate pair, lone surrogate",
+                 {"<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a_x000D_b</t></is></c>"
+                  "<c r=\"B1\" t=\"inlineStr\"><is><t>_x005F_x0041_</t></is></c>"
+                  "<c r=\"C1\" t=\"s\"><v>0</v></c><c r=\"D1\" t=\"str\"><v>x_xD800_y</v></c></row>",
+                  "<si><t>_xD83D__xDE00_ _x0041_</t></si>"},
+                 "1\t1\ta\\rb\n1\t2\t_x0041_\n1\t3\t\xF0\x9F\x98\x80 A\n1\t4\tx\xEF\xBF\xBDy\n"},
+        CellCase{
+            "numbers in general form whatever their format",
+            {"<row r=\"1\"><c r=\"A1\"><v>99.98999999999999</v></c><c r=\"B1\"><v>1E15</v></c>"
+             "<c r=\"C1\"><v>1.5E-6</v></c><c r=\"D1\" s=\"5\"><v>0.125</v></c><c r=\"E1\" s=\"4\"><v>-12.5</v></c>"
+             "<c r=\"F1\" t=\"n\"><v>0.1000000000000000055</v></c></row>",
+             "", kDateStyles},
+            "1\t1\t99,99\n1\t2\t1E15\n1\t3\t1,5E-6\n1\t4\t0,125\n1\t5\t-12,5\n1\t6\t0,1\n"},
+        CellCase{"dates by built-in and custom formats, 1900 system",
+                 {"<row r=\"1\"><c r=\"A1\" s=\"1\"><v>60</v></c><c r=\"B1\" s=\"1\"><v>61</v></c>"
+                  "<c r=\"C1\" s=\"2\"><v>45000.75</v></c><c r=\"D1\" s=\"3\"><v>0.5</v></c>"
+                  "<c r=\"E1\" s=\"3\"><v>1.5</v></c><c r=\"F1\" s=\"1\"><v>-1</v></c></row>",
+                  "", kDateStyles},
+                 "1\t1\t28.02.1900\n1\t2\t01.03.1900\n1\t3\t15.03.2023 18:00:00\n1\t4\t12:00:00\n"
+                 "1\t5\t01.01.1900 12:00:00\n1\t6\t-1\n"},
+        CellCase{"the 1904 date system",
+                 {"<row r=\"1\"><c r=\"A1\" s=\"1\"><v>0</v></c><c r=\"B1\" s=\"3\"><v>0.25</v></c>"
+                  "<c r=\"C1\" s=\"2\"><v>0.25</v></c><c r=\"D1\" s=\"1\"><v>43554</v></c></row>",
+                  "", kDateStyles, "date1904=\"1\""},
+                 "1\t1\t01.01.1904\n1\t2\t06:00:00\n1\t3\t01.01.1904 06:00:00\n1\t4\t31.03.2023\n"},
+        CellCase{"ISO date cells, rounded to the second",
+                 {"<row r=\"1\"><c r=\"A1\" t=\"d\"><v>2017-03-16</v></c>"
+                  "<c r=\"B1\" t=\"d\" s=\"1\"><v>2014-02-14T08:27:48.765Z</v></c>"
+                  "<c r=\"C1\" t=\"d\"><v>2014-02-14T08:27:48.4999998</v></c></row>",
+                  "", kDateStyles},
+                 "1\t1\t16.03.2017\n1\t2\t14.02.2014 08:27:49\n1\t3\t14.02.2014 08:27:48\n"},
+        CellCase{"a differential format's numFmt leaves the cells' formats alone",
+                 {"<row r=\"1\"><c r=\"A1\" s=\"1\"><v>42062</v></c></row>", "",
+                  "<numFmts count=\"0\"/><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/></cellXfs>"
+                  "<dxfs><dxf><numFmt numFmtId=\"14\" formatCode=\"0\"/></dxf></dxfs>"},
+                 "1\t1\t27.02.2015\n"},
+        CellCase{"a later record of the same cell replaces the earlier",
+                 {"<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"A1\"><v>2</v></c></row>"},
+                 "1\t1\t2\n"}));
 
 // The named parts of a minimal package with one worksheet, for tests that
 // reshape the package itself.
@@ -112,7 +113,7 @@ std::string Relationships(const std::string& items)
 std::string WorkbookPart(const std::string& ns, const std::string& relsNs, const std::string& sheets)
 {
     return "<x:workbook xmlns:x=\"" + ns + "\" xmlns:rel=\"" + relsNs + "\"><x:sheets>" + sheets
-        + "</x:sheets></x:workbook>";
+           + "</x:sheets></x:workbook>";
 }
 
 struct PackageCase {
@@ -141,8 +142,8 @@ std::vector<PackageEntry> TwoSheetsHiddenFirst()
     entries = Replaced(entries, "xl/_rels/workbook.xml.rels",
                        Relationships("<Relationship Id=\"rId1\" Type=\"" + kRels
                                      + "/worksheet\" Target=\"worksheets/sheet1.xml\"/>"
-                                       "<Relationship Id=\"rId7\" Type=\"" + kRels
-                                     + "/worksheet\" Target=\"worksheets/sheet2.xml\"/>"));
+                                       "<Relationship Id=\"rId7\" Type=\""
+                                     + kRels + "/worksheet\" Target=\"worksheets/sheet2.xml\"/>"));
     entries.push_back({"xl/worksheets/sheet2.xml",
                        "<worksheet xmlns=\"" + std::string(kMainNamespace)
                            + "\"><sheetData><row r=\"3\"><c r=\"B3\"><v>7</v></c></row></sheetData></worksheet>"});
@@ -152,9 +153,9 @@ std::vector<PackageEntry> TwoSheetsHiddenFirst()
 std::vector<PackageEntry> AbsoluteTargets()
 {
     auto entries = OneCellPackage();
-    entries = Replaced(entries, "_rels/.rels",
-                       Relationships("<Relationship Id=\"rId1\" Type=\"" + kRels
-                                     + "/officeDocument\" Target=\"/xl/workbook.xml\"/>"));
+    entries = Replaced(
+        entries, "_rels/.rels",
+        Relationships("<Relationship Id=\"rId1\" Type=\"" + kRels + "/officeDocument\" Target=\"/xl/workbook.xml\"/>"));
     return Replaced(entries, "xl/_rels/workbook.xml.rels",
                     Relationships("<Relationship Id=\"rId1\" Type=\"" + kRels
                                   + "/worksheet\" Target=\"/xl/worksheets/sheet1.xml\"/>"));
@@ -174,18 +175,18 @@ std::vector<PackageEntry> StrictWithOddPartNames()
                        Relationships("<Relationship Id=\"rId1\" Type=\"" + strictRels
                                      + "/worksheet\" Target=\"./sheets/../Sheet%201&amp;2.xml\"/>"));
     entries.push_back({"xl/sheet 1&2.xml", "<s:worksheet xmlns:s=\"http://purl.oclc.org/ooxml/spreadsheetml/main\">"
-                                          "<s:sheetData><s:row><s:c><s:v>5</s:v></s:c></s:row></s:sheetData>"
-                                          "</s:worksheet>"});
+                                           "<s:sheetData><s:row><s:c><s:v>5</s:v></s:c></s:row></s:sheetData>"
+                                           "</s:worksheet>"});
     return entries;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Xlsx, XlsxPackageTest,
-    testing::Values(PackageCase {"the first sheet in workbook order, also when hidden", TwoSheetsHiddenFirst(),
-                                 "3\t2\t7\n"},
-                    PackageCase {"absolute targets", AbsoluteTargets(), "1\t1\tok\n"},
-                    PackageCase {"strict namespaces, prefixes, escaped and relative target, other case",
-                                 StrictWithOddPartNames(), "1\t1\t5\n"}));
+INSTANTIATE_TEST_SUITE_P(Xlsx, XlsxPackageTest,
+                         testing::Values(PackageCase{"the first sheet in workbook order, also when hidden",
+                                                     TwoSheetsHiddenFirst(), "3\t2\t7\n"},
+                                         PackageCase{"absolute targets", AbsoluteTargets(), "1\t1\tok\n"},
+                                         PackageCase{
+                                             "strict namespaces, prefixes, escaped and relative target, other case",
+                                             StrictWithOddPartNames(), "1\t1\t5\n"}));
 
 std::vector<PackageEntry> WithSheet(const std::string& sheet)
 {
@@ -213,14 +214,15 @@ std::vector<PackageEntry> WordDocument()
 // The workbook's relationships with the first sheet's id naming `target`.
 std::vector<PackageEntry> SheetRelationships(const std::string& target)
 {
-    return Replaced(OneCellPackage(), "xl/_rels/workbook.xml.rels",
-                    Relationships("<Relationship Id=\"rId1\" Type=\"" + kRels + "/worksheet\" Target=\"" + target +
-                                  "\"/>"));
+    return Replaced(
+        OneCellPackage(), "xl/_rels/workbook.xml.rels",
+        Relationships("<Relationship Id=\"rId1\" Type=\"" + kRels + "/worksheet\" Target=\"" + target + "\"/>"));
 }
 
 std::vector<PackageEntry> WithSharedStrings(std::vector<PackageEntry> entries)
 {
-    entries.push_back({"xl/sharedStrings.xml", "<sst xmlns=\"" + std::string(kMainNamespace) + "\"><si><t>x</t></si></sst>"});
+    entries.push_back(
+        {"xl/sharedStrings.xml", "<sst xmlns=\"" + std::string(kMainNamespace) + "\"><si><t>x</t></si></sst>"});
     return entries;
 }
 
@@ -246,52 +248,51 @@ const std::string kWorksheetEnd = "</sheetData></worksheet>";
 INSTANTIATE_TEST_SUITE_P(
     Xlsx, XlsxRefusalTest,
     testing::Values(
-        RefusalCase {"DOCTYPE with an entity in the sheet",
-                     WithSheet("<!DOCTYPE worksheet [<!ENTITY x \"boom\">]>" + kWorksheetStart
-                               + "<row><c t=\"inlineStr\"><is><t>&x;</t></is></c></row>" + kWorksheetEnd),
-                     "broken"},
-        RefusalCase {"DOCTYPE with an external entity in the relationships",
-                     Replaced(OneCellPackage(), "_rels/.rels",
-                              "<!DOCTYPE r SYSTEM \"file:///etc/passwd\"><Relationships xmlns=\"" + kPackageRels
-                                  + "\"/>"),
-                     "broken"},
-        RefusalCase {"sheet not well-formed", WithSheet(kWorksheetStart + "<row><c><v>1</v></row>" + kWorksheetEnd),
-                     "broken"},
-        RefusalCase {"no package relationships", Without(OneCellPackage(), "_rels/.rels"), "broken"},
-        RefusalCase {"no workbook relationships", Without(OneCellPackage(), "xl/_rels/workbook.xml.rels"), "broken"},
-        RefusalCase {"no sheet part", Without(OneCellPackage(), "xl/worksheets/sheet1.xml"), "broken"},
-        RefusalCase {"a column beyond XFD",
-                     WithSheet(kWorksheetStart + "<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>" + kWorksheetEnd),
-                     "broken"},
-        RefusalCase {"a row beyond 1048576",
-                     WithSheet(kWorksheetStart + "<row r=\"1048577\"><c><v>1</v></c></row>" + kWorksheetEnd),
-                     "broken"},
-        RefusalCase {"a cell reference that is none",
-                     WithSheet(kWorksheetStart + "<row r=\"1\"><c r=\"1A\"><v>1</v></c></row>" + kWorksheetEnd),
-                     "broken"},
-        RefusalCase {"a shared string the table lacks",
-                     WithSheet(kWorksheetStart + "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>" + kWorksheetEnd),
-                     "broken"},
-        RefusalCase {"a chart sheet first", ChartSheetFirst(), "unsupported"},
+        RefusalCase{"DOCTYPE with an entity in the sheet",
+                    WithSheet("<!DOCTYPE worksheet [<!ENTITY x \"boom\">]>" + kWorksheetStart
+                              + "<row><c t=\"inlineStr\"><is><t>&x;</t></is></c></row>" + kWorksheetEnd),
+                    "broken"},
+        RefusalCase{
+            "DOCTYPE with an external entity in the relationships",
+            Replaced(OneCellPackage(), "_rels/.rels",
+                     "<!DOCTYPE r SYSTEM \"file:///etc/passwd\"><Relationships xmlns=\"" + kPackageRels + "\"/>"),
+            "broken"},
+        RefusalCase{"sheet not well-formed", WithSheet(kWorksheetStart + "<row><c><v>1</v></row>" + kWorksheetEnd),
+                    "broken"},
+        RefusalCase{"no package relationships", Without(OneCellPackage(), "_rels/.rels"), "broken"},
+        RefusalCase{"no workbook relationships", Without(OneCellPackage(), "xl/_rels/workbook.xml.rels"), "broken"},
+        RefusalCase{"no sheet part", Without(OneCellPackage(), "xl/worksheets/sheet1.xml"), "broken"},
+        RefusalCase{"a column beyond XFD",
+                    WithSheet(kWorksheetStart + "<row r=\"1\"><c r=\"XFE1\"><v>1</v></c></row>" + kWorksheetEnd),
+                    "broken"},
+        RefusalCase{"a row beyond 1048576",
+                    WithSheet(kWorksheetStart + "<row r=\"1048577\"><c><v>1</v></c></row>" + kWorksheetEnd), "broken"},
+        RefusalCase{"a cell reference that is none",
+                    WithSheet(kWorksheetStart + "<row r=\"1\"><c r=\"1A\"><v>1</v></c></row>" + kWorksheetEnd),
+                    "broken"},
+        RefusalCase{"a shared string the table lacks",
+                    WithSheet(kWorksheetStart + "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>" + kWorksheetEnd),
+                    "broken"},
+        RefusalCase{"a chart sheet first", ChartSheetFirst(), "unsupported"},
         // A first sheet that cannot be found is never an empty sheet.
-        RefusalCase {"the sheet's id names the workbook part", SheetRelationships("workbook.xml"), "broken"},
-        RefusalCase {"the sheet's id names the shared strings",
-                     WithSharedStrings(SheetRelationships("sharedStrings.xml")), "broken"},
-        RefusalCase {"the sheet's id names two parts",
-                     SheetRelationships("worksheets/sheet1.xml\"/><Relationship Id=\"rId1\" Type=\"" + kRels +
-                                        "/worksheet\" Target=\"worksheets/sheet2.xml"),
-                     "broken"},
-        RefusalCase {"a sheet in a foreign namespace",
-                     WithSheet("<worksheet xmlns=\"urn:other\"><sheetData><row><c><v>1</v></c></row></sheetData>"
-                               "</worksheet>"),
-                     "unsupported"},
-        RefusalCase {"a pre-release namespace",
-                     Replaced(OneCellPackage(), "xl/workbook.xml",
-                              WorkbookPart("http://schemas.microsoft.com/office/excel/2006/2", kRels,
-                                           "<x:sheet name=\"A\" sheetId=\"1\" rel:id=\"rId1\"/>")),
-                     "unsupported"},
-        RefusalCase {"a word processing document", WordDocument(), "unsupported"},
-        RefusalCase {"a zip of other files", {{"readme.txt", "hello"}}, "unsupported"}));
+        RefusalCase{"the sheet's id names the workbook part", SheetRelationships("workbook.xml"), "broken"},
+        RefusalCase{"the sheet's id names the shared strings",
+                    WithSharedStrings(SheetRelationships("sharedStrings.xml")), "broken"},
+        RefusalCase{"the sheet's id names two parts",
+                    SheetRelationships("worksheets/sheet1.xml\"/><Relationship Id=\"rId1\" Type=\"" + kRels
+                                       + "/worksheet\" Target=\"worksheets/sheet2.xml"),
+                    "broken"},
+        RefusalCase{"a sheet in a foreign namespace",
+                    WithSheet("<worksheet xmlns=\"urn:other\"><sheetData><row><c><v>1</v></c></row></sheetData>"
+                              "</worksheet>"),
+                    "unsupported"},
+        RefusalCase{"a pre-release namespace",
+                    Replaced(OneCellPackage(), "xl/workbook.xml",
+                             WorkbookPart("http://schemas.microsoft.com/office/excel/2006/2", kRels,
+                                          "<x:sheet name=\"A\" sheetId=\"1\" rel:id=\"rId1\"/>")),
+                    "unsupported"},
+        RefusalCase{"a word processing document", WordDocument(), "unsupported"},
+        RefusalCase{"a zip of other files", {{"readme.txt", "hello"}}, "unsupported"}));
 
 // Rewrites every occurrence of a name in the zip's bytes (local header and
 // central directory alike), to make archives libzip would not write.

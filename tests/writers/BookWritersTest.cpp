@@ -134,49 +134,57 @@ TEST(BookProduct, AnEmptyArticleIsReportedAndTheRestStillWritten)
     record.WriteRow({{"Title", "Азбука"}});
     EXPECT_EQ(record.reports, std::vector<std::string>{QRNConsts::sNoRecordReference});
     EXPECT_EQ(record.Xml(), "<Product><DescriptiveDetail><TitleDetail><TitleType>01</TitleType><TitleElement>"
-                     "<TitleElementLevel>01</TitleElementLevel><TitleText>Азбука</TitleText></TitleElement>"
-                     "</TitleDetail></DescriptiveDetail></Product>");
+                            "<TitleElementLevel>01</TitleElementLevel><TitleText>Азбука</TitleText></TitleElement>"
+                            "</TitleDetail></DescriptiveDetail></Product>");
 }
 
 TEST(BookProduct, OnlyArticleAndAnnotationMakeNoOtherComposite)
 {
     BookRecord record;
-    const std::string annotation(300, 'a');  // the annotation is never cut
+    const std::string annotation(300, 'a'); // the annotation is never cut
     record.WriteRow({{"RecordReference", " 0001 "}, {"Annotation", annotation}});
     EXPECT_TRUE(record.reports.empty());
     EXPECT_EQ(record.Xml(), "<Product><RecordReference> 0001 </RecordReference><CollateralDetail><TextContent>"
-                     "<TextType>03</TextType><ContentAudience>00</ContentAudience><Text>"
-                         + annotation + "</Text></TextContent></CollateralDetail></Product>");
+                            "<TextType>03</TextType><ContentAudience>00</ContentAudience><Text>"
+                                + annotation + "</Text></TextContent></CollateralDetail></Product>");
 }
 
 TEST(BookProduct, CompositesStandWhereTheirFirstWriterPutThem)
 {
     BookRecord record;
-    record.WriteRow({{"RecordReference", "R1"}, {"NotificationType", "03"}, {"ISBN", "5-17-118366-X"},
-              {"Publisher", "АСТ"}, {"Editor", "Иванов"}, {"InitialPrintRun", "5000"}, {"CopyrightYear", "2020"},
-              {"CityOfPublication", "Москва"}});
-    EXPECT_EQ(record.Xml(), "<Product><RecordReference>R1</RecordReference><NotificationType>03</NotificationType>"
-                         + Identifier("02", "5-17-118366-X")
-                         + "<PublishingDetail><Publisher><PublishingRole>01</PublishingRole>"
-                           "<PublisherName>АСТ</PublisherName></Publisher><CityOfPublication>Москва</CityOfPublication>"
-                           "<CopyrightStatement><CopyrightYear>2020</CopyrightYear></CopyrightStatement>"
-                           "</PublishingDetail>"
-                           "<ProductSupply><MarketPublishingDetail><InitialPrintRun>5000</InitialPrintRun>"
-                           "</MarketPublishingDetail></ProductSupply>"
-                           "<DescriptiveDetail><Contributor><SequenceNumber>1</SequenceNumber>"
-                           "<ContributorRole>B11</ContributorRole><KeyNames>Иванов</KeyNames></Contributor>"
-                           "</DescriptiveDetail></Product>");
+    record.WriteRow({{"RecordReference", "R1"},
+                     {"NotificationType", "03"},
+                     {"ISBN", "5-17-118366-X"},
+                     {"Publisher", "АСТ"},
+                     {"Editor", "Иванов"},
+                     {"InitialPrintRun", "5000"},
+                     {"CopyrightYear", "2020"},
+                     {"CityOfPublication", "Москва"}});
+    EXPECT_EQ(record.Xml(),
+              "<Product><RecordReference>R1</RecordReference><NotificationType>03</NotificationType>"
+                  + Identifier("02", "5-17-118366-X")
+                  + "<PublishingDetail><Publisher><PublishingRole>01</PublishingRole>"
+                    "<PublisherName>АСТ</PublisherName></Publisher><CityOfPublication>Москва</CityOfPublication>"
+                    "<CopyrightStatement><CopyrightYear>2020</CopyrightYear></CopyrightStatement>"
+                    "</PublishingDetail>"
+                    "<ProductSupply><MarketPublishingDetail><InitialPrintRun>5000</InitialPrintRun>"
+                    "</MarketPublishingDetail></ProductSupply>"
+                    "<DescriptiveDetail><Contributor><SequenceNumber>1</SequenceNumber>"
+                    "<ContributorRole>B11</ContributorRole><KeyNames>Иванов</KeyNames></Contributor>"
+                    "</DescriptiveDetail></Product>");
 }
 
 TEST(BookIdentifiers, AreCheckedReportedAndWrittenAnyway)
 {
     const std::string isbnDigit = FormatMessage(QRNConsts::sISBN13CheckDigit, {"0"});
     ExpectRows({
-        {{{"ISBN", "978-5-17-118366-4"}}, "<Product>" + Identifier("15", "978-5-17-118366-4") + "</Product>",
+        {{{"ISBN", "978-5-17-118366-4"}},
+         "<Product>" + Identifier("15", "978-5-17-118366-4") + "</Product>",
          {isbnDigit}},
         {{{"ISBN", " 978-5-17-118366-0\t"}}, "<Product>" + Identifier("15", "978-5-17-118366-0") + "</Product>", {}},
         {{{"ISBN", "5-17-118366-X"}}, "<Product>" + Identifier("02", "5-17-118366-X") + "</Product>", {}},
-        {{{"ISBN", "97A5171183660"}}, "<Product>" + Identifier("15", "97A5171183660") + "</Product>",
+        {{{"ISBN", "97A5171183660"}},
+         "<Product>" + Identifier("15", "97A5171183660") + "</Product>",
          {QRNConsts::sISBN13NotDigits}},
         {{{"ISBN", "12345"}}, "<Product/>", {QRNConsts::sISBNLength}},
         {{{"ISBN", "978 5 17 118366 0"}}, "<Product/>", {QRNConsts::sISBNLength}},
@@ -185,7 +193,8 @@ TEST(BookIdentifiers, AreCheckedReportedAndWrittenAnyway)
         {{{"ISBN", "- -"}}, "<Product/>", {}},
         {{{"EAN13", "abc"}}, "<Product>" + Identifier("03", "abc") + "</Product>", {QRNConsts::sEAN13NotDigits}},
         {{{"EAN13", " 4607086560129 "}}, "<Product>" + Identifier("03", "4607086560129") + "</Product>", {}},
-        {{{"EAN13", "4607086560123"}}, "<Product>" + Identifier("03", "4607086560123") + "</Product>",
+        {{{"EAN13", "4607086560123"}},
+         "<Product>" + Identifier("03", "4607086560123") + "</Product>",
          {FormatMessage(QRNConsts::sEAN13CheckDigit, {"9"})}},
         {{{"EAN13", "   "}}, "<Product/>", {}},
         {{{"ISBN", "978-5-17-118366-4"}, {"EAN13", "4607086560129"}},
@@ -214,7 +223,8 @@ TEST(BookTitles, WriteOnlyTheTextsGiven)
 {
     auto title = [](const std::string& texts) {
         return Descriptive("<TitleDetail><TitleType>01</TitleType><TitleElement><TitleElementLevel>01"
-                           "</TitleElementLevel>" + texts + "</TitleElement></TitleDetail>");
+                           "</TitleElementLevel>"
+                           + texts + "</TitleElement></TitleDetail>");
     };
     ExpectRows({
         {{{"Title", "Война и мир"}}, title("<TitleText>Война и мир</TitleText>"), {}},
@@ -236,7 +246,9 @@ TEST(BookContributors, AreNumberedAcrossRolesInCallingOrder)
                      + contributor("2", "B11", "<KeyNames>Иванов</KeyNames>")
                      + contributor("3", "B06", "<KeyNames>Петров</KeyNames>")),
          {}},
-        {{{"AuthorKeyNames", " "}, {"AuthorNamesBeforeKey", "Лев"}, {"Compiled", "Сидоров, Козлов"},
+        {{{"AuthorKeyNames", " "},
+          {"AuthorNamesBeforeKey", "Лев"},
+          {"Compiled", "Сидоров, Козлов"},
           {"Artist", " Репин "}},
          Descriptive(contributor("1", "A01", "<NamesBeforeKey>Лев</NamesBeforeKey>")
                      + contributor("2", "C01", "<KeyNames>Сидоров, Козлов</KeyNames>")
@@ -258,7 +270,8 @@ TEST(BookCodes, MapOnlyTheirExactTexts)
         {{{"ProductForm", "В обл."}}, form("В обл."), {}},
         {{{"ProductForm", "в обл. "}}, form("в обл. "), {}},
         {{{"ProductFormForBook", "в пер."}, {"ProductForm", "CA"}},
-         Descriptive("<ProductForm>BB</ProductForm><ProductForm>CA</ProductForm>"), {}},
+         Descriptive("<ProductForm>BB</ProductForm><ProductForm>CA</ProductForm>"),
+         {}},
         {{{"ProductPackaging", "Коробка"}}, packaging("09"), {}},
         {{{"ProductPackaging", "КОРОБКА"}}, packaging("09"), {}},
         {{{"ProductPackaging", "Коробка "}}, packaging("Коробка "), {}},
@@ -298,7 +311,8 @@ TEST(BookDescriptiveFields, KeepTheirTextsAndCodes)
                      + measure("03", "2", "sm")),
          {}},
         {{{"ProductFormDescription", "с CD"}},
-         Descriptive("<ProductFormDescription>+с CD</ProductFormDescription>"), {}},
+         Descriptive("<ProductFormDescription>+с CD</ProductFormDescription>"),
+         {}},
         {{{"ProductFormDescription", ""}}, "<Product/>", {}},
     });
 }
@@ -338,15 +352,17 @@ TEST(BookCollections, ShareOrSplitAsTheirKeysSay)
     const std::string seriesType = "<CollectionType>10</CollectionType>";
     auto collections = [](const std::string& inner) { return Descriptive(inner); };
     ExpectRows({
-        {{{"Series", "Классика"}, {"SubscriptionIndex", "12345"}, {"Periodicity", "ежемесячно"},
-          {"ISSN", "1234-5678"}},
+        {{{"Series", "Классика"}, {"SubscriptionIndex", "12345"}, {"Periodicity", "ежемесячно"}, {"ISSN", "1234-5678"}},
          collections("<Collection>" + seriesType + series + subscription + periodicity + issn + "</Collection>"),
          {}},
         {{{"Series", "Классика"}, {"ISSN", "1234-5678"}},
-         collections("<Collection>" + seriesType + series + issn + "</Collection>"), {}},
+         collections("<Collection>" + seriesType + series + issn + "</Collection>"),
+         {}},
         {{{"SubscriptionIndex", "12345"}, {"Periodicity", "ежемесячно"}, {"ISSN", "1234-5678"}},
-         collections("<Collection><CollectionIdentifier/>" + subscription + periodicity + "</Collection>"
-                     "<Collection>" + seriesType + issn + "</Collection>"),
+         collections("<Collection><CollectionIdentifier/>" + subscription + periodicity
+                     + "</Collection>"
+                       "<Collection>"
+                     + seriesType + issn + "</Collection>"),
          {}},
         {{{"Periodicity", "ежемесячно"}}, collections("<Collection>" + periodicity + "</Collection>"), {}},
         {{{"ISSN", "1234-5678"}}, collections("<Collection>" + seriesType + issn + "</Collection>"), {}},
@@ -367,7 +383,8 @@ TEST(BookCollateral, AnnotationRecommendationAndCover)
         {{{"Annotation", "О войне & мире"}, {"RecommendedBy", "Минобрнауки"}, {"CoverImage", "covers/1.jpg"}},
          "<Product><CollateralDetail><TextContent><TextType>03</TextType><ContentAudience>00</ContentAudience>"
          "<Text>О войне &amp; мире</Text></TextContent><TextContent><TextType>22</TextType><ContentAudience>00"
-         "</ContentAudience><Text>Минобрнауки</Text></TextContent>" + cover + "</CollateralDetail></Product>",
+         "</ContentAudience><Text>Минобрнауки</Text></TextContent>"
+             + cover + "</CollateralDetail></Product>",
          {}},
     });
 }
@@ -377,18 +394,23 @@ TEST(BookProduct, CoverImageWritesItsFeatureValues)
     BookRecord record;
     Product::CoverImage(record.doc, record.product, "a.png", 640, -1);
     EXPECT_EQ(record.doc.GetNodeText(record.product, "CollateralDetail/SupportingResource/ResourceVersion/"
-                                       "ResourceVersionFeature[0]/FeatureValue"),
+                                                     "ResourceVersionFeature[0]/FeatureValue"),
               "640");
     EXPECT_EQ(record.doc.GetNodeText(record.product, "CollateralDetail/SupportingResource/ResourceVersion/"
-                                       "ResourceVersionFeature[1]/FeatureValue"),
+                                                     "ResourceVersionFeature[1]/FeatureValue"),
               "-1");
 }
 
 TEST(BookCopyright, SevenFieldsShareOneStatement)
 {
     ExpectRows({
-        {{{"Publisher", "Эксмо"}, {"CopyrightType", "C"}, {"CopyrightYear", "2020"}, {"CopyrightAgreementType", "1"},
-          {"CopyrightAgreementNum", "17/4"}, {"CopyrightAgreementDate", "01.02.2020"}, {"CorporateName", "ООО"},
+        {{{"Publisher", "Эксмо"},
+          {"CopyrightType", "C"},
+          {"CopyrightYear", "2020"},
+          {"CopyrightAgreementType", "1"},
+          {"CopyrightAgreementNum", "17/4"},
+          {"CopyrightAgreementDate", "01.02.2020"},
+          {"CorporateName", "ООО"},
           {"PersonName", "Иванов"}},
          "<Product><PublishingDetail><Publisher><PublishingRole>01</PublishingRole><PublisherName>Эксмо"
          "</PublisherName></Publisher><CopyrightStatement><CopyrightType>C</CopyrightType><CopyrightYear>2020"
@@ -405,8 +427,8 @@ TEST(BookProduct, EveryInitialPrintRunGetsItsOwnMarketDetail)
     Product::InitialPrintRun(record.doc, record.product, "3000");
     Product::InitialPrintRun(record.doc, record.product, "2000");
     EXPECT_EQ(record.Xml(), "<Product><ProductSupply><MarketPublishingDetail><InitialPrintRun>3000</InitialPrintRun>"
-                     "</MarketPublishingDetail><MarketPublishingDetail><InitialPrintRun>2000</InitialPrintRun>"
-                     "</MarketPublishingDetail></ProductSupply></Product>");
+                            "</MarketPublishingDetail><MarketPublishingDetail><InitialPrintRun>2000</InitialPrintRun>"
+                            "</MarketPublishingDetail></ProductSupply></Product>");
 }
 
 } // namespace

@@ -41,8 +41,9 @@ double March5(int hour, int minute, int second)
     return EncodeDateTime({2024, 3, 5, hour, minute, second, 0});
 }
 
-const HeaderInputs kFull{"7701234567", "ООО \"Книги & Co\"", "Иванов И.И.", "7809876543", "АО Магазин",
-                         "Петров П.П.", "15", March5(14, 30, 59), QRNConsts::sPriceListNote};
+const HeaderInputs kFull{"7701234567", "ООО \"Книги & Co\"", "Иванов И.И.",
+                         "7809876543", "АО Магазин",         "Петров П.П.",
+                         "15",         March5(14, 30, 59),   QRNConsts::sPriceListNote};
 
 TEST(HeaderWriters, CompositeLayoutGroupsThePartiesInSenderAndAddressee)
 {
@@ -75,17 +76,22 @@ TEST(HeaderWriters, EmptyInputsLeaveTheirElementsOut)
         std::uint8_t layout;
         const char* xml;
     } cases[] = {
-        {{"", "Книжный дом", "", "", "", "", "", 0, ""}, Header::kCompositeLayout,
+        {{"", "Книжный дом", "", "", "", "", "", 0, ""},
+         Header::kCompositeLayout,
          "<Header><Sender><SenderName>Книжный дом</SenderName></Sender></Header>"},
-        {{"", "", "", "", "", "Петров", "", 0, ""}, Header::kCompositeLayout,
+        {{"", "", "", "", "", "Петров", "", 0, ""},
+         Header::kCompositeLayout,
          "<Header><Addressee><ContactName>Петров</ContactName></Addressee></Header>"},
-        {{"", "", "", "", "", "", "", March5(0, 0, 0), ""}, Header::kCompositeLayout,
+        {{"", "", "", "", "", "", "", March5(0, 0, 0), ""},
+         Header::kCompositeLayout,
          "<Header><SentDateTime>20240305</SentDateTime></Header>"},
         {{"", "", "", "", "", "", "", 0, ""}, Header::kCompositeLayout, "<Header/>"},
         {{"", "", "", "", "", "", "", 0, ""}, Header::kFlatLayout, "<Header/>"},
-        {{"  ", "", "", "", "", "  ", "", 0, ""}, Header::kFlatLayout,
+        {{"  ", "", "", "", "", "  ", "", 0, ""},
+         Header::kFlatLayout,
          "<Header><FromSAN>  </FromSAN><ToPerson>  </ToPerson></Header>"},
-        {{"", "", "  ", "", "", "", "", 0, ""}, Header::kCompositeLayout,
+        {{"", "", "  ", "", "", "", "", 0, ""},
+         Header::kCompositeLayout,
          "<Header><Sender><ContactName>  </ContactName></Sender></Header>"},
     };
     for (const auto& c : cases) EXPECT_EQ(WriteHeader(c.in, c.layout), c.xml) << c.xml;

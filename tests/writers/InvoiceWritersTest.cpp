@@ -30,9 +30,8 @@ struct TextCase {
 };
 
 const TextCase kTextWriters[] = {
-    {"RecordReference", Invoice::RecordReference}, {"EAN13", Invoice::EAN13},
-    {"ISBN", Invoice::ISBN},                       {"ProductName", Invoice::ProductName},
-    {"GTDNo", Invoice::GTDNo},                     {"CountryCode", Invoice::CountryCode},
+    {"RecordReference", Invoice::RecordReference}, {"EAN13", Invoice::EAN13}, {"ISBN", Invoice::ISBN},
+    {"ProductName", Invoice::ProductName},         {"GTDNo", Invoice::GTDNo}, {"CountryCode", Invoice::CountryCode},
     {"CountryName", Invoice::CountryName},
 };
 
@@ -86,15 +85,13 @@ TEST_P(InvoiceNumberFormat, EveryNumberWriterUsesTheRegionalGeneralForm)
         Position p;
         w.writer(p.doc, p.node, GetParam().value);
         const std::string element = w.element;
-        EXPECT_EQ(p.Xml(),
-                  "<Position><" + element + ">" + GetParam().text + "</" + element + "></Position>");
+        EXPECT_EQ(p.Xml(), "<Position><" + element + ">" + GetParam().text + "</" + element + "></Position>");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, InvoiceNumberFormat,
-                         ::testing::Values(NumberCase{3, "3"}, NumberCase{150.75L, "150,75"},
-                                           NumberCase{-5, "-5"}, NumberCase{1e15L, "1E15"},
-                                           NumberCase{999999999999999.0L, "999999999999999"},
+                         ::testing::Values(NumberCase{3, "3"}, NumberCase{150.75L, "150,75"}, NumberCase{-5, "-5"},
+                                           NumberCase{1e15L, "1E15"}, NumberCase{999999999999999.0L, "999999999999999"},
                                            NumberCase{12.5L, "12,5"}, NumberCase{0.5L, "0,5"}));
 
 TEST(InvoicePosition, ZeroNumbersWriteNothing)
@@ -114,9 +111,9 @@ TEST(InvoicePosition, VATIsATaxComposite)
     Invoice::VAT(p.doc, p.node, 10);
     Invoice::VAT(p.doc, p.node, 18.5L);
     EXPECT_EQ(p.Xml(), "<Position>"
-                     "<Tax><TaxType>VAT</TaxType><Rate>10</Rate></Tax>"
-                     "<Tax><TaxType>VAT</TaxType><Rate>18,5</Rate></Tax>"
-                     "</Position>");
+                       "<Tax><TaxType>VAT</TaxType><Rate>10</Rate></Tax>"
+                       "<Tax><TaxType>VAT</TaxType><Rate>18,5</Rate></Tax>"
+                       "</Position>");
 }
 
 TEST(InvoicePosition, NumbersFollowTheActiveDecimalSeparator)
@@ -146,11 +143,11 @@ TEST(InvoicePosition, AFullRowKeepsTheCallingOrder)
     Invoice::CountryCode(p.doc, p.node, "RU");
     Invoice::CountryName(p.doc, p.node, "Россия");
     EXPECT_EQ(p.Xml(), "<Position><RecordReference>A-1</RecordReference><EAN13>4607086560129</EAN13>"
-                     "<ISBN>978-5-17-118366-0</ISBN><ProductName>Азбука</ProductName><Amount>3</Amount>"
-                     "<Price>150,75</Price><RecommendedPrice>199</RecommendedPrice>"
-                     "<Tax><TaxType>VAT</TaxType><Rate>10</Rate></Tax><PackQuantity>20</PackQuantity>"
-                     "<GTDNo>10130010/010120/0000001</GTDNo><CountryCode>RU</CountryCode>"
-                     "<CountryName>Россия</CountryName></Position>");
+                       "<ISBN>978-5-17-118366-0</ISBN><ProductName>Азбука</ProductName><Amount>3</Amount>"
+                       "<Price>150,75</Price><RecommendedPrice>199</RecommendedPrice>"
+                       "<Tax><TaxType>VAT</TaxType><Rate>10</Rate></Tax><PackQuantity>20</PackQuantity>"
+                       "<GTDNo>10130010/010120/0000001</GTDNo><CountryCode>RU</CountryCode>"
+                       "<CountryName>Россия</CountryName></Position>");
 }
 
 } // namespace

@@ -24,8 +24,8 @@ struct ProductRow {
 
 std::string InFormDetail(const std::string& children)
 {
-    return "<Product><DescriptiveDetail><ProductFormDetail>" + children +
-           "</ProductFormDetail></DescriptiveDetail></Product>";
+    return "<Product><DescriptiveDetail><ProductFormDetail>" + children
+           + "</ProductFormDetail></DescriptiveDetail></Product>";
 }
 
 struct MapCase {
@@ -52,14 +52,14 @@ TEST_P(AspectRatioMap, CellBecomesAspectRatio)
 INSTANTIATE_TEST_SUITE_P(Cells, AspectRatioMap,
                          ::testing::Values(MapCase{"16:9", "E225"}, MapCase{"16 : 9", "E225"},
                                            MapCase{"4:3 (PAL)", "E222PAL"}, MapCase{"16:10", "E2240"},
-                                           MapCase{"5:4", "E221"}, MapCase{"3:2", "E223"},
-                                           MapCase{"16:1", "E224"}, MapCase{"Широкий 16:9", "ШирокийE225"},
+                                           MapCase{"5:4", "E221"}, MapCase{"3:2", "E223"}, MapCase{"16:1", "E224"},
+                                           MapCase{"Широкий 16:9", "ШирокийE225"},
                                            MapCase{"Anamorphic / Letterbox", "AnamorphicLetterbox"},
                                            MapCase{"( - )", ""}));
 
 struct FormatCase {
     const char* cell;
-    const char* element;  // DigitalFormat or Other
+    const char* element; // DigitalFormat or Other
     const char* text;
 };
 
@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cells, DigitalFormatMap,
     ::testing::Values(FormatCase{"MPEG-4", "DigitalFormat", "D105"}, FormatCase{"Audio CD", "DigitalFormat", "A101"},
                       FormatCase{"mp3", "DigitalFormat", "A103"}, FormatCase{"a112", "DigitalFormat", "a112"},
-                      FormatCase{"PAL/SECAM", "Other", "V201V203"}, FormatCase{"Dolby Digital", "Other", "DolbyDigital"},
-                      FormatCase{"NTSC", "DigitalFormat", "V202"},
+                      FormatCase{"PAL/SECAM", "Other", "V201V203"},
+                      FormatCase{"Dolby Digital", "Other", "DolbyDigital"}, FormatCase{"NTSC", "DigitalFormat", "V202"},
                       FormatCase{"Super Audio (SACD)", "DigitalFormat", "A102"},
                       FormatCase{"Windows Media Audio (WMA)", "DigitalFormat", "A106"},
                       FormatCase{"Windows Media Video", "DigitalFormat", "D104"},
@@ -108,8 +108,8 @@ TEST(MediaContributors, RolesAndNumbering)
         NameWriter writer;
         const char* role;
     } cases[] = {
-        {Product::Vocal, "E05"},  {Product::ReadBy, "E07"}, {Product::Composer, "A06"}, {Product::Regisser, "A09"},
-        {Product::Actor, "E01"},  {Product::Scenar, "A03"}, {Product::Produs, "D01"},
+        {Product::Vocal, "E05"}, {Product::ReadBy, "E07"}, {Product::Composer, "A06"}, {Product::Regisser, "A09"},
+        {Product::Actor, "E01"}, {Product::Scenar, "A03"}, {Product::Produs, "D01"},
     };
     for (const auto& c : cases) {
         ProductRow row;
@@ -118,12 +118,14 @@ TEST(MediaContributors, RolesAndNumbering)
         c.writer(row.doc, row.node, "Петров", "");
         const std::string role = c.role;
         EXPECT_EQ(row.Xml(), "<Product><DescriptiveDetail>"
-                             "<Contributor><SequenceNumber>1</SequenceNumber><ContributorRole>" + role +
-                                 "</ContributorRole><KeyNames>Иванов</KeyNames><NamesBeforeKey>Иван</NamesBeforeKey>"
-                                 "</Contributor>"
-                                 "<Contributor><SequenceNumber>2</SequenceNumber><ContributorRole>" + role +
-                                 "</ContributorRole><KeyNames>Петров</KeyNames></Contributor>"
-                                 "</DescriptiveDetail></Product>")
+                             "<Contributor><SequenceNumber>1</SequenceNumber><ContributorRole>"
+                                 + role
+                                 + "</ContributorRole><KeyNames>Иванов</KeyNames><NamesBeforeKey>Иван</NamesBeforeKey>"
+                                   "</Contributor>"
+                                   "<Contributor><SequenceNumber>2</SequenceNumber><ContributorRole>"
+                                 + role
+                                 + "</ContributorRole><KeyNames>Петров</KeyNames></Contributor>"
+                                   "</DescriptiveDetail></Product>")
             << role;
     }
 }
@@ -216,8 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "<Product><DescriptiveDetail><ProductFormFeature><ProductFormFeatureType>05"
                    "</ProductFormFeatureType><ProductFormFeatureValue>5</ProductFormFeatureValue>"
                    "</ProductFormFeature></DescriptiveDetail></Product>"},
-        WriterCase{"Super", Product::Super, "да", "<Product><DescriptiveDetail><ProductFormDetail><Jacket>B501"
-                                                   "</Jacket></ProductFormDetail></DescriptiveDetail></Product>"},
+        WriterCase{"Super", Product::Super, "да",
+                   "<Product><DescriptiveDetail><ProductFormDetail><Jacket>B501"
+                   "</Jacket></ProductFormDetail></DescriptiveDetail></Product>"},
         WriterCase{"SoundTrackType", Product::SoundTrackType, "A421",
                    "<Product><DescriptiveDetail><ProductFormDetail><SoundTrack>A421</SoundTrack>"
                    "</ProductFormDetail></DescriptiveDetail></Product>"},
@@ -277,10 +280,11 @@ TEST(ProduceCompanyName, CompanyAndManufacturerAreTwoPublishersOfRole19)
     Product::ProduceCompanyName(row.doc, row.node, "Мосфильм");
     Product::ProduceCompanyName(row.doc, row.node, "");
     Product::ProduceCompanyName(row.doc, row.node, "Диск-Про");
-    EXPECT_EQ(row.Xml(), "<Product><PublishingDetail>"
-                         "<Publisher><PublishingRole>19</PublishingRole><PublisherName>Мосфильм</PublisherName></Publisher>"
-                         "<Publisher><PublishingRole>19</PublishingRole><PublisherName>Диск-Про</PublisherName></Publisher>"
-                         "</PublishingDetail></Product>");
+    EXPECT_EQ(row.Xml(),
+              "<Product><PublishingDetail>"
+              "<Publisher><PublishingRole>19</PublishingRole><PublisherName>Мосфильм</PublisherName></Publisher>"
+              "<Publisher><PublishingRole>19</PublishingRole><PublisherName>Диск-Про</PublisherName></Publisher>"
+              "</PublishingDetail></Product>");
 }
 
 TEST(SalesRights, AllowedAndBarredCountriesShareOnePublishingDetail)

@@ -37,11 +37,11 @@ TEST(CheckISBN, JudgesSignificantCharactersLengthFirst)
         {"978-5-17-118366-4", ISBNCheckDigit("0")},
         {"9785171183664", ISBNCheckDigit("0")},
         {"5-17-118366-X", ""},
-        {"ABCDEFGHIJ", ""},  // an ISBN-10 is not looked into
-        {"АБВГДЕЖЗИК", ""},  // ten characters, twenty bytes
-        {"978 5 17 118366 0", QRNConsts::sISBNLength},  // inner blanks are significant
+        {"ABCDEFGHIJ", ""},                            // an ISBN-10 is not looked into
+        {"АБВГДЕЖЗИК", ""},                            // ten characters, twenty bytes
+        {"978 5 17 118366 0", QRNConsts::sISBNLength}, // inner blanks are significant
         {"  978-5-17-118366-0  ", ""},
-        {"978517118366A", ISBNCheckDigit("0")},  // the last character is left to the check digit
+        {"978517118366A", ISBNCheckDigit("0")}, // the last character is left to the check digit
         {"978517118366Ж", ISBNCheckDigit("0")},
         {"97A5171183660", QRNConsts::sISBN13NotDigits},
         {"12345", QRNConsts::sISBNLength},
@@ -49,7 +49,7 @@ TEST(CheckISBN, JudgesSignificantCharactersLengthFirst)
         {"", ""},
         {"--", ""},
         {" - ", ""},
-        {"- -", ""},  // hyphens and blanks only: an empty value
+        {"- -", ""}, // hyphens and blanks only: an empty value
         {"- - -  -", ""},
         {"- 1 -", QRNConsts::sISBNLength},
     };
@@ -98,7 +98,7 @@ TEST(CheckPublicationYear, AcceptsSigned32BitYearsUpTo2100)
         {"2012.0", QRNConsts::sBadPublicationYear},
         {"2147483648", QRNConsts::sBadPublicationYear},
         {"-2147483649", QRNConsts::sBadPublicationYear},
-        {"4294969308", QRNConsts::sBadPublicationYear},  // 2^32 + 2012 must not wrap round to 2012
+        {"4294969308", QRNConsts::sBadPublicationYear}, // 2^32 + 2012 must not wrap round to 2012
         {"99999999999999999999999", QRNConsts::sBadPublicationYear},
     };
     for (const CheckCase& c : cases) EXPECT_EQ(CheckPublicationYear(c.value), c.expected) << c.value;
@@ -125,9 +125,8 @@ TEST(IsDigitString, LeavesTheLastCharacterUnexamined)
         const char* text;
         bool digits;
     } cases[] = {
-        {"", false},      {"5", false},     {"55", true},         {"5A", true},
-        {"A5", false},    {"12 4", false},  {"12345678901Ж", true}, {"Ж1", false},
-        {"1Ж1", false},   {"0000", true},
+        {"", false},     {"5", false},           {"55", true},  {"5A", true},   {"A5", false},
+        {"12 4", false}, {"12345678901Ж", true}, {"Ж1", false}, {"1Ж1", false}, {"0000", true},
     };
     for (const auto& c : cases) EXPECT_EQ(IsDigitString(c.text), c.digits) << c.text;
 }
@@ -164,12 +163,9 @@ TEST(FormatONIXDate, DropsSecondsAndWritesTimeOnlyWhenSet)
         CivilDateTime value;
         const char* text;
     } cases[] = {
-        {{2024, 3, 5, 9, 7, 59}, "20240305T0907"},
-        {{2024, 3, 5, 0, 0, 0}, "20240305"},
-        {{2024, 3, 5, 0, 0, 59}, "20240305"},
-        {{2024, 3, 5, 14, 30, 59}, "20240305T1430"},
-        {{2024, 3, 5, 0, 1, 0}, "20240305T0001"},
-        {{2024, 3, 5, 12, 0, 0}, "20240305T1200"},
+        {{2024, 3, 5, 9, 7, 59}, "20240305T0907"}, {{2024, 3, 5, 0, 0, 0}, "20240305"},
+        {{2024, 3, 5, 0, 0, 59}, "20240305"},      {{2024, 3, 5, 14, 30, 59}, "20240305T1430"},
+        {{2024, 3, 5, 0, 1, 0}, "20240305T0001"},  {{2024, 3, 5, 12, 0, 0}, "20240305T1200"},
         {{999, 1, 2, 0, 0, 0}, "09990102"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatONIXDate(EncodeDateTime(c.value)), c.text) << c.text;
@@ -181,8 +177,8 @@ TEST(FormatDecimalPoint, WritesAPointWhateverTheRegionalSeparator)
         long double value;
         const char* text;
     } cases[] = {
-        {12.5L, "12.5"}, {99.9L, "99.9"}, {100, "100"}, {0, "0"}, {-3.25L, "-3.25"},
-        {1e15L, "1E15"}, {0.000001L, "1E-6"}, {1.5e-6L, "1.5E-6"},
+        {12.5L, "12.5"},   {99.9L, "99.9"}, {100, "100"},        {0, "0"},
+        {-3.25L, "-3.25"}, {1e15L, "1E15"}, {0.000001L, "1E-6"}, {1.5e-6L, "1.5E-6"},
     };
     for (const char* separator : {",", "."}) {
         Regional regional;
@@ -222,7 +218,7 @@ TEST_F(ErrorChannel, AnEmptyResultClearsALeftOverMessage)
 {
     OnONIXError() = nullptr;
     ReportONIXError(QRNConsts::sBadPublicationYear);
-    EXPECT_EQ(ONIXErrorText(), QRNConsts::sBadPublicationYear);  // kept while nobody handles it
+    EXPECT_EQ(ONIXErrorText(), QRNConsts::sBadPublicationYear); // kept while nobody handles it
     ReportONIXError("");
     EXPECT_EQ(ONIXErrorText(), "");
 }

@@ -128,7 +128,7 @@ TEST_F(NodeHelpers, ContributorsAreNumberedAcrossRoles)
 TEST_F(NodeHelpers, SmallCompositesKeepTheirOrder)
 {
     AddMeasureNode(doc, product, "08", "", "gr");
-    EXPECT_EQ(Xml(), "<Product/>");  // no DescriptiveDetail for nothing
+    EXPECT_EQ(Xml(), "<Product/>"); // no DescriptiveDetail for nothing
     AddMeasureNode(doc, product, "08", "350", "gr");
     const TXMLNode detail = doc.FindNode(product, "DescriptiveDetail");
     AddExtentNode(doc, detail, "00", "", "03");

@@ -59,7 +59,7 @@ TEST(SupplyWriters, WriteOneSupplyDetailInCallingOrder)
         {{"", 0, 150, 0, 0, 0, 0}, Supply(ListPrice("0", "0") + DiscountedPrice("150"))},
         {{"", 0, 0, 0, 18, 0, 0}, Supply(ListPrice("0", "18") + DiscountedPrice("0"))},
         {{"", 0, 0, 12.5L, 0, 0, 0}, Supply(ListPrice("0", "0") + DiscountedPrice("0", "12.5"))},
-        {{"", 120, 0, 0, 0, 0, 0}, "<Product/>"},  // a list price alone writes no prices
+        {{"", 120, 0, 0, 0, 0, 0}, "<Product/>"}, // a list price alone writes no prices
         {{}, "<Product/>"},
         {{"", 0, 0, 0, 0, 12, 0}, Supply("<Stock><OnHand>12</OnHand></Stock>")},
         {{"", 0, 0, 0, 0, -2.5L, 0}, Supply("<Stock><OnHand>-2.5</OnHand></Stock>")},

@@ -14,8 +14,10 @@ using TextWriter = std::function<void(TXMLDocument&, TXMLNode, const std::string
 
 // The look-alike names, spelled with their Cyrillic letters.
 const std::string kScreenType = "S\xD1\x81reenType";
-const std::string kCaseMaterial = "\xD0\xA1" "aseMaterial";
-const std::string kMintMasterRole = "\xD0\x9C" "01";
+const std::string kCaseMaterial = "\xD0\xA1"
+                                  "aseMaterial";
+const std::string kMintMasterRole = "\xD0\x9C"
+                                    "01";
 
 // The Product of one price-list row.
 struct ProductRow {
@@ -84,8 +86,8 @@ TEST(DetailElements, EachFieldWritesItsElementUnchanged)
         c.writer(row.doc, row.node, " 12 ГБ ");
         c.writer(row.doc, row.node, "");
         c.writer(row.doc, row.node, "серый");
-        EXPECT_EQ(row.Xml(), InDetail("<" + c.element + "> 12 ГБ </" + c.element + "><" + c.element + ">серый</" +
-                                      c.element + ">"))
+        EXPECT_EQ(row.Xml(), InDetail("<" + c.element + "> 12 ГБ </" + c.element + "><" + c.element + ">серый</"
+                                      + c.element + ">"))
             << c.element;
 
         ProductRow empty;
@@ -123,8 +125,8 @@ TEST(Groups, ScreenHoldsResolutionSizeScreenTypeAndSensorType)
     Product::ScreenSize(row.doc, row.node, "6,1\"");
     Product::ScreenType(row.doc, row.node, "IPS");
     Product::SensorType(row.doc, row.node, "ёмкостный");
-    EXPECT_EQ(row.Xml(), InDetail("<Screen><Resolution>1920x1080</Resolution><Size>6,1\"</Size><" + kScreenType +
-                                  ">IPS</" + kScreenType + "><Type>ёмкостный</Type></Screen>"));
+    EXPECT_EQ(row.Xml(), InDetail("<Screen><Resolution>1920x1080</Resolution><Size>6,1\"</Size><" + kScreenType
+                                  + ">IPS</" + kScreenType + "><Type>ёмкостный</Type></Screen>"));
 }
 
 TEST(Groups, CameraHoldsRearAndFront)
@@ -181,19 +183,27 @@ TEST(CatalogueNumbers, EachCatalogueIsASubjectOfScheme24)
         TextWriter writer;
         const char* scheme;
     } cases[] = {
-        {Product::STANDART, "STANDART"},   {Product::MICHEL, "MICHEL"},         {Product::CFA, "CFA"},
-        {Product::ITC_MARKA, "ITC_MARKA"}, {Product::SCOTT, "SCOTT"},           {Product::YVERT, "YVERT"},
-        {Product::STANLEY_GIBBONS, "STANLEY_GIBBONS"},                          {Product::Centrobank, "CENTROBANK"},
-        {Product::Morvel, "MORVEL"},       {Product::Tarnovik, "TARNOVIK"},     {Product::Krauze, "KRAUZE"},
-        {Product::Conros, "CONROS"},       {Product::Utk, "UTK"},
+        {Product::STANDART, "STANDART"},
+        {Product::MICHEL, "MICHEL"},
+        {Product::CFA, "CFA"},
+        {Product::ITC_MARKA, "ITC_MARKA"},
+        {Product::SCOTT, "SCOTT"},
+        {Product::YVERT, "YVERT"},
+        {Product::STANLEY_GIBBONS, "STANLEY_GIBBONS"},
+        {Product::Centrobank, "CENTROBANK"},
+        {Product::Morvel, "MORVEL"},
+        {Product::Tarnovik, "TARNOVIK"},
+        {Product::Krauze, "KRAUZE"},
+        {Product::Conros, "CONROS"},
+        {Product::Utk, "UTK"},
     };
     for (const auto& c : cases) {
         ProductRow row;
         c.writer(row.doc, row.node, "");
         c.writer(row.doc, row.node, "№ 1234");
         EXPECT_EQ(row.Xml(), InDetail(std::string("<Subject><SubjectSchemeIdentifier>24</SubjectSchemeIdentifier>"
-                                                  "<SubjectSchemeName>") +
-                                      c.scheme + "</SubjectSchemeName><SubjectCode>№ 1234</SubjectCode></Subject>"))
+                                                  "<SubjectSchemeName>")
+                                      + c.scheme + "</SubjectSchemeName><SubjectCode>№ 1234</SubjectCode></Subject>"))
             << c.scheme;
     }
 }
@@ -218,18 +228,18 @@ TEST(Measures, StampAndCoinSizes)
         const char* type;
         const char* unit;
     } cases[] = {
-        {Product::Heightmm, "30", "01", "mm"},  {Product::Widthmm, "40", "02", "mm"},
-        {Product::Diameter, "25", "12", "mm"},  {Product::HightCoin, "2,5", "01", "mm"},
-        {Product::WidthCoin, "20", "02", "mm"}, {Product::ThinCoin, "1,8", "03", "mm"},
+        {Product::Heightmm, "30", "01", "mm"},    {Product::Widthmm, "40", "02", "mm"},
+        {Product::Diameter, "25", "12", "mm"},    {Product::HightCoin, "2,5", "01", "mm"},
+        {Product::WidthCoin, "20", "02", "mm"},   {Product::ThinCoin, "1,8", "03", "mm"},
         {Product::WeightCoin, "8,5", "08", "gr"},
     };
     for (const auto& c : cases) {
         ProductRow row;
         c.writer(row.doc, row.node, "");
         c.writer(row.doc, row.node, c.cell);
-        EXPECT_EQ(row.Xml(), InDetail(std::string("<Measure><MeasureType>") + c.type + "</MeasureType><Measurement>" +
-                                      c.cell + "</Measurement><MeasureUnitCode>" + c.unit +
-                                      "</MeasureUnitCode></Measure>"))
+        EXPECT_EQ(row.Xml(),
+                  InDetail(std::string("<Measure><MeasureType>") + c.type + "</MeasureType><Measurement>" + c.cell
+                           + "</Measurement><MeasureUnitCode>" + c.unit + "</MeasureUnitCode></Measure>"))
             << c.type;
     }
 }
@@ -239,8 +249,7 @@ TEST(Stamps, SeriesCountIsAProductPartWithoutForm)
     ProductRow row;
     Product::NumberOfItemsOfThisForm(row.doc, row.node, "4");
     Product::NumberOfItemsOfThisForm(row.doc, row.node, "");
-    EXPECT_EQ(row.Xml(),
-              InDetail("<ProductPart><NumberOfItemsOfThisForm>4</NumberOfItemsOfThisForm></ProductPart>"));
+    EXPECT_EQ(row.Xml(), InDetail("<ProductPart><NumberOfItemsOfThisForm>4</NumberOfItemsOfThisForm></ProductPart>"));
 }
 
 TEST(Stamps, IssueDateIsWrittenAsTyped)
@@ -262,8 +271,8 @@ TEST(CoinContributors, ArtistAndMintMasterWithoutSequenceNumbers)
     Product::MincmeisterInit(row.doc, row.node, "");
     EXPECT_EQ(row.Xml(), InDetail("<Contributor><ContributorRole>A07</ContributorRole><KeyNames> Кузнецов </KeyNames>"
                                   "<NamesBeforeKey>А.В.</NamesBeforeKey></Contributor>"
-                                  "<Contributor><ContributorRole>" + kMintMasterRole +
-                                  "</ContributorRole><KeyNames>Иванов</KeyNames></Contributor>"));
+                                  "<Contributor><ContributorRole>"
+                                  + kMintMasterRole + "</ContributorRole><KeyNames>Иванов</KeyNames></Contributor>"));
 }
 
 TEST(CoinContributors, InitialsWithoutASurnameAreDropped)
@@ -281,9 +290,9 @@ TEST(CoinContributors, InitialsGoToTheirOwnRole)
     Product::Mincmeister(row.doc, row.node, "Петров");
     Product::PainterInit(row.doc, row.node, "А.В.");
     Product::MincmeisterInit(row.doc, row.node, "П.П.");
-    EXPECT_EQ(row.Xml(), InDetail("<Contributor><ContributorRole>" + kMintMasterRole +
-                                  "</ContributorRole><KeyNames>Петров</KeyNames><NamesBeforeKey>П.П.</NamesBeforeKey>"
-                                  "</Contributor>"));
+    EXPECT_EQ(row.Xml(), InDetail("<Contributor><ContributorRole>" + kMintMasterRole
+                                  + "</ContributorRole><KeyNames>Петров</KeyNames><NamesBeforeKey>П.П.</NamesBeforeKey>"
+                                    "</Contributor>"));
 }
 
 TEST(DigitalEditions, DeveloperAndDownloadSizeBelowPublishingDetail)
@@ -309,8 +318,13 @@ TEST(CyrillicLookAlikes, SavedFileHoldsTheirWindows1251Bytes)
     }
     const std::string bytes = ReadFileBytes(path);
     EXPECT_NE(bytes.find("<S\xF1reenType>AMOLED</S\xF1reenType>"), std::string::npos);
-    EXPECT_NE(bytes.find("<\xD1" "aseMaterial>metal</\xD1" "aseMaterial>"), std::string::npos);
-    EXPECT_NE(bytes.find("<ContributorRole>\xCC" "01</ContributorRole>"), std::string::npos);
+    EXPECT_NE(bytes.find("<\xD1"
+                         "aseMaterial>metal</\xD1"
+                         "aseMaterial>"),
+              std::string::npos);
+    EXPECT_NE(bytes.find("<ContributorRole>\xCC"
+                         "01</ContributorRole>"),
+              std::string::npos);
     // No Latin spelling slipped in beside them.
     EXPECT_EQ(bytes.find("ScreenType"), std::string::npos);
     EXPECT_EQ(bytes.find("<CaseMaterial"), std::string::npos);

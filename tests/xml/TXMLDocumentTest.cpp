@@ -61,14 +61,18 @@ TEST(TXMLDocument, SavesWindows1251WithoutIndentation)
     doc.AddElement(header, "SentDateTime", "20240305");
     const TXMLNode product = doc.AddElement(root, "Product", "");
     doc.AddElement(product, "Title", "Война & мир <1> \"Ω\"");
-    doc.AddElement(product, "Note", std::string("a\x01" "b\tc\x1F", 7));
+    doc.AddElement(product, "Note",
+                   std::string("a\x01"
+                               "b\tc\x1F",
+                               7));
     doc.AddElement(product, "S\xD1\x81reenType", "да");
     doc.AddElement(product, "Emoji", "\xF0\x9F\x98\x80 №");
     doc.AddElement(root, "Product", "");
     const std::string path = folder.File("out.xml");
     doc.SaveDocument(path);
 
-    const std::string expected = std::string(kDeclaration)
+    const std::string expected =
+        std::string(kDeclaration)
         + "<KALMIRAMessage><Header><SentDateTime>20240305</SentDateTime></Header>"
           "<Product><Title>\xC2\xEE\xE9\xED\xE0 &amp; \xEC\xE8\xF0 &lt;1&gt; \"&#937;\"</Title>"
           "<Note>ab\tc</Note><S\xF1reenType>\xE4\xE0</S\xF1reenType><Emoji>&#128512; \xB9</Emoji></Product><Product/></KALMIRAMessage>\n";
@@ -81,8 +85,14 @@ struct StreamPoints {
     TXMLDocument& doc;
     std::string path;
     bool streaming;
-    void Begin() const { if (streaming) doc.BeginSave(path); }
-    void Flush(TXMLNode open) const { if (streaming) doc.FlushCompleted(open); }
+    void Begin() const
+    {
+        if (streaming) doc.BeginSave(path);
+    }
+    void Flush(TXMLNode open) const
+    {
+        if (streaming) doc.FlushCompleted(open);
+    }
 };
 
 // Builds the document twice, saved whole and streamed, expects the same bytes
@@ -96,10 +106,8 @@ std::string SaveBothWays(Build build)
         TXMLDocument doc;
         const std::string path = folder.File(streaming ? "streamed.xml" : "whole.xml");
         build(doc, StreamPoints{doc, path, streaming});
-        if (streaming)
-            doc.FinishSave();
-        else
-            doc.SaveDocument(path);
+        if (streaming) doc.FinishSave();
+        else doc.SaveDocument(path);
         bytes[streaming] = ReadFileBytes(path);
     }
     EXPECT_EQ(bytes[true], bytes[false]);
@@ -180,9 +188,11 @@ TEST(TXMLDocument, ReusedElementsCarryNothingOver)
     });
     EXPECT_NE(bytes.find("<Product>\xF2\xE5\xEA\xF1\xF2<RecordReference>0</RecordReference><Note></Note>"
                          "<PublishingDetail/></Product>"
-                         "<Product><RecordReference>1</RecordReference><Title><TitleText>" + longText),
+                         "<Product><RecordReference>1</RecordReference><Title><TitleText>"
+                         + longText),
               std::string::npos);
-    EXPECT_NE(bytes.find("<Product><RecordReference>2</RecordReference><PublishingDetail/></Product>"), std::string::npos);
+    EXPECT_NE(bytes.find("<Product><RecordReference>2</RecordReference><PublishingDetail/></Product>"),
+              std::string::npos);
 }
 
 TEST(TXMLDocument, FailedSaveNamesTheFile)

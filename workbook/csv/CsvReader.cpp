@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::array<char, 3> kDelimiters {';', '\t', ','};
+constexpr std::array<char, 3> kDelimiters{';', '\t', ','};
 constexpr std::size_t kSampledRecords = 50;
 
 std::vector<SheetCandidate> CsvSheets(const std::string& path)
@@ -144,8 +144,10 @@ std::size_t Consistency(std::string_view text, char delimiter)
 {
     std::map<int, std::size_t> recordsWithFields;
     try {
-        RecordParser(text, delimiter).Parse(
-            kSampledRecords, [](int, int, const std::string&) {}, [&](int, int fields) { ++recordsWithFields[fields]; });
+        RecordParser(text, delimiter)
+            .Parse(
+                kSampledRecords, [](int, int, const std::string&) {},
+                [&](int, int fields) { ++recordsWithFields[fields]; });
     } catch (const WorkbookFault&) {
         // A quote left open under this delimiter: reading decides.
     }

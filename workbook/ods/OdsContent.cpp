@@ -140,7 +140,8 @@ private:
             // Refuse a repeat that cannot fit before storing any of it.
             long long rowCells = 0;
             for (std::size_t i = 0; i < pendingCount_; ++i) rowCells += pending_[i].repeat;
-            if (!cells_.HasRoomFor(static_cast<std::size_t>(rowCells * rowRepeat_))) ThrowTooManyCells(cells_.MaxCells());
+            if (!cells_.HasRoomFor(static_cast<std::size_t>(rowCells * rowRepeat_)))
+                ThrowTooManyCells(cells_.MaxCells());
             for (long long r = 1; r <= rowRepeat_; ++r) {
                 const int row = static_cast<int>(row_ + r);
                 for (std::size_t i = 0; i < pendingCount_; ++i) Store(row, pending_[i], rowRepeat_ > 1);
@@ -151,7 +152,8 @@ private:
 
     void Store(int row, PendingCell& cell, bool rowRepeated)
     {
-        if (cell.kind == ValueKind::Text && !cell.text.empty() && (rowRepeated || cell.repeat > 1) && !cell.sharedText) {
+        if (cell.kind == ValueKind::Text && !cell.text.empty() && (rowRepeated || cell.repeat > 1)
+            && !cell.sharedText) {
             cells_.AddSharedString(cell.text);
             cell.sharedText = static_cast<std::uint32_t>(cells_.SharedStringCount() - 1);
         }
@@ -285,9 +287,9 @@ private:
     bool inRow_ = false;
     bool inCell_ = false;
     int skipDepth_ = 0;
-    long long row_ = 0;  // rows passed so far
+    long long row_ = 0; // rows passed so far
     long long rowRepeat_ = 1;
-    long long column_ = 0;  // columns passed so far in the row
+    long long column_ = 0; // columns passed so far in the row
     long long cellRepeat_ = 1;
     ValueKind kind_ = ValueKind::Text;
     double number_ = 0;

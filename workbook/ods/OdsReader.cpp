@@ -72,7 +72,7 @@ private:
 bool IsSpreadsheetMimeType(std::string_view type)
 {
     return type == "application/vnd.oasis.opendocument.spreadsheet"
-        || type == "application/vnd.oasis.opendocument.spreadsheet-template";
+           || type == "application/vnd.oasis.opendocument.spreadsheet-template";
 }
 
 void RequireSpreadsheetPackage(ZipArchive& archive)

@@ -87,7 +87,7 @@ std::uint32_t BiffCursor::U32()
     unsigned char bytes[4];
     Read(bytes, 4);
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8
-        | static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+           | static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
 }
 
 double BiffCursor::F64()

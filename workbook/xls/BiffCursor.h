@@ -43,5 +43,5 @@ private:
     std::string_view stream_;
     std::string_view segment_;
     std::size_t pos_ = 0;
-    std::size_t next_;  // stream offset after the current segment
+    std::size_t next_; // stream offset after the current segment
 };

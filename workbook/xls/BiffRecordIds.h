@@ -51,7 +51,7 @@ inline constexpr std::uint16_t Biff2Integer = 0x0002;
 inline constexpr std::uint16_t Biff2Number = 0x0003;
 inline constexpr std::uint16_t Biff2Label = 0x0004;
 inline constexpr std::uint16_t Biff2BoolErr = 0x0005;
-inline constexpr std::uint16_t Biff2Formula = 0x0006;  // in a BIFF2 stream
+inline constexpr std::uint16_t Biff2Formula = 0x0006; // in a BIFF2 stream
 inline constexpr std::uint16_t Biff2String = 0x0007;
 
 } // namespace BiffId

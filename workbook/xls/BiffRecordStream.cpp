@@ -29,10 +29,7 @@ std::optional<BiffRecord> BiffRecordAt(std::string_view stream, std::size_t offs
     return BiffRecord{LittleEndian16(stream, offset), stream.substr(bodyStart, kept), bodyStart + kept};
 }
 
-BiffRecordStream::BiffRecordStream(std::string_view stream, std::size_t offset)
-    : stream_(stream), offset_(offset)
-{
-}
+BiffRecordStream::BiffRecordStream(std::string_view stream, std::size_t offset) : stream_(stream), offset_(offset) {}
 
 bool BiffRecordStream::Next(BiffRecord& record)
 {

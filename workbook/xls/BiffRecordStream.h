@@ -12,7 +12,7 @@
 struct BiffRecord {
     std::uint16_t id = 0;
     std::string_view body;
-    std::size_t next = 0;  // stream offset of the record after this one
+    std::size_t next = 0; // stream offset of the record after this one
 };
 
 // The record whose header starts at the offset; nullopt where less than a

@@ -141,8 +141,7 @@ XlsGlobals ReadOldBiffGlobals(std::string_view stream)
     cursor.Skip(2);
     FormatRecords formats;
     if (cursor.U16() == BiffSubstream::Biff4Workbook) globals.firstSheetOffset = FirstSheetOfWorkbook(stream, formats);
-    ForEachRecordOf(stream, globals.firstSheetOffset,
-                    [&](const BiffRecord& record) { formats.Read(stream, record); });
+    ForEachRecordOf(stream, globals.firstSheetOffset, [&](const BiffRecord& record) { formats.Read(stream, record); });
     formats.Fill(globals);
     return globals;
 }

@@ -59,13 +59,16 @@ public:
     std::uint32_t U32(std::size_t at) const
     {
         return static_cast<std::uint32_t>(Byte(at)) | static_cast<std::uint32_t>(Byte(at + 1)) << 8
-            | static_cast<std::uint32_t>(Byte(at + 2)) << 16 | static_cast<std::uint32_t>(Byte(at + 3)) << 24;
+               | static_cast<std::uint32_t>(Byte(at + 2)) << 16 | static_cast<std::uint32_t>(Byte(at + 3)) << 24;
     }
 
 private:
     std::uint32_t Byte(std::size_t at) const { return static_cast<unsigned char>(bytes_[at]); }
     std::uint32_t U16(std::size_t at) const { return Byte(at) | Byte(at + 1) << 8; }
-    std::size_t SectorOffset(std::uint32_t sector) const { return (static_cast<std::size_t>(sector) + 1) * sectorSize_; }
+    std::size_t SectorOffset(std::uint32_t sector) const
+    {
+        return (static_cast<std::size_t>(sector) + 1) * sectorSize_;
+    }
 
     std::optional<std::uint32_t> FatEntry(std::uint32_t sector) const
     {

@@ -58,8 +58,8 @@ GsfInfile* OpenContainer(const std::string& path, GObjectPtr<GsfInput>& file)
     GError* rawError = nullptr;
     file.reset(gsf_input_stdio_new(path.c_str(), &rawError));
     const std::unique_ptr<GError, GErrorRelease> error(rawError);
-    if (!file) throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::LibraryError,
-                                   {error ? error->message : ""});
+    if (!file)
+        throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::LibraryError, {error ? error->message : ""});
 
     GsfInfile* container = gsf_infile_msole_new(file.get(), nullptr);
     const gsf_off_t size = gsf_input_size(file.get());

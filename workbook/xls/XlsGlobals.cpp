@@ -30,10 +30,7 @@ BiffVersion VersionOfBof(const BiffRecord& bof)
 
 class GlobalsReader {
 public:
-    GlobalsReader(std::string_view stream, BiffVersion version) : stream_(stream)
-    {
-        globals_.version = version;
-    }
+    GlobalsReader(std::string_view stream, BiffVersion version) : stream_(stream) { globals_.version = version; }
 
     // A record that runs past its end gives what it holds up to there (the
     // shared strings before the cut) and is otherwise passed over.
@@ -140,7 +137,7 @@ private:
     // hold.
     void ReadSharedStrings(BiffCursor& cursor)
     {
-        cursor.Skip(4);  // the count of references, which nothing needs
+        cursor.Skip(4); // the count of references, which nothing needs
         const std::uint32_t unique = cursor.U32();
         std::vector<std::string>& table = globals_.sharedStrings;
         table.clear();

@@ -41,7 +41,7 @@ struct XlsGlobals {
 
 // The first sheet's BOUNDSHEET types.
 namespace BoundSheetType {
-inline constexpr std::uint8_t Worksheet = 0;  // also a dialog sheet
+inline constexpr std::uint8_t Worksheet = 0; // also a dialog sheet
 inline constexpr std::uint8_t MacroSheet = 1;
 inline constexpr std::uint8_t Chart = 2;
 inline constexpr std::uint8_t VbaModule = 6;

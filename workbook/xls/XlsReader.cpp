@@ -40,8 +40,8 @@ void ReadOldBiffSheet(std::string_view stream, CellSink& sink, const std::string
 bool StartsWithOldBof(std::string_view stream)
 {
     if (stream.size() < 2) return false;
-    const auto id = static_cast<std::uint16_t>(static_cast<unsigned char>(stream[0])
-                                               | static_cast<unsigned char>(stream[1]) << 8);
+    const auto id =
+        static_cast<std::uint16_t>(static_cast<unsigned char>(stream[0]) | static_cast<unsigned char>(stream[1]) << 8);
     return IsBof(id) && id != BiffId::Bof;
 }
 

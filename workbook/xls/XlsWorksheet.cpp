@@ -11,9 +11,9 @@
 namespace {
 
 constexpr int kColumnCount = 256;
-constexpr std::uint8_t kDialogSheet = 0x10;  // in the first byte of WSBOOL
-constexpr std::size_t kMulRkFixedSize = 6;    // row, first column, last column
-constexpr std::size_t kMulRkCellSize = 6;     // XF index and RK value
+constexpr std::uint8_t kDialogSheet = 0x10; // in the first byte of WSBOOL
+constexpr std::size_t kMulRkFixedSize = 6;  // row, first column, last column
+constexpr std::size_t kMulRkCellSize = 6;   // XF index and RK value
 
 [[noreturn]] void Refuse(ReadReason reason)
 {
@@ -34,7 +34,7 @@ void CheckSubstreamType(const BiffRecord& bof, std::string_view stream)
 {
     if (!IsBof(bof.id)) ThrowBroken(ReadReason::SheetNotFound);
     BiffCursor cursor(stream, bof);
-    cursor.Skip(2);  // version, already known from the globals
+    cursor.Skip(2); // version, already known from the globals
     switch (cursor.U16()) {
     case BiffSubstream::Worksheet: return;
     case BiffSubstream::Chart: Refuse(ReadReason::FirstSheetNotCells);
@@ -248,8 +248,7 @@ private:
 
     void ReadMulRk(BiffCursor& cursor, std::size_t size)
     {
-        if (size < kMulRkFixedSize + kMulRkCellSize)
-            ThrowBroken(ReadReason::RecordTooShort);
+        if (size < kMulRkFixedSize + kMulRkCellSize) ThrowBroken(ReadReason::RecordTooShort);
         const int row = cursor.U16() + 1;
         const std::uint16_t first = cursor.U16();
         const std::size_t count = (size - kMulRkFixedSize) / kMulRkCellSize;

@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::size_t kEscapeLength = 7;  // _xHHHH_
+constexpr std::size_t kEscapeLength = 7; // _xHHHH_
 
 // The code unit of an escape at `pos`, if one starts there.
 std::optional<char32_t> EscapeAt(std::string_view text, std::size_t pos)
@@ -26,8 +26,14 @@ std::optional<char32_t> EscapeAt(std::string_view text, std::size_t pos)
     return unit;
 }
 
-bool IsHighSurrogate(char32_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char32_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+bool IsHighSurrogate(char32_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+bool IsLowSurrogate(char32_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 } // namespace
 

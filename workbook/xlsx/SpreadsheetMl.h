@@ -8,7 +8,7 @@
 inline bool IsSpreadsheetMl(std::string_view uri)
 {
     return uri == "http://schemas.openxmlformats.org/spreadsheetml/2006/main"
-        || uri == "http://purl.oclc.org/ooxml/spreadsheetml/main";
+           || uri == "http://purl.oclc.org/ooxml/spreadsheetml/main";
 }
 
 // Whether a boolean attribute is set ("1" or "true").

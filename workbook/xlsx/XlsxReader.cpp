@@ -28,8 +28,8 @@ void RequirePart(ZipArchive& archive, const std::string& part)
 
 struct XlsxParts {
     std::string sheet;
-    std::string styles;         // "" when the workbook has none
-    std::string sharedStrings;  // "" when the workbook has none
+    std::string styles;        // "" when the workbook has none
+    std::string sharedStrings; // "" when the workbook has none
     bool date1904 = false;
 };
 
@@ -109,8 +109,7 @@ XlsxParts LocateParts(ZipArchive& archive, const SheetChoice& choice)
 // reading ends.
 class SharedStringsAlongside {
 public:
-    SharedStringsAlongside(const ZipArchive& archive, const std::string& part, CellSink& sink)
-        : sink_(sink)
+    SharedStringsAlongside(const ZipArchive& archive, const std::string& part, CellSink& sink) : sink_(sink)
     {
         sink_.OpenSharedStrings();
         thread_ = std::thread([this, path = archive.Path(), part] {
@@ -171,7 +170,7 @@ void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent, c
     std::vector<NumberStyle> styles;
     if (!parts.styles.empty()) styles = ReadXlsxCellStyles(archive, parts.styles);
 
-    const XlsxSheetContext context {styles};
+    const XlsxSheetContext context{styles};
     if (extent == SheetExtent::Whole) {
         if (parts.sharedStrings.empty()) {
             ReadXlsxSheet(archive, parts.sheet, context, sink);

@@ -5,7 +5,6 @@
 #include "workbook/xlsx/XlsxStringItem.h"
 #include "workbook/XmlPartParser.h"
 
-
 namespace {
 
 class SharedStringsHandler : public XmlHandler {

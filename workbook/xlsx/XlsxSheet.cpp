@@ -39,7 +39,7 @@ std::optional<Number> ParsedNumber(std::string_view text)
 {
     text = TrimmedXmlSpace(text);
     if (!text.empty() && text[0] == '+') text.remove_prefix(1);
-    Number value {};
+    Number value{};
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
@@ -107,8 +107,7 @@ public:
         if (inValue_) {
             RequireCellTextRoom(value_.size(), text.size());
             value_.append(text);
-        }
-        else if (inInline_) item_.Characters(text);
+        } else if (inInline_) item_.Characters(text);
     }
 
 private:
@@ -192,8 +191,7 @@ private:
         case CellType::Shared: {
             if (TrimmedXmlSpace(value_).empty()) return;
             const auto index = ParsedNumber<std::uint32_t>(value_);
-            if (!index)
-                ThrowBroken(ReadReason::BadSharedString, {value_});
+            if (!index) ThrowBroken(ReadReason::BadSharedString, {value_});
             cells_.SetSharedString(cellRow_, column_, *index);
             return;
         }

@@ -21,8 +21,7 @@ public:
         } else if (name == "sheet") {
             const auto state = attributes.Raw("state");
             info.sheets.push_back({attributes.Text("name").value_or(std::string()),
-                                   attributes.Text("id").value_or(std::string()),
-                                   state && *state != "visible"});
+                                   attributes.Text("id").value_or(std::string()), state && *state != "visible"});
         }
     }
     void EndElement(std::string_view, std::string_view) override { --depth_; }

@@ -27,19 +27,16 @@ TEST_P(DocumentTypeParameterTest, ReadsAnIntegerAndSelectsNoTypeOutsideTheList)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DocumentTypeParameterTest,
-                         testing::Values(ParameterCase{"9", true, 9}, ParameterCase{"0", true, 0},
-                                         ParameterCase{"+3", true, 3}, ParameterCase{"007", true, 7},
-                                         ParameterCase{"-0", true, 0}, ParameterCase{"-1", true, kNoDocumentType},
-                                         ParameterCase{"10", true, kNoDocumentType},
-                                         ParameterCase{"265", true, kNoDocumentType},
-                                         ParameterCase{"2147483647", true, kNoDocumentType},
-                                         ParameterCase{"книги", false, 0}, ParameterCase{"", false, 0},
-                                         ParameterCase{"+", false, 0}, ParameterCase{"-", false, 0},
-                                         ParameterCase{" 9", false, 0}, ParameterCase{"9 ", false, 0},
-                                         ParameterCase{"1.5", false, 0}, ParameterCase{"+-5", false, 0},
-                                         ParameterCase{"++5", false, 0}, ParameterCase{"0x1", false, 0},
-                                         ParameterCase{"99999999999", false, 0},
-                                         ParameterCase{"2147483648", false, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DocumentTypeParameterTest,
+    testing::Values(ParameterCase{"9", true, 9}, ParameterCase{"0", true, 0}, ParameterCase{"+3", true, 3},
+                    ParameterCase{"007", true, 7}, ParameterCase{"-0", true, 0},
+                    ParameterCase{"-1", true, kNoDocumentType}, ParameterCase{"10", true, kNoDocumentType},
+                    ParameterCase{"265", true, kNoDocumentType}, ParameterCase{"2147483647", true, kNoDocumentType},
+                    ParameterCase{"книги", false, 0}, ParameterCase{"", false, 0}, ParameterCase{"+", false, 0},
+                    ParameterCase{"-", false, 0}, ParameterCase{" 9", false, 0}, ParameterCase{"9 ", false, 0},
+                    ParameterCase{"1.5", false, 0}, ParameterCase{"+-5", false, 0}, ParameterCase{"++5", false, 0},
+                    ParameterCase{"0x1", false, 0}, ParameterCase{"99999999999", false, 0},
+                    ParameterCase{"2147483648", false, 0}));
 
 } // namespace

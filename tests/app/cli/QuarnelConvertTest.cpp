@@ -58,9 +58,8 @@ protected:
 const Rows kBooks{{"Артикул", "ISBN", "Название", "Цена", "НДС"},
                   {"KD-1", "978-5-17-118366-0", "Мастер и Маргарита", "{n}450.5", "{n}10"},
                   {"KD-2", "978-5-17-118366-4", "Белая гвардия", "{n}300", "{n}10"}};
-const char kBookScheme[] =
-    "Артикул = Артикул\r\nISBN = ISBN\r\nНазвание (Основное заглавие) = Название\r\n"
-    "Отпускная цена без НДС = Цена\r\nСтавка НДС, % = НДС\r\n";
+const char kBookScheme[] = "Артикул = Артикул\r\nISBN = ISBN\r\nНазвание (Основное заглавие) = Название\r\n"
+                           "Отпускная цена без НДС = Цена\r\nСтавка НДС, % = НДС\r\n";
 
 class GoldenCommandLineTest : public testing::TestWithParam<GoldenCase> {};
 
@@ -72,8 +71,9 @@ TEST_P(GoldenCommandLineTest, WritesTheExpectedFilesAndLog)
     TempFolder folder;
     const std::string workbook = folder.File("book.xlsx");
     golden.WriteWorkbook(workbook);
-    std::vector<std::string> arguments{"--settings", folder.File("quarnel.ini"), "--scheme",
-                                       golden.SchemeFile().string(), "--date", golden.Input("date")};
+    std::vector<std::string> arguments{"--settings", folder.File("quarnel.ini"),
+                                       "--scheme",   golden.SchemeFile().string(),
+                                       "--date",     golden.Input("date")};
     const std::pair<const char*, const char*> parties[] = {
         {"--from-san", "fromSAN"}, {"--from-company", "fromCompany"}, {"--from-person", "fromPerson"},
         {"--to-san", "toSAN"},     {"--to-company", "toCompany"},     {"--to-person", "toPerson"}};
@@ -155,23 +155,22 @@ TEST_P(DocumentTypeErrorTest, ExitsWithTwoAndConvertsNothing)
     EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DocumentTypeErrorTest,
-    testing::Values(DocumentTypeCase{"книги", "'книги' is not a valid integer value"},
-                    DocumentTypeCase{"1.5", "'1.5' is not a valid integer value"},
-                    DocumentTypeCase{"", "'' is not a valid integer value"},
-                    DocumentTypeCase{"99999999999", "'99999999999' is not a valid integer value"},
-                    DocumentTypeCase{"12", "Недопустимый тип товара в функции FillFieldsListBox"},
-                    DocumentTypeCase{"-1", "Недопустимый тип товара в функции FillFieldsListBox"},
-                    DocumentTypeCase{"265", "Недопустимый тип товара в функции FillFieldsListBox"}));
+INSTANTIATE_TEST_SUITE_P(Cases, DocumentTypeErrorTest,
+                         testing::Values(DocumentTypeCase{"книги", "'книги' is not a valid integer value"},
+                                         DocumentTypeCase{"1.5", "'1.5' is not a valid integer value"},
+                                         DocumentTypeCase{"", "'' is not a valid integer value"},
+                                         DocumentTypeCase{"99999999999", "'99999999999' is not a valid integer value"},
+                                         DocumentTypeCase{"12", "Недопустимый тип товара в функции FillFieldsListBox"},
+                                         DocumentTypeCase{"-1", "Недопустимый тип товара в функции FillFieldsListBox"},
+                                         DocumentTypeCase{"265",
+                                                          "Недопустимый тип товара в функции FillFieldsListBox"}));
 
 // A supplier's price list as it really comes: on the second sheet under a
 // title block, or as a windows-1251 CSV with ";", converts as the clean one.
 TEST_F(QuarnelConvertTest, TitleBlockOnASecondSheetAndCsvConvertAsTheCleanWorkbook)
 {
     const std::string scheme = Scheme(kBookScheme);
-    const auto convert = [&](const std::string& workbook, const std::string& output,
-                             std::vector<std::string> options) {
+    const auto convert = [&](const std::string& workbook, const std::string& output, std::vector<std::string> options) {
         options.insert(options.end(), {"--settings", settings, "--scheme", scheme, "--from-san", "1", "--date",
                                        "05.03.2024", workbook, folder.File(output), "0"});
         const ProcessOutput result = QuarnelConvert(options);
@@ -221,9 +220,8 @@ TEST_F(QuarnelConvertTest, UnwritableOutputExitsWithTwoNamingItAndLeavesNoFile)
 
 TEST_F(QuarnelConvertTest, EmptyOutputPathIsRefused)
 {
-    const ProcessOutput result =
-        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1",
-                        Workbook(kBooks), "", "0"});
+    const ProcessOutput result = QuarnelConvert(
+        {"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(kBooks), "", "0"});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_EQ(result.err, std::string(QRNConsts::sNoXmlFile) + "\n");
 }
@@ -252,11 +250,12 @@ TEST_F(QuarnelConvertTest, InvoiceWithoutNumbersIsReportedAndStillConverted)
 {
     const Rows rows{{"Артикул", "Количество"}, {"R1", "{n}3"}};
     const std::string output = folder.File("inv.xml");
-    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme",
-                                                 Scheme("Артикул = Артикул\r\nКоличество = Количество\r\n"),
-                                                 "--from-san", "1", Workbook(rows), output, "9"});
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme", Scheme("Артикул = Артикул\r\nКоличество = Количество\r\n"),
+                        "--from-san", "1", Workbook(rows), output, "9"});
     EXPECT_EQ(result.err, "Не заполнены обязательные поля: номер накладной (4-й параметр), номер заказа "
-                          "(5-й параметр)\n" + SavedLine(output));
+                          "(5-й параметр)\n"
+                              + SavedLine(output));
     EXPECT_EQ(result.out, "Накладная № \nПреобразование завершено успешно. Файл ONIX XML сохранен.\n");
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(Contains(ReadMessage(output), "<Position><RecordReference>R1</RecordReference><Amount>3</Amount>"));
@@ -267,10 +266,9 @@ TEST_F(QuarnelConvertTest, WithoutAnySchemeNoFieldIsMappedAndAWarningSaysSo)
     const ProcessOutput result =
         QuarnelConvert({"--settings", settings, "--from-san", "1", Workbook(kBooks), folder.File("out.xml"), "0"});
     EXPECT_EQ(result.err, std::string(QRNConsts::sCliNoScheme) + "\n");
-    EXPECT_EQ(result.out,
-              "Ошибка в строке 2. Не указан артикул товара\nОшибка в строке 3. Не указан артикул товара\n"
-              "------------------------------------------\n"
-              "Имеются критические ошибки. Файл ONIX XML не сохранен.\n");
+    EXPECT_EQ(result.out, "Ошибка в строке 2. Не указан артикул товара\nОшибка в строке 3. Не указан артикул товара\n"
+                          "------------------------------------------\n"
+                          "Имеются критические ошибки. Файл ONIX XML не сохранен.\n");
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
 }
@@ -288,8 +286,8 @@ TEST_F(QuarnelConvertTest, RememberedSchemeThatIsGoneIsNamedInTheWarning)
 TEST_F(QuarnelConvertTest, RemembersWhatTheWizardRememberedAndNeverWritesTheSettings)
 {
     const std::string settingsText = "[Params]\r\nFromSAN=7701234567\r\nFromCompany=ООО Книжный дом\r\n"
-                                     "ToSAN=7812345678\r\nPricelistCorrespondence=" +
-                                     Scheme(kBookScheme) + "\r\n";
+                                     "ToSAN=7812345678\r\nPricelistCorrespondence="
+                                     + Scheme(kBookScheme) + "\r\n";
     WriteBytes(settings, EncodeEdgeFile(settingsText));
     const std::string bytesBefore = ReadBytes(settings);
     const std::string output = folder.File("out.xml");
@@ -375,7 +373,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, InvoiceSplitTest,
 TEST_F(QuarnelConvertTest, RegionalFormatsComeFromTheUsersLocale)
 {
     const std::string output = folder.File("inv.xml");
-    const std::vector<std::string> common{"--settings", settings,   "--scheme",
+    const std::vector<std::string> common{"--settings",           settings,     "--scheme",
                                           Scheme(kInvoiceScheme), "--from-san", "1"};
 
     std::vector<std::string> russian = common;
@@ -404,12 +402,10 @@ TEST_F(QuarnelConvertTest, LongCellWarningNamesRowAndField)
 {
     const std::string longTitle(260, 'a');
     const Rows rows{{"Артикул", "Название"}, {"KD-1", "Короткое"}, {"KD-2", longTitle}};
-    const ProcessOutput result =
-        QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", Workbook(rows),
-                        folder.File("out.xml"), "0"});
-    EXPECT_EQ(result.err, "Предупреждение (строка 3, поле Title): Длина строки \"" + longTitle.substr(0, 250) +
-                              "…\" более 250 символов. Строка будет усечена\n" +
-                              SavedLine(folder.File("out.xml")));
+    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san",
+                                                 "1", Workbook(rows), folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.err, "Предупреждение (строка 3, поле Title): Длина строки \"" + longTitle.substr(0, 250)
+                              + "…\" более 250 символов. Строка будет усечена\n" + SavedLine(folder.File("out.xml")));
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(Contains(ReadMessage(folder.File("out.xml")), ">" + std::string(250, 'a') + "<"));
 }
@@ -461,8 +457,8 @@ TEST_F(QuarnelConvertTest, TheInvoiceExampleBecomesTwoInvoices)
 struct AutoSchemeCase {
     const char* name;
     std::vector<std::string> header;
-    const char* schemeOption;    // the --scheme file's lines; nullptr for none
-    const char* rememberedScheme;  // the remembered file's lines; nullptr for none
+    const char* schemeOption;     // the --scheme file's lines; nullptr for none
+    const char* rememberedScheme; // the remembered file's lines; nullptr for none
     const char* savedScheme;
     const char* err;
 };
@@ -573,8 +569,7 @@ TEST_F(QuarnelConvertTest, LogFileHoldsTheHeaderLineAndTheLogOfARunWithErrors)
                           "Имеются критические ошибки. Файл ONIX XML не сохранен.\n");
 
     const std::string text = ReadBytes(report);
-    const std::string header =
-        "Книга: " + book + "; тип документа: Прайс-лист для книжных товаров; дата и время: ";
+    const std::string header = "Книга: " + book + "; тип документа: Прайс-лист для книжных товаров; дата и время: ";
     ASSERT_EQ(text.compare(0, header.size(), header), 0) << text;
     const auto lineEnd = text.find('\n');
     ASSERT_NE(lineEnd, std::string::npos);
@@ -590,8 +585,8 @@ TEST_F(QuarnelConvertTest, LogFileThatCannotBeWrittenExitsWithTwoNamingIt)
 {
     const std::string unwritable = folder.File("нет папки/out.log");
     const ProcessOutput result =
-        QuarnelConvert({"--settings", settings, "--from-san", "1", "--scheme", Scheme(kBookScheme), "--log",
-                        unwritable, Workbook(kBooks), folder.File("out.xml"), "0"});
+        QuarnelConvert({"--settings", settings, "--from-san", "1", "--scheme", Scheme(kBookScheme), "--log", unwritable,
+                        Workbook(kBooks), folder.File("out.xml"), "0"});
     EXPECT_EQ(result.exitCode, 2);
     EXPECT_TRUE(Contains(result.err, unwritable)) << result.err;
 }

@@ -40,8 +40,8 @@ std::string CaptionOf(const char* fieldID, TDocumentType type)
 void MapColumn(TfmQRNMain& window, const QString& column, const char* fieldID)
 {
     const QList<QListWidgetItem*> columns = window.listExcel->findItems(column, Qt::MatchExactly);
-    const QString caption = QString::fromStdString(CaptionOf(fieldID, static_cast<TDocumentType>(
-                                                                          window.cbDocType->currentIndex())));
+    const QString caption =
+        QString::fromStdString(CaptionOf(fieldID, static_cast<TDocumentType>(window.cbDocType->currentIndex())));
     const QList<QListWidgetItem*> fields = window.listOnix->findItems(caption, Qt::MatchExactly);
     QVERIFY(!columns.isEmpty() && !fields.isEmpty());
     window.listExcel->setCurrentItem(columns.first());
@@ -67,8 +67,8 @@ const std::vector<std::vector<std::string>> kBooks = {
 void PrepareBooks(WindowFixture& fixture, std::vector<std::vector<std::string>> rows = kBooks)
 {
     WriteWorkbook(fixture.File("books.xlsx"), rows);
-    WriteSchemeFile(fixture.File("books.sch"), {CaptionOf("RecordReference", 0) + " = Артикул",
-                                                CaptionOf("Title", 0) + " = Название"});
+    WriteSchemeFile(fixture.File("books.sch"),
+                    {CaptionOf("RecordReference", 0) + " = Артикул", CaptionOf("Title", 0) + " = Название"});
     IniStore::WriteStringParam("PricelistCorrespondence", fixture.File("books.sch"));
     IniStore::WriteStringParam("FromSAN", "7701234567");
 }
@@ -293,7 +293,8 @@ private slots:
         QTest::addColumn<bool>("removeWorkbook");
         QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("workbook gone") << QString() << true << "books.xml" << "books.xlsx";
+        QTest::newRow("workbook gone") << QString() << true << "books.xml"
+                                       << "books.xlsx";
         QTest::newRow("no date") << Q("вчера") << false << "books.xml" << Q("'вчера' is not a valid date and time");
         QTest::newRow("output is the scheme") << QString() << false << "books.sch" << Q("это тот же файл, что и");
     }
@@ -334,8 +335,8 @@ private slots:
     {
         WindowFixture fixture;
         PrepareBooks(fixture);
-        WriteSchemeFile(fixture.File("books.sch"), {CaptionOf("RecordReference", 0) + " = Артикул",
-                                                    CaptionOf("ISBN", 0) + " = ISBN"});
+        WriteSchemeFile(fixture.File("books.sch"),
+                        {CaptionOf("RecordReference", 0) + " = Артикул", CaptionOf("ISBN", 0) + " = ISBN"});
         TfmQRNMain& window = fixture.window();
         QVERIFY(!window.btSaveLog->isEnabled());
         QCOMPARE(window.btSaveLog->text(), Q("Сохранить протокол..."));
@@ -364,8 +365,8 @@ private slots:
                                    Q("------------------------------------------"), Q("Файл ONIX XML сохранен.")}));
         QStringList report = QString::fromUtf8(ReadFileBytes(fixture.File("протокол.log"))).split('\n');
         QCOMPARE(report.takeLast(), QString());
-        const QString header = Q("Книга: ") + fixture.QFile("books.xlsx") +
-                               Q("; тип документа: Прайс-лист для книжных товаров; дата и время: ");
+        const QString header = Q("Книга: ") + fixture.QFile("books.xlsx")
+                               + Q("; тип документа: Прайс-лист для книжных товаров; дата и время: ");
         QVERIFY2(report.first().startsWith(header), qPrintable(report.first()));
         const auto ranAt = Regional::Russian().ParseDateTime(report.takeFirst().mid(header.size()).toStdString());
         QVERIFY(ranAt);

@@ -90,7 +90,8 @@ private slots:
         for (int i = 0; i < 6; ++i) PartyEdit(window, i)->setText(texts[i]);
         window.btNext->click();
         QCOMPARE(window.Step(), 4);
-        for (int i = 0; i < 6; ++i) QCOMPARE(QString::fromStdString(IniStore::ReadStringParam(kPartyKeys[i], "-")), texts[i]);
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(QString::fromStdString(IniStore::ReadStringParam(kPartyKeys[i], "-")), texts[i]);
 
         window.edFromCompany->setText(QStringLiteral("never stored"));
         window.btPrev->click();
@@ -134,12 +135,10 @@ private slots:
         window.edDocumentReference->setText(QStringLiteral("7"));
         window.cbDocType->setCurrentIndex(type);
         window.ShowStep(3);
-        for (QWidget* control : {static_cast<QWidget*>(window.edMessageNumber),
-                                 static_cast<QWidget*>(window.edDocumentReference),
-                                 static_cast<QWidget*>(window.lbMessageNumber),
-                                 static_cast<QWidget*>(window.lbDocumentReference),
-                                 static_cast<QWidget*>(window.lbMessageNumberMark),
-                                 static_cast<QWidget*>(window.lbDocumentReferenceMark)})
+        for (QWidget* control :
+             {static_cast<QWidget*>(window.edMessageNumber), static_cast<QWidget*>(window.edDocumentReference),
+              static_cast<QWidget*>(window.lbMessageNumber), static_cast<QWidget*>(window.lbDocumentReference),
+              static_cast<QWidget*>(window.lbMessageNumberMark), static_cast<QWidget*>(window.lbDocumentReferenceMark)})
             QCOMPARE(control->isVisibleTo(window.pn3), invoice);
         QCOMPARE(window.lbMessageNumber->text(), Q("Номер накладной"));
         QCOMPARE(window.lbDocumentReference->text(), Q("На основе Заказа №"));

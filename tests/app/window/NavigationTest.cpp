@@ -150,18 +150,22 @@ private slots:
         QTest::newRow("no workbook") << 0 << 1 << none << none << none << none << Q("Не выбран файл Excel") << 1;
         QTest::newRow("no sender") << 0 << 3 << none << TodayText() << none << none
                                    << Q("Не заполнены обязательные поля") << 3;
-        QTest::newRow("no date") << 0 << 3 << "7701" << none << none << none
-                                 << Q("Не заполнены обязательные поля") << 3;
+        QTest::newRow("no date") << 0 << 3 << "7701" << none << none << none << Q("Не заполнены обязательные поля")
+                                 << 3;
         QTest::newRow("price list needs no invoice number")
             << 0 << 3 << "7701" << TodayText() << none << none << none << 4;
-        QTest::newRow("invoice without number") << 9 << 3 << "7701" << TodayText() << none << "7"
-                                                << Q("Не заполнены обязательные поля") << 3;
-        QTest::newRow("invoice without order") << 9 << 3 << "7701" << TodayText() << "15" << none
-                                               << Q("Не заполнены обязательные поля") << 3;
-        QTest::newRow("invoice complete") << 9 << 3 << "7701" << TodayText() << "15" << "7" << none << 4;
-        QTest::newRow("blanks count as filled") << 9 << 3 << "   " << " " << " " << " " << none << 4;
-        QTest::newRow("no output file") << 0 << 4 << "7701" << TodayText() << none << none
-                                        << Q("Не выбран файл XML") << 4;
+        QTest::newRow("invoice without number")
+            << 9 << 3 << "7701" << TodayText() << none << "7" << Q("Не заполнены обязательные поля") << 3;
+        QTest::newRow("invoice without order")
+            << 9 << 3 << "7701" << TodayText() << "15" << none << Q("Не заполнены обязательные поля") << 3;
+        QTest::newRow("invoice complete") << 9 << 3 << "7701" << TodayText() << "15"
+                                          << "7" << none << 4;
+        QTest::newRow("blanks count as filled") << 9 << 3 << "   "
+                                                << " "
+                                                << " "
+                                                << " " << none << 4;
+        QTest::newRow("no output file") << 0 << 4 << "7701" << TodayText() << none << none << Q("Не выбран файл XML")
+                                        << 4;
     }
 
     void checksShowTheirMessageAndFallBack()

@@ -197,8 +197,7 @@ private slots:
         QTest::newRow("line without blank before = is another field")
             << QStringList{article + "= X"} << 1 << articleRow << QStringList{article + "= X", article + " = ISBN"};
         QTest::newRow("same column on a second field")
-            << QStringList{article + " = ISBN"} << 1 << isbnRow
-            << QStringList{article + " = ISBN", isbn + " = ISBN"};
+            << QStringList{article + " = ISBN"} << 1 << isbnRow << QStringList{article + " = ISBN", isbn + " = ISBN"};
     }
 
     void dropReplacesTheFieldsLineInPlaceOrAppends()
@@ -261,8 +260,8 @@ private slots:
         StepTwo step(kInvoiceType);
         TfmQRNMain& window = step.window();
         const int height = window.listOnix->viewport()->height();
-        QVERIFY2(window.listOnix->visualItemRect(window.listOnix->item(window.listOnix->count() - 1)).bottom() <
-                     height - 5,
+        QVERIFY2(window.listOnix->visualItemRect(window.listOnix->item(window.listOnix->count() - 1)).bottom()
+                     < height - 5,
                  "the invoice fields must leave room below the last one");
         window.listExcel->setCurrentRow(0);
         QVERIFY(window.listOnixDragOver(step.FieldCentre(0)));
@@ -339,9 +338,8 @@ private slots:
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
         QTest::addColumn<int>("proposed");
-        QTest::newRow("other case and blanks")
-            << 0 << QStringList{Q("  артикул "), Q("ИЗДАТЕЛЬ")} << QStringList{}
-            << QStringList{Q("Артикул = артикул"), Q("Издатель = ИЗДАТЕЛЬ")} << 2;
+        QTest::newRow("other case and blanks") << 0 << QStringList{Q("  артикул "), Q("ИЗДАТЕЛЬ")} << QStringList{}
+                                               << QStringList{Q("Артикул = артикул"), Q("Издатель = ИЗДАТЕЛЬ")} << 2;
         QTest::newRow("first of equal columns; a guess is left unchecked")
             << 0 << QStringList{Q("Код"), Q("Издатель"), Q("издатель")} << QStringList{}
             << QStringList{Q("Издатель = Издатель")} << 2;
@@ -397,10 +395,9 @@ private slots:
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
-        WriteWorkbook(fixture.File("book.xlsx"), {{Q("ООО «Книжный дом»").toStdString()},
-                                                  {},
-                                                  {"Код", "Наименование", "Автор"},
-                                                  {"K-1", "Книга", "Пушкин"}});
+        WriteWorkbook(
+            fixture.File("book.xlsx"),
+            {{Q("ООО «Книжный дом»").toStdString()}, {}, {"Код", "Наименование", "Автор"}, {"K-1", "Книга", "Пушкин"}});
         window.edExcelFile->setText(fixture.QFile("book.xlsx"));
         window.btNext->click();
         fixture.dialogs().confirmAnswers = {true};
@@ -535,9 +532,10 @@ private slots:
         fixture.dialogs().fileAnswers = {fixture.QFile("trap.sch")};
         window.btSelectXmlFile->click();
         QCOMPARE(fixture.dialogs().saveRequests.back().initialFile, fixture.QFile("out.xml"));
-        QCOMPARE(fixture.dialogs().questions,
-                 QStringList{Q("Файл %1 уже существует и не является файлом XML. Заменить его?")
-                                 .arg(fixture.QFile("trap.sch"))});
+        QCOMPARE(
+            fixture.dialogs().questions,
+            QStringList{
+                Q("Файл %1 уже существует и не является файлом XML. Заменить его?").arg(fixture.QFile("trap.sch"))});
         QCOMPARE(window.edXMLFile->text(), fixture.QFile("out.xml"));
     }
 

@@ -19,5 +19,5 @@ struct TestClassRegistration {
     }
 };
 
-#define REGISTER_WINDOW_TEST(Class) \
+#define REGISTER_WINDOW_TEST(Class)                                                                                    \
     static const TestClassRegistration registration##Class(#Class, [] { return std::make_unique<Class>(); })

@@ -74,8 +74,8 @@ QString Describe(const QWidget& widget)
 {
     const auto* label = qobject_cast<const QLabel*>(&widget);
     const QString text = label ? label->text().left(30) : QString();
-    return widget.metaObject()->className() + QStringLiteral(" ") + widget.objectName() + QStringLiteral(" \"") +
-           text + QStringLiteral("\"");
+    return widget.metaObject()->className() + QStringLiteral(" ") + widget.objectName() + QStringLiteral(" \"") + text
+           + QStringLiteral("\"");
 }
 
 } // namespace
@@ -92,8 +92,8 @@ QStringList LayoutFaults(const QWidget& panel)
                 faults << Describe(child) + QStringLiteral(" overlaps ") + Describe(*children[j]);
         const auto* label = qobject_cast<const QLabel*>(&child);
         if (label && label->wordWrap()) {
-            const QRect needed = label->fontMetrics().boundingRect(QRect(QPoint(), label->size()),
-                                                                   Qt::TextWordWrap, label->text());
+            const QRect needed =
+                label->fontMetrics().boundingRect(QRect(QPoint(), label->size()), Qt::TextWordWrap, label->text());
             if (needed.height() > label->height()) faults << Describe(child) + QStringLiteral(" is cut off");
         }
     }

@@ -174,7 +174,8 @@ Record DateMode1904()
 
 Record Font(std::uint8_t charset)
 {
-    return {0x0031, Body().U16(200).U16(0).U16(0x7FFF).U16(400).U16(0).U8(0).U8(0).U8(charset).U8(0).U8(5).U8(0).Raw("Arial")};
+    return {0x0031,
+            Body().U16(200).U16(0).U16(0x7FFF).U16(400).U16(0).U8(0).U8(0).U8(charset).U8(0).U8(5).U8(0).Raw("Arial")};
 }
 
 Record Biff8Format(std::uint16_t id, const std::string& code)

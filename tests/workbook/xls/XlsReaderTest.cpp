@@ -125,12 +125,14 @@ TEST_P(XlsCells, ReadsTheFirstSheet)
 {
     const Case& c = GetParam();
     const std::string path = folder_.File("book.xls");
-    WriteOleFile(path, {{c.version == Biff::V8 ? "Workbook" : "Book", WorkbookStream(c.version, c.globals, {{c.sheet}})}});
+    WriteOleFile(path,
+                 {{c.version == Biff::V8 ? "Workbook" : "Book", WorkbookStream(c.version, c.globals, {{c.sheet}})}});
     EXPECT_EQ(ReadListing(path), c.expected);
 }
 
 // Shared strings, also split over CONTINUE records in every place a writer
 // may split them.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     SharedStrings, XlsCells,
     testing::Values(
@@ -172,8 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CountOverstated", Biff::V8, {Sst(5, Body().Biff8String("one").Biff8String("two"))}, LabelsFor(3),
              "1 1 one\n2 1 two\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // 8-bit texts of BIFF5, in the code page the workbook names.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Biff5Texts, XlsCells,
     testing::Values(
@@ -197,6 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"FormulaString", Biff::V5, {Rec::CodePage(1251)},
              {Rec::FormulaResult(0, 0, 0), {0x0207, Body().Biff5String("\xC8\xF2\xEE\xE3")}}, "1 1 Итог\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 Record WithId(Record record, std::uint16_t id)
 {
@@ -206,6 +211,7 @@ Record WithId(Record record, std::uint16_t id)
 
 // Damage inside an intact container: a record is read as far as it goes or
 // skipped, the cells around it stay, as spreadsheet applications show them.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     DamagedRecords, XlsCells,
     testing::Values(
@@ -225,6 +231,7 @@ INSTANTIATE_TEST_SUITE_P(
              {WithId(Rec::FormulaNumber(0, 0, 2.5), 0x0406), WithId(Rec::FormulaNumber(1, 0, 3), 0x0206)},
              "1 1 2,5\n2 1 3\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(XlsDamagedStream, KeepsTheCellsBeforeTheCut)
 {
@@ -232,8 +239,8 @@ TEST(XlsDamagedStream, KeepsTheCellsBeforeTheCut)
     const std::string path = folder.File("book.xls");
     const std::string good = WorkbookStream(Biff::V8, {}, {{{Rec::Label8(0, 0, "one"), Rec::Label8(1, 0, "two")}}});
     // Without the sheet's EOF, inside that EOF's header, inside the last cell.
-    const std::pair<std::size_t, const char*> cuts[] = {{4, "1 1 one\n2 1 two\n"}, {2, "1 1 one\n2 1 two\n"},
-                                                        {7, "1 1 one\n"}};
+    const std::pair<std::size_t, const char*> cuts[] = {
+        {4, "1 1 one\n2 1 two\n"}, {2, "1 1 one\n2 1 two\n"}, {7, "1 1 one\n"}};
     for (const auto& [cut, expected] : cuts) {
         WriteOleFile(path, {{"Workbook", good.substr(0, good.size() - cut)}});
         EXPECT_EQ(ReadListing(path), expected) << cut << " bytes cut";
@@ -270,6 +277,7 @@ Body Biff2Cell(std::uint16_t row, std::uint16_t column, std::uint8_t format = 0)
 
 const Record kEof{0x000A, {}};
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Old, OldXlsCells,
     testing::Values(
@@ -302,8 +310,10 @@ INSTANTIATE_TEST_SUITE_P(
                  {0x0409, Body().U16(0).U16(0x10).U16(0)}, Rec::Label8(0, 0, "second"), kEof},
                 "1 1 15.03.2023\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Numbers, booleans, errors and cached formula results.
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Values, XlsCells,
     testing::Values(
@@ -350,6 +360,7 @@ INSTANTIATE_TEST_SUITE_P(
              "1 1 keep\n"},
         Case{"Label", Biff::V8, {}, {Rec::Label8(65535, 255, "  край\tлиста\r\n")}, "65536 256   край\tлиста\r\n\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
 
 const std::vector<Record> kDateGlobals{
     Rec::Biff8Format(164, "dd/mm/yyyy hh:mm"),
@@ -377,23 +388,37 @@ constexpr double kHalfPast2 = 14.5 / 24;
 INSTANTIATE_TEST_SUITE_P(
     Dates, XlsCells,
     testing::Values(
-        Case{"BuiltinDate", Biff::V8, kDateGlobals,
+        Case{"BuiltinDate",
+             Biff::V8,
+             kDateGlobals,
              {Rec::Number(0, 0, k5March2024, 1), Rec::Number(1, 0, k5March2024 + kHalfPast2, 1),
               Rec::Rk(2, 0, IntegerRk(45356, false), 1)},
              "1 1 05.03.2024\n2 1 05.03.2024 14:30:00\n3 1 05.03.2024\n"},
-        Case{"CustomDateFormat", Biff::V8, kDateGlobals, {Rec::Number(0, 0, k5March2024 + kHalfPast2, 2)},
+        Case{"CustomDateFormat",
+             Biff::V8,
+             kDateGlobals,
+             {Rec::Number(0, 0, k5March2024 + kHalfPast2, 2)},
              "1 1 05.03.2024 14:30:00\n"},
-        Case{"TimeFormats", Biff::V8, kDateGlobals, {Rec::Number(0, 0, 0.5, 3), Rec::Number(0, 1, 0.75, 5)},
+        Case{"TimeFormats",
+             Biff::V8,
+             kDateGlobals,
+             {Rec::Number(0, 0, 0.5, 3), Rec::Number(0, 1, 0.75, 5)},
              "1 1 12:00:00\n1 2 18:00:00\n"},
-        Case{"NotDates", Biff::V8, kDateGlobals,
+        Case{"NotDates",
+             Biff::V8,
+             kDateGlobals,
              {Rec::Number(0, 0, k5March2024, 0), Rec::Number(0, 1, k5March2024, 4), Rec::Number(0, 2, k5March2024, 99)},
              "1 1 45356\n1 2 45356\n1 3 45356\n"},
-        Case{"DateMode1904", Biff::V8, With1904(kDateGlobals),
+        Case{"DateMode1904",
+             Biff::V8,
+             With1904(kDateGlobals),
              {Rec::Number(0, 0, 0, 1), Rec::Number(1, 0, k5March2024 - 1462, 1), Rec::Number(2, 0, 0.25, 3)},
              "1 1 01.01.1904\n2 1 05.03.2024\n3 1 06:00:00\n"},
-        Case{"Biff5Format", Biff::V5,
+        Case{"Biff5Format",
+             Biff::V5,
              {{0x041E, Body().U16(164).U8(8).Raw("DD.MM.YY")}, Rec::Xf(Biff::V5, 0), Rec::Xf(Biff::V5, 164)},
-             {Rec::Number(0, 0, k5March2024, 1)}, "1 1 05.03.2024\n"}),
+             {Rec::Number(0, 0, k5March2024, 1)},
+             "1 1 05.03.2024\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class XlsWorkbook : public testing::Test {
@@ -419,15 +444,16 @@ TEST_F(XlsWorkbook, ReadsTheFirstSheetAlsoWhenHidden)
 TEST_F(XlsWorkbook, SkipsEmbeddedChartSubstreams)
 {
     const Record chartBof{0x0809, Body().U16(0x0600).U16(0x0020).U32(0).U32(0).U32(0)};
-    const SheetSpec sheet{{Rec::Label8(0, 0, "before"), chartBof, Rec::Number(5, 5, 1), {0x000A, {}},
-                           Rec::Label8(1, 0, "after")}};
+    const SheetSpec sheet{
+        {Rec::Label8(0, 0, "before"), chartBof, Rec::Number(5, 5, 1), {0x000A, {}}, Rec::Label8(1, 0, "after")}};
     EXPECT_EQ(ReadListing(Write({{"Workbook", WorkbookStream(Biff::V8, {}, {sheet})}})), "1 1 before\n2 1 after\n");
 }
 
 TEST_F(XlsWorkbook, FindsTheWorkbookStreamByName)
 {
     const std::string biff8 = WorkbookStream(Biff::V8, {}, {{{Rec::Label8(0, 0, "BIFF8")}}});
-    const std::string biff5 = WorkbookStream(Biff::V5, {}, {{{{0x0204, Body().U16(0).U16(0).U16(0).Biff5String("BIFF5")}}}});
+    const std::string biff5 =
+        WorkbookStream(Biff::V5, {}, {{{{0x0204, Body().U16(0).U16(0).U16(0).Biff5String("BIFF5")}}}});
     EXPECT_EQ(ReadListing(Write({{"Book", biff5}, {"Workbook", biff8}})), "1 1 BIFF8\n");
     EXPECT_EQ(ReadListing(Write({{"\x05SummaryInformation", "x"}, {"Book", biff5}})), "1 1 BIFF5\n");
     EXPECT_EQ(ReadListing(Write({{"WORKBOOK", biff8}})), "1 1 BIFF8\n");
@@ -435,8 +461,8 @@ TEST_F(XlsWorkbook, FindsTheWorkbookStreamByName)
 
 TEST_F(XlsWorkbook, LaterRecordOfACellWins)
 {
-    const SheetSpec sheet{{Rec::Number(0, 0, 1), Rec::Label8(0, 0, "text"), Rec::Number(0, 1, 2),
-                           Rec::FormulaResult(0, 1, 1, 1)}};
+    const SheetSpec sheet{
+        {Rec::Number(0, 0, 1), Rec::Label8(0, 0, "text"), Rec::Number(0, 1, 2), Rec::FormulaResult(0, 1, 1, 1)}};
     EXPECT_EQ(ReadListing(Write({{"Workbook", WorkbookStream(Biff::V8, {}, {sheet})}})), "1 1 text\n1 2 True\n");
 }
 
