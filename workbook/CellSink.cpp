@@ -59,31 +59,29 @@ void CellSink::Store(int row, int column, const Value& value)
 
 void CellSink::SetSharedStrings(const std::vector<std::string>& table)
 {
-    {
-        const std::lock_guard lock(sharedLock_);
-        shared_.clear();
-        shared_.reserve(table.size());
-    }
+    shared_.Clear();
     for (const std::string& text : table) AddSharedString(text);
 }
 
 void CellSink::AddSharedString(std::string_view text)
 {
-    {
+    if (sharedCancelled_.load()) throw ReadingStopped();
+    if (shared_.Size() >= budget_.maxSharedStrings)
+        ThrowOverBudget(ReadReason::TooManySharedStrings, budget_.maxSharedStrings);
+    CountText(text.size());
+    shared_.Add(text);
+    // A cell waiting for this string counted itself before it last looked,
+    // so either it sees the string or this sees it waiting; the lock keeps
+    // the wake-up from falling between its look and its wait.
+    if (sharedWaiters_.load() > 0) {
         const std::lock_guard lock(sharedLock_);
-        if (sharedCancelled_) throw ReadingStopped();
-        if (shared_.size() >= budget_.maxSharedStrings)
-            ThrowOverBudget(ReadReason::TooManySharedStrings, budget_.maxSharedStrings);
-        CountText(text.size());
-        shared_.push_back(sharedTexts_.Add(text));
+        sharedAdded_.notify_all();
     }
-    if (sharedOpen_) sharedAdded_.notify_all();
 }
 
 std::size_t CellSink::SharedStringCount() const
 {
-    const std::lock_guard lock(sharedLock_);
-    return shared_.size();
+    return shared_.Size();
 }
 
 void CellSink::OpenSharedStrings()
@@ -104,15 +102,17 @@ void CellSink::CloseSharedStrings(std::exception_ptr failure)
 
 void CellSink::CancelSharedStrings()
 {
-    const std::lock_guard lock(sharedLock_);
-    sharedCancelled_ = true;
+    sharedCancelled_.store(true);
 }
 
 std::string CellSink::SharedText(std::uint32_t index) const
 {
+    if (index < shared_.Size()) return std::string(shared_.Get(index));
     std::unique_lock lock(sharedLock_);
-    sharedAdded_.wait(lock, [&] { return !sharedOpen_ || index < shared_.size(); });
-    if (index < shared_.size()) return std::string(sharedTexts_.Get(shared_[index]));
+    ++sharedWaiters_;
+    sharedAdded_.wait(lock, [&] { return !sharedOpen_ || index < shared_.Size(); });
+    --sharedWaiters_;
+    if (index < shared_.Size()) return std::string(shared_.Get(index));
     if (sharedFailure_) std::rethrow_exception(sharedFailure_);
     return {};
 }

@@ -2,7 +2,7 @@
 
 #include "base/Regional.h"
 #include "workbook/ReadBudget.h"
-#include "workbook/TextArena.h"
+#include "workbook/SharedStringTable.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -110,15 +110,17 @@ private:
     std::atomic<std::size_t> textBytes_ = 0;
     std::size_t sharedWanted_ = 0;
 
-    // The shared strings live in one arena with an offset each: a table of
-    // millions of strings would otherwise cost a heap block per string. The
-    // lock is for a table read on another thread than the cells.
+    // The shared strings live in one arena with a pointer each: a table of
+    // millions of strings would otherwise cost a heap block per string. A
+    // cell finds a string already read without a lock; the lock and the
+    // waiters' count are for a cell that must wait for the thread reading
+    // the table.
+    SharedStringTable shared_;
     mutable std::mutex sharedLock_;
     mutable std::condition_variable sharedAdded_;
-    TextArena sharedTexts_;
-    std::vector<std::uint64_t> shared_;
+    mutable std::atomic<int> sharedWaiters_ = 0;
     bool sharedOpen_ = false;
-    bool sharedCancelled_ = false;
+    std::atomic<bool> sharedCancelled_ = false;
     std::exception_ptr sharedFailure_;
 };
 

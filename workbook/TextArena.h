@@ -13,6 +13,11 @@ public:
     std::uint64_t Add(std::string_view text);
     std::string_view Get(std::uint64_t reference) const;
 
+    // The same by where the text lies: the start stays valid as long as the
+    // arena, and reading it touches nothing a later Add changes.
+    const char* AddStable(std::string_view text);
+    static std::string_view TextAt(const char* start);
+
 private:
     static constexpr std::size_t kBlockSize = 1 << 20;
 

@@ -24,6 +24,21 @@ TEST(SheetCells, ListsCellsSetInAnyOrderRowByRow)
     EXPECT_EQ(cells.LastColumn(3), 2);
 }
 
+// The shared strings are kept in segments of 65,536: the strings on both
+// sides of each boundary must come back as they went in.
+TEST(SheetCells, FindsSharedStringsInEverySegment)
+{
+    std::vector<std::string> table;
+    for (int i = 0; i < 140'000; ++i) table.push_back("s" + std::to_string(i));
+    SheetCells cells(Regional::Russian(), false);
+    cells.SetSharedStrings(table);
+    const std::vector<std::uint32_t> indices = {0, 65'535, 65'536, 131'071, 131'072, 139'999};
+    for (std::size_t i = 0; i < indices.size(); ++i) cells.SetSharedString(1, static_cast<int>(i) + 1, indices[i]);
+    cells.Finish();
+
+    EXPECT_EQ(Dump(cells), "1\t1\ts0\n1\t2\ts65535\n1\t3\ts65536\n1\t4\ts131071\n1\t5\ts131072\n1\t6\ts139999\n");
+}
+
 TEST(SheetCells, KeepsTheLastValueSetForACell)
 {
     SheetCells cells(Regional::Russian(), false);
