@@ -1,8 +1,11 @@
 #include "base/NumberText.h"
 
+#include "support/CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <random>
 
 namespace {
@@ -11,6 +14,12 @@ struct FormatCase {
     long double value;
     const char* text;
 };
+
+// The value too: two values round to the same text.
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << std::setprecision(17) << c.value << " as " << CaseText(c.text);
+}
 
 class GeneralNumberFormat : public ::testing::TestWithParam<FormatCase> {};
 
@@ -33,6 +42,11 @@ struct ParseCase {
     const char* text;
     std::optional<long double> value; // nothing: not a number
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << CaseText(c.text);
+}
 
 class CellNumberParse : public ::testing::TestWithParam<ParseCase> {};
 

@@ -2,6 +2,8 @@
 #include "base/DateTimeFault.h"
 #include "base/Regional.h"
 
+#include "support/CaseName.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +74,11 @@ struct DateCase {
     bool valid;
     double value;
 };
+
+void PrintTo(const DateCase& c, std::ostream* os)
+{
+    *os << CaseText(c.text);
+}
 
 class SentDateParse : public ::testing::TestWithParam<DateCase> {};
 

@@ -3,6 +3,8 @@
 #include "base/QuarnelError.h"
 #include "base/Utf8Text.h"
 
+#include "support/CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -143,6 +145,18 @@ struct CaptionCase {
     const char* caption;
 };
 
+static void PrintTo(const CaptionCase& c, std::ostream* os)
+{
+    *os << "type " << int(c.type) << ", " << CaseText(c.fieldID);
+}
+
+// The type and the identifier, which is ASCII but for the display type's
+// Cyrillic es.
+static std::string CaptionCaseName(const testing::TestParamInfo<CaptionCase>& info)
+{
+    return CaseName("Type" + std::to_string(info.param.type) + "_" + info.param.fieldID, info.index);
+}
+
 class CaptionOfField : public testing::TestWithParam<CaptionCase> {};
 
 TEST_P(CaptionOfField, IsTheTextShownOnStepTwo)
@@ -183,7 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
         CaptionCase{8, "ProductPackaging", "Индивидуальная упаковка"},
         CaptionCase{9, "Price", "Отпускная цена без НДС со скидкой"},
         CaptionCase{9, "RecommendedPrice", "Рекомендованная розничная цена, руб."},
-        CaptionCase{9, "SalePlace", "Зона продажи"}, CaptionCase{9, "CountryName", "Страна происхождения"}));
+        CaptionCase{9, "SalePlace", "Зона продажи"}, CaptionCase{9, "CountryName", "Страна происхождения"}),
+    CaptionCaseName);
 
 // A field the type does not list, an identifier in other letter case and the
 // display type spelt with a Latin c all give no caption, which the column
@@ -194,7 +209,8 @@ INSTANTIATE_TEST_SUITE_P(NotInTheTable, CaptionOfField,
                                          CaptionCase{9, "Price01", ""}, CaptionCase{9, "DiscountPercent", ""},
                                          CaptionCase{9, "OnHand", ""}, CaptionCase{3, "Subtitle", ""},
                                          CaptionCase{0, "recordreference", ""}, CaptionCase{0, "ISBN ", ""},
-                                         CaptionCase{3, "ScreenType", ""}, CaptionCase{0, "", ""}));
+                                         CaptionCase{3, "ScreenType", ""}, CaptionCase{0, "", ""}),
+                         CaptionCaseName);
 
 TEST(FieldCatalogue, DisplayTypeIdentifierCarriesCyrillicEs)
 {
@@ -283,6 +299,11 @@ struct InvalidTypeCase {
     std::function<void(TDocumentType)> call;
 };
 
+static void PrintTo(const InvalidTypeCase& c, std::ostream* os)
+{
+    *os << c.operation;
+}
+
 class InvalidDocumentType : public testing::TestWithParam<InvalidTypeCase> {};
 
 TEST_P(InvalidDocumentType, RaisesAnErrorNamingTheOperation)
@@ -309,7 +330,8 @@ INSTANTIATE_TEST_SUITE_P(
                         }},
         InvalidTypeCase{"GetCorrespondenceParamName", [](TDocumentType t) { GetCorrespondenceParamName(t); }},
         InvalidTypeCase{"FieldTable", [](TDocumentType t) { FieldTable(t); }},
-        InvalidTypeCase{"DocumentTypeCaption", [](TDocumentType t) { DocumentTypeCaption(t); }}));
+        InvalidTypeCase{"DocumentTypeCaption", [](TDocumentType t) { DocumentTypeCaption(t); }}),
+    [](const testing::TestParamInfo<InvalidTypeCase>& info) { return std::string(info.param.operation); });
 
 TEST(FieldCatalogue, FillFieldsListBoxEmptiesTheListBeforeRefusingAType)
 {

@@ -48,6 +48,11 @@ struct HeaderCase {
     std::string expected;
 };
 
+void PrintTo(const HeaderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ConversionReportTextTest : public testing::TestWithParam<HeaderCase> {};
 
 TEST_P(ConversionReportTextTest, StartsWithWorkbookTypeAndTimeThenTheLogLineForLine)

@@ -1,5 +1,7 @@
 #include "convert/InvoicePackage.h"
 
+#include "support/CaseName.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -9,6 +11,11 @@ struct FileNameCase {
     int k;
     const char* expected;
 };
+
+void PrintTo(const FileNameCase& c, std::ostream* os)
+{
+    *os << CaseText(c.chosen) << ", package " << c.k;
+}
 
 class PackageFileNameTest : public testing::TestWithParam<FileNameCase> {};
 

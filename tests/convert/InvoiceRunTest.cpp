@@ -5,6 +5,7 @@
 #include "convert/RecordingObserver.h"
 #include "convert/RunFixture.h"
 #include "convert/TableWorkbook.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,11 @@ struct PackageCase {
     std::vector<int> positionsPerFile; // empty file list means the chosen name
 };
 
+void PrintTo(const PackageCase& c, std::ostream* os)
+{
+    *os << c.rows << " rows" << (c.noSplit ? ", not split" : "");
+}
+
 class InvoicePackageRunTest : public InvoiceRunTest, public testing::WithParamInterface<PackageCase> {};
 
 TEST_P(InvoicePackageRunTest, SplitsIntoInvoicesOfAtMost15Positions)
@@ -134,6 +140,11 @@ struct OutputNameCase {
     const char* chosen; // inside the test folder
     std::vector<std::string> written;
 };
+
+void PrintTo(const OutputNameCase& c, std::ostream* os)
+{
+    *os << CaseText(c.chosen);
+}
 
 class InvoiceOutputNameTest : public InvoiceRunTest, public testing::WithParamInterface<OutputNameCase> {};
 

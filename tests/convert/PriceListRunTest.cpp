@@ -201,6 +201,11 @@ struct FixedFormCase {
     const char* form; // "" for none
 };
 
+void PrintTo(const FixedFormCase& c, std::ostream* os)
+{
+    *os << "type " << int(c.type);
+}
+
 class FixedProductFormTest : public PriceListRunTest, public testing::WithParamInterface<FixedFormCase> {};
 
 TEST_P(FixedProductFormTest, EveryProductOfTheKindGetsItsForm)

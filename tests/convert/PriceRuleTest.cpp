@@ -1,6 +1,7 @@
 #include "convert/PriceRule.h"
 
 #include "base/NumberText.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,11 @@ struct PriceCase {
     const char* separator;
     const char* expected; // the general form with a comma
 };
+
+void PrintTo(const PriceCase& c, std::ostream* os)
+{
+    *os << CaseText(c.listPrice) << " less " << CaseText(c.discount) << " %, separator " << CaseText(c.separator);
+}
 
 class DiscountedPriceTest : public testing::TestWithParam<PriceCase> {};
 

@@ -19,6 +19,11 @@ struct PreviewCase {
     std::vector<int> marked;
 };
 
+void PrintTo(const PreviewCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const PreviewCase kCases[] = {
     // A wrong check digit is no critical error; an EAN of the wrong length is.
     {"PriceList",

@@ -1,5 +1,7 @@
 #include "convert/SoundTrackCode.h"
 
+#include "support/CaseName.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -8,6 +10,11 @@ struct SoundTrackCase {
     const char* cell;
     const char* expected;
 };
+
+void PrintTo(const SoundTrackCase& c, std::ostream* os)
+{
+    *os << CaseText(c.cell);
+}
 
 class SoundTrackCodeTest : public testing::TestWithParam<SoundTrackCase> {};
 

@@ -28,6 +28,11 @@ struct GuardCase {
     std::string message;              // with "@" before each name of the folder
 };
 
+void PrintTo(const GuardCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 std::string SameFile(const char* target, const char* other)
 {
     return FormatMessage(QRNConsts::sSameFile, {std::string("@") + target, std::string("@") + other});

@@ -17,6 +17,12 @@ struct KeptInput {
     std::filesystem::path path;
 };
 
+// The path below the project, the same on every machine.
+void PrintTo(const KeptInput& c, std::ostream* os)
+{
+    *os << c.path.lexically_relative(QUARNEL_SOURCE_DIR).generic_string();
+}
+
 std::vector<KeptInput> KeptInputs()
 {
     std::vector<KeptInput> inputs;

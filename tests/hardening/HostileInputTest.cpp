@@ -112,6 +112,11 @@ struct ZipBomb {
     std::string filler;
 };
 
+void PrintTo(const ZipBomb& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const ZipBomb kZipBombs[] = {
     {"XlsxSheet", [] { return XlsxWithSheetData(""); }, "xl/worksheets/sheet1.xml",
      Declared(std::string("<worksheet xmlns=\"") + kSpreadsheetMl + "\"><sheetData>"),
@@ -155,6 +160,11 @@ struct Claim {
     std::uint64_t inflated;
     const char* refusal; // the pattern of the message
 };
+
+void PrintTo(const Claim& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 std::string Repeated(const std::string& text, int times)
 {
@@ -235,6 +245,11 @@ struct Expansion {
     std::vector<BundlePart> parts;
     const char* part;
 };
+
+void PrintTo(const Expansion& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 std::vector<BundlePart> WithPart(std::vector<BundlePart> parts, const std::string& name, const std::string& content)
 {
@@ -404,6 +419,11 @@ struct BadText {
     std::vector<BundlePart> parts;
     const char* part;
 };
+
+void PrintTo(const BadText& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 const BadText kBadTexts[] = {
     {"InlineString",

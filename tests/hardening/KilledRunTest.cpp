@@ -23,6 +23,11 @@ namespace {
 
 enum class Front { PriceList, Invoice, CommandLine };
 
+void PrintTo(Front front, std::ostream* os)
+{
+    *os << (front == Front::PriceList ? "PriceList" : front == Front::Invoice ? "Invoice" : "CommandLine");
+}
+
 constexpr char kPrevious[] = "<?xml version=\"1.0\" encoding=\"windows-1251\"?>\r\n<KALMIRAMessage/>\r\n";
 
 // The size of the run's temporary file once it has one, else -1.
@@ -95,10 +100,6 @@ TEST_P(KilledRunTest, LeavesThePreviousFileAndTheNextRunCleansUp)
 }
 
 INSTANTIATE_TEST_SUITE_P(Fronts, KilledRunTest, testing::Values(Front::PriceList, Front::Invoice, Front::CommandLine),
-                         [](const auto& info) {
-                             return std::string(info.param == Front::PriceList ? "PriceList"
-                                                : info.param == Front::Invoice ? "Invoice"
-                                                                               : "CommandLine");
-                         });
+                         [](const auto& info) { return testing::PrintToString(info.param); });
 
 } // namespace

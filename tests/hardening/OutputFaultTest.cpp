@@ -52,6 +52,11 @@ std::string FrontName(Front front)
     return "";
 }
 
+void PrintTo(Front front, std::ostream* os)
+{
+    *os << FrontName(front);
+}
+
 // Where a test's files live: the workbook, scheme and settings at the top,
 // the output somewhere the fault makes unwritable.
 struct FaultSite {
@@ -78,6 +83,11 @@ struct OutputFault {
     int rows;
     std::size_t annotationLength;
 };
+
+void PrintTo(const OutputFault& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 std::string MissingFolder(FaultSite& site)
 {

@@ -23,6 +23,11 @@ struct BundleCase {
     Parts parts;
 };
 
+void PrintTo(const BundleCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const BundleCase kBundles[] = {
     {"TwoParts", "@@ a.xml\n<a/>\n@@ b/c.xml\n<c>\n</c>", {{"a.xml", "<a/>"}, {"b/c.xml", "<c>\n</c>"}}},
     {"EmptyContent", "@@ a\n\n@@ b\nB", {{"a", ""}, {"b", "B"}}},

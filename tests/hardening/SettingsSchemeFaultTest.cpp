@@ -80,6 +80,11 @@ struct SettingsFault {
     const char* reason;
 };
 
+void PrintTo(const SettingsFault& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 std::string StoredIn(const std::string& folder)
 {
     const std::string path = folder + "/quarnel.ini";
@@ -156,6 +161,11 @@ struct SchemeFault {
     const char* message; // the path in place of the first %s, the reason after
     const char* reason;
 };
+
+void PrintTo(const SchemeFault& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 std::string WrittenScheme(const std::string& folder)
 {

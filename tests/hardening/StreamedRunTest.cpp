@@ -57,6 +57,11 @@ struct StreamCase {
     bool fails;
 };
 
+void PrintTo(const StreamCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const StreamCase kCases[] = {
     {"RowGoesBack", 0, Header() + BookRow(2) + BookRow(4) + BookRow(3) + BookRow(5), "", true, false},
     {"CellGoesBack", 0,

@@ -27,6 +27,11 @@ struct WorkbookChange {
     const char* message;
 };
 
+void PrintTo(const WorkbookChange& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 void Delete(const std::string& path)
 {
     std::filesystem::remove(path);

@@ -18,6 +18,11 @@ struct AutoCase {
     int mapped;
 };
 
+void PrintTo(const AutoCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class AddConfidentMappingsTest : public ::testing::TestWithParam<AutoCase> {};
 
 TEST_P(AddConfidentMappingsTest, AddsOnlyWhatIsNotMappedYet)

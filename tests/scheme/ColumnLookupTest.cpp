@@ -28,6 +28,11 @@ struct LookupCase {
     int expected;
 };
 
+void PrintTo(const LookupCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ColumnOfField : public testing::TestWithParam<LookupCase> {};
 
 TEST_P(ColumnOfField, FollowsCaptionSchemeLineAndHeaderRow)

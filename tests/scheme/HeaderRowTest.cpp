@@ -15,6 +15,11 @@ struct HeaderCase {
     Names columnNames;
 };
 
+void PrintTo(const HeaderCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class HeaderNames : public testing::TestWithParam<HeaderCase> {};
 
 TEST_P(HeaderNames, AreTheTrimmedHeaderCellsUpToTheFirstEmptyOne)

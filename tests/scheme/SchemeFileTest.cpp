@@ -17,6 +17,11 @@ struct ReadCase {
     SchemeLines lines;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ReadScheme : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadScheme, SplitsTheFileIntoLines)
@@ -49,6 +54,11 @@ struct WriteCase {
     SchemeLines lines;
     std::string bytes;
 };
+
+void PrintTo(const WriteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class WriteScheme : public testing::TestWithParam<WriteCase> {};
 

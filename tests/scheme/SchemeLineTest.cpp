@@ -1,5 +1,7 @@
 #include "scheme/SchemeLine.h"
 
+#include "support/CaseName.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -17,6 +19,11 @@ struct PartsCase {
     const char* namePart;
     std::optional<std::string> valuePart;
 };
+
+static void PrintTo(const PartsCase& c, std::ostream* os)
+{
+    *os << CaseText(c.line);
+}
 
 class SchemeLineParts : public testing::TestWithParam<PartsCase> {};
 
@@ -38,6 +45,11 @@ struct FindCase {
     const char* caption;
     int expected;
 };
+
+static void PrintTo(const FindCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FindSchemeLineCase : public testing::TestWithParam<FindCase> {};
 
@@ -69,6 +81,11 @@ struct DropCase {
     const char* column;
     SchemeLines after;
 };
+
+static void PrintTo(const DropCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class DropColumn : public testing::TestWithParam<DropCase> {};
 

@@ -15,6 +15,11 @@ struct ReadCase {
     std::optional<std::string> expected;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class IniDocumentRead : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(IniDocumentRead, FindsTheValue)
@@ -53,6 +58,11 @@ struct WriteCase {
     const char* value;
     const char* after;
 };
+
+void PrintTo(const WriteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class IniDocumentWrite : public testing::TestWithParam<WriteCase> {};
 

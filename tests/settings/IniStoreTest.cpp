@@ -2,6 +2,7 @@
 #include "settings/SettingKeys.h"
 
 #include "base/QuarnelError.h"
+#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,11 @@ struct FlagCase {
     bool expected;
 };
 
+static void PrintTo(const FlagCase& c, std::ostream* os)
+{
+    *os << (c.stored ? CaseText(c.stored) : "no key") << ", default " << std::boolalpha << c.defaultValue;
+}
+
 class NoSeparate15PosFlag : public IniStoreTest, public testing::WithParamInterface<FlagCase> {};
 
 TEST_P(NoSeparate15PosFlag, ReadsAsAnInteger)
@@ -136,6 +142,11 @@ struct RoundTripCase {
     const char* written;
     const char* readBack;
 };
+
+static void PrintTo(const RoundTripCase& c, std::ostream* os)
+{
+    *os << CaseText(c.written);
+}
 
 class ValueRoundTrip : public IniStoreTest, public testing::WithParamInterface<RoundTripCase> {};
 

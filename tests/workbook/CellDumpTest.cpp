@@ -1,5 +1,6 @@
 #include "workbook/CellDump.h"
 
+#include "support/CaseName.h"
 #include "workbook/SheetCells.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,11 @@ struct DumpCase {
     const char* text;
     const char* line;
 };
+
+void PrintTo(const DumpCase& c, std::ostream* os)
+{
+    *os << CaseText(c.text);
+}
 
 class CellDumpTest : public testing::TestWithParam<DumpCase> {};
 

@@ -26,6 +26,11 @@ struct CorpusFile {
     std::string file; // the path below the corpus' files/ and expected/
 };
 
+void PrintTo(const CorpusFile& c, std::ostream* os)
+{
+    *os << (c.corpus / "files" / c.file).generic_string();
+}
+
 // Every workbook of the corpora.
 std::vector<CorpusFile> CorpusFiles()
 {

@@ -19,6 +19,11 @@ struct CsvCase {
     std::string expected;
 };
 
+void PrintTo(const CsvCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const CsvCase kCases[] = {
     {"Utf8WithSemicolons", "price.csv", "Код;Название\n1;Книга\n", "1\t1\tКод\n1\t2\tНазвание\n2\t1\t1\n2\t2\tКнига\n"},
     {"Utf8ByteOrderMark", "price.csv", "\xEF\xBB\xBFКод;Цена\n", "1\t1\tКод\n1\t2\tЦена\n"},

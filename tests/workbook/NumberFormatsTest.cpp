@@ -1,10 +1,12 @@
 #include "workbook/NumberFormats.h"
 
 #include "base/NumberText.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
 #include <random>
 
@@ -16,6 +18,12 @@ struct NumberCase {
     bool date1904;
     const char* text;
 };
+
+void PrintTo(const NumberCase& c, std::ostream* os)
+{
+    const char* style = c.style == NumberStyle::Date ? "date" : c.style == NumberStyle::TimeOnly ? "time" : "number";
+    *os << std::setprecision(17) << c.value << " as " << style << (c.date1904 ? " of 1904" : "");
+}
 
 class NumberCellTextTest : public testing::TestWithParam<NumberCase> {};
 
@@ -65,6 +73,11 @@ struct FormatCodeCase {
     const char* code;
     NumberStyle style;
 };
+
+void PrintTo(const FormatCodeCase& c, std::ostream* os)
+{
+    *os << CaseText(c.code);
+}
 
 class FormatCodeTest : public testing::TestWithParam<FormatCodeCase> {};
 

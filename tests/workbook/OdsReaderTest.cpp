@@ -1,5 +1,6 @@
 #include "TestPackages.h"
 
+#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,11 @@ struct OdsCase {
     std::string tables;
     const char* dump;
 };
+
+void PrintTo(const OdsCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class OdsCellsTest : public testing::TestWithParam<OdsCase> {};
 
@@ -100,13 +106,19 @@ INSTANTIATE_TEST_SUITE_P(
                       + "</table:table-row-group>")
                     + Table(Row(TextCell("<text:p>second</text:p>")), "Лист2"),
                 "1\t1\thead\n2\t1\tgrouped\n"},
-        OdsCase{"a spreadsheet without tables has no cells", "", ""}));
+        OdsCase{"a spreadsheet without tables has no cells", "", ""}),
+    [](const testing::TestParamInfo<OdsCase>& info) { return CaseName(info.param.what, info.index); });
 
 struct OdsRefusalCase {
     const char* what;
     std::vector<PackageEntry> entries;
     const char* refusal;
 };
+
+void PrintTo(const OdsRefusalCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class OdsRefusalTest : public testing::TestWithParam<OdsRefusalCase> {};
 
@@ -157,6 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "broken"},
         OdsRefusalCase{"a duration that is no number",
                        OdsPackage(Table(Row(ValueCell("office:value-type=\"time\" office:time-value=\"PnanD\"")))),
-                       "broken"}));
+                       "broken"}),
+    [](const testing::TestParamInfo<OdsRefusalCase>& info) { return CaseName(info.param.what, info.index); });
 
 } // namespace

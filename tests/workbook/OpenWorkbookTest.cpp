@@ -3,6 +3,7 @@
 #include "base/MessageFormat.h"
 #include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
+#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -60,6 +61,11 @@ struct ContentCase {
     const char* refusal;
 };
 
+void PrintTo(const ContentCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
+
 class OpenWorkbookContentTest : public testing::TestWithParam<ContentCase> {};
 
 TEST_P(OpenWorkbookContentTest, RefusesWhatIsNoWorkbook)
@@ -81,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 std::string("\x09\x00\x04\x00\x02\x00\x10\x00", 8), "broken"},
                     ContentCase{"the start of a zip only", std::string("PK\x03\x04\x14\x00", 6), "broken"},
                     ContentCase{"the start of an OLE2 file only",
-                                std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00\x00", 10), "broken"}));
+                                std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\x00\x00", 10), "broken"}),
+    [](const testing::TestParamInfo<ContentCase>& info) { return CaseName(info.param.what, info.index); });
 
 TEST(OpenWorkbook, ChoosesTheReaderByContentNotByName)
 {

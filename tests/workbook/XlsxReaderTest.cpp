@@ -1,5 +1,6 @@
 #include "TestPackages.h"
 
+#include "support/CaseName.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,11 @@ struct CellCase {
     XlsxParts parts;
     const char* dump;
 };
+
+void PrintTo(const CellCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class XlsxCellsTest : public testing::TestWithParam<CellCase> {};
 
@@ -93,7 +99,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "1\t1\t27.02.2015\n"},
         CellCase{"a later record of the same cell replaces the earlier",
                  {"<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"A1\"><v>2</v></c></row>"},
-                 "1\t1\t2\n"}));
+                 "1\t1\t2\n"}),
+    [](const testing::TestParamInfo<CellCase>& info) { return CaseName(info.param.what, info.index); });
 
 // The named parts of a minimal package with one worksheet, for tests that
 // reshape the package itself.
@@ -121,6 +128,11 @@ struct PackageCase {
     std::vector<PackageEntry> entries;
     const char* dump;
 };
+
+void PrintTo(const PackageCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class XlsxPackageTest : public testing::TestWithParam<PackageCase> {};
 
@@ -180,13 +192,14 @@ std::vector<PackageEntry> StrictWithOddPartNames()
     return entries;
 }
 
-INSTANTIATE_TEST_SUITE_P(Xlsx, XlsxPackageTest,
-                         testing::Values(PackageCase{"the first sheet in workbook order, also when hidden",
-                                                     TwoSheetsHiddenFirst(), "3\t2\t7\n"},
-                                         PackageCase{"absolute targets", AbsoluteTargets(), "1\t1\tok\n"},
-                                         PackageCase{
-                                             "strict namespaces, prefixes, escaped and relative target, other case",
-                                             StrictWithOddPartNames(), "1\t1\t5\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    Xlsx, XlsxPackageTest,
+    testing::Values(PackageCase{"the first sheet in workbook order, also when hidden", TwoSheetsHiddenFirst(),
+                                "3\t2\t7\n"},
+                    PackageCase{"absolute targets", AbsoluteTargets(), "1\t1\tok\n"},
+                    PackageCase{"strict namespaces, prefixes, escaped and relative target, other case",
+                                StrictWithOddPartNames(), "1\t1\t5\n"}),
+    [](const testing::TestParamInfo<PackageCase>& info) { return CaseName(info.param.what, info.index); });
 
 std::vector<PackageEntry> WithSheet(const std::string& sheet)
 {
@@ -231,6 +244,11 @@ struct RefusalCase {
     std::vector<PackageEntry> entries;
     const char* refusal;
 };
+
+void PrintTo(const RefusalCase& c, std::ostream* os)
+{
+    *os << c.what;
+}
 
 class XlsxRefusalTest : public testing::TestWithParam<RefusalCase> {};
 
@@ -292,7 +310,8 @@ INSTANTIATE_TEST_SUITE_P(
                                           "<x:sheet name=\"A\" sheetId=\"1\" rel:id=\"rId1\"/>")),
                     "unsupported"},
         RefusalCase{"a word processing document", WordDocument(), "unsupported"},
-        RefusalCase{"a zip of other files", {{"readme.txt", "hello"}}, "unsupported"}));
+        RefusalCase{"a zip of other files", {{"readme.txt", "hello"}}, "unsupported"}),
+    [](const testing::TestParamInfo<RefusalCase>& info) { return CaseName(info.param.what, info.index); });
 
 // Rewrites every occurrence of a name in the zip's bytes (local header and
 // central directory alike), to make archives libzip would not write.

@@ -1,6 +1,7 @@
 #include "app/common/DocumentTypeParameter.h"
 
 #include "base/QuarnelError.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,11 @@ struct ParameterCase {
     bool readable;
     int type;
 };
+
+void PrintTo(const ParameterCase& c, std::ostream* os)
+{
+    *os << CaseText(c.text);
+}
 
 class DocumentTypeParameterTest : public testing::TestWithParam<ParameterCase> {};
 

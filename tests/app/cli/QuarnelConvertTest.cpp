@@ -6,6 +6,7 @@
 #include "base/DateTime.h"
 #include "base/Regional.h"
 #include "catalogue/QRNConsts.h"
+#include "support/CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -102,6 +103,16 @@ struct UsageCase {
     const char* message;
 };
 
+void PrintTo(const UsageCase& c, std::ostream* os)
+{
+    if (c.arguments.empty()) *os << "no arguments";
+    const char* separator = "";
+    for (const std::string& argument : c.arguments) {
+        *os << separator << CaseText(argument);
+        separator = " ";
+    }
+}
+
 class UsageErrorTest : public testing::TestWithParam<UsageCase> {};
 
 TEST_P(UsageErrorTest, ExitsWithTwoAndSaysWhy)
@@ -142,6 +153,11 @@ struct DocumentTypeCase {
     const char* type;
     const char* message;
 };
+
+void PrintTo(const DocumentTypeCase& c, std::ostream* os)
+{
+    *os << CaseText(c.type);
+}
 
 class DocumentTypeErrorTest : public QuarnelConvertTest, public testing::WithParamInterface<DocumentTypeCase> {};
 
@@ -348,6 +364,11 @@ struct SplitCase {
     std::vector<std::string> files;
 };
 
+void PrintTo(const SplitCase& c, std::ostream* os)
+{
+    *os << "settings " << CaseText(c.settingsText) << (c.noSplitOption ? ", --no-split" : "");
+}
+
 class InvoiceSplitTest : public QuarnelConvertTest, public testing::WithParamInterface<SplitCase> {};
 
 TEST_P(InvoiceSplitTest, SplitsUnlessTheSettingOrTheOptionSaysNo)
@@ -462,6 +483,11 @@ struct AutoSchemeCase {
     const char* savedScheme;
     const char* err;
 };
+
+void PrintTo(const AutoSchemeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class AutoSchemeTest : public QuarnelConvertTest, public testing::WithParamInterface<AutoSchemeCase> {};
 

@@ -254,6 +254,11 @@ struct OldCase {
     std::string expected;
 };
 
+void PrintTo(const OldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class OldXlsCells : public testing::TestWithParam<OldCase> {};
 
 TEST_P(OldXlsCells, ReadsTheFirstSheet)
