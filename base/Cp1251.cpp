@@ -1,6 +1,6 @@
 #include "base/Cp1251.h"
 
-#include "base/QuarnelError.h"
+#include "base/CharsetFault.h"
 #include "base/Utf8Text.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from))
     {
-        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw QuarnelError(std::string("Неизвестная кодировка ") + from);
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw CharsetFault(from);
     }
     ~Converter() { iconv_close(cd_); }
     Converter(const Converter&) = delete;

@@ -8,7 +8,8 @@
 // files, and the saved XML (whose writer encodes character by character).
 
 // Decodes bytes of the given iconv charset ("CP1251", "CP1252", ...) to UTF-8.
-// A byte the charset does not define becomes U+FFFD.
+// A byte the charset does not define becomes U+FFFD; a charset iconv does not
+// know raises CharsetFault.
 std::string DecodeToUtf8(std::string_view bytes, const char* charset);
 
 std::string Cp1251ToUtf8(std::string_view bytes);

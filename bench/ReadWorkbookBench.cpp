@@ -3,7 +3,7 @@
 // strings parts and running libxml2's SAX parser over them with callbacks that
 // do nothing. Prints both times, their ratio and the peak memory.
 
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "workbook/Workbook.h"
 
 #include <libxml/parser.h>

@@ -180,6 +180,8 @@ inline constexpr char sReasonFileTooLarge[] = "файл больше %s КБ";
 inline constexpr char sSameFile[] = "Не удается записать файл \"%s\": это тот же файл, что и \"%s\"";
 // Settings that cannot be used are read as empty; this says so once.
 inline constexpr char sSettingsNotRead[] = "Файл настроек \"%s\" не прочитан: %s";
+// A workbook names, or a reader chooses, a charset the system cannot convert.
+inline constexpr char sUnknownCharset[] = "Неизвестная кодировка %s";
 // A package file of an earlier run that this run did not replace.
 inline constexpr char sStalePackageFile[] = "Файл \"%s\" остался от прежнего преобразования.";
 

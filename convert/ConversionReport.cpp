@@ -2,8 +2,8 @@
 
 #include "base/AtomicFile.h"
 #include "base/MessageFormat.h"
-#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
+#include "messages/FaultMessages.h"
 
 std::string ConversionReportText(const std::string& workbookPath, TDocumentType type, double runDateTime,
                                  const Regional& regional, const std::vector<std::string>& logLines)

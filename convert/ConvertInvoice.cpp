@@ -1,7 +1,7 @@
 #include "convert/ConvertInvoice.h"
 
 #include "base/AtomicFile.h"
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/FieldCell.h"

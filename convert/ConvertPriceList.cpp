@@ -1,6 +1,6 @@
 #include "convert/ConvertPriceList.h"
 
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/ProductDispatch.h"

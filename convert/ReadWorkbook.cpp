@@ -1,6 +1,6 @@
 #include "convert/ReadWorkbook.h"
 
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "scheme/HeaderRow.h"
 #include "workbook/ReadSheet.h"
 

@@ -1,6 +1,5 @@
 #include "convert/RunPreview.h"
 
-#include "catalogue/FaultMessages.h"
 #include "catalogue/FieldCatalogue.h"
 #include "convert/DataRows.h"
 #include "convert/FieldCell.h"
@@ -8,6 +7,7 @@
 #include "convert/ProductDispatch.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/WorkbookRows.h"
+#include "messages/FaultMessages.h"
 #include "xml/TXMLDocument.h"
 
 #include <algorithm>

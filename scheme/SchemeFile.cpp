@@ -2,11 +2,8 @@
 
 #include "base/AtomicFile.h"
 #include "base/Cp1251.h"
-#include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "base/EdgeFileFault.h"
 #include "base/WholeFile.h"
-#include "catalogue/FaultMessages.h"
-#include "catalogue/QRNConsts.h"
 
 namespace {
 
@@ -33,14 +30,11 @@ SchemeLines ReadSchemeFile(const std::string& path)
     WholeFile file = ReadRegularFile(path, kMaxSchemeFileBytes);
     switch (file.outcome) {
     case WholeFile::Outcome::Read: break;
-    case WholeFile::Outcome::Missing: throw QuarnelError(FormatMessage(QRNConsts::sFileNotFound, {path}));
     case WholeFile::Outcome::TooLarge:
-        throw QuarnelError(
-            FormatMessage(QRNConsts::sSchemeFileTooLarge, {path, std::to_string(kMaxSchemeFileBytes / 1024)}));
+        throw EdgeFileFault(EdgeFileFault::Reason::SchemeTooLarge, file.Fault(path, kMaxSchemeFileBytes));
+    case WholeFile::Outcome::Missing:
     case WholeFile::Outcome::NotRegular:
-    case WholeFile::Outcome::Unreadable:
-        throw QuarnelError(
-            FormatMessage(QRNConsts::sFileNotReadable, {path, FileFaultReason(file.Fault(path, kMaxSchemeFileBytes))}));
+    case WholeFile::Outcome::Unreadable: throw file.Fault(path, kMaxSchemeFileBytes);
     }
     std::string& bytes = file.bytes;
     if (const auto nul = bytes.find('\0'); nul != std::string::npos) bytes.resize(nul);
@@ -51,9 +45,7 @@ void WriteSchemeFile(const std::string& path, const SchemeLines& lines)
 {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    WithUserMessages([&] {
-        AtomicFile file(path);
-        file.Write(EncodeEdgeFile(text));
-        file.Commit();
-    });
+    AtomicFile file(path);
+    file.Write(EncodeEdgeFile(text));
+    file.Commit();
 }

@@ -14,12 +14,13 @@
 inline constexpr std::size_t kMaxSchemeFileBytes = 1 << 20;
 
 // Takes CR LF, a lone CR or a lone LF as a line end and a last line without
-// one; keeps empty lines; stops at the first NUL byte. Raises QuarnelError
-// naming the file when it is missing, unreadable, not a regular file (a FIFO
-// or a device is never read) or larger than kMaxSchemeFileBytes.
+// one; keeps empty lines; stops at the first NUL byte. Raises FileFault naming
+// the file when it is missing, unreadable or not a regular file (a FIFO or a
+// device is never read), and EdgeFileFault (SchemeTooLarge) when it is larger
+// than kMaxSchemeFileBytes.
 SchemeLines ReadSchemeFile(const std::string& path);
 
 // CR LF after every line, the last one too; an empty scheme gives an empty
 // file. Replaces the file atomically: a refused save leaves the previous file
-// as it was, and raises QuarnelError naming the file.
+// as it was, and raises FileFault naming the file.
 void WriteSchemeFile(const std::string& path, const SchemeLines& lines);

@@ -2,11 +2,9 @@
 
 #include "base/AtomicFile.h"
 #include "base/Cp1251.h"
-#include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "base/EdgeFileFault.h"
+#include "base/FileFault.h"
 #include "base/WholeFile.h"
-#include "catalogue/FaultMessages.h"
-#include "catalogue/QRNConsts.h"
 #include "settings/IniDocument.h"
 #include "settings/IniLocation.h"
 
@@ -27,7 +25,7 @@ std::string& ExplicitIniFileName()
 
 [[noreturn]] void RefuseWrite(const std::string& path, int error)
 {
-    throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {path, DescribeSystemError(error)}));
+    throw FileFault(FileFault::Action::Write, path, FileFault::Reason::SystemError, error);
 }
 
 // What the file holds, as far as it may be used: a file that is not a regular
@@ -47,12 +45,13 @@ IniDocument LoadForWriting(const std::string& path)
     case WholeFile::Outcome::Missing: return IniDocument("");
     case WholeFile::Outcome::Read: break;
     case WholeFile::Outcome::NotRegular:
-    case WholeFile::Outcome::TooLarge:
-        throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable,
-                                         {path, FileFaultReason(file.Fault(path, IniStore::kMaxIniFileBytes))}));
-    case WholeFile::Outcome::Unreadable:
-        throw QuarnelError(FormatMessage(QRNConsts::sFileNotReadable,
-                                         {path, FileFaultReason(file.Fault(path, IniStore::kMaxIniFileBytes))}));
+    case WholeFile::Outcome::TooLarge: {
+        // Such a file is refused as the target of the write, not as a read.
+        FileFault fault = file.Fault(path, IniStore::kMaxIniFileBytes);
+        fault.action = FileFault::Action::Write;
+        throw fault;
+    }
+    case WholeFile::Outcome::Unreadable: throw file.Fault(path, IniStore::kMaxIniFileBytes);
     }
     if (::access(path.c_str(), W_OK) != 0) RefuseWrite(path, errno);
     return IniDocument(DecodeEdgeFile(file.bytes));
@@ -83,12 +82,12 @@ std::string GetIniFileName()
     return DefaultIniFileName(RunningExecutablePath());
 }
 
-std::optional<std::string> FileProblem()
+std::optional<EdgeFileFault> FileProblem()
 {
     const std::string path = GetIniFileName();
     const WholeFile file = ReadSettingsFile(path);
     if (file.outcome == WholeFile::Outcome::Read || file.outcome == WholeFile::Outcome::Missing) return std::nullopt;
-    return FormatMessage(QRNConsts::sSettingsNotRead, {path, FileFaultReason(file.Fault(path, kMaxIniFileBytes))});
+    return EdgeFileFault(EdgeFileFault::Reason::SettingsNotRead, file.Fault(path, kMaxIniFileBytes));
 }
 
 std::string ReadStringParam(const std::string& key, const std::string& defaultValue)
@@ -119,11 +118,9 @@ void WriteStringParam(const std::string& key, const std::string& value)
     if (error) RefuseWrite(path, error.value());
     IniDocument document = LoadForWriting(path);
     document.SetValue(kSection, key, value);
-    WithUserMessages([&] {
-        AtomicFile file(path);
-        file.Write(EncodeEdgeFile(document.Text()));
-        file.Commit();
-    });
+    AtomicFile file(path);
+    file.Write(EncodeEdgeFile(document.Text()));
+    file.Commit();
 }
 
 } // namespace IniStore

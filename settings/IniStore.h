@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/EdgeFileFault.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -18,12 +20,12 @@ std::string GetIniFileName();
 // Settings hold a few hundred bytes; a file far larger is something else.
 inline constexpr std::size_t kMaxIniFileBytes = std::size_t{4} << 20;
 
-// What keeps the settings file from being used, as a message naming it: a
-// file that is not a regular file (a FIFO, a device), is larger than
-// kMaxIniFileBytes or cannot be read. Such a file is read as empty and never
-// rewritten; a missing file is no problem. The front ends say it once, at
-// start.
-std::optional<std::string> FileProblem();
+// What keeps the settings file from being used (EdgeFileFault::Reason::
+// SettingsNotRead): a file that is not a regular file (a FIFO, a device), is
+// larger than kMaxIniFileBytes or cannot be read. Such a file is read as empty
+// and never rewritten; a missing file is no problem. The front ends say it
+// once, at start.
+std::optional<EdgeFileFault> FileProblem();
 
 // Never fail: a missing, unusable or unreadable file, or a missing key, gives
 // the default. Keys are matched without regard to case; blanks around a stored
@@ -36,8 +38,8 @@ bool ReadBoolParam(const std::string& key, bool defaultValue);
 // Creates or replaces the key's line, keeping every other line of the file,
 // and replaces the file atomically; the file and its folder are created when
 // missing. The file is windows-1251, or UTF-8 with a byte-order mark when some
-// value needs a character windows-1251 has not. Raises QuarnelError naming the file when
-// the file or its folder may not be written.
+// value needs a character windows-1251 has not. Raises FileFault naming the file when
+// the file or its folder may not be written, or the file there cannot be read.
 void WriteStringParam(const std::string& key, const std::string& value);
 
 } // namespace IniStore

@@ -64,7 +64,7 @@ public:
     std::string NodeXml(TXMLNode node) const;
 
     // Writes the document to the file, replacing it atomically; a failure
-    // raises QuarnelError naming the file and leaves a previous file intact.
+    // raises FileFault naming the file and leaves a previous file intact.
     // The elements are released as they are written: saving ends the
     // document's use.
     void SaveDocument(const std::string& path);

@@ -6,13 +6,13 @@
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
-#include "catalogue/FaultMessages.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
 #include "convert/Convert.h"
 #include "convert/ReadWorkbook.h"
 #include "convert/WriteGuard.h"
+#include "messages/FaultMessages.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
@@ -59,7 +59,7 @@ void ChooseSettingsFile(const CommandLine& line, std::ostream& err)
         const std::filesystem::path window = std::filesystem::path(executable).parent_path() / "quarnel";
         IniStore::SetIniFileName(DefaultIniFileName(window.string()));
     }
-    if (const std::optional<std::string> problem = IniStore::FileProblem()) err << *problem << '\n';
+    if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem()) err << UserMessage(*problem) << '\n';
 }
 
 std::string GivenOrRemembered(const std::optional<std::string>& given, const char* key)

@@ -2,8 +2,8 @@
 
 #include "app/window/QtText.h"
 #include "app/window/UserDialogs.h"
-#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
+#include "messages/FaultMessages.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>

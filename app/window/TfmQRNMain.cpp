@@ -7,10 +7,10 @@
 #include "app/window/UserDialogs.h"
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
-#include "catalogue/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
 #include "convert/ReadWorkbook.h"
+#include "messages/FaultMessages.h"
 #include "settings/IniStore.h"
 
 #include <QApplication>
@@ -91,7 +91,8 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
 
 void TfmQRNMain::FormShow()
 {
-    if (const std::optional<std::string> problem = IniStore::FileProblem()) FDialogs.ShowWarning(this, QStr(*problem));
+    if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem())
+        FDialogs.ShowWarning(this, QStr(UserMessage(*problem)));
     if (!FAutoMode) return;
     // By fixed step number: a failed check falls back and the next request
     // still follows; an error ends the walk.

@@ -7,8 +7,7 @@
 
 #include "base/Cp1251.h"
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
@@ -468,8 +467,8 @@ TEST(HugeScheme, AHundredMegabytesAreRefusedWithoutReadingThem)
         [&] {
             try {
                 return std::to_string(ReadSchemeFile(path).size()) + " lines";
-            } catch (const QuarnelError& error) {
-                return std::string(error.what());
+            } catch (const std::exception& error) {
+                return UserMessage(error);
             }
         },
         50, 10);

@@ -9,8 +9,8 @@
 
 #include "app/cli/CommandLineConverter.h"
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
 #include "catalogue/QRNConsts.h"
+#include "messages/FaultMessages.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -63,8 +63,8 @@ struct FileSite {
         }
         try {
             action();
-        } catch (const QuarnelError& error) {
-            return error.what();
+        } catch (const std::exception& error) {
+            return UserMessage(error);
         }
         return "";
     }

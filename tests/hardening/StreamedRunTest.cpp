@@ -6,7 +6,7 @@
 #include "convert/RecordingObserver.h"
 #include "support/TempFolder.h"
 
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "convert/Convert.h"
 #include "scheme/HeaderRow.h"
 

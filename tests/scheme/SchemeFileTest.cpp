@@ -1,10 +1,11 @@
 #include "scheme/SchemeFile.h"
 
-#include "base/QuarnelError.h"
+#include "base/FileFault.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 
 namespace {
@@ -100,8 +101,10 @@ TEST(SchemeFile, MissingFileIsAnErrorNamingIt)
     try {
         ReadSchemeFile(path);
         ADD_FAILURE() << "no error";
-    } catch (const QuarnelError& error) {
-        EXPECT_EQ(std::string(error.what()), "Файл \"" + path + "\" не найден");
+    } catch (const FileFault& fault) {
+        EXPECT_EQ(fault.path, path);
+        EXPECT_EQ(fault.action, FileFault::Action::Read);
+        EXPECT_EQ(fault.systemError, ENOENT);
     }
 }
 
@@ -111,8 +114,8 @@ TEST(SchemeFile, FolderIsNotASchemeFile)
     try {
         ReadSchemeFile(folder.Path().string());
         ADD_FAILURE() << "no error";
-    } catch (const QuarnelError& error) {
-        EXPECT_NE(std::string(error.what()).find(folder.Path().string()), std::string::npos) << error.what();
+    } catch (const FileFault& fault) {
+        EXPECT_EQ(fault.path, folder.Path().string());
     }
 }
 
@@ -123,8 +126,8 @@ TEST(SchemeFile, RefusedSaveNamesTheFileAndLeavesNothingBehind)
     try {
         WriteSchemeFile(path, {"ISBN = A"});
         ADD_FAILURE() << "no error";
-    } catch (const QuarnelError& error) {
-        EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+    } catch (const FileFault& fault) {
+        EXPECT_EQ(fault.path, path);
     }
     EXPECT_TRUE(std::filesystem::is_empty(folder.Path()));
 }

@@ -1,7 +1,7 @@
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
-#include "base/QuarnelError.h"
+#include "base/FileFault.h"
 #include "support/CaseName.h"
 #include "support/TempFolder.h"
 
@@ -190,8 +190,8 @@ TEST_F(IniStoreTest, RefusedWriteNamesTheFileAndKeepsIt)
     try {
         IniStore::WriteStringParam(kFromSAN, "2");
         ADD_FAILURE() << "the write was not refused";
-    } catch (const QuarnelError& error) {
-        EXPECT_NE(std::string(error.what()).find(Path()), std::string::npos) << error.what();
+    } catch (const FileFault& fault) {
+        EXPECT_EQ(fault.path, Path());
     }
     EXPECT_EQ(IniStore::ReadStringParam(kFromSAN, ""), "1");
 }
@@ -201,7 +201,7 @@ TEST_F(IniStoreTest, ReadOnlyFileIsNotReplaced)
     IniStore::WriteStringParam(kFromSAN, "1");
     ::chmod(Path().c_str(), 0444);
     if (::access(Path().c_str(), W_OK) == 0) GTEST_SKIP() << "chmod does not protect the file from this user (root)";
-    EXPECT_THROW(IniStore::WriteStringParam(kFromSAN, "2"), QuarnelError);
+    EXPECT_THROW(IniStore::WriteStringParam(kFromSAN, "2"), FileFault);
     EXPECT_EQ(Bytes(), "[Params]\r\nFromSAN=1\r\n");
 }
 
@@ -212,7 +212,7 @@ TEST_F(IniStoreTest, FolderInPlaceOfTheFileIsRefusedOnWriteAndGivesDefaultsOnRea
     try {
         IniStore::WriteStringParam(kFromSAN, "2");
         ADD_FAILURE() << "the write was not refused";
-    } catch (const QuarnelError& error) {
-        EXPECT_NE(std::string(error.what()).find(Path()), std::string::npos) << error.what();
+    } catch (const FileFault& fault) {
+        EXPECT_EQ(fault.path, Path());
     }
 }

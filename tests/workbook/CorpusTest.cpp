@@ -1,4 +1,4 @@
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "workbook/CellDump.h"
 #include "workbook/SheetRows.h"
 #include "workbook/Workbook.h"

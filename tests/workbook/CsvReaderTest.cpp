@@ -1,5 +1,5 @@
 #include "base/MessageFormat.h"
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "workbook/CellDump.h"
 #include "workbook/ReadSheet.h"

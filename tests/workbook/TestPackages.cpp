@@ -1,7 +1,7 @@
 #include "TestPackages.h"
 
 #include "base/MessageFormat.h"
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "workbook/CellDump.h"
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "base/CharsetFault.h"
 #include "base/DateTimeFault.h"
+#include "base/EdgeFileFault.h"
 #include "base/FileFault.h"
 #include "base/QuarnelError.h"
 #include "workbook/WorkbookFault.h"
@@ -29,6 +31,12 @@ std::string FileFaultMessage(const FileFault& fault);
 // "'%s' is not a valid date and time".
 std::string DateTimeFaultMessage(const DateTimeFault& fault);
 
+// "Файл ... слишком велик для схемы ..." or "Файл настроек ... не прочитан: ...".
+std::string EdgeFileFaultMessage(const EdgeFileFault& fault);
+
+// "Неизвестная кодировка ...".
+std::string CharsetFaultMessage(const CharsetFault& fault);
+
 // The message of any error that reaches a front end: the faults above in
 // their words, anything else by its own text.
 std::string UserMessage(const std::exception& error);
@@ -47,5 +55,9 @@ decltype(auto) WithUserMessages(Action&& action)
         throw QuarnelError(DateTimeFaultMessage(fault));
     } catch (const WorkbookFault& fault) {
         throw QuarnelError(WorkbookFaultMessage(fault));
+    } catch (const EdgeFileFault& fault) {
+        throw QuarnelError(EdgeFileFaultMessage(fault));
+    } catch (const CharsetFault& fault) {
+        throw QuarnelError(CharsetFaultMessage(fault));
     }
 }

@@ -1,4 +1,4 @@
-#include "catalogue/FaultMessages.h"
+#include "messages/FaultMessages.h"
 
 #include "base/MessageFormat.h"
 #include "catalogue/QRNConsts.h"
@@ -131,10 +131,28 @@ std::string DateTimeFaultMessage(const DateTimeFault& fault)
     return FormatMessage(QRNConsts::sNotValidDateTime, {fault.text});
 }
 
+std::string EdgeFileFaultMessage(const EdgeFileFault& fault)
+{
+    switch (fault.reason) {
+    case EdgeFileFault::Reason::SchemeTooLarge:
+        return FormatMessage(QRNConsts::sSchemeFileTooLarge,
+                             {fault.file.path, std::to_string(fault.file.limitBytes / 1024)});
+    case EdgeFileFault::Reason::SettingsNotRead: break;
+    }
+    return FormatMessage(QRNConsts::sSettingsNotRead, {fault.file.path, FileFaultReason(fault.file)});
+}
+
+std::string CharsetFaultMessage(const CharsetFault& fault)
+{
+    return FormatMessage(QRNConsts::sUnknownCharset, {fault.charset});
+}
+
 std::string UserMessage(const std::exception& error)
 {
     if (const auto* fault = dynamic_cast<const FileFault*>(&error)) return FileFaultMessage(*fault);
     if (const auto* fault = dynamic_cast<const DateTimeFault*>(&error)) return DateTimeFaultMessage(*fault);
     if (const auto* fault = dynamic_cast<const WorkbookFault*>(&error)) return WorkbookFaultMessage(*fault);
+    if (const auto* fault = dynamic_cast<const EdgeFileFault*>(&error)) return EdgeFileFaultMessage(*fault);
+    if (const auto* fault = dynamic_cast<const CharsetFault*>(&error)) return CharsetFaultMessage(*fault);
     return error.what();
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "base/FileFault.h"
+
+#include <stdexcept>
+#include <utility>
+
+// A scheme or settings file the program will not take as one, where saying
+// only that the file could not be read would mislead: a scheme far too large
+// is refused for its size, and settings that cannot be used are read as
+// empty rather than refused. It holds no text for the user: EdgeFileFaultMessage
+// says it in Russian.
+class EdgeFileFault : public std::runtime_error {
+public:
+    enum class Reason {
+        SchemeTooLarge,  // file.limitBytes is the largest scheme read
+        SettingsNotRead, // every value then reads as its default; file says why
+    };
+
+    EdgeFileFault(Reason reason, FileFault file)
+        : std::runtime_error("scheme or settings file not used"), reason(reason), file(std::move(file))
+    {
+    }
+
+    Reason reason;
+    FileFault file; // the path, and what kept the file from being read
+};

@@ -1,0 +1,99 @@
+#include "messages/FaultMessages.h"
+
+#include "base/CharsetFault.h"
+#include "base/Cp1251.h"
+#include "base/EdgeFileFault.h"
+#include "base/FileFault.h"
+#include "base/QuarnelError.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+namespace {
+
+// What the window shows and the command line prints for a fault raised below
+// the layers that speak to the user, byte for byte.
+struct WordingCase {
+    const char* name;
+    void (*raise)();
+    const char* message;
+};
+
+constexpr char kScheme[] = "/home/user/Схемы/книги.sch";
+constexpr char kSettings[] = "/home/user/.config/quarnel/quarnel.ini";
+
+const WordingCase kWordings[] = {
+    {"SchemeMissing", [] { throw FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::SystemError, ENOENT); },
+     "Файл \"/home/user/Схемы/книги.sch\" не найден"},
+    {"SchemeIsAFolder",
+     [] { throw FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::SystemError, EISDIR); },
+     "Не удается прочитать файл \"/home/user/Схемы/книги.sch\": это папка, а не файл"},
+    {"SchemeIsAFifo", [] { throw FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::NotRegularFile); },
+     "Не удается прочитать файл \"/home/user/Схемы/книги.sch\": это не обычный файл"},
+    {"SchemeTooLarge",
+     [] {
+         throw EdgeFileFault(EdgeFileFault::Reason::SchemeTooLarge,
+                             FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::TooLarge, 0, 1 << 20));
+     },
+     "Файл \"/home/user/Схемы/книги.sch\" слишком велик для схемы соответствия полей (больше 1024 КБ)"},
+    {"SchemeNotSaved",
+     [] { throw FileFault(FileFault::Action::Write, kScheme, FileFault::Reason::SystemError, EACCES); },
+     "Не удается записать файл \"/home/user/Схемы/книги.sch\": нет доступа"},
+    {"SettingsNotRegular",
+     [] {
+         throw EdgeFileFault(EdgeFileFault::Reason::SettingsNotRead,
+                             FileFault(FileFault::Action::Read, kSettings, FileFault::Reason::NotRegularFile));
+     },
+     "Файл настроек \"/home/user/.config/quarnel/quarnel.ini\" не прочитан: это не обычный файл"},
+    {"SettingsTooLarge",
+     [] {
+         throw EdgeFileFault(
+             EdgeFileFault::Reason::SettingsNotRead,
+             FileFault(FileFault::Action::Read, kSettings, FileFault::Reason::TooLarge, 0, std::size_t{4} << 20));
+     },
+     "Файл настроек \"/home/user/.config/quarnel/quarnel.ini\" не прочитан: файл больше 4096 КБ"},
+    {"SettingsUnreadable",
+     [] {
+         throw EdgeFileFault(EdgeFileFault::Reason::SettingsNotRead,
+                             FileFault(FileFault::Action::Read, kSettings, FileFault::Reason::SystemError, EACCES));
+     },
+     "Файл настроек \"/home/user/.config/quarnel/quarnel.ini\" не прочитан: нет доступа"},
+    {"SettingsOnAFullDisk",
+     [] { throw FileFault(FileFault::Action::Write, kSettings, FileFault::Reason::SystemError, ENOSPC); },
+     "Не удается записать файл \"/home/user/.config/quarnel/quarnel.ini\": недостаточно места на диске"},
+    {"SettingsFifoNotRewritten",
+     [] { throw FileFault(FileFault::Action::Write, kSettings, FileFault::Reason::NotRegularFile); },
+     "Не удается записать файл \"/home/user/.config/quarnel/quarnel.ini\": это не обычный файл"},
+    {"UnknownCharset", [] { (void)DecodeToUtf8("\xC0\xC1", "NO-SUCH-CHARSET"); },
+     "Неизвестная кодировка NO-SUCH-CHARSET"},
+};
+
+class FaultWording : public testing::TestWithParam<WordingCase> {};
+
+TEST_P(FaultWording, UserMessageSaysItInRussian)
+{
+    try {
+        GetParam().raise();
+        ADD_FAILURE() << "nothing was raised";
+    } catch (const std::exception& error) {
+        EXPECT_EQ(UserMessage(error), GetParam().message);
+    }
+}
+
+TEST_P(FaultWording, WithUserMessagesRaisesItAsTheProgramsError)
+{
+    const auto raise = GetParam().raise;
+    try {
+        WithUserMessages([raise] { raise(); });
+        ADD_FAILURE() << "nothing was raised";
+    } catch (const QuarnelError& error) {
+        EXPECT_EQ(std::string(error.what()), GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, FaultWording, testing::ValuesIn(kWordings),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
