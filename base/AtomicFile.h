@@ -30,8 +30,6 @@ public:
     // Completes the file if need be and renames it over the target.
     void Commit();
 
-    const std::string& TargetPath() const { return target_; }
-
 private:
     [[noreturn]] void Fail(int error);
     [[noreturn]] void FailBecause(FileFault::Reason reason);

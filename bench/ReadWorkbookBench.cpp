@@ -5,6 +5,7 @@
 
 #include "messages/FaultMessages.h"
 #include "workbook/Workbook.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <libxml/parser.h>
 #include <sys/resource.h>

@@ -322,6 +322,10 @@ inline constexpr char sCliHeaderRowNotFound[] =
 inline constexpr char sCliRunStartsOver[] =
     "Строки листа идут в файле не по порядку: лист прочитан целиком, и преобразование начато заново. "
     "Сообщения выше не действуют.";
+// The same for --dump, which writes the cells as the rows come.
+inline constexpr char sCliDumpStartsOver[] =
+    "Строки листа идут в файле не по порядку: лист прочитан целиком, и ячейки выведены заново. "
+    "Строки выше не действуют.";
 
 // A file too large to be a scheme (a scheme holds a few kilobytes).
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";

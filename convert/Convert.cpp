@@ -2,6 +2,8 @@
 
 #include "base/QuarnelError.h"
 #include "catalogue/QRNConsts.h"
+#include "convert/WorkbookRows.h"
+#include "messages/FaultMessages.h"
 
 namespace {
 
@@ -15,12 +17,14 @@ void RequireRunType(TDocumentType type)
 RunResult Convert(const RunInputs& inputs, RunObserver& observer)
 {
     RequireRunType(inputs.documentType);
-    return inputs.documentType == kInvoiceType ? ConvertInvoice(inputs, observer) : ConvertPriceList(inputs, observer);
+    if (inputs.outputPath.empty()) return {};
+    return WithUserMessages(
+        [&] { return RunOverWorkbookRows(inputs, [&](SheetRows& rows) { return Convert(inputs, rows, observer); }); });
 }
 
-RunResult Convert(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer)
+RunResult Convert(const RunInputs& inputs, SheetRows& rows, RunObserver& observer)
 {
     RequireRunType(inputs.documentType);
-    return inputs.documentType == kInvoiceType ? ConvertInvoice(inputs, workbook, observer)
-                                               : ConvertPriceList(inputs, workbook, observer);
+    return inputs.documentType == kInvoiceType ? ConvertInvoice(inputs, rows, observer)
+                                               : ConvertPriceList(inputs, rows, observer);
 }

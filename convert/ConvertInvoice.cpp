@@ -10,7 +10,6 @@
 #include "convert/InvoicePosition.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunOutputs.h"
-#include "convert/WorkbookRows.h"
 #include "convert/WriteGuard.h"
 #include "writers/HeaderWriters.h"
 #include "xml/TXMLDocument.h"
@@ -138,6 +137,16 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
                 positions.Write(doc, doc.AddElement(commercialDocument, "Position", ""), *row, rowErrors);
                 doc.FlushCompleted(commercialDocument);
             }
+            if (inputs.stop.Requested()) {
+                // Nothing of a stopped run is saved: the package's files are
+                // replaced together or not at all.
+                doc.AbandonSave();
+                log.ReleaseUnsaved();
+                result.savedFiles.clear();
+                result.allSaved = false;
+                result.stopped = true;
+                return result;
+            }
 
             result.errorCount += rowErrors.errorCount;
             if (rowErrors.errorCount > 0) {
@@ -167,17 +176,8 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
 
 } // namespace
 
-RunResult ConvertInvoice(const RunInputs& inputs, RunObserver& observer)
+RunResult ConvertInvoice(const RunInputs& inputs, SheetRows& rows, RunObserver& observer)
 {
     if (inputs.outputPath.empty()) return {};
-    return WithUserMessages([&] {
-        return RunOverWorkbookRows(inputs, [&](SheetRows& rows) { return RunInvoice(inputs, observer, rows); });
-    });
-}
-
-RunResult ConvertInvoice(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer)
-{
-    if (inputs.outputPath.empty()) return {};
-    HeldSheetRows rows(workbook);
     return WithUserMessages([&] { return RunInvoice(inputs, observer, rows); });
 }

@@ -6,7 +6,6 @@
 #include "convert/ProductDispatch.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunOutputs.h"
-#include "convert/WorkbookRows.h"
 #include "writers/HeaderWriters.h"
 #include "xml/TXMLDocument.h"
 
@@ -60,6 +59,11 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     }
     observer.ProgressPosition(0);
 
+    if (inputs.stop.Requested()) {
+        doc.AbandonSave();
+        result.stopped = true;
+        return result;
+    }
     if (!rowErrors.criticalError) {
         doc.FinishSave();
         result.savedFiles.push_back(inputs.outputPath);
@@ -82,17 +86,8 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
 
 } // namespace
 
-RunResult ConvertPriceList(const RunInputs& inputs, RunObserver& observer)
+RunResult ConvertPriceList(const RunInputs& inputs, SheetRows& rows, RunObserver& observer)
 {
     if (inputs.outputPath.empty()) return {};
-    return WithUserMessages([&] {
-        return RunOverWorkbookRows(inputs, [&](SheetRows& rows) { return RunPriceList(inputs, observer, rows); });
-    });
-}
-
-RunResult ConvertPriceList(const RunInputs& inputs, const Workbook& workbook, RunObserver& observer)
-{
-    if (inputs.outputPath.empty()) return {};
-    HeldSheetRows rows(workbook);
     return WithUserMessages([&] { return RunPriceList(inputs, observer, rows); });
 }

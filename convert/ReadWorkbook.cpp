@@ -1,13 +1,10 @@
 #include "convert/ReadWorkbook.h"
 
 #include "messages/FaultMessages.h"
+#include "convert/WorkbookRows.h"
 #include "scheme/HeaderRow.h"
-#include "workbook/ReadSheet.h"
-
-std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional, const SheetChoice& sheet)
-{
-    return WithUserMessages([&] { return OpenWorkbook(path, regional, sheet); });
-}
+#include "workbook/CellDump.h"
+#include "workbook/open/OpenWorkbook.h"
 
 std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
                                                  const SheetChoice& sheet, int headerRow)
@@ -18,4 +15,16 @@ std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const 
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)
 {
     return WithUserMessages([&] { return ListSheets(path); });
+}
+
+void DumpWorkbookCells(const std::string& path, const Regional& regional, const SheetChoice& sheet, std::ostream& out,
+                       const std::function<void()>& startsOver)
+{
+    WithUserMessages([&] {
+        std::size_t written = 0;
+        ReadWorkbookRows(path, regional, sheet, {}, [&](SheetRows& rows) {
+            if (written > 0) startsOver();
+            DumpCells(rows, out, written);
+        });
+    });
 }

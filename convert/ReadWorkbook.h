@@ -1,21 +1,28 @@
 #pragma once
 
 #include "base/Regional.h"
-#include "workbook/Workbook.h"
+#include "workbook/SheetChoice.h"
 
-#include <memory>
+#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
-// Opens the workbook for a run or a front end. A workbook that cannot be read
-// raises QuarnelError with the message the user sees, naming the file.
-std::unique_ptr<Workbook> ReadWorkbook(const std::string& path, const Regional& regional,
-                                       const SheetChoice& sheet = {});
+// What the front ends read of a workbook outside a run. A workbook that
+// cannot be read raises QuarnelError with the message the user sees, naming
+// the file.
 
 // The column names of the workbook (the header row of the chosen sheet),
-// reading no further; raises as ReadWorkbook does.
+// reading no further; raises as above.
 std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
                                                  const SheetChoice& sheet = {}, int headerRow = 1);
 
-// The worksheets of the workbook; raises as ReadWorkbook does.
+// Writes every cell of the sheet as DumpCells does, reading it row by row.
+// When the rows turn out to come out of order in the file after some lines
+// were written, calls `startsOver` and writes the whole sheet again; raises
+// as above.
+void DumpWorkbookCells(const std::string& path, const Regional& regional, const SheetChoice& sheet, std::ostream& out,
+                       const std::function<void()>& startsOver);
+
+// The worksheets of the workbook; raises as above.
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Regional.h"
+#include "base/StopRequest.h"
 #include "catalogue/DocumentTypes.h"
 #include "scheme/SchemeLine.h"
 #include "workbook/SheetChoice.h"
@@ -28,4 +29,7 @@ struct RunInputs {
     // Files the run must not write over besides the workbook: the settings,
     // the scheme in use and the other files the front end writes (its log).
     std::vector<std::string> keptFiles;
+    // Set by the front end to end the run early: the rows end at the next
+    // batch and the run saves nothing.
+    StopRequest stop;
 };

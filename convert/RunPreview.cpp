@@ -78,10 +78,8 @@ RunPreview PreviewRun(const RunInputs& inputs, int maxRows)
 {
     return WithUserMessages([&] {
         RunPreview preview;
-        RunOverWorkbookRows(inputs, [&](SheetRows& sheet) {
-            preview = Preview(inputs, maxRows, sheet);
-            return RunResult{};
-        });
+        ReadWorkbookRows(inputs.workbookPath, inputs.regional, inputs.sheet, inputs.stop,
+                         [&](SheetRows& sheet) { preview = Preview(inputs, maxRows, sheet); });
         return preview;
     });
 }

@@ -13,4 +13,6 @@ struct RunResult {
     // Invoice files beside the saved ones that an earlier run left (see
     // StalePackageFiles); the front ends name them, outside the log.
     std::vector<std::string> staleFiles;
+    // The run ended early at the front end's request, saving nothing.
+    bool stopped = false;
 };

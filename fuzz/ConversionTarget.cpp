@@ -11,6 +11,7 @@
 #include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
 #include "scheme/HeaderRow.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>

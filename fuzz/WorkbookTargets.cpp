@@ -12,6 +12,7 @@
 #include "workbook/xlsx/XlsxReader.h"
 #include "workbook/ZipArchive.h"
 #include "workbook/xls/XlsReader.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <functional>
 #include <stdexcept>

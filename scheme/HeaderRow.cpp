@@ -2,7 +2,7 @@
 
 #include "base/Utf8Text.h"
 #include "scheme/AutoMapping.h"
-#include "workbook/SheetRows.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <algorithm>
 

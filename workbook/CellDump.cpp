@@ -1,10 +1,10 @@
 #include "workbook/CellDump.h"
 
-#include <string>
+#include <string_view>
 
 namespace {
 
-void WriteEscaped(std::ostream& out, const std::string& text)
+void WriteEscaped(std::ostream& out, std::string_view text)
 {
     for (const char c : text) {
         switch (c) {
@@ -19,11 +19,14 @@ void WriteEscaped(std::ostream& out, const std::string& text)
 
 } // namespace
 
-void DumpCells(const Workbook& workbook, std::ostream& out)
+void DumpCells(SheetRows& rows, std::ostream& out, std::size_t& written)
 {
-    workbook.ForEachCell([&out](int row, int column, const std::string& text) {
-        out << row << '\t' << column << '\t';
-        WriteEscaped(out, text);
-        out << '\n';
-    });
+    while (const SheetRow* row = rows.Next()) {
+        row->ForEachCell([&](int column, std::string_view text) {
+            out << row->Number() << '\t' << column << '\t';
+            WriteEscaped(out, text);
+            out << '\n';
+            ++written;
+        });
+    }
 }

@@ -1,24 +1,19 @@
 #pragma once
 
 #include "base/Regional.h"
+#include "base/StopRequest.h"
+#include "workbook/CellFormatter.h"
 #include "workbook/ReadBudget.h"
 #include "workbook/SharedStringTable.h"
 
-#include <atomic>
-#include <condition_variable>
 #include <cstdint>
-#include <exception>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// How a number cell is shown, as decided by its number format.
-enum class NumberStyle { Plain, Date, TimeOnly };
-
 // Where a reader puts the cells of the sheet it reads, in the order the file
 // gives them: the whole sheet held in memory (SheetCells), the rows handed on
-// one by one (RowAssembler) or the header row alone (FirstRowCells). The sink
+// one by one (RowAssembler) or the first rows alone (FirstRowCells). The sink
 // holds what every cell may refer to (the shared strings, the date system)
 // and keeps the read within its budget: reading stops with WorkbookFault (too
 // large) beyond the budget's cells, text or shared strings, whichever sink
@@ -42,21 +37,16 @@ public:
     // system; a value within that first day reads as a time of day.
     void SetDateTime(int row, int column, double dateTime);
 
+    // The shared-string table, whole or one string after another; before the
+    // cells that refer to it.
     void SetSharedStrings(const std::vector<std::string>& table);
-    // Appends one string to the shared-string table, for readers that stream
-    // the table rather than collect it first.
     void AddSharedString(std::string_view text);
-    std::size_t SharedStringCount() const;
+    std::size_t SharedStringCount() const { return sharedStrings_.Size(); }
 
-    // For a reader that reads the shared strings on a thread of their own
-    // while the cells come in: until CloseSharedStrings, the text of a shared
-    // string not yet read is waited for. Closing with a failure makes every
-    // later wait raise it; cancelling makes AddSharedString raise
-    // ReadingStopped, to end the other thread early.
-    void OpenSharedStrings();
-    void CloseSharedStrings(std::exception_ptr failure = nullptr);
-    void CancelSharedStrings();
-    void SetDate1904(bool date1904) { date1904_ = date1904; }
+    void SetDate1904(bool date1904) { formatter_.SetDate1904(date1904); }
+    // A read into this sink ends with ReadingStopped within a few thousand
+    // cells once the stop is requested.
+    void SetStop(const StopRequest& stop) { stop_ = stop; }
     // The budget of the file being read; before any cell.
     void SetBudget(const ReadBudget& budget);
 
@@ -79,49 +69,26 @@ public:
     std::size_t SharedStringsWanted() const { return sharedWanted_; }
 
 protected:
-    enum class Kind : std::uint8_t { Shared, Number, DateTime };
-
-    // A cell that is not a text of its own: what it needs to become text.
-    struct Value {
-        Kind kind;
-        NumberStyle style;
-        double number;       // Number, DateTime
-        std::uint32_t index; // Shared
-    };
-
     virtual void StoreText(int row, int column, std::string_view text) = 0;
-    virtual void StoreValue(int row, int column, const Value& value) = 0;
+    virtual void StoreValue(int row, int column, const CellValue& value) = 0;
 
     // The text of a value as the spreadsheet application shows it; a shared
     // string the table lacks gives "".
-    std::string TextOf(const Value& value) const;
-    std::string SharedText(std::uint32_t index) const;
+    std::string TextOf(const CellValue& value) const { return formatter_.Text(value, sharedStrings_); }
 
 private:
-    void Store(int row, int column, const Value& value);
+    void Store(int row, int column, const CellValue& value);
     void CountCell();
     void CountText(std::size_t bytes);
 
-    Regional regional_;
-    bool date1904_;
+    CellFormatter formatter_;
+    StopRequest stop_;
+    SharedStringTable sharedStrings_;
     ReadBudget budget_;
     std::size_t maxCells_;
     std::size_t cellCount_ = 0;
-    std::atomic<std::size_t> textBytes_ = 0;
+    std::size_t textBytes_ = 0;
     std::size_t sharedWanted_ = 0;
-
-    // The shared strings live in one arena with a pointer each: a table of
-    // millions of strings would otherwise cost a heap block per string. A
-    // cell finds a string already read without a lock; the lock and the
-    // waiters' count are for a cell that must wait for the thread reading
-    // the table.
-    SharedStringTable shared_;
-    mutable std::mutex sharedLock_;
-    mutable std::condition_variable sharedAdded_;
-    mutable std::atomic<int> sharedWaiters_ = 0;
-    bool sharedOpen_ = false;
-    std::atomic<bool> sharedCancelled_ = false;
-    std::exception_ptr sharedFailure_;
 };
 
 // A sheet holding more cells than memory is allowed for (a few kilobytes of

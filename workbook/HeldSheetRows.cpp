@@ -1,9 +1,17 @@
 #include "workbook/SheetRows.h"
 
+namespace {
+
+// Rows between two looks at the stop request.
+constexpr int kRowsPerStopLook = 256;
+
+} // namespace
+
 const SheetRow* HeldSheetRows::Next()
 {
     const int lastRow = workbook_.LastRow();
     for (; next_ <= lastRow; ++next_) {
+        if (next_ % kRowsPerStopLook == 0 && stop_.Requested()) return nullptr;
         row_.Start(next_);
         workbook_.ForEachCellInRow(next_, [&](int column, const std::string& text) { row_.Add(column, text); });
         if (!row_.Empty()) {

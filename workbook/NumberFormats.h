@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/Regional.h"
-#include "workbook/CellSink.h"
 
 #include <string>
 #include <string_view>
+
+// How a number cell is shown, as decided by its number format.
+enum class NumberStyle { Plain, Date, TimeOnly };
 
 // The built-in number formats that show a date or a time: 14-22 and 45-47.
 bool IsBuiltinDateFormat(int formatId);

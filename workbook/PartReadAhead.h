@@ -1,15 +1,11 @@
 #pragma once
 
-#include <condition_variable>
-#include <cstddef>
-#include <deque>
-#include <exception>
+#include "base/BoundedQueue.h"
+
 #include <functional>
-#include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
-#include <vector>
 
 class ZipArchive;
 
@@ -22,7 +18,7 @@ public:
     using Inspect = std::function<void(std::string_view chunk)>;
 
     PartReadAhead(ZipArchive& archive, std::string part, Inspect inspect);
-    // Stops the inflating early when the parser did not take every chunk.
+    // Ends the inflating early when the parser did not take every chunk.
     ~PartReadAhead();
     PartReadAhead(const PartReadAhead&) = delete;
     PartReadAhead& operator=(const PartReadAhead&) = delete;
@@ -34,13 +30,10 @@ public:
 private:
     void Inflate(ZipArchive& archive, const std::string& part, const Inspect& inspect);
 
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<std::string> ready_;
-    std::vector<std::string> spare_;
+    // Chunks inflated ahead of the parser, and the parsed ones handed back
+    // for their memory: a few megabytes at most.
+    BoundedQueue<std::string> ready_{8};
+    BoundedQueue<std::string> spare_{10};
     std::string current_;
-    bool finished_ = false;
-    bool stopped_ = false;
-    std::exception_ptr failure_;
     std::thread thread_;
 };

@@ -25,7 +25,7 @@ void RowAssembler::StoreText(int row, int column, std::string_view text)
     if (!text.empty()) row_.Add(column, text);
 }
 
-void RowAssembler::StoreValue(int row, int column, const Value& value)
+void RowAssembler::StoreValue(int row, int column, const CellValue& value)
 {
     Place(row, column);
     if (const std::string text = TextOf(value); !text.empty()) row_.Add(column, text);

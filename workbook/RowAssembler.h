@@ -31,7 +31,7 @@ public:
 
 private:
     void StoreText(int row, int column, std::string_view text) override;
-    void StoreValue(int row, int column, const Value& value) override;
+    void StoreValue(int row, int column, const CellValue& value) override;
     void Place(int row, int column);
 
     RowReady ready_;

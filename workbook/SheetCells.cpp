@@ -42,17 +42,17 @@ void SheetCells::StoreText(int row, int column, std::string_view text)
     Append(row, column, CellKind::Text).Set(texts_.Add(text));
 }
 
-void SheetCells::StoreValue(int row, int column, const Value& value)
+void SheetCells::StoreValue(int row, int column, const CellValue& value)
 {
     switch (value.kind) {
-    case Kind::Shared: Append(row, column, CellKind::Shared).Set(value.index); return;
-    case Kind::Number: {
+    case CellValue::Kind::Shared: Append(row, column, CellKind::Shared).Set(value.index); return;
+    case CellValue::Kind::Number: {
         Cell& cell = Append(row, column, CellKind::Number);
         cell.Set(value.number);
         cell.style = static_cast<std::uint8_t>(value.style);
         return;
     }
-    case Kind::DateTime: Append(row, column, CellKind::DateTime).Set(value.number); return;
+    case CellValue::Kind::DateTime: Append(row, column, CellKind::DateTime).Set(value.number); return;
     }
 }
 
@@ -127,10 +127,12 @@ std::string SheetCells::TextOf(const Cell& cell) const
 {
     switch (cell.kind) {
     case CellKind::Text: return std::string(texts_.Get(cell.Get<std::uint64_t>()));
-    case CellKind::Shared: return CellSink::TextOf({Kind::Shared, NumberStyle::Plain, 0, cell.Get<std::uint32_t>()});
+    case CellKind::Shared:
+        return CellSink::TextOf({CellValue::Kind::Shared, NumberStyle::Plain, 0, cell.Get<std::uint32_t>()});
     case CellKind::Number:
-        return CellSink::TextOf({Kind::Number, static_cast<NumberStyle>(cell.style), cell.Get<double>(), 0});
-    case CellKind::DateTime: return CellSink::TextOf({Kind::DateTime, NumberStyle::Plain, cell.Get<double>(), 0});
+        return CellSink::TextOf({CellValue::Kind::Number, static_cast<NumberStyle>(cell.style), cell.Get<double>(), 0});
+    case CellKind::DateTime:
+        return CellSink::TextOf({CellValue::Kind::DateTime, NumberStyle::Plain, cell.Get<double>(), 0});
     }
     return {};
 }

@@ -32,7 +32,7 @@ public:
                           const std::function<void(int column, const std::string& text)>& visit) const override;
 
 private:
-    // A cell's kind: a text of its own, or a Value of CellSink::Kind.
+    // A cell's kind: a text of its own, or a CellValue of its kind.
     enum class CellKind : std::uint8_t { Text, Shared, Number, DateTime };
 
     // 12 bytes: the column, what the payload holds, and the payload (a double,
@@ -66,7 +66,7 @@ private:
     };
 
     void StoreText(int row, int column, std::string_view text) override;
-    void StoreValue(int row, int column, const Value& value) override;
+    void StoreValue(int row, int column, const CellValue& value) override;
     Cell& Append(int row, int column, CellKind kind);
     void SortCells();
     const Cell* Find(int row, int column) const;

@@ -1,13 +1,10 @@
 #pragma once
 
-#include "base/Regional.h"
+#include "base/StopRequest.h"
 #include "workbook/SheetRow.h"
 #include "workbook/Workbook.h"
 
 #include <exception>
-#include <memory>
-#include <string>
-#include <vector>
 
 // How far a reading of rows has come, for a progress bar: the last row the
 // sheet declares (0 when it declares none), else the share of it read.
@@ -16,8 +13,8 @@ struct RowProgress {
     double shareRead = 0;
 };
 
-// The first sheet of a workbook row by row, in row order: each row that holds
-// a cell, with the same texts Workbook gives.
+// The chosen sheet of a workbook row by row, in row order: each row that
+// holds a cell, with the same texts Workbook gives.
 class SheetRows {
 public:
     virtual ~SheetRows() = default;
@@ -41,18 +38,11 @@ public:
     const char* what() const noexcept override { return "sheet rows out of order"; }
 };
 
-// Reads the sheet of the workbook at the path on a thread of its own, a few
-// hundred rows ahead of the caller, so that reading and the caller's work on
-// the rows share two cores while memory holds only the rows in between.
-// Raises WorkbookFault, naming the file, as OpenWorkbook does (from Next or
-// ReadToEnd when it is found on the way), and SheetOutOfOrder.
-std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional,
-                                           const SheetChoice& choice = {});
-
-// The rows of a sheet already in memory.
+// The rows of a sheet already in memory; they end early once `stop` is
+// requested.
 class HeldSheetRows : public SheetRows {
 public:
-    explicit HeldSheetRows(const Workbook& workbook) : workbook_(workbook) {}
+    explicit HeldSheetRows(const Workbook& workbook, const StopRequest& stop = {}) : workbook_(workbook), stop_(stop) {}
 
     const SheetRow* Next() override;
     void ReadToEnd() override {}
@@ -60,18 +50,7 @@ public:
 
 private:
     const Workbook& workbook_;
+    StopRequest stop_;
     int next_ = 1;
     SheetRow row_;
 };
-
-// The cell texts of one row, by default row 1 (item i is column i + 1, "" for
-// a column without a cell, up to its last cell), reading no further into the
-// sheet than that row and, in an xlsx, no more of the shared strings than the
-// rows up to it refer to. Raises WorkbookFault, naming the file, as
-// OpenWorkbook does for what it reads.
-std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& regional,
-                                       const SheetChoice& choice = {}, int row = 1);
-
-// The same for rows 1 to `count`, item r - 1 for row r.
-std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
-                                                    const SheetChoice& choice, int count);

@@ -1,14 +1,10 @@
 #pragma once
 
-#include "base/Regional.h"
-#include "workbook/SheetChoice.h"
-
 #include <functional>
-#include <memory>
 #include <string>
 
-// The first sheet of a workbook (xls, xlsx, xlsm, ods), read once and held in
-// memory, giving the text of every cell as the spreadsheet application gave
+// A sheet of a workbook (xls, xlsx, xlsm, ods, delimited text), read once and
+// held in memory, giving the text of every cell as the spreadsheet application gave
 // it under the user's regional formats:
 // - an empty cell gives ""; a text cell its text unchanged;
 // - a number its general decimal form (at most 15 significant digits, the
@@ -37,11 +33,3 @@ public:
     // The same for one row.
     virtual void ForEachCellInRow(int row, const std::function<void(int column, const std::string& text)>& visit) const;
 };
-
-// Opens the workbook at the path, choosing the reader by the file's content
-// (not its extension), and reads the chosen sheet (by default the first in
-// workbook order, hidden or not). Raises WorkbookFault, naming the file, when
-// the file is missing, unreadable, damaged, password-protected, too large,
-// not a workbook or holds no such sheet.
-std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional,
-                                       const SheetChoice& choice = {});

@@ -223,6 +223,7 @@ void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handle
         archive.Read(part, [&](const char* data, std::size_t size) {
             countAttributes({data, size});
             parse({data, size});
+            return true;
         });
     }
     if (!context) ThrowBroken(ReadReason::XmlMalformed, {name, "1"});

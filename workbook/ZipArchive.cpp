@@ -62,7 +62,7 @@ bool ZipArchive::Contains(std::string_view part) const
     return Locate(part).has_value();
 }
 
-void ZipArchive::Read(std::string_view part, const std::function<void(const char*, std::size_t)>& sink)
+void ZipArchive::Read(std::string_view part, const std::function<bool(const char*, std::size_t)>& sink)
 {
     const std::string name(part);
     const auto index = Locate(part);
@@ -86,7 +86,7 @@ void ZipArchive::Read(std::string_view part, const std::function<void(const char
         inflatedTotal_ += static_cast<std::uint64_t>(got);
         if (inflatedTotal_ > kMaxInflatedTotal || (inflated > kRatioFreeSize && inflated / kMaxRatio > compressed))
             ThrowBroken(ReadReason::PartTooLarge, {name});
-        sink(buffer.data(), static_cast<std::size_t>(got));
+        if (!sink(buffer.data(), static_cast<std::size_t>(got))) return;
     }
 }
 
@@ -102,6 +102,9 @@ std::uint64_t ZipArchive::PartSize(std::string_view part) const
 std::string ZipArchive::ReadAll(std::string_view part)
 {
     std::string out;
-    Read(part, [&out](const char* data, std::size_t size) { out.append(data, size); });
+    Read(part, [&out](const char* data, std::size_t size) {
+        out.append(data, size);
+        return true;
+    });
     return out;
 }

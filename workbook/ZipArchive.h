@@ -35,9 +35,10 @@ public:
     // archive is read by one thread).
     const std::string& Path() const { return path_; }
 
-    // Streams the inflated bytes of a part; WorkbookFault when it is missing,
-    // damaged or too large.
-    void Read(std::string_view part, const std::function<void(const char*, std::size_t)>& sink);
+    // Streams the inflated bytes of a part to `sink`, which returns false to
+    // end the read early; WorkbookFault when the part is missing, damaged or
+    // too large.
+    void Read(std::string_view part, const std::function<bool(const char*, std::size_t)>& sink);
     std::string ReadAll(std::string_view part);
     // The inflated size the archive records for a part (0 when unknown), for
     // telling how far a read of it has come.

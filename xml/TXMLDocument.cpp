@@ -166,11 +166,6 @@ TXMLNode TXMLDocument::CreateRoot(const std::string& name)
     return TXMLNode(root_);
 }
 
-TXMLNode TXMLDocument::Root() const
-{
-    return TXMLNode(root_);
-}
-
 TXMLNode TXMLDocument::AddElement(TXMLNode parent, std::string_view name, std::string_view text)
 {
     if (!parent) return TXMLNode();

@@ -48,7 +48,6 @@ public:
     // Replaces the document by an empty root element; empty handle when the
     // name is not a valid element name.
     TXMLNode CreateRoot(const std::string& name);
-    TXMLNode Root() const;
 
     // Appends a new element with the text as the last child of the parent.
     // Characters XML 1.0 forbids are left out of the text.

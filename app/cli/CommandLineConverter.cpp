@@ -19,7 +19,6 @@
 #include "settings/IniLocation.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
-#include "workbook/CellDump.h"
 
 #include <filesystem>
 
@@ -233,11 +232,14 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     return result.allSaved ? kExitAllSaved : kExitNotSaved;
 }
 
-int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out)
+int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err)
 {
     const std::string sheet = line.sheet.value_or("");
     switch (line.action) {
-    case CommandLine::Action::Dump: DumpCells(*ReadWorkbook(line.inspectedWorkbook, regional, sheet), out); break;
+    case CommandLine::Action::Dump:
+        DumpWorkbookCells(line.inspectedWorkbook, regional, sheet, out,
+                          [&] { err << QRNConsts::sCliDumpStartsOver << '\n'; });
+        break;
     case CommandLine::Action::ListSheets:
         for (const SheetEntry& entry : ReadWorkbookSheets(line.inspectedWorkbook))
             out << entry.name << (entry.hidden ? QRNConsts::sHiddenSheetMark : "") << '\n';
@@ -265,7 +267,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, const RegionalProf
             return kExitAllSaved;
         case CommandLine::Action::ListColumns:
         case CommandLine::Action::ListSheets:
-        case CommandLine::Action::Dump: return Inspect(line, regional, out);
+        case CommandLine::Action::Dump: return Inspect(line, regional, out, err);
         case CommandLine::Action::Convert: break;
         }
         return ConvertWorkbook(line, regional, out, err, terminal);

@@ -23,10 +23,11 @@ TEST(ConversionReportTest, ARunWithErrorsIsSavedAsTheHeaderLineAndTheLog)
     TempFolder folder;
     const TableWorkbook workbook(
         {{"Артикул", "ISBN"}, {"KD-1", "978-5-17-118366-0"}, {"KD-2", "978-5-17-118366-4"}, {"KD-3", "12345"}});
+    HeldSheetRows sheet(workbook);
     const RunInputs inputs = MappedInputs(0, {"Артикул", "ISBN"}, {{"RecordReference", "Артикул"}, {"ISBN", "ISBN"}},
                                           folder.File("price.xml"));
     RecordingObserver observer;
-    Convert(inputs, workbook, observer);
+    Convert(inputs, sheet, observer);
 
     const std::string report = folder.File("price.log");
     WriteConversionReport(report, ConversionReportText("/data/поставщик/книги.xlsx", 0, At(2024, 3, 5, 14, 30, 7),

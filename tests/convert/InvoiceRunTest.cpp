@@ -42,11 +42,12 @@ protected:
     RunResult Run(const Rows& rows, const std::map<std::string, std::string>& mapping = kInvoiceMapping)
     {
         const TableWorkbook workbook(rows);
+        HeldSheetRows sheet(workbook);
         RunInputs inputs = MappedInputs(kInvoiceType, rows[0], mapping, output);
         inputs.messageNumber = messageNumber;
         inputs.documentReference = documentReference;
         inputs.noSeparate15Pos = noSeparate15Pos;
-        return ConvertInvoice(inputs, workbook, observer);
+        return ConvertInvoice(inputs, sheet, observer);
     }
 
     TempFolder folder;
@@ -264,10 +265,11 @@ TEST_F(InvoiceRunTest, UnreadableSentDateSavesNothing)
 {
     WriteBytes(output, "previous run");
     const TableWorkbook workbook(InvoiceRows(2));
+    HeldSheetRows sheet(workbook);
     RunInputs inputs = MappedInputs(kInvoiceType, kColumns, kInvoiceMapping, output);
     inputs.sentDate = "завтра";
     try {
-        ConvertInvoice(inputs, workbook, observer);
+        ConvertInvoice(inputs, sheet, observer);
         FAIL() << "no error";
     } catch (const QuarnelError& error) {
         EXPECT_STREQ(error.what(), "'завтра' is not a valid date and time");

@@ -38,8 +38,9 @@ protected:
                   TDocumentType type = 0)
     {
         const TableWorkbook workbook(rows);
+        HeldSheetRows sheet(workbook);
         RunInputs inputs = MappedInputs(type, rows.empty() ? std::vector<std::string>{} : rows[0], mapping, output);
-        return ConvertPriceList(inputs, workbook, observer);
+        return ConvertPriceList(inputs, sheet, observer);
     }
 
     TempFolder folder;
@@ -260,10 +261,11 @@ TEST_F(PriceListRunTest, UnreadableSentDateEndsTheRunBeforeAnyRow)
 {
     WriteBytes(output, "previous run");
     const TableWorkbook workbook(WithHeader({BookRow("A1")}));
+    HeldSheetRows sheet(workbook);
     RunInputs inputs = MappedInputs(0, kColumns, kBookMapping, output);
     inputs.sentDate = "31.02.2024";
     try {
-        ConvertPriceList(inputs, workbook, observer);
+        ConvertPriceList(inputs, sheet, observer);
         FAIL() << "no error";
     } catch (const QuarnelError& error) {
         EXPECT_STREQ(error.what(), "'31.02.2024' is not a valid date and time");
@@ -277,7 +279,7 @@ TEST_F(PriceListRunTest, MissingWorkbookRaisesAndWritesNothing)
 {
     RunInputs inputs = MappedInputs(0, kColumns, kBookMapping, output);
     inputs.workbookPath = folder.File("missing.xlsx");
-    EXPECT_THROW(ConvertPriceList(inputs, observer), QuarnelError);
+    EXPECT_THROW(Convert(inputs, observer), QuarnelError);
     EXPECT_TRUE(folder.Names().empty());
 }
 
@@ -321,12 +323,13 @@ namespace {
 TEST(ConvertTest, TypeOutsideTheTenKindsIsRefusedByTheStarter)
 {
     const TableWorkbook workbook({{"Артикул"}, {"A1"}});
+    HeldSheetRows sheet(workbook);
     RunInputs inputs;
     inputs.outputPath = "/nonexistent/out.xml";
     inputs.documentType = 10;
     RecordingObserver observer;
     try {
-        Convert(inputs, workbook, observer);
+        Convert(inputs, sheet, observer);
         FAIL() << "no error";
     } catch (const QuarnelError& error) {
         EXPECT_STREQ(error.what(), "Недопустимый тип товара в функции TfmQRNMain.tmAutoTimer");

@@ -18,6 +18,7 @@
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 #include "support/TempFolder.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <gtest/gtest.h>
 

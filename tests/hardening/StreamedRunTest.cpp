@@ -9,6 +9,7 @@
 #include "messages/FaultMessages.h"
 #include "convert/Convert.h"
 #include "scheme/HeaderRow.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <gtest/gtest.h>
 
@@ -129,7 +130,9 @@ TEST_P(StreamedRunTest, EndsAsTheRunOverTheSheetReadWhole)
     const Outcome held = Capture(folder.File("held"), [&](RecordingObserver& observer) {
         RunInputs inputs = BookRunInputs(c.type, workbook, folder.File("held/out.xml"));
         inputs.columnNames = ColumnNames({"Артикул", "Название", "Аннотация"});
-        Convert(inputs, *OpenWorkbook(workbook, inputs.regional), observer);
+        const auto held = OpenWorkbook(workbook, inputs.regional);
+        HeldSheetRows rows(*held);
+        Convert(inputs, rows, observer);
     });
 
     EXPECT_EQ(streamed.failure.empty(), !c.fails) << streamed.failure;
@@ -143,5 +146,46 @@ TEST_P(StreamedRunTest, EndsAsTheRunOverTheSheetReadWhole)
 
 INSTANTIATE_TEST_SUITE_P(Sheets, StreamedRunTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A stop requested while the rows come (the window closed) ends the run at
+// the next batch of rows: nothing saved, the earlier output as it was, no
+// temporary file left, and the reading thread gone with the run.
+class StoppedRunTest : public testing::TestWithParam<TDocumentType> {};
+
+TEST_P(StoppedRunTest, SavesNothingAndKeepsTheEarlierOutput)
+{
+    TempFolder folder;
+    const std::string workbook = folder.File("books.xlsx");
+    WriteBundleZip(workbook, XlsxWithSheetData(Header() + BookRows(2, 6000), ""));
+    const std::string output = folder.File("out.xml");
+    WriteFileBytes(output, "earlier");
+    RunInputs inputs = BookRunInputs(GetParam(), workbook, output);
+    inputs.columnNames = ReadColumnNames(workbook, inputs.regional);
+
+    class StoppingObserver : public RecordingObserver {
+    public:
+        explicit StoppingObserver(const StopRequest& stop) : stop_(stop) {}
+        void ProgressPosition(int value) override
+        {
+            RecordingObserver::ProgressPosition(value);
+            if (positions.size() == 500) stop_.Request();
+        }
+
+    private:
+        StopRequest stop_;
+    } observer(inputs.stop);
+    const RunResult result = Convert(inputs, observer);
+
+    EXPECT_TRUE(result.stopped);
+    EXPECT_TRUE(result.savedFiles.empty());
+    // Up to the rows already read ahead: nine batches of 256.
+    EXPECT_LT(observer.positions.size(), 3500u) << "the run went on after the stop";
+    EXPECT_EQ(ReadFileBytes(output), "earlier");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Types, StoppedRunTest, testing::Values(0, kInvoiceType), [](const auto& info) {
+    return std::string(info.param == kInvoiceType ? "Invoice" : "PriceList");
+});
 
 } // namespace

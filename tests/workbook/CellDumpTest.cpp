@@ -2,10 +2,9 @@
 
 #include "support/CaseName.h"
 #include "workbook/SheetCells.h"
+#include "workbook/TestPackages.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 namespace {
 
@@ -26,9 +25,7 @@ TEST_P(CellDumpTest, EscapesOnlyBackslashTabAndLineEnds)
     SheetCells cells(Regional::Russian(), false);
     cells.SetText(12, 345, GetParam().text);
     cells.Finish();
-    std::ostringstream out;
-    DumpCells(cells, out);
-    EXPECT_EQ(out.str(), std::string("12\t345\t") + GetParam().line + "\n");
+    EXPECT_EQ(Dump(cells), std::string("12\t345\t") + GetParam().line + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, CellDumpTest,
@@ -41,9 +38,7 @@ TEST(CellDump, WritesNothingForASheetWithoutCells)
     SheetCells cells(Regional::Russian(), false);
     cells.SetText(1, 1, "");
     cells.Finish();
-    std::ostringstream out;
-    DumpCells(cells, out);
-    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(Dump(cells), "");
 }
 
 } // namespace

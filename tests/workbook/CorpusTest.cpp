@@ -3,6 +3,7 @@
 #include "workbook/SheetRows.h"
 #include "workbook/Workbook.h"
 #include "support/TempFolder.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <gtest/gtest.h>
 
@@ -110,8 +111,10 @@ TEST_P(CorpusTest, ReadsTheFirstSheetAsExpected)
         EXPECT_THROW(
             {
                 auto book = OpenWorkbook(file, Regional::Russian());
+                HeldSheetRows rows(*book);
                 std::ostringstream ignored;
-                DumpCells(*book, ignored);
+                std::size_t written = 0;
+                DumpCells(rows, ignored, written);
             },
             WorkbookFault)
             << name << " must be refused as " << ReadFileBytes(errorFile.string());
@@ -122,7 +125,9 @@ TEST_P(CorpusTest, ReadsTheFirstSheetAsExpected)
     std::unique_ptr<Workbook> book;
     try {
         book = OpenWorkbook(file, Regional::Russian());
-        DumpCells(*book, dump);
+        HeldSheetRows rows(*book);
+        std::size_t written = 0;
+        DumpCells(rows, dump, written);
     } catch (const WorkbookFault& fault) {
         FAIL() << name << ": " << WorkbookFaultMessage(fault);
     }

@@ -2,7 +2,8 @@
 #include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "workbook/CellDump.h"
-#include "workbook/ReadSheet.h"
+#include "workbook/TestPackages.h"
+#include "workbook/open/OpenWorkbook.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ TEST_P(CsvReaderTest, ReadsEveryFieldAsText)
     WriteFileBytes(path, GetParam().bytes);
     std::ostringstream dump;
     try {
-        DumpCells(*OpenWorkbook(path, Regional::Russian()), dump);
+        dump << ReadDump(path);
     } catch (const WorkbookFault& fault) {
         if (fault.reason == ReadReason::CsvQuoteNotClosed) {
             EXPECT_EQ(GetParam().expected, "broken:" + fault.details.at(0));

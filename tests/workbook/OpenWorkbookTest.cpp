@@ -5,6 +5,7 @@
 #include "catalogue/QRNConsts.h"
 #include "support/CaseName.h"
 #include "support/TempFolder.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <gtest/gtest.h>
 

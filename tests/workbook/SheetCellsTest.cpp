@@ -24,8 +24,8 @@ TEST(SheetCells, ListsCellsSetInAnyOrderRowByRow)
     EXPECT_EQ(cells.LastColumn(3), 2);
 }
 
-// The shared strings are kept in segments of 65,536: the strings on both
-// sides of each boundary must come back as they went in.
+// A large table spans several blocks of the text arena and of the table's
+// index: strings anywhere in it must come back as they went in.
 TEST(SheetCells, FindsSharedStringsInEverySegment)
 {
     std::vector<std::string> table;

@@ -4,6 +4,7 @@
 #include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "workbook/CellDump.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <zip.h>
 
@@ -112,7 +113,9 @@ std::vector<PackageEntry> OdsPackage(const std::string& tables)
 std::string Dump(const Workbook& workbook)
 {
     std::ostringstream out;
-    DumpCells(workbook, out);
+    HeldSheetRows rows(workbook);
+    std::size_t written = 0;
+    DumpCells(rows, out, written);
     return out.str();
 }
 

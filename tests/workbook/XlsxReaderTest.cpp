@@ -2,6 +2,7 @@
 
 #include "support/CaseName.h"
 #include "support/TempFolder.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,6 @@
 #include "workbook/ZipArchive.h"
 
 #include <algorithm>
-#include <exception>
-#include <thread>
 
 namespace {
 
@@ -103,52 +101,6 @@ XlsxParts LocateParts(ZipArchive& archive, const SheetChoice& choice)
     return parts;
 }
 
-// Reads the shared strings into the sink on a thread of its own, from a
-// second opening of the archive, while the caller reads the sheet: the sheet
-// waits only for a string not yet read. Ends that thread however the sheet's
-// reading ends.
-class SharedStringsAlongside {
-public:
-    SharedStringsAlongside(const ZipArchive& archive, const std::string& part, CellSink& sink) : sink_(sink)
-    {
-        sink_.OpenSharedStrings();
-        thread_ = std::thread([this, path = archive.Path(), part] {
-            std::exception_ptr failure;
-            try {
-                ZipArchive own(path);
-                ReadXlsxSharedStrings(own, part, sink_);
-            } catch (const ReadingStopped&) {
-            } catch (...) {
-                failure = std::current_exception();
-            }
-            sink_.CloseSharedStrings(failure);
-            failure_ = failure;
-        });
-    }
-
-    ~SharedStringsAlongside()
-    {
-        if (!thread_.joinable()) return;
-        sink_.CancelSharedStrings();
-        thread_.join();
-    }
-
-    SharedStringsAlongside(const SharedStringsAlongside&) = delete;
-    SharedStringsAlongside& operator=(const SharedStringsAlongside&) = delete;
-
-    // Waits for the whole table; raises what reading it raised.
-    void Finish()
-    {
-        thread_.join();
-        if (failure_) std::rethrow_exception(failure_);
-    }
-
-private:
-    CellSink& sink_;
-    std::exception_ptr failure_;
-    std::thread thread_;
-};
-
 // A cell that refers to a shared string past the end of the table.
 void RequireSharedStrings(const CellSink& sink)
 {
@@ -172,13 +124,8 @@ void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent, c
 
     const XlsxSheetContext context{styles};
     if (extent == SheetExtent::Whole) {
-        if (parts.sharedStrings.empty()) {
-            ReadXlsxSheet(archive, parts.sheet, context, sink);
-        } else {
-            SharedStringsAlongside sharedStrings(archive, parts.sharedStrings, sink);
-            ReadXlsxSheet(archive, parts.sheet, context, sink);
-            sharedStrings.Finish();
-        }
+        if (!parts.sharedStrings.empty()) ReadXlsxSharedStrings(archive, parts.sharedStrings, sink);
+        ReadXlsxSheet(archive, parts.sheet, context, sink);
         RequireSharedStrings(sink);
         return;
     }

@@ -1,6 +1,6 @@
 #include "workbook/xlsx/XlsxSharedStrings.h"
 
-#include "workbook/ReadSheet.h"
+#include "workbook/SheetExtent.h"
 #include "workbook/xlsx/SpreadsheetMl.h"
 #include "workbook/xlsx/XlsxStringItem.h"
 #include "workbook/XmlPartParser.h"

@@ -1,9 +1,8 @@
-#include "workbook/ReadSheet.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include "workbook/csv/CsvReader.h"
 #include "workbook/ods/OdsReader.h"
 #include "workbook/SheetCells.h"
-#include "workbook/Workbook.h"
 #include "workbook/WorkbookFault.h"
 #include "workbook/xlsx/XlsxReader.h"
 #include "workbook/ZipArchive.h"
@@ -123,10 +122,16 @@ std::vector<SheetEntry> ListSheets(const std::string& path)
     return NamingTheFile(path, [&] { return ListByContent(path); });
 }
 
-std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional, const SheetChoice& choice)
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional, const SheetChoice& choice,
+                                       const StopRequest& stop)
 {
     auto cells = std::make_unique<SheetCells>(regional, false);
-    ReadSheet(path, *cells, SheetExtent::Whole, choice);
+    cells->SetStop(stop);
+    try {
+        ReadSheet(path, *cells, SheetExtent::Whole, choice);
+    } catch (const ReadingStopped&) {
+        // What was read so far: the caller that asked to stop keeps none of it.
+    }
     cells->Finish();
     return cells;
 }

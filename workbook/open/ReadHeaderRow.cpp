@@ -1,5 +1,4 @@
-#include "workbook/ReadSheet.h"
-#include "workbook/SheetRows.h"
+#include "workbook/open/OpenWorkbook.h"
 
 #include <optional>
 
@@ -38,7 +37,7 @@ private:
         int row;
         int column;
         std::string text;
-        std::optional<Value> value;
+        std::optional<CellValue> value;
     };
 
     void StoreText(int row, int column, std::string_view text) override
@@ -46,7 +45,7 @@ private:
         if (Keep(row)) cells_.push_back({row, column, std::string(text), std::nullopt});
     }
 
-    void StoreValue(int row, int column, const Value& value) override
+    void StoreValue(int row, int column, const CellValue& value) override
     {
         if (Keep(row)) cells_.push_back({row, column, {}, value});
     }
