@@ -40,6 +40,7 @@ void CellSink::SetText(int row, int column, std::string_view text)
 void CellSink::SetSharedString(int row, int column, std::uint32_t index)
 {
     sharedWanted_ = std::max<std::size_t>(sharedWanted_, std::size_t{index} + 1);
+    if (index >= sharedStrings_.Size() && sharedSource_) sharedSource_(std::size_t{index} + 1);
     Store(row, column, {CellValue::Kind::Shared, NumberStyle::Plain, 0, index});
 }
 

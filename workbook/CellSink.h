@@ -7,6 +7,7 @@
 #include "workbook/SharedStringTable.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,11 @@ public:
     void SetSharedStrings(const std::vector<std::string>& table);
     void AddSharedString(std::string_view text);
     std::size_t SharedStringCount() const { return sharedStrings_.Size(); }
+    // For a reader that reads the table as the cells need it: called with
+    // the count the table must reach when a cell refers past its end. An
+    // empty function (the default) reads nothing.
+    using SharedStringSource = std::function<void(std::size_t count)>;
+    void SetSharedStringSource(SharedStringSource source) { sharedSource_ = std::move(source); }
 
     void SetDate1904(bool date1904) { formatter_.SetDate1904(date1904); }
     // A read into this sink ends with ReadingStopped within a few thousand
@@ -84,6 +90,7 @@ private:
     CellFormatter formatter_;
     StopRequest stop_;
     SharedStringTable sharedStrings_;
+    SharedStringSource sharedSource_;
     ReadBudget budget_;
     std::size_t maxCells_;
     std::size_t cellCount_ = 0;

@@ -158,15 +158,40 @@ void IgnoreError(void*, xmlErrorPtr) {}
 // A part this large is inflated on a thread of its own while it is parsed.
 constexpr std::uint64_t kReadAheadSize = 4 << 20;
 
-struct ContextFree {
-    void operator()(xmlParserCtxtPtr context) const { xmlFreeParserCtxt(context); }
-};
-
 } // namespace
 
-void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handler)
-{
+struct XmlPushParser::State {
     xmlSAXHandler sax;
+    ParseState parse;
+    xmlParserCtxtPtr context = nullptr;
+    std::string name;
+    std::uint64_t partSize = 0;
+    std::uint64_t partRead = 0;
+    AttributeCounter attributes;
+
+    ~State()
+    {
+        if (context) xmlFreeParserCtxt(context);
+    }
+
+    [[noreturn]] void Malformed() const
+    {
+        const xmlError* error = context ? xmlCtxtGetLastError(context) : nullptr;
+        ThrowBroken(ReadReason::XmlMalformed, {name, error ? std::to_string(error->line) : "?"});
+    }
+
+    void Settle(int result) const
+    {
+        if (parse.failure) std::rethrow_exception(parse.failure);
+        if (parse.doctype) ThrowBroken(ReadReason::XmlDoctype, {name});
+        if (result != XML_ERR_OK || !context->wellFormed) Malformed();
+    }
+};
+
+XmlPushParser::XmlPushParser(std::string part, std::uint64_t partSize, XmlHandler& handler)
+    : state_(std::make_unique<State>())
+{
+    xmlSAXHandler& sax = state_->sax;
     std::memset(&sax, 0, sizeof sax);
     sax.initialized = XML_SAX2_MAGIC;
     sax.startElementNs = OnStartElement;
@@ -178,56 +203,56 @@ void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handle
     sax.externalSubset = OnDoctype;
     sax.entityDecl = OnEntityDeclaration;
     sax.serror = IgnoreError;
+    state_->parse.handler = &handler;
+    state_->name = std::move(part);
+    state_->partSize = partSize;
+}
 
-    ParseState state;
-    state.handler = &handler;
-    std::unique_ptr<xmlParserCtxt, ContextFree> context;
+XmlPushParser::~XmlPushParser() = default;
+
+void XmlPushParser::CountAttributes(std::string_view chunk)
+{
+    state_->attributes.Feed(chunk);
+    if (state_->attributes.Most() > kMaxAttributesPerElement)
+        throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyAttributes,
+                            {state_->name, std::to_string(kMaxAttributesPerElement)});
+}
+
+void XmlPushParser::Feed(std::string_view chunk)
+{
+    State& state = *state_;
+    state.partRead += chunk.size();
+    state.parse.handler->PartRead(state.partRead, state.partSize);
+    if (!state.context) {
+        state.context = xmlCreatePushParserCtxt(&state.sax, nullptr, nullptr, 0, state.name.c_str());
+        if (!state.context) throw std::bad_alloc();
+        xmlCtxtUseOptions(state.context, XML_PARSE_NONET);
+        state.context->_private = &state.parse;
+        state.parse.context = state.context;
+    }
+    state.Settle(xmlParseChunk(state.context, chunk.data(), static_cast<int>(chunk.size()), 0));
+}
+
+void XmlPushParser::Finish()
+{
+    State& state = *state_;
+    if (!state.context) ThrowBroken(ReadReason::XmlMalformed, {state.name, "1"});
+    state.Settle(xmlParseChunk(state.context, nullptr, 0, 1));
+}
+
+void ParseXmlPart(ZipArchive& archive, std::string_view part, XmlHandler& handler)
+{
     const std::string name(part);
-    const auto malformed = [&] {
-        const xmlError* error = context ? xmlCtxtGetLastError(context.get()) : nullptr;
-        const std::string line = error ? std::to_string(error->line) : "?";
-        ThrowBroken(ReadReason::XmlMalformed, {name, line});
-    };
-    const auto settle = [&] {
-        if (state.failure) std::rethrow_exception(state.failure);
-        if (state.doctype) ThrowBroken(ReadReason::XmlDoctype, {name});
-    };
-
-    AttributeCounter attributes;
-    const auto countAttributes = [&](std::string_view chunk) {
-        attributes.Feed(chunk);
-        if (attributes.Most() > kMaxAttributesPerElement)
-            throw WorkbookFault(WorkbookFault::Kind::TooLarge, ReadReason::TooManyAttributes,
-                                {name, std::to_string(kMaxAttributesPerElement)});
-    };
-    const std::uint64_t partSize = archive.PartSize(part);
-    std::uint64_t partRead = 0;
-    const auto parse = [&](std::string_view chunk) {
-        partRead += chunk.size();
-        handler.PartRead(partRead, partSize);
-        if (!context) {
-            context.reset(xmlCreatePushParserCtxt(&sax, nullptr, nullptr, 0, name.c_str()));
-            if (!context) throw std::bad_alloc();
-            xmlCtxtUseOptions(context.get(), XML_PARSE_NONET);
-            context->_private = &state;
-            state.context = context.get();
-        }
-        const int result = xmlParseChunk(context.get(), chunk.data(), static_cast<int>(chunk.size()), 0);
-        settle();
-        if (result != XML_ERR_OK || !context->wellFormed) malformed();
-    };
-    if (partSize >= kReadAheadSize) {
-        PartReadAhead chunks(archive, name, countAttributes);
-        for (std::string_view chunk = chunks.Next(); !chunk.empty(); chunk = chunks.Next()) parse(chunk);
+    XmlPushParser parser(name, archive.PartSize(part), handler);
+    if (archive.PartSize(part) >= kReadAheadSize) {
+        PartReadAhead chunks(archive, name, [&](std::string_view chunk) { parser.CountAttributes(chunk); });
+        for (std::string_view chunk = chunks.Next(); !chunk.empty(); chunk = chunks.Next()) parser.Feed(chunk);
     } else {
         archive.Read(part, [&](const char* data, std::size_t size) {
-            countAttributes({data, size});
-            parse({data, size});
+            parser.CountAttributes({data, size});
+            parser.Feed({data, size});
             return true;
         });
     }
-    if (!context) ThrowBroken(ReadReason::XmlMalformed, {name, "1"});
-    const int result = xmlParseChunk(context.get(), nullptr, 0, 1);
-    settle();
-    if (result != XML_ERR_OK || !context->wellFormed) malformed();
+    parser.Finish();
 }

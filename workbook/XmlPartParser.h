@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,6 +38,28 @@ public:
     virtual void Characters(std::string_view text) = 0;
     // How many of the part's bytes are read so far, of its inflated size.
     virtual void PartRead(std::uint64_t, std::uint64_t) {}
+};
+
+// One part through libxml2's SAX2 push parser, fed chunk by chunk as its
+// reader inflates them, so that a reader may take a part only as far as it
+// needs. Errors as ParseXmlPart's.
+class XmlPushParser {
+public:
+    XmlPushParser(std::string part, std::uint64_t partSize, XmlHandler& handler);
+    ~XmlPushParser();
+    XmlPushParser(const XmlPushParser&) = delete;
+    XmlPushParser& operator=(const XmlPushParser&) = delete;
+
+    // Refuses an element with too many attributes before the parser sees it:
+    // every chunk, on whichever thread inflates them, before Feed.
+    void CountAttributes(std::string_view chunk);
+    void Feed(std::string_view chunk);
+    // The end of the part.
+    void Finish();
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
 // Streams a part of the archive through libxml2's SAX2 push parser. A part that

@@ -17,10 +17,6 @@ std::string AsciiFolded(std::string_view text)
     return out;
 }
 
-struct ZipFileCloser {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
-};
-
 } // namespace
 
 ZipArchive::ZipArchive(const std::string& path) : path_(path)
@@ -64,30 +60,9 @@ bool ZipArchive::Contains(std::string_view part) const
 
 void ZipArchive::Read(std::string_view part, const std::function<bool(const char*, std::size_t)>& sink)
 {
-    const std::string name(part);
-    const auto index = Locate(part);
-    if (!index) ThrowBroken(ReadReason::PartMissing, {name});
-
-    zip_stat_t stat;
-    zip_stat_init(&stat);
-    if (zip_stat_index(archive_, *index, 0, &stat) != 0) ThrowBroken(ReadReason::PartDamaged, {name});
-    const std::uint64_t compressed = (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
-
-    std::unique_ptr<zip_file_t, ZipFileCloser> file(zip_fopen_index(archive_, *index, 0));
-    if (!file) ThrowBroken(ReadReason::PartDamaged, {name});
-
-    std::vector<char> buffer(256 * 1024);
-    std::uint64_t inflated = 0;
-    for (;;) {
-        const zip_int64_t got = zip_fread(file.get(), buffer.data(), buffer.size());
-        if (got < 0) ThrowBroken(ReadReason::PartDamaged, {name});
-        if (got == 0) break;
-        inflated += static_cast<std::uint64_t>(got);
-        inflatedTotal_ += static_cast<std::uint64_t>(got);
-        if (inflatedTotal_ > kMaxInflatedTotal || (inflated > kRatioFreeSize && inflated / kMaxRatio > compressed))
-            ThrowBroken(ReadReason::PartTooLarge, {name});
-        if (!sink(buffer.data(), static_cast<std::size_t>(got))) return;
-    }
+    ZipPartStream stream(*this, part);
+    for (std::string_view piece = stream.Next(); !piece.empty(); piece = stream.Next())
+        if (!sink(piece.data(), piece.size())) return;
 }
 
 std::uint64_t ZipArchive::PartSize(std::string_view part) const
@@ -107,4 +82,35 @@ std::string ZipArchive::ReadAll(std::string_view part)
         return true;
     });
     return out;
+}
+
+ZipPartStream::ZipPartStream(ZipArchive& archive, std::string_view part) : archive_(archive), name_(part)
+{
+    const auto index = archive.Locate(part);
+    if (!index) ThrowBroken(ReadReason::PartMissing, {name_});
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(archive.archive_, *index, 0, &stat) != 0) ThrowBroken(ReadReason::PartDamaged, {name_});
+    compressed_ = (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
+    file_ = zip_fopen_index(archive.archive_, *index, 0);
+    if (!file_) ThrowBroken(ReadReason::PartDamaged, {name_});
+    buffer_.resize(256 * 1024);
+}
+
+ZipPartStream::~ZipPartStream()
+{
+    zip_fclose(file_);
+}
+
+std::string_view ZipPartStream::Next()
+{
+    const zip_int64_t got = zip_fread(file_, buffer_.data(), buffer_.size());
+    if (got < 0) ThrowBroken(ReadReason::PartDamaged, {name_});
+    const auto size = static_cast<std::uint64_t>(got);
+    inflated_ += size;
+    archive_.inflatedTotal_ += size;
+    if (archive_.inflatedTotal_ > ZipArchive::kMaxInflatedTotal
+        || (inflated_ > ZipArchive::kRatioFreeSize && inflated_ / ZipArchive::kMaxRatio > compressed_))
+        ThrowBroken(ReadReason::PartTooLarge, {name_});
+    return {buffer_.data(), static_cast<std::size_t>(size)};
 }

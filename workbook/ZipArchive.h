@@ -7,8 +7,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 struct zip;
+struct zip_file;
+class ZipPartStream;
 
 // A zip container (xlsx, xlsm, ods) opened for reading its parts. Refuses, as
 // damaged, an archive that libzip cannot open, one that holds two entries of
@@ -45,6 +48,8 @@ public:
     std::uint64_t PartSize(std::string_view part) const;
 
 private:
+    friend class ZipPartStream;
+
     std::optional<std::uint64_t> Locate(std::string_view part) const;
 
     std::string path_;
@@ -52,4 +57,29 @@ private:
     std::unordered_map<std::string, std::uint64_t> exact_;
     std::unordered_map<std::string, std::uint64_t> folded_;
     std::uint64_t inflatedTotal_ = 0;
+};
+
+// The inflated bytes of one part taken piece by piece, for a reader that
+// takes only as much of a part as it needs at a time; checked as
+// ZipArchive::Read checks them. Several parts of one archive may be open at
+// once, on the archive's one thread.
+class ZipPartStream {
+public:
+    // WorkbookFault when the part is missing or cannot be opened.
+    ZipPartStream(ZipArchive& archive, std::string_view part);
+    ~ZipPartStream();
+    ZipPartStream(const ZipPartStream&) = delete;
+    ZipPartStream& operator=(const ZipPartStream&) = delete;
+
+    // The next piece, valid until the next call; empty after the last.
+    // WorkbookFault when the part is damaged or too large.
+    std::string_view Next();
+
+private:
+    ZipArchive& archive_;
+    std::string name_;
+    zip_file* file_ = nullptr;
+    std::uint64_t compressed_ = 0;
+    std::uint64_t inflated_ = 0;
+    std::vector<char> buffer_;
 };

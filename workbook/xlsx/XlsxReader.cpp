@@ -101,6 +101,22 @@ XlsxParts LocateParts(ZipArchive& archive, const SheetChoice& choice)
     return parts;
 }
 
+// The table read as the sheet's cells need it, for as long as the reader
+// lives.
+class SharedStringSourceScope {
+public:
+    SharedStringSourceScope(CellSink& sink, XlsxSharedStringReader& reader) : sink_(sink)
+    {
+        sink_.SetSharedStringSource([&reader](std::size_t count) { reader.ReadUpTo(count); });
+    }
+    ~SharedStringSourceScope() { sink_.SetSharedStringSource({}); }
+    SharedStringSourceScope(const SharedStringSourceScope&) = delete;
+    SharedStringSourceScope& operator=(const SharedStringSourceScope&) = delete;
+
+private:
+    CellSink& sink_;
+};
+
 // A cell that refers to a shared string past the end of the table.
 void RequireSharedStrings(const CellSink& sink)
 {
@@ -124,8 +140,16 @@ void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent, c
 
     const XlsxSheetContext context{styles};
     if (extent == SheetExtent::Whole) {
-        if (!parts.sharedStrings.empty()) ReadXlsxSharedStrings(archive, parts.sharedStrings, sink);
-        ReadXlsxSheet(archive, parts.sheet, context, sink);
+        if (parts.sharedStrings.empty()) {
+            ReadXlsxSheet(archive, parts.sheet, context, sink);
+        } else {
+            XlsxSharedStringReader sharedStrings(archive.Path(), parts.sharedStrings, sink);
+            const SharedStringSourceScope source(sink, sharedStrings);
+            ReadXlsxSheet(archive, parts.sheet, context, sink);
+            // The rest of the table too: damage anywhere in it refuses the
+            // workbook, as when the table is read first.
+            sharedStrings.ReadUpTo(SIZE_MAX);
+        }
         RequireSharedStrings(sink);
         return;
     }

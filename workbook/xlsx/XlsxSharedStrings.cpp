@@ -54,3 +54,26 @@ void ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part, CellSin
     } catch (const ReadingStopped&) {
     }
 }
+
+XlsxSharedStringReader::XlsxSharedStringReader(const std::string& path, const std::string& part, CellSink& cells)
+    : cells_(cells), archive_(path), stream_(archive_, part),
+      handler_(std::make_unique<SharedStringsHandler>(cells, SIZE_MAX)),
+      parser_(part, archive_.PartSize(part), *handler_)
+{
+}
+
+XlsxSharedStringReader::~XlsxSharedStringReader() = default;
+
+void XlsxSharedStringReader::ReadUpTo(std::size_t count)
+{
+    while (!ended_ && cells_.SharedStringCount() < count) {
+        const std::string_view chunk = stream_.Next();
+        if (chunk.empty()) {
+            ended_ = true;
+            parser_.Finish();
+        } else {
+            parser_.CountAttributes(chunk);
+            parser_.Feed(chunk);
+        }
+    }
+}
