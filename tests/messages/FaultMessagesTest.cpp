@@ -13,8 +13,9 @@
 
 namespace {
 
-// What the window shows and the command line prints for a fault raised below
-// the layers that speak to the user, byte for byte.
+// What the window shows and the command line prints for the faults of the
+// settings, scheme and text files, raised below the layers that speak to the
+// user, byte for byte. (A plain FileFault is worded the same for every file.)
 struct WordingCase {
     const char* name;
     void (*raise)();
@@ -25,22 +26,12 @@ constexpr char kScheme[] = "/home/user/Схемы/книги.sch";
 constexpr char kSettings[] = "/home/user/.config/quarnel/quarnel.ini";
 
 const WordingCase kWordings[] = {
-    {"SchemeMissing", [] { throw FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::SystemError, ENOENT); },
-     "Файл \"/home/user/Схемы/книги.sch\" не найден"},
-    {"SchemeIsAFolder",
-     [] { throw FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::SystemError, EISDIR); },
-     "Не удается прочитать файл \"/home/user/Схемы/книги.sch\": это папка, а не файл"},
-    {"SchemeIsAFifo", [] { throw FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::NotRegularFile); },
-     "Не удается прочитать файл \"/home/user/Схемы/книги.sch\": это не обычный файл"},
     {"SchemeTooLarge",
      [] {
          throw EdgeFileFault(EdgeFileFault::Reason::SchemeTooLarge,
                              FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::TooLarge, 0, 1 << 20));
      },
      "Файл \"/home/user/Схемы/книги.sch\" слишком велик для схемы соответствия полей (больше 1024 КБ)"},
-    {"SchemeNotSaved",
-     [] { throw FileFault(FileFault::Action::Write, kScheme, FileFault::Reason::SystemError, EACCES); },
-     "Не удается записать файл \"/home/user/Схемы/книги.sch\": нет доступа"},
     {"SettingsNotRegular",
      [] {
          throw EdgeFileFault(EdgeFileFault::Reason::SettingsNotRead,
@@ -60,12 +51,6 @@ const WordingCase kWordings[] = {
                              FileFault(FileFault::Action::Read, kSettings, FileFault::Reason::SystemError, EACCES));
      },
      "Файл настроек \"/home/user/.config/quarnel/quarnel.ini\" не прочитан: нет доступа"},
-    {"SettingsOnAFullDisk",
-     [] { throw FileFault(FileFault::Action::Write, kSettings, FileFault::Reason::SystemError, ENOSPC); },
-     "Не удается записать файл \"/home/user/.config/quarnel/quarnel.ini\": недостаточно места на диске"},
-    {"SettingsFifoNotRewritten",
-     [] { throw FileFault(FileFault::Action::Write, kSettings, FileFault::Reason::NotRegularFile); },
-     "Не удается записать файл \"/home/user/.config/quarnel/quarnel.ini\": это не обычный файл"},
     {"UnknownCharset", [] { (void)DecodeToUtf8("\xC0\xC1", "NO-SUCH-CHARSET"); },
      "Неизвестная кодировка NO-SUCH-CHARSET"},
 };
