@@ -2,10 +2,12 @@
 
 #include "base/FilePlace.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <csignal>
 #include <dirent.h>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,12 +21,31 @@ bool ChangeOwner(int fd, uid_t owner, gid_t group)
     return ::fchown(fd, owner, group) == 0;
 }
 
+// The process that made a temporary file of ours, ".NAME.tmp-PID-XXXXXX"
+// (XXXXXX as mkstemp fills it in), for any target NAME; 0 for any other name.
+long TemporaryOwner(const std::string& name)
+{
+    constexpr std::string_view kMarker = ".tmp-";
+    constexpr std::size_t kUnique = 6;
+    const auto marker = name.rfind(kMarker);
+    if (name.size() < 2 || name[0] != '.' || marker == std::string::npos || marker < 2) return 0;
+    const std::size_t digits = marker + kMarker.size();
+    const auto dash = name.find('-', digits);
+    if (dash == std::string::npos || dash == digits || name.size() != dash + 1 + kUnique) return 0;
+    for (std::size_t i = digits; i < dash; ++i)
+        if (name[i] < '0' || name[i] > '9') return 0;
+    for (std::size_t i = dash + 1; i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return 0;
+    return std::strtol(name.c_str() + digits, nullptr, 10);
+}
+
 } // namespace
 
-AtomicFile::AtomicFile(std::string targetPath) : target_(std::move(targetPath)), replaced_(LinkTargetPath(target_))
+AtomicFile::AtomicFile(std::string targetPath, StaleTemporaries stale)
+    : target_(std::move(targetPath)), replaced_(LinkTargetPath(target_))
 {
     RequireReplaceable();
-    RemoveStaleTemporaries();
+    if (stale == StaleTemporaries::Remove) RemoveStaleTemporaries();
     std::string pattern = TemporaryPrefix() + std::to_string(::getpid()) + "-XXXXXX";
     fd_ = ::mkstemp(pattern.data());
     if (fd_ < 0) Fail(errno);
@@ -72,18 +93,16 @@ std::string AtomicFile::TemporaryPrefix() const
     return FolderOf(replaced_) + "/." + NameOf(replaced_) + ".tmp-";
 }
 
-// A run that was killed leaves its temporary file behind; the next save of the
-// same target removes those whose process is gone.
+// A run that was killed leaves its temporary files behind; a save into their
+// folder removes those, of any target, whose process is gone.
 void AtomicFile::RemoveStaleTemporaries() const
 {
     const std::string folder = FolderOf(replaced_);
-    const std::string prefix = "." + NameOf(replaced_) + ".tmp-";
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (name.compare(0, prefix.size(), prefix) != 0) continue;
-        const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+        const long pid = TemporaryOwner(name);
         if (pid > 0 && ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
             ::unlink((folder + "/" + name).c_str());
     }

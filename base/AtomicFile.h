@@ -17,7 +17,12 @@
 // where the runner may set them the owner and group, of the file it replaces.
 class AtomicFile {
 public:
-    explicit AtomicFile(std::string targetPath);
+    // Whether to look through the target's folder for temporary files that a
+    // killed run left there: once per folder and run is enough, and a run of
+    // thousands of files would otherwise read the folder for each.
+    enum class StaleTemporaries { Remove, Leave };
+
+    explicit AtomicFile(std::string targetPath, StaleTemporaries stale = StaleTemporaries::Remove);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;

@@ -23,22 +23,6 @@ std::optional<std::string> ReadLink(const std::string& path)
     }
 }
 
-struct Identity {
-    dev_t device = 0;
-    ino_t inode = 0;
-    std::string name; // empty for a file that exists
-    bool operator==(const Identity&) const = default;
-};
-
-std::optional<Identity> IdentityOf(const std::string& path)
-{
-    struct stat st {};
-    if (::stat(path.c_str(), &st) == 0) return Identity{st.st_dev, st.st_ino, {}};
-    const std::string target = LinkTargetPath(path);
-    if (::stat(FolderOf(target).c_str(), &st) != 0) return std::nullopt;
-    return Identity{st.st_dev, st.st_ino, NameOf(target)};
-}
-
 } // namespace
 
 std::string FolderOf(const std::string& path)
@@ -77,9 +61,24 @@ FileKind KindOf(const std::string& path)
     return FileKind::Special;
 }
 
+std::size_t FileIdentityHash::operator()(const FileIdentity& identity) const
+{
+    return std::hash<unsigned long long>()(identity.inode) ^ (std::hash<unsigned long long>()(identity.device) << 1)
+           ^ std::hash<std::string>()(identity.name);
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path)
+{
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) return FileIdentity{st.st_dev, st.st_ino, {}};
+    const std::string target = LinkTargetPath(path);
+    if (::stat(FolderOf(target).c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity{st.st_dev, st.st_ino, NameOf(target)};
+}
+
 bool IsSameFile(const std::string& first, const std::string& second)
 {
     if (first.empty() || second.empty()) return false;
-    const std::optional<Identity> a = IdentityOf(first);
+    const std::optional<FileIdentity> a = IdentityOf(first);
     return a && a == IdentityOf(second);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 // Where a path leads on disk: the file a write through it replaces, what kind
@@ -20,7 +22,23 @@ enum class FileKind { Missing, Regular, Folder, Special };
 // What is at the path, links followed. A device, FIFO or socket is Special.
 FileKind KindOf(const std::string& path);
 
-// Whether the two paths lead to one file: for a file that exists, the same
-// device and inode (so "./x/../a", a symbolic link and a hard link are all
-// "a"); for one that does not exist yet, the same folder and the same name.
+// Which file a path leads to: for a file that exists, its device and inode
+// (so "./x/../a", a symbolic link and a hard link are all "a"); for one that
+// does not exist yet, its folder's and its name.
+struct FileIdentity {
+    unsigned long long device = 0;
+    unsigned long long inode = 0;
+    std::string name; // empty for a file that exists
+
+    bool operator==(const FileIdentity&) const = default;
+};
+
+struct FileIdentityHash {
+    std::size_t operator()(const FileIdentity& identity) const;
+};
+
+// Nothing when not even the folder is there.
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// Whether the two paths lead to one file.
 bool IsSameFile(const std::string& first, const std::string& second);

@@ -128,7 +128,9 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
             if (!inputs.documentReference.empty())
                 doc.AddElement(commercialDocument, "DocumentReference", inputs.documentReference);
 
-            doc.BeginSave(file);
+            // The package's files share one folder, swept for what a killed
+            // run left there as the first is begun.
+            doc.BeginSave(file, k == 1 ? AtomicFile::StaleTemporaries::Remove : AtomicFile::StaleTemporaries::Leave);
             for (int i = 1; i <= positionLimit; ++i) {
                 const SheetRow* row = rows.Next();
                 if (!row) break;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <unordered_set>
 
 namespace {
 
@@ -56,6 +57,7 @@ std::vector<std::string> StalePackageFiles(const std::string& outputPath, const 
     const std::string first = PackageFileName(outputPath, 1);
     const std::filesystem::path prefix = first.substr(0, first.size() - 5);
     const std::filesystem::path folder = prefix.has_parent_path() ? prefix.parent_path() : ".";
+    const std::unordered_set<std::string> saved(written.begin(), written.end());
     std::map<int, std::string> stale;
     std::error_code error;
     for (std::filesystem::directory_iterator entry(folder, error), end; !error && entry != end;
@@ -64,7 +66,7 @@ std::vector<std::string> StalePackageFiles(const std::string& outputPath, const 
         std::error_code ignored;
         if (k == 0 || !entry->is_regular_file(ignored)) continue;
         const std::string file = PackageFileName(outputPath, k);
-        if (std::find(written.begin(), written.end(), file) == written.end()) stale.emplace(k, file);
+        if (!saved.contains(file)) stale.emplace(k, file);
     }
     std::vector<std::string> files;
     for (const auto& [k, file] : stale) files.push_back(file);

@@ -7,17 +7,20 @@
 
 void WriteGuard::Keep(const std::string& path)
 {
-    if (!path.empty()) known_.push_back(path);
+    if (path.empty()) return;
+    if (const std::optional<FileIdentity> identity = IdentityOf(path)) known_.emplace(*identity, path);
 }
 
 void WriteGuard::Claim(const std::string& target, const std::string& mayReplace)
 {
     if (target.empty()) return;
-    for (const std::string& other : known_) {
-        if (IsSameFile(target, other) && !IsSameFile(other, mayReplace))
-            throw QuarnelError(FormatMessage(QRNConsts::sSameFile, {target, other}));
+    const std::optional<FileIdentity> identity = IdentityOf(target);
+    if (identity) {
+        const auto other = known_.find(*identity);
+        if (other != known_.end() && (mayReplace.empty() || IdentityOf(mayReplace) != identity))
+            throw QuarnelError(FormatMessage(QRNConsts::sSameFile, {target, other->second}));
     }
     if (KindOf(target) == FileKind::Special)
         throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {target, QRNConsts::sReasonNotRegularFile}));
-    known_.push_back(target);
+    if (identity) known_.emplace(*identity, target);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "base/FilePlace.h"
+
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 // The files a run reads and writes, so that no file it writes is one of them:
 // a save over the workbook, the settings, the scheme in use or another file of
@@ -22,5 +24,7 @@ public:
     void Claim(const std::string& target, const std::string& mayReplace = "");
 
 private:
-    std::vector<std::string> known_;
+    // Each file by where it leads, with the path it was first named by: a
+    // claim is one look-up, however many files the run writes.
+    std::unordered_map<FileIdentity, std::string, FileIdentityHash> known_;
 };

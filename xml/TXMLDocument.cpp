@@ -88,7 +88,8 @@ void AppendUtf8Markup(std::string& out, const TXMLElement* element)
 // The saved file, written in windows-1251 as the elements are completed.
 class TXMLDocument::Output {
 public:
-    explicit Output(const std::string& path) : file_(std::make_unique<AtomicFile>(path))
+    Output(const std::string& path, AtomicFile::StaleTemporaries stale)
+        : file_(std::make_unique<AtomicFile>(path, stale))
     {
         pending_.reserve(kFlushSize * 2);
     }
@@ -243,10 +244,10 @@ void TXMLDocument::SaveDocument(const std::string& path)
     FinishSave();
 }
 
-void TXMLDocument::BeginSave(const std::string& path)
+void TXMLDocument::BeginSave(const std::string& path, AtomicFile::StaleTemporaries stale)
 {
     AbandonSave();
-    output_ = std::make_unique<Output>(path);
+    output_ = std::make_unique<Output>(path, stale);
     output_->WriteText("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n");
 }
 

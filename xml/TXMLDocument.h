@@ -1,11 +1,12 @@
 #pragma once
 
+#include "base/AtomicFile.h"
+
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class AtomicFile;
 class ElementPool;
 struct TXMLElement;
 
@@ -74,7 +75,7 @@ public:
     // open for more children, and releases what it wrote. FinishSave writes the
     // rest and renames the file over the target; AbandonSave (or destroying
     // the document) removes the temporary file.
-    void BeginSave(const std::string& path);
+    void BeginSave(const std::string& path, AtomicFile::StaleTemporaries stale = AtomicFile::StaleTemporaries::Remove);
     void FlushCompleted(TXMLNode open);
     void FinishSave();
     void AbandonSave();
