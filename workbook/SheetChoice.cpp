@@ -19,16 +19,20 @@ std::size_t ChooseSheet(const std::vector<SheetCandidate>& sheets, const SheetCh
         if (sheets.empty()) ThrowBroken(ReadReason::NoSheets);
         return 0;
     }
-    std::size_t position = 0;
-    const auto [end, error] = std::from_chars(choice.data(), choice.data() + choice.size(), position);
-    const bool isNumber = error == std::errc() && end == choice.data() + choice.size();
     std::size_t offered = 0;
     for (std::size_t i = 0; i < sheets.size(); ++i) {
         if (!sheets[i].cells) continue;
-        ++offered;
-        if (isNumber ? offered == position : sheets[i].name == choice) return i;
+        if (IsChosenSheet(choice, ++offered, sheets[i].name)) return i;
     }
     std::vector<std::string> details{choice};
     for (const SheetEntry& sheet : OfferedSheets(sheets)) details.push_back(sheet.name);
     throw WorkbookFault(WorkbookFault::Kind::NoSuchSheet, ReadReason::NoSuchSheet, std::move(details));
+}
+
+bool IsChosenSheet(const SheetChoice& choice, std::size_t position, const std::string& name)
+{
+    std::size_t number = 0;
+    const auto [end, error] = std::from_chars(choice.data(), choice.data() + choice.size(), number);
+    const bool isNumber = error == std::errc() && end == choice.data() + choice.size();
+    return isNumber ? position == number : name == choice;
 }

@@ -32,3 +32,8 @@ using SheetChoice = std::string;
 std::size_t ChooseSheet(const std::vector<SheetCandidate>& sheets, const SheetChoice& choice);
 
 std::vector<SheetEntry> OfferedSheets(const std::vector<SheetCandidate>& sheets);
+
+// Whether the worksheet offered at `position` (counted from 1) and named
+// `name` is the one chosen, for a reader that meets the sheets one by one:
+// the first it is so of is the chosen sheet. The choice must not be "".
+bool IsChosenSheet(const SheetChoice& choice, std::size_t position, const std::string& name);

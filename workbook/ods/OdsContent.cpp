@@ -112,14 +112,7 @@ private:
     {
         tableNames_.push_back(tableName);
         if (chosen_) return false;
-        if (choice_.empty()) return chosen_ = true;
-        std::vector<SheetCandidate> tables;
-        for (const std::string& table : tableNames_) tables.push_back({table, false, true});
-        try {
-            chosen_ = ChooseSheet(tables, choice_) == tables.size() - 1;
-        } catch (const WorkbookFault&) {
-            // Perhaps a later table.
-        }
+        chosen_ = choice_.empty() || IsChosenSheet(choice_, tableNames_.size(), tableName);
         return chosen_;
     }
 

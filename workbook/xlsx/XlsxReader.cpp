@@ -9,6 +9,8 @@
 #include "workbook/ZipArchive.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -50,13 +52,6 @@ XlsxWorkbook ReadWorkbook(ZipArchive& archive)
     return workbook;
 }
 
-const Relationship* SheetRelationship(const XlsxWorkbook& workbook, const XlsxSheetRef& sheet)
-{
-    const auto found = std::find_if(workbook.relationships.begin(), workbook.relationships.end(),
-                                    [&](const Relationship& r) { return r.id == sheet.relationshipId; });
-    return found == workbook.relationships.end() ? nullptr : &*found;
-}
-
 bool HoldsCells(const Relationship& sheet)
 {
     return !IsRelationshipKind(sheet, "chartsheet") && !IsRelationshipKind(sheet, "dialogsheet");
@@ -64,10 +59,14 @@ bool HoldsCells(const Relationship& sheet)
 
 std::vector<SheetCandidate> Candidates(const XlsxWorkbook& workbook)
 {
+    // The first relationship of each id, looked up once per sheet: a
+    // workbook may list tens of thousands of sheets.
+    std::unordered_map<std::string_view, const Relationship*> byId;
+    for (const Relationship& relationship : workbook.relationships) byId.emplace(relationship.id, &relationship);
     std::vector<SheetCandidate> candidates;
     for (const XlsxSheetRef& sheet : workbook.info.sheets) {
-        const Relationship* part = SheetRelationship(workbook, sheet);
-        candidates.push_back({sheet.name, sheet.hidden, !part || HoldsCells(*part)});
+        const auto part = byId.find(sheet.relationshipId);
+        candidates.push_back({sheet.name, sheet.hidden, part == byId.end() || HoldsCells(*part->second)});
     }
     return candidates;
 }
