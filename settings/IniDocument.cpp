@@ -2,6 +2,8 @@
 
 #include "base/Utf8Text.h"
 
+#include <algorithm>
+
 namespace {
 
 std::optional<std::string> SectionName(std::string_view line)
@@ -43,13 +45,32 @@ IniDocument::IniDocument(std::string_view text)
     while (start < text.size()) {
         const auto end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos) {
-            lines_.push_back({std::string(text.substr(start)), ""});
+            AddLine(text.substr(start), "");
             break;
         }
         const std::size_t endingSize = text.compare(end, 2, "\r\n") == 0 ? 2 : 1;
-        lines_.push_back({std::string(text.substr(start, end - start)), std::string(text.substr(end, endingSize))});
+        AddLine(text.substr(start, end - start), text.substr(end, endingSize));
         start = end + endingSize;
+        // Empty lines ending in "\n" are taken a run at a time: a file of
+        // millions of them is read on every look at the settings.
+        if (const Line& last = lines_.back(); last.plain && last.text.empty() && last.ending == "\n") {
+            const std::size_t runEnd = std::min(text.find_first_not_of('\n', start), text.size());
+            lines_.back().repeat += runEnd - start;
+            start = runEnd;
+        }
     }
+}
+
+void IniDocument::AddLine(std::string_view text, std::string_view ending)
+{
+    if (!lines_.empty()) {
+        Line& last = lines_.back();
+        if (last.plain && last.text == text && last.ending == ending) {
+            ++last.repeat;
+            return;
+        }
+    }
+    lines_.push_back({std::string(text), std::string(ending), 1, !SectionName(text) && !KeyValue(text)});
 }
 
 std::optional<std::pair<std::size_t, std::size_t>> IniDocument::FindSection(std::string_view section) const
@@ -119,6 +140,10 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
 std::string IniDocument::Text() const
 {
     std::string text;
-    for (const Line& line : lines_) text += line.text + line.ending;
+    for (const Line& line : lines_)
+        for (std::size_t i = 0; i < line.repeat; ++i) {
+            text += line.text;
+            text += line.ending;
+        }
     return text;
 }

@@ -28,10 +28,17 @@ public:
     std::string Text() const;
 
 private:
+    // One line, or a run of equal lines that are neither a section header
+    // nor a key (blank lines, comments): a file of millions of blank lines
+    // is then a few entries, not millions.
     struct Line {
         std::string text;
         std::string ending; // "\r\n", "\n", "\r", or "" for a last line without one
+        std::size_t repeat = 1;
+        bool plain = false; // neither a section header nor a key
     };
+
+    void AddLine(std::string_view text, std::string_view ending);
 
     // [begin, end) of the lines of the first section of that name, the header
     // included; nullopt when there is none.
