@@ -13,14 +13,6 @@
 #include <future>
 #include <memory>
 
-namespace {
-
-// Thrown from an observer call to stop an abandoned run; the run cleans up
-// as after any error.
-struct RunAbandoned {};
-
-} // namespace
-
 class ConversionRunner::PostingObserver final : public RunObserver {
 public:
     explicit PostingObserver(ConversionRunner& runner) : runner_(runner) {}
@@ -47,10 +39,7 @@ public:
     void ProgressPosition(int position) override
     {
         runner_.latestPosition_ = position;
-        if (runner_.positionPosted_.exchange(true)) {
-            StopIfAbandoned();
-            return;
-        }
+        if (runner_.positionPosted_.exchange(true)) return;
         Post([&runner = runner_] {
             runner.positionPosted_ = false;
             runner.progress_.setValue(runner.latestPosition_);
@@ -65,19 +54,20 @@ public:
             runner.dialogs_.ShowWarning(&runner.window_, text);
             seen->set_value();
         });
-        while (closed.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready) StopIfAbandoned();
+        // An abandoned run goes on without waiting for the box: it stops at
+        // its next batch of rows.
+        while (closed.wait_for(std::chrono::milliseconds(50)) != std::future_status::ready)
+            if (runner_.abandoned_) return;
     }
 
 private:
-    void StopIfAbandoned()
-    {
-        if (runner_.abandoned_) throw RunAbandoned{};
-    }
-
+    // Nothing of an abandoned run reaches the window any more. The observer
+    // never throws: the run is stopped by its stop request, which every
+    // reading loop heeds, and cleans up as it returns.
     template <typename Call>
     void Post(Call&& call)
     {
-        StopIfAbandoned();
+        if (runner_.abandoned_) return;
         QMetaObject::invokeMethod(&runner_, std::forward<Call>(call), Qt::QueuedConnection);
     }
 
@@ -92,7 +82,7 @@ ConversionRunner::ConversionRunner(RunFunction run, QPlainTextEdit& log, QProgre
 
 ConversionRunner::~ConversionRunner()
 {
-    abandoned_ = true;
+    Abandon();
     if (worker_.joinable()) worker_.join();
 }
 
@@ -103,13 +93,15 @@ bool ConversionRunner::Start(RunInputs inputs)
     running_ = true;
     abandoned_ = false;
     positionPosted_ = false;
+    // A stop request of its own: an earlier run's must not stop this one.
+    inputs.stop = StopRequest();
+    stop_ = inputs.stop;
     worker_ = std::thread([this, inputs = std::move(inputs)] {
         QString failure;
         RunResult result;
         try {
             PostingObserver observer(*this);
             result = run_(inputs, observer);
-        } catch (const RunAbandoned&) {
         } catch (const std::exception& error) {
             failure = QString::fromUtf8(UserMessage(error).c_str());
         } catch (...) {
@@ -124,6 +116,7 @@ bool ConversionRunner::Start(RunInputs inputs)
 void ConversionRunner::Abandon()
 {
     abandoned_ = true;
+    stop_.Request();
 }
 
 void ConversionRunner::Finish(const QString& failure, const RunResult& result)

@@ -42,9 +42,9 @@ public:
     // Starts the run; false, and nothing happens, while another one is going.
     bool Start(RunInputs inputs);
 
-    // Makes the run stop at its next report to the window (a log line, a step
-    // of progress, a warning). The file it was writing is not saved, and the
-    // previous file of that name stays as it was.
+    // Makes the run stop at its next batch of rows, through its stop request;
+    // nothing more of it reaches the window. The file it was writing is not
+    // saved, and the previous file of that name stays as it was.
     void Abandon();
 
 signals:
@@ -66,6 +66,7 @@ private:
     RunResult lastResult_;
     QString lastFailure_;
     std::atomic<bool> abandoned_{false};
+    StopRequest stop_;
     std::atomic<int> latestPosition_{0};
     std::atomic<bool> positionPosted_{false};
     std::thread worker_;

@@ -183,6 +183,33 @@ private slots:
         QVERIFY(window.btPrev->isEnabled());
     }
 
+    void closingDuringAnInvoiceRunStopsItAndKeepsThePreviousFile()
+    {
+        WindowFixture fixture;
+        std::vector<std::vector<std::string>> rows = {{"Код", "Наименование", "Кол-во", "Цена", "НДС"}};
+        for (int i = 1; i <= 6000; ++i) rows.push_back({"A-" + std::to_string(i), "Книга", "1", "450,5", "10"});
+        WriteWorkbook(fixture.File("invoice.xlsx"), rows);
+        WriteSchemeFile(fixture.File("invoice.sch"),
+                        {CaptionOf("RecordReference", 9) + " = Код", CaptionOf("ProductName", 9) + " = Наименование",
+                         CaptionOf("Amount", 9) + " = Кол-во", CaptionOf("Price", 9) + " = Цена",
+                         CaptionOf("VAT", 9) + " = НДС"});
+        IniStore::WriteStringParam("InvoiceCorrespondence", fixture.File("invoice.sch"));
+        IniStore::WriteStringParam("FromSAN", "7701234567");
+        WriteFileBytes(fixture.File("invoice-1.xml"), "previous");
+
+        fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
+        TfmQRNMain& window = fixture.window();
+        window.show();
+        QTRY_VERIFY(window.ConversionRunning());
+        window.btClose->click();
+        QTRY_VERIFY(window.isHidden());
+        QVERIFY(fixture.WaitForRun());
+        QCOMPARE(ReadFileBytes(fixture.File("invoice-1.xml")), std::string("previous"));
+        QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
+        const QStringList left = QDir(fixture.QFile("")).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(left.filter(Q("invoice-")).join(' '), Q("invoice-1.xml"));
+    }
+
     void longCellWarningHoldsTheRunWhichThenGoesOn()
     {
         WindowFixture fixture;
