@@ -27,3 +27,16 @@ void WriteConversionReport(const std::string& path, const std::string& text)
         file.Commit();
     });
 }
+
+std::unique_ptr<AtomicFile> BeginConversionReport(const std::string& path)
+{
+    return WithUserMessages([&] { return std::make_unique<AtomicFile>(path); });
+}
+
+void FinishConversionReport(AtomicFile& file, const std::string& text)
+{
+    WithUserMessages([&] {
+        file.Write(text);
+        file.Commit();
+    });
+}

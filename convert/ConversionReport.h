@@ -1,8 +1,10 @@
 #pragma once
 
+#include "base/AtomicFile.h"
 #include "base/Regional.h"
 #include "catalogue/DocumentTypes.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,3 +19,9 @@ std::string ConversionReportText(const std::string& workbookPath, TDocumentType 
 // Saves a report as UTF-8 text. The file is replaced atomically: a refused
 // save leaves the previous one as it was and raises QuarnelError naming it.
 void WriteConversionReport(const std::string& path, const std::string& text);
+
+// The same in two steps, for a report of a run still to come: the file is
+// opened before the run, so that a folder it cannot be written in is known
+// before any other file is; the text replaces the report after the run.
+std::unique_ptr<AtomicFile> BeginConversionReport(const std::string& path);
+void FinishConversionReport(AtomicFile& file, const std::string& text);

@@ -43,9 +43,14 @@ SchemeLines ReadSchemeFile(const std::string& path)
 
 void WriteSchemeFile(const std::string& path, const SchemeLines& lines)
 {
+    AtomicFile file(path);
+    WriteSchemeFile(file, lines);
+}
+
+void WriteSchemeFile(AtomicFile& file, const SchemeLines& lines)
+{
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
-    AtomicFile file(path);
     file.Write(EncodeEdgeFile(text));
     file.Commit();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/AtomicFile.h"
 #include "scheme/SchemeLine.h"
 
 #include <cstddef>
@@ -24,3 +25,5 @@ SchemeLines ReadSchemeFile(const std::string& path);
 // file. Replaces the file atomically: a refused save leaves the previous file
 // as it was, and raises FileFault naming the file.
 void WriteSchemeFile(const std::string& path, const SchemeLines& lines);
+// The same into a file opened before (to know early that it can be written).
+void WriteSchemeFile(AtomicFile& file, const SchemeLines& lines);

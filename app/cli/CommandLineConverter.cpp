@@ -134,14 +134,14 @@ void GuardFilesOfTheRun(const CommandLine& line, const RunInputs& inputs, const 
 }
 
 // The report of a run that failed ends with the failure, as the user saw it.
-void SaveReport(const CommandLine& line, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer,
+void SaveReport(AtomicFile* report, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer,
                 const std::string& failure = "")
 {
-    if (!line.logPath) return;
+    if (!report) return;
     std::vector<std::string> lines = observer.Log();
     if (!failure.empty()) lines.push_back(failure);
-    WriteConversionReport(*line.logPath, ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime,
-                                                              inputs.regional, lines));
+    FinishConversionReport(
+        *report, ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime, inputs.regional, lines));
 }
 
 // The window's check of step 4, naming what it found empty and where the
@@ -188,7 +188,6 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     GuardFilesOfTheRun(line, inputs, scheme.path);
     inputs.keptFiles = {IniStore::GetIniFileName(), scheme.path, line.logPath.value_or(""),
                         line.saveSchemePath.value_or("")};
-    if (line.saveSchemePath) WriteSchemeFile(*line.saveSchemePath, inputs.scheme);
 
     // Step 3: the header texts and the date.
     inputs.sentDate = line.sentDate ? *line.sentDate : regional.FormatDate(TodayDateTime());
@@ -207,6 +206,11 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     // Step 5.
     if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);
 
+    // The report's folder is known to take it before any file is written; the
+    // report and the saved scheme follow the run's own files.
+    const std::unique_ptr<AtomicFile> report = line.logPath ? BeginConversionReport(*line.logPath) : nullptr;
+    const std::unique_ptr<AtomicFile> savedScheme =
+        line.saveSchemePath ? std::make_unique<AtomicFile>(*line.saveSchemePath) : nullptr;
     ConsoleObserver observer(out, err, terminal, line.logPath.has_value());
     const double runDateTime = NowDateTime();
     RunResult result;
@@ -217,14 +221,15 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
         // The rows logged before the failure are still worth keeping; the
         // failure itself is what the caller reports.
         try {
-            SaveReport(line, inputs, runDateTime, observer, UserMessage(failure));
+            SaveReport(report.get(), inputs, runDateTime, observer, UserMessage(failure));
         } catch (const std::exception& error) {
             err << UserMessage(error) << '\n';
         }
         throw;
     }
     observer.ClearProgressBar();
-    SaveReport(line, inputs, runDateTime, observer);
+    SaveReport(report.get(), inputs, runDateTime, observer);
+    if (savedScheme) WriteSchemeFile(*savedScheme, inputs.scheme);
     // Standard output keeps the window's log; which files it wrote goes here.
     for (const std::string& saved : result.savedFiles) err << FormatMessage(QRNConsts::sCliFileSaved, {saved}) << '\n';
     for (const std::string& stale : result.staleFiles)

@@ -567,16 +567,29 @@ TEST_F(QuarnelConvertTest, SaveSchemeWithoutAutomaticMappingKeepsTheSchemeAsUsed
     EXPECT_EQ(ReadBytes(folder.File("copy.sch")), EncodeEdgeFile(kBookScheme));
 }
 
-TEST_F(QuarnelConvertTest, SchemeThatCannotBeSavedStopsBeforeConverting)
+TEST_F(QuarnelConvertTest, SchemeOrLogThatCannotBeSavedStopsBeforeConverting)
 {
-    const std::string unwritable = folder.File("нет папки/used.sch");
+    for (const char* option : {"--save-scheme", "--log"}) {
+        const std::string unwritable = folder.File("нет папки/used");
+        const ProcessOutput result =
+            QuarnelConvert({"--settings", settings, "--from-san", "1", "--scheme", Scheme(kBookScheme), option,
+                            unwritable, Workbook(kBooks), folder.File("out.xml"), "0"});
+        EXPECT_EQ(result.exitCode, 2) << option;
+        EXPECT_TRUE(Contains(result.err, unwritable)) << option << ": " << result.err;
+        EXPECT_EQ(result.out, "") << option;
+        EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml"))) << option;
+    }
+}
+
+TEST_F(QuarnelConvertTest, FailedRunLeavesTheSavedSchemeAsItWas)
+{
+    const std::string saved = folder.File("saved.sch");
+    WriteBytes(saved, "earlier");
     const ProcessOutput result =
-        QuarnelConvert({"--settings", settings, "--from-san", "1", "--scheme", Scheme(kBookScheme), "--save-scheme",
-                        unwritable, Workbook(kBooks), folder.File("out.xml"), "0"});
-    EXPECT_EQ(result.exitCode, 2);
-    EXPECT_TRUE(Contains(result.err, unwritable)) << result.err;
-    EXPECT_EQ(result.out, "");
-    EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
+        QuarnelConvert({"--settings", settings, "--from-san", "1", "--date", "31.02.2024", "--scheme",
+                        Scheme(kBookScheme), "--save-scheme", saved, Workbook(kBooks), folder.File("out.xml"), "0"});
+    EXPECT_EQ(result.exitCode, 2) << result.err;
+    EXPECT_EQ(ReadBytes(saved), "earlier");
 }
 
 TEST_F(QuarnelConvertTest, LogFileHoldsTheHeaderLineAndTheLogOfARunWithErrors)
