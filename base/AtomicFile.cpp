@@ -1,6 +1,7 @@
 #include "base/AtomicFile.h"
 
 #include "base/FilePlace.h"
+#include "base/TemporaryFiles.h"
 
 #include <cctype>
 #include <cerrno>
@@ -50,6 +51,7 @@ AtomicFile::AtomicFile(std::string targetPath, StaleTemporaries stale)
     fd_ = ::mkstemp(pattern.data());
     if (fd_ < 0) Fail(errno);
     temp_ = pattern;
+    registered_ = TemporaryFiles::Register(temp_);
     TakeRightsOfTarget();
     buffer_.reserve(kBufferSize);
 }
@@ -124,6 +126,8 @@ void AtomicFile::Discard()
         ::unlink(temp_.c_str());
         temp_.clear();
     }
+    TemporaryFiles::Unregister(registered_);
+    registered_ = nullptr;
 }
 
 void AtomicFile::Fail(int error)
@@ -179,4 +183,6 @@ void AtomicFile::Commit()
     Complete();
     if (::rename(temp_.c_str(), replaced_.c_str()) != 0) Fail(errno);
     temp_.clear();
+    TemporaryFiles::Unregister(registered_);
+    registered_ = nullptr;
 }

@@ -48,6 +48,7 @@ private:
     std::string target_;   // as the user named it, for messages
     std::string replaced_; // the file that is replaced: the target, links followed
     std::string temp_;
+    void* registered_ = nullptr; // the temporary file's TemporaryFiles entry
     int fd_ = -1;
     std::string buffer_;
 };

@@ -285,7 +285,8 @@ inline constexpr char sCliUsage[] =
     "файлов - в стандартный поток ошибок. Настройки программой не изменяются.\n"
     "%s"
     "Код завершения: 0 - все файлы сохранены; 1 - преобразование выполнено, но файл не сохранен;\n"
-    "2 - ошибка в параметрах, в типе документа, при чтении или записи файлов.\n";
+    "2 - ошибка в параметрах, в типе документа, при чтении или записи файлов; прерванное сигналом\n"
+    "преобразование (Ctrl-C, SIGTERM) не изменяет файлов и завершается этим сигналом (130 или 143 в оболочке).\n";
 inline constexpr char sCliDocTypeLine[] = "  %s   %s\n";
 inline constexpr char sCliRegionalInUse[] =
     "Региональные форматы сейчас: %s (дата %s, время %s, десятичный разделитель \"%s\").\n";
@@ -322,6 +323,8 @@ inline constexpr char sCliHeaderRowNotFound[] =
 inline constexpr char sCliRunStartsOver[] =
     "Строки листа идут в файле не по порядку: лист прочитан целиком, и преобразование начато заново. "
     "Сообщения выше не действуют.";
+// A run ended by Ctrl-C or SIGTERM: its temporary files are removed.
+inline constexpr char sInterruptedBySignal[] = "Преобразование прервано сигналом %s; файлы не изменены.";
 // The same for --dump, which writes the cells as the rows come.
 inline constexpr char sCliDumpStartsOver[] =
     "Строки листа идут в файле не по порядку: лист прочитан целиком, и ячейки выведены заново. "

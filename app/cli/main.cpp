@@ -1,4 +1,5 @@
 #include "app/cli/CommandLineConverter.h"
+#include "app/common/InterruptHandlers.h"
 #include "app/common/SystemRegional.h"
 
 #include <iostream>
@@ -6,6 +7,7 @@
 
 int main(int argc, char** argv)
 {
+    InstallRunInterruptHandlers();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const RegionalProfiles profiles{SystemRegional(), SystemLocaleHasRegionalPreference()};
     return RunCommandLine(arguments, profiles, std::cout, std::cerr, ::isatty(STDERR_FILENO) == 1);

@@ -1,6 +1,7 @@
 // quarnel: the wizard window.
 
 #include "app/common/DocumentTypeParameter.h"
+#include "app/common/InterruptHandlers.h"
 #include "app/common/SystemRegional.h"
 #include "app/window/CommandLine.h"
 #include "app/window/HintTimingStyle.h"
@@ -30,6 +31,7 @@ QStringList ArgumentsOf(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    InstallRunInterruptHandlers();
     // Asked for a text only: printed with no window and no display needed.
     const WindowCommandLine::Request request = ParseWindowCommandLine(ArgumentsOf(argc, argv)).request;
     if (request == WindowCommandLine::Request::Help) {

@@ -17,6 +17,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <thread>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -98,6 +99,34 @@ TEST_P(KilledRunTest, LeavesThePreviousFileAndTheNextRunCleansUp)
     EXPECT_EQ(TemporaryFilesIn(folder.Path().string()), 0);
     EXPECT_NE(ReadFileBytes(output).find("A-4"), std::string::npos) << "the next run's message";
 }
+
+// Ctrl-C or SIGTERM: the command line removes its temporary file itself and
+// ends by the signal, so the shell sees 130 or 143.
+class InterruptedRunTest : public testing::TestWithParam<int> {};
+
+TEST_P(InterruptedRunTest, LeavesNoTemporaryFileAndEndsByTheSignal)
+{
+    TempFolder folder;
+    const std::string big = folder.File("big.xlsx");
+    WriteBookWorkbook(big, 150000);
+    WriteBookScheme(folder.File("books.sch"), 0);
+    const std::string output = folder.File("price.xml");
+    WriteFileBytes(output, kPrevious);
+
+    const int pid = StartRun(Front::CommandLine, folder, big);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (TemporaryFileSize(folder.Path().string()) <= 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    ::kill(pid, GetParam());
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == GetParam()) << "status " << status;
+    EXPECT_EQ(ReadFileBytes(output), kPrevious);
+    EXPECT_EQ(TemporaryFilesIn(folder.Path().string()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, InterruptedRunTest, testing::Values(SIGINT, SIGTERM),
+                         [](const auto& info) { return std::string(info.param == SIGINT ? "SIGINT" : "SIGTERM"); });
 
 INSTANTIATE_TEST_SUITE_P(Fronts, KilledRunTest, testing::Values(Front::PriceList, Front::Invoice, Front::CommandLine),
                          [](const auto& info) { return testing::PrintToString(info.param); });
