@@ -17,14 +17,21 @@ class ConversionRunner::PostingObserver final : public RunObserver {
 public:
     explicit PostingObserver(ConversionRunner& runner) : runner_(runner) {}
 
+    // Log lines reach the window in batches: one event per line would keep
+    // the window busy long after a run of a hundred thousand errors ended.
     void ClearLog() override
     {
-        Post([&log = runner_.log_] { log.clear(); });
+        const std::lock_guard lock(runner_.pendingLock_);
+        runner_.pendingLines_.clear();
+        runner_.pendingClear_ = true;
+        PostLogFlush();
     }
 
     void LogLine(const std::string& line) override
     {
-        Post([&log = runner_.log_, text = QStr(line)] { log.appendPlainText(text); });
+        const std::lock_guard lock(runner_.pendingLock_);
+        runner_.pendingLines_.append(QStr(line));
+        PostLogFlush();
     }
 
     void ProgressMaximum(int maximum) override
@@ -61,6 +68,15 @@ public:
     }
 
 private:
+    // With the pending lines locked: one flush waits in the window's queue at
+    // most, ahead of anything posted after the lines it will show.
+    void PostLogFlush()
+    {
+        if (runner_.flushPosted_) return;
+        runner_.flushPosted_ = true;
+        Post([&runner = runner_] { runner.FlushLog(); });
+    }
+
     // Nothing of an abandoned run reaches the window any more. The observer
     // never throws: the run is stopped by its stop request, which every
     // reading loop heeds, and cleans up as it returns.
@@ -93,6 +109,12 @@ bool ConversionRunner::Start(RunInputs inputs)
     running_ = true;
     abandoned_ = false;
     positionPosted_ = false;
+    {
+        const std::lock_guard lock(pendingLock_);
+        pendingLines_.clear();
+        pendingClear_ = false;
+        flushPosted_ = false;
+    }
     // A stop request of its own: an earlier run's must not stop this one.
     inputs.stop = StopRequest();
     stop_ = inputs.stop;
@@ -111,6 +133,20 @@ bool ConversionRunner::Start(RunInputs inputs)
             this, [this, failure, result = std::move(result)] { Finish(failure, result); }, Qt::QueuedConnection);
     });
     return true;
+}
+
+void ConversionRunner::FlushLog()
+{
+    QStringList lines;
+    bool clear = false;
+    {
+        const std::lock_guard lock(pendingLock_);
+        lines.swap(pendingLines_);
+        std::swap(clear, pendingClear_);
+        flushPosted_ = false;
+    }
+    if (clear) log_.clear();
+    if (!lines.isEmpty()) log_.appendPlainText(lines.join('\n'));
 }
 
 void ConversionRunner::Abandon()

@@ -6,9 +6,11 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 #include <thread>
 
 class QPlainTextEdit;
@@ -56,6 +58,8 @@ private:
     class PostingObserver;
 
     void Finish(const QString& failure, const RunResult& result);
+    // Shows the log lines the run has reported since the last flush.
+    void FlushLog();
 
     RunFunction run_;
     QPlainTextEdit& log_;
@@ -69,5 +73,9 @@ private:
     StopRequest stop_;
     std::atomic<int> latestPosition_{0};
     std::atomic<bool> positionPosted_{false};
+    std::mutex pendingLock_;
+    QStringList pendingLines_;
+    bool pendingClear_ = false;
+    bool flushPosted_ = false;
     std::thread worker_;
 };
