@@ -73,6 +73,19 @@ void PrepareBooks(WindowFixture& fixture, std::vector<std::vector<std::string>> 
     IniStore::WriteStringParam("FromSAN", "7701234567");
 }
 
+// An invoice with a remembered scheme and sender, ready to be started with
+// parameters.
+void PrepareInvoice(WindowFixture& fixture, const std::vector<std::vector<std::string>>& rows)
+{
+    WriteWorkbook(fixture.File("invoice.xlsx"), rows);
+    WriteSchemeFile(fixture.File("invoice.sch"),
+                    {CaptionOf("RecordReference", 9) + " = Код", CaptionOf("ProductName", 9) + " = Наименование",
+                     CaptionOf("Amount", 9) + " = Кол-во", CaptionOf("Price", 9) + " = Цена",
+                     CaptionOf("VAT", 9) + " = НДС"});
+    IniStore::WriteStringParam("InvoiceCorrespondence", fixture.File("invoice.sch"));
+    IniStore::WriteStringParam("FromSAN", "7701234567");
+}
+
 void WalkToStepFive(WindowFixture& fixture, const QString& output)
 {
     TfmQRNMain& window = fixture.window();
@@ -150,15 +163,9 @@ private slots:
     void automaticModeConvertsAnInvoice()
     {
         WindowFixture fixture;
-        WriteWorkbook(fixture.File("invoice.xlsx"), {{"Код", "Наименование", "Кол-во", "Цена", "НДС"},
-                                                     {"A-1", "Мастер и Маргарита", "2", "450,5", "10"},
-                                                     {"A-2", "Анна Каренина", "1", "399", "10"}});
-        WriteSchemeFile(fixture.File("invoice.sch"),
-                        {CaptionOf("RecordReference", 9) + " = Код", CaptionOf("ProductName", 9) + " = Наименование",
-                         CaptionOf("Amount", 9) + " = Кол-во", CaptionOf("Price", 9) + " = Цена",
-                         CaptionOf("VAT", 9) + " = НДС"});
-        IniStore::WriteStringParam("InvoiceCorrespondence", fixture.File("invoice.sch"));
-        IniStore::WriteStringParam("FromSAN", "7701234567");
+        PrepareInvoice(fixture, {{"Код", "Наименование", "Кол-во", "Цена", "НДС"},
+                                 {"A-1", "Мастер и Маргарита", "2", "450,5", "10"},
+                                 {"A-2", "Анна Каренина", "1", "399", "10"}});
 
         fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
         TfmQRNMain& window = fixture.window();
@@ -188,13 +195,7 @@ private slots:
         WindowFixture fixture;
         std::vector<std::vector<std::string>> rows = {{"Код", "Наименование", "Кол-во", "Цена", "НДС"}};
         for (int i = 1; i <= 6000; ++i) rows.push_back({"A-" + std::to_string(i), "Книга", "1", "450,5", "10"});
-        WriteWorkbook(fixture.File("invoice.xlsx"), rows);
-        WriteSchemeFile(fixture.File("invoice.sch"),
-                        {CaptionOf("RecordReference", 9) + " = Код", CaptionOf("ProductName", 9) + " = Наименование",
-                         CaptionOf("Amount", 9) + " = Кол-во", CaptionOf("Price", 9) + " = Цена",
-                         CaptionOf("VAT", 9) + " = НДС"});
-        IniStore::WriteStringParam("InvoiceCorrespondence", fixture.File("invoice.sch"));
-        IniStore::WriteStringParam("FromSAN", "7701234567");
+        PrepareInvoice(fixture, rows);
         WriteFileBytes(fixture.File("invoice-1.xml"), "previous");
 
         fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
