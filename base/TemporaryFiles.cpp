@@ -25,8 +25,9 @@ std::mutex growing;
 
 // A name taken out of its slot is freed only some registrations later: a
 // handler that read it from the slot just before may still be unlinking it.
+// Never destroyed: the names it holds stay reachable until the process ends.
 std::mutex retiring;
-std::vector<char*> retired;
+std::vector<char*>& retired = *new std::vector<char*>;
 constexpr std::size_t kRetiredKept = 64;
 
 std::atomic<char*>* FreeSlot()
