@@ -1,13 +1,14 @@
 #include "base/TemporaryFiles.h"
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
+#include <new>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
@@ -23,29 +24,12 @@ struct Block {
 std::atomic<Block*> firstBlock{nullptr};
 std::mutex growing;
 
-// A name taken out of its slot is freed only some registrations later: a
-// handler that read it from the slot just before may still be unlinking it.
-// Never destroyed: the names it holds stay reachable until the process ends.
-std::mutex retiring;
-std::vector<char*>& retired = *new std::vector<char*>;
-constexpr std::size_t kRetiredKept = 64;
-
 std::atomic<char*>* FreeSlot()
 {
     for (Block* block = firstBlock.load(); block; block = block->next)
         for (std::atomic<char*>& slot : block->slots)
             if (!slot.load()) return &slot;
     return nullptr;
-}
-
-void Retire(char* name)
-{
-    const std::lock_guard lock(retiring);
-    retired.push_back(name);
-    if (retired.size() > 2 * kRetiredKept) {
-        for (std::size_t i = 0; i < kRetiredKept; ++i) std::free(retired[i]);
-        retired.erase(retired.begin(), retired.begin() + kRetiredKept);
-    }
 }
 
 // The messages for the handler, written once before it is installed.
@@ -92,7 +76,10 @@ TemporaryFiles::Entry TemporaryFiles::Register(const std::string& path)
 void TemporaryFiles::Unregister(Entry entry)
 {
     if (!entry) return;
-    if (char* name = static_cast<std::atomic<char*>*>(entry)->exchange(nullptr)) Retire(name);
+    // Once out of its slot a name is no longer seen by a handler that starts
+    // now; one already walking the slots on another thread at this very
+    // moment ends the process right after.
+    std::free(static_cast<std::atomic<char*>*>(entry)->exchange(nullptr));
 }
 
 void TemporaryFiles::RemoveAll() noexcept
