@@ -323,12 +323,19 @@ inline constexpr char sCliHeaderRowNotFound[] =
 inline constexpr char sCliRunStartsOver[] =
     "Строки листа идут в файле не по порядку: лист прочитан целиком, и преобразование начато заново. "
     "Сообщения выше не действуют.";
-// A run ended by Ctrl-C or SIGTERM: its temporary files are removed.
-inline constexpr char sInterruptedBySignal[] = "Преобразование прервано сигналом %s; файлы не изменены.";
 // The same for --dump, which writes the cells as the rows come.
 inline constexpr char sCliDumpStartsOver[] =
     "Строки листа идут в файле не по порядку: лист прочитан целиком, и ячейки выведены заново. "
     "Строки выше не действуют.";
+// A run ended by Ctrl-C or SIGTERM: its temporary files are removed.
+inline constexpr char sInterruptedBySignal[] = "Преобразование прервано сигналом %s; файлы не изменены.";
+// The window's question when it is closed or Esc is pressed during a run,
+// and the log's last line after Да.
+inline constexpr char sAskStopConversion[] = "Прервать преобразование?";
+inline constexpr char sConversionStopped[] = "Преобразование прервано. Файлы не изменены.";
+// The log pane's last line once it holds as many lines as it shows.
+inline constexpr char sLogLinesNotShown[] =
+    "… ещё %s строк; весь протокол сохраняет кнопка \"Сохранить протокол...\"";
 
 // A file too large to be a scheme (a scheme holds a few kilobytes).
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";

@@ -140,14 +140,8 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
                 doc.FlushCompleted(commercialDocument);
             }
             if (inputs.stop.Requested()) {
-                // Nothing of a stopped run is saved: the package's files are
-                // replaced together or not at all.
                 doc.AbandonSave();
-                log.ReleaseUnsaved();
-                result.savedFiles.clear();
-                result.allSaved = false;
-                result.stopped = true;
-                return result;
+                break;
             }
 
             result.errorCount += rowErrors.errorCount;
@@ -164,6 +158,16 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
                 log.LogSavedLine(std::string(QRNConsts::sConvertSuccess) + QRNConsts::sFileSaved);
             }
             if (!split || !rows.LookAhead(1)) break;
+        }
+        // Nothing of a stopped run is saved, also when the stop came as the
+        // rows ended: the package's files are replaced together or not at all,
+        // and the completed ones are removed with `completed`.
+        if (inputs.stop.Requested()) {
+            log.ReleaseUnsaved();
+            result.savedFiles.clear();
+            result.allSaved = false;
+            result.stopped = true;
+            return result;
         }
         for (const std::unique_ptr<AtomicFile>& file : completed) file->Commit();
     } catch (...) {

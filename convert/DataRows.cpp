@@ -20,12 +20,15 @@ const SheetRow* DataRows::Next()
         return row;
     }
     ended_ = true;
-    if (row) rows_.ReadToEnd();
+    // The bar stands full while the rest of the sheet is read through.
+    if (shownTo_) shownTo_->ProgressPosition(maximum_);
+    if (row && rest_ == RestOfSheet::Read) rows_.ReadToEnd();
     return nullptr;
 }
 
 void DataRows::ShowProgress(RunObserver& observer)
 {
+    shownTo_ = &observer;
     const RowProgress progress = rows_.Progress();
     const int dataRows = progress.declaredLastRow - headerRow_;
     const int maximum = dataRows > 0 ? dataRows : kShareSteps;

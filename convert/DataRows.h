@@ -11,7 +11,12 @@
 // end the run as when the sheet is read at once.
 class DataRows {
 public:
-    explicit DataRows(SheetRows& rows, int headerRow = 1) : rows_(rows), headerRow_(headerRow), expected_(headerRow + 1)
+    // Whether the rest of the sheet is read through after the data rows: a
+    // look at the first rows (the preview) does without.
+    enum class RestOfSheet { Read, Skip };
+
+    explicit DataRows(SheetRows& rows, int headerRow = 1, RestOfSheet rest = RestOfSheet::Read)
+        : rows_(rows), headerRow_(headerRow), expected_(headerRow + 1), rest_(rest)
     {
     }
 
@@ -19,13 +24,16 @@ public:
     const SheetRow* Next();
 
     // Moves the progress bar to the row last given: over the data rows the
-    // sheet declares, or else over the share of the sheet read.
+    // sheet declares, or else over the share of the sheet read. Once shown,
+    // the bar reaches its maximum when the data rows end.
     void ShowProgress(RunObserver& observer);
 
 private:
     SheetRows& rows_;
     int headerRow_;
     int expected_;
+    RestOfSheet rest_;
     bool ended_ = false;
     int maximum_ = -1;
+    RunObserver* shownTo_ = nullptr;
 };

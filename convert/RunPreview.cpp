@@ -53,8 +53,10 @@ RunPreview Preview(const RunInputs& inputs, int maxRows, SheetRows& sheet)
     RowErrorHandler rowErrors(observer);
     const ProductDispatch products(inputs);
     const InvoicePositionWriter positions(inputs);
-    DataRows rows(sheet, inputs.headerRow);
-    for (const SheetRow* row = rows.Next(); row && static_cast<int>(preview.rows.size()) < maxRows; row = rows.Next()) {
+    // No row past the last one shown is read, nor the rest of the sheet.
+    DataRows rows(sheet, inputs.headerRow, DataRows::RestOfSheet::Skip);
+    const SheetRow* row = nullptr;
+    while (static_cast<int>(preview.rows.size()) < maxRows && (row = rows.Next())) {
         RunPreview::Row shown{row->Number(), {}, false, {}};
         for (const FieldColumn& field : fields)
             shown.texts.push_back(invoice ? GetInvoiceFieldValue(*row, field) : GetFieldValue(*row, field, observer));

@@ -23,5 +23,7 @@ struct RunPreview {
 // row and data range) and runs the writers over them into a document that is
 // never saved. A price-list row is marked for a critical error (one that
 // keeps the file from being saved), an invoice row for any error (one keeps
-// its package from being saved). Raises QuarnelError as a run does.
+// its package from being saved). Reads no further than the rows it shows and
+// the row after them, and ends early when inputs.stop is requested. Raises
+// QuarnelError as a run does.
 RunPreview PreviewRun(const RunInputs& inputs, int maxRows = 100);

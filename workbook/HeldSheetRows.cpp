@@ -9,6 +9,9 @@ constexpr int kRowsPerStopLook = 256;
 
 const SheetRow* HeldSheetRows::Next()
 {
+    // No row is handed out once a stop is asked for; a long stretch of
+    // empty rows looks again as it goes.
+    if (stop_.Requested()) return nullptr;
     const int lastRow = workbook_.LastRow();
     for (; next_ <= lastRow; ++next_) {
         if (next_ % kRowsPerStopLook == 0 && stop_.Requested()) return nullptr;

@@ -5,8 +5,13 @@
 #include "catalogue/QRNConsts.h"
 #include "messages/FaultMessages.h"
 
+#include "base/MessageFormat.h"
+
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <chrono>
@@ -22,15 +27,23 @@ public:
     void ClearLog() override
     {
         const std::lock_guard lock(runner_.pendingLock_);
-        runner_.pendingLines_.clear();
+        runner_.ClearPendingLog();
         runner_.pendingClear_ = true;
         PostLogFlush();
     }
 
+    // The pane takes the first lines only; the spool keeps every one, and the
+    // window learns how many it does not show.
     void LogLine(const std::string& line) override
     {
         const std::lock_guard lock(runner_.pendingLock_);
-        runner_.pendingLines_.append(QStr(line));
+        runner_.spool_.Append(line);
+        if (runner_.paneLines_ < kPaneLineLimit) {
+            runner_.pendingLines_.append(QStr(line));
+            ++runner_.paneLines_;
+        } else {
+            ++runner_.hiddenLines_;
+        }
         PostLogFlush();
     }
 
@@ -111,10 +124,11 @@ bool ConversionRunner::Start(RunInputs inputs)
     positionPosted_ = false;
     {
         const std::lock_guard lock(pendingLock_);
-        pendingLines_.clear();
-        pendingClear_ = false;
+        ClearPendingLog();
+        pendingClear_ = true;
         flushPosted_ = false;
     }
+    FlushLog();
     // A stop request of its own: an earlier run's must not stop this one.
     inputs.stop = StopRequest();
     stop_ = inputs.stop;
@@ -135,18 +149,58 @@ bool ConversionRunner::Start(RunInputs inputs)
     return true;
 }
 
+void ConversionRunner::ClearPendingLog()
+{
+    spool_.Clear();
+    pendingLines_.clear();
+    paneLines_ = 0;
+    hiddenLines_ = 0;
+}
+
+std::vector<std::string> ConversionRunner::LogLines() const
+{
+    const std::lock_guard lock(pendingLock_);
+    return spool_.Lines();
+}
+
 void ConversionRunner::FlushLog()
 {
     QStringList lines;
     bool clear = false;
+    int hidden = 0;
     {
         const std::lock_guard lock(pendingLock_);
         lines.swap(pendingLines_);
         std::swap(clear, pendingClear_);
+        hidden = hiddenLines_;
         flushPosted_ = false;
     }
-    if (clear) log_.clear();
+    if (clear) {
+        log_.clear();
+        hiddenShown_ = 0;
+    }
     if (!lines.isEmpty()) log_.appendPlainText(lines.join('\n'));
+    if (hidden == hiddenShown_) return;
+    // One line under the pane's last tells how many more the log holds; it
+    // is rewritten as their number grows.
+    const QString notice = QStr(FormatMessage(QRNConsts::sLogLinesNotShown, {std::to_string(hidden)}));
+    if (hiddenShown_ == 0) {
+        log_.appendPlainText(notice);
+    } else {
+        QTextCursor cursor(log_.document()->lastBlock());
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        cursor.insertText(notice);
+    }
+    hiddenShown_ = hidden;
+}
+
+void ConversionRunner::AddLogLine(const QString& line)
+{
+    {
+        const std::lock_guard lock(pendingLock_);
+        spool_.Append(StdStr(line));
+    }
+    log_.appendPlainText(line);
 }
 
 void ConversionRunner::Abandon()
@@ -160,7 +214,13 @@ void ConversionRunner::Finish(const QString& failure, const RunResult& result)
     if (worker_.joinable()) worker_.join();
     running_ = false;
     lastResult_ = result;
-    lastFailure_ = abandoned_ ? QString() : failure;
-    if (!lastFailure_.isEmpty()) dialogs_.ShowError(&window_, lastFailure_);
+    lastFailure_ = failure;
+    // What the run reported after the stop request is shown too: it may have
+    // ended before it looked at the request.
+    FlushLog();
+    if (result.stopped) AddLogLine(QStr(QRNConsts::sConversionStopped));
+    if (abandoned_) progress_.setValue(0);
+    // A run the user stopped ends without a box: the window may be closing.
+    if (!lastFailure_.isEmpty() && !abandoned_) dialogs_.ShowError(&window_, lastFailure_);
     emit Finished();
 }

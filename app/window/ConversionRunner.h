@@ -3,6 +3,7 @@
 #include "convert/RunInputs.h"
 #include "convert/RunObserver.h"
 #include "convert/RunResult.h"
+#include "app/window/RunLogSpool.h"
 
 #include <QObject>
 #include <QString>
@@ -36,6 +37,8 @@ public:
     ~ConversionRunner() override;
 
     bool IsRunning() const { return running_; }
+    // A run is going on and has been asked to stop.
+    bool Stopping() const { return running_ && abandoned_; }
     // How the last run that finished ended: its result (empty after a
     // failure) and the failure's text shown in the error box ("" for none).
     const RunResult& LastResult() const { return lastResult_; }
@@ -44,10 +47,18 @@ public:
     // Starts the run; false, and nothing happens, while another one is going.
     bool Start(RunInputs inputs);
 
-    // Makes the run stop at its next batch of rows, through its stop request;
-    // nothing more of it reaches the window. The file it was writing is not
-    // saved, and the previous file of that name stays as it was.
+    // Makes the run stop before its next row, through its stop request;
+    // nothing more of it reaches the window until it has ended. The files it
+    // was writing are not saved, and the previous files of those names stay
+    // as they were; the log then ends with a line that says so.
     void Abandon();
+
+    // Every line of the last run's log, also those past what the pane shows.
+    std::vector<std::string> LogLines() const;
+
+    // The most lines of a run the log pane shows; a line under them tells
+    // how many more the log holds.
+    static constexpr int kPaneLineLimit = 10000;
 
 signals:
     // After a run has ended, and after the error box of a platform error that
@@ -60,6 +71,10 @@ private:
     void Finish(const QString& failure, const RunResult& result);
     // Shows the log lines the run has reported since the last flush.
     void FlushLog();
+    // A line of the window's own under the run's, kept with them.
+    void AddLogLine(const QString& line);
+    // With pendingLock_ held: a new run's log, or the run's log started over.
+    void ClearPendingLog();
 
     RunFunction run_;
     QPlainTextEdit& log_;
@@ -73,9 +88,17 @@ private:
     StopRequest stop_;
     std::atomic<int> latestPosition_{0};
     std::atomic<bool> positionPosted_{false};
-    std::mutex pendingLock_;
+    // The run's log as the worker reports it, under pendingLock_: every line
+    // goes to the spool, the first kPaneLineLimit also to the pane; the rest
+    // are counted.
+    mutable std::mutex pendingLock_;
+    RunLogSpool spool_;
     QStringList pendingLines_;
+    int paneLines_ = 0;
+    int hiddenLines_ = 0;
     bool pendingClear_ = false;
     bool flushPosted_ = false;
+    // How many hidden lines the pane's last line tells of (window thread).
+    int hiddenShown_ = 0;
     std::thread worker_;
 };

@@ -119,6 +119,28 @@ bool QtUserDialogs::Confirm(QWidget* parent, const QString& question)
     return box.exec() == QMessageBox::Yes;
 }
 
+void QtUserDialogs::AskMeanwhile(QWidget* parent, const QString& question, std::function<void(bool)> answered)
+{
+    WithdrawQuestion();
+    auto* box = new QMessageBox(QMessageBox::Question, QStr(QRNConsts::sConfirmCaption), question,
+                                QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::No);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [answered = std::move(answered)](int result) { answered(result == QMessageBox::Yes); });
+    question_ = box;
+    box->open();
+}
+
+void QtUserDialogs::WithdrawQuestion()
+{
+    if (!question_) return;
+    // Closed without an answer: the window learns nothing from it.
+    question_->disconnect();
+    question_->close();
+    question_ = nullptr;
+}
+
 std::optional<QString> QtUserDialogs::ChooseOpenFile(QWidget* parent, const FileDialogRequest& request)
 {
     return RunFileDialog(parent, request, QFileDialog::AcceptOpen);

@@ -2,6 +2,8 @@
 
 #include "app/window/UserDialogs.h"
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 
 // The dialogs as the user sees them: QMessageBox and QFileDialog.
@@ -11,11 +13,16 @@ public:
     void ShowWarning(QWidget* parent, const QString& message) override;
     void ShowInformation(QWidget* parent, const QString& message) override;
     bool Confirm(QWidget* parent, const QString& question) override;
+    void AskMeanwhile(QWidget* parent, const QString& question, std::function<void(bool)> answered) override;
+    void WithdrawQuestion() override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;
     std::optional<QString> ChooseSaveFile(QWidget* parent, const FileDialogRequest& request) override;
     void ShowPreview(QWidget* parent, const RunPreview& preview) override;
     std::optional<std::vector<bool>> ChooseMappings(QWidget* parent,
                                                     const std::vector<ProposedMapping>& proposed) override;
+
+private:
+    QPointer<QMessageBox> question_;
 };
 
 // "*.xls|*.xls;*.xlsx" -> {"*.xls (*.xls *.xlsx)"}: the resource form of a

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -118,14 +119,39 @@ void TfmQRNMain::showEvent(QShowEvent* event)
 void TfmQRNMain::closeEvent(QCloseEvent* event)
 {
     if (FRunner->IsRunning()) {
-        // The run stops at its next row without saving; the window closes
-        // when its thread is done.
-        FCloseRequested = true;
-        FRunner->Abandon();
+        // Stopped, the run ends before its next row without saving; the
+        // window closes when its thread is done.
+        AskToStopConversion(true);
         event->ignore();
         return;
     }
     event->accept();
+}
+
+void TfmQRNMain::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && FRunner->IsRunning()) {
+        AskToStopConversion(false);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TfmQRNMain::AskToStopConversion(bool thenClose)
+{
+    if (FStopQuestionUp) return;
+    // Already stopping: closing then needs no second answer.
+    if (FRunner->Stopping()) {
+        FCloseRequested = FCloseRequested || thenClose;
+        return;
+    }
+    FStopQuestionUp = true;
+    FDialogs.AskMeanwhile(this, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
+        FStopQuestionUp = false;
+        if (!stop || !FRunner->IsRunning()) return;
+        FCloseRequested = thenClose;
+        FRunner->Abandon();
+    });
 }
 
 void TfmQRNMain::changeEvent(QEvent* event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window/ConversionRunner.h"
+#include "app/window/WindowWorker.h"
 #include "base/Regional.h"
 #include "catalogue/DocumentTypes.h"
 #include "scheme/SchemeLine.h"
@@ -21,6 +22,7 @@ class QComboBox;
 class QSpinBox;
 class QGroupBox;
 class QHelpEvent;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -160,6 +162,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Esc during a run asks whether to stop it, as closing does.
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -181,8 +185,10 @@ private:
     SchemeLines CurrentScheme() const;
     void ShowScheme(const SchemeLines& lines);
     RunInputs CollectRunInputs() const;
-    std::vector<std::string> LogLines() const;
     void ConversionFinished();
+    // "Прервать преобразование?" while the run goes on; Да stops it, and
+    // then closes the window when the close box asked.
+    void AskToStopConversion(bool thenClose);
 
     // Runs a user action; a platform error it raises ends the action and is
     // shown in the error box, and the window stays usable.
@@ -191,6 +197,8 @@ private:
     Regional FRegional;
     UserDialogs& FDialogs;
     std::unique_ptr<ConversionRunner> FRunner;
+    // Reads the preview's rows.
+    WindowWorker FPreviewWorker;
     // What the report of the log names: the last run's workbook, type and
     // start, and its output file, whose name the report is offered under.
     RunInputs FLastRun;
@@ -200,6 +208,7 @@ private:
     bool FShown = false;
     bool FHintHandlerInstalled = false;
     bool FCloseRequested = false;
+    bool FStopQuestionUp = false;
     // The file names the open and save dialogs start with: those of their
     // last use, as the window's two dialogs are shared by the scheme and log
     // actions.

@@ -19,8 +19,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QTimer>
 
 #include <filesystem>
@@ -45,6 +43,11 @@ void TfmQRNMain::tmAutoTimer()
 
 void TfmQRNMain::ConversionFinished()
 {
+    // The question is moot once the run has ended.
+    if (FStopQuestionUp) {
+        FStopQuestionUp = false;
+        FDialogs.WithdrawQuestion();
+    }
     btPrev->setEnabled(FStep > 1);
     btSaveLog->setEnabled(true);
     // Outside the log, which stays the same as the command line's.
@@ -53,17 +56,6 @@ void TfmQRNMain::ConversionFinished()
         stale << QStr(FormatMessage(QRNConsts::sStalePackageFile, {file}));
     if (!stale.isEmpty()) FDialogs.ShowInformation(this, stale.join(QLatin1Char('\n')));
     if (FCloseRequested) close();
-}
-
-std::vector<std::string> TfmQRNMain::LogLines() const
-{
-    // Block by block rather than through toPlainText, which would turn a
-    // no-break space of a line into a plain one.
-    std::vector<std::string> lines;
-    const QTextDocument& log = *memLog->document();
-    if (log.isEmpty()) return lines;
-    for (QTextBlock block = log.begin(); block.isValid(); block = block.next()) lines.push_back(StdStr(block.text()));
-    return lines;
 }
 
 void TfmQRNMain::btSaveLogClick()
@@ -82,7 +74,7 @@ void TfmQRNMain::btSaveLogClick()
     guard.Claim(StdStr(*path));
     // The report of a run that failed ends with the failure, as the error box
     // showed it.
-    std::vector<std::string> lines = LogLines();
+    std::vector<std::string> lines = FRunner->LogLines();
     if (!FRunner->LastFailure().isEmpty()) lines.push_back(StdStr(FRunner->LastFailure()));
     WriteConversionReport(StdStr(*path), ConversionReportText(FLastRun.workbookPath, FLastRun.documentType,
                                                               FLastRunDateTime, FRegional, lines));

@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 
 #include <filesystem>
@@ -85,12 +86,28 @@ void TfmQRNMain::LoadFieldLists()
 
 void TfmQRNMain::btPreviewClick()
 {
-    RunPreview preview;
-    {
-        const WaitCursor waiting;
-        preview = PreviewRun(CollectRunInputs());
-    }
-    FDialogs.ShowPreview(this, preview);
+    // The rows are read on the worker: the window stays responsive, and
+    // closing it stops the reading.
+    RunInputs inputs = CollectRunInputs();
+    const auto done = [this] {
+        btPreview->setEnabled(true);
+        unsetCursor();
+    };
+    if (!FPreviewWorker.Start(
+            [this, inputs = std::move(inputs), done](const StopRequest& stop) mutable -> WindowWorker::Continuation {
+                inputs.stop = stop;
+                return [this, done, preview = PreviewRun(inputs)] {
+                    done();
+                    FDialogs.ShowPreview(this, preview);
+                };
+            },
+            [this, done](const QString& failure) {
+                done();
+                FDialogs.ShowError(this, failure);
+            }))
+        return;
+    btPreview->setEnabled(false);
+    setCursor(Qt::BusyCursor);
 }
 
 bool TfmQRNMain::listOnixDragOver(const QPoint& position)

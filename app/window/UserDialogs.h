@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,6 +35,13 @@ public:
     // A box titled "Подтверждение" with a question icon and the buttons Yes
     // and No; true for Yes.
     virtual bool Confirm(QWidget* parent, const QString& question) = 0;
+    // The same question asked while a run goes on: the box does not hold the
+    // window's thread, and `answered` gets true for Yes once it is closed.
+    // One such question is up at a time.
+    virtual void AskMeanwhile(QWidget* parent, const QString& question, std::function<void(bool)> answered) = 0;
+    // Closes that question unanswered (the run ended meanwhile); nothing
+    // when none is up.
+    virtual void WithdrawQuestion() = 0;
 
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) = 0;

@@ -78,9 +78,9 @@ TEST_F(PriceListRunTest, DataEndsAtTheFirstEmptyCellOfColumnOne)
     data.push_back(BookRow("A-after-gap"));
     Run(WithHeader(data));
     // The bar runs over the rows the sheet holds: where the data ends is
-    // known only on reaching it.
+    // known only on reaching it, and the bar is full from there.
     EXPECT_EQ(observer.maximum, 11);
-    EXPECT_EQ(observer.positions, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0}));
+    EXPECT_EQ(observer.positions, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 0}));
     EXPECT_EQ(observer.log, kSuccessLog);
     const std::string xml = ReadMessage(output);
     EXPECT_EQ(Occurrences(xml, "<Product>"), 9);

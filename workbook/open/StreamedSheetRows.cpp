@@ -37,11 +37,12 @@ public:
 
     const SheetRow* Next() override
     {
+        // No row is handed out once a stop is asked for.
+        if (stop_.Requested()) return nullptr;
         if (current_ && next_ < current_->count) return &current_->rows[next_++];
         // A batch's rows keep the memory of their texts: handed back, the
         // reading thread fills them again instead of allocating.
         if (current_) spare_.TryPush(std::move(current_));
-        if (stop_.Requested()) return nullptr;
         std::optional<Batch> batch = ready_.Pop();
         if (!batch) return nullptr;
         current_ = std::move(*batch);

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QPushButton>
 #include <QTest>
@@ -200,9 +201,12 @@ private slots:
 
         fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
         TfmQRNMain& window = fixture.window();
+        fixture.dialogs().confirmAnswers = {true};
+        // Closed as the bar first moves, the run under way.
+        QObject::connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&window](int value) {
+            if (value > 0 && window.ConversionRunning()) window.btClose->click();
+        });
         window.show();
-        QTRY_VERIFY(window.ConversionRunning());
-        window.btClose->click();
         QTRY_VERIFY(window.isHidden());
         QVERIFY(fixture.WaitForRun());
         QCOMPARE(ReadFileBytes(fixture.File("invoice-1.xml")), std::string("previous"));
@@ -269,7 +273,7 @@ private slots:
         QCOMPARE(Items(*window.listExcel).first(), Q("Артикул"));
         // The preview reads the rows the run will, by the sheet's own numbers.
         window.btPreview->click();
-        QCOMPARE(fixture.dialogs().previews.size(), 1u);
+        QTRY_COMPARE(fixture.dialogs().previews.size(), 1u);
         const RunPreview& preview = fixture.dialogs().previews.back();
         QCOMPARE(preview.rows.size(), 3u);
         QCOMPARE(preview.rows.front().number, 7);
@@ -292,8 +296,29 @@ private slots:
         QCOMPARE(window.seHeaderRow->value(), 1);
     }
 
-    void closingDuringARunStopsItAndKeepsThePreviousFile()
+    // Closing the window or pressing Esc while a run goes on asks first; the
+    // run is held by the long-cell warning of its first row meanwhile.
+    void stopQuestionDuringARun_data()
     {
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<int>("answer"); // 1 Да, 0 Нет, -1 none before the run ends
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QString>("lastLogLine");
+        const QString stopped = Q("Преобразование прервано. Файлы не изменены.");
+        QTest::newRow("close box, yes") << false << 1 << true << false << stopped;
+        QTest::newRow("Esc, yes") << true << 1 << false << false << stopped;
+        QTest::newRow("Esc, no") << true << 0 << false << true << Q("Файл ONIX XML сохранен.");
+        QTest::newRow("close box, run ends first") << false << -1 << false << true << Q("Файл ONIX XML сохранен.");
+    }
+
+    void stopQuestionDuringARun()
+    {
+        QFETCH(bool, escape);
+        QFETCH(int, answer);
+        QFETCH(bool, closes);
+        QFETCH(bool, saved);
+        QFETCH(QString, lastLogLine);
         WindowFixture fixture;
         auto rows = kBooks;
         rows[1][2] = std::string(300, 'x');
@@ -301,16 +326,20 @@ private slots:
         WriteFileBytes(fixture.File("books.xml"), "previous");
         TfmQRNMain& window = fixture.window();
         window.show();
-        bool stillOpenAfterClose = false;
+        if (answer >= 0) fixture.dialogs().confirmAnswers = {answer == 1};
         fixture.dialogs().duringWarning = [&] {
-            window.btClose->click();
-            stillOpenAfterClose = window.isVisible();
+            if (escape) QTest::keyClick(&window, Qt::Key_Escape);
+            else window.btClose->click();
         };
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
-        QTRY_VERIFY(window.isHidden());
         QVERIFY(fixture.WaitForRun());
-        QVERIFY(stillOpenAfterClose);
-        QCOMPARE(ReadFileBytes(fixture.File("books.xml")), std::string("previous"));
+        QTRY_COMPARE(window.isHidden(), closes);
+
+        QCOMPARE(fixture.dialogs().questions, QStringList{Q("Прервать преобразование?")});
+        QCOMPARE(fixture.dialogs().withdrawnQuestions, answer < 0 ? 1 : 0);
+        QCOMPARE(ReadFileBytes(fixture.File("books.xml")) != "previous", saved);
+        QCOMPARE(LogLines(window).last(), lastLogLine);
+        if (!window.isHidden()) QCOMPARE(window.Step(), 5);
         QVERIFY(fixture.dialogs().errors.isEmpty());
         QVERIFY(!QFileInfo(fixture.QFile("books.xml")).dir().entryList(QDir::Files).join(' ').contains("books.xml."));
     }
@@ -436,6 +465,34 @@ private slots:
         QCOMPARE(ReadFileBytes(fixture.File("second.xml")), ReadFileBytes(fixture.File("first.xml")));
         // The log shows the last run only.
         QCOMPARE(LogLines(window).count(Q("Файл ONIX XML сохранен.")), 1);
+    }
+
+    // A run of more lines than the pane shows: the pane ends with their
+    // count, the kept log holds every line, a line break of a cell included.
+    void logPaneShowsItsLimitAndKeepsTheWholeLog()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        constexpr int kLines = ConversionRunner::kPaneLineLimit + 50;
+        ConversionRunner runner(
+            [](const RunInputs&, RunObserver& observer) {
+                observer.ClearLog();
+                for (int i = 1; i <= kLines; ++i) observer.LogLine(i == 2 ? "две\nстроки" : std::to_string(i));
+                return RunResult{};
+            },
+            *window.memLog, *window.ProgressBar1, fixture.dialogs(), window);
+        QSignalSpy finished(&runner, &ConversionRunner::Finished);
+        QVERIFY(runner.Start(RunInputs{}));
+        QVERIFY(finished.wait(20000));
+
+        const QStringList pane = LogLines(window);
+        QCOMPARE(pane.size(), ConversionRunner::kPaneLineLimit + 2);
+        QCOMPARE(pane[ConversionRunner::kPaneLineLimit], QString::number(ConversionRunner::kPaneLineLimit));
+        QCOMPARE(pane.last(), Q("… ещё 50 строк; весь протокол сохраняет кнопка \"Сохранить протокол...\""));
+        const std::vector<std::string> kept = runner.LogLines();
+        QCOMPARE(kept.size(), std::size_t{kLines});
+        QCOMPARE(kept[1], std::string("две\nстроки"));
+        QCOMPARE(kept.back(), std::to_string(kLines));
     }
 };
 

@@ -28,6 +28,11 @@ public:
     QStringList questions;
     // The answers to the questions in turn; No when none is left.
     std::deque<bool> confirmAnswers;
+    // The question asked while a run goes on waits here until the test
+    // answers it, unless an answer is scripted in confirmAnswers; a withdrawn
+    // one is counted.
+    std::function<void(bool)> pendingQuestion;
+    int withdrawnQuestions = 0;
     // Runs while a warning box would be up; the run waits for it.
     std::function<void()> duringWarning;
 
@@ -64,6 +69,30 @@ public:
         const bool answer = confirmAnswers.front();
         confirmAnswers.pop_front();
         return answer;
+    }
+
+    void AskMeanwhile(QWidget*, const QString& question, std::function<void(bool)> answered) override
+    {
+        questions << question;
+        pendingQuestion = std::move(answered);
+        if (confirmAnswers.empty()) return;
+        const bool answer = confirmAnswers.front();
+        confirmAnswers.pop_front();
+        Answer(answer);
+    }
+
+    void WithdrawQuestion() override
+    {
+        if (!pendingQuestion) return;
+        pendingQuestion = nullptr;
+        ++withdrawnQuestions;
+    }
+
+    void Answer(bool yes)
+    {
+        std::function<void(bool)> answered = std::move(pendingQuestion);
+        pendingQuestion = nullptr;
+        answered(yes);
     }
 
     std::optional<QString> ChooseOpenFile(QWidget*, const FileDialogRequest& request) override
