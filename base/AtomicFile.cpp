@@ -3,6 +3,7 @@
 #include "base/FilePlace.h"
 #include "base/TemporaryFiles.h"
 
+#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -16,6 +17,36 @@
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 16;
+
+// A completed file keeps its descriptor until it is put in place: one without
+// a name has no other way back to it. Past this many, a completed file is
+// named and closed at once, so a run of thousands of invoice packages does
+// not run out of descriptors.
+constexpr int kMostHeldOpen = 256;
+std::atomic<int> heldOpen{0};
+
+// The unique part of the temporary names this process gives: the process id
+// comes before it, so a counter is enough.
+std::string NextUniqueSuffix()
+{
+    static std::atomic<unsigned long> counter{0};
+    constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    unsigned long n = counter++;
+    std::string suffix(6, '0');
+    for (auto it = suffix.rbegin(); it != suffix.rend(); ++it, n /= 36) *it = kDigits[n % 36];
+    return suffix;
+}
+
+// An unnamed file, opened in the target's folder where the file system
+// allows; -1 elsewhere. Naming it later goes through /proc.
+int OpenUnnamed(const std::string& folder)
+{
+#ifdef O_TMPFILE
+    if (::access("/proc/self/fd", X_OK) == 0) return ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+#endif
+    (void)folder;
+    return -1;
+}
 
 bool ChangeOwner(int fd, uid_t owner, gid_t group)
 {
@@ -47,11 +78,14 @@ AtomicFile::AtomicFile(std::string targetPath, StaleTemporaries stale)
 {
     RequireReplaceable();
     if (stale == StaleTemporaries::Remove) RemoveStaleTemporaries();
-    std::string pattern = TemporaryPrefix() + std::to_string(::getpid()) + "-XXXXXX";
-    fd_ = ::mkstemp(pattern.data());
-    if (fd_ < 0) Fail(errno);
-    temp_ = pattern;
-    registered_ = TemporaryFiles::Register(temp_);
+    fd_ = OpenUnnamed(FolderOf(replaced_));
+    if (fd_ < 0) {
+        std::string pattern = TemporaryPrefix() + std::to_string(::getpid()) + "-XXXXXX";
+        fd_ = ::mkstemp(pattern.data());
+        if (fd_ < 0) Fail(errno);
+        temp_ = pattern;
+        registered_ = TemporaryFiles::Register(temp_);
+    }
     TakeRightsOfTarget();
     buffer_.reserve(kBufferSize);
 }
@@ -118,16 +152,23 @@ AtomicFile::~AtomicFile()
 
 void AtomicFile::Discard()
 {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
+    CloseDescriptor();
     if (!temp_.empty()) {
         ::unlink(temp_.c_str());
         temp_.clear();
     }
     TemporaryFiles::Unregister(registered_);
     registered_ = nullptr;
+}
+
+int AtomicFile::CloseDescriptor()
+{
+    if (fd_ < 0) return 0;
+    if (heldOpen_) --heldOpen;
+    heldOpen_ = false;
+    const int closed = ::close(fd_);
+    fd_ = -1;
+    return closed == 0 ? 0 : errno;
 }
 
 void AtomicFile::Fail(int error)
@@ -168,21 +209,95 @@ void AtomicFile::Write(std::string_view bytes)
 
 void AtomicFile::Complete()
 {
-    if (fd_ < 0) return;
+    if (completed_ || fd_ < 0) return;
     WriteOut(buffer_);
     std::string().swap(buffer_);
-    if (::fsync(fd_) != 0) Fail(errno);
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0) Fail(errno);
+    completed_ = true;
+#ifdef SYNC_FILE_RANGE_WRITE
+    // Starts the writing to disk; Sync waits for it, so the files of a
+    // package are written out together rather than one wait after another.
+    ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+#endif
+    if (heldOpen < kMostHeldOpen) {
+        ++heldOpen;
+        heldOpen_ = true;
+        return;
+    }
+    if (temp_.empty()) Name();
+    if (const int error = CloseDescriptor()) Fail(error);
 }
 
-void AtomicFile::Commit()
+void AtomicFile::Sync()
 {
-    if (temp_.empty()) return;
-    Complete();
+    if (fd_ >= 0) {
+        if (::fsync(fd_) != 0) Fail(errno);
+        return;
+    }
+    const int fd = ::open(temp_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) Fail(errno);
+    const int synced = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (synced != 0) Fail(error);
+}
+
+// Links the unnamed file into its folder under a temporary name of ours.
+void AtomicFile::Name()
+{
+    const std::string prefix = TemporaryPrefix() + std::to_string(::getpid()) + "-";
+    const std::string descriptor = "/proc/self/fd/" + std::to_string(fd_);
+    for (;;) {
+        std::string name = prefix + NextUniqueSuffix();
+        // Registered first: a signal between the two removes a name that
+        // is not there yet, rather than leaving one behind.
+        TemporaryFiles::Entry entry = TemporaryFiles::Register(name);
+        if (::linkat(AT_FDCWD, descriptor.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            temp_ = std::move(name);
+            registered_ = entry;
+            return;
+        }
+        const int error = errno;
+        TemporaryFiles::Unregister(entry);
+        // A name a killed process of the same id left behind.
+        if (error != EEXIST) Fail(error);
+    }
+}
+
+void AtomicFile::Rename()
+{
     if (::rename(temp_.c_str(), replaced_.c_str()) != 0) Fail(errno);
     temp_.clear();
     TemporaryFiles::Unregister(registered_);
     registered_ = nullptr;
+}
+
+void AtomicFile::Commit()
+{
+    AtomicFile* self = this;
+    PutInPlace(&self, 1);
+}
+
+void AtomicFile::CommitAll(const std::vector<std::unique_ptr<AtomicFile>>& files)
+{
+    std::vector<AtomicFile*> all;
+    for (const std::unique_ptr<AtomicFile>& file : files) all.push_back(file.get());
+    PutInPlace(all.data(), all.size());
+}
+
+void AtomicFile::PutInPlace(AtomicFile* const* files, std::size_t count)
+{
+    const auto each = [&](void (AtomicFile::*step)()) {
+        for (std::size_t i = 0; i < count; ++i)
+            if (files[i]->fd_ >= 0 || !files[i]->temp_.empty()) (files[i]->*step)();
+    };
+    each(&AtomicFile::Complete);
+    each(&AtomicFile::Sync);
+    each(&AtomicFile::NameAndClose);
+    each(&AtomicFile::Rename);
+}
+
+void AtomicFile::NameAndClose()
+{
+    if (temp_.empty()) Name();
+    if (const int error = CloseDescriptor()) Fail(error);
 }

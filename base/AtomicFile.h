@@ -2,13 +2,20 @@
 
 #include "base/FileFault.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// Writes a file beside its target under a temporary name; Commit flushes it to
-// disk and renames it over the target. Destroyed without Commit (a failed or
-// refused save), it removes the temporary file and the target stays exactly as
-// it was. Every failure raises FileFault (writing) naming the target file.
+// Writes a file beside its target and puts it in place only when told to.
+// Where the file system allows, the file has no name while it is written
+// (O_TMPFILE), so a process killed, even by SIGKILL, leaves nothing; elsewhere
+// it is written under a temporary name. Commit syncs it, names it under a
+// unique temporary name and renames that over the target; a process killed
+// between the two leaves only that name, which the next save into the folder
+// removes. Destroyed without Commit (a failed or refused save), it removes
+// what it wrote and the target stays exactly as it was. Every failure raises
+// FileFault (writing) naming the target file.
 //
 // Only a regular file is ever replaced: a target that is a folder, a device, a
 // FIFO or a socket, a file the runner may not write, or one marked read-only
@@ -28,14 +35,24 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     void Write(std::string_view bytes);
-    // Puts everything written on disk under the temporary name; the target is
-    // not touched yet. Several files completed first and committed after
-    // replace their targets together or, when one fails to complete, not at all.
+    // Writes out what is buffered and starts putting it on disk, without
+    // waiting; the target is not touched yet.
     void Complete();
-    // Completes the file if need be and renames it over the target.
+    // Completes the file if need be and puts it in place.
     void Commit();
+    // Puts several completed files in place together: all are synced (their
+    // writes overlap) before any is named, and any is renamed only when every
+    // one is on disk, so a failure on the way replaces none.
+    static void CommitAll(const std::vector<std::unique_ptr<AtomicFile>>& files);
 
 private:
+    static void PutInPlace(AtomicFile* const* files, std::size_t count);
+    void Sync();
+    void Name();
+    void NameAndClose();
+    void Rename();
+    // Closes the descriptor, if open: 0, or the error closing gave.
+    int CloseDescriptor();
     [[noreturn]] void Fail(int error);
     [[noreturn]] void FailBecause(FileFault::Reason reason);
     void RequireReplaceable();
@@ -45,10 +62,12 @@ private:
     void WriteOut(std::string_view bytes);
     void Discard();
 
-    std::string target_;   // as the user named it, for messages
-    std::string replaced_; // the file that is replaced: the target, links followed
-    std::string temp_;
-    void* registered_ = nullptr; // the temporary file's TemporaryFiles entry
+    std::string target_;         // as the user named it, for messages
+    std::string replaced_;       // the file that is replaced: the target, links followed
+    std::string temp_;           // "" while the file has no name
+    void* registered_ = nullptr; // the temporary name's TemporaryFiles entry
     int fd_ = -1;
+    bool completed_ = false;
+    bool heldOpen_ = false; // completed, without a name, its descriptor kept
     std::string buffer_;
 };

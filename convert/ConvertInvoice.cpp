@@ -169,7 +169,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
             result.stopped = true;
             return result;
         }
-        for (const std::unique_ptr<AtomicFile>& file : completed) file->Commit();
+        AtomicFile::CommitAll(completed);
     } catch (...) {
         log.ReleaseUnsaved();
         throw;
