@@ -12,11 +12,21 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
 #include <future>
 #include <memory>
+
+namespace {
+
+// How long the window lets log lines and progress gather before it shows
+// them: often enough for the eye, seldom enough to leave the run its
+// processor.
+constexpr int kWindowUpdateDelayMs = 50;
+
+} // namespace
 
 class ConversionRunner::PostingObserver final : public RunObserver {
 public:
@@ -55,14 +65,16 @@ public:
     }
 
     // One step per row would flood the window's queue on a large workbook;
-    // the window shows the latest position whenever it gets round to it.
+    // the window shows the latest position a moment later, as for the log.
     void ProgressPosition(int position) override
     {
         runner_.latestPosition_ = position;
         if (runner_.positionPosted_.exchange(true)) return;
         Post([&runner = runner_] {
-            runner.positionPosted_ = false;
-            runner.progress_.setValue(runner.latestPosition_);
+            QTimer::singleShot(kWindowUpdateDelayMs, &runner, [&runner] {
+                runner.positionPosted_ = false;
+                runner.progress_.setValue(runner.latestPosition_);
+            });
         });
     }
 
@@ -71,6 +83,7 @@ public:
         auto seen = std::make_shared<std::promise<void>>();
         std::future<void> closed = seen->get_future();
         Post([&runner = runner_, seen, text = QStr(message)] {
+            runner.FlushLog();
             runner.dialogs_.ShowWarning(&runner.window_, text);
             seen->set_value();
         });
@@ -81,13 +94,17 @@ public:
     }
 
 private:
-    // With the pending lines locked: one flush waits in the window's queue at
-    // most, ahead of anything posted after the lines it will show.
+    // With the pending lines locked: one flush waits at most, a moment after
+    // the first line it will show, so the window takes the lines in a few
+    // large batches and leaves the processor to the run. What the window
+    // shows after lines (a warning box, the run's end) flushes them first.
     void PostLogFlush()
     {
         if (runner_.flushPosted_) return;
         runner_.flushPosted_ = true;
-        Post([&runner = runner_] { runner.FlushLog(); });
+        Post([&runner = runner_] {
+            QTimer::singleShot(kWindowUpdateDelayMs, &runner, [&runner] { runner.FlushLog(); });
+        });
     }
 
     // Nothing of an abandoned run reaches the window any more. The observer

@@ -24,8 +24,8 @@ void RunLogSpool::Append(const std::string& line)
 {
     ++count_;
     const auto length = static_cast<std::uint32_t>(line.size());
-    if (file_ && std::fwrite(&length, sizeof length, 1, file_) == 1 &&
-        std::fwrite(line.data(), 1, line.size(), file_) == line.size())
+    if (file_ && std::fwrite(&length, sizeof length, 1, file_) == 1
+        && std::fwrite(line.data(), 1, line.size(), file_) == line.size())
         return;
     // The disk is full or the file is gone: the lines read back so far and
     // the rest stay in memory.

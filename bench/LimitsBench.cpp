@@ -1,0 +1,185 @@
+// Time and memory of the work that must stay linear in its size, each run as
+// quarnel-convert runs it, in a process of its own:
+//   invoice   an invoice of 50,000 positions: 3,334 package files claimed,
+//             checked and put in place (target: under 10 s);
+//   sheets    a workbook of 20,000 sheets (xlsx) or tables (ods) listed, or
+//             its last one chosen by name (target: under 2 s each);
+//   settings  a small conversion with a 4 MiB settings file of blank lines
+//             (target: under 0.5 s, and under 50 MB more than with an empty
+//             settings file).
+//
+//   limits_bench [--folder DIR]
+//
+// The inputs are made in DIR (a new temporary folder by default, removed at
+// the end). Prints each phase's wall time and peak memory beside its target;
+// the exit status is 1 when a target is missed.
+
+#include "BenchInputs.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kPositions = 50000;
+constexpr int kSheets = 20000;
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+struct Measured {
+    bool ok = false;
+    double seconds = 0;
+    double peakMegabytes = 0;
+};
+
+// Runs quarnel-convert with these arguments, its output thrown away. Spawned
+// rather than forked, so its peak memory is its own alone.
+Measured RunConverter(const std::vector<std::string>& arguments, const std::string& folder)
+{
+    std::vector<char*> argv = {const_cast<char*>(QUARNEL_CONVERT_BINARY)};
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    std::string locale = "LC_ALL=ru_RU.UTF-8";
+    char* environment[] = {locale.data(), nullptr};
+    const std::string sink = folder + "/converter-output.txt";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, sink.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), environment);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return {};
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child) return {};
+    Measured measured;
+    measured.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    measured.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024;
+    measured.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return measured;
+}
+
+bool Report(const char* phase, const Measured& measured, double maxSeconds, double maxMegabytes = 0)
+{
+    const bool met =
+        measured.ok && measured.seconds < maxSeconds && (maxMegabytes <= 0 || measured.peakMegabytes < maxMegabytes);
+    std::printf("%-28s %8.2f s %8.1f MB   target < %.1f s", phase, measured.seconds, measured.peakMegabytes,
+                maxSeconds);
+    if (maxMegabytes > 0) std::printf(", < %.0f MB", maxMegabytes);
+    std::printf("   %s\n", !measured.ok ? "FAILED TO RUN" : met ? "met" : "MISSED");
+    return met;
+}
+
+std::vector<std::string> SheetNames()
+{
+    std::vector<std::string> names;
+    for (int i = 1; i <= kSheets; ++i) names.push_back("Лист" + std::to_string(i));
+    return names;
+}
+
+void MakeInputs(const std::string& folder, const std::vector<std::string>& names)
+{
+    const auto file = [&](const std::string& name) { return folder + "/" + name; };
+    {
+        std::vector<std::vector<std::string>> invoice = {{"Код", "Наименование", "Кол-во", "Цена", "НДС"}};
+        for (int i = 1; i <= kPositions; ++i)
+            invoice.push_back({"A-" + std::to_string(i), "Книга " + std::to_string(i), "1", "450,5", "10"});
+        WriteXlsx(file("invoice.xlsx"), {"Накладная"}, invoice);
+    }
+    WriteScheme(file("invoice.sch"), kInvoiceType,
+                {{"RecordReference", "Код"},
+                 {"ProductName", "Наименование"},
+                 {"Amount", "Кол-во"},
+                 {"Price", "Цена"},
+                 {"VAT", "НДС"}});
+    WriteXlsx(file("sheets.xlsx"), names, {{"Код", "Название"}});
+    WriteOds(file("tables.ods"), names);
+    WriteXlsx(file("books.xlsx"), {"Прайс"}, {{"Код", "Название"}, {"A-1", "Книга"}});
+    WriteScheme(file("books.sch"), 0, {{"RecordReference", "Код"}, {"Title", "Название"}});
+    WriteText(file("empty.ini"), "");
+    std::string blank;
+    while (blank.size() < (4u << 20)) blank += "\r\n";
+    WriteText(file("blank.ini"), blank);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string folder;
+    if (argc == 3 && std::string(argv[1]) == "--folder") {
+        folder = argv[2];
+    } else if (argc != 1) {
+        std::fprintf(stderr, "usage: %s [--folder DIR]\n", argv[0]);
+        return 2;
+    }
+    const bool ownFolder = folder.empty();
+    if (ownFolder) {
+        std::string pattern = (std::filesystem::temp_directory_path() / "limits-bench-XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) return 2;
+        folder = pattern;
+    }
+    const auto file = [&](const std::string& name) { return folder + "/" + name; };
+
+    // Made in a child: the memory the inputs take would otherwise count in
+    // the peak of every run started after them.
+    const std::vector<std::string> names = SheetNames();
+    const pid_t maker = fork();
+    if (maker == 0) {
+        MakeInputs(folder, names);
+        std::_Exit(0);
+    }
+    int status = 0;
+    if (waitpid(maker, &status, 0) != maker || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return 2;
+    std::filesystem::create_directory(file("out"));
+
+    const std::vector<std::string> sender = {"--from-san", "7701234567", "--date", "01.03.2024"};
+    const auto with = [](std::vector<std::string> front, const std::vector<std::string>& back) {
+        front.insert(front.end(), back.begin(), back.end());
+        return front;
+    };
+    bool met = true;
+    met &= Report("invoice, 3,334 packages",
+                  RunConverter(with({"--settings", file("empty.ini"), "--scheme", file("invoice.sch")},
+                                    with(sender, {file("invoice.xlsx"), file("out/invoice.xml"), "9", "15", "7"})),
+                               folder),
+                  10);
+    const auto packages = std::distance(std::filesystem::directory_iterator(file("out")), {});
+    if (packages != (kPositions + 14) / 15) {
+        std::printf("the invoice gave %ld files, not %d\n", static_cast<long>(packages), (kPositions + 14) / 15);
+        met = false;
+    }
+    met &= Report("xlsx of 20,000 sheets, list", RunConverter({"--list-sheets", file("sheets.xlsx")}, folder), 2);
+    met &= Report("xlsx, last sheet chosen",
+                  RunConverter({"--sheet", names.back(), "--list-columns", file("sheets.xlsx")}, folder), 2);
+    met &= Report("ods of 20,000 tables, list", RunConverter({"--list-sheets", file("tables.ods")}, folder), 2);
+    met &= Report("ods, last table chosen",
+                  RunConverter({"--sheet", names.back(), "--list-columns", file("tables.ods")}, folder), 2);
+    const auto convertBooks = [&](const std::string& settings) {
+        return RunConverter(with({"--settings", file(settings), "--scheme", file("books.sch")},
+                                 with(sender, {file("books.xlsx"), file("out/books.xml"), "0"})),
+                            folder);
+    };
+    const Measured empty = convertBooks("empty.ini");
+    Report("settings empty", empty, 0.5);
+    met &= Report("settings of 4 MiB blank lines", convertBooks("blank.ini"), 0.5, empty.peakMegabytes + 50);
+
+    if (ownFolder) std::filesystem::remove_all(folder);
+    return met ? 0 : 1;
+}
