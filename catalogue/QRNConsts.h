@@ -334,8 +334,7 @@ inline constexpr char sInterruptedBySignal[] = "Преобразование п�
 inline constexpr char sAskStopConversion[] = "Прервать преобразование?";
 inline constexpr char sConversionStopped[] = "Преобразование прервано. Файлы не изменены.";
 // The log pane's last line once it holds as many lines as it shows.
-inline constexpr char sLogLinesNotShown[] =
-    "… ещё %s строк; весь протокол сохраняет кнопка \"Сохранить протокол...\"";
+inline constexpr char sLogLinesNotShown[] = "… ещё %s строк; весь протокол сохраняет кнопка \"Сохранить протокол...\"";
 
 // A file too large to be a scheme (a scheme holds a few kilobytes).
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";
