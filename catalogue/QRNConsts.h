@@ -284,7 +284,9 @@ inline constexpr char sCliUsage[] =
     "Протокол преобразования выводится в стандартный вывод, предупреждения, ошибки и имена сохраненных\n"
     "файлов - в стандартный поток ошибок. Настройки программой не изменяются.\n"
     "%s"
-    "Код завершения: 0 - все файлы сохранены; 1 - преобразование выполнено, но файл не сохранен;\n"
+    "Код завершения: 0 - все файлы сохранены и преобразована хотя бы одна строка; 1 - преобразование\n"
+    "выполнено, но файл не сохранен или не преобразовано ни одной строки (файл без товаров при этом\n"
+    "сохраняется);\n"
     "2 - ошибка в параметрах, в типе документа, при чтении или записи файлов; прерванное сигналом\n"
     "преобразование (Ctrl-C, SIGTERM) не изменяет файлов и завершается этим сигналом (130 или 143 в оболочке).\n";
 inline constexpr char sCliDocTypeLine[] = "  %s   %s\n";
@@ -311,7 +313,13 @@ inline constexpr char sCliMissingFromSAN[] = "ИНН отправителя (--f
 inline constexpr char sCliMissingSentDate[] = "дата сообщения (--date)";
 inline constexpr char sCliMissingMessageNumber[] = "номер накладной (4-й параметр)";
 inline constexpr char sCliMissingDocumentReference[] = "номер заказа (5-й параметр)";
-inline constexpr char sCliFileSaved[] = "Файл \"%s\" сохранен.";
+// The summary after a run's log (both front ends).
+inline constexpr char sRowsConverted[] = "Преобразовано строк: %s.";
+inline constexpr char sSchemeColumnsMissing[] = "В книге нет столбцов, названных в схеме: %s.";
+inline constexpr char sFileSavedWithRows[] = "Файл \"%s\" сохранен (строк: %s).";
+// The window's warning when a run converted no row.
+inline constexpr char sNoRowsConverted[] =
+    "Не преобразовано ни одной строки: проверьте лист, строку заголовков и схему соответствия полей.";
 // --auto-scheme: each pair added, in the scheme line's form.
 inline constexpr char sCliMapped[] = "Сопоставлено: %s = %s";
 // --header-row auto

@@ -130,6 +130,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
 
             // The package's files share one folder, swept for what a killed
             // run left there as the first is begun.
+            int packageRows = 0;
             doc.BeginSave(file, k == 1 ? AtomicFile::StaleTemporaries::Remove : AtomicFile::StaleTemporaries::Leave);
             for (int i = 1; i <= positionLimit; ++i) {
                 const SheetRow* row = rows.Next();
@@ -138,7 +139,9 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
                 rows.ShowProgress(observer);
                 positions.Write(doc, doc.AddElement(commercialDocument, "Position", ""), *row, rowErrors);
                 doc.FlushCompleted(commercialDocument);
+                ++packageRows;
             }
+            result.rowsConverted += packageRows;
             if (inputs.stop.Requested()) {
                 doc.AbandonSave();
                 break;
@@ -154,6 +157,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
             } else {
                 completed.push_back(doc.CompleteSave());
                 result.savedFiles.push_back(file);
+                result.savedRows.push_back(packageRows);
                 log.LogSavedLine(QRNConsts::sInvoiceNumber + invoiceNumber);
                 log.LogSavedLine(std::string(QRNConsts::sConvertSuccess) + QRNConsts::sFileSaved);
             }
@@ -165,6 +169,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
         if (inputs.stop.Requested()) {
             log.ReleaseUnsaved();
             result.savedFiles.clear();
+            result.savedRows.clear();
             result.allSaved = false;
             result.stopped = true;
             return result;

@@ -56,6 +56,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
         const TXMLNode product = doc.AddElement(root, "Product", "");
         dispatch.WriteProduct(doc, product, *row, observer, rowErrors);
         doc.FlushCompleted(root);
+        ++result.rowsConverted;
     }
     observer.ProgressPosition(0);
 
@@ -67,6 +68,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     if (!rowErrors.criticalError) {
         doc.FinishSave();
         result.savedFiles.push_back(inputs.outputPath);
+        result.savedRows.push_back(result.rowsConverted);
         result.allSaved = true;
     } else {
         doc.AbandonSave();

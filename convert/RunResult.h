@@ -9,6 +9,10 @@ struct RunResult {
     int errorCount = 0;
     bool criticalError = false;
     std::vector<std::string> savedFiles;
+    // The rows written to each saved file, in the order of savedFiles.
+    std::vector<int> savedRows;
+    // The data rows the run converted, into saved files or not.
+    int rowsConverted = 0;
     bool allSaved = false;
     // Invoice files beside the saved ones that an earlier run left (see
     // StalePackageFiles); the front ends name them, outside the log.

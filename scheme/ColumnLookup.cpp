@@ -5,6 +5,16 @@
 
 #include <algorithm>
 
+namespace {
+
+bool HasColumn(const std::vector<std::string>& columnNames, const std::string& columnName)
+{
+    return std::any_of(columnNames.begin(), columnNames.end(),
+                       [&](const std::string& name) { return SameTextIgnoreCase(name, columnName); });
+}
+
+} // namespace
+
 int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std::vector<std::string>& fieldCaptions,
                        const SchemeLines& scheme, const std::vector<std::string>& columnNames)
 {
@@ -17,4 +27,17 @@ int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std
     for (std::size_t i = 0; i < columnNames.size(); ++i)
         if (SameTextIgnoreCase(columnNames[i], columnName)) return static_cast<int>(i) + 1;
     return 0;
+}
+
+std::vector<std::string> SchemeColumnsMissing(const SchemeLines& scheme, const std::vector<std::string>& columnNames)
+{
+    std::vector<std::string> missing;
+    for (const std::string& line : scheme) {
+        const std::optional<std::string> value = SchemeValuePart(line);
+        if (!value) continue;
+        std::string columnName = Trim(*value);
+        if (columnName.empty() || HasColumn(columnNames, columnName) || HasColumn(missing, columnName)) continue;
+        missing.push_back(std::move(columnName));
+    }
+    return missing;
 }

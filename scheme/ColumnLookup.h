@@ -14,3 +14,8 @@
 // the header row, has no effect.
 int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std::vector<std::string>& fieldCaptions,
                        const SchemeLines& scheme, const std::vector<std::string>& columnNames);
+
+// The column names the scheme's lines give (trimmed, each once, in the order
+// of the lines) that are not in the header row: the fields they map would be
+// read as empty. Lines without "=" or with an empty column name give none.
+std::vector<std::string> SchemeColumnsMissing(const SchemeLines& scheme, const std::vector<std::string>& columnNames);

@@ -10,6 +10,7 @@
 #include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
 #include "convert/Convert.h"
+#include "convert/RunSummary.h"
 #include "convert/ReadWorkbook.h"
 #include "convert/WriteGuard.h"
 #include "messages/FaultMessages.h"
@@ -133,13 +134,14 @@ void GuardFilesOfTheRun(const CommandLine& line, const RunInputs& inputs, const 
     guard.Claim(line.saveSchemePath.value_or(""), schemePath);
 }
 
-// The report of a run that failed ends with the failure, as the user saw it.
+// The report ends with the run's summary, or with the failure of a run that
+// failed, as the user saw them.
 void SaveReport(AtomicFile* report, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer,
-                const std::string& failure = "")
+                const std::vector<std::string>& ending)
 {
     if (!report) return;
     std::vector<std::string> lines = observer.Log();
-    if (!failure.empty()) lines.push_back(failure);
+    lines.insert(lines.end(), ending.begin(), ending.end());
     FinishConversionReport(
         *report, ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime, inputs.regional, lines));
 }
@@ -202,6 +204,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     // the conversion still starts.
     if (const std::string missing = MissingMandatoryFields(inputs); !missing.empty())
         err << QRNConsts::sMandatoryFieldsEmpty << ": " << missing << '\n';
+    if (const std::string missing = MissingColumnsLine(inputs); !missing.empty()) err << missing << '\n';
 
     // Step 5.
     if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);
@@ -221,20 +224,22 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
         // The rows logged before the failure are still worth keeping; the
         // failure itself is what the caller reports.
         try {
-            SaveReport(report.get(), inputs, runDateTime, observer, UserMessage(failure));
+            SaveReport(report.get(), inputs, runDateTime, observer, {UserMessage(failure)});
         } catch (const std::exception& error) {
             err << UserMessage(error) << '\n';
         }
         throw;
     }
     observer.ClearProgressBar();
-    SaveReport(report.get(), inputs, runDateTime, observer);
+    // Standard output keeps the window's log; the summary of what the run did
+    // goes here and to the end of the report.
+    const std::vector<std::string> summary = RunSummaryLines(inputs, result);
+    SaveReport(report.get(), inputs, runDateTime, observer, summary);
     if (savedScheme) WriteSchemeFile(*savedScheme, inputs.scheme);
-    // Standard output keeps the window's log; which files it wrote goes here.
-    for (const std::string& saved : result.savedFiles) err << FormatMessage(QRNConsts::sCliFileSaved, {saved}) << '\n';
-    for (const std::string& stale : result.staleFiles)
-        err << FormatMessage(QRNConsts::sStalePackageFile, {stale}) << '\n';
-    return result.allSaved ? kExitAllSaved : kExitNotSaved;
+    for (const std::string& line : summary) err << line << '\n';
+    // A message without a row is saved, as the window saves it, but is no
+    // success.
+    return result.allSaved && result.rowsConverted > 0 ? kExitAllSaved : kExitNotSaved;
 }
 
 int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err)

@@ -55,6 +55,8 @@ public:
 
     // Every line of the last run's log, also those past what the pane shows.
     std::vector<std::string> LogLines() const;
+    // A line of the window's own under the run's, kept with them.
+    void AddLogLine(const QString& line);
 
     // The most lines of a run the log pane shows; a line under them tells
     // how many more the log holds.
@@ -71,8 +73,6 @@ private:
     void Finish(const QString& failure, const RunResult& result);
     // Shows the log lines the run has reported since the last flush.
     void FlushLog();
-    // A line of the window's own under the run's, kept with them.
-    void AddLogLine(const QString& line);
     // With pendingLock_ held: a new run's log, or the run's log started over.
     void ClearPendingLog();
 

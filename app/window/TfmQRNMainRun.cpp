@@ -6,10 +6,10 @@
 #include "app/window/TfmQRNMain.h"
 #include "app/window/UserDialogs.h"
 #include "base/DateTime.h"
-#include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
+#include "convert/RunSummary.h"
 #include "convert/WriteGuard.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -50,11 +50,16 @@ void TfmQRNMain::ConversionFinished()
     }
     btPrev->setEnabled(FStep > 1);
     btSaveLog->setEnabled(true);
-    // Outside the log, which stays the same as the command line's.
-    QStringList stale;
-    for (const std::string& file : FRunner->LastResult().staleFiles)
-        stale << QStr(FormatMessage(QRNConsts::sStalePackageFile, {file}));
-    if (!stale.isEmpty()) FDialogs.ShowInformation(this, stale.join(QLatin1Char('\n')));
+    // Under the run's log, which stays the same as the command line's: the
+    // summary of a run that ended by itself.
+    const RunResult& result = FRunner->LastResult();
+    if (FRunner->LastFailure().isEmpty() && !result.stopped) {
+        for (const std::string& line : RunSummaryLines(FLastRun, result)) FRunner->AddLogLine(QStr(line));
+        if (result.rowsConverted == 0) {
+            if (FAutoMode) FRunner->AddLogLine(QStr(QRNConsts::sNoRowsConverted));
+            else FDialogs.ShowWarning(this, QStr(QRNConsts::sNoRowsConverted));
+        }
+    }
     if (FCloseRequested) close();
 }
 

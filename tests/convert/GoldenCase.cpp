@@ -46,6 +46,14 @@ void GoldenCase::WriteWorkbook(const std::string& path) const
     WriteXlsxWorkbook(path, rows);
 }
 
+int GoldenCase::DataRows() const
+{
+    const std::vector<std::string> lines = Lines(ReadBytes((folder / "cells.tsv").string()));
+    int rows = 0;
+    while (rows + 1 < static_cast<int>(lines.size()) && !SplitTabs(lines[rows + 1]).at(0).empty()) ++rows;
+    return rows;
+}
+
 std::string GoldenCase::ExpectedLog() const
 {
     return ReadBytes((folder / "expected.log").string());

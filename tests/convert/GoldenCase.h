@@ -29,6 +29,8 @@ struct GoldenCase {
     void WriteWorkbook(const std::string& path) const;
 
     std::string ExpectedLog() const;
+    // The rows under the header up to the first whose column-1 cell is empty.
+    int DataRows() const;
     // File name -> bytes.
     std::map<std::string, std::string> ExpectedFiles() const;
 };

@@ -127,7 +127,8 @@ TEST(SettingsThatAreAFifo, AreNamedOnceAndTheRunGoesOn)
               kExitAllSaved);
     EXPECT_EQ(err.str(),
               FormatMessage(QRNConsts::sSettingsNotRead, {folder.File("pipe"), QRNConsts::sReasonNotRegularFile}) + "\n"
-                  + FormatMessage(QRNConsts::sCliFileSaved, {folder.File("o.xml")}) + "\n");
+                  + FormatMessage(QRNConsts::sRowsConverted, {"3"}) + "\n"
+                  + FormatMessage(QRNConsts::sFileSavedWithRows, {folder.File("o.xml"), "3"}) + "\n");
     EXPECT_TRUE(std::filesystem::is_fifo(folder.File("pipe")));
 }
 

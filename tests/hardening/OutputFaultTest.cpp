@@ -226,7 +226,10 @@ TEST_P(OutputFaultTest, EndsWithTheErrorNamingTheFileAndLosesNothing)
     // Still usable: the same inputs with a writable output convert.
     const std::string good = site.folder.File("good.xml");
     const bool commandLine = std::get<0>(GetParam()) == Front::CommandLine;
-    EXPECT_EQ(Run(good), commandLine ? FormatMessage(QRNConsts::sCliFileSaved, {good}) + "\n" : "");
+    const std::string rows = std::to_string(fault.rows);
+    EXPECT_EQ(Run(good), commandLine ? FormatMessage(QRNConsts::sRowsConverted, {rows}) + "\n"
+                                           + FormatMessage(QRNConsts::sFileSavedWithRows, {good, rows}) + "\n"
+                                     : "");
     EXPECT_TRUE(std::filesystem::is_regular_file(good));
     if (std::get<0>(GetParam()) == Front::CommandLine) {
         EXPECT_EQ(exitStatus, kExitAllSaved);

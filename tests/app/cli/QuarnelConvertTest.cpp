@@ -29,10 +29,11 @@ bool Contains(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
-// What the command line says on standard error of a file it saved.
-std::string SavedLine(const std::string& path)
+// The summary on standard error after a run that saved one file.
+std::string SavedLines(const std::string& path, int rows)
 {
-    return "Файл \"" + path + "\" сохранен.\n";
+    const std::string count = std::to_string(rows);
+    return "Преобразовано строк: " + count + ".\nФайл \"" + path + "\" сохранен (строк: " + count + ").\n";
 }
 
 // Every test names its own settings file, so that none reads or writes the
@@ -88,9 +89,13 @@ TEST_P(GoldenCommandLineTest, WritesTheExpectedFilesAndLog)
 
     const ProcessOutput result = QuarnelConvert(arguments);
     EXPECT_EQ(result.out, golden.ExpectedLog());
-    std::string saved;
-    for (const auto& [name, bytes] : golden.ExpectedFiles()) saved += SavedLine(folder.File(name));
-    EXPECT_EQ(result.err, saved);
+    // The summary: the data rows, and each file with the products or
+    // positions it holds.
+    std::string summary = "Преобразовано строк: " + std::to_string(golden.DataRows()) + ".\n";
+    for (const auto& [name, bytes] : golden.ExpectedFiles())
+        summary += "Файл \"" + folder.File(name) + "\" сохранен (строк: "
+                   + std::to_string(Occurrences(bytes, "<Product>") + Occurrences(bytes, "<Position>")) + ").\n";
+    EXPECT_EQ(result.err, summary);
     EXPECT_EQ(std::to_string(result.exitCode), golden.Input("exit"));
     EXPECT_EQ(WrittenFiles(folder.Path(), "book.xlsx"), golden.ExpectedFiles());
 }
@@ -256,7 +261,7 @@ TEST_F(QuarnelConvertTest, EmptyMandatoryFieldsAreReportedAndTheRunGoesOn)
     const std::string output = folder.File("out.xml");
     const ProcessOutput result =
         QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), Workbook(kBooks), output, "0"});
-    EXPECT_EQ(result.err, "Не заполнены обязательные поля: ИНН отправителя (--from-san)\n" + SavedLine(output));
+    EXPECT_EQ(result.err, "Не заполнены обязательные поля: ИНН отправителя (--from-san)\n" + SavedLines(output, 2));
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(std::filesystem::exists(output));
     EXPECT_EQ(ReadMessage(output).find("<Sender>"), std::string::npos);
@@ -271,7 +276,7 @@ TEST_F(QuarnelConvertTest, InvoiceWithoutNumbersIsReportedAndStillConverted)
                         "--from-san", "1", Workbook(rows), output, "9"});
     EXPECT_EQ(result.err, "Не заполнены обязательные поля: номер накладной (4-й параметр), номер заказа "
                           "(5-й параметр)\n"
-                              + SavedLine(output));
+                              + SavedLines(output, 1));
     EXPECT_EQ(result.out, "Накладная № \nПреобразование завершено успешно. Файл ONIX XML сохранен.\n");
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(Contains(ReadMessage(output), "<Position><RecordReference>R1</RecordReference><Amount>3</Amount>"));
@@ -281,7 +286,7 @@ TEST_F(QuarnelConvertTest, WithoutAnySchemeNoFieldIsMappedAndAWarningSaysSo)
 {
     const ProcessOutput result =
         QuarnelConvert({"--settings", settings, "--from-san", "1", Workbook(kBooks), folder.File("out.xml"), "0"});
-    EXPECT_EQ(result.err, std::string(QRNConsts::sCliNoScheme) + "\n");
+    EXPECT_EQ(result.err, std::string(QRNConsts::sCliNoScheme) + "\nПреобразовано строк: 2.\n");
     EXPECT_EQ(result.out, "Ошибка в строке 2. Не указан артикул товара\nОшибка в строке 3. Не указан артикул товара\n"
                           "------------------------------------------\n"
                           "Имеются критические ошибки. Файл ONIX XML не сохранен.\n");
@@ -309,7 +314,7 @@ TEST_F(QuarnelConvertTest, RemembersWhatTheWizardRememberedAndNeverWritesTheSett
     const std::string output = folder.File("out.xml");
     const ProcessOutput result =
         QuarnelConvert({"--settings", settings, "--to-san", "", "--date", "05.03.2024", Workbook(kBooks), output, "0"});
-    EXPECT_EQ(result.err, SavedLine(output));
+    EXPECT_EQ(result.err, SavedLines(output, 2));
     EXPECT_EQ(result.out, "Ошибка в строке 3. ISBN-13 имеет неправильную контрольную цифру (должно быть 0)\n"
                           "------------------------------------------\n"
                           "Файл ONIX XML сохранен.\n");
@@ -425,8 +430,11 @@ TEST_F(QuarnelConvertTest, LongCellWarningNamesRowAndField)
     const Rows rows{{"Артикул", "Название"}, {"KD-1", "Короткое"}, {"KD-2", longTitle}};
     const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san",
                                                  "1", Workbook(rows), folder.File("out.xml"), "0"});
-    EXPECT_EQ(result.err, "Предупреждение (строка 3, поле Title): Длина строки \"" + longTitle.substr(0, 250)
-                              + "…\" более 250 символов. Строка будет усечена\n" + SavedLine(folder.File("out.xml")));
+    // The scheme's other columns are missing: said before the run and after it.
+    const std::string missing = "В книге нет столбцов, названных в схеме: \"ISBN\", \"Цена\", \"НДС\".\n";
+    EXPECT_EQ(result.err, missing + "Предупреждение (строка 3, поле Title): Длина строки \"" + longTitle.substr(0, 250)
+                              + "…\" более 250 символов. Строка будет усечена\nПреобразовано строк: 2.\n" + missing
+                              + "Файл \"" + folder.File("out.xml") + "\" сохранен (строк: 2).\n");
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_TRUE(Contains(ReadMessage(folder.File("out.xml")), ">" + std::string(250, 'a') + "<"));
 }
@@ -447,6 +455,65 @@ TEST_F(QuarnelConvertTest, DumpPrintsEveryCell)
 }
 
 // The main command of examples/README.md, as a user would type it.
+// The summary after the run, and the exit status it goes with: a message
+// without a product is saved but is no success.
+struct SummaryCase {
+    const char* name;
+    Rows rows;
+    std::vector<std::string> options;
+    std::string summary; // {out} stands for the output file
+    int exitCode;
+};
+
+void PrintTo(const SummaryCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SummaryTest : public testing::TestWithParam<SummaryCase> {};
+
+// An empty row taken as the header row names no column.
+const char kNoColumns[] =
+    "В книге нет столбцов, названных в схеме: \"Артикул\", \"ISBN\", \"Название\", \"Цена\", \"НДС\".\n";
+
+TEST_P(SummaryTest, SaysWhatTheRunConvertedAndExitsAccordingly)
+{
+    const SummaryCase& c = GetParam();
+    TempFolder folder;
+    const std::string workbook = folder.File("book.xlsx");
+    WriteXlsxWorkbook(workbook, c.rows);
+    const std::string scheme = folder.File("scheme.sch");
+    WriteBytes(scheme, EncodeEdgeFile(kBookScheme));
+    std::vector<std::string> arguments = {"--settings", folder.File("quarnel.ini"), "--scheme", scheme, "--from-san",
+                                          "1"};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    arguments.insert(arguments.end(), {workbook, folder.File("out.xml"), "0"});
+    const ProcessOutput result = QuarnelConvert(arguments);
+    std::string summary = c.summary;
+    if (const auto at = summary.find("{out}"); at != std::string::npos) summary.replace(at, 5, folder.File("out.xml"));
+    EXPECT_EQ(result.err, summary);
+    EXPECT_EQ(result.exitCode, c.exitCode);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SummaryTest,
+    testing::Values(
+        SummaryCase{"HeaderOnly", {kBooks[0]}, {}, "Преобразовано строк: 0.\nФайл \"{out}\" сохранен (строк: 0).\n", 1},
+        SummaryCase{"HeaderRowBelowTheData",
+                    kBooks,
+                    {"--header-row", "500"},
+                    std::string(kNoColumns) + "Преобразовано строк: 0.\n" + kNoColumns
+                        + "Файл \"{out}\" сохранен (строк: 0).\n",
+                    1},
+        SummaryCase{
+            "SchemeColumnMissing",
+            {{"Артикул", "ISBN", "Название", "Цена, руб.", "НДС"}, {"KD-1", "978-5-17-118366-0", "Книга", "1", "10"}},
+            {},
+            "В книге нет столбцов, названных в схеме: \"Цена\".\nПреобразовано строк: 1.\n"
+            "В книге нет столбцов, названных в схеме: \"Цена\".\nФайл \"{out}\" сохранен (строк: 1).\n",
+            0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(QuarnelConvertTest, TheBookExampleConvertsWithItsCheckDigitWarning)
 {
     const std::string output = folder.File("books.xml");
@@ -456,7 +523,7 @@ TEST_F(QuarnelConvertTest, TheBookExampleConvertsWithItsCheckDigitWarning)
     EXPECT_EQ(result.out, "Ошибка в строке 5. ISBN-13 имеет неправильную контрольную цифру (должно быть 7)\n"
                           "------------------------------------------\n"
                           "Файл ONIX XML сохранен.\n");
-    EXPECT_EQ(result.err, SavedLine(output));
+    EXPECT_EQ(result.err, SavedLines(output, 7));
     EXPECT_EQ(result.exitCode, 0);
     const std::string xml = ReadMessage(output);
     EXPECT_EQ(Occurrences(xml, "<Product>"), 7);
@@ -505,7 +572,7 @@ TEST_P(AutoSchemeTest, MapsColumnsNamedLikeFieldsOnTopOfTheSchemeItWouldUse)
     arguments.insert(arguments.end(),
                      {"--save-scheme", saved, Workbook({c.header, {"KD-1"}}), folder.File("out.xml"), "0"});
     const ProcessOutput result = QuarnelConvert(arguments);
-    EXPECT_EQ(result.err.substr(0, result.err.find("Файл \"")), c.err);
+    EXPECT_EQ(result.err.substr(0, result.err.find("Преобразовано строк")), c.err);
     EXPECT_EQ(ReadBytes(saved), EncodeEdgeFile(c.savedScheme));
 }
 
@@ -551,7 +618,7 @@ TEST_F(QuarnelConvertTest, SavedSchemeConvertsAgainAsTheAutomaticMappingDid)
         QuarnelConvert({"--settings", settings, "--from-san", "1", "--date", "05.03.2024", "--scheme",
                         folder.File("saved.sch"), book, folder.File("saved.xml"), "0"});
     EXPECT_EQ(saved.exitCode, 0);
-    EXPECT_EQ(saved.err, SavedLine(folder.File("saved.xml")));
+    EXPECT_EQ(saved.err, SavedLines(folder.File("saved.xml"), 2));
     EXPECT_EQ(saved.out, automatic.out);
     EXPECT_EQ(ReadBytes(folder.File("saved.xml")), ReadBytes(folder.File("auto.xml")));
     EXPECT_TRUE(Contains(ReadMessage(folder.File("saved.xml")), "<PublisherName>АСТ</PublisherName>"));
@@ -617,7 +684,10 @@ TEST_F(QuarnelConvertTest, LogFileHoldsTheHeaderLineAndTheLogOfARunWithErrors)
     const double second = 1.0 / 86400;
     EXPECT_GE(*ranAt, before - second);
     EXPECT_LE(*ranAt, after + second);
-    EXPECT_EQ(text.substr(lineEnd + 1), result.out);
+    // The log, then the summary the standard error ends with.
+    const std::string missing = "В книге нет столбцов, названных в схеме: \"Название\", \"Цена\", \"НДС\".\n";
+    EXPECT_EQ(result.err, missing + "Преобразовано строк: 2.\n" + missing);
+    EXPECT_EQ(text.substr(lineEnd + 1), result.out + "Преобразовано строк: 2.\n" + missing);
 }
 
 TEST_F(QuarnelConvertTest, LogFileThatCannotBeWrittenExitsWithTwoNamingIt)

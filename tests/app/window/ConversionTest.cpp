@@ -137,7 +137,11 @@ private slots:
 
         QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
         const QStringList log = LogLines(window);
-        QVERIFY2(log.last() == Q("Файл ONIX XML сохранен."), qPrintable(log.join('\n')));
+        // The run's log, then the summary naming the file.
+        QVERIFY2(log.mid(log.size() - 3)
+                     == (QStringList{Q("Файл ONIX XML сохранен."), Q("Преобразовано строк: 3."),
+                                     Q("Файл \"") + fixture.QFile("window.xml") + Q("\" сохранен (строк: 3).")}),
+                 qPrintable(log.join('\n')));
         QVERIFY(log.join('\n').contains(Q("Ошибка в строке 4. ")));
         QCOMPARE(window.ProgressBar1->value(), 0);
         const std::string written = ReadFileBytes(fixture.File("window.xml"));
@@ -155,7 +159,12 @@ private slots:
         QVERIFY(convert.waitForFinished(20000));
         QCOMPARE(convert.exitCode(), 0);
         QCOMPARE(ReadFileBytes(fixture.File("cli.xml")), written);
-        QCOMPARE(QString::fromUtf8(convert.readAllStandardOutput()).trimmed(), window.memLog->toPlainText().trimmed());
+        // The same log; the summary under it is on the command line's standard
+        // error, naming its own file.
+        QCOMPARE(QString::fromUtf8(convert.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
+                 log.mid(0, log.size() - 2));
+        QCOMPARE(QString::fromUtf8(convert.readAllStandardError()),
+                 Q("Преобразовано строк: 3.\nФайл \"") + fixture.QFile("cli.xml") + Q("\" сохранен (строк: 3).\n"));
 #else
         QSKIP("quarnel-convert is not built");
 #endif
@@ -242,7 +251,7 @@ private slots:
         QVERIFY(!saveLogEnabledDuringWarning);
         QVERIFY(window.btPrev->isEnabled());
         QVERIFY(window.btSaveLog->isEnabled());
-        QCOMPARE(LogLines(window).last(), Q("Файл ONIX XML сохранен."));
+        QCOMPARE(LogLines(window).last(), Q("Файл \"") + fixture.QFile("books.xml") + Q("\" сохранен (строк: 3)."));
         QVERIFY(ReadFileBytes(fixture.File("books.xml")).find(std::string(250, 'x') + "<") != std::string::npos);
     }
 
@@ -304,12 +313,13 @@ private slots:
         QTest::addColumn<int>("answer"); // 1 Да, 0 Нет, -1 none before the run ends
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("saved");
-        QTest::addColumn<QString>("lastLogLine");
+        QTest::addColumn<QString>("logLine");
         const QString stopped = Q("Преобразование прервано. Файлы не изменены.");
         QTest::newRow("close box, yes") << false << 1 << true << false << stopped;
         QTest::newRow("Esc, yes") << true << 1 << false << false << stopped;
-        QTest::newRow("Esc, no") << true << 0 << false << true << Q("Файл ONIX XML сохранен.");
-        QTest::newRow("close box, run ends first") << false << -1 << false << true << Q("Файл ONIX XML сохранен.");
+        const QString saved = Q("Преобразовано строк: 3.");
+        QTest::newRow("Esc, no") << true << 0 << false << true << saved;
+        QTest::newRow("close box, run ends first") << false << -1 << false << true << saved;
     }
 
     void stopQuestionDuringARun()
@@ -318,7 +328,7 @@ private slots:
         QFETCH(int, answer);
         QFETCH(bool, closes);
         QFETCH(bool, saved);
-        QFETCH(QString, lastLogLine);
+        QFETCH(QString, logLine);
         WindowFixture fixture;
         auto rows = kBooks;
         rows[1][2] = std::string(300, 'x');
@@ -338,7 +348,9 @@ private slots:
         QCOMPARE(fixture.dialogs().questions, QStringList{Q("Прервать преобразование?")});
         QCOMPARE(fixture.dialogs().withdrawnQuestions, answer < 0 ? 1 : 0);
         QCOMPARE(ReadFileBytes(fixture.File("books.xml")) != "previous", saved);
-        QCOMPARE(LogLines(window).last(), lastLogLine);
+        // A stopped run's log ends with the line that says so, and no summary.
+        const QStringList log = LogLines(window);
+        QVERIFY2(saved ? log.contains(logLine) : log.last() == logLine, qPrintable(log.join('\n')));
         if (!window.isHidden()) QCOMPARE(window.Step(), 5);
         QVERIFY(fixture.dialogs().errors.isEmpty());
         QVERIFY(!QFileInfo(fixture.QFile("books.xml")).dir().entryList(QDir::Files).join(' ').contains("books.xml."));
@@ -419,7 +431,9 @@ private slots:
         const QStringList log = LogLines(window);
         QCOMPARE(log, (QStringList{Q("Ошибка в строке 3. ISBN-13 имеет неправильную контрольную цифру (должно быть 7)"),
                                    Q("Ошибка в строке 4. ISBN-13 имеет неправильную контрольную цифру (должно быть 7)"),
-                                   Q("------------------------------------------"), Q("Файл ONIX XML сохранен.")}));
+                                   Q("------------------------------------------"), Q("Файл ONIX XML сохранен."),
+                                   Q("Преобразовано строк: 3."),
+                                   Q("Файл \"") + fixture.QFile("books.xml") + Q("\" сохранен (строк: 3).")}));
         QStringList report = QString::fromUtf8(ReadFileBytes(fixture.File("протокол.log"))).split('\n');
         QCOMPARE(report.takeLast(), QString());
         const QString header = Q("Книга: ") + fixture.QFile("books.xlsx")
@@ -465,6 +479,18 @@ private slots:
         QCOMPARE(ReadFileBytes(fixture.File("second.xml")), ReadFileBytes(fixture.File("first.xml")));
         // The log shows the last run only.
         QCOMPARE(LogLines(window).count(Q("Файл ONIX XML сохранен.")), 1);
+    }
+
+    // A message without a product is saved, and the user is told.
+    void runWithoutRowsWarns()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture, {kBooks[0]});
+        WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        QVERIFY(fixture.WaitForRun());
+        QCOMPARE(fixture.dialogs().warnings, QStringList{Q("Не преобразовано ни одной строки: проверьте лист, строку "
+                                                           "заголовков и схему соответствия полей.")});
+        QVERIFY(LogLines(fixture.window()).contains(Q("Преобразовано строк: 0.")));
     }
 
     // A run of more lines than the pane shows: the pane ends with their

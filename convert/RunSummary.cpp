@@ -1,0 +1,26 @@
+#include "convert/RunSummary.h"
+
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
+#include "scheme/ColumnLookup.h"
+
+std::string MissingColumnsLine(const RunInputs& inputs)
+{
+    const std::vector<std::string> missing = SchemeColumnsMissing(inputs.scheme, inputs.columnNames);
+    if (missing.empty()) return {};
+    std::string names;
+    for (const std::string& name : missing) names += (names.empty() ? "\"" : ", \"") + name + "\"";
+    return FormatMessage(QRNConsts::sSchemeColumnsMissing, {names});
+}
+
+std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result)
+{
+    std::vector<std::string> lines = {FormatMessage(QRNConsts::sRowsConverted, {std::to_string(result.rowsConverted)})};
+    if (std::string missing = MissingColumnsLine(inputs); !missing.empty()) lines.push_back(std::move(missing));
+    for (std::size_t i = 0; i < result.savedFiles.size(); ++i)
+        lines.push_back(FormatMessage(QRNConsts::sFileSavedWithRows,
+                                      {result.savedFiles[i], std::to_string(result.savedRows.at(i))}));
+    for (const std::string& stale : result.staleFiles)
+        lines.push_back(FormatMessage(QRNConsts::sStalePackageFile, {stale}));
+    return lines;
+}
