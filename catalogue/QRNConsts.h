@@ -315,6 +315,7 @@ inline constexpr char sCliMissingMessageNumber[] = "номер накладно�
 inline constexpr char sCliMissingDocumentReference[] = "номер заказа (5-й параметр)";
 // The summary after a run's log (both front ends).
 inline constexpr char sRowsConverted[] = "Преобразовано строк: %s.";
+inline constexpr char sRowsNotRead[] = "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны.";
 inline constexpr char sSchemeColumnsMissing[] = "В книге нет столбцов, названных в схеме: %s.";
 inline constexpr char sFileSavedWithRows[] = "Файл \"%s\" сохранен (строк: %s).";
 // The window's warning when a run converted no row.

@@ -76,6 +76,7 @@ public:
     }
 
     void ShowProgress(RunObserver& observer) { rows_.ShowProgress(observer); }
+    const std::optional<UnreadRows>& Unread() const { return rows_.Unread(); }
 
 private:
     DataRows rows_;
@@ -163,6 +164,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
             }
             if (!split || !rows.LookAhead(1)) break;
         }
+        result.unread = rows.Unread();
         // Nothing of a stopped run is saved, also when the stop came as the
         // rows ended: the package's files are replaced together or not at all,
         // and the completed ones are removed with `completed`.

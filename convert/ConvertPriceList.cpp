@@ -59,6 +59,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
         ++result.rowsConverted;
     }
     observer.ProgressPosition(0);
+    result.unread = rows.Unread();
 
     if (inputs.stop.Requested()) {
         doc.AbandonSave();

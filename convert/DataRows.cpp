@@ -22,7 +22,11 @@ const SheetRow* DataRows::Next()
     ended_ = true;
     // The bar stands full while the rest of the sheet is read through.
     if (shownTo_) shownTo_->ProgressPosition(maximum_);
-    if (row && rest_ == RestOfSheet::Read) rows_.ReadToEnd();
+    if (row && rest_ == RestOfSheet::Read) {
+        // The rows from this one on hold cells but are not data rows.
+        const int first = row->Number();
+        unread_ = UnreadRows{expected_, first, std::max(first, rows_.ReadToEnd())};
+    }
     return nullptr;
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
 #include "convert/RunObserver.h"
+#include "convert/RunResult.h"
 #include "workbook/SheetRows.h"
+
+#include <optional>
 
 // The data rows of a sheet taken row by row: the rows after the header row
 // (row 1 unless the user chose another) up to the first row whose cell in
@@ -28,6 +31,10 @@ public:
     // the bar reaches its maximum when the data rows end.
     void ShowProgress(RunObserver& observer);
 
+    // Once the data rows have ended: the rows below them that hold cells,
+    // when the rest of the sheet was read and there were any.
+    const std::optional<UnreadRows>& Unread() const { return unread_; }
+
 private:
     SheetRows& rows_;
     int headerRow_;
@@ -36,4 +43,5 @@ private:
     bool ended_ = false;
     int maximum_ = -1;
     RunObserver* shownTo_ = nullptr;
+    std::optional<UnreadRows> unread_;
 };

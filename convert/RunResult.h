@@ -1,7 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+// Rows holding cells below the end of the data rows, which a run does not
+// read: the row whose empty column-1 cell ended the data, and the first and
+// last of those rows.
+struct UnreadRows {
+    int gapRow = 0;
+    int first = 0;
+    int last = 0;
+};
 
 // How a run ended, for callers that cannot read the log (the command line's
 // exit status, tests).
@@ -13,6 +23,7 @@ struct RunResult {
     std::vector<int> savedRows;
     // The data rows the run converted, into saved files or not.
     int rowsConverted = 0;
+    std::optional<UnreadRows> unread;
     bool allSaved = false;
     // Invoice files beside the saved ones that an earlier run left (see
     // StalePackageFiles); the front ends name them, outside the log.

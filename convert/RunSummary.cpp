@@ -16,6 +16,10 @@ std::string MissingColumnsLine(const RunInputs& inputs)
 std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result)
 {
     std::vector<std::string> lines = {FormatMessage(QRNConsts::sRowsConverted, {std::to_string(result.rowsConverted)})};
+    if (const std::optional<UnreadRows>& unread = result.unread)
+        lines.push_back(
+            FormatMessage(QRNConsts::sRowsNotRead, {std::to_string(unread->gapRow), std::to_string(unread->first),
+                                                    std::to_string(unread->last)}));
     if (std::string missing = MissingColumnsLine(inputs); !missing.empty()) lines.push_back(std::move(missing));
     for (std::size_t i = 0; i < result.savedFiles.size(); ++i)
         lines.push_back(FormatMessage(QRNConsts::sFileSavedWithRows,

@@ -7,7 +7,8 @@
 #include <vector>
 
 // What the front ends add after a run's own log, which stays as it is: how
-// many rows the run converted, the scheme's columns the workbook lacks, each
+// many rows the run converted, the filled rows below the end of the data
+// that it did not read, the scheme's columns the workbook lacks, each
 // saved file with its rows and the package files an earlier run left. The
 // command line prints it on standard error and at the end of its --log file,
 // the window in its log pane and the saved report.

@@ -29,3 +29,11 @@ RowProgress HeldSheetRows::Progress() const
 {
     return {workbook_.LastRow(), 0};
 }
+
+int HeldSheetRows::ReadToEnd()
+{
+    // The sheet is in memory: what only reading it whole finds is found.
+    int last = 0;
+    while (const SheetRow* row = Next()) last = row->Number();
+    return last;
+}

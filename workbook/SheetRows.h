@@ -25,8 +25,9 @@ public:
 
     // Reads the rest of the sheet without keeping it, so that what only the
     // whole sheet shows (damage further on, rows out of order) is found as
-    // when the sheet is read at once; raises it.
-    virtual void ReadToEnd() = 0;
+    // when the sheet is read at once; raises it. Returns the number of the
+    // last row it passed over that holds a cell, 0 when there was none.
+    virtual int ReadToEnd() = 0;
 
     virtual RowProgress Progress() const = 0;
 };
@@ -45,7 +46,7 @@ public:
     explicit HeldSheetRows(const Workbook& workbook, const StopRequest& stop = {}) : workbook_(workbook), stop_(stop) {}
 
     const SheetRow* Next() override;
-    void ReadToEnd() override {}
+    int ReadToEnd() override;
     RowProgress Progress() const override;
 
 private:

@@ -54,6 +54,19 @@ int GoldenCase::DataRows() const
     return rows;
 }
 
+std::pair<int, int> GoldenCase::FilledRowsBelowTheData() const
+{
+    const std::vector<std::string> lines = Lines(ReadBytes((folder / "cells.tsv").string()));
+    std::pair<int, int> filled{0, 0};
+    for (int row = DataRows() + 2; row <= static_cast<int>(lines.size()); ++row) {
+        const std::vector<std::string> cells = SplitTabs(lines[static_cast<std::size_t>(row - 1)]);
+        if (std::all_of(cells.begin(), cells.end(), [](const std::string& cell) { return cell.empty(); })) continue;
+        if (filled.first == 0) filled.first = row;
+        filled.second = row;
+    }
+    return filled;
+}
+
 std::string GoldenCase::ExpectedLog() const
 {
     return ReadBytes((folder / "expected.log").string());

@@ -31,6 +31,8 @@ struct GoldenCase {
     std::string ExpectedLog() const;
     // The rows under the header up to the first whose column-1 cell is empty.
     int DataRows() const;
+    // The first and last rows below that holding a cell; {0, 0} for none.
+    std::pair<int, int> FilledRowsBelowTheData() const;
     // File name -> bytes.
     std::map<std::string, std::string> ExpectedFiles() const;
 };

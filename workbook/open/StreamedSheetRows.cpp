@@ -2,6 +2,7 @@
 #include "workbook/RowAssembler.h"
 #include "workbook/open/OpenWorkbook.h"
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <thread>
@@ -51,11 +52,14 @@ public:
         return &current_->rows[next_++];
     }
 
-    void ReadToEnd() override
+    int ReadToEnd() override
     {
         discarding_ = true;
-        while (ready_.Pop()) {
-        }
+        int last = current_ && current_->count > 0 ? current_->rows[current_->count - 1].Number() : 0;
+        while (std::optional<Batch> batch = ready_.Pop())
+            if ((*batch)->count > 0) last = (*batch)->rows[(*batch)->count - 1].Number();
+        // The queue is closed: the reading thread is done with the count.
+        return std::max(last, lastDiscarded_.load());
     }
 
     RowProgress Progress() const override { return progress_; }
@@ -84,6 +88,7 @@ private:
         if (discarding_) {
             // Once the caller wants no more rows, reading goes on only to
             // find what the rest of the sheet holds against it.
+            lastDiscarded_ = row.Number();
             if (++discarded_ % kRowsPerBatch == 0 && Abandoned()) throw ReadingStopped();
             return;
         }
@@ -122,6 +127,7 @@ private:
     // The reading thread's side.
     Batch filling_;
     std::size_t discarded_ = 0;
+    std::atomic<int> lastDiscarded_ = 0;
     std::thread reader_;
 };
 

@@ -92,6 +92,9 @@ TEST_P(GoldenCommandLineTest, WritesTheExpectedFilesAndLog)
     // The summary: the data rows, and each file with the products or
     // positions it holds.
     std::string summary = "Преобразовано строк: " + std::to_string(golden.DataRows()) + ".\n";
+    if (const auto [first, last] = golden.FilledRowsBelowTheData(); first > 0)
+        summary += "Чтение остановлено на пустой ячейке A" + std::to_string(golden.DataRows() + 2) + "; строки "
+                   + std::to_string(first) + "–" + std::to_string(last) + " не прочитаны.\n";
     for (const auto& [name, bytes] : golden.ExpectedFiles())
         summary += "Файл \"" + folder.File(name) + "\" сохранен (строк: "
                    + std::to_string(Occurrences(bytes, "<Product>") + Occurrences(bytes, "<Position>")) + ").\n";
@@ -505,6 +508,18 @@ INSTANTIATE_TEST_SUITE_P(
                     std::string(kNoColumns) + "Преобразовано строк: 0.\n" + kNoColumns
                         + "Файл \"{out}\" сохранен (строк: 0).\n",
                     1},
+        SummaryCase{"TotalRowBelowTheData",
+                    {kBooks[0], kBooks[1], kBooks[2], {"", "", "Итого", "{n}750.5"}, {"KD-3"}},
+                    {},
+                    "Преобразовано строк: 2.\nЧтение остановлено на пустой ячейке A4; строки 4–5 не прочитаны.\n"
+                    "Файл \"{out}\" сохранен (строк: 2).\n",
+                    0},
+        SummaryCase{"EmptyRowBelowTheData",
+                    {kBooks[0], kBooks[1], {}, {}, kBooks[2]},
+                    {},
+                    "Преобразовано строк: 1.\nЧтение остановлено на пустой ячейке A3; строки 5–5 не прочитаны.\n"
+                    "Файл \"{out}\" сохранен (строк: 1).\n",
+                    0},
         SummaryCase{
             "SchemeColumnMissing",
             {{"Артикул", "ISBN", "Название", "Цена, руб.", "НДС"}, {"KD-1", "978-5-17-118366-0", "Книга", "1", "10"}},
