@@ -17,6 +17,11 @@ std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)
     return WithUserMessages([&] { return ListSheets(path); });
 }
 
+SheetChoice ResolveWorkbookSheet(const std::string& path, const std::string& typed)
+{
+    return typed.empty() ? typed : ResolveTypedSheet(ReadWorkbookSheets(path), typed);
+}
+
 void DumpWorkbookCells(const std::string& path, const Regional& regional, const SheetChoice& sheet, std::ostream& out,
                        const std::function<void()>& startsOver)
 {

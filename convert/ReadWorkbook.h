@@ -26,3 +26,8 @@ void DumpWorkbookCells(const std::string& path, const Regional& regional, const 
 
 // The worksheets of the workbook; raises as above.
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path);
+
+// The sheet a user typed, resolved among the workbook's worksheets
+// (ResolveTypedSheet); "" stays the first sheet without reading anything.
+// Raises as above.
+SheetChoice ResolveWorkbookSheet(const std::string& path, const std::string& typed);

@@ -21,11 +21,20 @@ struct SheetCandidate {
     bool cells = true;
 };
 
-// Which sheet to read, as the user named it: "" the first sheet in workbook
-// order, hidden or not, whatever its kind (as the workbook has always been
-// read); a number the sheet at that 1-based position among the worksheets
-// offered; anything else the offered worksheet of that name.
+// Which sheet to read: "" the first sheet in workbook order, hidden or not,
+// whatever its kind (as the workbook has always been read); a number, or "#"
+// and a number, the sheet at that 1-based position among the worksheets
+// offered; anything else the offered worksheet of exactly that name. What a
+// user types is first resolved by ResolveTypedSheet.
 using SheetChoice = std::string;
+
+// The sheet a user typed (--sheet), among the worksheets offered: "#N" is
+// always position N; else the first sheet of exactly that name; else the
+// first whose name matches with runs of blanks and no-break spaces taken as
+// one blank and letter case aside; else, for a number, that position. The
+// choice names the sheet found by its position; a text that finds none is
+// kept, so that reading it names the sheets there are.
+SheetChoice ResolveTypedSheet(const std::vector<SheetEntry>& offered, const std::string& typed);
 
 // The index of the chosen sheet among the candidates. WorkbookFault (no such
 // sheet, naming the offered ones) when none is.

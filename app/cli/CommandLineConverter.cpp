@@ -172,7 +172,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     RunInputs inputs;
     inputs.documentType = ReadDocumentTypeParameter(line.documentType);
     inputs.workbookPath = line.workbookPath;
-    inputs.sheet = line.sheet.value_or("");
+    inputs.sheet = ResolveWorkbookSheet(line.workbookPath, line.sheet.value_or(""));
     inputs.outputPath = line.outputPath;
     inputs.messageNumber = line.messageNumber;
     inputs.documentReference = line.documentReference;
@@ -217,6 +217,14 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     ConsoleObserver observer(out, err, terminal, line.logPath.has_value());
     const double runDateTime = NowDateTime();
     RunResult result;
+    // The message date is the one --date gave (today's always reads): one
+    // that does not read names the parameter, in the report too. The
+    // window's step 3 keeps its own text.
+    if (!inputs.sentDate.empty() && !regional.ParseDateTime(inputs.sentDate)) {
+        const std::string message = FormatMessage(QRNConsts::sCliInvalidDate, {inputs.sentDate});
+        SaveReport(report.get(), inputs, runDateTime, observer, {message});
+        throw QuarnelError(message);
+    }
     try {
         result = Convert(inputs, observer);
     } catch (const std::exception& failure) {
@@ -244,7 +252,9 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
 int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err)
 {
-    const std::string sheet = line.sheet.value_or("");
+    const SheetChoice sheet = line.action == CommandLine::Action::ListSheets
+                                  ? SheetChoice()
+                                  : ResolveWorkbookSheet(line.inspectedWorkbook, line.sheet.value_or(""));
     switch (line.action) {
     case CommandLine::Action::Dump:
         DumpWorkbookCells(line.inspectedWorkbook, regional, sheet, out,

@@ -310,14 +310,13 @@ void TfmQRNMain::WorkbookChosen()
         cbSheet->addItem(QStr(sheet.name + (sheet.hidden ? QRNConsts::sHiddenSheetMark : "")));
     cbSheet->setEnabled(cbSheet->count() > 1);
     if (FCommandLineSheet.isEmpty()) return;
-    // The command line names the sheet by position or by name.
-    bool isNumber = false;
-    const int position = FCommandLineSheet.toInt(&isNumber);
-    int index = -1;
-    for (int i = 0; i < static_cast<int>(sheets.size()); ++i)
-        if (isNumber ? i + 1 == position : QStr(sheets[static_cast<std::size_t>(i)].name) == FCommandLineSheet)
-            index = i;
-    if (index >= 0) {
+    // The command line names the sheet as quarnel-convert takes it; the runs
+    // then get the list's position. A sheet not found is left to step 2,
+    // whose reading names the sheets there are.
+    const SheetChoice chosen = ResolveTypedSheet(sheets, StdStr(FCommandLineSheet));
+    bool isPosition = false;
+    const int index = chosen.starts_with('#') ? QString::fromStdString(chosen.substr(1)).toInt(&isPosition) - 1 : -1;
+    if (isPosition && index >= 0 && index < cbSheet->count()) {
         cbSheet->setCurrentIndex(index);
         FSheetPicked = true;
     }

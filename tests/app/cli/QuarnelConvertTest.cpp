@@ -350,11 +350,12 @@ TEST_F(QuarnelConvertTest, UnreadableDateExitsWithTwoAndSavesNothing)
         QuarnelConvert({"--settings", settings, "--scheme", Scheme(kBookScheme), "--from-san", "1", "--date",
                         "2024-03-05", "--log", folder.File("out.log"), Workbook(kBooks), folder.File("out.xml"), "0"});
     EXPECT_EQ(result.exitCode, 2);
-    EXPECT_EQ(result.err, "'2024-03-05' is not a valid date and time\n");
+    const std::string message = "Неверная дата \"2024-03-05\" в параметре --date (нужно дд.мм.гггг)\n";
+    EXPECT_EQ(result.err, message);
     EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
     // The report says why, not only when.
     const std::string report = ReadBytes(folder.File("out.log"));
-    EXPECT_EQ(report.substr(report.find('\n') + 1), "'2024-03-05' is not a valid date and time\n");
+    EXPECT_EQ(report.substr(report.find('\n') + 1), message);
 }
 
 Rows InvoiceRows(int count)
