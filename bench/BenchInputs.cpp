@@ -6,8 +6,11 @@
 
 #include <zip.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -122,4 +125,28 @@ void WriteScheme(const std::string& path, TDocumentType type,
     for (const auto& [fieldID, column] : fieldColumns)
         lines.push_back(SchemeLineFor(GetFildNameByFieldID(fieldID, type), column));
     WriteSchemeFile(path, lines);
+}
+
+std::optional<BenchFolder> BenchFolder::FromArguments(int argc, char** argv, const std::string& prefix)
+{
+    BenchFolder folder;
+    if (argc == 3 && std::string(argv[1]) == "--folder") {
+        folder.path = argv[2];
+        return folder;
+    }
+    if (argc != 1) {
+        std::fprintf(stderr, "usage: %s [--folder DIR]\n", argv[0]);
+        return std::nullopt;
+    }
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+    if (!::mkdtemp(pattern.data())) return std::nullopt;
+    folder.path = pattern;
+    folder.own = true;
+    return folder;
+}
+
+BenchFolder::~BenchFolder()
+{
+    std::error_code ignored;
+    if (own) std::filesystem::remove_all(path, ignored);
 }

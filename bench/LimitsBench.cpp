@@ -122,19 +122,9 @@ void MakeInputs(const std::string& folder, const std::vector<std::string>& names
 
 int main(int argc, char** argv)
 {
-    std::string folder;
-    if (argc == 3 && std::string(argv[1]) == "--folder") {
-        folder = argv[2];
-    } else if (argc != 1) {
-        std::fprintf(stderr, "usage: %s [--folder DIR]\n", argv[0]);
-        return 2;
-    }
-    const bool ownFolder = folder.empty();
-    if (ownFolder) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "limits-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) return 2;
-        folder = pattern;
-    }
+    const std::optional<BenchFolder> place = BenchFolder::FromArguments(argc, argv, "limits-bench");
+    if (!place) return 2;
+    const std::string& folder = place->path;
     const auto file = [&](const std::string& name) { return folder + "/" + name; };
 
     // Made in a child: the memory the inputs take would otherwise count in
@@ -180,6 +170,5 @@ int main(int argc, char** argv)
     Report("settings empty", empty, 0.5);
     met &= Report("settings of 4 MiB blank lines", convertBooks("blank.ini"), 0.5, empty.peakMegabytes + 50);
 
-    if (ownFolder) std::filesystem::remove_all(folder);
     return met ? 0 : 1;
 }

@@ -36,7 +36,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -197,19 +196,9 @@ void MakeInputs(const std::string& folder)
 
 int main(int argc, char** argv)
 {
-    std::string folder;
-    if (argc == 3 && std::string(argv[1]) == "--folder") {
-        folder = argv[2];
-    } else if (argc != 1) {
-        std::fprintf(stderr, "usage: %s [--folder DIR]\n", argv[0]);
-        return 2;
-    }
-    const bool ownFolder = folder.empty();
-    if (ownFolder) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "window-log-bench-XXXXXX").string();
-        if (!::mkdtemp(pattern.data())) return 2;
-        folder = pattern;
-    }
+    const std::optional<BenchFolder> place = BenchFolder::FromArguments(argc, argv, "window-log-bench");
+    if (!place) return 2;
+    const std::string& folder = place->path;
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const pid_t maker = fork();
     if (maker == 0) {
@@ -237,6 +226,5 @@ int main(int argc, char** argv)
                 window.peakMegabytes, dropping.seconds * 1.10, fast ? "met" : "MISSED");
     std::printf("1,000,000 lines through the window %5.2f s %7.1f MB   target < 100 MB   %s\n", million.seconds,
                 million.peakMegabytes, small ? "met" : "MISSED");
-    if (ownFolder) std::filesystem::remove_all(folder);
     return fast && small ? 0 : 1;
 }
