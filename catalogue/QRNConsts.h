@@ -221,6 +221,8 @@ inline constexpr char sReasonCellTextTooLong[] = "в одной ячейке б�
 inline constexpr char sReasonTooManySharedStrings[] = "в нем больше %s общих строк";
 inline constexpr char sReasonTooManyAttributes[] = "у элемента в части \"%s\" больше %s атрибутов";
 inline constexpr char sReasonCsvQuoteNotClosed[] = "кавычка поля, начатого в строке %s, не закрыта до конца файла";
+inline constexpr char sReasonCsvUtf16Odd[] = "текст в UTF-16 обрывается на половине знака";
+inline constexpr char sReasonCsvTooManyFields[] = "в строке %s больше %s полей";
 inline constexpr char sReasonBadDateValue[] = "неверное значение даты или времени \"%s\"";
 inline constexpr char sReasonNoSpreadsheet[] = "архив не содержит книги Excel или таблицы OpenDocument";
 inline constexpr char sReasonPrereleaseFormat[] = "книга сохранена в предварительной версии формата Office Open XML";
@@ -320,6 +322,22 @@ inline constexpr char sRowsConverted[] = "Преобразовано строк:
 inline constexpr char sRowsNotRead[] = "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны.";
 inline constexpr char sSchemeColumnsMissing[] = "В книге нет столбцов, названных в схеме: %s.";
 inline constexpr char sFileSavedWithRows[] = "Файл \"%s\" сохранен (строк: %s).";
+// What the readers found odd and read anyway, at most a few of each kind,
+// then how many more there were.
+inline constexpr char sWarnInvalidUtf8[] =
+    "Предупреждение: в строке %s файла байты, недопустимые в UTF-8, заменены знаком \"\xEF\xBF\xBD\".";
+inline constexpr char sWarnByteOrderMark[] =
+    "Предупреждение: метка порядка байтов в начале файла говорит о кодировке %s, но текст записан в %s "
+    "и прочитан в этой кодировке.";
+inline constexpr char sWarnOneFieldRow[] =
+    "Предупреждение: строка %s файла прочитана как одно поле, хотя в ней есть разделитель \"%s\".";
+inline constexpr char sWarnTextCutShort[] =
+    "Предупреждение: текст ячейки %s в файле оборван; взята его прочитанная часть.";
+inline constexpr char sWarnSharedStringCut[] =
+    "Предупреждение: общая строка %s в файле оборвана; взята ее прочитанная часть.";
+inline constexpr char sWarnCellGivenTwice[] =
+    "Предупреждение: ячейка %s записана в файле дважды; взято последнее значение.";
+inline constexpr char sWarningsMore[] = "… и ещё %s";
 // The window's warning when a run converted no row.
 inline constexpr char sNoRowsConverted[] =
     "Не преобразовано ни одной строки: проверьте лист, строку заголовков и схему соответствия полей.";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workbook/ReadWarnings.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +30,8 @@ struct RunResult {
     // Invoice files beside the saved ones that an earlier run left (see
     // StalePackageFiles); the front ends name them, outside the log.
     std::vector<std::string> staleFiles;
+    // What reading the workbook found odd and read anyway.
+    ReadWarnings readWarnings;
     // The run ended early at the front end's request, saving nothing.
     bool stopped = false;
 };

@@ -2,6 +2,7 @@
 
 #include "base/MessageFormat.h"
 #include "catalogue/QRNConsts.h"
+#include "messages/ReadWarningMessages.h"
 #include "scheme/ColumnLookup.h"
 
 std::string MissingColumnsLine(const RunInputs& inputs)
@@ -26,5 +27,6 @@ std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResul
                                       {result.savedFiles[i], std::to_string(result.savedRows.at(i))}));
     for (const std::string& stale : result.staleFiles)
         lines.push_back(FormatMessage(QRNConsts::sStalePackageFile, {stale}));
+    for (std::string& warning : ReadWarningLines(result.readWarnings)) lines.push_back(std::move(warning));
     return lines;
 }

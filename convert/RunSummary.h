@@ -9,7 +9,8 @@
 // What the front ends add after a run's own log, which stays as it is: how
 // many rows the run converted, the filled rows below the end of the data
 // that it did not read, the scheme's columns the workbook lacks, each
-// saved file with its rows and the package files an earlier run left. The
+// saved file with its rows, the package files an earlier run left and what
+// reading the workbook found odd. The
 // command line prints it on standard error and at the end of its --log file,
 // the window in its log pane and the saved report.
 std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result);

@@ -19,7 +19,9 @@ void ReadWorkbookRows(const std::string& path, const Regional& regional, const S
 RunResult RunOverWorkbookRows(const RunInputs& inputs, const RowRun& run)
 {
     RunResult result;
-    ReadWorkbookRows(inputs.workbookPath, inputs.regional, inputs.sheet, inputs.stop,
-                     [&](SheetRows& rows) { result = run(rows); });
+    ReadWorkbookRows(inputs.workbookPath, inputs.regional, inputs.sheet, inputs.stop, [&](SheetRows& rows) {
+        result = run(rows);
+        result.readWarnings = rows.Warnings();
+    });
     return result;
 }

@@ -51,6 +51,8 @@ const char* ReasonText(ReadReason reason)
     case ReadReason::TooManyAttributes: return QRNConsts::sReasonTooManyAttributes;
     case ReadReason::NoSuchSheet: return "%s";
     case ReadReason::CsvQuoteNotClosed: return QRNConsts::sReasonCsvQuoteNotClosed;
+    case ReadReason::CsvUtf16Odd: return QRNConsts::sReasonCsvUtf16Odd;
+    case ReadReason::CsvTooManyFields: return QRNConsts::sReasonCsvTooManyFields;
     }
     return "%s";
 }

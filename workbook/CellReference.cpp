@@ -42,3 +42,11 @@ std::optional<CellPosition> ParseCellReference(std::string_view reference)
     if (!row || *row == 0) return std::nullopt;
     return CellPosition{*row, Capped(column, kSheetColumns)};
 }
+
+std::string CellName(int row, int column)
+{
+    std::string letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
+    return letters + std::to_string(row);
+}

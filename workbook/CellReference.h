@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The largest sheet a spreadsheet holds: 1,048,576 rows by 16,384 columns.
@@ -19,3 +20,6 @@ std::optional<CellPosition> ParseCellReference(std::string_view reference);
 
 // A row number attribute ("7"), capped just past the sheet's limit.
 std::optional<int> ParseRowNumber(std::string_view text);
+
+// "B12": the A1 reference of a cell, as messages name it.
+std::string CellName(int row, int column);

@@ -4,6 +4,7 @@
 #include "base/StopRequest.h"
 #include "workbook/CellFormatter.h"
 #include "workbook/ReadBudget.h"
+#include "workbook/ReadWarnings.h"
 #include "workbook/SharedStringTable.h"
 
 #include <cstdint>
@@ -70,6 +71,11 @@ public:
     virtual void DeclareLastRow(int) {}
     virtual void ReportConsumed(std::uint64_t, std::uint64_t) {}
 
+    // What the reader found odd and read anyway; the front ends name it
+    // after the run.
+    void Warn(ReadWarning kind, std::vector<std::string> details) { warnings_.Add(kind, std::move(details)); }
+    const ReadWarnings& Warnings() const { return warnings_; }
+
     // How many shared strings the cells read so far refer to (the highest
     // index plus one), for a reader that may read the table after the cells.
     std::size_t SharedStringsWanted() const { return sharedWanted_; }
@@ -96,6 +102,7 @@ private:
     std::size_t cellCount_ = 0;
     std::size_t textBytes_ = 0;
     std::size_t sharedWanted_ = 0;
+    ReadWarnings warnings_;
 };
 
 // A sheet holding more cells than memory is allowed for (a few kilobytes of

@@ -1,5 +1,7 @@
 #include "workbook/SheetCells.h"
 
+#include "workbook/CellReference.h"
+
 #include <algorithm>
 
 namespace {
@@ -81,7 +83,14 @@ void SheetCells::SortCells()
     for (std::size_t k = 0; k < order.size(); ++k) {
         const bool replaced =
             k + 1 < order.size() && order[k + 1].row == order[k].row && order[k + 1].column == order[k].column;
-        if (replaced) continue;
+        if (replaced) {
+            // Every format reads a position given twice the same way: the
+            // later record stands, as it does when a spreadsheet application
+            // loads the records one after another.
+            if (k == 0 || order[k - 1].row != order[k].row || order[k - 1].column != order[k].column)
+                Warn(ReadWarning::CellGivenTwice, {CellName(static_cast<int>(order[k].row), order[k].column)});
+            continue;
+        }
         if (runs.empty() || runs.back().row != order[k].row)
             runs.push_back({order[k].row, static_cast<std::uint32_t>(sorted.size())});
         sorted.push_back(cells_[order[k].index]);

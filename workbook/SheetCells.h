@@ -30,6 +30,7 @@ public:
     void ForEachCell(const std::function<void(int row, int column, const std::string& text)>& visit) const override;
     void ForEachCellInRow(int row,
                           const std::function<void(int column, const std::string& text)>& visit) const override;
+    ReadWarnings ReadingWarnings() const override { return Warnings(); }
 
 private:
     // A cell's kind: a text of its own, or a CellValue of its kind.

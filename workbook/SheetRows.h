@@ -30,6 +30,10 @@ public:
     virtual int ReadToEnd() = 0;
 
     virtual RowProgress Progress() const = 0;
+
+    // What reading the sheet found odd and read anyway; whole once the rows
+    // have ended (Next gave nullptr, or ReadToEnd returned).
+    virtual ReadWarnings Warnings() const = 0;
 };
 
 // A sheet whose rows or cells come out of order in the file cannot be given
@@ -48,6 +52,7 @@ public:
     const SheetRow* Next() override;
     int ReadToEnd() override;
     RowProgress Progress() const override;
+    ReadWarnings Warnings() const override { return workbook_.ReadingWarnings(); }
 
 private:
     const Workbook& workbook_;

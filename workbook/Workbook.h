@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workbook/ReadWarnings.h"
+
 #include <functional>
 #include <string>
 
@@ -32,4 +34,7 @@ public:
     virtual void ForEachCell(const std::function<void(int row, int column, const std::string& text)>& visit) const;
     // The same for one row.
     virtual void ForEachCellInRow(int row, const std::function<void(int column, const std::string& text)>& visit) const;
+
+    // What reading the sheet found odd and read anyway.
+    virtual ReadWarnings ReadingWarnings() const { return {}; }
 };

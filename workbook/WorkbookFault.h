@@ -49,6 +49,8 @@ enum class ReadReason {
     BadDateValue,      // detail: the text that is no ISO date, time or duration
     NoSuchSheet,       // details: the sheet asked for, then the names of the sheets there are
     CsvQuoteNotClosed, // detail: the line the quoted field starts on
+    CsvUtf16Odd,
+    CsvTooManyFields, // details: the line, the limit
 };
 
 // Why a workbook cannot be read: the one fault of the readers. They raise it

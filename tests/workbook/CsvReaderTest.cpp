@@ -25,6 +25,13 @@ void PrintTo(const CsvCase& c, std::ostream* os)
     *os << c.name;
 }
 
+std::string Repeated(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 const CsvCase kCases[] = {
     {"Utf8WithSemicolons", "price.csv", "Код;Название\n1;Книга\n", "1\t1\tКод\n1\t2\tНазвание\n2\t1\t1\n2\t2\tКнига\n"},
     {"Utf8ByteOrderMark", "price.csv", "\xEF\xBB\xBFКод;Цена\n", "1\t1\tКод\n1\t2\tЦена\n"},
@@ -40,6 +47,20 @@ const CsvCase kCases[] = {
     {"FieldsAsTheyStand", "price.csv", " 007 ;1e3; \n", "1\t1\t 007 \n1\t2\t1e3\n1\t3\t \n"},
     {"EmptyLineIsAnEmptyRow", "price.csv", "a;b\n\nc;d\n", "1\t1\ta\n1\t2\tb\n3\t1\tc\n3\t2\td\n"},
     {"QuoteLeftOpen", "price.csv", "a;b\n1;\"open\n\nstill", "broken:2"},
+    {"StrayByteInUtf8", "price.csv", "Код;" + Repeated("я", 1000) + "\r\n\r\n2;\xFF\n",
+     "1\t1\tКод\n1\t2\t" + Repeated("я", 1000) + "\n3\t1\t2\n3\t2\t\xEF\xBF\xBD\n! 0 3\n"},
+    {"StrayBytesOverTheShare", "price.csv", "Код;\xFF\n", "1\t1\tРљРѕРґ\n1\t2\tя\n"},
+    {"Windows1251UnderAUtf8Mark", "price.csv", "\xEF\xBB\xBF\xCA\xEE\xE4;1\n",
+     "1\t1\tКод\n1\t2\t1\n! 1 UTF-8 windows-1251\n"},
+    {"Utf16MarkOverUtf8", "price.csv", "\xFF\xFEКод;1\n", "1\t1\tКод\n1\t2\t1\n! 1 UTF-16LE UTF-8\n"},
+    {"Utf16EndingOnHalfACharacter", "price.csv",
+     std::string("\xFF\xFE"
+                 "A\0;\0B\0\n",
+                 9),
+     "broken:"},
+    {"OneFieldRowWithAnotherDelimiter", "price.csv", "a;b\n1;2\nc,d\n\"e,f\"\n",
+     "1\t1\ta\n1\t2\tb\n2\t1\t1\n2\t2\t2\n3\t1\tc,d\n4\t1\te,f\n! 2 3 ,\n"},
+    {"RowPastTheLastColumn", "price.csv", "a;b\n" + std::string(70000, ';'), "broken:2,65535"},
     {"OtherPlainFile", "price.dat", "a;b\n", "unsupported"},
 };
 
@@ -54,11 +75,15 @@ TEST_P(CsvReaderTest, ReadsEveryFieldAsText)
     try {
         dump << ReadDump(path);
     } catch (const WorkbookFault& fault) {
-        if (fault.reason == ReadReason::CsvQuoteNotClosed) {
-            EXPECT_EQ(GetParam().expected, "broken:" + fault.details.at(0));
-            EXPECT_EQ(WorkbookFaultMessage(fault),
-                      FormatMessage(QRNConsts::sWorkbookBroken,
-                                    {path, FormatMessage(QRNConsts::sReasonCsvQuoteNotClosed, {fault.details[0]})}));
+        if (fault.kind == WorkbookFault::Kind::Broken) {
+            std::string details;
+            for (const std::string& detail : fault.details) details += (details.empty() ? "" : ",") + detail;
+            EXPECT_EQ(GetParam().expected, "broken:" + details);
+            if (fault.reason == ReadReason::CsvQuoteNotClosed) {
+                EXPECT_EQ(WorkbookFaultMessage(fault),
+                          FormatMessage(QRNConsts::sWorkbookBroken,
+                                        {path, FormatMessage(QRNConsts::sReasonCsvQuoteNotClosed, {details})}));
+            }
         } else {
             EXPECT_EQ(GetParam().expected,
                       fault.kind == WorkbookFault::Kind::Unsupported ? "unsupported" : WorkbookFaultMessage(fault));

@@ -1,4 +1,5 @@
 #include "TestPackages.h"
+#include "WarningListing.h"
 
 #include "base/MessageFormat.h"
 #include "messages/FaultMessages.h"
@@ -121,7 +122,8 @@ std::string Dump(const Workbook& workbook)
 
 std::string ReadDump(const std::string& path)
 {
-    return Dump(*OpenWorkbook(path, Regional::Russian()));
+    const auto workbook = OpenWorkbook(path, Regional::Russian());
+    return Dump(*workbook) + WarningListing(workbook->ReadingWarnings());
 }
 
 std::string Refusal(const std::string& path)

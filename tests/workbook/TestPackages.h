@@ -38,7 +38,8 @@ std::vector<PackageEntry> Without(std::vector<PackageEntry> entries, const std::
 // <table:table> elements, namespaces office, table, text and calcext bound).
 std::vector<PackageEntry> OdsPackage(const std::string& tables);
 
-// Every non-empty cell of the first sheet, as the corpus lists them.
+// Every non-empty cell of the first sheet, as the corpus lists them; read
+// from a file, followed by the reading's warnings (WarningListing).
 std::string Dump(const Workbook& workbook);
 std::string ReadDump(const std::string& path);
 

@@ -98,9 +98,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "<numFmts count=\"0\"/><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/></cellXfs>"
                   "<dxfs><dxf><numFmt numFmtId=\"14\" formatCode=\"0\"/></dxf></dxfs>"},
                  "1\t1\t27.02.2015\n"},
-        CellCase{"a later record of the same cell replaces the earlier",
+        CellCase{"a later record of the same cell replaces the earlier, named",
                  {"<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"A1\"><v>2</v></c></row>"},
-                 "1\t1\t2\n"}),
+                 "1\t1\t2\n! 5 A1\n"}),
     [](const testing::TestParamInfo<CellCase>& info) { return CaseName(info.param.what, info.index); });
 
 // The named parts of a minimal package with one worksheet, for tests that

@@ -1,7 +1,7 @@
 #include "workbook/csv/CsvReader.h"
 
-#include "base/Cp1251.h"
 #include "base/Utf8Text.h"
+#include "workbook/csv/CsvText.h"
 #include "workbook/WorkbookFault.h"
 
 #include <algorithm>
@@ -31,27 +31,12 @@ std::string ReadBytes(const std::string& path)
     return bytes;
 }
 
-bool IsValidUtf8(std::string_view bytes)
-{
-    constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
-    for (std::size_t pos = 0; pos < bytes.size();) {
-        const std::size_t start = pos;
-        if (NextCodePoint(bytes, pos) == 0xFFFD && bytes.substr(start, kReplacement.size()) != kReplacement)
-            return false;
-    }
-    return true;
-}
-
-// The text of the file as UTF-8.
-std::string DecodedText(const std::string& bytes)
-{
-    const std::string_view view(bytes);
-    if (view.starts_with("\xEF\xBB\xBF")) return ValidUtf8(view.substr(3));
-    if (view.starts_with("\xFF\xFE")) return DecodeToUtf8(view.substr(2), "UTF-16LE");
-    if (view.starts_with("\xFE\xFF")) return DecodeToUtf8(view.substr(2), "UTF-16BE");
-    if (IsValidUtf8(view)) return bytes;
-    return Cp1251ToUtf8(view);
-}
+// Where a record starts in the file, and another candidate delimiter its
+// unquoted text holds ('\0' for none).
+struct RecordPlace {
+    int line;
+    char otherDelimiter;
+};
 
 // Splits delimited text into records of fields, handing each field on as it
 // ends.
@@ -60,8 +45,8 @@ public:
     RecordParser(std::string_view text, char delimiter) : text_(text), delimiter_(delimiter) {}
 
     // Calls field(record, column, text) for every field and record(record,
-    // fields) at the end of every record, for at most `maxRecords` records;
-    // the text consumed so far goes to progress(done).
+    // fields, place) at the end of every record, for at most `maxRecords`
+    // records.
     template <typename Field, typename Record>
     void Parse(std::size_t maxRecords, Field field, Record record)
     {
@@ -69,6 +54,7 @@ public:
         int column = 1;
         std::string value;
         for (std::size_t records = 0; pos_ < text_.size() && records < maxRecords;) {
+            if (column == 1) place_ = {line_, '\0'};
             value.clear();
             const char end = ReadField(value);
             field(recordNumber, column, value);
@@ -76,7 +62,7 @@ public:
                 ++column;
                 continue;
             }
-            record(recordNumber, column);
+            record(recordNumber, column, place_);
             ++records;
             ++recordNumber;
             column = 1;
@@ -84,6 +70,8 @@ public:
     }
 
     std::size_t Position() const { return pos_; }
+    // The line the current record starts on.
+    std::string RecordLine() const { return std::to_string(place_.line); }
 
 private:
     // Reads one field into `value`; returns what ended it: the delimiter,
@@ -120,6 +108,8 @@ private:
                 ++line_;
                 return '\n';
             }
+            if (!place_.otherDelimiter && std::find(kDelimiters.begin(), kDelimiters.end(), c) != kDelimiters.end())
+                place_.otherDelimiter = c;
             value += c;
             ++pos_;
         }
@@ -136,6 +126,7 @@ private:
     char delimiter_;
     std::size_t pos_ = 0;
     int line_ = 1;
+    RecordPlace place_{1, '\0'};
 };
 
 // How consistently the delimiter splits the first records: how many of them
@@ -147,7 +138,7 @@ std::size_t Consistency(std::string_view text, char delimiter)
         RecordParser(text, delimiter)
             .Parse(
                 kSampledRecords, [](int, int, const std::string&) {},
-                [&](int, int fields) { ++recordsWithFields[fields]; });
+                [&](int, int fields, const RecordPlace&) { ++recordsWithFields[fields]; });
     } catch (const WorkbookFault&) {
         // A quote left open under this delimiter: reading decides.
     }
@@ -155,6 +146,11 @@ std::size_t Consistency(std::string_view text, char delimiter)
     for (const auto& [fields, records] : recordsWithFields)
         if (fields > 1) best = std::max(best, records);
     return best;
+}
+
+std::string DelimiterName(char delimiter)
+{
+    return delimiter == '\t' ? "\\t" : std::string(1, delimiter);
 }
 
 char ChooseDelimiter(std::string_view text)
@@ -182,14 +178,22 @@ bool IsDelimitedTextName(const std::string& path)
 void ReadCsvWorkbook(const std::string& path, CellSink& sink, const SheetChoice& choice)
 {
     ChooseSheet(CsvSheets(path), choice);
-    const std::string text = DecodedText(ReadBytes(path));
+    const std::string text = DecodeCsvText(ReadBytes(path), sink);
     RecordParser parser(text, ChooseDelimiter(text));
     parser.Parse(
         SIZE_MAX,
         [&](int record, int column, const std::string& value) {
+            if (column > CellSink::kMaxColumn)
+                ThrowBroken(ReadReason::CsvTooManyFields, {parser.RecordLine(), std::to_string(CellSink::kMaxColumn)});
             if (!value.empty()) sink.SetText(record, column, value);
         },
-        [&](int, int) { sink.ReportConsumed(parser.Position(), text.size()); });
+        [&](int, int fields, const RecordPlace& place) {
+            // A row the delimiter left whole, that another one would split:
+            // the file may mix delimiters.
+            if (fields == 1 && place.otherDelimiter)
+                sink.Warn(ReadWarning::OneFieldRow, {std::to_string(place.line), DelimiterName(place.otherDelimiter)});
+            sink.ReportConsumed(parser.Position(), text.size());
+        });
 }
 
 std::vector<SheetEntry> ListCsvSheets(const std::string& path)

@@ -64,6 +64,10 @@ public:
 
     RowProgress Progress() const override { return progress_; }
 
+    // Set by the reading thread before it closes the queue, so the caller
+    // that has seen the rows end sees them whole.
+    ReadWarnings Warnings() const override { return warnings_; }
+
 private:
     // The reading thread. However it ends, the queue is closed, so the
     // caller learns the end and the failure after the rows read before it.
@@ -75,6 +79,7 @@ private:
             ReadSheet(path, rows, SheetExtent::Whole, choice);
             rows.Finish();
             Pass(rows);
+            warnings_ = rows.Warnings();
             ready_.Close();
         } catch (const ReadingStopped&) {
             ready_.Close();
@@ -125,6 +130,7 @@ private:
     RowProgress progress_;
 
     // The reading thread's side.
+    ReadWarnings warnings_;
     Batch filling_;
     std::size_t discarded_ = 0;
     std::atomic<int> lastDiscarded_ = 0;

@@ -115,16 +115,16 @@ std::string BiffCursor::UnicodeString()
 
     bool wide = flags & kHighByte;
     std::u16string units;
-    units.reserve(count);
+    units.reserve(std::min<std::size_t>(count, stream_.size()));
     while (count > 0) {
         if (Left() == 0) {
-            if (!EnterContinuation()) ThrowTooShort();
+            if (!EnterContinuation()) return CutShort(units);
             wide = U8() & kHighByte;
             continue;
         }
         const std::size_t width = wide ? 2 : 1;
         // Half a two-byte character at the end of a record cannot be read.
-        if (Left() < width) ThrowTooShort();
+        if (Left() < width) return CutShort(units);
         const std::size_t take = std::min(count, Left() / width);
         const auto* bytes = reinterpret_cast<const unsigned char*>(segment_.data() + pos_);
         for (std::size_t i = 0; i < take; ++i)
@@ -144,7 +144,29 @@ std::string BiffCursor::Bytes(std::size_t count)
     return bytes;
 }
 
+std::string BiffCursor::CutShort(std::u16string_view units)
+{
+    textCutShort_ = true;
+    pos_ = segment_.size();
+    return Utf16ToUtf8(units);
+}
+
+std::string BiffCursor::BytesUpTo(std::size_t count)
+{
+    std::string bytes;
+    while (bytes.size() < count) {
+        if (Left() == 0 && !EnterContinuation()) {
+            textCutShort_ = true;
+            break;
+        }
+        const std::size_t take = std::min(count - bytes.size(), Left());
+        bytes.append(segment_.substr(pos_, take));
+        pos_ += take;
+    }
+    return bytes;
+}
+
 std::string BiffCursor::ByteString(const char* charset)
 {
-    return DecodeByteText(Bytes(U16()), charset);
+    return DecodeByteText(BytesUpTo(U16()), charset);
 }

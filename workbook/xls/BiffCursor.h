@@ -34,14 +34,24 @@ public:
     // the given charset.
     std::string ByteString(const char* charset);
 
+    // `count` bytes, or as many as the record and its continuations hold.
+    std::string BytesUpTo(std::size_t count);
+
+    // Whether a string read so far ended with the record before its count
+    // of characters: it holds the characters up to there.
+    bool TextCutShort() const { return textCutShort_; }
+
 private:
     void Read(unsigned char* out, std::size_t count);
     // Moves into the following CONTINUE record; false when there is none.
     bool EnterContinuation();
     std::size_t Left() const { return segment_.size() - pos_; }
+    // The characters read of a string that ends with the record.
+    std::string CutShort(std::u16string_view units);
 
     std::string_view stream_;
     std::string_view segment_;
     std::size_t pos_ = 0;
     std::size_t next_; // stream offset after the current segment
+    bool textCutShort_ = false;
 };

@@ -143,6 +143,7 @@ private:
         table.clear();
         table.reserve(std::min<std::size_t>(unique, stream_.size() / 3));
         while (!cursor.AtEnd()) table.push_back(cursor.UnicodeString());
+        if (cursor.TextCutShort()) globals_.cutSharedString = table.size() - 1;
     }
 
     std::string_view stream_;

@@ -65,6 +65,7 @@ void ReadXlsWorkbook(const std::string& path, CellSink& sink, const SheetChoice&
     sink.SetDate1904(globals.date1904);
     sink.SetSharedStrings(globals.sharedStrings);
     globals.sharedStrings = {};
+    if (globals.cutSharedString) sink.Warn(ReadWarning::SharedStringCut, {std::to_string(*globals.cutSharedString)});
     ReadXlsSheet(stream, globals, sheet, sink);
 }
 

@@ -1,5 +1,7 @@
 #include "workbook/xls/XlsWorksheet.h"
 
+#include "workbook/CellReference.h"
+
 #include "workbook/xls/BiffCursor.h"
 #include "workbook/xls/BiffRecordIds.h"
 #include "workbook/xls/BiffText.h"
@@ -123,13 +125,17 @@ private:
         case BiffId::MulRk: ReadMulRk(cursor, record.body.size()); break;
         case BiffId::LabelSst: {
             const Cell cell = ReadCell(cursor);
-            sheet_.SetSharedString(cell.row, cell.column, cursor.U32());
+            const std::uint32_t index = cursor.U32();
+            // The table is whole before the cells: a string past it is damage,
+            // as in an xlsx, never an empty cell.
+            if (index >= sheet_.SharedStringCount()) ThrowBroken(ReadReason::BadSharedString, {std::to_string(index)});
+            sheet_.SetSharedString(cell.row, cell.column, index);
             break;
         }
         case BiffId::Label:
         case BiffId::RString: {
             const Cell cell = ReadCell(cursor);
-            sheet_.SetText(cell.row, cell.column, ReadString(cursor));
+            SetText(cell, cursor, ReadString(cursor));
             break;
         }
         case BiffId::BoolErr: {
@@ -159,7 +165,7 @@ private:
         }
         case BiffId::Biff2Label: {
             const Cell cell = ReadBiff2Cell(cursor);
-            sheet_.SetText(cell.row, cell.column, ReadShortString(cursor));
+            SetText(cell, cursor, ReadShortString(cursor));
             break;
         }
         case BiffId::Biff2BoolErr: {
@@ -234,10 +240,18 @@ private:
 
     void SetNumber(const Cell& cell, double value) { sheet_.SetNumber(cell.row, cell.column, value, cell.style); }
 
+    // A text that the record ends in the middle of is kept as far as it
+    // goes, and named.
+    void SetText(const Cell& cell, const BiffCursor& cursor, std::string_view text)
+    {
+        sheet_.SetText(cell.row, cell.column, text);
+        if (cursor.TextCutShort()) sheet_.Warn(ReadWarning::TextCutShort, {CellName(cell.row, cell.column)});
+    }
+
     // A BIFF2 string: an 8-bit length, then the characters.
     std::string ReadShortString(BiffCursor& cursor) const
     {
-        return DecodeByteText(cursor.Bytes(cursor.U8()), globals_.charset.c_str());
+        return DecodeByteText(cursor.BytesUpTo(cursor.U8()), globals_.charset.c_str());
     }
 
     std::string ReadString(BiffCursor& cursor) const
@@ -286,7 +300,7 @@ private:
         if (!pendingString_) return;
         const Cell cell = *pendingString_;
         pendingString_.reset();
-        sheet_.SetText(cell.row, cell.column, shortLength ? ReadShortString(cursor) : ReadString(cursor));
+        SetText(cell, cursor, shortLength ? ReadShortString(cursor) : ReadString(cursor));
     }
 
     std::string_view stream_;

@@ -467,6 +467,7 @@ struct SummaryCase {
     std::vector<std::string> options;
     std::string summary; // {out} stands for the output file
     int exitCode;
+    std::string csv = {}; // when given, the workbook instead of the rows
 };
 
 void PrintTo(const SummaryCase& c, std::ostream* os)
@@ -484,8 +485,9 @@ TEST_P(SummaryTest, SaysWhatTheRunConvertedAndExitsAccordingly)
 {
     const SummaryCase& c = GetParam();
     TempFolder folder;
-    const std::string workbook = folder.File("book.xlsx");
-    WriteXlsxWorkbook(workbook, c.rows);
+    const std::string workbook = folder.File(c.csv.empty() ? "book.xlsx" : "book.csv");
+    if (c.csv.empty()) WriteXlsxWorkbook(workbook, c.rows);
+    else WriteBytes(workbook, c.csv);
     const std::string scheme = folder.File("scheme.sch");
     WriteBytes(scheme, EncodeEdgeFile(kBookScheme));
     std::vector<std::string> arguments = {"--settings", folder.File("quarnel.ini"), "--scheme", scheme, "--from-san",
@@ -527,7 +529,25 @@ INSTANTIATE_TEST_SUITE_P(
             {},
             "В книге нет столбцов, названных в схеме: \"Цена\".\nПреобразовано строк: 1.\n"
             "В книге нет столбцов, названных в схеме: \"Цена\".\nФайл \"{out}\" сохранен (строк: 1).\n",
-            0}),
+            0},
+        SummaryCase{"ReaderWarningsTenOfAKind",
+                    {},
+                    {},
+                    [] {
+                        std::string lines;
+                        for (int line = 14; line <= 23; ++line)
+                            lines += "Предупреждение: строка " + std::to_string(line)
+                                     + " файла прочитана как одно поле, хотя в ней есть разделитель \",\".\n";
+                        return "Преобразовано строк: 24.\nФайл \"{out}\" сохранен (строк: 24).\n" + lines
+                               + "… и ещё 2\n";
+                    }(),
+                    0,
+                    [] {
+                        std::string csv = "Артикул;ISBN;Название;Цена;НДС\n";
+                        for (int row = 0; row < 12; ++row) csv += "KD-" + std::to_string(row) + ";;Книга;10;0\n";
+                        for (int row = 0; row < 12; ++row) csv += "Раздел, " + std::to_string(row) + "\n";
+                        return csv;
+                    }()}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QuarnelConvertTest, TheBookExampleConvertsWithItsCheckDigitWarning)

@@ -4,6 +4,7 @@
 #include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "workbook/SheetCells.h"
+#include "../WarningListing.h"
 #include "workbook/xls/XlsReader.h"
 #include "support/TempFolder.h"
 
@@ -16,7 +17,7 @@
 
 namespace {
 
-// Every non-empty cell as "row column text" lines.
+// Every non-empty cell as "row column text" lines, then the warnings.
 std::string Listing(const Workbook& book)
 {
     std::string out;
@@ -24,7 +25,7 @@ std::string Listing(const Workbook& book)
         for (int column = 1; column <= book.LastColumn(row); ++column)
             if (const std::string text = book.CellText(row, column); !text.empty())
                 out += std::to_string(row) + " " + std::to_string(column) + " " + text + "\n";
-    return out;
+    return out + WarningListing(book.ReadingWarnings());
 }
 
 // The sheet of an xls (or, `old`, an Excel 2.x-4.0 file) held in memory.
@@ -171,7 +172,7 @@ INSTANTIATE_TEST_SUITE_P(
               Rec::Continue(Body().U8(0).Raw("cd").Raw(std::string(4, '\x01')).Raw("\x02\x02")),
               Rec::Continue(Body().U8(2).Biff8String("next"))},
              LabelsFor(2), "1 1 abcd\n2 1 next\n"},
-        Case{"CountOverstated", Biff::V8, {Sst(5, Body().Biff8String("one").Biff8String("two"))}, LabelsFor(3),
+        Case{"CountOverstated", Biff::V8, {Sst(5, Body().Biff8String("one").Biff8String("two"))}, LabelsFor(2),
              "1 1 one\n2 1 two\n"}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
@@ -219,9 +220,12 @@ INSTANTIATE_TEST_SUITE_P(
              {Rec::Label8(0, 0, "before"), {0x0203, Body().U16(1).U16(0).U16(0).U32(0)}, Rec::Label8(2, 0, "after")},
              "1 1 before\n3 1 after\n"},
         Case{"SharedStringLongerThanItsRecord", Biff::V8, {Sst(2, Body().Biff8String("ok").Raw(Header(10, 0) + "abc"))},
-             LabelsFor(1), "1 1 ok\n"},
+             LabelsFor(2), "1 1 ok\n2 1 abc\n! 4 1\n"},
+        Case{"LabelLongerThanItsRecord", Biff::V8, {},
+             {{0x0204, Body().U16(0).U16(1).U16(0).Raw(Header(10, 0) + "abc")}, Rec::Label8(1, 0, "after")},
+             "1 2 abc\n2 1 after\n! 3 B1\n"},
         Case{"HalfAWideCharacter", Biff::V8, {Sst(2, Body().Biff8String("ok").Raw(Header(2, 1) + "a"))}, LabelsFor(1),
-             "1 1 ok\n"},
+             "1 1 ok\n! 4 1\n"},
         Case{"ContinueWithoutBytes", Biff::V8, {Sst(1, Header(5, 0) + "ab"), Rec::Continue(""),
                                                  Rec::Continue(Body().U8(0).Raw("cde"))},
              LabelsFor(1), "1 1 abcde\n"},
@@ -240,7 +244,7 @@ TEST(XlsDamagedStream, KeepsTheCellsBeforeTheCut)
     const std::string good = WorkbookStream(Biff::V8, {}, {{{Rec::Label8(0, 0, "one"), Rec::Label8(1, 0, "two")}}});
     // Without the sheet's EOF, inside that EOF's header, inside the last cell.
     const std::pair<std::size_t, const char*> cuts[] = {
-        {4, "1 1 one\n2 1 two\n"}, {2, "1 1 one\n2 1 two\n"}, {7, "1 1 one\n"}};
+        {4, "1 1 one\n2 1 two\n"}, {2, "1 1 one\n2 1 two\n"}, {7, "1 1 one\n! 3 A2\n"}};
     for (const auto& [cut, expected] : cuts) {
         WriteOleFile(path, {{"Workbook", good.substr(0, good.size() - cut)}});
         EXPECT_EQ(ReadListing(path), expected) << cut << " bytes cut";
@@ -468,7 +472,8 @@ TEST_F(XlsWorkbook, LaterRecordOfACellWins)
 {
     const SheetSpec sheet{
         {Rec::Number(0, 0, 1), Rec::Label8(0, 0, "text"), Rec::Number(0, 1, 2), Rec::FormulaResult(0, 1, 1, 1)}};
-    EXPECT_EQ(ReadListing(Write({{"Workbook", WorkbookStream(Biff::V8, {}, {sheet})}})), "1 1 text\n1 2 True\n");
+    EXPECT_EQ(ReadListing(Write({{"Workbook", WorkbookStream(Biff::V8, {}, {sheet})}})),
+              "1 1 text\n1 2 True\n! 5 A1\n! 5 B1\n");
 }
 
 TEST_F(XlsWorkbook, OpensAContainerThatMiscountsItsMiniFatSectors)
@@ -563,6 +568,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"SheetOffsetBeyondStream", Book(WithSheetOffset(0x7FFFFFF0)), "broken"},
         RefusalCase{"SheetOffsetAtGlobals", Book(WithSheetOffset(0)), "broken"},
         RefusalCase{"SheetOffsetInsideARecord", Book(WithSheetOffset(5)), "broken"},
+        RefusalCase{"SharedStringPastTheTable",
+                    Book(Sheet({Rec::LabelSst(0, 0, 1)}, {Sst(1, Body().Biff8String("one"))})), "broken"},
         RefusalCase{"ColumnBeyondSheet", Book(Sheet({Rec::Label8(0, 256, "x")})), "broken"},
         RefusalCase{"MulRkRunningOffTheSheet",
                     Book(Sheet({{0x00BD, Body().U16(0).U16(255).U16(0).U32(2).U16(0).U32(6).U16(256)}})), "broken"},
