@@ -175,6 +175,13 @@ inline constexpr char sReasonNoSuchFolder[] = "папка не существу�
 inline constexpr char sReasonIsFolder[] = "это папка, а не файл";
 inline constexpr char sReasonDiskFull[] = "недостаточно места на диске";
 inline constexpr char sReasonReadOnly[] = "файловая система доступна только для чтения";
+inline constexpr char sReasonNameTooLong[] = "слишком длинное имя файла или пути";
+inline constexpr char sReasonLinkLoop[] = "символические ссылки в пути образуют петлю";
+inline constexpr char sReasonInputOutput[] = "ошибка ввода-вывода на диске";
+inline constexpr char sReasonTooManyOpenFiles[] = "открыто слишком много файлов";
+inline constexpr char sReasonFileTooBig[] = "файл превысил допустимый размер";
+inline constexpr char sReasonOtherDevice[] = "файл нельзя перенести на другой диск";
+inline constexpr char sReasonSystemError[] = "системная ошибка %s";
 inline constexpr char sReasonNotRegularFile[] = "это не обычный файл";
 inline constexpr char sReasonFileTooLarge[] = "файл больше %s КБ";
 // A file a run would write is one it reads or writes already.
@@ -188,6 +195,8 @@ inline constexpr char sStalePackageFile[] = "Файл \"%s\" остался от
 
 // Why an .xls workbook cannot be read
 inline constexpr char sReasonOleDamaged[] = "контейнер OLE2 поврежден";
+inline constexpr char sReasonOleStreamTooLarge[] =
+    "поток \"%s\" объявлен размером %s байт, а весь файл занимает %s байт";
 inline constexpr char sReasonNoWorkbookStream[] = "в файле OLE2 нет книги Excel";
 inline constexpr char sReasonRecordTooShort[] = "запись книги короче своего содержимого";
 inline constexpr char sReasonSheetNotFound[] = "первый лист книги не найден по его адресу";
@@ -321,6 +330,8 @@ inline constexpr char sCliMissingDocumentReference[] = "номер заказа 
 inline constexpr char sRowsConverted[] = "Преобразовано строк: %s.";
 inline constexpr char sRowsNotRead[] = "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны.";
 inline constexpr char sSchemeColumnsMissing[] = "В книге нет столбцов, названных в схеме: %s.";
+inline constexpr char sSchemeCaptionTwice[] =
+    "Предупреждение: поле \"%s\" задано в схеме дважды (строки %s и %s); действует первая из них.";
 inline constexpr char sFileSavedWithRows[] = "Файл \"%s\" сохранен (строк: %s).";
 // What the readers found odd and read anyway, at most a few of each kind,
 // then how many more there were.
@@ -368,6 +379,8 @@ inline constexpr char sLogLinesNotShown[] = "… ещё %s строк; весь 
 
 // A file too large to be a scheme (a scheme holds a few kilobytes).
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";
+inline constexpr char sSchemeFileInUtf16[] =
+    "Файл схемы соответствия полей \"%s\" записан в кодировке %s; сохраните его в кодировке windows-1251 или UTF-8";
 
 // Automatic mapping of columns to fields by their names (step 2 and
 // quarnel-convert --auto-scheme)

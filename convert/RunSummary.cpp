@@ -5,13 +5,19 @@
 #include "messages/ReadWarningMessages.h"
 #include "scheme/ColumnLookup.h"
 
-std::string MissingColumnsLine(const RunInputs& inputs)
+std::vector<std::string> SchemeWarningLines(const RunInputs& inputs)
 {
-    const std::vector<std::string> missing = SchemeColumnsMissing(inputs.scheme, inputs.columnNames);
-    if (missing.empty()) return {};
-    std::string names;
-    for (const std::string& name : missing) names += (names.empty() ? "\"" : ", \"") + name + "\"";
-    return FormatMessage(QRNConsts::sSchemeColumnsMissing, {names});
+    std::vector<std::string> lines;
+    if (const std::vector<std::string> missing = SchemeColumnsMissing(inputs.scheme, inputs.columnNames);
+        !missing.empty()) {
+        std::string names;
+        for (const std::string& name : missing) names += (names.empty() ? "\"" : ", \"") + name + "\"";
+        lines.push_back(FormatMessage(QRNConsts::sSchemeColumnsMissing, {names}));
+    }
+    for (const CaptionGivenTwice& twice : SchemeCaptionsGivenTwice(inputs.scheme))
+        lines.push_back(FormatMessage(QRNConsts::sSchemeCaptionTwice, {twice.caption, std::to_string(twice.firstLine),
+                                                                       std::to_string(twice.laterLine)}));
+    return lines;
 }
 
 std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result)
@@ -21,7 +27,7 @@ std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResul
         lines.push_back(
             FormatMessage(QRNConsts::sRowsNotRead, {std::to_string(unread->gapRow), std::to_string(unread->first),
                                                     std::to_string(unread->last)}));
-    if (std::string missing = MissingColumnsLine(inputs); !missing.empty()) lines.push_back(std::move(missing));
+    for (std::string& line : SchemeWarningLines(inputs)) lines.push_back(std::move(line));
     for (std::size_t i = 0; i < result.savedFiles.size(); ++i)
         lines.push_back(FormatMessage(QRNConsts::sFileSavedWithRows,
                                       {result.savedFiles[i], std::to_string(result.savedRows.at(i))}));

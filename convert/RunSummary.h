@@ -8,13 +8,15 @@
 
 // What the front ends add after a run's own log, which stays as it is: how
 // many rows the run converted, the filled rows below the end of the data
-// that it did not read, the scheme's columns the workbook lacks, each
+// that it did not read, what is amiss with the scheme, each
 // saved file with its rows, the package files an earlier run left and what
 // reading the workbook found odd. The
 // command line prints it on standard error and at the end of its --log file,
 // the window in its log pane and the saved report.
 std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result);
 
-// The line naming the scheme's columns the workbook lacks ("" when it has
-// them all); the command line says it before the run as well.
-std::string MissingColumnsLine(const RunInputs& inputs);
+// What is amiss with the scheme against the workbook: the line naming the
+// scheme's columns the workbook lacks, then one line for each caption the
+// scheme gives twice; none when all is well. The command line says them
+// before the run as well.
+std::vector<std::string> SchemeWarningLines(const RunInputs& inputs);

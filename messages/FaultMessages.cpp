@@ -4,7 +4,6 @@
 #include "catalogue/QRNConsts.h"
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -30,6 +29,7 @@ const char* ReasonText(ReadReason reason)
     case ReadReason::NotAWorksheet: return QRNConsts::sReasonNotAWorksheet;
     case ReadReason::SheetIdTwice: return QRNConsts::sReasonSheetIdTwice;
     case ReadReason::OleDamaged: return QRNConsts::sReasonOleDamaged;
+    case ReadReason::OleStreamTooLarge: return QRNConsts::sReasonOleStreamTooLarge;
     case ReadReason::NoWorkbookStream: return QRNConsts::sReasonNoWorkbookStream;
     case ReadReason::WorkbookStreamDamaged: return QRNConsts::sReasonWorkbookStreamDamaged;
     case ReadReason::RecordTooShort: return QRNConsts::sReasonRecordTooShort;
@@ -63,7 +63,7 @@ std::string Reason(const WorkbookFault& fault)
     if (fault.reason == ReadReason::SystemError) return DescribeSystemError(fault.systemError);
     const auto& d = fault.details;
     const auto detail = [&](std::size_t i) { return i < d.size() ? std::string_view(d[i]) : std::string_view(); };
-    return FormatMessage(ReasonText(fault.reason), {detail(0), detail(1)});
+    return FormatMessage(ReasonText(fault.reason), {detail(0), detail(1), detail(2)});
 }
 
 } // namespace
@@ -104,7 +104,14 @@ std::string DescribeSystemError(int error)
     case ENOSPC:
     case EDQUOT: return QRNConsts::sReasonDiskFull;
     case EROFS: return QRNConsts::sReasonReadOnly;
-    default: return std::strerror(error);
+    case ENAMETOOLONG: return QRNConsts::sReasonNameTooLong;
+    case ELOOP: return QRNConsts::sReasonLinkLoop;
+    case EIO: return QRNConsts::sReasonInputOutput;
+    case EMFILE:
+    case ENFILE: return QRNConsts::sReasonTooManyOpenFiles;
+    case EFBIG: return QRNConsts::sReasonFileTooBig;
+    case EXDEV: return QRNConsts::sReasonOtherDevice;
+    default: return FormatMessage(QRNConsts::sReasonSystemError, {std::to_string(error)});
     }
 }
 
@@ -139,6 +146,8 @@ std::string EdgeFileFaultMessage(const EdgeFileFault& fault)
     case EdgeFileFault::Reason::SchemeTooLarge:
         return FormatMessage(QRNConsts::sSchemeFileTooLarge,
                              {fault.file.path, std::to_string(fault.file.limitBytes / 1024)});
+    case EdgeFileFault::Reason::SchemeInUtf16:
+        return FormatMessage(QRNConsts::sSchemeFileInUtf16, {fault.file.path, fault.encoding});
     case EdgeFileFault::Reason::SettingsNotRead: break;
     }
     return FormatMessage(QRNConsts::sSettingsNotRead, {fault.file.path, FileFaultReason(fault.file)});

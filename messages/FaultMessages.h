@@ -16,8 +16,8 @@
 // names the file and the reason.
 std::string WorkbookFaultMessage(const WorkbookFault& fault);
 
-// The reason of a failed file operation, in Russian where we have the words,
-// else the system's own.
+// The reason of a failed file operation in Russian: the errors a user meets
+// in words, any other as "системная ошибка N".
 std::string DescribeSystemError(int error);
 
 // Why a file could not be read or written: "нет доступа", "это не обычный

@@ -4,6 +4,7 @@
 #include "catalogue/FieldCatalogue.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
@@ -40,4 +41,19 @@ std::vector<std::string> SchemeColumnsMissing(const SchemeLines& scheme, const s
         missing.push_back(std::move(columnName));
     }
     return missing;
+}
+
+std::vector<CaptionGivenTwice> SchemeCaptionsGivenTwice(const SchemeLines& scheme)
+{
+    std::vector<CaptionGivenTwice> twice;
+    // By the name part in lower case: the first line giving it, and its index.
+    std::unordered_map<std::string, std::size_t> firstOf;
+    for (std::size_t i = 0; i < scheme.size(); ++i) {
+        if (!SchemeValuePart(scheme[i])) continue;
+        const auto [first, isFirst] = firstOf.emplace(LowerCase(SchemeNamePart(scheme[i])), i);
+        if (!isFirst)
+            twice.push_back({Trim(SchemeNamePart(scheme[first->second])), static_cast<int>(first->second) + 1,
+                             static_cast<int>(i) + 1});
+    }
+    return twice;
 }

@@ -19,3 +19,16 @@ int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std
 // of the lines) that are not in the header row: the fields they map would be
 // read as empty. Lines without "=" or with an empty column name give none.
 std::vector<std::string> SchemeColumnsMissing(const SchemeLines& scheme, const std::vector<std::string>& columnNames);
+
+// A caption named on a second line of the scheme, as the first line names
+// it: the first line takes effect, the later one is never read. Lines count
+// from 1.
+struct CaptionGivenTwice {
+    std::string caption;
+    int firstLine;
+    int laterLine;
+};
+
+// Every later line whose name part (without regard to letter case) an
+// earlier line with "=" has already given, in the order of the lines.
+std::vector<CaptionGivenTwice> SchemeCaptionsGivenTwice(const SchemeLines& scheme);

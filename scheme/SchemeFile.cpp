@@ -37,6 +37,12 @@ SchemeLines ReadSchemeFile(const std::string& path)
     case WholeFile::Outcome::Unreadable: throw file.Fault(path, kMaxSchemeFileBytes);
     }
     std::string& bytes = file.bytes;
+    // Notepad's "Unicode": read as bytes, it would give lines of garbage
+    // that match no field.
+    for (const auto& [mark, encoding] : {std::pair{"\xFF\xFE", "UTF-16LE"}, std::pair{"\xFE\xFF", "UTF-16BE"}})
+        if (bytes.starts_with(mark))
+            throw EdgeFileFault(EdgeFileFault::Reason::SchemeInUtf16,
+                                FileFault(FileFault::Action::Read, path, FileFault::Reason::SystemError), encoding);
     if (const auto nul = bytes.find('\0'); nul != std::string::npos) bytes.resize(nul);
     return SplitLines(DecodeEdgeFile(bytes));
 }

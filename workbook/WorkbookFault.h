@@ -32,6 +32,7 @@ enum class ReadReason {
     NotAWorksheet, // detail: the part
     SheetIdTwice,  // detail: the relationship id
     OleDamaged,
+    OleStreamTooLarge, // details: the stream, the size it claims, the file's size
     NoWorkbookStream,
     WorkbookStreamDamaged,
     RecordTooShort,

@@ -91,6 +91,8 @@ ZipPartStream::ZipPartStream(ZipArchive& archive, std::string_view part) : archi
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_stat_index(archive.archive_, *index, 0, &stat) != 0) ThrowBroken(ReadReason::PartDamaged, {name_});
+    // An entry under a password would read as damage: say what it is.
+    if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) && stat.encryption_method != ZIP_EM_NONE) ThrowEncrypted();
     compressed_ = (stat.valid & ZIP_STAT_COMP_SIZE) ? stat.comp_size : 0;
     file_ = zip_fopen_index(archive.archive_, *index, 0);
     if (!file_) ThrowBroken(ReadReason::PartDamaged, {name_});

@@ -204,7 +204,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     // the conversion still starts.
     if (const std::string missing = MissingMandatoryFields(inputs); !missing.empty())
         err << QRNConsts::sMandatoryFieldsEmpty << ": " << missing << '\n';
-    if (const std::string missing = MissingColumnsLine(inputs); !missing.empty()) err << missing << '\n';
+    for (const std::string& line : SchemeWarningLines(inputs)) err << line << '\n';
 
     // Step 5.
     if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);

@@ -32,6 +32,13 @@ const WordingCase kWordings[] = {
                              FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::TooLarge, 0, 1 << 20));
      },
      "Файл \"/home/user/Схемы/книги.sch\" слишком велик для схемы соответствия полей (больше 1024 КБ)"},
+    {"SchemeInUtf16",
+     [] {
+         throw EdgeFileFault(EdgeFileFault::Reason::SchemeInUtf16,
+                             FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::SystemError), "UTF-16LE");
+     },
+     "Файл схемы соответствия полей \"/home/user/Схемы/книги.sch\" записан в кодировке UTF-16LE; сохраните его в "
+     "кодировке windows-1251 или UTF-8"},
     {"SettingsNotRegular",
      [] {
          throw EdgeFileFault(EdgeFileFault::Reason::SettingsNotRead,
@@ -51,6 +58,12 @@ const WordingCase kWordings[] = {
                              FileFault(FileFault::Action::Read, kSettings, FileFault::Reason::SystemError, EACCES));
      },
      "Файл настроек \"/home/user/.config/quarnel/quarnel.ini\" не прочитан: нет доступа"},
+    {"OutputAcrossDisks",
+     [] { throw FileFault(FileFault::Action::Write, "/mnt/x.xml", FileFault::Reason::SystemError, EXDEV); },
+     "Не удается записать файл \"/mnt/x.xml\": файл нельзя перенести на другой диск"},
+    {"SystemErrorWithoutWords",
+     [] { throw FileFault(FileFault::Action::Write, "/mnt/x.xml", FileFault::Reason::SystemError, 200); },
+     "Не удается записать файл \"/mnt/x.xml\": системная ошибка 200"},
     {"UnknownCharset", [] { (void)DecodeToUtf8("\xC0\xC1", "NO-SUCH-CHARSET"); },
      "Неизвестная кодировка NO-SUCH-CHARSET"},
 };

@@ -1,5 +1,6 @@
 #include "scheme/SchemeFile.h"
 
+#include "base/EdgeFileFault.h"
 #include "base/FileFault.h"
 #include "support/TempFolder.h"
 
@@ -105,6 +106,24 @@ TEST(SchemeFile, MissingFileIsAnErrorNamingIt)
         EXPECT_EQ(fault.path, path);
         EXPECT_EQ(fault.action, FileFault::Action::Read);
         EXPECT_EQ(fault.systemError, ENOENT);
+    }
+}
+
+TEST(SchemeFile, Utf16IsRefusedNamingItsEncoding)
+{
+    TempFolder folder;
+    const std::string path = folder.File("a.sch");
+    for (const auto& [bytes, encoding] :
+         {std::pair{"\xFF\xFEI\0=\0A\0"s, "UTF-16LE"}, std::pair{"\xFE\xFF\0I\0=\0A"s, "UTF-16BE"}}) {
+        WriteFileBytes(path, bytes);
+        try {
+            ReadSchemeFile(path);
+            ADD_FAILURE() << "read as lines: " << encoding;
+        } catch (const EdgeFileFault& fault) {
+            EXPECT_EQ(fault.reason, EdgeFileFault::Reason::SchemeInUtf16);
+            EXPECT_EQ(fault.encoding, encoding);
+            EXPECT_EQ(fault.file.path, path);
+        }
     }
 }
 

@@ -27,6 +27,8 @@ void WriteZip(const std::string& path, const std::vector<PackageEntry>& entries,
             throw std::runtime_error("cannot add " + entry.name);
         }
         if (stored) zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+        if (entry.underPassword)
+            zip_file_set_encryption(archive, static_cast<zip_uint64_t>(index), ZIP_EM_AES_256, "пароль");
     }
     if (zip_close(archive) != 0) throw std::runtime_error("cannot write " + path);
 }

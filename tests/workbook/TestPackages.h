@@ -11,6 +11,7 @@
 struct PackageEntry {
     std::string name;
     std::string content;
+    bool underPassword = false;
 };
 
 // Writes the entries as a zip, deflated unless `stored`.

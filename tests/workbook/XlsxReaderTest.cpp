@@ -293,6 +293,13 @@ INSTANTIATE_TEST_SUITE_P(
                     WithSheet(kWorksheetStart + "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>" + kWorksheetEnd),
                     "broken"},
         RefusalCase{"a chart sheet first", ChartSheetFirst(), "unsupported"},
+        RefusalCase{"the sheet under a password",
+                    [] {
+                        std::vector<PackageEntry> entries = OneCellPackage();
+                        for (PackageEntry& entry : entries) entry.underPassword = entry.name.ends_with("sheet1.xml");
+                        return entries;
+                    }(),
+                    "encrypted"},
         // A first sheet that cannot be found is never an empty sheet.
         RefusalCase{"the sheet's id names the workbook part", SheetRelationships("workbook.xml"), "broken"},
         RefusalCase{"the sheet's id names the shared strings",

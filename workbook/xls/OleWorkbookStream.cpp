@@ -1,6 +1,7 @@
 #include "workbook/xls/OleWorkbookStream.h"
 
 #include "base/Utf8Text.h"
+#include "workbook/xls/OleDirectoryScan.h"
 #include "workbook/xls/OleHeaderRepair.h"
 #include "workbook/WorkbookFault.h"
 
@@ -50,7 +51,8 @@ GsfInfile* OpenContainer(const std::string& path, GObjectPtr<GsfInput>& file)
         // libgsf describes each flaw of a damaged container on standard error;
         // the reader reports the damage itself, once, naming the file.
         const auto quiet = [](const gchar*, GLogLevelFlags, const gchar*, gpointer) {};
-        for (const char* domain : {"libgsf", "libgsf:msole"})
+        // Some of it goes to the default domain.
+        for (const char* domain : {"libgsf", "libgsf:msole", static_cast<const char*>(nullptr)})
             g_log_set_handler(domain, static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL), quiet,
                               nullptr);
     });
@@ -86,6 +88,24 @@ int ChildIndex(GsfInfile* container, std::string_view name)
     return -1;
 }
 
+// The container library leaves out a stream whose entry is damaged: such
+// a workbook stream is named with what is wrong with it, or the container
+// holds none.
+[[noreturn]] void ThrowWithoutWorkbookStream(GsfInput* file)
+{
+    const gsf_off_t size = gsf_input_size(file);
+    if (size > 0 && size <= kLargestRepairedFile && gsf_input_seek(file, 0, G_SEEK_SET) == FALSE) {
+        const std::string bytes = ReadWhole(file, size);
+        if (const std::optional<OleStreamClaim> claim = FindStreamClaim(bytes, {"Workbook", "Book"})) {
+            if (claim->size > bytes.size())
+                ThrowBroken(ReadReason::OleStreamTooLarge,
+                            {claim->name, std::to_string(claim->size), std::to_string(bytes.size())});
+            ThrowBroken(ReadReason::OleDamaged);
+        }
+    }
+    ThrowUnsupported(ReadReason::NoWorkbookStream);
+}
+
 } // namespace
 
 std::string ReadOleWorkbookStream(const std::string& path)
@@ -98,7 +118,7 @@ std::string ReadOleWorkbookStream(const std::string& path)
 
     int index = ChildIndex(container.get(), "Workbook");
     if (index < 0) index = ChildIndex(container.get(), "Book");
-    if (index < 0) ThrowUnsupported(ReadReason::NoWorkbookStream);
+    if (index < 0) ThrowWithoutWorkbookStream(file.get());
 
     GObjectPtr<GsfInput> stream(gsf_infile_child_by_index(container.get(), index));
     if (!stream) ThrowBroken(ReadReason::OleDamaged);

@@ -468,6 +468,7 @@ struct SummaryCase {
     std::string summary; // {out} stands for the output file
     int exitCode;
     std::string csv = {}; // when given, the workbook instead of the rows
+    std::string moreScheme = {};
 };
 
 void PrintTo(const SummaryCase& c, std::ostream* os)
@@ -481,6 +482,9 @@ class SummaryTest : public testing::TestWithParam<SummaryCase> {};
 const char kNoColumns[] =
     "В книге нет столбцов, названных в схеме: \"Артикул\", \"ISBN\", \"Название\", \"Цена\", \"НДС\".\n";
 
+const char kCaptionTwice[] =
+    "Предупреждение: поле \"ISBN\" задано в схеме дважды (строки 2 и 6); действует первая из них.\n";
+
 TEST_P(SummaryTest, SaysWhatTheRunConvertedAndExitsAccordingly)
 {
     const SummaryCase& c = GetParam();
@@ -489,7 +493,7 @@ TEST_P(SummaryTest, SaysWhatTheRunConvertedAndExitsAccordingly)
     if (c.csv.empty()) WriteXlsxWorkbook(workbook, c.rows);
     else WriteBytes(workbook, c.csv);
     const std::string scheme = folder.File("scheme.sch");
-    WriteBytes(scheme, EncodeEdgeFile(kBookScheme));
+    WriteBytes(scheme, EncodeEdgeFile(kBookScheme + c.moreScheme));
     std::vector<std::string> arguments = {"--settings", folder.File("quarnel.ini"), "--scheme", scheme, "--from-san",
                                           "1"};
     arguments.insert(arguments.end(), c.options.begin(), c.options.end());
@@ -530,6 +534,14 @@ INSTANTIATE_TEST_SUITE_P(
             "В книге нет столбцов, названных в схеме: \"Цена\".\nПреобразовано строк: 1.\n"
             "В книге нет столбцов, названных в схеме: \"Цена\".\nФайл \"{out}\" сохранен (строк: 1).\n",
             0},
+        SummaryCase{"CaptionGivenTwice",
+                    {kBooks[0], kBooks[1]},
+                    {},
+                    std::string(kCaptionTwice) + "Преобразовано строк: 1.\n" + kCaptionTwice
+                        + "Файл \"{out}\" сохранен (строк: 1).\n",
+                    0,
+                    {},
+                    "isbn = Название\r\n"},
         SummaryCase{"ReaderWarningsTenOfAKind",
                     {},
                     {},

@@ -575,6 +575,15 @@ INSTANTIATE_TEST_SUITE_P(
                     Book(Sheet({{0x00BD, Body().U16(0).U16(255).U16(0).U32(2).U16(0).U32(6).U16(256)}})), "broken"},
         RefusalCase{"NotAnOleFile", [](const std::string& path) { WriteFileBytes(path, std::string(4096, 'x')); },
                     "broken"},
+        RefusalCase{"WorkbookStreamClaimsMoreThanTheFile",
+                    [](const std::string& path) {
+                        WriteOleFile(path, {{"Workbook", kGood}});
+                        std::string bytes = ReadFileBytes(path);
+                        const std::size_t entry = bytes.find(Body().Utf16("Workbook").operator const std::string&());
+                        bytes.replace(entry + 120, 4, Body().U32(0x7FFFFFF0));
+                        WriteFileBytes(path, bytes);
+                    },
+                    "broken"},
         RefusalCase{"TruncatedOleFile",
                     [](const std::string& path) {
                         WriteOleFile(path, {{"Workbook", kGood + std::string(8192, '\0')}});
