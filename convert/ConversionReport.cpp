@@ -2,6 +2,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/MessageFormat.h"
+#include "base/ShownText.h"
 #include "catalogue/QRNConsts.h"
 #include "messages/FaultMessages.h"
 
@@ -10,10 +11,11 @@ std::string ConversionReportText(const std::string& workbookPath, TDocumentType 
 {
     // Date and time always both: a run at midnight still says when it ran.
     const std::string when = regional.FormatDate(runDateTime) + " " + regional.FormatTime(runDateTime);
-    std::string text = FormatMessage(QRNConsts::sReportHeader, {workbookPath, DocumentTypeCaption(type), when});
+    std::string text =
+        FormatMessage(QRNConsts::sReportHeader, {ShownText(workbookPath), DocumentTypeCaption(type), when});
     text += '\n';
     for (const std::string& line : logLines) {
-        text += line;
+        text += ShownText(line);
         text += '\n';
     }
     return text;

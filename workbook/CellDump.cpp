@@ -1,20 +1,35 @@
 #include "workbook/CellDump.h"
 
+#include "base/ShownText.h"
+
 #include <string_view>
 
 namespace {
 
+// The four escapes of the corpus form; nullptr for any other character.
+const char* CorpusEscape(char c)
+{
+    switch (c) {
+    case '\\': return "\\\\";
+    case '\t': return "\\t";
+    case '\n': return "\\n";
+    case '\r': return "\\r";
+    default: return nullptr;
+    }
+}
+
+// The text in the corpus form; any other control character as ShownText
+// writes it.
 void WriteEscaped(std::ostream& out, std::string_view text)
 {
-    for (const char c : text) {
-        switch (c) {
-        case '\\': out << "\\\\"; break;
-        case '\t': out << "\\t"; break;
-        case '\n': out << "\\n"; break;
-        case '\r': out << "\\r"; break;
-        default: out << c; break;
-        }
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char* escape = CorpusEscape(text[i]);
+        if (!escape) continue;
+        out << ShownText(text.substr(plain, i - plain)) << escape;
+        plain = i + 1;
     }
+    out << ShownText(text.substr(plain));
 }
 
 } // namespace

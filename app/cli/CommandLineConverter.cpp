@@ -6,6 +6,7 @@
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
+#include "base/ShownText.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
@@ -24,6 +25,13 @@
 #include <filesystem>
 
 namespace {
+
+// A line that may quote a file (a cell, a sheet or column name, a path): its
+// control characters shown, never acted on by the terminal.
+void PrintLine(std::ostream& stream, std::string_view line)
+{
+    stream << ShownText(line) << '\n';
+}
 
 bool UsesRussianProfile(const CommandLine& line, const RegionalProfiles& profiles)
 {
@@ -59,7 +67,7 @@ void ChooseSettingsFile(const CommandLine& line, std::ostream& err)
         const std::filesystem::path window = std::filesystem::path(executable).parent_path() / "quarnel";
         IniStore::SetIniFileName(DefaultIniFileName(window.string()));
     }
-    if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem()) err << UserMessage(*problem) << '\n';
+    if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem()) PrintLine(err, UserMessage(*problem));
 }
 
 std::string GivenOrRemembered(const std::optional<std::string>& given, const char* key)
@@ -85,7 +93,7 @@ SchemeInUse ChooseScheme(const CommandLine& line, TDocumentType type, std::ostre
         return {};
     }
     if (!std::filesystem::is_regular_file(remembered)) {
-        if (!line.autoScheme) err << FormatMessage(QRNConsts::sCliSchemeMissing, {remembered}) << '\n';
+        if (!line.autoScheme) PrintLine(err, FormatMessage(QRNConsts::sCliSchemeMissing, {remembered}));
         return {};
     }
     return {ReadSchemeFile(remembered), remembered};
@@ -98,7 +106,7 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
         // Only the confident pairs: a guess waits for a person to confirm it.
         const auto added = AddConfidentMappings(scheme.lines, inputs.documentType, inputs.columnNames);
         for (const ProposedMapping& mapping : added)
-            err << FormatMessage(QRNConsts::sCliMapped, {mapping.caption, mapping.column}) << '\n';
+            PrintLine(err, FormatMessage(QRNConsts::sCliMapped, {mapping.caption, mapping.column}));
         err << FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(added.size())}) << '\n';
     }
     return scheme;
@@ -204,7 +212,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     // the conversion still starts.
     if (const std::string missing = MissingMandatoryFields(inputs); !missing.empty())
         err << QRNConsts::sMandatoryFieldsEmpty << ": " << missing << '\n';
-    for (const std::string& line : SchemeWarningLines(inputs)) err << line << '\n';
+    for (const std::string& line : SchemeWarningLines(inputs)) PrintLine(err, line);
 
     // Step 5.
     if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);
@@ -234,7 +242,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
         try {
             SaveReport(report.get(), inputs, runDateTime, observer, {UserMessage(failure)});
         } catch (const std::exception& error) {
-            err << UserMessage(error) << '\n';
+            PrintLine(err, UserMessage(error));
         }
         throw;
     }
@@ -244,7 +252,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     const std::vector<std::string> summary = RunSummaryLines(inputs, result);
     SaveReport(report.get(), inputs, runDateTime, observer, summary);
     if (savedScheme) WriteSchemeFile(*savedScheme, inputs.scheme);
-    for (const std::string& line : summary) err << line << '\n';
+    for (const std::string& line : summary) PrintLine(err, line);
     // A message without a row is saved, as the window saves it, but is no
     // success.
     return result.allSaved && result.rowsConverted > 0 ? kExitAllSaved : kExitNotSaved;
@@ -262,11 +270,11 @@ int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out
         break;
     case CommandLine::Action::ListSheets:
         for (const SheetEntry& entry : ReadWorkbookSheets(line.inspectedWorkbook))
-            out << entry.name << (entry.hidden ? QRNConsts::sHiddenSheetMark : "") << '\n';
+            PrintLine(out, entry.name + (entry.hidden ? QRNConsts::sHiddenSheetMark : ""));
         break;
     default:
         for (const std::string& name : ReadWorkbookColumnNames(line.inspectedWorkbook, regional, sheet, line.headerRow))
-            out << name << '\n';
+            PrintLine(out, name);
         break;
     }
     return kExitAllSaved;
@@ -292,9 +300,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, const RegionalProf
         }
         return ConvertWorkbook(line, regional, out, err, terminal);
     } catch (const UsageError& error) {
-        err << error.what() << '\n' << QRNConsts::sCliHelpHint << '\n';
+        PrintLine(err, error.what());
+        err << QRNConsts::sCliHelpHint << '\n';
     } catch (const std::exception& error) {
-        err << UserMessage(error) << '\n';
+        PrintLine(err, UserMessage(error));
     }
     return kExitFailure;
 }

@@ -1,6 +1,7 @@
 #include "app/cli/ConsoleObserver.h"
 
 #include "base/MessageFormat.h"
+#include "base/ShownText.h"
 #include "catalogue/QRNConsts.h"
 
 #include <string>
@@ -32,7 +33,7 @@ void ConsoleObserver::LogLine(const std::string& line)
 {
     ClearProgressBar();
     logPrinted_ = true;
-    out_ << line << '\n';
+    out_ << ShownText(line) << '\n';
     out_.flush();
     if (keepLog_) log_.push_back(line);
 }
@@ -66,7 +67,7 @@ void ConsoleObserver::ProgressPosition(int position)
 void ConsoleObserver::LongCellWarning(const std::string& message, int row, const std::string& fieldID)
 {
     ClearProgressBar();
-    err_ << FormatMessage(QRNConsts::sCliLongCell, {std::to_string(row), fieldID, message}) << '\n';
+    err_ << ShownText(FormatMessage(QRNConsts::sCliLongCell, {std::to_string(row), fieldID, message})) << '\n';
     err_.flush();
 }
 

@@ -49,7 +49,7 @@ public:
         const std::lock_guard lock(runner_.pendingLock_);
         runner_.spool_.Append(line);
         if (runner_.paneLines_ < kPaneLineLimit) {
-            runner_.pendingLines_.append(QStr(line));
+            runner_.pendingLines_.append(QShown(line));
             ++runner_.paneLines_;
         } else {
             ++runner_.hiddenLines_;
@@ -82,7 +82,7 @@ public:
     {
         auto seen = std::make_shared<std::promise<void>>();
         std::future<void> closed = seen->get_future();
-        Post([&runner = runner_, seen, text = QStr(message)] {
+        Post([&runner = runner_, seen, text = QShown(message)] {
             runner.FlushLog();
             runner.dialogs_.ShowWarning(&runner.window_, text);
             seen->set_value();
@@ -156,7 +156,7 @@ bool ConversionRunner::Start(RunInputs inputs)
             PostingObserver observer(*this);
             result = run_(inputs, observer);
         } catch (const std::exception& error) {
-            failure = QString::fromUtf8(UserMessage(error).c_str());
+            failure = QShown(UserMessage(error));
         } catch (...) {
             failure = QStr(QRNConsts::sUnexpectedRunError);
         }
@@ -217,7 +217,7 @@ void ConversionRunner::AddLogLine(const QString& line)
         const std::lock_guard lock(pendingLock_);
         spool_.Append(StdStr(line));
     }
-    log_.appendPlainText(line);
+    log_.appendPlainText(QShown(StdStr(line)));
 }
 
 void ConversionRunner::Abandon()

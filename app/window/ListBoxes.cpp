@@ -1,5 +1,7 @@
 #include "app/window/ListBoxes.h"
 
+#include "app/window/QtText.h"
+
 #include <QMimeData>
 #include <QMouseEvent>
 
@@ -33,7 +35,8 @@ QStringList ColumnDragList::mimeTypes() const
 QMimeData* ColumnDragList::mimeData(const QList<QListWidgetItem*>& items) const
 {
     auto* mime = new QMimeData;
-    if (!items.isEmpty()) mime->setData(QString::fromLatin1(kColumnMimeType), items.constFirst()->text().toUtf8());
+    if (!items.isEmpty())
+        mime->setData(QString::fromLatin1(kColumnMimeType), QByteArray::fromStdString(ItemText(*items.constFirst())));
     return mime;
 }
 
@@ -108,11 +111,17 @@ void SchemeList::mousePressEvent(QMouseEvent* event)
     QListWidget::mousePressEvent(event);
 }
 
+std::string ItemText(const QListWidgetItem& item)
+{
+    const QVariant text = item.data(kItemTextRole);
+    return (text.isValid() ? text.toString() : item.text()).toStdString();
+}
+
 std::vector<std::string> ItemTexts(const QListWidget& list)
 {
     std::vector<std::string> texts;
     texts.reserve(static_cast<std::size_t>(list.count()));
-    for (int row = 0; row < list.count(); ++row) texts.push_back(list.item(row)->text().toStdString());
+    for (int row = 0; row < list.count(); ++row) texts.push_back(ItemText(*list.item(row)));
     return texts;
 }
 
@@ -121,11 +130,11 @@ void ShowItemTexts(QListWidget& list, const std::vector<std::string>& texts)
     const int count = static_cast<int>(texts.size());
     while (list.count() > count) delete list.takeItem(list.count() - 1);
     for (int row = 0; row < count; ++row) {
-        const QString text = QString::fromStdString(texts[static_cast<std::size_t>(row)]);
-        if (row < list.count()) {
-            if (list.item(row)->text() != text) list.item(row)->setText(text);
-        } else {
-            list.addItem(text);
-        }
+        const std::string& text = texts[static_cast<std::size_t>(row)];
+        if (row == list.count()) list.addItem(QString());
+        QListWidgetItem& item = *list.item(row);
+        if (ItemText(item) == text && item.data(kItemTextRole).isValid()) continue;
+        item.setText(QShown(text));
+        item.setData(kItemTextRole, QString::fromStdString(text));
     }
 }

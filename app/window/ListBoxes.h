@@ -56,6 +56,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
+// An item shows its text with control characters as \xHH (QShown) and keeps
+// the text as it is under this role, for mapping and saving.
+inline constexpr int kItemTextRole = Qt::UserRole;
+
+// The text an item stands for: as it is, not as it is shown.
+std::string ItemText(const QListWidgetItem& item);
+
 // The texts of a list's items, in order.
 std::vector<std::string> ItemTexts(const QListWidget& list);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/ShownText.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -16,6 +18,13 @@ inline QString QStr(const std::string& text)
 inline QString QStr(const char* text)
 {
     return QString::fromUtf8(text);
+}
+
+// Text that may come from a file (a cell, a name, a message quoting them),
+// its control characters shown as \xHH (ShownText).
+inline QString QShown(const std::string& text)
+{
+    return QString::fromStdString(ShownText(text));
 }
 
 inline std::string StdStr(const QString& text)

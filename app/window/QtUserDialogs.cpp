@@ -158,7 +158,7 @@ void QtUserDialogs::ShowPreview(QWidget* parent, const RunPreview& preview)
     auto* table =
         new QTableWidget(static_cast<int>(preview.rows.size()), static_cast<int>(preview.captions.size()), &dialog);
     QStringList captions;
-    for (const std::string& caption : preview.captions) captions << QStr(caption);
+    for (const std::string& caption : preview.captions) captions << QShown(caption);
     table->setHorizontalHeaderLabels(captions);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const QColor markedRow(255, 220, 220);
@@ -167,9 +167,9 @@ void QtUserDialogs::ShowPreview(QWidget* parent, const RunPreview& preview)
         // The sheet's own row numbers, as the log gives them.
         table->setVerticalHeaderItem(r, new QTableWidgetItem(QString::number(row.number)));
         QStringList errors;
-        for (const std::string& error : row.errors) errors << QStr(error);
+        for (const std::string& error : row.errors) errors << QShown(error);
         for (int c = 0; c < static_cast<int>(row.texts.size()); ++c) {
-            auto* item = new QTableWidgetItem(QStr(row.texts[static_cast<std::size_t>(c)]));
+            auto* item = new QTableWidgetItem(QShown(row.texts[static_cast<std::size_t>(c)]));
             if (row.marked) item->setBackground(markedRow);
             if (!errors.isEmpty()) item->setToolTip(errors.join(QLatin1Char('\n')));
             table->setItem(r, c, item);

@@ -61,7 +61,7 @@ void TfmQRNMain::Guarded(const std::function<void()>& action)
     try {
         action();
     } catch (const std::exception& error) {
-        FDialogs.ShowError(this, QString::fromUtf8(UserMessage(error).c_str()));
+        FDialogs.ShowError(this, QShown(UserMessage(error)));
     }
 }
 
@@ -93,7 +93,7 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
 void TfmQRNMain::FormShow()
 {
     if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem())
-        FDialogs.ShowWarning(this, QStr(UserMessage(*problem)));
+        FDialogs.ShowWarning(this, QShown(UserMessage(*problem)));
     if (!FAutoMode) return;
     // By fixed step number: a failed check falls back and the next request
     // still follows; an error ends the walk.
@@ -307,7 +307,7 @@ void TfmQRNMain::WorkbookChosen()
         // Step 2 reads the workbook and says what is wrong with it.
     }
     for (const SheetEntry& sheet : sheets)
-        cbSheet->addItem(QStr(sheet.name + (sheet.hidden ? QRNConsts::sHiddenSheetMark : "")));
+        cbSheet->addItem(QShown(sheet.name + (sheet.hidden ? QRNConsts::sHiddenSheetMark : "")));
     cbSheet->setEnabled(cbSheet->count() > 1);
     if (FCommandLineSheet.isEmpty()) return;
     // The command line names the sheet as quarnel-convert takes it; the runs

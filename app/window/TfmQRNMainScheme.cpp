@@ -66,8 +66,8 @@ void TfmQRNMain::LoadColumnNames()
 {
     const WaitCursor waiting;
     listExcel->clear();
-    listExcel->addItems(
-        QStrList(ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value())));
+    ShowItemTexts(*listExcel,
+                  ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value()));
 }
 
 void TfmQRNMain::LoadFieldLists()
@@ -134,9 +134,9 @@ void TfmQRNMain::listOnixDragDrop()
     const QListWidgetItem* field = SelectedItem(*listOnix);
     const QListWidgetItem* column = SelectedItem(*listExcel);
     if (!field || !column) return;
-    const std::string caption = StdStr(field->text());
+    const std::string caption = ItemText(*field);
     SchemeLines lines = CurrentScheme();
-    DropColumnOnField(lines, caption, StdStr(column->text()));
+    DropColumnOnField(lines, caption, ItemText(*column));
     ShowScheme(lines);
     if (const int row = FindSchemeLine(lines, caption); row >= 0) listCorresp->scrollToItem(listCorresp->item(row));
 }

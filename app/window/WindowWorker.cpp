@@ -1,5 +1,7 @@
 #include "app/window/WindowWorker.h"
 
+#include "app/window/QtText.h"
+
 #include "catalogue/QRNConsts.h"
 #include "messages/FaultMessages.h"
 
@@ -20,7 +22,7 @@ bool WindowWorker::Start(Work work, std::function<void(const QString& failure)> 
         try {
             then = work(stop);
         } catch (const std::exception& error) {
-            then = [failed, text = QString::fromUtf8(UserMessage(error).c_str())] { failed(text); };
+            then = [failed, text = QShown(UserMessage(error))] { failed(text); };
         } catch (...) {
             then = [failed] { failed(QString::fromUtf8(QRNConsts::sUnexpectedRunError)); };
         }

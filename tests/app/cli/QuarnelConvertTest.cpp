@@ -443,19 +443,21 @@ TEST_F(QuarnelConvertTest, LongCellWarningNamesRowAndField)
     EXPECT_TRUE(Contains(ReadMessage(folder.File("out.xml")), ">" + std::string(250, 'a') + "<"));
 }
 
+// Control characters of a crafted file never reach the terminal as they are.
 TEST_F(QuarnelConvertTest, ListColumnsPrintsTheTrimmedHeaderRow)
 {
     const ProcessOutput result =
-        QuarnelConvert({"--list-columns", Workbook({{" Артикул ", "ISBN", "", "после пустой"}, {"KD-1"}})});
+        QuarnelConvert({"--list-columns", Workbook({{" Артикул ", "IS\x07\x1B[2JBN", "", "после пустой"}, {"KD-1"}})});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, "Артикул\nISBN\n");
+    EXPECT_EQ(result.out, "Артикул\nIS\\x07\\x1B[2JBN\n");
 }
 
 TEST_F(QuarnelConvertTest, DumpPrintsEveryCell)
 {
-    const ProcessOutput result = QuarnelConvert({"--dump", Workbook({{"Артикул", "Цена"}, {"KD-1", "{n}12.5"}})});
+    const ProcessOutput result =
+        QuarnelConvert({"--dump", Workbook({{"Артикул", "Це\x1B]0;на\tа"}, {"KD-1", "{n}12.5"}})});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, "1\t1\tАртикул\n1\t2\tЦена\n2\t1\tKD-1\n2\t2\t12,5\n");
+    EXPECT_EQ(result.out, "1\t1\tАртикул\n1\t2\tЦе\\x1B]0;на\\tа\n2\t1\tKD-1\n2\t2\t12,5\n");
 }
 
 // The main command of examples/README.md, as a user would type it.

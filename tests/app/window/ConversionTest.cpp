@@ -494,7 +494,8 @@ private slots:
     }
 
     // A run of more lines than the pane shows: the pane ends with their
-    // count, the kept log holds every line, a line break of a cell included.
+    // count, the kept log holds every line, a line break of a cell included,
+    // which the pane shows as \x0A.
     void logPaneShowsItsLimitAndKeepsTheWholeLog()
     {
         WindowFixture fixture;
@@ -512,8 +513,9 @@ private slots:
         QVERIFY(finished.wait(20000));
 
         const QStringList pane = LogLines(window);
-        QCOMPARE(pane.size(), ConversionRunner::kPaneLineLimit + 2);
-        QCOMPARE(pane[ConversionRunner::kPaneLineLimit], QString::number(ConversionRunner::kPaneLineLimit));
+        QCOMPARE(pane.size(), ConversionRunner::kPaneLineLimit + 1);
+        QCOMPARE(pane[1], Q("две\\x0Aстроки"));
+        QCOMPARE(pane[ConversionRunner::kPaneLineLimit - 1], QString::number(ConversionRunner::kPaneLineLimit));
         QCOMPARE(pane.last(), Q("… ещё 50 строк; весь протокол сохраняет кнопка \"Сохранить протокол...\""));
         const std::vector<std::string> kept = runner.LogLines();
         QCOMPARE(kept.size(), std::size_t{kLines});

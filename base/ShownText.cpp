@@ -1,0 +1,37 @@
+#include "base/ShownText.h"
+
+#include "base/Utf8Text.h"
+
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+bool IsControl(char32_t c)
+{
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
+}
+
+} // namespace
+
+void AppendHexEscape(std::string& out, unsigned code)
+{
+    constexpr char kDigits[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += kDigits[(code >> 4) & 0xF];
+    out += kDigits[code & 0xF];
+}
+
+std::string ShownText(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t c = NextCodePoint(text, pos);
+        if (c == 0xFFFD && text.substr(start, kReplacement.size()) != kReplacement)
+            AppendHexEscape(out, static_cast<unsigned char>(text[start]));
+        else if (IsControl(c)) AppendHexEscape(out, static_cast<unsigned>(c));
+        else out.append(text.substr(start, pos - start));
+    }
+    return out;
+}
