@@ -348,6 +348,9 @@ inline constexpr char sWarnSharedStringCut[] =
     "Предупреждение: общая строка %s в файле оборвана; взята ее прочитанная часть.";
 inline constexpr char sWarnCellGivenTwice[] =
     "Предупреждение: ячейка %s записана в файле дважды; взято последнее значение.";
+inline constexpr char sWarnRowGivenTwice[] =
+    "Предупреждение: строка %s листа записана в файле дважды; взяты ячейки обеих записей, а ячейка, "
+    "заданная в обеих, - из последней.";
 inline constexpr char sWarningsMore[] = "… и ещё %s";
 // The window's warning when a run converted no row.
 inline constexpr char sNoRowsConverted[] =

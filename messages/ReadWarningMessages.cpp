@@ -14,6 +14,7 @@ const char* WarningText(ReadWarning kind)
     case ReadWarning::TextCutShort: return QRNConsts::sWarnTextCutShort;
     case ReadWarning::SharedStringCut: return QRNConsts::sWarnSharedStringCut;
     case ReadWarning::CellGivenTwice: return QRNConsts::sWarnCellGivenTwice;
+    case ReadWarning::RowGivenTwice: return QRNConsts::sWarnRowGivenTwice;
     }
     return "%s";
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 // What a reader found odd in a file and read anyway, by the words the user is
-// told (ReadWarningMessage says them in Russian).
+// told (ReadWarningLines says them in Russian).
 enum class ReadWarning {
     InvalidUtf8,     // detail: the line holding bytes that are no UTF-8
     ByteOrderMark,   // details: the encoding the mark names, the one the bytes are in
@@ -14,8 +14,9 @@ enum class ReadWarning {
     TextCutShort,    // detail: the cell
     SharedStringCut, // detail: the shared string's number, from 0
     CellGivenTwice,  // detail: the cell
+    RowGivenTwice,   // detail: the row
 };
-inline constexpr std::size_t kReadWarningKinds = 6;
+inline constexpr std::size_t kReadWarningKinds = 7;
 
 // The warnings of one reading: the first few of each kind with their details,
 // and how many there were in all, so that a file with a million odd lines

@@ -100,7 +100,11 @@ INSTANTIATE_TEST_SUITE_P(
                  "1\t1\t27.02.2015\n"},
         CellCase{"a later record of the same cell replaces the earlier, named",
                  {"<row r=\"1\"><c r=\"A1\"><v>1</v></c><c r=\"A1\"><v>2</v></c></row>"},
-                 "1\t1\t2\n! 5 A1\n"}),
+                 "1\t1\t2\n! 5 A1\n"},
+        CellCase{"a row given twice gives the cells of both, named",
+                 {"<row r=\"2\"><c r=\"A2\"><v>1</v></c></row><row r=\"3\"><c r=\"A3\"><v>3</v></c></row>"
+                  "<row r=\"2\"><c r=\"B2\"><v>2</v></c></row>"},
+                 "2\t1\t1\n2\t2\t2\n3\t1\t3\n! 6 2\n"}),
     [](const testing::TestParamInfo<CellCase>& info) { return CaseName(info.param.what, info.index); });
 
 // The named parts of a minimal package with one worksheet, for tests that

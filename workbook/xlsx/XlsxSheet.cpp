@@ -151,6 +151,11 @@ private:
         }
         if (row_ > kSheetRows) ThrowOutOfSheet(row_, 1);
         column_ = 0;
+        // Every format takes a row given twice alike: the cells of both, a
+        // cell given in both from the later (see SheetCells).
+        if (rowsSeen_.empty()) rowsSeen_.resize(static_cast<std::size_t>(kSheetRows) + 1);
+        if (rowsSeen_[static_cast<std::size_t>(row_)]) cells_.Warn(ReadWarning::RowGivenTwice, {std::to_string(row_)});
+        rowsSeen_[static_cast<std::size_t>(row_)] = true;
     }
 
     void StartCell(const XmlAttributes& attributes)
@@ -229,6 +234,7 @@ private:
     bool inInline_ = false;
     bool hasInline_ = false;
     int row_ = 0;
+    std::vector<bool> rowsSeen_;
     int column_ = 0;
     int cellRow_ = 0;
     CellType type_ = CellType::Number;
