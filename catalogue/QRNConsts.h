@@ -312,6 +312,7 @@ inline constexpr char sCliVersion[] = "quarnel-convert %s\n";
 inline constexpr char sCliHelpHint[] = "Справка: quarnel-convert --help";
 inline constexpr char sCliUnknownOption[] = "Неизвестный параметр \"%s\"";
 inline constexpr char sCliMissingValue[] = "Не указано значение параметра \"%s\"";
+inline constexpr char sCliBadLayout[] = "Неизвестная разметка листа \"%s\": укажите strict или supplier";
 inline constexpr char sCliBadHeaderRow[] = "Неверный номер строки заголовков \"%s\": укажите число от 1 до 1048576";
 
 inline constexpr char sCliMissingArguments[] = "Укажите книгу, файл XML и тип документа";
@@ -328,7 +329,8 @@ inline constexpr char sCliMissingMessageNumber[] = "номер накладно�
 inline constexpr char sCliMissingDocumentReference[] = "номер заказа (5-й параметр)";
 // The summary after a run's log (both front ends).
 inline constexpr char sRowsConverted[] = "Преобразовано строк: %s.";
-inline constexpr char sRowsNotRead[] = "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны.";
+inline constexpr char sRowsNotRead[] =
+    "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны (прочитать их: --layout supplier).";
 inline constexpr char sSchemeColumnsMissing[] = "В книге нет столбцов, названных в схеме: %s.";
 inline constexpr char sSchemeCaptionTwice[] =
     "Предупреждение: поле \"%s\" задано в схеме дважды (строки %s и %s); действует первая из них.";
@@ -351,6 +353,17 @@ inline constexpr char sWarnCellGivenTwice[] =
 inline constexpr char sWarnRowGivenTwice[] =
     "Предупреждение: строка %s листа записана в файле дважды; взяты ячейки обеих записей, а ячейка, "
     "заданная в обеих, - из последней.";
+// The rows a run in the supplier layout passes over: a note each in the log,
+// their reasons in the summary.
+inline constexpr char sRowGroupHeading[] = "Строка %s пропущена: заголовок группы \"%s\".";
+inline constexpr char sRowTotal[] = "Строка %s пропущена: строка итогов.";
+inline constexpr char sRowRepeatedHeader[] = "Строка %s пропущена: повтор строки заголовков.";
+inline constexpr char sPassedNotesMore[] = "… и ещё %s (%s)";
+inline constexpr char sPassedGroupHeadings[] = "заголовки групп";
+inline constexpr char sPassedTotals[] = "итоги";
+inline constexpr char sPassedRepeatedHeaders[] = "повторы заголовков";
+inline constexpr char sPassedNothingMapped[] = "без данных в сопоставленных столбцах";
+inline constexpr char sRowsPassedOver[] = "Пропущено строк: %s (%s).";
 inline constexpr char sWarningsMore[] = "… и ещё %s";
 // The window's warning when a run converted no row.
 inline constexpr char sNoRowsConverted[] =

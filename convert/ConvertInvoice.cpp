@@ -52,7 +52,13 @@ private:
 // whether they fit into one invoice before naming its file.
 class InvoiceRows {
 public:
-    InvoiceRows(SheetRows& sheet, int headerRow) : rows_(sheet, headerRow) {}
+    InvoiceRows(SheetRows& sheet, const RunInputs& inputs, PassedRows& passed)
+        : rows_(sheet, inputs, DataRows::RestOfSheet::Read,
+                [&passed](const SheetRow& row, PassedOver reason, const std::string& group) {
+                    passed.Note(row, reason, group);
+                })
+    {
+    }
 
     // Reads ahead until `count` rows wait (or the rows run out); whether they
     // all came.
@@ -98,7 +104,8 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
     const RegionalScope regional(inputs.regional);
 
     const ProgressReset progressReset(observer);
-    InvoiceRows rows(sheet, inputs.headerRow);
+    PassedRows passed(observer);
+    InvoiceRows rows(sheet, inputs, passed);
     // One row more than a package holds tells whether the rows are split;
     // without a limit they never are.
     const bool split = positionLimit != INT_MAX && rows.LookAhead(static_cast<std::size_t>(positionLimit) + 1);
@@ -165,6 +172,8 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
             if (!split || !rows.LookAhead(1)) break;
         }
         result.unread = rows.Unread();
+        passed.Finish();
+        result.passedOver = passed.Counts();
         // Nothing of a stopped run is saved, also when the stop came as the
         // rows ended: the package's files are replaced together or not at all,
         // and the completed ones are removed with `completed`.

@@ -42,7 +42,11 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs);
 
     const ProductDispatch dispatch(inputs);
-    DataRows rows(sheet, inputs.headerRow);
+    PassedRows passed(observer);
+    DataRows rows(sheet, inputs, DataRows::RestOfSheet::Read,
+                  [&passed](const SheetRow& row, PassedOver reason, const std::string& group) {
+                      passed.Note(row, reason, group);
+                  });
     // The first row read tells whether the workbook can be read at all,
     // before any file is touched.
     const SheetRow* row = rows.Next();
@@ -60,6 +64,8 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     }
     observer.ProgressPosition(0);
     result.unread = rows.Unread();
+    passed.Finish();
+    result.passedOver = passed.Counts();
 
     if (inputs.stop.Requested()) {
         doc.AbandonSave();

@@ -10,9 +10,46 @@ constexpr int kShareSteps = 1000;
 
 } // namespace
 
+DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, RestOfSheet rest, PassedOverSink passedOver)
+    : DataRows(rows, inputs.headerRow, rest)
+{
+    if (inputs.layout != SheetLayout::Supplier) return;
+    sorter_ = std::make_unique<SupplierRowSorter>(inputs);
+    passedOver_ = std::move(passedOver);
+    firstDataRow_ = inputs.firstDataRow > 0 ? inputs.firstDataRow : inputs.headerRow + 1;
+}
+
+const SheetRow* DataRows::NextSupplierRow()
+{
+    for (const SheetRow* row = rows_.Next(); row; row = rows_.Next()) {
+        if (row->Number() < firstDataRow_) continue;
+        expected_ = row->Number() + 1;
+        if (const std::optional<PassedOver> reason = sorter_->Sort(*row)) {
+            if (passedOver_) passedOver_(*row, *reason, sorter_->Group());
+            continue;
+        }
+        const int groupColumn = sorter_->GroupColumn();
+        if (groupColumn == 0) return row;
+        // The heading goes into its reserved column, past the sheet's own.
+        withGroup_.Start(row->Number());
+        row->ForEachCell([&](int column, std::string_view text) {
+            if (column < groupColumn) withGroup_.Add(column, text);
+        });
+        withGroup_.Add(groupColumn, sorter_->Group());
+        return &withGroup_;
+    }
+    return nullptr;
+}
+
 const SheetRow* DataRows::Next()
 {
     if (ended_) return nullptr;
+    if (sorter_) {
+        if (const SheetRow* row = NextSupplierRow()) return row;
+        ended_ = true;
+        if (shownTo_) shownTo_->ProgressPosition(maximum_);
+        return nullptr;
+    }
     const SheetRow* row = rows_.Next();
     while (row && row->Number() <= headerRow_) row = rows_.Next();
     if (row && row->Number() == expected_ && !row->CellText(1).empty()) {

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "convert/RunInputs.h"
 #include "convert/RunObserver.h"
 #include "convert/RunResult.h"
+#include "convert/SupplierRows.h"
 #include "workbook/SheetRows.h"
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 // The data rows of a sheet taken row by row: the rows after the header row
@@ -23,6 +27,15 @@ public:
     {
     }
 
+    // The data rows of the run's sheet in the run's layout. In the supplier
+    // layout they are every row from the first data row to the last, less
+    // those SupplierRowSorter passes over, which go to `passedOver`; a row
+    // whose scheme maps kGroupColumn gets the nearest group heading above it
+    // in that column.
+    using PassedOverSink = std::function<void(const SheetRow& row, PassedOver reason, const std::string& group)>;
+    DataRows(SheetRows& rows, const RunInputs& inputs, RestOfSheet rest = RestOfSheet::Read,
+             PassedOverSink passedOver = {});
+
     // The next data row, valid until the next call; nullptr after the last.
     const SheetRow* Next();
 
@@ -36,6 +49,8 @@ public:
     const std::optional<UnreadRows>& Unread() const { return unread_; }
 
 private:
+    const SheetRow* NextSupplierRow();
+
     SheetRows& rows_;
     int headerRow_;
     int expected_;
@@ -44,4 +59,9 @@ private:
     int maximum_ = -1;
     RunObserver* shownTo_ = nullptr;
     std::optional<UnreadRows> unread_;
+    // The supplier layout's.
+    std::unique_ptr<SupplierRowSorter> sorter_;
+    PassedOverSink passedOver_;
+    int firstDataRow_ = 0;
+    SheetRow withGroup_;
 };

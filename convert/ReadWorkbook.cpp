@@ -3,6 +3,7 @@
 #include "messages/FaultMessages.h"
 #include "convert/WorkbookRows.h"
 #include "scheme/HeaderRow.h"
+#include "scheme/SupplierHeader.h"
 #include "workbook/CellDump.h"
 #include "workbook/open/OpenWorkbook.h"
 
@@ -10,6 +11,15 @@ std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const 
                                                  const SheetChoice& sheet, int headerRow)
 {
     return WithUserMessages([&] { return ReadColumnNames(path, regional, sheet, headerRow); });
+}
+
+WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
+                                    int headerRow, SheetLayout layout, bool forRun)
+{
+    if (layout == SheetLayout::Strict) return {ReadWorkbookColumnNames(path, regional, sheet, headerRow), 0};
+    SupplierHeader header = WithUserMessages([&] { return ReadSupplierHeader(path, regional, sheet, headerRow); });
+    if (forRun) header.columnNames.push_back(kGroupColumn);
+    return {std::move(header.columnNames), header.firstDataRow};
 }
 
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Regional.h"
+#include "convert/RunInputs.h"
 #include "workbook/SheetChoice.h"
 
 #include <functional>
@@ -23,6 +24,17 @@ std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const 
 // as above.
 void DumpWorkbookCells(const std::string& path, const Regional& regional, const SheetChoice& sheet, std::ostream& out,
                        const std::function<void()>& startsOver);
+
+// The columns of a run in the layout: the names (ReadWorkbookColumnNames in
+// the strict layout, SupplierHeader's in the supplier layout, followed there
+// by the reserved group column when `forRun`) and the first data row (0: the
+// row after the header row). Raises as above.
+struct WorkbookColumns {
+    std::vector<std::string> names;
+    int firstDataRow = 0;
+};
+WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
+                                    int headerRow, SheetLayout layout, bool forRun);
 
 // The worksheets of the workbook; raises as above.
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path);

@@ -9,13 +9,21 @@
 #include <string>
 #include <vector>
 
+// How a sheet's rows are read. Strict: the column names up to the first
+// empty header cell, the data rows up to the first row whose column-1 cell is
+// empty. Supplier: every column (SupplierHeader), every row under the header
+// to the last, passing over what is no product (SupplierRowSorter).
+enum class SheetLayout { Strict, Supplier };
+
 // Everything a conversion run takes from the wizard (or the command line), as
 // the controls held it when the run started.
 struct RunInputs {
     std::string workbookPath; // edExcelFile
     SheetChoice sheet;        // the sheet to read; "" the first
     int headerRow = 1;        // the row of the column names; the data rows follow it
-    std::string outputPath;   // edXMLFile; empty -> the run does nothing
+    SheetLayout layout = SheetLayout::Strict;
+    int firstDataRow = 0;   // in the supplier layout: under the header's second row when it has one; 0: under headerRow
+    std::string outputPath; // edXMLFile; empty -> the run does nothing
     TDocumentType documentType = 0;
     std::string fromSAN, fromCompany, fromPerson, toSAN, toCompany, toPerson;
     std::string messageNumber;              // edMessageNumber

@@ -54,7 +54,7 @@ RunPreview Preview(const RunInputs& inputs, int maxRows, SheetRows& sheet)
     const ProductDispatch products(inputs);
     const InvoicePositionWriter positions(inputs);
     // No row past the last one shown is read, nor the rest of the sheet.
-    DataRows rows(sheet, inputs.headerRow, DataRows::RestOfSheet::Skip);
+    DataRows rows(sheet, inputs, DataRows::RestOfSheet::Skip);
     const SheetRow* row = nullptr;
     while (static_cast<int>(preview.rows.size()) < maxRows && (row = rows.Next())) {
         RunPreview::Row shown{row->Number(), {}, false, {}};

@@ -2,6 +2,7 @@
 
 #include "workbook/ReadWarnings.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,6 +26,8 @@ struct RunResult {
     std::vector<int> savedRows;
     // The data rows the run converted, into saved files or not.
     int rowsConverted = 0;
+    // The rows the supplier layout passed over, by PassedOver reason.
+    std::array<int, 4> passedOver{};
     std::optional<UnreadRows> unread;
     bool allSaved = false;
     // Invoice files beside the saved ones that an earlier run left (see

@@ -2,6 +2,7 @@
 
 #include "base/MessageFormat.h"
 #include "catalogue/QRNConsts.h"
+#include "convert/SupplierRows.h"
 #include "messages/ReadWarningMessages.h"
 #include "scheme/ColumnLookup.h"
 
@@ -23,6 +24,11 @@ std::vector<std::string> SchemeWarningLines(const RunInputs& inputs)
 std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result)
 {
     std::vector<std::string> lines = {FormatMessage(QRNConsts::sRowsConverted, {std::to_string(result.rowsConverted)})};
+    if (const std::string reasons = PassedRows::CountsText(result.passedOver); !reasons.empty()) {
+        int passed = 0;
+        for (const int count : result.passedOver) passed += count;
+        lines.push_back(FormatMessage(QRNConsts::sRowsPassedOver, {std::to_string(passed), reasons}));
+    }
     if (const std::optional<UnreadRows>& unread = result.unread)
         lines.push_back(
             FormatMessage(QRNConsts::sRowsNotRead, {std::to_string(unread->gapRow), std::to_string(unread->first),

@@ -249,14 +249,47 @@ std::vector<ProposedMapping> AddConfidentMappings(SchemeLines& lines, TDocumentT
     return added;
 }
 
-int FindHeaderRow(TDocumentType type, const std::vector<std::vector<std::string>>& rows)
+namespace {
+
+std::size_t ConfidentPairs(std::optional<TDocumentType> type, const std::vector<std::string>& names)
+{
+    std::size_t best = 0;
+    for (int t = 0; t < kDocumentTypeCount; ++t) {
+        if (type && *type != t) continue;
+        const auto proposed = ProposeMappings({}, static_cast<TDocumentType>(t), names);
+        best = std::max(
+            best, static_cast<std::size_t>(std::count_if(proposed.begin(), proposed.end(),
+                                                         [](const ProposedMapping& m) { return m.Confident(); })));
+    }
+    return best;
+}
+
+// A header of two rows: "upper lower" for each column.
+std::vector<std::string> Joined(const std::vector<std::string>& upper, const std::vector<std::string>& lower)
+{
+    std::vector<std::string> names(std::max(upper.size(), lower.size()));
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        const std::string a = c < upper.size() ? upper[c] : std::string();
+        const std::string b = c < lower.size() ? lower[c] : std::string();
+        names[c] = a.empty() || b.empty() ? a + b : a + " " + b;
+    }
+    return names;
+}
+
+} // namespace
+
+int FindHeaderRow(std::optional<TDocumentType> type, const std::vector<std::vector<std::string>>& rows)
 {
     int bestRow = 0;
     std::size_t bestCount = 0;
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        const auto proposed = ProposeMappings({}, type, rows[r]);
-        const auto count = static_cast<std::size_t>(
-            std::count_if(proposed.begin(), proposed.end(), [](const ProposedMapping& m) { return m.Confident(); }));
+        std::size_t count = ConfidentPairs(type, rows[r]);
+        // Two rows count as one header only where together they name more
+        // than the lower alone: a title above the header is no upper row.
+        if (r + 1 < rows.size()) {
+            const std::size_t joined = ConfidentPairs(type, Joined(rows[r], rows[r + 1]));
+            if (joined > ConfidentPairs(type, rows[r + 1])) count = std::max(count, joined);
+        }
         if (count > bestCount) {
             bestCount = count;
             bestRow = static_cast<int>(r) + 1;

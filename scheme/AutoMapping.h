@@ -3,6 +3,7 @@
 #include "catalogue/DocumentTypes.h"
 #include "scheme/SchemeLine.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,7 +46,10 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
 std::vector<ProposedMapping> AddConfidentMappings(SchemeLines& lines, TDocumentType type,
                                                   const std::vector<std::string>& columnNames);
 
-// Of the rows (the cell texts of the first rows of a sheet, row 1 first), the
-// number of the one whose cells give the most confident proposals, the first
-// of equals; 0 when none gives any.
-int FindHeaderRow(TDocumentType type, const std::vector<std::vector<std::string>>& rows);
+// Of the rows (the cell texts of the first rows of a sheet, row 1 first, an
+// empty text for an empty cell), the number of the one whose cells give the
+// most confident proposals for the type, or for any type when none is given;
+// a row and the one under it count as a header of two rows where together
+// they give more than the lower alone. The first of equals; 0 when none gives
+// any.
+int FindHeaderRow(std::optional<TDocumentType> type, const std::vector<std::vector<std::string>>& rows);

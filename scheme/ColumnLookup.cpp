@@ -21,6 +21,12 @@ int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std
 {
     const std::string caption = GetFildNameByFieldID(fieldID, type);
     if (std::find(fieldCaptions.begin(), fieldCaptions.end(), caption) == fieldCaptions.end()) return 0;
+    return GetColumnByCaption(caption, scheme, columnNames);
+}
+
+int GetColumnByCaption(const std::string& caption, const SchemeLines& scheme,
+                       const std::vector<std::string>& columnNames)
+{
     const int line = FindSchemeLine(scheme, caption);
     if (line < 0) return 0;
     const std::string columnName = Trim(*SchemeValuePart(scheme[static_cast<std::size_t>(line)]));

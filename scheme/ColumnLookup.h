@@ -15,6 +15,10 @@
 int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std::vector<std::string>& fieldCaptions,
                        const SchemeLines& scheme, const std::vector<std::string>& columnNames);
 
+// The same from the caption on: its first scheme line and that line's column.
+int GetColumnByCaption(const std::string& caption, const SchemeLines& scheme,
+                       const std::vector<std::string>& columnNames);
+
 // The column names the scheme's lines give (trimmed, each once, in the order
 // of the lines) that are not in the header row: the fields they map would be
 // read as empty. Lines without "=" or with an empty column name give none.

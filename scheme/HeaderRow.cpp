@@ -26,9 +26,10 @@ std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const 
 }
 
 int FindWorkbookHeaderRow(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
-                          TDocumentType type)
+                          std::optional<TDocumentType> type)
 {
     std::vector<std::vector<std::string>> rows = ReadFirstRows(workbookPath, regional, sheet, kHeaderRowSearchRows);
-    for (std::vector<std::string>& row : rows) row = ColumnNames(std::move(row));
+    for (std::vector<std::string>& row : rows)
+        for (std::string& text : row) text = Trim(text);
     return FindHeaderRow(type, rows);
 }

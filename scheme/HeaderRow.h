@@ -4,6 +4,7 @@
 #include "catalogue/DocumentTypes.h"
 #include "workbook/SheetChoice.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,8 @@ std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const 
 // How many rows at the top of a sheet the header row is looked for in.
 inline constexpr int kHeaderRowSearchRows = 30;
 
-// The header row as the automatic mapping finds it: of the first 30 rows of
-// the sheet, the one whose names give the most confident pairs for the
-// document type (the first of equals); 0 when none gives any.
+// The header row as the automatic mapping finds it (FindHeaderRow) in the
+// first 30 rows of the sheet, every text of a row taken, an empty first cell
+// or not; for every document type when none is given. 0 when none gives any.
 int FindWorkbookHeaderRow(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
-                          TDocumentType type);
+                          std::optional<TDocumentType> type);

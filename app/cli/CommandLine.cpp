@@ -104,6 +104,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             const std::string row = value();
             line.findHeaderRow = row == "auto";
             if (!line.findHeaderRow) line.headerRow = HeaderRow(row);
+        } else if (name == "--layout") {
+            const std::string layout = value();
+            if (layout != "strict" && layout != "supplier")
+                throw UsageError(FormatMessage(QRNConsts::sCliBadLayout, {layout}));
+            line.supplierLayout = layout == "supplier";
         } else if (argument == "--no-split") {
             line.noSplit = true;
         } else if (argument == "--auto-scheme") {

@@ -37,6 +37,9 @@ struct CommandLine {
     int headerRow = 1;
     // "--header-row auto": the row the automatic mapping finds.
     bool findHeaderRow = false;
+    // "--layout supplier": every column and every row, passing over what is
+    // no product; "strict" (the default) as the wizard reads.
+    bool supplierLayout = false;
 
     // The workbook of --list-columns, --list-sheets and --dump.
     std::string inspectedWorkbook;

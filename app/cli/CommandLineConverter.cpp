@@ -114,10 +114,10 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
 
 // The header row the automatic mapping finds in the first rows, said on
 // standard error; row 1 when none gives a confident pair.
-int FoundHeaderRow(const CommandLine& line, const RunInputs& inputs, std::ostream& err)
+int FoundHeaderRow(const std::string& workbook, const SheetChoice& sheet, const Regional& regional,
+                   std::optional<TDocumentType> type, std::ostream& err)
 {
-    const int row = WithUserMessages(
-        [&] { return FindWorkbookHeaderRow(line.workbookPath, inputs.regional, inputs.sheet, inputs.documentType); });
+    const int row = WithUserMessages([&] { return FindWorkbookHeaderRow(workbook, regional, sheet, type); });
     if (row == 0) {
         err << FormatMessage(QRNConsts::sCliHeaderRowNotFound, {std::to_string(kHeaderRowSearchRows)}) << '\n';
         return 1;
@@ -189,8 +189,14 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
     // Step 2: the header row, the field list and the scheme.
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
-    inputs.headerRow = line.findHeaderRow ? FoundHeaderRow(line, inputs, err) : line.headerRow;
-    inputs.columnNames = ReadWorkbookColumnNames(inputs.workbookPath, regional, inputs.sheet, inputs.headerRow);
+    inputs.headerRow = line.findHeaderRow
+                           ? FoundHeaderRow(line.workbookPath, inputs.sheet, regional, inputs.documentType, err)
+                           : line.headerRow;
+    inputs.layout = line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict;
+    WorkbookColumns columns =
+        ReadWorkbookColumns(inputs.workbookPath, regional, inputs.sheet, inputs.headerRow, inputs.layout, true);
+    inputs.columnNames = std::move(columns.names);
+    inputs.firstDataRow = columns.firstDataRow;
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
     const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);
     inputs.scheme = scheme.lines;
@@ -272,10 +278,17 @@ int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out
         for (const SheetEntry& entry : ReadWorkbookSheets(line.inspectedWorkbook))
             PrintLine(out, entry.name + (entry.hidden ? QRNConsts::sHiddenSheetMark : ""));
         break;
-    default:
-        for (const std::string& name : ReadWorkbookColumnNames(line.inspectedWorkbook, regional, sheet, line.headerRow))
+    default: {
+        // Without a document type the header row is scored over them all.
+        const int headerRow = line.findHeaderRow
+                                  ? FoundHeaderRow(line.inspectedWorkbook, sheet, regional, std::nullopt, err)
+                                  : line.headerRow;
+        const SheetLayout layout = line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict;
+        for (const std::string& name :
+             ReadWorkbookColumns(line.inspectedWorkbook, regional, sheet, headerRow, layout, false).names)
             PrintLine(out, name);
         break;
+    }
     }
     return kExitAllSaved;
 }

@@ -1,4 +1,5 @@
 #include "scheme/HeaderRow.h"
+#include "scheme/SupplierHeader.h"
 
 #include <gtest/gtest.h>
 
@@ -40,5 +41,44 @@ INSTANTIATE_TEST_SUITE_P(Rows, HeaderNames,
                                                     {"Цена без НДС", "a  b", "c d"}},
                                          HeaderCase{"duplicatesKept", {"Код", "код"}, {"Код", "код"}}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The supplier layout: the header row and the rows under it give every
+// column, named where the header is silent, and where the data start.
+struct SupplierCase {
+    const char* name;
+    std::vector<Names> rows; // the header row (5) first
+    Names columnNames;
+    int firstDataRow;
+};
+
+void PrintTo(const SupplierCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class SupplierNames : public testing::TestWithParam<SupplierCase> {};
+
+TEST_P(SupplierNames, NameEveryColumnAndFindTheData)
+{
+    const SupplierHeader header = SupplierColumns(GetParam().rows, 5);
+    EXPECT_EQ(header.columnNames, GetParam().columnNames);
+    EXPECT_EQ(header.firstDataRow, GetParam().firstDataRow);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SupplierNames,
+    testing::Values(SupplierCase{"emptyColumnA", {{"", "Код", "Цена"}, {"", "KD-1", "10"}}, {"[A]", "Код", "Цена"}, 6},
+                    SupplierCase{
+                        "dataPastTheHeader", {{"Код"}, {"KD-1", "шт", "", "10"}}, {"Код", "[B]", "[C]", "[D]"}, 6},
+                    SupplierCase{"secondHeaderRow",
+                                 {{"Код", "Цена", ""}, {"", "опт", "розн"}, {"KD-1", "10", "12"}},
+                                 {"Код", "Цена опт", "розн"},
+                                 7},
+                    SupplierCase{"numbersUnderTheHeaderAreData", {{"Код", ""}, {"KD-1", "10"}}, {"Код", "[B]"}, 6},
+                    SupplierCase{"lateColumnNamed",
+                                 {{"Код", "", "", ""}, {}, {"", "", "", "", "", "", "", "", "x"}},
+                                 {"Код", "[B]", "[C]", "[D]", "[E]", "[F]", "[G]", "[H]", "[I]"},
+                                 6}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

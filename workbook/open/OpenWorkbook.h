@@ -50,3 +50,7 @@ std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& 
 // The same for rows 1 to `count`, item r - 1 for row r.
 std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
                                                     const SheetChoice& choice, int count);
+
+// The same for rows `first` to `last`, item r - first for row r.
+std::vector<std::vector<std::string>> ReadRowRange(const std::string& path, const Regional& regional,
+                                                   const SheetChoice& choice, int first, int last);

@@ -66,13 +66,19 @@ private:
 std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
                                                     const SheetChoice& choice, int count)
 {
-    FirstRowCells cells(regional, 1, count);
+    return ReadRowRange(path, regional, choice, 1, count);
+}
+
+std::vector<std::vector<std::string>> ReadRowRange(const std::string& path, const Regional& regional,
+                                                   const SheetChoice& choice, int first, int last)
+{
+    FirstRowCells cells(regional, first, last);
     try {
         ReadSheet(path, cells, SheetExtent::FirstRows, choice);
     } catch (const ReadingStopped&) {
     }
     std::vector<std::vector<std::string>> rows;
-    for (int row = 1; row <= count; ++row) rows.push_back(cells.Texts(row));
+    for (int row = first; row <= last; ++row) rows.push_back(cells.Texts(row));
     return rows;
 }
 

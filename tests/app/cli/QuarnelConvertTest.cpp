@@ -94,7 +94,8 @@ TEST_P(GoldenCommandLineTest, WritesTheExpectedFilesAndLog)
     std::string summary = "Преобразовано строк: " + std::to_string(golden.DataRows()) + ".\n";
     if (const auto [first, last] = golden.FilledRowsBelowTheData(); first > 0)
         summary += "Чтение остановлено на пустой ячейке A" + std::to_string(golden.DataRows() + 2) + "; строки "
-                   + std::to_string(first) + "–" + std::to_string(last) + " не прочитаны.\n";
+                   + std::to_string(first) + "–" + std::to_string(last)
+                   + " не прочитаны (прочитать их: --layout supplier).\n";
     for (const auto& [name, bytes] : golden.ExpectedFiles())
         summary += "Файл \"" + folder.File(name) + "\" сохранен (строк: "
                    + std::to_string(Occurrences(bytes, "<Product>") + Occurrences(bytes, "<Position>")) + ").\n";
@@ -517,18 +518,20 @@ INSTANTIATE_TEST_SUITE_P(
                     std::string(kNoColumns) + "Преобразовано строк: 0.\n" + kNoColumns
                         + "Файл \"{out}\" сохранен (строк: 0).\n",
                     1},
-        SummaryCase{"TotalRowBelowTheData",
-                    {kBooks[0], kBooks[1], kBooks[2], {"", "", "Итого", "{n}750.5"}, {"KD-3"}},
-                    {},
-                    "Преобразовано строк: 2.\nЧтение остановлено на пустой ячейке A4; строки 4–5 не прочитаны.\n"
-                    "Файл \"{out}\" сохранен (строк: 2).\n",
-                    0},
-        SummaryCase{"EmptyRowBelowTheData",
-                    {kBooks[0], kBooks[1], {}, {}, kBooks[2]},
-                    {},
-                    "Преобразовано строк: 1.\nЧтение остановлено на пустой ячейке A3; строки 5–5 не прочитаны.\n"
-                    "Файл \"{out}\" сохранен (строк: 1).\n",
-                    0},
+        SummaryCase{
+            "TotalRowBelowTheData",
+            {kBooks[0], kBooks[1], kBooks[2], {"", "", "Итого", "{n}750.5"}, {"KD-3"}},
+            {},
+            "Преобразовано строк: 2.\nЧтение остановлено на пустой ячейке A4; строки 4–5 не прочитаны (прочитать их: --layout supplier).\n"
+            "Файл \"{out}\" сохранен (строк: 2).\n",
+            0},
+        SummaryCase{
+            "EmptyRowBelowTheData",
+            {kBooks[0], kBooks[1], {}, {}, kBooks[2]},
+            {},
+            "Преобразовано строк: 1.\nЧтение остановлено на пустой ячейке A3; строки 5–5 не прочитаны (прочитать их: --layout supplier).\n"
+            "Файл \"{out}\" сохранен (строк: 1).\n",
+            0},
         SummaryCase{
             "SchemeColumnMissing",
             {{"Артикул", "ISBN", "Название", "Цена, руб.", "НДС"}, {"KD-1", "978-5-17-118366-0", "Книга", "1", "10"}},
@@ -544,6 +547,14 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     {},
                     "isbn = Название\r\n"},
+        SummaryCase{"SupplierLayoutPassesOverWhatIsNoProduct",
+                    {},
+                    {"--layout", "supplier"},
+                    "Преобразовано строк: 2.\nПропущено строк: 3 (заголовки групп: 1, итоги: 1, повторы заголовков: "
+                    "1).\nФайл \"{out}\" сохранен (строк: 2).\n",
+                    0,
+                    ";Артикул;ISBN;Название;Цена;НДС\n;;;;;\n;Проза;;;;\n;KD-1;978-5-17-118366-0;Книга;1;10\n"
+                    ";Артикул;ISBN;Название;Цена;НДС\n;KD-2;978-5-17-118366-0;Книга;1;10\n;Итого по складу;;;2;\n"},
         SummaryCase{"ReaderWarningsTenOfAKind",
                     {},
                     {},

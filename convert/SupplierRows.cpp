@@ -1,0 +1,154 @@
+#include "convert/SupplierRows.h"
+
+#include "base/MessageFormat.h"
+#include "base/Utf8Text.h"
+#include "catalogue/QRNConsts.h"
+#include "convert/FieldCell.h"
+#include "convert/RunResult.h"
+#include "scheme/ColumnLookup.h"
+#include "scheme/SupplierHeader.h"
+
+#include <algorithm>
+
+static_assert(std::tuple_size_v<decltype(RunResult::passedOver)> == kPassedOverReasons);
+
+namespace {
+
+bool IsNumberText(std::string_view text)
+{
+    const std::string trimmed = Trim(text);
+    const std::size_t first = trimmed.find_first_not_of("+-");
+    return first != std::string::npos && trimmed[first] >= '0' && trimmed[first] <= '9';
+}
+
+// "итого", "всего" or "total", alone or followed by ":" or " по".
+bool IsTotalWord(std::string_view text)
+{
+    const std::string lower = LowerCase(Trim(text));
+    for (const std::string_view word : {"итого", "всего", "total"}) {
+        if (!lower.starts_with(word)) continue;
+        const std::string_view rest = std::string_view(lower).substr(word.size());
+        if (rest.empty() || rest.starts_with(":") || rest.starts_with(" по")) return true;
+    }
+    return false;
+}
+
+const char* NoteText(PassedOver reason)
+{
+    switch (reason) {
+    case PassedOver::GroupHeading: return QRNConsts::sRowGroupHeading;
+    case PassedOver::Total: return QRNConsts::sRowTotal;
+    case PassedOver::RepeatedHeader: return QRNConsts::sRowRepeatedHeader;
+    case PassedOver::NothingMapped: break;
+    }
+    return nullptr;
+}
+
+const char* ReasonName(PassedOver reason)
+{
+    switch (reason) {
+    case PassedOver::GroupHeading: return QRNConsts::sPassedGroupHeadings;
+    case PassedOver::Total: return QRNConsts::sPassedTotals;
+    case PassedOver::RepeatedHeader: return QRNConsts::sPassedRepeatedHeaders;
+    case PassedOver::NothingMapped: break;
+    }
+    return QRNConsts::sPassedNothingMapped;
+}
+
+} // namespace
+
+SupplierRowSorter::SupplierRowSorter(const RunInputs& inputs) : columnNames_(inputs.columnNames)
+{
+    for (const std::string& caption : inputs.fieldCaptions) {
+        const int column = GetColumnByCaption(caption, inputs.scheme, inputs.columnNames);
+        if (column <= 0) continue;
+        if (column <= static_cast<int>(columnNames_.size()) && columnNames_[column - 1] == kGroupColumn)
+            groupColumn_ = column;
+        else mapped_.push_back(column);
+    }
+    for (const char* fieldID : {"RecordReference", "ISBN", "EAN13"})
+        if (const int column = ResolveFieldColumn(fieldID, inputs).column; column > 0) identifying_.push_back(column);
+}
+
+std::optional<PassedOver> SupplierRowSorter::Sort(const SheetRow& row)
+{
+    int filled = 0;
+    std::string_view only;
+    row.ForEachCell([&](int, std::string_view text) {
+        if (Trim(text).empty()) return;
+        ++filled;
+        only = text;
+    });
+    if (filled == 1 && !IsNumberText(only)) {
+        group_ = Trim(only);
+        return PassedOver::GroupHeading;
+    }
+    if (IsRepeatedHeader(row)) return PassedOver::RepeatedHeader;
+    if (IsTotal(row)) return PassedOver::Total;
+    const bool anyMapped =
+        std::any_of(mapped_.begin(), mapped_.end(), [&](int column) { return !Trim(row.CellText(column)).empty(); });
+    if (!anyMapped) return PassedOver::NothingMapped;
+    return std::nullopt;
+}
+
+bool SupplierRowSorter::IsRepeatedHeader(const SheetRow& row) const
+{
+    bool any = false;
+    bool all = true;
+    row.ForEachCell([&](int column, std::string_view text) {
+        const std::string trimmed = Trim(text);
+        if (trimmed.empty()) return;
+        any = true;
+        if (column > static_cast<int>(columnNames_.size()) || !SameTextIgnoreCase(trimmed, columnNames_[column - 1]))
+            all = false;
+    });
+    return any && all;
+}
+
+bool SupplierRowSorter::IsTotal(const SheetRow& row) const
+{
+    int wordColumn = 0;
+    std::string_view first;
+    row.ForEachCell([&](int column, std::string_view text) {
+        if (wordColumn != 0 || Trim(text).empty()) return;
+        wordColumn = column;
+        first = text;
+    });
+    if (!IsTotalWord(first)) return false;
+    // The word itself may stand in the article's column, as 1C puts it.
+    return std::all_of(identifying_.begin(), identifying_.end(),
+                       [&](int column) { return column == wordColumn || Trim(row.CellText(column)).empty(); });
+}
+
+void PassedRows::Note(const SheetRow& row, PassedOver reason, const std::string& group)
+{
+    const int count = ++counts_[static_cast<std::size_t>(reason)];
+    const char* text = NoteText(reason);
+    if (!text || count > kNotesPerReason) return;
+    observer_.LogLine(FormatMessage(text, {std::to_string(row.Number()), group}));
+}
+
+void PassedRows::Finish()
+{
+    for (std::size_t k = 0; k < kPassedOverReasons; ++k) {
+        const auto reason = static_cast<PassedOver>(k);
+        if (NoteText(reason) && counts_[k] > kNotesPerReason)
+            observer_.LogLine(FormatMessage(QRNConsts::sPassedNotesMore,
+                                            {std::to_string(counts_[k] - kNotesPerReason), ReasonName(reason)}));
+    }
+}
+
+std::string PassedRows::CountsText(const std::array<int, kPassedOverReasons>& counts)
+{
+    std::string text;
+    // Headings, totals and repeated headers first: what the user sees in the
+    // sheet; the rows without mapped data last.
+    for (const PassedOver reason :
+         {PassedOver::GroupHeading, PassedOver::Total, PassedOver::RepeatedHeader, PassedOver::NothingMapped}) {
+        const int count = counts[static_cast<std::size_t>(reason)];
+        if (count == 0) continue;
+        if (!text.empty()) text += ", ";
+        text += std::string(ReasonName(reason)) + ": " + std::to_string(count);
+    }
+    return text;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "convert/RunInputs.h"
+#include "convert/RunObserver.h"
+#include "workbook/SheetRow.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Why a row of a sheet read in the supplier layout is not a product.
+enum class PassedOver {
+    NothingMapped,  // nothing in any column the scheme maps
+    GroupHeading,   // one cell alone, a text: "Художественная литература"
+    Total,          // "Итого", "Всего:", "Total по складу", with no article, ISBN or EAN
+    RepeatedHeader, // the header again, as on every printed page
+};
+inline constexpr std::size_t kPassedOverReasons = 4;
+
+// Tells the product rows of a supplier's sheet from the rest, row by row in
+// sheet order, keeping the nearest group heading above.
+class SupplierRowSorter {
+public:
+    explicit SupplierRowSorter(const RunInputs& inputs);
+
+    // Why the row is passed over; nullopt for a product.
+    std::optional<PassedOver> Sort(const SheetRow& row);
+
+    // The text of the last group heading sorted, "" before the first.
+    const std::string& Group() const { return group_; }
+    // The column the scheme maps to kGroupColumn, 0 when none.
+    int GroupColumn() const { return groupColumn_; }
+
+private:
+    bool IsRepeatedHeader(const SheetRow& row) const;
+    bool IsTotal(const SheetRow& row) const;
+
+    std::vector<std::string> columnNames_;
+    std::vector<int> mapped_;
+    std::vector<int> identifying_;
+    int groupColumn_ = 0;
+    std::string group_;
+};
+
+// The rows a run passed over: a note in the log for each (none for a row
+// without mapped data), at most kNotesPerReason of a reason, and their counts
+// for the summary. A note is no error: it neither counts as one nor keeps
+// anything from being saved.
+class PassedRows {
+public:
+    static constexpr int kNotesPerReason = 20;
+
+    explicit PassedRows(RunObserver& observer) : observer_(observer) {}
+
+    // `group`: the heading's text, for a group heading.
+    void Note(const SheetRow& row, PassedOver reason, const std::string& group);
+    // After the rows: how many notes of each reason the log left out.
+    void Finish();
+
+    const std::array<int, kPassedOverReasons>& Counts() const { return counts_; }
+
+    // The counts as the summary gives them: "заголовки групп: 5, итоги: 1";
+    // "" when no row was passed over.
+    static std::string CountsText(const std::array<int, kPassedOverReasons>& counts);
+
+private:
+    RunObserver& observer_;
+    std::array<int, kPassedOverReasons> counts_{};
+};

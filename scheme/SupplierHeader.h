@@ -1,0 +1,39 @@
+#pragma once
+
+#include "base/Regional.h"
+#include "workbook/SheetChoice.h"
+
+#include <string>
+#include <vector>
+
+// The header of a sheet read in the supplier layout, where the supplier put
+// it: a column without a header text, a header of two rows, data that starts
+// in any column.
+struct SupplierHeader {
+    // Item i names column i + 1: every column up to the last one with a
+    // header text or a value in the rows looked at under the header. A column
+    // without a header text is named by its letters in brackets ("[D]"); with
+    // a second header row a name is "upper lower".
+    std::vector<std::string> columnNames;
+    // The first data row: under the header, or under its second row.
+    int firstDataRow = 0;
+};
+
+// How many rows under the header decide how far the columns go.
+inline constexpr int kSupplierRowsLookedAt = 100;
+
+// The reserved column a scheme line may name ("Серия = [группа]"): the
+// nearest group heading above the row.
+inline constexpr char kGroupColumn[] = "[группа]";
+
+// The header from the texts of the header row and the rows under it (item 0
+// the header row at `headerRow`, cleaned as ColumnNames cleans a name).
+SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow);
+
+// The same read from the workbook, reading no further than the rows looked
+// at. Raises WorkbookFault as OpenWorkbook does.
+SupplierHeader ReadSupplierHeader(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
+                                  int headerRow);
+
+// "D" for column 4, "AA" for column 27.
+std::string ColumnLetters(int column);
