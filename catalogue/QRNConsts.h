@@ -65,6 +65,15 @@ inline constexpr char sExcelNote[] =
 inline constexpr char sChooseDocTypeLabel[] = "Выберите тип формируемого документа";
 inline constexpr char sSheetLabel[] = "Лист";
 inline constexpr char sHeaderRowLabel[] = "Строка заголовков";
+inline constexpr char sLayoutLabel[] = "Разметка листа";
+inline constexpr char sLayoutStrict[] = "строгая";
+inline constexpr char sLayoutSupplier[] = "поставщика";
+inline constexpr char sLayoutHint[] =
+    "Строгая: столбцы до первой пустой ячейки заголовка, строки до первой пустой ячейки в столбце A.\n"
+    "Поставщика: все столбцы и строки; заголовки групп, итоги и повторы заголовка пропускаются.";
+inline constexpr char sSupplierLayoutQuestion[] =
+    "При строгой разметке часть листа не будет прочитана: за пустой ячейкой заголовка есть названия столбцов "
+    "или под данными есть заполненные строки. Прочитать лист в разметке поставщика?";
 // A hidden sheet in the list of sheets.
 inline constexpr char sHiddenSheetMark[] = " (скрытый)";
 inline constexpr char sSelectExcelDialogTitle[] = "Выбор файла Excel";

@@ -1,11 +1,14 @@
 #include "convert/ReadWorkbook.h"
 
+#include "base/Utf8Text.h"
 #include "messages/FaultMessages.h"
 #include "convert/WorkbookRows.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SupplierHeader.h"
 #include "workbook/CellDump.h"
 #include "workbook/open/OpenWorkbook.h"
+
+#include <algorithm>
 
 std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
                                                  const SheetChoice& sheet, int headerRow)
@@ -20,6 +23,20 @@ WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& reg
     SupplierHeader header = WithUserMessages([&] { return ReadSupplierHeader(path, regional, sheet, headerRow); });
     if (forRun) header.columnNames.push_back(kGroupColumn);
     return {std::move(header.columnNames), header.firstDataRow};
+}
+
+bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow)
+{
+    const auto rows = WithUserMessages(
+        [&] { return ReadRowRange(path, regional, sheet, headerRow, headerRow + kLayoutRowsLookedAt); });
+    if (rows.empty()) return false;
+    const std::vector<std::string>& header = rows.front();
+    const auto firstEmpty = std::find(header.begin(), header.end(), std::string());
+    if (std::any_of(firstEmpty, header.end(), [](const std::string& text) { return !Trim(text).empty(); })) return true;
+    const auto dataEnd = std::find_if(rows.begin() + 1, rows.end(), [](const std::vector<std::string>& row) {
+        return row.empty() || row[0].empty();
+    });
+    return std::any_of(dataEnd, rows.end(), [](const std::vector<std::string>& row) { return !row.empty(); });
 }
 
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)

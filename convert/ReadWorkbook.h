@@ -36,6 +36,13 @@ struct WorkbookColumns {
 WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
                                     int headerRow, SheetLayout layout, bool forRun);
 
+// Whether the strict layout would leave out what the sheet holds, judged on
+// its first rows under the header row: a header text after the first empty
+// header cell, or a filled row below the first row whose column-1 cell is
+// empty. Raises as above.
+inline constexpr int kLayoutRowsLookedAt = 1000;
+bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow);
+
 // The worksheets of the workbook; raises as above.
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path);
 

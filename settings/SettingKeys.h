@@ -11,6 +11,10 @@ inline constexpr char kToSAN[] = "ToSAN";
 inline constexpr char kToCompany[] = "ToCompany";
 inline constexpr char kToPerson[] = "ToPerson";
 
+// How step 1 reads the sheet: "0" strict, "1" the supplier layout. The
+// window remembers it; the command line takes only its --layout.
+inline constexpr char kLayout[] = "Layout";
+
 // Flag: the invoice run puts all positions into one invoice instead of
 // packages of 15. Set by hand in the file; the program never writes it.
 inline constexpr char kNoSeparate15Pos[] = "NoSeparate15Pos";

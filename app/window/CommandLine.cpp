@@ -27,7 +27,11 @@ WindowCommandLine ParseWindowCommandLine(const QStringList& arguments)
             commandLine.sheet = *sheet;
         } else if (const auto row = OptionValue(arguments, i, QStringLiteral("--header-row"))) {
             // A row that is no number is row 1, as the spin box would take it.
-            commandLine.headerRow = std::max(1, row->toInt());
+            commandLine.findHeaderRow = *row == QStringLiteral("auto");
+            commandLine.headerRow = commandLine.findHeaderRow ? 0 : std::max(1, row->toInt());
+        } else if (const auto layout = OptionValue(arguments, i, QStringLiteral("--layout"))) {
+            // Anything but "supplier" is the strict layout, the default.
+            commandLine.supplierLayout = *layout == QStringLiteral("supplier");
         } else if (arguments[i] == QStringLiteral("--help") || arguments[i] == QStringLiteral("-h")) {
             commandLine.request = WindowCommandLine::Request::Help;
         } else if (arguments[i] == QStringLiteral("--version")) {

@@ -3,9 +3,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The window's command line: "--settings FILE" (or "--settings=FILE") names
-// the settings file, "--sheet ЛИСТ" and "--header-row N" where the column
-// names are, as for quarnel-convert; "--help" and "--version" ask for a text
+// the settings file, "--sheet ЛИСТ", "--header-row N|auto" and "--layout
+// strict|supplier" where and how the columns are read, as for
+// quarnel-convert; "--help" and "--version" ask for a text
 // instead of the window; every other argument is a positional parameter: the
 // workbook alone, or those of the automatic mode (workbook, output file,
 // document type, invoice number, order number).
@@ -14,7 +17,9 @@ struct WindowCommandLine {
     Request request = Request::Window;
     QString settingsFile;
     QString sheet;
-    int headerRow = 0; // 0 when not given
+    int headerRow = 0;                  // 0 when not given
+    bool findHeaderRow = false;         // "--header-row auto"
+    std::optional<bool> supplierLayout; // "--layout supplier" or "strict"
     QStringList parameters;
 };
 

@@ -11,6 +11,7 @@
 #include "convert/Convert.h"
 #include "convert/ReadWorkbook.h"
 #include "messages/FaultMessages.h"
+#include "scheme/HeaderRow.h"
 #include "settings/IniStore.h"
 
 #include <QApplication>
@@ -221,6 +222,7 @@ void TfmQRNMain::ShowStep(int step)
         pn2->show();
         SetStepTexts(QRNConsts::sStep2Title, QRNConsts::sStep2Info);
         LoadFieldLists();
+        OfferSupplierLayout();
         break;
     case 3: {
         pn3->show();
@@ -328,7 +330,27 @@ void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
     FCommandLineWorkbook = edExcelFile->text();
     FSheetsOf.clear();
     WorkbookChosen();
-    if (headerRow > 0) seHeaderRow->setValue(headerRow);
+    if (headerRow == kFindHeaderRow) {
+        // As quarnel-convert finds it; row 1 when no row gives a known name.
+        Guarded([&] {
+            const int found = FindWorkbookHeaderRow(
+                StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
+                DocumentType() < kDocumentTypeCount ? std::optional<TDocumentType>(DocumentType()) : std::nullopt);
+            seHeaderRow->setValue(std::max(1, found));
+        });
+    } else if (headerRow > 0) {
+        seHeaderRow->setValue(headerRow);
+    }
+}
+
+SheetLayout TfmQRNMain::Layout() const
+{
+    return cbLayout->currentIndex() == 1 ? SheetLayout::Supplier : SheetLayout::Strict;
+}
+
+void TfmQRNMain::SetCommandLineLayout(bool supplier)
+{
+    cbLayout->setCurrentIndex(supplier ? 1 : 0);
 }
 
 SheetChoice TfmQRNMain::ChosenSheet() const

@@ -65,11 +65,17 @@ public:
     // (its choice stays).
     void WorkbookChosen();
     // For the automatic mode: the sheet (a position or a name) and the
-    // header row the command line gave.
+    // header row the command line gave, kFindHeaderRow for "auto".
+    static constexpr int kFindHeaderRow = -1;
     void SetCommandLineSheet(const QString& sheet, int headerRow);
+    // For the command line: "--layout supplier" or "strict"; not remembered.
+    void SetCommandLineLayout(bool supplier);
 
     // Step 2.
     void LoadFieldLists();
+    // Offers the supplier layout when the strict one would leave out part of
+    // the sheet, judged on the worker.
+    void OfferSupplierLayout();
     // The column names of the chosen sheet and header row, alone.
     void LoadColumnNames();
     // Shows the first data rows as the conversion will read them.
@@ -112,6 +118,7 @@ public:
     QComboBox* cbDocType;
     QComboBox* cbSheet;
     QSpinBox* seHeaderRow;
+    QComboBox* cbLayout;
 
     // Step 2.
     ColumnDragList* listExcel;
@@ -199,6 +206,11 @@ private:
     std::unique_ptr<ConversionRunner> FRunner;
     // Reads the preview's rows.
     WindowWorker FPreviewWorker;
+    // Judges whether the strict layout loses rows.
+    WindowWorker FLayoutWorker;
+    // The first data row of the columns listed on step 2 (0: under the
+    // header row).
+    int FFirstDataRow = 0;
     // What the report of the log names: the last run's workbook, type and
     // start, and its output file, whose name the report is offered under.
     RunInputs FLastRun;
@@ -215,6 +227,7 @@ private:
     // The sheet chosen on step 1, as the runs take it: "" for the first when
     // the user left the list at it.
     SheetChoice ChosenSheet() const;
+    SheetLayout Layout() const;
 
     QString FOpenDialogFileName;
     // The workbook whose sheets cbSheet lists; whether the user picked one;

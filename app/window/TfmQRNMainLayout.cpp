@@ -5,6 +5,8 @@
 #include "app/window/TfmQRNMain.h"
 #include "catalogue/DocumentTypes.h"
 #include "catalogue/QRNConsts.h"
+#include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
 #include "workbook/CellReference.h"
 
 #include <QAction>
@@ -199,19 +201,29 @@ void TfmQRNMain::BuildStep1()
 
     // Where the column names are: a workbook's sheets as it lists them, and
     // a header row below a supplier's title block.
-    AddLabel(pn1, QRNConsts::sSheetLabel, QRect(left, 184, 340, kLabelHeight));
+    AddLabel(pn1, QRNConsts::sSheetLabel, QRect(left, 184, 300, kLabelHeight));
     cbSheet = new QComboBox(pn1);
     cbSheet->setObjectName(QStringLiteral("cbSheet"));
-    cbSheet->setGeometry(left, 202, 340, kEditHeight);
+    cbSheet->setGeometry(left, 202, 300, kEditHeight);
     cbSheet->setEditable(false);
     cbSheet->setEnabled(false);
     connect(cbSheet, &QComboBox::activated, this, [this] { FSheetPicked = true; });
-    AddLabel(pn1, QRNConsts::sHeaderRowLabel, QRect(left + 356, 184, 200, kLabelHeight));
+    AddLabel(pn1, QRNConsts::sHeaderRowLabel, QRect(left + 316, 184, 150, kLabelHeight));
     seHeaderRow = new QSpinBox(pn1);
     seHeaderRow->setObjectName(QStringLiteral("seHeaderRow"));
-    seHeaderRow->setGeometry(left + 356, 202, 100, kEditHeight);
+    seHeaderRow->setGeometry(left + 316, 202, 100, kEditHeight);
     seHeaderRow->setRange(1, kSheetRows);
     seHeaderRow->setValue(1);
+    AddLabel(pn1, QRNConsts::sLayoutLabel, QRect(left + 472, 184, 184, kLabelHeight));
+    cbLayout = new QComboBox(pn1);
+    cbLayout->setObjectName(QStringLiteral("cbLayout"));
+    cbLayout->setGeometry(left + 472, 202, 184, kEditHeight);
+    cbLayout->setEditable(false);
+    cbLayout->addItems({QStr(QRNConsts::sLayoutStrict), QStr(QRNConsts::sLayoutSupplier)});
+    cbLayout->setToolTip(QStr(QRNConsts::sLayoutHint));
+    cbLayout->setCurrentIndex(IniStore::ReadStringParam(kLayout, "0") == "1" ? 1 : 0);
+    connect(cbLayout, &QComboBox::activated, this,
+            [this](int index) { IniStore::WriteStringParam(kLayout, index == 1 ? "1" : "0"); });
     connect(edExcelFile, &QLineEdit::editingFinished, this, &TfmQRNMain::WorkbookChosen);
 }
 

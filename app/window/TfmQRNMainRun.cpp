@@ -91,6 +91,8 @@ RunInputs TfmQRNMain::CollectRunInputs() const
     inputs.workbookPath = StdStr(edExcelFile->text());
     inputs.sheet = ChosenSheet();
     inputs.headerRow = seHeaderRow->value();
+    inputs.layout = Layout();
+    inputs.firstDataRow = FFirstDataRow;
     inputs.outputPath = StdStr(edXMLFile->text());
     inputs.documentType = DocumentType();
     inputs.fromSAN = StdStr(edFromSAN->text());

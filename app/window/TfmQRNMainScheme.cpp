@@ -15,7 +15,9 @@
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
 
+#include <QComboBox>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -66,8 +68,35 @@ void TfmQRNMain::LoadColumnNames()
 {
     const WaitCursor waiting;
     listExcel->clear();
-    ShowItemTexts(*listExcel,
-                  ReadWorkbookColumnNames(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value()));
+    FFirstDataRow = 0;
+    WorkbookColumns columns = ReadWorkbookColumns(StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
+                                                  seHeaderRow->value(), Layout(), true);
+    ShowItemTexts(*listExcel, columns.names);
+    FFirstDataRow = columns.firstDataRow;
+}
+
+void TfmQRNMain::OfferSupplierLayout()
+{
+    if (FAutoMode || Layout() == SheetLayout::Supplier) return;
+    const QString workbook = edExcelFile->text();
+    const SheetChoice sheet = ChosenSheet();
+    const int headerRow = seHeaderRow->value();
+    FLayoutWorker.Start(
+        [this, workbook, sheet, headerRow](const StopRequest&) -> WindowWorker::Continuation {
+            if (!StrictLayoutLosesRows(StdStr(workbook), FRegional, sheet, headerRow)) return [] {};
+            return [this, workbook, sheet, headerRow] {
+                // Only for the sheet still shown, read as it was judged.
+                if (FStep != 2 || Layout() != SheetLayout::Strict || edExcelFile->text() != workbook
+                    || ChosenSheet() != sheet || seHeaderRow->value() != headerRow)
+                    return;
+                if (!FDialogs.Confirm(this, QStr(QRNConsts::sSupplierLayoutQuestion))) return;
+                cbLayout->setCurrentIndex(1);
+                IniStore::WriteStringParam(kLayout, "1");
+                Guarded([this] { LoadColumnNames(); });
+            };
+        },
+        // Step 2 has said what is wrong with the workbook.
+        [](const QString&) {});
 }
 
 void TfmQRNMain::LoadFieldLists()

@@ -60,8 +60,10 @@ int main(int argc, char* argv[])
 
     QtUserDialogs dialogs;
     TfmQRNMain window(UsersRegional(), dialogs, commandLine.parameters);
-    if (!commandLine.sheet.isEmpty() || commandLine.headerRow > 0)
-        window.SetCommandLineSheet(commandLine.sheet, commandLine.headerRow);
+    if (commandLine.supplierLayout) window.SetCommandLineLayout(*commandLine.supplierLayout);
+    if (!commandLine.sheet.isEmpty() || commandLine.headerRow > 0 || commandLine.findHeaderRow)
+        window.SetCommandLineSheet(commandLine.sheet,
+                                   commandLine.findHeaderRow ? TfmQRNMain::kFindHeaderRow : commandLine.headerRow);
     window.show();
     application.exec();
     // Closing the window is the only way out, and it always succeeds.

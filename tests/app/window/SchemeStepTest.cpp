@@ -409,6 +409,23 @@ private slots:
                                                           Q("Название (Основное заглавие) = Наименование")}));
     }
 
+    // A 1C list, column A empty: strict reading would see no column, so
+    // step 2 offers the supplier layout, which names them all.
+    void stepTwoOffersTheSupplierLayoutWhenStrictReadingLosesRows()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        WriteWorkbook(fixture.File("book.xlsx"),
+                      {{"", "Код", "Наименование"}, {"", Q("Проза").toStdString()}, {"", "K-1", "Книга"}});
+        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        fixture.dialogs().confirmAnswers = {true};
+        window.btNext->click();
+        QTRY_COMPARE(fixture.dialogs().questions.size(), 1);
+        QCOMPARE(window.cbLayout->currentIndex(), 1);
+        QCOMPARE(IniStore::ReadStringParam("Layout", ""), std::string("1"));
+        QCOMPARE(Items(*window.listExcel), (QStringList{"[A]", Q("Код"), Q("Наименование"), Q("[группа]")}));
+    }
+
     void automaticMappingFromThePopupMenuAndNothingIsRemembered()
     {
         StepTwo step;
