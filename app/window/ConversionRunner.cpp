@@ -25,6 +25,9 @@ namespace {
 // them: often enough for the eye, seldom enough to leave the run its
 // processor.
 constexpr int kWindowUpdateDelayMs = 50;
+// Once the pane is full only the count of the lines it leaves out changes:
+// a few times a second is enough for that.
+constexpr int kNoticeUpdateDelayMs = 400;
 
 } // namespace
 
@@ -39,7 +42,7 @@ public:
         const std::lock_guard lock(runner_.pendingLock_);
         runner_.ClearPendingLog();
         runner_.pendingClear_ = true;
-        PostLogFlush();
+        PostLogFlush(kWindowUpdateDelayMs);
     }
 
     // The pane takes the first lines only; the spool keeps every one, and the
@@ -54,7 +57,7 @@ public:
         } else {
             ++runner_.hiddenLines_;
         }
-        PostLogFlush();
+        PostLogFlush(runner_.paneLines_ < kPaneLineLimit ? kWindowUpdateDelayMs : kNoticeUpdateDelayMs);
     }
 
     void ProgressMaximum(int maximum) override
@@ -98,13 +101,11 @@ private:
     // the first line it will show, so the window takes the lines in a few
     // large batches and leaves the processor to the run. What the window
     // shows after lines (a warning box, the run's end) flushes them first.
-    void PostLogFlush()
+    void PostLogFlush(int delayMs)
     {
         if (runner_.flushPosted_) return;
         runner_.flushPosted_ = true;
-        Post([&runner = runner_] {
-            QTimer::singleShot(kWindowUpdateDelayMs, &runner, [&runner] { runner.FlushLog(); });
-        });
+        Post([&runner = runner_, delayMs] { QTimer::singleShot(delayMs, &runner, [&runner] { runner.FlushLog(); }); });
     }
 
     // Nothing of an abandoned run reaches the window any more. The observer
@@ -124,6 +125,9 @@ ConversionRunner::ConversionRunner(RunFunction run, QPlainTextEdit& log, QProgre
                                    QWidget& window)
     : run_(std::move(run)), log_(log), progress_(progress), dialogs_(dialogs), window_(window)
 {
+    // Nobody undoes a log: an undo record of every batch appended would cost
+    // time and memory on a long run.
+    log_.setUndoRedoEnabled(false);
 }
 
 ConversionRunner::~ConversionRunner()
