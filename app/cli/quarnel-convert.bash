@@ -32,7 +32,7 @@ _quarnel_convert_takes_value()
 {
     case $1 in
         --scheme | --settings | --date | --from-san | --from-company | --from-person | --to-san | \
-            --to-company | --to-person | --save-scheme | --log | --regional | --sheet | --header-row)
+            --to-company | --to-person | --save-scheme | --log | --regional | --sheet | --header-row | --layout)
             return 0
             ;;
     esac
@@ -66,6 +66,10 @@ _quarnel_convert()
             COMPREPLY=($(compgen -W 'auto' -- "$cur"))
             return
             ;;
+        --layout)
+            COMPREPLY=($(compgen -W 'strict supplier' -- "$cur"))
+            return
+            ;;
         --list-columns | --list-sheets | --dump)
             _quarnel_convert_workbooks
             return
@@ -91,7 +95,7 @@ _quarnel_convert()
     if [[ $options == true && $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--scheme --settings --date --from-san --from-company --from-person
             --to-san --to-company --to-person --no-split --auto-scheme --save-scheme --log --regional
-            --sheet --header-row --list-columns --list-sheets --dump --help --version' -- "$cur"))
+            --sheet --header-row --layout --list-columns --list-sheets --dump --help --version' -- "$cur"))
         return
     fi
 
