@@ -14,13 +14,6 @@ static_assert(std::tuple_size_v<decltype(RunResult::passedOver)> == kPassedOverR
 
 namespace {
 
-bool IsNumberText(std::string_view text)
-{
-    const std::string trimmed = Trim(text);
-    const std::size_t first = trimmed.find_first_not_of("+-");
-    return first != std::string::npos && trimmed[first] >= '0' && trimmed[first] <= '9';
-}
-
 // "итого", "всего" or "total", alone or followed by ":" or " по".
 bool IsTotalWord(std::string_view text)
 {
@@ -79,7 +72,7 @@ std::optional<PassedOver> SupplierRowSorter::Sort(const SheetRow& row)
         ++filled;
         only = text;
     });
-    if (filled == 1 && !IsNumberText(only)) {
+    if (filled == 1 && !ReadsAsNumber(only)) {
         group_ = Trim(only);
         return PassedOver::GroupHeading;
     }

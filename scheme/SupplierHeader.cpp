@@ -1,5 +1,6 @@
 #include "scheme/SupplierHeader.h"
 
+#include "base/NumberText.h"
 #include "base/Utf8Text.h"
 #include "workbook/open/OpenWorkbook.h"
 
@@ -21,13 +22,6 @@ std::string TextAt(const std::vector<std::string>& row, std::size_t column)
     return column < row.size() ? CleanName(row[column]) : std::string();
 }
 
-// A price, a quantity or a year: what a second header row never holds.
-bool ReadsAsNumber(const std::string& text)
-{
-    const std::size_t first = text.find_first_not_of(" +-");
-    return first != std::string::npos && text[first] >= '0' && text[first] <= '9';
-}
-
 // The row under the header is its second row when it names a column the
 // header left unnamed and holds no number.
 bool IsSecondHeaderRow(const std::vector<std::string>& header, const std::vector<std::string>& below)
@@ -43,6 +37,12 @@ bool IsSecondHeaderRow(const std::vector<std::string>& header, const std::vector
 }
 
 } // namespace
+
+bool ReadsAsNumber(std::string_view text)
+{
+    // "." and "," both as the decimal separator, blanks between thousands.
+    return !Trim(text).empty() && ReadCellNumber(text, ",", " ").has_value();
+}
 
 std::string ColumnLetters(int column)
 {

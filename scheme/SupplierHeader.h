@@ -4,6 +4,7 @@
 #include "workbook/SheetChoice.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The header of a sheet read in the supplier layout, where the supplier put
@@ -34,6 +35,10 @@ SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows
 // at. Raises WorkbookFault as OpenWorkbook does.
 SupplierHeader ReadSupplierHeader(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
                                   int headerRow);
+
+// Whether a cell's text is a number as the runs read one ("12,5", "1 234"),
+// which a header or a group heading never is.
+bool ReadsAsNumber(std::string_view text);
 
 // "D" for column 4, "AA" for column 27.
 std::string ColumnLetters(int column);
