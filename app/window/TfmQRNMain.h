@@ -211,6 +211,9 @@ private:
     // The first data row of the columns listed on step 2 (0: under the
     // header row).
     int FFirstDataRow = 0;
+    // In the automatic mode: the strict layout leaves part of the sheet out,
+    // which the log says after the run.
+    bool FStrictLosesRows = false;
     // What the report of the log names: the last run's workbook, type and
     // start, and its output file, whose name the report is offered under.
     RunInputs FLastRun;

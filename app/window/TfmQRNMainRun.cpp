@@ -59,6 +59,7 @@ void TfmQRNMain::ConversionFinished()
             if (FAutoMode) FRunner->AddLogLine(QStr(QRNConsts::sNoRowsConverted));
             else FDialogs.ShowWarning(this, QStr(QRNConsts::sNoRowsConverted));
         }
+        if (FAutoMode && FStrictLosesRows) FRunner->AddLogLine(QStr(QRNConsts::sStrictLayoutLosesRows));
     }
     if (FCloseRequested) close();
 }

@@ -77,7 +77,18 @@ void TfmQRNMain::LoadColumnNames()
 
 void TfmQRNMain::OfferSupplierLayout()
 {
-    if (FAutoMode || Layout() == SheetLayout::Supplier) return;
+    FStrictLosesRows = false;
+    if (Layout() == SheetLayout::Supplier) return;
+    if (FAutoMode) {
+        // Nobody to ask: the log says it after the run.
+        try {
+            FStrictLosesRows =
+                StrictLayoutLosesRows(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value());
+        } catch (const std::exception&) {
+            // The run says what is wrong with the workbook.
+        }
+        return;
+    }
     const QString workbook = edExcelFile->text();
     const SheetChoice sheet = ChosenSheet();
     const int headerRow = seHeaderRow->value();
