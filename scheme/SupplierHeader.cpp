@@ -22,16 +22,39 @@ std::string TextAt(const std::vector<std::string>& row, std::size_t column)
     return column < row.size() ? CleanName(row[column]) : std::string();
 }
 
+// The header row's texts with a merged cell's text in every column it
+// covers; `covered` marks the columns after a merged range's first.
+std::vector<std::string> SpreadMerged(std::vector<std::string> header, int headerRow,
+                                      const std::vector<CellRange>& merged, std::vector<bool>& covered)
+{
+    for (const CellRange& range : merged) {
+        if (range.firstRow > headerRow || range.lastRow < headerRow || range.lastColumn <= range.firstColumn) continue;
+        const auto first = static_cast<std::size_t>(range.firstColumn - 1);
+        const auto last = static_cast<std::size_t>(range.lastColumn - 1);
+        // A range that starts above the header row gives its text from there
+        // only when the header row itself holds it.
+        const std::string text = first < header.size() ? header[first] : std::string();
+        if (header.size() <= last) header.resize(last + 1);
+        if (covered.size() <= last) covered.resize(last + 1);
+        for (std::size_t column = first + 1; column <= last; ++column) {
+            header[column] = text;
+            covered[column] = true;
+        }
+    }
+    return header;
+}
+
 // The row under the header is its second row when it names a column the
-// header left unnamed and holds no number.
-bool IsSecondHeaderRow(const std::vector<std::string>& header, const std::vector<std::string>& below)
+// header left unnamed or merged and holds no number.
+bool IsSecondHeaderRow(const std::vector<std::string>& header, const std::vector<bool>& covered,
+                       const std::vector<std::string>& below)
 {
     bool namesAnUnnamed = false;
     for (std::size_t column = 0; column < below.size(); ++column) {
         const std::string text = TextAt(below, column);
         if (text.empty()) continue;
         if (ReadsAsNumber(text)) return false;
-        if (TextAt(header, column).empty()) namesAnUnnamed = true;
+        if (TextAt(header, column).empty() || (column < covered.size() && covered[column])) namesAnUnnamed = true;
     }
     return namesAnUnnamed;
 }
@@ -52,14 +75,17 @@ std::string ColumnLetters(int column)
     return letters;
 }
 
-SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow)
+SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow,
+                               const std::vector<CellRange>& merged)
 {
     static const std::vector<std::string> kNoRow;
-    const std::vector<std::string>& header = rows.empty() ? kNoRow : rows[0];
-    const bool twoRows = rows.size() > 1 && IsSecondHeaderRow(header, rows[1]);
+    std::vector<bool> covered;
+    const std::vector<std::string> header = SpreadMerged(rows.empty() ? kNoRow : rows[0], headerRow, merged, covered);
+    const bool twoRows = rows.size() > 1 && IsSecondHeaderRow(header, covered, rows[1]);
     const std::vector<std::string>& lower = twoRows ? rows[1] : kNoRow;
 
-    std::size_t width = 0;
+    std::size_t width = header.size();
+    while (width > 0 && TextAt(header, width - 1).empty()) --width;
     for (const std::vector<std::string>& row : rows)
         for (std::size_t column = row.size(); column > width; --column)
             if (!TextAt(row, column - 1).empty()) {
@@ -71,8 +97,10 @@ SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows
     for (std::size_t column = 0; column < width; ++column) {
         const std::string upper = TextAt(header, column);
         const std::string below = TextAt(lower, column);
+        const std::string letters = "[" + ColumnLetters(static_cast<int>(column) + 1) + "]";
         std::string name = upper.empty() ? below : below.empty() ? upper : upper + " " + below;
-        if (name.empty()) name = "[" + ColumnLetters(static_cast<int>(column) + 1) + "]";
+        if (name.empty()) name = letters;
+        else if (below.empty() && column < covered.size() && covered[column]) name += " " + letters;
         result.columnNames.push_back(std::move(name));
     }
     return result;
@@ -81,6 +109,6 @@ SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows
 SupplierHeader ReadSupplierHeader(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
                                   int headerRow)
 {
-    return SupplierColumns(ReadRowRange(workbookPath, regional, sheet, headerRow, headerRow + kSupplierRowsLookedAt),
-                           headerRow);
+    const SheetTop top = ReadSheetTop(workbookPath, regional, sheet, headerRow, headerRow + kSupplierRowsLookedAt);
+    return SupplierColumns(top.rows, headerRow, top.merged);
 }

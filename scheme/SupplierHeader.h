@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Regional.h"
+#include "workbook/CellReference.h"
 #include "workbook/SheetChoice.h"
 
 #include <string>
@@ -28,8 +29,12 @@ inline constexpr int kSupplierRowsLookedAt = 100;
 inline constexpr char kGroupColumn[] = "[группа]";
 
 // The header from the texts of the header row and the rows under it (item 0
-// the header row at `headerRow`, cleaned as ColumnNames cleans a name).
-SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow);
+// the header row at `headerRow`, cleaned as ColumnNames cleans a name) and
+// the sheet's merged ranges. A merged header cell names every column it
+// covers; where no second header row tells them apart, the second and later
+// are named "Цена [E]".
+SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow,
+                               const std::vector<CellRange>& merged = {});
 
 // The same read from the workbook, reading no further than the rows looked
 // at. Raises WorkbookFault as OpenWorkbook does.

@@ -13,6 +13,14 @@ struct CellPosition {
     int column;
 };
 
+// A rectangle of cells, 1-based and inclusive: a range of merged cells.
+struct CellRange {
+    int firstRow;
+    int firstColumn;
+    int lastRow;
+    int lastColumn;
+};
+
 // An A1-style cell reference ("B7", "$B$7" too) as 1-based row and column;
 // nullopt when it is not one. The values may lie beyond the sheet's limits
 // (capped just past them), for the caller to refuse.

@@ -71,6 +71,10 @@ public:
     virtual void DeclareLastRow(int) {}
     virtual void ReportConsumed(std::uint64_t, std::uint64_t) {}
 
+    // A range of merged cells, 1-based and inclusive, for a sink that names
+    // columns by their header (xlsx and xls give them after the cells).
+    virtual void MergeCells(int /*firstRow*/, int /*firstColumn*/, int /*lastRow*/, int /*lastColumn*/) {}
+
     // What the reader found odd and read anyway; the front ends name it
     // after the run.
     void Warn(ReadWarning kind, std::vector<std::string> details) { warnings_.Add(kind, std::move(details)); }

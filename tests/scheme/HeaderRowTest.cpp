@@ -49,6 +49,7 @@ struct SupplierCase {
     std::vector<Names> rows; // the header row (5) first
     Names columnNames;
     int firstDataRow;
+    std::vector<CellRange> merged = {};
 };
 
 void PrintTo(const SupplierCase& c, std::ostream* os)
@@ -60,7 +61,7 @@ class SupplierNames : public testing::TestWithParam<SupplierCase> {};
 
 TEST_P(SupplierNames, NameEveryColumnAndFindTheData)
 {
-    const SupplierHeader header = SupplierColumns(GetParam().rows, 5);
+    const SupplierHeader header = SupplierColumns(GetParam().rows, 5, GetParam().merged);
     EXPECT_EQ(header.columnNames, GetParam().columnNames);
     EXPECT_EQ(header.firstDataRow, GetParam().firstDataRow);
 }
@@ -74,6 +75,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  {{"Код", "Цена", ""}, {"", "опт", "розн"}, {"KD-1", "10", "12"}},
                                  {"Код", "Цена опт", "розн"},
                                  7},
+                    SupplierCase{"mergedHeaderNamesEveryColumn",
+                                 {{"Код", "Цена"}, {"K-1", "10", "12"}},
+                                 {"Код", "Цена", "Цена [C]"},
+                                 6,
+                                 {{5, 2, 5, 3}}},
+                    SupplierCase{"mergedHeaderOverASecondRow",
+                                 {{"Код", "Цена"}, {"", "опт", "розн"}, {"K-1", "10", "12"}},
+                                 {"Код", "Цена опт", "Цена розн"},
+                                 7,
+                                 {{5, 1, 6, 1}, {5, 2, 5, 3}}},
                     SupplierCase{"numbersUnderTheHeaderAreData", {{"Код", ""}, {"KD-1", "10"}}, {"Код", "[B]"}, 6},
                     SupplierCase{"lateColumnNamed",
                                  {{"Код", "", "", ""}, {}, {"", "", "", "", "", "", "", "", "x"}},

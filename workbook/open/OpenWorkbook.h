@@ -2,6 +2,7 @@
 
 #include "base/Regional.h"
 #include "base/StopRequest.h"
+#include "workbook/CellReference.h"
 #include "workbook/CellSink.h"
 #include "workbook/SheetChoice.h"
 #include "workbook/SheetExtent.h"
@@ -50,6 +51,16 @@ std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& 
 // The same for rows 1 to `count`, item r - 1 for row r.
 std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
                                                     const SheetChoice& choice, int count);
+
+// The rows `first` to `last` (item r - first for row r) and the merged
+// ranges that reach into them. Reads the whole sheet, as the ranges stand
+// after the cells.
+struct SheetTop {
+    std::vector<std::vector<std::string>> rows;
+    std::vector<CellRange> merged;
+};
+SheetTop ReadSheetTop(const std::string& path, const Regional& regional, const SheetChoice& choice, int first,
+                      int last);
 
 // The same for rows `first` to `last`, item r - first for row r.
 std::vector<std::vector<std::string>> ReadRowRange(const std::string& path, const Regional& regional,

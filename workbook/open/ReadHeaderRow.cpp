@@ -9,9 +9,17 @@ namespace {
 // table is read, which in an xlsx comes after the rows.
 class FirstRowCells : public CellSink {
 public:
-    FirstRowCells(const Regional& regional, int first, int last) : CellSink(regional, false), first_(first), last_(last)
+    // `toTheEnd`: the read goes on past the rows, for the merged ranges.
+    FirstRowCells(const Regional& regional, int first, int last, bool toTheEnd = false)
+        : CellSink(regional, false), first_(first), last_(last), toTheEnd_(toTheEnd)
     {
     }
+
+    void MergeCells(int firstRow, int firstColumn, int lastRow, int lastColumn) override
+    {
+        if (lastRow >= first_ && firstRow <= last_) merged_.push_back({firstRow, firstColumn, lastRow, lastColumn});
+    }
+    const std::vector<CellRange>& Merged() const { return merged_; }
 
     // The texts of a row by column; a position given twice keeps its last
     // value, as when the sheet is read whole.
@@ -52,13 +60,15 @@ private:
 
     bool Keep(int row) const
     {
-        if (row > last_) throw ReadingStopped();
-        return row >= first_;
+        if (row > last_ && !toTheEnd_) throw ReadingStopped();
+        return row >= first_ && row <= last_;
     }
 
     int first_;
     int last_;
+    bool toTheEnd_;
     std::vector<Cell> cells_;
+    std::vector<CellRange> merged_;
 };
 
 } // namespace
@@ -67,6 +77,16 @@ std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, con
                                                     const SheetChoice& choice, int count)
 {
     return ReadRowRange(path, regional, choice, 1, count);
+}
+
+SheetTop ReadSheetTop(const std::string& path, const Regional& regional, const SheetChoice& choice, int first, int last)
+{
+    FirstRowCells cells(regional, first, last, true);
+    ReadSheet(path, cells, SheetExtent::Whole, choice);
+    SheetTop top;
+    for (int row = first; row <= last; ++row) top.rows.push_back(cells.Texts(row));
+    top.merged = cells.Merged();
+    return top;
 }
 
 std::vector<std::vector<std::string>> ReadRowRange(const std::string& path, const Regional& regional,

@@ -11,6 +11,7 @@ inline constexpr std::uint16_t Biff2Bof = 0x0009;
 inline constexpr std::uint16_t Biff3Bof = 0x0209;
 inline constexpr std::uint16_t Biff4Bof = 0x0409;
 inline constexpr std::uint16_t Eof = 0x000A;
+inline constexpr std::uint16_t MergedCells = 0x00E5;
 inline constexpr std::uint16_t Continue = 0x003C;
 
 // Workbook globals

@@ -109,6 +109,7 @@ private:
         // formula (shared-formula and array records may come between).
         if (IsCellRecord(record.id)) pendingString_.reset();
         switch (record.id) {
+        case BiffId::MergedCells: ReadMergedCells(cursor); break;
         case BiffId::WsBool:
             if (cursor.U8() & kDialogSheet) Refuse(ReadReason::FirstSheetNotCells);
             break;
@@ -239,6 +240,19 @@ private:
     }
 
     void SetNumber(const Cell& cell, double value) { sheet_.SetNumber(cell.row, cell.column, value, cell.style); }
+
+    // A count, then each range as first row, last row, first column, last
+    // column, from 0.
+    void ReadMergedCells(BiffCursor& cursor)
+    {
+        for (int count = cursor.U16(); count > 0; --count) {
+            const int firstRow = cursor.U16() + 1;
+            const int lastRow = cursor.U16() + 1;
+            const int firstColumn = cursor.U16() + 1;
+            const int lastColumn = cursor.U16() + 1;
+            sheet_.MergeCells(firstRow, firstColumn, lastRow, lastColumn);
+        }
+    }
 
     // A text that the record ends in the middle of is kept as far as it
     // goes, and named.

@@ -80,6 +80,8 @@ public:
             inSheetData_ = true;
         } else if (name == "dimension") {
             DeclareDimension(attributes);
+        } else if (name == "mergeCell") {
+            MergeCells(attributes);
         }
     }
 
@@ -137,6 +139,19 @@ private:
         const std::string_view last = ref->substr(ref->find(':') == std::string_view::npos ? 0 : ref->find(':') + 1);
         if (const auto position = ParseCellReference(TrimmedXmlSpace(last)); position && position->row <= kSheetRows)
             cells_.DeclareLastRow(position->row);
+    }
+
+    // "E1:F2"; a reference that is none merges nothing.
+    void MergeCells(const XmlAttributes& attributes)
+    {
+        const auto ref = attributes.Raw("ref");
+        if (!ref) return;
+        const std::string_view range = TrimmedXmlSpace(*ref);
+        const auto colon = range.find(':');
+        if (colon == std::string_view::npos) return;
+        const auto first = ParseCellReference(range.substr(0, colon));
+        const auto last = ParseCellReference(range.substr(colon + 1));
+        if (first && last) cells_.MergeCells(first->row, first->column, last->row, last->column);
     }
 
     void StartRow(const XmlAttributes& attributes)
