@@ -67,14 +67,6 @@ bool ReadsAsNumber(std::string_view text)
     return !Trim(text).empty() && ReadCellNumber(text, ",", " ").has_value();
 }
 
-std::string ColumnLetters(int column)
-{
-    std::string letters;
-    for (; column > 0; column = (column - 1) / 26)
-        letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
-    return letters;
-}
-
 SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow,
                                const std::vector<CellRange>& merged)
 {

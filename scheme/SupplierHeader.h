@@ -44,6 +44,3 @@ SupplierHeader ReadSupplierHeader(const std::string& workbookPath, const Regiona
 // Whether a cell's text is a number as the runs read one ("12,5", "1 234"),
 // which a header or a group heading never is.
 bool ReadsAsNumber(std::string_view text);
-
-// "D" for column 4, "AA" for column 27.
-std::string ColumnLetters(int column);

@@ -43,10 +43,15 @@ std::optional<CellPosition> ParseCellReference(std::string_view reference)
     return CellPosition{*row, Capped(column, kSheetColumns)};
 }
 
-std::string CellName(int row, int column)
+std::string ColumnLetters(int column)
 {
     std::string letters;
     for (; column > 0; column = (column - 1) / 26)
         letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
-    return letters + std::to_string(row);
+    return letters;
+}
+
+std::string CellName(int row, int column)
+{
+    return ColumnLetters(column) + std::to_string(row);
 }

@@ -31,3 +31,6 @@ std::optional<int> ParseRowNumber(std::string_view text);
 
 // "B12": the A1 reference of a cell, as messages name it.
 std::string CellName(int row, int column);
+
+// "D" for column 4, "AA" for column 27.
+std::string ColumnLetters(int column);
