@@ -378,15 +378,19 @@ inline constexpr char sWarnCellGivenTwice[] =
 inline constexpr char sWarnRowGivenTwice[] =
     "Предупреждение: строка %s листа записана в файле дважды; взяты ячейки обеих записей, а ячейка, "
     "заданная в обеих, - из последней.";
+// After a column the sheet hides, in the window's column list.
+inline constexpr char sHiddenColumnMark[] = " (скрытый столбец)";
 // The rows a run in the supplier layout passes over: a note each in the log,
 // their reasons in the summary.
 inline constexpr char sRowGroupHeading[] = "Строка %s пропущена: заголовок группы \"%s\".";
 inline constexpr char sRowTotal[] = "Строка %s пропущена: строка итогов.";
 inline constexpr char sRowRepeatedHeader[] = "Строка %s пропущена: повтор строки заголовков.";
+inline constexpr char sRowUnnamed[] = "Строка %s пропущена: в ней нет ни артикула, ни названия товара.";
 inline constexpr char sPassedNotesMore[] = "… и ещё %s (%s)";
 inline constexpr char sPassedGroupHeadings[] = "заголовки групп";
 inline constexpr char sPassedTotals[] = "итоги";
 inline constexpr char sPassedRepeatedHeaders[] = "повторы заголовков";
+inline constexpr char sPassedUnnamed[] = "без артикула и названия";
 inline constexpr char sPassedNothingMapped[] = "без данных в сопоставленных столбцах";
 inline constexpr char sRowsPassedOver[] = "Пропущено строк: %s (%s).";
 inline constexpr char sWarningsMore[] = "… и ещё %s";

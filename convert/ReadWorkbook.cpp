@@ -19,10 +19,13 @@ std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const 
 WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
                                     int headerRow, SheetLayout layout, bool forRun)
 {
-    if (layout == SheetLayout::Strict) return {ReadWorkbookColumnNames(path, regional, sheet, headerRow), 0};
+    if (layout == SheetLayout::Strict) return {ReadWorkbookColumnNames(path, regional, sheet, headerRow), {}, 0};
     SupplierHeader header = WithUserMessages([&] { return ReadSupplierHeader(path, regional, sheet, headerRow); });
-    if (forRun) header.columnNames.push_back(kGroupColumn);
-    return {std::move(header.columnNames), header.firstDataRow};
+    if (forRun) {
+        header.columnNames.push_back(kGroupColumn);
+        header.hidden.push_back(false);
+    }
+    return {std::move(header.columnNames), std::move(header.hidden), header.firstDataRow};
 }
 
 bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow)

@@ -27,10 +27,12 @@ void DumpWorkbookCells(const std::string& path, const Regional& regional, const 
 
 // The columns of a run in the layout: the names (ReadWorkbookColumnNames in
 // the strict layout, SupplierHeader's in the supplier layout, followed there
-// by the reserved group column when `forRun`) and the first data row (0: the
-// row after the header row). Raises as above.
+// by the reserved group column when `forRun`), which of them the sheet hides
+// (supplier layout only) and the first data row (0: the row after the header
+// row). Raises as above.
 struct WorkbookColumns {
     std::vector<std::string> names;
+    std::vector<bool> hidden;
     int firstDataRow = 0;
 };
 WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,

@@ -27,7 +27,7 @@ struct RunResult {
     // The data rows the run converted, into saved files or not.
     int rowsConverted = 0;
     // The rows the supplier layout passed over, by PassedOver reason.
-    std::array<int, 4> passedOver{};
+    std::array<int, 5> passedOver{};
     std::optional<UnreadRows> unread;
     bool allSaved = false;
     // Invoice files beside the saved ones that an earlier run left (see

@@ -14,6 +14,9 @@ static_assert(std::tuple_size_v<decltype(RunResult::passedOver)> == kPassedOverR
 
 namespace {
 
+// A row numbering fewer columns than this may be data ("1", "2").
+constexpr int kNumberedColumnsAtLeast = 3;
+
 // "итого", "всего" or "total", alone or followed by ":" or " по".
 bool IsTotalWord(std::string_view text)
 {
@@ -26,12 +29,32 @@ bool IsTotalWord(std::string_view text)
     return false;
 }
 
+// Empty, or dashes alone: what a price list puts where there is nothing
+// ("-" under the price of a group heading).
+bool IsBlankMark(std::string_view text)
+{
+    const std::string trimmed = Trim(text);
+    std::string_view rest = trimmed;
+    while (!rest.empty()) {
+        if (rest.starts_with("-")) rest.remove_prefix(1);
+        else if (rest.starts_with("–") || rest.starts_with("—")) rest.remove_prefix(std::string_view("—").size());
+        else return false;
+    }
+    return true;
+}
+
+bool IsEmptyIn(const SheetRow& row, const std::vector<int>& columns)
+{
+    return std::all_of(columns.begin(), columns.end(), [&](int column) { return Trim(row.CellText(column)).empty(); });
+}
+
 const char* NoteText(PassedOver reason)
 {
     switch (reason) {
     case PassedOver::GroupHeading: return QRNConsts::sRowGroupHeading;
     case PassedOver::Total: return QRNConsts::sRowTotal;
     case PassedOver::RepeatedHeader: return QRNConsts::sRowRepeatedHeader;
+    case PassedOver::Unnamed: return QRNConsts::sRowUnnamed;
     case PassedOver::NothingMapped: break;
     }
     return nullptr;
@@ -43,6 +66,7 @@ const char* ReasonName(PassedOver reason)
     case PassedOver::GroupHeading: return QRNConsts::sPassedGroupHeadings;
     case PassedOver::Total: return QRNConsts::sPassedTotals;
     case PassedOver::RepeatedHeader: return QRNConsts::sPassedRepeatedHeaders;
+    case PassedOver::Unnamed: return QRNConsts::sPassedUnnamed;
     case PassedOver::NothingMapped: break;
     }
     return QRNConsts::sPassedNothingMapped;
@@ -61,6 +85,9 @@ SupplierRowSorter::SupplierRowSorter(const RunInputs& inputs) : columnNames_(inp
     }
     for (const char* fieldID : {"RecordReference", "ISBN", "EAN13"})
         if (const int column = ResolveFieldColumn(fieldID, inputs).column; column > 0) identifying_.push_back(column);
+    for (const char* fieldID : {"Title", "ProductName"})
+        if (const int column = ResolveFieldColumn(fieldID, inputs).column; column > 0) naming_.push_back(column);
+    if (!naming_.empty()) naming_.insert(naming_.end(), identifying_.begin(), identifying_.end());
 }
 
 std::optional<PassedOver> SupplierRowSorter::Sort(const SheetRow& row)
@@ -68,7 +95,7 @@ std::optional<PassedOver> SupplierRowSorter::Sort(const SheetRow& row)
     int filled = 0;
     std::string_view only;
     row.ForEachCell([&](int, std::string_view text) {
-        if (Trim(text).empty()) return;
+        if (IsBlankMark(text)) return;
         ++filled;
         only = text;
     });
@@ -78,24 +105,27 @@ std::optional<PassedOver> SupplierRowSorter::Sort(const SheetRow& row)
     }
     if (IsRepeatedHeader(row)) return PassedOver::RepeatedHeader;
     if (IsTotal(row)) return PassedOver::Total;
-    const bool anyMapped =
-        std::any_of(mapped_.begin(), mapped_.end(), [&](int column) { return !Trim(row.CellText(column)).empty(); });
-    if (!anyMapped) return PassedOver::NothingMapped;
+    if (IsEmptyIn(row, mapped_)) return PassedOver::NothingMapped;
+    if (!naming_.empty() && IsEmptyIn(row, naming_)) return PassedOver::Unnamed;
     return std::nullopt;
 }
 
 bool SupplierRowSorter::IsRepeatedHeader(const SheetRow& row) const
 {
     bool any = false;
-    bool all = true;
+    bool header = true;
+    // Printed forms number their columns under the header: 1, 2, 3 ...
+    bool numbering = true;
+    int number = 0;
     row.ForEachCell([&](int column, std::string_view text) {
-        const std::string trimmed = Trim(text);
-        if (trimmed.empty()) return;
+        if (Trim(text).empty()) return;
         any = true;
-        if (column > static_cast<int>(columnNames_.size()) || !SameTextIgnoreCase(trimmed, columnNames_[column - 1]))
-            all = false;
+        if (column > static_cast<int>(columnNames_.size()) || !IsHeaderText(text, columnNames_[column - 1]))
+            header = false;
+        if (numbering && Trim(text) != std::to_string(number + 1)) numbering = false;
+        ++number;
     });
-    return any && all;
+    return any && (header || (numbering && number >= kNumberedColumnsAtLeast));
 }
 
 bool SupplierRowSorter::IsTotal(const SheetRow& row) const
@@ -136,8 +166,8 @@ std::string PassedRows::CountsText(const std::array<int, kPassedOverReasons>& co
     std::string text;
     // Headings, totals and repeated headers first: what the user sees in the
     // sheet; the rows without mapped data last.
-    for (const PassedOver reason :
-         {PassedOver::GroupHeading, PassedOver::Total, PassedOver::RepeatedHeader, PassedOver::NothingMapped}) {
+    for (const PassedOver reason : {PassedOver::GroupHeading, PassedOver::Total, PassedOver::RepeatedHeader,
+                                    PassedOver::Unnamed, PassedOver::NothingMapped}) {
         const int count = counts[static_cast<std::size_t>(reason)];
         if (count == 0) continue;
         if (!text.empty()) text += ", ";

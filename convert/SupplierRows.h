@@ -15,9 +15,10 @@ enum class PassedOver {
     NothingMapped,  // nothing in any column the scheme maps
     GroupHeading,   // one cell alone, a text: "Художественная литература"
     Total,          // "Итого", "Всего:", "Total по складу", with no article, ISBN or EAN
-    RepeatedHeader, // the header again, as on every printed page
+    RepeatedHeader, // the header again, as on every printed page, or its column numbers
+    Unnamed,        // no article, ISBN, EAN or name: "По доверенности №" under a waybill
 };
-inline constexpr std::size_t kPassedOverReasons = 4;
+inline constexpr std::size_t kPassedOverReasons = 5;
 
 // Tells the product rows of a supplier's sheet from the rest, row by row in
 // sheet order, keeping the nearest group heading above.
@@ -40,6 +41,10 @@ private:
     std::vector<std::string> columnNames_;
     std::vector<int> mapped_;
     std::vector<int> identifying_;
+    // The columns that name a product: identifying_ and the name's; empty
+    // when the scheme maps no name, as the article alone may be missing on a
+    // product.
+    std::vector<int> naming_;
     int groupColumn_ = 0;
     std::string group_;
 };

@@ -67,8 +67,19 @@ bool ReadsAsNumber(std::string_view text)
     return !Trim(text).empty() && ReadCellNumber(text, ",", " ").has_value();
 }
 
+bool IsHeaderText(std::string_view cell, std::string_view columnName)
+{
+    const std::string text = CleanName(std::string(cell));
+    if (text.empty()) return false;
+    if (SameTextIgnoreCase(text, columnName)) return true;
+    if (text.size() >= columnName.size()) return false;
+    const std::size_t rest = columnName.size() - text.size();
+    return (columnName[text.size()] == ' ' && SameTextIgnoreCase(text, columnName.substr(0, text.size())))
+           || (columnName[rest - 1] == ' ' && SameTextIgnoreCase(text, columnName.substr(rest)));
+}
+
 SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow,
-                               const std::vector<CellRange>& merged)
+                               const std::vector<CellRange>& merged, const std::vector<bool>& hidden)
 {
     static const std::vector<std::string> kNoRow;
     std::vector<bool> covered;
@@ -85,7 +96,7 @@ SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows
                 break;
             }
 
-    SupplierHeader result{{}, headerRow + (twoRows ? 2 : 1)};
+    SupplierHeader result{{}, {}, headerRow + (twoRows ? 2 : 1)};
     for (std::size_t column = 0; column < width; ++column) {
         const std::string upper = TextAt(header, column);
         const std::string below = TextAt(lower, column);
@@ -94,6 +105,7 @@ SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows
         if (name.empty()) name = letters;
         else if (below.empty() && column < covered.size() && covered[column]) name += " " + letters;
         result.columnNames.push_back(std::move(name));
+        result.hidden.push_back(column < hidden.size() && hidden[column]);
     }
     return result;
 }
@@ -102,5 +114,5 @@ SupplierHeader ReadSupplierHeader(const std::string& workbookPath, const Regiona
                                   int headerRow)
 {
     const SheetTop top = ReadSheetTop(workbookPath, regional, sheet, headerRow, headerRow + kSupplierRowsLookedAt);
-    return SupplierColumns(top.rows, headerRow, top.merged);
+    return SupplierColumns(top.rows, headerRow, top.merged, top.hiddenColumns);
 }

@@ -17,6 +17,8 @@ struct SupplierHeader {
     // without a header text is named by its letters in brackets ("[D]"); with
     // a second header row a name is "upper lower".
     std::vector<std::string> columnNames;
+    // Item i: whether the sheet hides column i + 1; as many as names.
+    std::vector<bool> hidden;
     // The first data row: under the header, or under its second row.
     int firstDataRow = 0;
 };
@@ -34,12 +36,17 @@ inline constexpr char kGroupColumn[] = "[группа]";
 // covers; where no second header row tells them apart, the second and later
 // are named "Цена [E]".
 SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow,
-                               const std::vector<CellRange>& merged = {});
+                               const std::vector<CellRange>& merged = {}, const std::vector<bool>& hidden = {});
 
 // The same read from the workbook, reading no further than the rows looked
 // at. Raises WorkbookFault as OpenWorkbook does.
 SupplierHeader ReadSupplierHeader(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
                                   int headerRow);
+
+// Whether a cell repeats its column's header, as a header printed again on
+// every page does: the whole name, or the upper or the lower row's text of a
+// header of two rows.
+bool IsHeaderText(std::string_view cell, std::string_view columnName);
 
 // Whether a cell's text is a number as the runs read one ("12,5", "1 234"),
 // which a header or a group heading never is.

@@ -19,6 +19,8 @@ struct CellRange {
     int firstColumn;
     int lastRow;
     int lastColumn;
+
+    bool operator==(const CellRange&) const = default;
 };
 
 // An A1-style cell reference ("B7", "$B$7" too) as 1-based row and column;

@@ -74,6 +74,8 @@ public:
     // A range of merged cells, 1-based and inclusive, for a sink that names
     // columns by their header (xlsx and xls give them after the cells).
     virtual void MergeCells(int /*firstRow*/, int /*firstColumn*/, int /*lastRow*/, int /*lastColumn*/) {}
+    // Columns the sheet hides, 1-based and inclusive, for the same sink.
+    virtual void HideColumns(int /*firstColumn*/, int /*lastColumn*/) {}
 
     // What the reader found odd and read anyway; the front ends name it
     // after the run.

@@ -72,6 +72,13 @@ void TfmQRNMain::LoadColumnNames()
     WorkbookColumns columns = ReadWorkbookColumns(StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
                                                   seHeaderRow->value(), Layout(), true);
     ShowItemTexts(*listExcel, columns.names);
+    // Marked for the eye only: the item keeps the name the scheme uses.
+    for (std::size_t column = 0; column < columns.hidden.size(); ++column) {
+        if (!columns.hidden[column]) continue;
+        QListWidgetItem& item = *listExcel->item(static_cast<int>(column));
+        item.setText(item.text() + QStr(QRNConsts::sHiddenColumnMark));
+        item.setForeground(listExcel->palette().brush(QPalette::Disabled, QPalette::Text));
+    }
     FFirstDataRow = columns.firstDataRow;
 }
 

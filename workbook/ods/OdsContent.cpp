@@ -68,6 +68,7 @@ public:
             else otherDepth_ = 1;
         } else if (tableDepth_ == 1 && uri == kTable) {
             if (name == "table-row") StartRow(attributes);
+            else if (name == "table-column") StartColumns(attributes);
             else if ((name == "table-cell" || name == "covered-table-cell") && inRow_) StartCell(attributes);
         }
     }
@@ -114,6 +115,19 @@ private:
         if (chosen_) return false;
         chosen_ = choice_.empty() || IsChosenSheet(choice_, tableNames_.size(), tableName);
         return chosen_;
+    }
+
+    // The column descriptions come before the rows, in order; "collapse"
+    // (and "filter", hidden by a filter) hide them.
+    void StartColumns(const XmlAttributes& attributes)
+    {
+        const long long first = describedColumns_ + 1;
+        describedColumns_ =
+            std::min(describedColumns_ + RepeatCount(attributes.Raw("number-columns-repeated", kTable)), kRepeatCap);
+        const auto visibility = attributes.Raw("visibility", kTable);
+        if (!visibility || *visibility == "visible" || first > kSheetColumns) return;
+        cells_.HideColumns(static_cast<int>(first),
+                           static_cast<int>(std::min<long long>(describedColumns_, kSheetColumns)));
     }
 
     void StartRow(const XmlAttributes& attributes)
@@ -171,6 +185,7 @@ private:
         inCell_ = true;
         skipDepth_ = 0;
         cellRepeat_ = RepeatCount(attributes.Raw("number-columns-repeated", kTable));
+        MergeSpanned(attributes);
         text_.Begin();
         kind_ = ValueKind::Text;
         fixedText_.reset();
@@ -206,6 +221,17 @@ private:
         } else if (*type == "string") {
             fixedText_ = attributes.Text("string-value", kOffice);
         }
+    }
+
+    // A cell spanning others gives the range they form; the covered cells
+    // follow as covered-table-cell.
+    void MergeSpanned(const XmlAttributes& attributes)
+    {
+        const long long columns = RepeatCount(attributes.Raw("number-columns-spanned", kTable));
+        const long long rows = RepeatCount(attributes.Raw("number-rows-spanned", kTable));
+        if ((columns == 1 && rows == 1) || row_ + rows > kSheetRows || column_ + columns > kSheetColumns) return;
+        cells_.MergeCells(static_cast<int>(row_ + 1), static_cast<int>(column_ + 1), static_cast<int>(row_ + rows),
+                          static_cast<int>(column_ + columns));
     }
 
     void StartInCell(std::string_view name, std::string_view uri, const XmlAttributes& attributes)
@@ -283,6 +309,7 @@ private:
     long long row_ = 0; // rows passed so far
     long long rowRepeat_ = 1;
     long long column_ = 0; // columns passed so far in the row
+    long long describedColumns_ = 0;
     long long cellRepeat_ = 1;
     ValueKind kind_ = ValueKind::Text;
     double number_ = 0;

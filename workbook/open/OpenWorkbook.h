@@ -52,12 +52,14 @@ std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& 
 std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
                                                     const SheetChoice& choice, int count);
 
-// The rows `first` to `last` (item r - first for row r) and the merged
-// ranges that reach into them. Reads the whole sheet, as the ranges stand
+// The rows `first` to `last` (item r - first for row r), the merged ranges
+// that reach into them and the hidden columns (item c - 1 for column c, as
+// far as the last hidden one). Reads the whole sheet, as the ranges stand
 // after the cells.
 struct SheetTop {
     std::vector<std::vector<std::string>> rows;
     std::vector<CellRange> merged;
+    std::vector<bool> hiddenColumns;
 };
 SheetTop ReadSheetTop(const std::string& path, const Regional& regional, const SheetChoice& choice, int first,
                       int last);

@@ -1,5 +1,6 @@
 #include "workbook/open/OpenWorkbook.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -20,6 +21,13 @@ public:
         if (lastRow >= first_ && firstRow <= last_) merged_.push_back({firstRow, firstColumn, lastRow, lastColumn});
     }
     const std::vector<CellRange>& Merged() const { return merged_; }
+
+    void HideColumns(int firstColumn, int lastColumn) override
+    {
+        if (hidden_.size() < static_cast<std::size_t>(lastColumn)) hidden_.resize(static_cast<std::size_t>(lastColumn));
+        std::fill(hidden_.begin() + firstColumn - 1, hidden_.begin() + lastColumn, true);
+    }
+    const std::vector<bool>& Hidden() const { return hidden_; }
 
     // The texts of a row by column; a position given twice keeps its last
     // value, as when the sheet is read whole.
@@ -69,6 +77,7 @@ private:
     bool toTheEnd_;
     std::vector<Cell> cells_;
     std::vector<CellRange> merged_;
+    std::vector<bool> hidden_;
 };
 
 } // namespace
@@ -86,6 +95,7 @@ SheetTop ReadSheetTop(const std::string& path, const Regional& regional, const S
     SheetTop top;
     for (int row = first; row <= last; ++row) top.rows.push_back(cells.Texts(row));
     top.merged = cells.Merged();
+    top.hiddenColumns = cells.Hidden();
     return top;
 }
 

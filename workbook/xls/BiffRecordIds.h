@@ -34,6 +34,7 @@ inline constexpr std::uint16_t BundleSheet = 0x008E;
 
 // Worksheet
 inline constexpr std::uint16_t WsBool = 0x0081;
+inline constexpr std::uint16_t ColInfo = 0x007D;
 inline constexpr std::uint16_t Number = 0x0203;
 inline constexpr std::uint16_t Rk = 0x027E;
 inline constexpr std::uint16_t MulRk = 0x00BD;

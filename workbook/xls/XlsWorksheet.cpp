@@ -13,9 +13,10 @@
 namespace {
 
 constexpr int kColumnCount = 256;
-constexpr std::uint8_t kDialogSheet = 0x10; // in the first byte of WSBOOL
-constexpr std::size_t kMulRkFixedSize = 6;  // row, first column, last column
-constexpr std::size_t kMulRkCellSize = 6;   // XF index and RK value
+constexpr std::uint8_t kDialogSheet = 0x10;      // in the first byte of WSBOOL
+constexpr std::uint16_t kHiddenColumns = 0x0001; // in COLINFO's options
+constexpr std::size_t kMulRkFixedSize = 6;       // row, first column, last column
+constexpr std::size_t kMulRkCellSize = 6;        // XF index and RK value
 
 [[noreturn]] void Refuse(ReadReason reason)
 {
@@ -110,6 +111,7 @@ private:
         if (IsCellRecord(record.id)) pendingString_.reset();
         switch (record.id) {
         case BiffId::MergedCells: ReadMergedCells(cursor); break;
+        case BiffId::ColInfo: ReadColumnInfo(cursor); break;
         case BiffId::WsBool:
             if (cursor.U8() & kDialogSheet) Refuse(ReadReason::FirstSheetNotCells);
             break;
@@ -252,6 +254,17 @@ private:
             const int lastColumn = cursor.U16() + 1;
             sheet_.MergeCells(firstRow, firstColumn, lastRow, lastColumn);
         }
+    }
+
+    // First and last column from 0, width, format, then the options, whose
+    // lowest bit hides the columns.
+    void ReadColumnInfo(BiffCursor& cursor)
+    {
+        const int firstColumn = cursor.U16() + 1;
+        const int lastColumn = cursor.U16() + 1;
+        cursor.Skip(4);
+        if ((cursor.U16() & kHiddenColumns) && firstColumn <= lastColumn)
+            sheet_.HideColumns(firstColumn, std::min(lastColumn, kColumnCount));
     }
 
     // A text that the record ends in the middle of is kept as far as it

@@ -82,6 +82,8 @@ public:
             DeclareDimension(attributes);
         } else if (name == "mergeCell") {
             MergeCells(attributes);
+        } else if (name == "col") {
+            HideColumns(attributes);
         }
     }
 
@@ -152,6 +154,16 @@ private:
         const auto first = ParseCellReference(range.substr(0, colon));
         const auto last = ParseCellReference(range.substr(colon + 1));
         if (first && last) cells_.MergeCells(first->row, first->column, last->row, last->column);
+    }
+
+    // <col min="3" max="4" hidden="1"/>; columns past the sheet are none.
+    void HideColumns(const XmlAttributes& attributes)
+    {
+        const auto hidden = attributes.Raw("hidden");
+        if (!hidden || (*hidden != "1" && *hidden != "true")) return;
+        const auto first = ParsedNumber<int>(attributes.Raw("min").value_or(""));
+        const auto last = ParsedNumber<int>(attributes.Raw("max").value_or(""));
+        if (first && last && *first >= 1 && *first <= *last) cells_.HideColumns(*first, std::min(*last, kSheetColumns));
     }
 
     void StartRow(const XmlAttributes& attributes)

@@ -575,6 +575,23 @@ INSTANTIATE_TEST_SUITE_P(
                     }()}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A scheme line naming "[группа]" gives its field the nearest heading above.
+TEST_F(QuarnelConvertTest, SupplierLayoutGivesAFieldTheGroupHeadingAbove)
+{
+    const std::string workbook = folder.File("book.csv");
+    WriteBytes(workbook, ";Артикул;ISBN;Название;Цена;НДС\n;Проза;;;;\n;KD-1;;Книга;1;10\n;KD-2;;Книга;1;10\n"
+                         ";Поэзия;;;;\n;KD-3;;Книга;1;10\n");
+    const std::string output = folder.File("out.xml");
+    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme",
+                                                 Scheme(kBookScheme + std::string("Заглавие серии = [группа]\r\n")),
+                                                 "--from-san", "1", "--layout", "supplier", workbook, output, "0"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::string xml = ReadMessage(output);
+    EXPECT_EQ(Occurrences(xml, "<TitleText>Проза</TitleText>"), 2);
+    EXPECT_EQ(Occurrences(xml, "<TitleText>Поэзия</TitleText>"), 1);
+    EXPECT_LT(xml.find("Проза</TitleText>", xml.find("KD-2")), xml.find("KD-3"));
+}
+
 TEST_F(QuarnelConvertTest, TheBookExampleConvertsWithItsCheckDigitWarning)
 {
     const std::string output = folder.File("books.xml");

@@ -410,20 +410,23 @@ private slots:
     }
 
     // A 1C list, column A empty: strict reading would see no column, so
-    // step 2 offers the supplier layout, which names them all.
+    // step 2 offers the supplier layout, which names them all and marks the
+    // hidden one.
     void stepTwoOffersTheSupplierLayoutWhenStrictReadingLosesRows()
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         WriteWorkbook(fixture.File("book.xlsx"),
-                      {{"", "Код", "Наименование"}, {"", Q("Проза").toStdString()}, {"", "K-1", "Книга"}});
+                      {{"", "Код", "Наименование"}, {"", Q("Проза").toStdString()}, {"", "K-1", "Книга"}}, {3});
         window.edExcelFile->setText(fixture.QFile("book.xlsx"));
         fixture.dialogs().confirmAnswers = {true};
         window.btNext->click();
         QTRY_COMPARE(fixture.dialogs().questions.size(), 1);
         QCOMPARE(window.cbLayout->currentIndex(), 1);
         QCOMPARE(IniStore::ReadStringParam("Layout", ""), std::string("1"));
-        QCOMPARE(Items(*window.listExcel), (QStringList{"[A]", Q("Код"), Q("Наименование"), Q("[группа]")}));
+        QCOMPARE(Items(*window.listExcel),
+                 (QStringList{"[A]", Q("Код"), Q("Наименование (скрытый столбец)"), Q("[группа]")}));
+        QCOMPARE(window.listExcel->item(2)->data(Qt::UserRole).toString(), Q("Наименование"));
     }
 
     void automaticMappingFromThePopupMenuAndNothingIsRemembered()

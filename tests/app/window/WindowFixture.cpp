@@ -13,16 +13,23 @@
 
 #include <stdexcept>
 
-void WriteWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows)
+void WriteWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows,
+                   const std::vector<int>& hidden)
 {
-    WriteWorkbookSheets(path, {{"", rows}});
+    WriteWorkbookSheets(path, {{"", rows}}, hidden);
 }
 
-void WriteWorkbookSheets(const std::string& path, const std::vector<std::pair<std::string, Rows>>& sheets)
+void WriteWorkbookSheets(const std::string& path, const std::vector<std::pair<std::string, Rows>>& sheets,
+                         const std::vector<int>& hidden)
 {
     lxw_workbook* workbook = workbook_new(path.c_str());
     for (const auto& [name, rows] : sheets) {
         lxw_worksheet* sheet = workbook_add_worksheet(workbook, name.empty() ? nullptr : name.c_str());
+        lxw_row_col_options hiddenColumn{};
+        hiddenColumn.hidden = 1;
+        for (const int column : hidden)
+            worksheet_set_column_opt(sheet, static_cast<lxw_col_t>(column - 1), static_cast<lxw_col_t>(column - 1),
+                                     LXW_DEF_COL_WIDTH, nullptr, &hiddenColumn);
         for (std::size_t row = 0; row < rows.size(); ++row)
             for (std::size_t column = 0; column < rows[row].size(); ++column)
                 if (!rows[row][column].empty())

@@ -12,11 +12,13 @@
 #include <vector>
 
 // Writes an xlsx workbook whose first sheet holds these rows of text cells
-// (row 1 first).
-void WriteWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows);
+// (row 1 first), the columns `hidden` (from 1) hidden.
+void WriteWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows,
+                   const std::vector<int>& hidden = {});
 // The same with several sheets, each with its name, in this order.
 using Rows = std::vector<std::vector<std::string>>;
-void WriteWorkbookSheets(const std::string& path, const std::vector<std::pair<std::string, Rows>>& sheets);
+void WriteWorkbookSheets(const std::string& path, const std::vector<std::pair<std::string, Rows>>& sheets,
+                         const std::vector<int>& hidden = {});
 
 // One window with scripted dialogs, the Russian regional formats and a
 // settings file of its own in a fresh temporary folder.

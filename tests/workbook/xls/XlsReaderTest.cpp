@@ -5,6 +5,7 @@
 #include "catalogue/QRNConsts.h"
 #include "workbook/SheetCells.h"
 #include "../WarningListing.h"
+#include "workbook/open/OpenWorkbook.h"
 #include "workbook/xls/XlsReader.h"
 #include "support/TempFolder.h"
 
@@ -474,6 +475,18 @@ TEST_F(XlsWorkbook, LaterRecordOfACellWins)
         {Rec::Number(0, 0, 1), Rec::Label8(0, 0, "text"), Rec::Number(0, 1, 2), Rec::FormulaResult(0, 1, 1, 1)}};
     EXPECT_EQ(ReadListing(Write({{"Workbook", WorkbookStream(Biff::V8, {}, {sheet})}})),
               "1 1 text\n1 2 True\n! 5 A1\n! 5 B1\n");
+}
+
+TEST_F(XlsWorkbook, GivesTheSheetTopItsMergedRangesAndHiddenColumns)
+{
+    const Record widths{0x007D, Body().U16(0).U16(2).U16(2000).U16(15).U16(0).U16(0)};
+    const Record hidden{0x007D, Body().U16(3).U16(4).U16(2000).U16(15).U16(1).U16(0)};
+    const Record merged{0x00E5, Body().U16(2).U16(0).U16(0).U16(1).U16(2).U16(6).U16(6).U16(0).U16(1)};
+    const SheetSpec sheet{{widths, hidden, Rec::Label8(0, 1, "Цена"), merged}};
+    const SheetTop top =
+        ReadSheetTop(Write({{"Workbook", WorkbookStream(Biff::V8, {}, {sheet})}}), Regional::Russian(), {}, 1, 2);
+    EXPECT_EQ(top.merged, std::vector<CellRange>({{1, 2, 1, 3}}));
+    EXPECT_EQ(top.hiddenColumns, std::vector<bool>({false, false, false, true, true}));
 }
 
 TEST_F(XlsWorkbook, OpensAContainerThatMiscountsItsMiniFatSectors)

@@ -1,0 +1,205 @@
+// Real price lists, waybills and orders that suppliers sent, read in the
+// supplier layout with the header row and the mapping a person wrote down by
+// hand before any of them was converted (tests/data/supplier/ANNOTATIONS.tsv).
+
+#include "app/cli/ChildProcess.h"
+#include "convert/RunFixture.h"
+
+#include "base/Cp1251.h"
+#include "catalogue/DocumentTypes.h"
+#include "catalogue/FieldCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kFolder = QUARNEL_SOURCE_DIR "/tests/data/supplier/";
+
+// The annotation's words for what a column holds, as the fields of a price
+// list and of an invoice; the other words map to no field.
+const std::map<std::string, std::pair<const char*, const char*>> kFieldOfWord{
+    {"Артикул", {"RecordReference", "RecordReference"}},
+    {"Название", {"Title", "ProductName"}},
+    {"Цена", {"Price01", "Price"}},
+    {"Количество", {"OnHand", "Amount"}},
+    {"Ставка НДС", {"VAT", "VAT"}},
+    {"ISBN", {"ISBN", "ISBN"}},
+    {"EAN", {"EAN13", "EAN13"}},
+    {"Автор", {"AuthorKeyNames", ""}},
+    {"Издательство", {"Publisher", ""}},
+    {"Год", {"PublicationDate", ""}},
+    {"Страниц", {"NumberOfPages", ""}},
+    {"Серия", {"Series", ""}},
+};
+
+struct Annotation {
+    std::string sheet;                          // "#2"
+    std::string headerRow;                      // "22"
+    std::map<std::string, std::string> mapping; // column letters to the annotation's word
+    int productRows = 0;
+};
+
+std::vector<std::string> Split(const std::string& text, char separator)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    std::istringstream in(text);
+    while (std::getline(in, part, separator)) parts.push_back(part);
+    return parts;
+}
+
+std::string Trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(' ');
+    return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+Annotation Annotated(const std::string& file)
+{
+    std::ifstream in(kFolder + "ANNOTATIONS.tsv");
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::vector<std::string> columns = Split(line, '\t');
+        if (columns.size() < 9 || columns[0] != file) continue;
+        // "D-LINK (1)" or "2": the sheet by its position.
+        const std::string& sheet = columns[1];
+        const auto open = sheet.rfind(" (");
+        Annotation annotation{
+            "#" + (open == std::string::npos ? sheet : sheet.substr(open + 2, sheet.size() - open - 3)),
+            columns[2],
+            {},
+            std::stoi(columns[4])};
+        for (const std::string& pair : Split(columns[8], ';')) {
+            const auto equals = pair.find('=');
+            if (equals != std::string::npos)
+                annotation.mapping[Trimmed(pair.substr(0, equals))] = Trimmed(pair.substr(equals + 1));
+        }
+        return annotation;
+    }
+    ADD_FAILURE() << file << " is not annotated";
+    return {};
+}
+
+int ColumnIndex(const std::string& letters)
+{
+    int index = 0;
+    for (const char letter : letters) index = index * 26 + (letter - 'A' + 1);
+    return index;
+}
+
+struct SupplierFile {
+    const char* file;
+    TDocumentType type;
+    int delivered;          // Product or Position elements in the saved files
+    const char* passedOver; // the summary's reasons, "" for none
+    int withoutArticle = 0; // product rows without an article: the file is not saved
+};
+
+void PrintTo(const SupplierFile& c, std::ostream* os)
+{
+    *os << c.file;
+}
+
+class SupplierFilesTest : public testing::TestWithParam<SupplierFile> {};
+
+TEST_P(SupplierFilesTest, DeliversTheProductRowsAndPassesOverTheRest)
+{
+    const SupplierFile& c = GetParam();
+    const Annotation annotation = Annotated(c.file);
+    TempFolder folder;
+    const std::string workbook = kFolder + c.file;
+    const std::vector<std::string> reading = {
+        "--settings", folder.File("quarnel.ini"), "--layout",     "supplier",
+        "--sheet",    annotation.sheet,           "--header-row", annotation.headerRow};
+    std::vector<std::string> listing = reading;
+    listing.insert(listing.end(), {"--list-columns", workbook});
+    const std::vector<std::string> names = Split(RunProcess(QUARNEL_CONVERT_PATH, listing, {}).out, '\n');
+
+    const bool invoice = c.type == kInvoiceType;
+    std::string scheme;
+    for (const auto& [letters, word] : annotation.mapping) {
+        const auto field = kFieldOfWord.find(word);
+        const auto column = static_cast<std::size_t>(ColumnIndex(letters));
+        if (field == kFieldOfWord.end() || column > names.size()) continue;
+        const std::string fieldID = invoice ? field->second.second : field->second.first;
+        const std::string caption = fieldID.empty() ? "" : GetFildNameByFieldID(fieldID, c.type);
+        if (!caption.empty()) scheme += caption + " = " + names[column - 1] + "\r\n";
+    }
+    const std::string schemeFile = folder.File("scheme.sch");
+    WriteBytes(schemeFile, EncodeEdgeFile(scheme));
+
+    const std::string output = folder.File("out.xml");
+    std::vector<std::string> run = reading;
+    run.insert(run.end(), {"--scheme", schemeFile, "--from-san", "1", workbook, output, std::to_string(c.type)});
+    if (invoice) run.insert(run.end(), {"1", "1"});
+    const ProcessOutput result = RunProcess(QUARNEL_CONVERT_PATH, run, {});
+
+    int delivered = 0;
+    for (const auto& entry : fs::directory_iterator(folder.Path()))
+        if (entry.path().extension() == ".xml")
+            delivered += Occurrences(ReadMessage(entry.path().string()), invoice ? "<Position>" : "<Product>");
+    EXPECT_EQ(delivered, c.delivered) << result.out.substr(0, 2000);
+    // A group heading, header or total never becomes a product.
+    EXPECT_LE(delivered, annotation.productRows);
+    const std::string passed = std::string("Пропущено строк: ");
+    const auto at = result.err.find(passed);
+    const std::string reasons = at == std::string::npos ? "" : result.err.substr(at, result.err.find('\n', at) - at);
+    EXPECT_EQ(reasons, *c.passedOver ? passed + c.passedOver : "");
+    EXPECT_EQ(Occurrences(result.out, "Не указан артикул товара"), c.withoutArticle);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SupplierFilesTest,
+    testing::Values(
+        SupplierFile{"dlink_price_2021.xls", 3, 717, "154 (заголовки групп: 154)."},
+        SupplierFile{"dlink_price_2021_04.xls", 3, 722, "153 (заголовки групп: 153)."},
+        SupplierFile{"ws_stock_1c.xls", 5, 670, "151 (заголовки групп: 150, итоги: 1)."},
+        // Two kinds of line in one sheet: the order lines ("30.11.2020 16:44;
+        // УТ000138685;...;RUB") read as positions, and "RUB" as a quantity
+        // keeps every package from being saved.
+        SupplierFile{"ws_orders_cp1251.csv", 9, 0, ""},
+        SupplierFile{"torg12_toys.xls", 9, 2,
+                     "22 (заголовки групп: 6, итоги: 2, повторы заголовков: 1, без артикула и названия: 1, без данных "
+                     "в сопоставленных столбцах: 12)."},
+        SupplierFile{"torg12_toys.xlsx", 9, 1,
+                     "22 (заголовки групп: 6, итоги: 2, повторы заголовков: 1, без артикула и названия: 1, без данных "
+                     "в сопоставленных столбцах: 12)."},
+        SupplierFile{"torg12_multipage.xls", 9, 69,
+                     "42 (заголовки групп: 10, итоги: 6, повторы заголовков: 13, без артикула и названия: 1, без "
+                     "данных в сопоставленных столбцах: 12)."},
+        SupplierFile{"tv_comp_1c.xls", 3, 2557, "152 (заголовки групп: 152)."},
+        // No article in the sheet, and an article in every row is what a
+        // price list needs: nothing is saved. 5 headings carry a stray number.
+        SupplierFile{"otk_tools_price.xls", 5, 0, "31 (заголовки групп: 31).", 215},
+        SupplierFile{"otk_products_import.csv", 5, 0, "", 210},
+        SupplierFile{"telesrv_price.xls", 3, 0, "281 (заголовки групп: 281).", 8767},
+        // 1,695 of the 7,040 products have no article.
+        SupplierFile{"batteries_price.xlsx", 2, 0, "557 (заголовки групп: 557).", 1695},
+        SupplierFile{"kspm_price.xlsx", 5, 3000, "32 (заголовки групп: 31, повторы заголовков: 1)."},
+        SupplierFile{"order_389.xls", 9, 20, "2 (заголовки групп: 2)."},
+        SupplierFile{"order_390.xls", 9, 2, "2 (заголовки групп: 2)."}, SupplierFile{"order_a00976.xlsx", 9, 8, ""},
+        SupplierFile{"order_335.xls", 9, 20,
+                     "5 (заголовки групп: 3, итоги: 1, без данных в сопоставленных столбцах: 1)."},
+        SupplierFile{"purchase_from_tsv.xlsx", 9, 10, ""}, SupplierFile{"maz_tender.xls", 9, 261, ""},
+        // "---" as a quantity keeps one package of 15 from being saved.
+        SupplierFile{"kamaz_tender.xlsx", 9, 821, ""}, SupplierFile{"maz_request.xls", 9, 11, ""},
+        SupplierFile{"zbest_mobile_price_2025_09.xls", 3, 611, "25 (заголовки групп: 25)."},
+        SupplierFile{"zbest_mobile_price_2022_12.xls", 3, 645, "27 (заголовки групп: 27)."},
+        // No article column; its group rows carry subtotals, so they read as
+        // products too.
+        SupplierFile{"kz_drinks_stock_1c.xlsx", 5, 0, "", 214}, SupplierFile{"shock_absorbers_price.xlsx", 5, 305, ""}),
+    [](const auto& info) {
+        std::string name = info.param.file;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
+
+} // namespace
