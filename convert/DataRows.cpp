@@ -8,6 +8,14 @@ namespace {
 // has.
 constexpr int kShareSteps = 1000;
 
+// Blanks and tabs at either end; line breaks inside stay.
+std::string_view TrimmedBlanks(std::string_view text)
+{
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 } // namespace
 
 DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, RestOfSheet rest, PassedOverSink passedOver)
@@ -28,15 +36,16 @@ const SheetRow* DataRows::NextSupplierRow()
             if (passedOver_) passedOver_(*row, *reason, sorter_->Group());
             continue;
         }
+        // Texts without the blanks a supplier pads them with (1C indents the
+        // names of a group's products), and the heading in its reserved
+        // column, past the sheet's own.
         const int groupColumn = sorter_->GroupColumn();
-        if (groupColumn == 0) return row;
-        // The heading goes into its reserved column, past the sheet's own.
-        withGroup_.Start(row->Number());
+        supplierRow_.Start(row->Number());
         row->ForEachCell([&](int column, std::string_view text) {
-            if (column < groupColumn) withGroup_.Add(column, text);
+            if (groupColumn == 0 || column < groupColumn) supplierRow_.Add(column, TrimmedBlanks(text));
         });
-        withGroup_.Add(groupColumn, sorter_->Group());
-        return &withGroup_;
+        if (groupColumn != 0) supplierRow_.Add(groupColumn, sorter_->Group());
+        return &supplierRow_;
     }
     return nullptr;
 }

@@ -29,9 +29,9 @@ public:
 
     // The data rows of the run's sheet in the run's layout. In the supplier
     // layout they are every row from the first data row to the last, less
-    // those SupplierRowSorter passes over, which go to `passedOver`; a row
-    // whose scheme maps kGroupColumn gets the nearest group heading above it
-    // in that column.
+    // those SupplierRowSorter passes over, which go to `passedOver`; their
+    // texts lose the blanks at either end, and when the scheme maps
+    // kGroupColumn, that column holds the nearest group heading above.
     using PassedOverSink = std::function<void(const SheetRow& row, PassedOver reason, const std::string& group)>;
     DataRows(SheetRows& rows, const RunInputs& inputs, RestOfSheet rest = RestOfSheet::Read,
              PassedOverSink passedOver = {});
@@ -63,5 +63,5 @@ private:
     std::unique_ptr<SupplierRowSorter> sorter_;
     PassedOverSink passedOver_;
     int firstDataRow_ = 0;
-    SheetRow withGroup_;
+    SheetRow supplierRow_;
 };

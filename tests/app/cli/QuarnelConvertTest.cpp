@@ -575,12 +575,13 @@ INSTANTIATE_TEST_SUITE_P(
                     }()}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A scheme line naming "[группа]" gives its field the nearest heading above.
+// A scheme line naming "[группа]" gives its field the nearest heading above;
+// the names lose the blanks 1C indents them with.
 TEST_F(QuarnelConvertTest, SupplierLayoutGivesAFieldTheGroupHeadingAbove)
 {
     const std::string workbook = folder.File("book.csv");
     WriteBytes(workbook, ";Артикул;ISBN;Название;Цена;НДС\n;Проза;;;;\n;KD-1;;Книга;1;10\n;KD-2;;Книга;1;10\n"
-                         ";Поэзия;;;;\n;KD-3;;Книга;1;10\n");
+                         ";Поэзия;;;;\n;KD-3;;    Стихи ;1;10\n");
     const std::string output = folder.File("out.xml");
     const ProcessOutput result = QuarnelConvert({"--settings", settings, "--scheme",
                                                  Scheme(kBookScheme + std::string("Заглавие серии = [группа]\r\n")),
@@ -589,6 +590,7 @@ TEST_F(QuarnelConvertTest, SupplierLayoutGivesAFieldTheGroupHeadingAbove)
     const std::string xml = ReadMessage(output);
     EXPECT_EQ(Occurrences(xml, "<TitleText>Проза</TitleText>"), 2);
     EXPECT_EQ(Occurrences(xml, "<TitleText>Поэзия</TitleText>"), 1);
+    EXPECT_EQ(Occurrences(xml, "<TitleText>Стихи</TitleText>"), 1);
     EXPECT_LT(xml.find("Проза</TitleText>", xml.find("KD-2")), xml.find("KD-3"));
 }
 
