@@ -1,10 +1,12 @@
 #include "base/NumberText.h"
 
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <span>
 
 namespace {
 
@@ -198,6 +200,22 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// The length of a thousands separator at the start of `text` that is
+// followed by a group of exactly three digits, 0 when none: a blank, a
+// no-break or narrow no-break space, an apostrophe or the profile's own.
+std::size_t GroupSeparatorAt(std::string_view text, std::string_view thousandsSeparator)
+{
+    for (std::string_view separator : {std::string_view(" "), std::string_view("\u00A0"), std::string_view("\u202F"),
+                                       std::string_view("'"), thousandsSeparator}) {
+        if (separator.empty() || !text.starts_with(separator)) continue;
+        const std::string_view group = text.substr(separator.size());
+        if (group.size() >= 3 && IsDigit(group[0]) && IsDigit(group[1]) && IsDigit(group[2])
+            && (group.size() == 3 || !IsDigit(group[3])))
+            return separator.size();
+    }
+    return 0;
+}
+
 // The length of the decimal separator at the start of `text`, 0 when none.
 std::size_t SeparatorAt(std::string_view text, std::string_view decimalSeparator, std::string_view thousandsSeparator)
 {
@@ -208,6 +226,43 @@ std::size_t SeparatorAt(std::string_view text, std::string_view decimalSeparator
 }
 
 } // namespace
+
+namespace {
+
+constexpr std::string_view kCurrencies[] = {"руб.", "руб", "р.", "₽", "RUB", "UAH", "грн",
+                                            "$",    "USD", "€",  "EUR", "KZT", "BYN"};
+constexpr std::string_view kPieces[] = {"шт.", "шт", "pcs", "экз.", "экз"};
+
+// The text without one of `words` at its end (`atEnd`) or start and the
+// blanks beside it; the word taken goes to `taken`.
+std::string_view WithoutWord(std::string_view text, std::span<const std::string_view> words, bool atEnd,
+                             std::string_view& taken)
+{
+    for (std::string_view word : words) {
+        if (atEnd ? !text.ends_with(word) : !text.starts_with(word)) continue;
+        taken = word;
+        return WithoutBlanks(atEnd ? text.substr(0, text.size() - word.size()) : text.substr(word.size()));
+    }
+    return text;
+}
+
+} // namespace
+
+std::string_view WithoutUnits(std::string_view text, NumberUnit unit, std::string_view* currency)
+{
+    if (currency) *currency = {};
+    std::string_view taken;
+    std::string_view rest = WithoutBlanks(text);
+    if (unit == NumberUnit::Percent) rest = WithoutWord(rest, std::array{std::string_view("%")}, true, taken);
+    if (unit == NumberUnit::Pieces) rest = WithoutWord(rest, kPieces, true, taken);
+    std::string_view money;
+    rest = WithoutWord(rest, kCurrencies, true, money);
+    if (money.empty()) rest = WithoutWord(rest, kCurrencies, false, money);
+    // A unit alone ("RUB", "%") is no number of 0.
+    if ((taken.empty() && money.empty()) || rest.empty()) return text;
+    if (currency) *currency = money;
+    return rest;
+}
 
 std::optional<std::string> PlainCellNumber(std::string_view text, std::string_view decimalSeparator,
                                            std::string_view thousandsSeparator)
@@ -221,7 +276,16 @@ std::optional<std::string> PlainCellNumber(std::string_view text, std::string_vi
         ++i;
     }
     bool anyDigit = false;
+    const std::size_t integerStart = i;
     for (; i < text.size() && IsDigit(text[i]); ++i, anyDigit = true) plain += text[i];
+    // "1 234 567": groups of three after a first group of one to three.
+    if (anyDigit && i - integerStart <= 3) {
+        while (const std::size_t group = GroupSeparatorAt(text.substr(i), thousandsSeparator)) {
+            i += group;
+            plain.append(text.substr(i, 3));
+            i += 3;
+        }
+    }
     if (const std::size_t separator = SeparatorAt(text.substr(i), decimalSeparator, thousandsSeparator)) {
         i += separator;
         plain += '.';

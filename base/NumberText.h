@@ -27,6 +27,19 @@ std::string FormatGeneralNumberExactly(long double value, std::string_view decim
 std::optional<std::string> PlainCellNumber(std::string_view text, std::string_view decimalSeparator,
                                            std::string_view thousandsSeparator);
 
+// What may stand after a number in a supplier's cell besides a currency.
+enum class NumberUnit {
+    None,
+    Percent, // a rate or a discount: "10%"
+    Pieces,  // a count: "5 шт", "5 шт.", "5 pcs", "300 экз."
+};
+
+// The text without a currency before or after the number ("1 234,50 руб.",
+// "$12", "7,02 UAH") and without the unit after it; the text as it stands
+// when it carries neither. `currency` receives the currency's text ("" for
+// none).
+std::string_view WithoutUnits(std::string_view text, NumberUnit unit, std::string_view* currency = nullptr);
+
 // Its value: 0 for a blank text, nothing when the text is not a number or
 // the number is out of range.
 std::optional<long double> ReadCellNumber(std::string_view text, std::string_view decimalSeparator,

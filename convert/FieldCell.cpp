@@ -1,6 +1,7 @@
 #include "convert/FieldCell.h"
 
 #include "base/MessageFormat.h"
+#include "base/NumberText.h"
 #include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
@@ -38,4 +39,14 @@ std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field)
 {
     if (field.column <= 0) return {};
     return std::string(row.CellText(field.column));
+}
+
+std::string NumberTextOf(std::string_view cell, const std::string& fieldID)
+{
+    if (fieldID == "VAT" && SameTextIgnoreCase(Trim(cell), "без НДС")) return "0";
+    NumberUnit unit = NumberUnit::None;
+    if (fieldID == "VAT" || fieldID == "DiscountPercent") unit = NumberUnit::Percent;
+    for (const char* count : {"OnHand", "Amount", "PackQuantity", "InitialPrintRun", "NumberOfItemsOfThisForm"})
+        if (fieldID == count) unit = NumberUnit::Pieces;
+    return std::string(WithoutUnits(cell, unit));
 }

@@ -23,5 +23,10 @@ FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inpu
 // always taken whole.
 std::string GetFieldValue(const SheetRow& row, const FieldColumn& field, RunObserver& observer);
 
+// The number a numeric field's cell gives as suppliers write it: a currency
+// beside it, a "%" after a rate or discount, "шт" after a count; "без НДС"
+// in the VAT rate is 0. The text to read as a number.
+std::string NumberTextOf(std::string_view cell, const std::string& fieldID);
+
 // The invoice reading: the text as it stands, never cut.
 std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field);

@@ -265,7 +265,7 @@ void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const She
     // cell is read.
     const auto number = [&](const FieldColumn& field, std::string* text = nullptr) {
         const std::string cell = GetFieldValue(row, field, observer);
-        if (text) *text = cell;
+        if (text) *text = NumberTextOf(cell, field.fieldID);
         return rowErrors.ReadNumber(cell, field, regional_);
     };
     std::string price01Text;

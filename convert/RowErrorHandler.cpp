@@ -28,7 +28,8 @@ void RowErrorHandler::HandleRowError()
 
 long double RowErrorHandler::ReadNumber(const std::string& text, const FieldColumn& field, const Regional& regional)
 {
-    if (const std::optional<long double> number = regional.ReadNumber(text)) return *number;
+    if (const std::optional<long double> number = regional.ReadNumber(NumberTextOf(text, field.fieldID)))
+        return *number;
     observer_.LogLine(FormatMessage(QRNConsts::sRowError, {std::to_string(currentRow)})
                       + FormatMessage(QRNConsts::sNotANumber, {text, field.caption}));
     ++errorCount;

@@ -55,17 +55,49 @@ TEST_P(CellNumberParse, ReadsOnlyPlainNumbersWithTheRegionalSeparator)
     EXPECT_EQ(ReadCellNumber(GetParam().text, ",", "\u00A0"), GetParam().value) << GetParam().text;
 }
 
+INSTANTIATE_TEST_SUITE_P(Cases, CellNumberParse,
+                         ::testing::Values(ParseCase{"", 0}, ParseCase{"12", 12}, ParseCase{"-12,5", -12.5L},
+                                           ParseCase{"+3", 3}, ParseCase{"5,", 5}, ParseCase{",5", 0.5L},
+                                           ParseCase{"1E15", 1e15L}, ParseCase{"1,5E-6", 1.5e-6L},
+                                           // Both separators are decimal ones where neither groups thousands.
+                                           ParseCase{"12.5", 12.5L}, ParseCase{"-.5", -0.5L},
+                                           // Blanks around a number are no part of it.
+                                           ParseCase{" 12", 12}, ParseCase{"100 ", 100},
+                                           ParseCase{"\t\u00A012,5\u202F ", 12.5L}, ParseCase{"   ", 0},
+                                           // Thousands only in groups of three, after a first group of one to three.
+                                           ParseCase{"1 000", 1000}, ParseCase{"1\u00A0234,5", 1234.5L},
+                                           ParseCase{"12'345'678", 12345678}, ParseCase{"12 5", std::nullopt},
+                                           ParseCase{"1 2345", std::nullopt}, ParseCase{"1234 567", std::nullopt},
+                                           ParseCase{"1,2.3", std::nullopt}, ParseCase{"abc", std::nullopt},
+                                           ParseCase{",", std::nullopt}, ParseCase{"1E", std::nullopt},
+                                           ParseCase{"1E99999", std::nullopt}, ParseCase{"-", std::nullopt}));
+
+struct UnitCase {
+    const char* text;
+    NumberUnit unit;
+    const char* number;
+    const char* currency;
+};
+
+class UnitsBesideNumbers : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(UnitsBesideNumbers, AreTakenOffAsSuppliersWriteThem)
+{
+    std::string_view currency;
+    EXPECT_EQ(WithoutUnits(GetParam().text, GetParam().unit, &currency), GetParam().number);
+    EXPECT_EQ(currency, GetParam().currency);
+}
+
 INSTANTIATE_TEST_SUITE_P(
-    Cases, CellNumberParse,
-    ::testing::Values(ParseCase{"", 0}, ParseCase{"12", 12}, ParseCase{"-12,5", -12.5L}, ParseCase{"+3", 3},
-                      ParseCase{"5,", 5}, ParseCase{",5", 0.5L}, ParseCase{"1E15", 1e15L}, ParseCase{"1,5E-6", 1.5e-6L},
-                      // Both separators are decimal ones where neither groups thousands.
-                      ParseCase{"12.5", 12.5L}, ParseCase{"-.5", -0.5L},
-                      // Blanks around a number are no part of it.
-                      ParseCase{" 12", 12}, ParseCase{"100 ", 100}, ParseCase{"\t\u00A012,5\u202F ", 12.5L},
-                      ParseCase{"   ", 0}, ParseCase{"1 000", std::nullopt}, ParseCase{"1\u00A0000", std::nullopt},
-                      ParseCase{"1,2.3", std::nullopt}, ParseCase{"abc", std::nullopt}, ParseCase{",", std::nullopt},
-                      ParseCase{"1E", std::nullopt}, ParseCase{"1E99999", std::nullopt}, ParseCase{"-", std::nullopt}));
+    Cases, UnitsBesideNumbers,
+    ::testing::Values(UnitCase{"1 234,50 руб.", NumberUnit::None, "1 234,50", "руб."},
+                      UnitCase{"350 р.", NumberUnit::None, "350", "р."}, UnitCase{"$12", NumberUnit::None, "12", "$"},
+                      UnitCase{" 7,02\u00A0UAH ", NumberUnit::None, "7,02", "UAH"},
+                      UnitCase{"10%", NumberUnit::Percent, "10", ""}, UnitCase{"5 шт", NumberUnit::Pieces, "5", ""},
+                      UnitCase{"300 экз.", NumberUnit::Pieces, "300", ""},
+                      // A unit the field does not take stays, and the text does not read.
+                      UnitCase{"10%", NumberUnit::None, "10%", ""}, UnitCase{"2 уп.", NumberUnit::Pieces, "2 уп.", ""},
+                      UnitCase{"RUB", NumberUnit::None, "RUB", ""}));
 
 TEST(CellNumberParse, TheThousandsSeparatorIsNoDecimalSeparator)
 {

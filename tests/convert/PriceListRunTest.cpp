@@ -99,14 +99,18 @@ TEST_F(PriceListRunTest, WrongCheckDigitIsLoggedAndTheFileSaved)
     EXPECT_EQ(Occurrences(ReadMessage(output), "<Product>"), 4);
 }
 
-// "100 " and "12.5" are prices; "сто" is not, and a zero price must not go
-// out unnoticed: the row is named, and the file is still saved.
+// "100 ", "12.5" and "1 234,50 руб." are prices, "10%" a VAT rate; "сто" is
+// no price, and a zero price must not go out unnoticed: the row is named,
+// and the file is still saved.
 TEST_F(PriceListRunTest, PriceCellsThatAreNoNumberAreLoggedAndTheFileSaved)
 {
     Rows rows = WithHeader({BookRow("A1"), BookRow("A2"), BookRow("A3")});
     rows[1][5] = "100 ";
     rows[2][5] = "12.5";
+    rows[2][6] = "10%";
     rows[3][5] = "сто";
+    rows.push_back(BookRow("A4"));
+    rows[4][5] = "1 234,50 руб.";
     const RunResult result = Run(rows);
     EXPECT_EQ(observer.log,
               (Log{"Ошибка в строке 4. Значение \"сто\" в поле \"Отпускная цена без НДС\" не является числом",
@@ -115,6 +119,8 @@ TEST_F(PriceListRunTest, PriceCellsThatAreNoNumberAreLoggedAndTheFileSaved)
     const std::string xml = ReadMessage(output);
     EXPECT_NE(xml.find("<PriceAmount>100</PriceAmount>"), std::string::npos) << xml;
     EXPECT_NE(xml.find("<PriceAmount>12.5</PriceAmount>"), std::string::npos) << xml;
+    EXPECT_NE(xml.find("<PriceAmount>1234.5</PriceAmount>"), std::string::npos) << xml;
+    EXPECT_EQ(Occurrences(xml, "<TaxRatePercent>10</TaxRatePercent>"), 4) << xml;
 }
 
 TEST_F(PriceListRunTest, CriticalErrorKeepsThePreviousFileAndLeavesNoTemporaryFile)
