@@ -166,6 +166,23 @@ std::string FormatGeneralNumber(long double value, std::string_view decimalSepar
     return Layout(value < 0, std::move(significand), decimalSeparator);
 }
 
+std::string FormatFixedNumber(long double value, std::string_view decimalSeparator)
+{
+    std::string general = FormatGeneralNumber(value, decimalSeparator);
+    if (general.find('E') == std::string::npos) return general;
+    if (!std::isfinite(value)) return general;
+    char buffer[6000];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, std::fabs(value) < 1 ? 15 : 0);
+    std::string fixed(buffer, result.ptr);
+    if (const auto point = fixed.find('.'); point != std::string::npos) {
+        fixed.erase(fixed.find_last_not_of('0') + 1);
+        if (fixed.back() == '.') fixed.pop_back();
+        else fixed.replace(point, 1, decimalSeparator);
+    }
+    return fixed == "-0" ? "0" : fixed;
+}
+
 std::string FormatGeneralNumberExactly(long double value, std::string_view decimalSeparator)
 {
     if (const char* special = SpecialText(value)) return special;

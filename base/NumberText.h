@@ -11,6 +11,11 @@
 // leading zeros in the exponent). No thousands separators.
 std::string FormatGeneralNumber(long double value, std::string_view decimalSeparator);
 
+// The general form without an exponent: as FormatGeneralNumber where that
+// is fixed, otherwise the digits written out ("1000000000000000",
+// "0,000001"), at most 15 after the separator. For amounts of money.
+std::string FormatFixedNumber(long double value, std::string_view decimalSeparator);
+
 // The same through the exact decimal expansion only: slow, the reference the
 // fast route is checked against.
 std::string FormatGeneralNumberExactly(long double value, std::string_view decimalSeparator);

@@ -159,9 +159,15 @@ inline constexpr char sCriticalErrors[] = "Имеются критические
 inline constexpr char sPackageErrors[] = "Имеются ошибки. Файл ONIX XML не сохранен.";
 inline constexpr char sInvoiceNumber[] = "Накладная № ";
 inline constexpr char sLogSeparator[] = "------------------------------------------";
-// A number field whose cell is not a number (after "Ошибка в строке %d. "):
-// the cell text and the field's caption. The value counts as 0.
+// A price, discount or rate whose cell is not a number (after "Ошибка в
+// строке %d. "): the cell text and the field's caption. The product goes
+// without its prices.
 inline constexpr char sNotANumber[] = "Значение \"%s\" в поле \"%s\" не является числом";
+inline constexpr char sNumberOutOfRange[] = "Значение \"%s\" в поле \"%s\" вне допустимых пределов";
+// Counts that did not read and were taken as 0, one line a field in the
+// summary: the caption, the first rows, how many more.
+inline constexpr char sValuesUnread[] = "Значения в поле \"%s\" не читаются: строки %s";
+inline constexpr char sValuesUnreadMore[] = "Значения в поле \"%s\" не читаются: строки %s и ещё %s";
 
 // Message notes
 inline constexpr char sPriceListNote[] = "Generated Quarnel 3.0 KALMIRA";

@@ -193,6 +193,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
     log.Release();
     result.staleFiles = StalePackageFiles(inputs.outputPath, result.savedFiles);
     result.criticalError = rowErrors.criticalError;
+    result.unreadValues = rowErrors.unreadValues.Columns();
     return result;
 }
 

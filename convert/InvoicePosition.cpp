@@ -13,6 +13,7 @@ struct PositionField {
     const char* fieldID;
     TextWriter text;
     NumberWriter number;
+    bool price = false; // a price that does not read is an error, and the position goes without it
 };
 
 // The children of a Position in their order; VAT comes before PackQuantity,
@@ -24,8 +25,8 @@ const std::array<PositionField, 12> kPositionFields{{
     {"ISBN", I::ISBN, nullptr},
     {"ProductName", I::ProductName, nullptr},
     {"Amount", nullptr, I::Amount},
-    {"Price", nullptr, I::Price},
-    {"RecommendedPrice", nullptr, I::RecommendedPrice},
+    {"Price", nullptr, I::Price, true},
+    {"RecommendedPrice", nullptr, I::RecommendedPrice, true},
     {"VAT", nullptr, I::VAT},
     {"PackQuantity", nullptr, I::PackQuantity},
     {"GTDNo", I::GTDNo, nullptr},
@@ -46,7 +47,14 @@ void InvoicePositionWriter::Write(TXMLDocument& doc, TXMLNode position, const Sh
 {
     for (std::size_t f = 0; f < kFieldCount; ++f) {
         const std::string text = GetInvoiceFieldValue(row, columns_[f]);
-        if (kPositionFields[f].text) kPositionFields[f].text(doc, position, text);
-        else kPositionFields[f].number(doc, position, rowErrors.ReadNumber(text, columns_[f], regional_));
+        const PositionField& field = kPositionFields[f];
+        if (field.text) {
+            field.text(doc, position, text);
+        } else if (!field.price) {
+            field.number(doc, position, rowErrors.ReadCount(text, columns_[f], regional_));
+        } else if (const std::optional<long double> price =
+                       rowErrors.ReadPrice(text, columns_[f], regional_, RowErrorHandler::PriceKind::Amount)) {
+            field.number(doc, position, *price);
+        }
     }
 }

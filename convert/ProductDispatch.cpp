@@ -261,24 +261,31 @@ void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Sh
 void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer,
                                   RowErrorHandler& rowErrors) const
 {
-    // Each number is read, and a cell that is no number reported, as its
-    // cell is read.
-    const auto number = [&](const FieldColumn& field, std::string* text = nullptr) {
+    // Each number is read, and a price that is no number reported, as its
+    // cell is read. A product with a price that does not read goes without
+    // prices: a price of 0 would tell the trade partner something else.
+    bool pricesRead = true;
+    const auto price = [&](const FieldColumn& field, RowErrorHandler::PriceKind kind, std::string* text = nullptr) {
         const std::string cell = GetFieldValue(row, field, observer);
         if (text) *text = NumberTextOf(cell, field.fieldID);
-        return rowErrors.ReadNumber(cell, field, regional_);
+        const std::optional<long double> value = rowErrors.ReadPrice(cell, field, regional_, kind);
+        pricesRead = pricesRead && value.has_value();
+        return value.value_or(0);
     };
+    const auto count = [&](const FieldColumn& field) {
+        return rowErrors.ReadCount(GetFieldValue(row, field, observer), field, regional_);
+    };
+    using Kind = RowErrorHandler::PriceKind;
     std::string price01Text;
     std::string discountText;
-    const long double price01 = number(price01_, &price01Text);
-    long double price = number(price_);
-    const long double discount = number(discountPercent_, &discountText);
+    const long double price01 = price(price01_, Kind::Amount, &price01Text);
+    long double listedPrice = price(price_, Kind::Amount);
+    const long double discount = price(discountPercent_, Kind::Discount, &discountText);
     P::ProductAvailability(doc, product, GetFieldValue(row, productAvailability_, observer));
 
-    if (price == 0) price = DiscountedPrice(price01Text, discountText, regional_);
-    const long double vat = number(vat_);
-    P::Price(doc, product, price01, price, discount, vat);
-    const long double onHand = number(onHand_);
-    P::OnHand(doc, product, onHand);
-    P::PackQuantity(doc, product, number(packQuantity_));
+    if (listedPrice == 0) listedPrice = DiscountedPrice(price01Text, discountText, regional_);
+    const long double vat = price(vat_, Kind::Rate);
+    if (pricesRead) P::Price(doc, product, price01, listedPrice, discount, vat);
+    P::OnHand(doc, product, count(onHand_));
+    P::PackQuantity(doc, product, count(packQuantity_));
 }

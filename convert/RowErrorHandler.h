@@ -3,8 +3,10 @@
 #include "base/Regional.h"
 #include "convert/FieldCell.h"
 #include "convert/RunObserver.h"
+#include "convert/UnreadValues.h"
 
 #include <functional>
+#include <optional>
 
 // The run state behind the writers' error channel: while it lives it is the
 // channel's handler on this thread, logging each reported value against the
@@ -22,17 +24,30 @@ public:
 
     void HandleRowError();
 
-    // The number in a field's cell, 0 when the cell is empty. A cell whose
-    // text is not a number also gives 0, and says so against the row
-    // ("Значение ... не является числом"): a counted error, but not a
-    // critical one.
-    long double ReadNumber(const std::string& text, const FieldColumn& field, const Regional& regional);
+    // What a price may be: an amount of money (up to 10^12 either way), a
+    // discount (0 to 100) or a tax rate.
+    enum class PriceKind { Amount, Discount, Rate };
 
+    // The number in a price field's cell (NumberTextOf), 0 when the cell is
+    // empty. A cell whose text is not a number, or a number out of its kind's
+    // bounds, gives nothing and says so against the row ("Значение ... не
+    // является числом"), once a row: a counted error, but not a critical one.
+    std::optional<long double> ReadPrice(const std::string& text, const FieldColumn& field, const Regional& regional,
+                                         PriceKind kind);
+    // The number in any other numeric field's cell, 0 when it is empty or
+    // does not read; a cell that does not read is noted in unreadValues, not
+    // as an error.
+    long double ReadCount(const std::string& text, const FieldColumn& field, const Regional& regional);
+
+    UnreadValues unreadValues;
     int errorCount = 0;
     int currentRow = 0;
     bool criticalError = false;
 
 private:
+    void ReportPrice(const char* message, const std::string& text, const FieldColumn& field);
+
+    int priceReportedRow_ = 0;
     RunObserver& observer_;
     std::function<void()> previous_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/UnreadValues.h"
 #include "workbook/ReadWarnings.h"
 
 #include <array>
@@ -35,6 +36,8 @@ struct RunResult {
     std::vector<std::string> staleFiles;
     // What reading the workbook found odd and read anyway.
     ReadWarnings readWarnings;
+    // Counts that did not read and were taken as 0, by field.
+    std::vector<UnreadColumn> unreadValues;
     // The run ended early at the front end's request, saving nothing.
     bool stopped = false;
 };

@@ -1,5 +1,7 @@
 #include "writers/InvoiceWriters.h"
 
+#include "base/NumberText.h"
+
 #include "base/Regional.h"
 
 namespace ONIXFunctions::Invoice {
@@ -14,6 +16,12 @@ void AddText(TXMLDocument& doc, TXMLNode position, const std::string& name, cons
 void AddNumber(TXMLDocument& doc, TXMLNode position, const std::string& name, long double value)
 {
     if (value != 0) doc.AddElement(position, name, ActiveRegional().FormatNumber(value));
+}
+
+// Amounts of money never in exponent notation.
+void AddAmount(TXMLDocument& doc, TXMLNode position, const std::string& name, long double value)
+{
+    if (value != 0) doc.AddElement(position, name, FormatFixedNumber(value, ActiveRegional().decimalSeparator));
 }
 
 } // namespace
@@ -60,12 +68,12 @@ void Amount(TXMLDocument& doc, TXMLNode position, long double value)
 
 void Price(TXMLDocument& doc, TXMLNode position, long double value)
 {
-    AddNumber(doc, position, "Price", value);
+    AddAmount(doc, position, "Price", value);
 }
 
 void RecommendedPrice(TXMLDocument& doc, TXMLNode position, long double value)
 {
-    AddNumber(doc, position, "RecommendedPrice", value);
+    AddAmount(doc, position, "RecommendedPrice", value);
 }
 
 void VAT(TXMLDocument& doc, TXMLNode position, long double rate)

@@ -5,6 +5,7 @@
 
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
+#include "base/NumberText.h"
 #include "base/Regional.h"
 #include "base/Utf8Text.h"
 #include "catalogue/QRNConsts.h"
@@ -130,13 +131,26 @@ std::string CheckPublicationYear(const std::string& text)
     return {};
 }
 
-std::string FormatDecimalPoint(long double value)
+namespace {
+
+std::string WithDecimalPoint(std::string text)
 {
-    std::string text = ActiveRegional().FormatNumber(value);
     for (char& c : text) {
         if (c == ',') c = '.';
     }
     return text;
+}
+
+} // namespace
+
+std::string FormatDecimalPoint(long double value)
+{
+    return WithDecimalPoint(ActiveRegional().FormatNumber(value));
+}
+
+std::string FormatFixedPoint(long double value)
+{
+    return WithDecimalPoint(FormatFixedNumber(value, ActiveRegional().decimalSeparator));
 }
 
 } // namespace ONIXFunctions

@@ -39,5 +39,8 @@ std::string CheckPublicationYear(const std::string& text);
 // regional profile, with every "," replaced by "." : the trade partner reads
 // price-list numbers with a decimal point whatever the user's settings.
 std::string FormatDecimalPoint(long double value);
+// The same never in exponent notation (FormatFixedNumber), for amounts of
+// money.
+std::string FormatFixedPoint(long double value);
 
 } // namespace ONIXFunctions

@@ -27,12 +27,12 @@ void Price(TXMLDocument& doc, TXMLNode product, long double price01, long double
 
     const TXMLNode listPrice = doc.AddElement(detail, "Price", "");
     doc.AddElement(listPrice, "PriceType", "01");
-    doc.AddElement(listPrice, "PriceAmount", FormatDecimalPoint(price01));
+    doc.AddElement(listPrice, "PriceAmount", FormatFixedPoint(price01));
     AddCodedNode(doc, listPrice, "Tax", "TaxType", "01", "TaxRatePercent", FormatDecimalPoint(vat));
 
     const TXMLNode discounted = doc.AddElement(detail, "Price", "");
     doc.AddElement(discounted, "PriceType", "05");
-    doc.AddElement(discounted, "PriceAmount", FormatDecimalPoint(price));
+    doc.AddElement(discounted, "PriceAmount", FormatFixedPoint(price));
     if (discount != 0) {
         doc.AddElement(doc.AddElement(discounted, "Discount", ""), "DiscountPercent", FormatDecimalPoint(discount));
     }

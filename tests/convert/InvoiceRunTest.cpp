@@ -4,6 +4,7 @@
 #include "catalogue/QRNConsts.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunFixture.h"
+#include "convert/UnreadValues.h"
 #include "convert/TableWorkbook.h"
 #include "support/CaseName.h"
 
@@ -188,7 +189,7 @@ TEST_F(InvoiceRunTest, PositionHoldsTheMappedFieldsInTheirOrderWithRegionalNumbe
                      "Код страны", "Страна", "Зона"},
                     {"R2", "4607086560123", " 978-5-17-118366-4 ", "Книга", "3", "150,75", "199,9", "10", "12,5",
                      "10130010/1", "RU", "Россия", "А1"},
-                    {"R3", "", "", "", "0", "-5", "1E15", "0", "", "", "", "", ""}};
+                    {"R3", "", "", "", "0", "-5", "1E-6", "0", "", "", "", "", ""}};
     std::map<std::string, std::string> mapping{{"RecordReference", "Артикул"},
                                                {"EAN13", "EAN"},
                                                {"ISBN", "ISBN"},
@@ -214,22 +215,31 @@ TEST_F(InvoiceRunTest, PositionHoldsTheMappedFieldsInTheirOrderWithRegionalNumbe
               std::string::npos)
         << xml;
     EXPECT_NE(xml.find("<Position><RecordReference>R3</RecordReference><Price>-5</Price>"
-                       "<RecommendedPrice>1E15</RecommendedPrice></Position>"),
+                       "<RecommendedPrice>0,000001</RecommendedPrice></Position>"),
               std::string::npos)
         << xml;
     EXPECT_EQ(xml.find("А1"), std::string::npos);
 }
 
-// An invoice with a quantity nobody can read must not go out.
-TEST_F(InvoiceRunTest, ANumberCellThatIsNoNumberKeepsItsInvoiceUnsaved)
+// An invoice with a price nobody can read must not go out; a quantity that
+// does not read is 0, named once in the summary.
+TEST_F(InvoiceRunTest, APriceCellThatIsNoNumberKeepsItsInvoiceUnsaved)
 {
     Rows rows = InvoiceRows(2);
-    rows[2][2] = "три";
+    rows[2][3] = "три";
     const RunResult result = Run(rows);
-    EXPECT_EQ(observer.log, (Log{"Ошибка в строке 3. Значение \"три\" в поле \"Количество\" не является числом",
-                                 QRNConsts::sLogSeparator, Saved("1024"), QRNConsts::sPackageErrors}));
+    EXPECT_EQ(
+        observer.log,
+        (Log{"Ошибка в строке 3. Значение \"три\" в поле \"Отпускная цена без НДС со скидкой\" не является числом",
+             QRNConsts::sLogSeparator, Saved("1024"), QRNConsts::sPackageErrors}));
     EXPECT_FALSE(result.allSaved);
     EXPECT_TRUE(folder.Names().empty());
+
+    rows[2][3] = "150,75";
+    rows[1][2] = rows[2][2] = "три";
+    EXPECT_TRUE(Run(rows).allSaved);
+    EXPECT_EQ(UnreadValueLines(Run(rows).unreadValues),
+              std::vector<std::string>{"Значения в поле \"Количество\" не читаются: строки 2, 3"});
 }
 
 TEST_F(InvoiceRunTest, RowWithOnlyColumnOneGivesAnEmptyPosition)

@@ -100,8 +100,8 @@ TEST_F(PriceListRunTest, WrongCheckDigitIsLoggedAndTheFileSaved)
 }
 
 // "100 ", "12.5" and "1 234,50 руб." are prices, "10%" a VAT rate; "сто" is
-// no price, and a zero price must not go out unnoticed: the row is named,
-// and the file is still saved.
+// no price, and the product goes without prices rather than with a price of
+// 0: the row is named, and the file is still saved.
 TEST_F(PriceListRunTest, PriceCellsThatAreNoNumberAreLoggedAndTheFileSaved)
 {
     Rows rows = WithHeader({BookRow("A1"), BookRow("A2"), BookRow("A3")});
@@ -120,7 +120,8 @@ TEST_F(PriceListRunTest, PriceCellsThatAreNoNumberAreLoggedAndTheFileSaved)
     EXPECT_NE(xml.find("<PriceAmount>100</PriceAmount>"), std::string::npos) << xml;
     EXPECT_NE(xml.find("<PriceAmount>12.5</PriceAmount>"), std::string::npos) << xml;
     EXPECT_NE(xml.find("<PriceAmount>1234.5</PriceAmount>"), std::string::npos) << xml;
-    EXPECT_EQ(Occurrences(xml, "<TaxRatePercent>10</TaxRatePercent>"), 4) << xml;
+    EXPECT_EQ(Occurrences(xml, "<TaxRatePercent>10</TaxRatePercent>"), 3) << xml;
+    EXPECT_EQ(Occurrences(xml, "<PriceAmount>0</PriceAmount>"), 0) << xml;
 }
 
 TEST_F(PriceListRunTest, CriticalErrorKeepsThePreviousFileAndLeavesNoTemporaryFile)

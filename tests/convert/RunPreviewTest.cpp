@@ -38,8 +38,8 @@ const PreviewCase kCases[] = {
     // Any error keeps an invoice's package from being saved.
     {"InvoiceUnderATitleBlock",
      9,
-     {{"ООО «Поставщик»"}, {}, {"Код", "Количество"}, {"A1", "2"}, {"A2", "два"}},
-     {{"RecordReference", "Код"}, {"Amount", "Количество"}},
+     {{"ООО «Поставщик»"}, {}, {"Код", "Цена"}, {"A1", "2"}, {"A2", "два"}},
+     {{"RecordReference", "Код"}, {"Price", "Цена"}},
      3,
      {5}},
 };

@@ -61,6 +61,7 @@ TEST(InvoicePosition, EmptyTextsWriteNothing)
 struct NumberCase {
     long double value;
     const char* text;
+    const char* amount = nullptr; // the prices' text where it differs: never an exponent
 };
 
 std::ostream& operator<<(std::ostream& out, const NumberCase& c)
@@ -75,24 +76,28 @@ TEST_P(InvoiceNumberFormat, EveryNumberWriterUsesTheRegionalGeneralForm)
     const struct {
         const char* element;
         NumberWriter writer;
+        bool amount;
     } writers[] = {
-        {"Amount", Invoice::Amount},
-        {"Price", Invoice::Price},
-        {"RecommendedPrice", Invoice::RecommendedPrice},
-        {"PackQuantity", Invoice::PackQuantity},
+        {"Amount", Invoice::Amount, false},
+        {"Price", Invoice::Price, true},
+        {"RecommendedPrice", Invoice::RecommendedPrice, true},
+        {"PackQuantity", Invoice::PackQuantity, false},
     };
     for (const auto& w : writers) {
         Position p;
         w.writer(p.doc, p.node, GetParam().value);
         const std::string element = w.element;
-        EXPECT_EQ(p.Xml(), "<Position><" + element + ">" + GetParam().text + "</" + element + "></Position>");
+        const std::string text = w.amount && GetParam().amount ? GetParam().amount : GetParam().text;
+        EXPECT_EQ(p.Xml(), "<Position><" + element + ">" + text + "</" + element + "></Position>");
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, InvoiceNumberFormat,
                          ::testing::Values(NumberCase{3, "3"}, NumberCase{150.75L, "150,75"}, NumberCase{-5, "-5"},
-                                           NumberCase{1e15L, "1E15"}, NumberCase{999999999999999.0L, "999999999999999"},
-                                           NumberCase{12.5L, "12,5"}, NumberCase{0.5L, "0,5"}));
+                                           NumberCase{1e15L, "1E15", "1000000000000000"},
+                                           NumberCase{1e-6L, "1E-6", "0,000001"},
+                                           NumberCase{999999999999999.0L, "999999999999999"}, NumberCase{12.5L, "12,5"},
+                                           NumberCase{0.5L, "0,5"}));
 
 TEST(InvoicePosition, ZeroNumbersWriteNothing)
 {
