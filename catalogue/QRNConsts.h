@@ -163,9 +163,13 @@ inline constexpr char sLogSeparator[] = "---------------------------------------
 // строке %d. "): the cell text and the field's caption. The product goes
 // without its prices.
 inline constexpr char sNotANumber[] = "Значение \"%s\" в поле \"%s\" не является числом";
+inline constexpr char sOtherCurrency[] = "Значение \"%s\" в поле \"%s\" не в той валюте, что в строке %s (%s)";
 inline constexpr char sNumberOutOfRange[] = "Значение \"%s\" в поле \"%s\" вне допустимых пределов";
 // Counts that did not read and were taken as 0, one line a field in the
 // summary: the caption, the first rows, how many more.
+// A stock column in words read as the availability code: the caption, the
+// words with their codes.
+inline constexpr char sStockWords[] = "Слова в поле \"%s\" прочитаны как код доступности: %s";
 inline constexpr char sValuesUnread[] = "Значения в поле \"%s\" не читаются: строки %s";
 inline constexpr char sValuesUnreadMore[] = "Значения в поле \"%s\" не читаются: строки %s и ещё %s";
 

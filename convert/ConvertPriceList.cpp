@@ -91,6 +91,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     result.errorCount = rowErrors.errorCount;
     result.criticalError = rowErrors.criticalError;
     result.unreadValues = rowErrors.unreadValues.Columns();
+    result.stockWordLines = rowErrors.stockWords.SummaryLines();
     return result;
 }
 

@@ -41,12 +41,16 @@ std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field)
     return std::string(row.CellText(field.column));
 }
 
-std::string NumberTextOf(std::string_view cell, const std::string& fieldID)
+std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std::string* currency)
 {
+    if (currency) currency->clear();
     if (fieldID == "VAT" && SameTextIgnoreCase(Trim(cell), "без НДС")) return "0";
     NumberUnit unit = NumberUnit::None;
     if (fieldID == "VAT" || fieldID == "DiscountPercent") unit = NumberUnit::Percent;
     for (const char* count : {"OnHand", "Amount", "PackQuantity", "InitialPrintRun", "NumberOfItemsOfThisForm"})
         if (fieldID == count) unit = NumberUnit::Pieces;
-    return std::string(WithoutUnits(cell, unit));
+    std::string_view money;
+    const std::string number(WithoutUnits(cell, unit, &money));
+    if (currency) *currency = money;
+    return number;
 }

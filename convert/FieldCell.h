@@ -25,8 +25,9 @@ std::string GetFieldValue(const SheetRow& row, const FieldColumn& field, RunObse
 
 // The number a numeric field's cell gives as suppliers write it: a currency
 // beside it, a "%" after a rate or discount, "шт" after a count; "без НДС"
-// in the VAT rate is 0. The text to read as a number.
-std::string NumberTextOf(std::string_view cell, const std::string& fieldID);
+// in the VAT rate is 0. The text to read as a number; `currency` receives
+// the currency's text ("" for none).
+std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std::string* currency = nullptr);
 
 // The invoice reading: the text as it stands, never cut.
 std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field);

@@ -281,11 +281,16 @@ void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const She
     const long double price01 = price(price01_, Kind::Amount, &price01Text);
     long double listedPrice = price(price_, Kind::Amount);
     const long double discount = price(discountPercent_, Kind::Discount, &discountText);
-    P::ProductAvailability(doc, product, GetFieldValue(row, productAvailability_, observer));
+    // Without an availability code of its own, a stock column in words
+    // gives one, and no stock.
+    const std::string stock = GetFieldValue(row, onHand_, observer);
+    const char* stockCode =
+        productAvailability_.column == 0 ? rowErrors.stockWords.CodeOf(stock, onHand_.caption) : nullptr;
+    P::ProductAvailability(doc, product, stockCode ? stockCode : GetFieldValue(row, productAvailability_, observer));
 
     if (listedPrice == 0) listedPrice = DiscountedPrice(price01Text, discountText, regional_);
     const long double vat = price(vat_, Kind::Rate);
     if (pricesRead) P::Price(doc, product, price01, listedPrice, discount, vat);
-    P::OnHand(doc, product, count(onHand_));
+    if (!stockCode) P::OnHand(doc, product, rowErrors.ReadCount(stock, onHand_, regional_));
     P::PackQuantity(doc, product, count(packQuantity_));
 }

@@ -34,37 +34,56 @@ void RowErrorHandler::HandleRowError()
     text.clear();
 }
 
+std::optional<std::string> RowErrorHandler::NumberText(const std::string& text, const FieldColumn& field,
+                                                       std::string& otherCurrency)
+{
+    std::string currency;
+    std::string number = NumberTextOf(text, field.fieldID, &currency);
+    if (currency.empty()) return number;
+    const auto [first, isFirst] = currencies_.try_emplace(field.fieldID, FieldCurrency{currency, currentRow});
+    if (isFirst || first->second.currency == currency) return number;
+    otherCurrency = FormatMessage(QRNConsts::sOtherCurrency,
+                                  {text, field.caption, std::to_string(first->second.row), first->second.currency});
+    return std::nullopt;
+}
+
 std::optional<long double> RowErrorHandler::ReadPrice(const std::string& text, const FieldColumn& field,
                                                       const Regional& regional, PriceKind kind)
 {
-    const std::optional<long double> number = regional.ReadNumber(NumberTextOf(text, field.fieldID));
+    std::string otherCurrency;
+    const std::optional<std::string> numberText = NumberText(text, field, otherCurrency);
+    if (!numberText) {
+        ReportPrice(otherCurrency);
+        return std::nullopt;
+    }
+    const std::optional<long double> number = regional.ReadNumber(*numberText);
     if (!number) {
-        ReportPrice(QRNConsts::sNotANumber, text, field);
+        ReportPrice(FormatMessage(QRNConsts::sNotANumber, {text, field.caption}));
         return std::nullopt;
     }
     const bool inBounds = kind == PriceKind::Amount     ? std::fabs(*number) <= kMaxAmount
                           : kind == PriceKind::Discount ? *number >= 0 && *number <= 100
                                                         : true;
     if (!inBounds) {
-        ReportPrice(QRNConsts::sNumberOutOfRange, text, field);
+        ReportPrice(FormatMessage(QRNConsts::sNumberOutOfRange, {text, field.caption}));
         return std::nullopt;
     }
     return number;
 }
 
-void RowErrorHandler::ReportPrice(const char* message, const std::string& text, const FieldColumn& field)
+void RowErrorHandler::ReportPrice(const std::string& message)
 {
     if (priceReportedRow_ == currentRow) return;
     priceReportedRow_ = currentRow;
-    observer_.LogLine(FormatMessage(QRNConsts::sRowError, {std::to_string(currentRow)})
-                      + FormatMessage(message, {text, field.caption}));
+    observer_.LogLine(FormatMessage(QRNConsts::sRowError, {std::to_string(currentRow)}) + message);
     ++errorCount;
 }
 
 long double RowErrorHandler::ReadCount(const std::string& text, const FieldColumn& field, const Regional& regional)
 {
-    if (const std::optional<long double> number = regional.ReadNumber(NumberTextOf(text, field.fieldID)))
-        return *number;
+    std::string otherCurrency;
+    if (const std::optional<std::string> numberText = NumberText(text, field, otherCurrency))
+        if (const std::optional<long double> number = regional.ReadNumber(*numberText)) return *number;
     unreadValues.Add(field.caption, currentRow);
     return 0;
 }

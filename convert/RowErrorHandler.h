@@ -3,9 +3,11 @@
 #include "base/Regional.h"
 #include "convert/FieldCell.h"
 #include "convert/RunObserver.h"
+#include "convert/StockWords.h"
 #include "convert/UnreadValues.h"
 
 #include <functional>
+#include <map>
 #include <optional>
 
 // The run state behind the writers' error channel: while it lives it is the
@@ -24,6 +26,9 @@ public:
 
     void HandleRowError();
 
+    // A currency other than the one the field's first cell with a currency
+    // gave ("руб." above, "USD" here) does not read either.
+    //
     // What a price may be: an amount of money (up to 10^12 either way), a
     // discount (0 to 100) or a tax rate.
     enum class PriceKind { Amount, Discount, Rate };
@@ -40,12 +45,23 @@ public:
     long double ReadCount(const std::string& text, const FieldColumn& field, const Regional& regional);
 
     UnreadValues unreadValues;
+    StockWords stockWords;
     int errorCount = 0;
     int currentRow = 0;
     bool criticalError = false;
 
 private:
-    void ReportPrice(const char* message, const std::string& text, const FieldColumn& field);
+    void ReportPrice(const std::string& message);
+    // The cell's number text, or nothing when its currency is not the
+    // field's; `otherCurrency` then says so for the log.
+    std::optional<std::string> NumberText(const std::string& text, const FieldColumn& field,
+                                          std::string& otherCurrency);
+
+    struct FieldCurrency {
+        std::string currency;
+        int row = 0;
+    };
+    std::map<std::string, FieldCurrency> currencies_; // by field identifier
 
     int priceReportedRow_ = 0;
     RunObserver& observer_;

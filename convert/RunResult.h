@@ -38,6 +38,8 @@ struct RunResult {
     ReadWarnings readWarnings;
     // Counts that did not read and were taken as 0, by field.
     std::vector<UnreadColumn> unreadValues;
+    // How a stock column in words was read (StockWords::SummaryLines).
+    std::vector<std::string> stockWordLines;
     // The run ended early at the front end's request, saving nothing.
     bool stopped = false;
 };

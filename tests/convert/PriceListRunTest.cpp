@@ -99,9 +99,10 @@ TEST_F(PriceListRunTest, WrongCheckDigitIsLoggedAndTheFileSaved)
     EXPECT_EQ(Occurrences(ReadMessage(output), "<Product>"), 4);
 }
 
-// "100 ", "12.5" and "1 234,50 руб." are prices, "10%" a VAT rate; "сто" is
-// no price, and the product goes without prices rather than with a price of
-// 0: the row is named, and the file is still saved.
+// "100 ", "12.5" and "1 234,50 руб." are prices, "10%" a VAT rate; "сто" and
+// "12 USD" under a price in roubles are no price, and the product goes
+// without prices rather than with a price of 0: the row is named, and the
+// file is still saved.
 TEST_F(PriceListRunTest, PriceCellsThatAreNoNumberAreLoggedAndTheFileSaved)
 {
     Rows rows = WithHeader({BookRow("A1"), BookRow("A2"), BookRow("A3")});
@@ -111,9 +112,13 @@ TEST_F(PriceListRunTest, PriceCellsThatAreNoNumberAreLoggedAndTheFileSaved)
     rows[3][5] = "сто";
     rows.push_back(BookRow("A4"));
     rows[4][5] = "1 234,50 руб.";
+    rows.push_back(BookRow("A5"));
+    rows[5][5] = "12 USD";
     const RunResult result = Run(rows);
     EXPECT_EQ(observer.log,
               (Log{"Ошибка в строке 4. Значение \"сто\" в поле \"Отпускная цена без НДС\" не является числом",
+                   "Ошибка в строке 6. Значение \"12 USD\" в поле \"Отпускная цена без НДС\" не в той валюте, что "
+                   "в строке 5 (руб.)",
                    QRNConsts::sLogSeparator, QRNConsts::sFileSaved}));
     EXPECT_TRUE(result.allSaved);
     const std::string xml = ReadMessage(output);
