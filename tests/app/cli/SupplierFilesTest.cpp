@@ -193,7 +193,15 @@ INSTANTIATE_TEST_SUITE_P(
         SupplierFile{"zbest_mobile_price_2022_12.xls", 3, 645, "27 (заголовки групп: 27)."},
         // No article column; its group rows carry subtotals, so they read as
         // products too.
-        SupplierFile{"kz_drinks_stock_1c.xlsx", 5, 0, "", 214}, SupplierFile{"shock_absorbers_price.xlsx", 5, 305, ""}),
+        SupplierFile{"kz_drinks_stock_1c.xlsx", 5, 0, "", 214}, SupplierFile{"shock_absorbers_price.xlsx", 5, 305, ""},
+        // Its 23 group rows carry "Да"/"Нет" and a sum, so they read as
+        // products without an article; a third header row is passed over.
+        SupplierFile{"norfin_stock_valuation_1c_ua.xls", 5, 0, "1 (без артикула и названия: 1).", 23},
+        // A publisher's title list: ISBNs, no article.
+        SupplierFile{"springer_free_textbooks_title_list_2020.xlsx", 0, 0, "", 407},
+        // EANs kept as numbers lost their leading 0: "EAN-13 содержит не 13
+        // символов" is critical.
+        SupplierFile{"distrimarq_perfume_price_2017_04.xls", 5, 0, "54 (заголовки групп: 54)."}),
     [](const auto& info) {
         std::string name = info.param.file;
         for (char& c : name)
