@@ -27,6 +27,7 @@ struct SynonymRow {
     std::vector<TDocumentType> types;
     std::vector<std::string> names;
     std::vector<std::string> guesses;
+    std::vector<std::string> weakNames = {};
 };
 
 // Price lists, then invoices. A word two fields of one type could mean is a
@@ -39,13 +40,18 @@ const std::vector<SynonymRow>& Rows()
         {"RecordReference", {},
          {"Артикул", "Код товара", "Код продукта", "Код издания", "Код позиции", "Артикул поставщика", "Арт",
           "Артикул товара", "Код номенклатуры", "Код в каталоге", "Каталожный номер", "КатНомер", "ID товара", "Код книги",
-          "Ваш SKU", "SKU", "Shop SKU", "shop-sku", "Article", "Item code", "Product code", "Item no"},
-         {"Код", "Code", "ID", "Номер"}},
+          "Ваш SKU", "SKU", "Shop SKU", "shop-sku", "Article", "Item code", "Product code", "Item no",
+          "Номенклатура.Код", "Товар код", "Référence", "Ref fournisseur", "Код артикула", "Арт."},
+         {"ID", "Номер"},
+         {"Код", "Code", "Код 1С", "Код 1C"}},
         {"RecordReference", {kStamps, kCoins}, {}, {"Номер по каталогу", "№ по каталогу"}},
+        // Where no field holds a part number, it is the article.
+        {"RecordReference", {kBooks, kMedia, kStationery, kDevices, kMaps, kStamps, kCoins, kCalendars, kInvoice},
+         {"Part number", "Part No", "P/N"}, {}},
         {"RecordReference", {kInvoice}, {}, {"Код товара/работ, услуг"}},
         {"EAN13", {},
          {"Штрихкод", "Штрих-код", "Штрих код", "ШК", "EAN", "EAN13", "EAN-13", "Barcode", "Bar code", "GTIN",
-          "Штрихкод EAN", "Код EAN", "Баркод"},
+          "Штрихкод EAN", "Код EAN", "Баркод", "EAN code", "Code EAN", "Штрихкоди"},
          {}},
         {"ISBN", {}, {"ISBN", "ISBN-13", "ISBN13", "ИСБН", "ISBN/ISSN"}, {}},
         {"ISSN", {}, {"ISSN"}, {}},
@@ -64,24 +70,27 @@ const std::vector<SynonymRow>& Rows()
         {"VAT", kPriceLists, {"Ставка НДС", "НДС", "НДС ставка", "Ставка налога", "VAT", "VAT rate"}, {}},
         {"OnHand", {},
          {"Остаток", "Остатки", "Остаток на складе", "Количество на складе", "Кол-во на складе", "Свободный остаток",
-          "На складе", "Свободно", "Количество в наличии", "Stock", "In stock"},
-         {"Количество", "Кол-во", "Склад", "Наличие", "В наличии", "Qty", "Quantity"}},
+          "На складе", "Свободно", "Количество в наличии", "Stock", "In stock", "Количество", "Кол-во", "Наличие",
+          "В наличии", "Доступно", "Qty", "Quantity", "Залишок", "Кількість", "Наявність"},
+         {"Склад"}},
         {"PackQuantity", {kBooks, kMaps, kCalendars},
          {"В упаковке", "Кол-во в упаковке", "Количество в упаковке", "Кол-во в пачке", "В пачке", "Кратность",
-          "Штук в упаковке", "Стандарт", "Pack"},
+          "Штук в упаковке", "Штук в упак", "Шт в упак", "Стандарт", "Pack"},
          {"Упаковка", "Пачка"}},
 
         // Books and what is published like them.
         {"Title", {kBooks, kMedia, kMaps, kCalendars, kStamps, kCoins},
          {"Наименование", "Название", "Наименование товара", "Название книги", "Наименование издания", "Заглавие",
-          "Название издания", "Номенклатура", "Title", "Name", "Book title", "Product name"},
+          "Название издания", "Номенклатура", "Title", "Name", "Book title", "Product name", "Найменування", "Назва",
+          "Наименование продукции"},
          {}},
         {"Title", {kMedia},
          {"Альбом", "Название альбома", "Название диска", "Название фильма", "Фильм", "Album", "Album title"}, {}},
         {"Title", {kStamps}, {"Марка", "Название марки"}, {}},
         {"Title", {kStationery, kDevices, kConsumables},
          {"Наименование", "Название", "Наименование товара", "Товар", "Название товара", "Номенклатура", "Name",
-          "Product name", "Title", "Item"},
+          "Product name", "Title", "Item", "Наименование продукции", "Designation", "Désignation", "Найменування",
+          "Назва", "Найменування товару", "Ценовая группа/ Номенклатура/ Характеристика номенклатуры"},
          {}},
         {"Subtitle", {}, {"Подзаголовок", "Subtitle"}, {}},
         {"AuthorKeyNames", {kBooks, kMedia}, {"Автор", "Авторы", "Автор книги", "ФИО автора", "Author", "Authors"}, {}},
@@ -208,10 +217,13 @@ const std::vector<SynonymRow>& Rows()
          {"Товарное наименование", "Наименование", "Наименование товара", "Название", "Название товара", "Товар",
           "Номенклатура", "Наименование продукции", "Наименование, характеристика, сорт, артикул товара",
           "Наименование товара (описание выполненных работ, оказанных услуг), имущественного права", "Product name",
-          "Description", "Item"},
+          "Description", "Item", "Товар наименование, характеристика, сорт, артикул товара", "Описание",
+          "Найменування", "Найменування товару", "Designation"},
          {"Name"}},
         {"Amount", {},
-         {"Количество", "Кол-во", "Кол", "Количество, шт", "Заказано", "Отгружено", "Qty", "Quantity"}, {}},
+         {"Количество", "Кол-во", "Кол", "Количество, шт", "Заказано", "Отгружено", "Qty", "Quantity",
+          "Количество (масса нетто)", "Кількість"},
+         {}},
         {"Price", {kInvoice},
          {"Цена без НДС", "Цена за единицу без НДС", "Цена, руб без НДС", "Цена за единицу измерения", "Unit price",
           "Unit amount"},
@@ -220,8 +232,9 @@ const std::vector<SynonymRow>& Rows()
          {"Рекомендованная цена", "Рекомендуемая цена", "РРЦ", "Розничная цена", "Рекомендованная розничная цена",
           "RRP"},
          {}},
-        {"VAT", {kInvoice}, {"Ставка НДС", "НДС ставка", "Ставка налога", "Налоговая ставка", "VAT rate"},
-         {"НДС", "Ставка", "VAT"}},
+        {"VAT", {kInvoice}, {"Ставка НДС", "НДС ставка", "Ставка налога", "Налоговая ставка", "VAT rate", "НДС",
+          "Ставка ПДВ", "ПДВ"},
+         {"Ставка", "VAT"}},
         {"PackQuantity", {kInvoice}, {"В упаковке", "Кол-во в упаковке", "Количество в упаковке", "Кратность"}, {"Упаковка"}},
         {"GTDNo", {},
          {"ГТД", "Номер ГТД", "№ ГТД", "Номер таможенной декларации", "Таможенная декларация", "ДТ", "Номер ДТ",
@@ -250,14 +263,16 @@ std::vector<FieldSynonyms> SynonymsOf(TDocumentType type)
         if (std::any_of(synonyms.begin(), synonyms.end(),
                         [&](const FieldSynonyms& s) { return s.fieldID == field.FieldID; }))
             continue;
-        FieldSynonyms entry{field.FieldID, {}, {}};
+        FieldSynonyms entry{field.FieldID, {}, {}, {}};
         for (const SynonymRow& row : Rows()) {
             if (row.fieldID != field.FieldID) continue;
             if (!row.types.empty() && std::find(row.types.begin(), row.types.end(), type) == row.types.end()) continue;
             entry.names.insert(entry.names.end(), row.names.begin(), row.names.end());
             entry.guesses.insert(entry.guesses.end(), row.guesses.begin(), row.guesses.end());
+            entry.weakNames.insert(entry.weakNames.end(), row.weakNames.begin(), row.weakNames.end());
         }
-        if (!entry.names.empty() || !entry.guesses.empty()) synonyms.push_back(std::move(entry));
+        if (!entry.names.empty() || !entry.guesses.empty() || !entry.weakNames.empty())
+            synonyms.push_back(std::move(entry));
     }
     return synonyms;
 }

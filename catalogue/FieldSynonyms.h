@@ -15,6 +15,9 @@ struct FieldSynonyms {
     std::string fieldID;
     std::vector<std::string> names;
     std::vector<std::string> guesses;
+    // Names that mean the field unless another column has one of `names`:
+    // "Код" beside "Артикул".
+    std::vector<std::string> weakNames = {};
 };
 
 // The synonyms of the fields the type has, in the order of its field list.

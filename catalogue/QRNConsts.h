@@ -450,6 +450,7 @@ inline constexpr char sAutoMappingNote[] =
     "отмечены: проверьте их перед тем, как отметить.";
 inline constexpr char sReasonSameAsCaption[] = "совпадает с названием поля";
 inline constexpr char sReasonKnownName[] = "известное название";
+inline constexpr char sReasonPriceColumn[] = "столбец цены";
 inline constexpr char sReasonSimilarName[] = "похожее название";
 inline constexpr char sReasonGuess[] = "предположение";
 // The header row the automatic mapping found instead of the chosen one.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <initializer_list>
 #include <cstdlib>
 #include <optional>
 
@@ -103,6 +104,7 @@ struct KnownName {
     std::string normalized;
     std::size_t field; // index into the field list
     MatchReason reason;
+    bool weak = false; // yields to a column with a stronger name of the field
 };
 
 struct Field {
@@ -114,6 +116,7 @@ struct Candidate {
     std::size_t column;
     std::size_t field;
     MatchReason reason;
+    bool weak = false;
 };
 
 // The field a normalised column name means: the strongest known name equal
@@ -122,7 +125,8 @@ std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, 
 {
     std::optional<Candidate> best;
     for (const KnownName& k : known)
-        if (k.normalized == name && (!best || k.reason < best->reason)) best = Candidate{column, k.field, k.reason};
+        if (k.normalized == name && (!best || k.reason < best->reason || (k.reason == best->reason && best->weak)))
+            best = Candidate{column, k.field, k.reason, k.weak};
     if (best) return best;
     const std::u32string points = CodePoints(name);
     const int allowed = AllowedDistance(points.size());
@@ -138,6 +142,133 @@ std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, 
     return Candidate{column, *field, MatchReason::Similar};
 }
 
+// A column a merged header cell covers without naming it apart: "Цена [AA]"
+// beside "Цена". Its cells are most often empty; the first column is the one
+// to map.
+bool IsCoveredColumn(const std::vector<std::string>& columnNames, std::size_t c)
+{
+    const std::string& name = columnNames[c];
+    if (name.empty() || name.back() != ']') return false;
+    const std::size_t open = name.rfind(" [");
+    if (open == std::string::npos) return false;
+    const std::string head = name.substr(0, open);
+    const std::string letters = name.substr(open + 2, name.size() - open - 3);
+    if (letters.empty() || !std::all_of(letters.begin(), letters.end(), [](char l) { return l >= 'A' && l <= 'Z'; }))
+        return false;
+    return std::find(columnNames.begin(), columnNames.begin() + static_cast<long>(c), head)
+           != columnNames.begin() + static_cast<long>(c);
+}
+
+// What a price column's name says of its price.
+enum class PriceMark { Plain, WithoutVat, Wholesale, WithVat, Retail };
+
+std::vector<std::string> Words(const std::string& normalized)
+{
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start <= normalized.size()) {
+        const std::size_t end = std::min(normalized.find(' ', start), normalized.size());
+        if (end > start) words.push_back(normalized.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+bool AnyWordStarts(const std::vector<std::string>& words, std::initializer_list<std::string_view> starts)
+{
+    return std::any_of(words.begin(), words.end(), [&](const std::string& word) {
+        return std::any_of(starts.begin(), starts.end(),
+                           [&](std::string_view start) { return word.starts_with(start); });
+    });
+}
+
+bool Contains(const std::string& normalized, std::initializer_list<std::string_view> parts)
+{
+    const std::string padded = " " + normalized + " ";
+    return std::any_of(parts.begin(), parts.end(), [&](std::string_view part) {
+        return padded.find(" " + std::string(part) + " ") != std::string::npos;
+    });
+}
+
+// A column whose name speaks of a price: "Цена", "Цены оптовые", "Розница",
+// "ОПТ", "РРЦ", "Price", "Базовая". Not "Стоимость": most often a line's
+// total.
+bool IsPriceColumn(const std::string& normalized)
+{
+    const std::vector<std::string> words = Words(normalized);
+    return AnyWordStarts(words, {"цен", "price", "prix", "розниц", "wholesale", "retail"})
+           || Contains(normalized, {"опт", "розн", "ррц", "rrp"}) || normalized == "базовая";
+}
+
+PriceMark MarkOf(const std::string& normalized)
+{
+    if (Contains(normalized, {"с ндс", "с учетом ндс", "вкл ндс", "включая ндс", "incl vat", "with vat", "з пдв"}))
+        return PriceMark::WithVat;
+    if (Contains(normalized, {"без ндс", "excl vat", "without vat", "без пдв"})) return PriceMark::WithoutVat;
+    const std::vector<std::string> words = Words(normalized);
+    if (AnyWordStarts(words, {"розн", "рекоменд", "retail"}) || Contains(normalized, {"ррц", "rrp"}))
+        return PriceMark::Retail;
+    if (AnyWordStarts(words, {"опт", "дилер", "wholesale", "dealer"})) return PriceMark::Wholesale;
+    return PriceMark::Plain;
+}
+
+std::optional<std::size_t> FieldIndex(const std::vector<Field>& fields, std::string_view fieldID)
+{
+    for (std::size_t f = 0; f < fields.size(); ++f)
+        if (fields[f].fieldID == fieldID) return f;
+    return std::nullopt;
+}
+
+// The price the names alone do not settle: the sheet's one price column (not
+// counting prices with VAT and retail prices) is the list price (the
+// invoice's price); among several, the one named without VAT, else the
+// wholesale one. A price with VAT, and in a price list a retail
+// price, stays a guess: no field holds it. An invoice's retail column is its
+// recommended price.
+void AddPriceCandidates(TDocumentType type, const std::vector<Field>& fields,
+                        const std::vector<std::string>& columnNames, const SchemeLines& lines,
+                        std::vector<Candidate>& candidates)
+{
+    const bool invoice = type == kInvoiceType;
+    const std::optional<std::size_t> priceField = FieldIndex(fields, invoice ? "Price" : "Price01");
+    std::optional<std::size_t> retailField;
+    if (invoice) retailField = FieldIndex(fields, "RecommendedPrice");
+    const auto confidentFor = [&](std::size_t field) {
+        return std::any_of(candidates.begin(), candidates.end(),
+                           [&](const Candidate& c) { return c.field == field && c.reason < MatchReason::Price; });
+    };
+    std::vector<std::pair<std::size_t, PriceMark>> prices;
+    for (std::size_t c = 0; c < columnNames.size(); ++c) {
+        const std::string normalized = NormalizedHeaderName(columnNames[c]);
+        if (!IsPriceColumn(normalized) || IsCoveredColumn(columnNames, c)) continue;
+        const bool used = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            const auto value = SchemeValuePart(line);
+            return value && SameTextIgnoreCase(Trim(*value), Trim(columnNames[c]));
+        });
+        const bool named = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& candidate) {
+            return candidate.column == c && candidate.reason < MatchReason::Price;
+        });
+        if (!used && !named) prices.push_back({c, MarkOf(normalized)});
+    }
+    std::vector<std::size_t> plain;
+    std::vector<std::size_t> withoutVat;
+    std::vector<std::size_t> wholesale;
+    for (const auto& [column, mark] : prices) {
+        if (mark == PriceMark::Retail && retailField && !confidentFor(*retailField))
+            candidates.push_back({column, *retailField, MatchReason::Price});
+        if (mark == PriceMark::Plain || mark == PriceMark::WithoutVat || mark == PriceMark::Wholesale)
+            plain.push_back(column);
+        if (mark == PriceMark::WithoutVat) withoutVat.push_back(column);
+        if (mark == PriceMark::Wholesale) wholesale.push_back(column);
+    }
+    if (!priceField || confidentFor(*priceField)) return;
+    std::optional<std::size_t> chosen;
+    if (plain.size() == 1) chosen = plain.front();
+    else if (withoutVat.size() == 1) chosen = withoutVat.front();
+    else if (wholesale.size() == 1) chosen = wholesale.front();
+    if (chosen) candidates.push_back({*chosen, *priceField, MatchReason::Price});
+}
+
 } // namespace
 
 std::string NormalizedHeaderName(std::string_view name)
@@ -146,7 +277,11 @@ std::string NormalizedHeaderName(std::string_view name)
     char32_t previous = 0;
     for (std::size_t pos = 0; pos < name.size();) {
         char32_t c = NextCodePoint(name, pos);
-        if (c == U'-' || c == U'\u2010' || c == U'\u2013') continue;
+        if (c == U'-' || c == U'\u2010' || c == U'\u2013') {
+            // "Коли-\nчество": a word broken over two lines is one word.
+            while (pos < name.size() && (name[pos] == ' ' || name[pos] == '\n' || name[pos] == '\r')) ++pos;
+            continue;
+        }
         if (c == U'ё' || c == U'Ё') c = U'е';
         if (StartsWord(previous, c)) spaced += ' ';
         if (IsLetterOrDigit(c)) AppendUtf8(spaced, c);
@@ -198,6 +333,8 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
                 known.push_back({NormalizedHeaderName(name), f, MatchReason::KnownName});
             for (const std::string& name : synonyms.guesses)
                 known.push_back({NormalizedHeaderName(name), f, MatchReason::Guess});
+            for (const std::string& name : synonyms.weakNames)
+                known.push_back({NormalizedHeaderName(name), f, MatchReason::KnownName, true});
         }
     }
 
@@ -209,20 +346,34 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
             const auto value = SchemeValuePart(line);
             return value && SameTextIgnoreCase(Trim(*value), trimmed);
         });
-        if (used || NormalizedHeaderName(columnNames[c]).empty()) continue;
+        if (used || IsCoveredColumn(columnNames, c) || NormalizedHeaderName(columnNames[c]).empty()) continue;
         // The whole name first; its remarks in brackets left out only when
         // the whole name says nothing.
         std::optional<Candidate> best = BestMatch(c, NormalizedHeaderName(columnNames[c]), known);
         if (!best) {
+            // Weaker than a whole name: "Количество [P]" under a merged
+            // header yields to "Количество (масса нетто)".
             const std::string plain = NormalizedHeaderName(WithoutRemarks(columnNames[c]));
             if (!plain.empty()) best = BestMatch(c, plain, known);
+            if (best) best->weak = true;
         }
         if (best) candidates.push_back(*best);
     }
 
-    // Strongest reasons first, then from the left: each field and column once.
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [](const Candidate& a, const Candidate& b) { return a.reason < b.reason; });
+    // A weak name yields to any other column named for its field, a guess
+    // too: "Код" (of the unit) beside "Код товара/работ, услуг".
+    std::erase_if(candidates, [&](const Candidate& weak) {
+        return weak.weak && std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& other) {
+                   return !other.weak && other.field == weak.field;
+               });
+    });
+    AddPriceCandidates(type, fields, columnNames, lines, candidates);
+
+    // Strongest reasons first (a weak name after a strong one), then from the
+    // left: each field and column once.
+    std::stable_sort(candidates.begin(), candidates.end(), [](const Candidate& a, const Candidate& b) {
+        return a.reason != b.reason ? a.reason < b.reason : !a.weak && b.weak;
+    });
     std::vector<bool> fieldTaken(fields.size());
     std::vector<std::optional<ProposedMapping>> byField(fields.size());
     for (const Candidate& candidate : candidates) {

@@ -12,6 +12,7 @@
 enum class MatchReason {
     Caption,   // its name is the field's caption
     KnownName, // its name is one suppliers use for the field
+    Price,     // the sheet's one price column, or the one its name marks as the price the field holds
     Similar,   // its name differs from one of those by a letter or two, and from no other field's
     Guess,     // its name most often means the field, but may mean another
 };
@@ -34,10 +35,11 @@ std::string NormalizedHeaderName(std::string_view name);
 
 // A column for each field of the type that no scheme line names yet, from
 // the columns no scheme line uses: by the field's caption first, then by the
-// names suppliers use, then by a name a letter or two away from one of
-// those when only one field has such a name, then by a guess. Each field and
-// each column at most once; the left of two equal columns wins. In the order
-// of the field list.
+// names suppliers use (a weaker name, as "Код" for the article, only where no
+// column has a stronger one), then the price (PriceColumns), then by a name a
+// letter or two away from one of those when only one field has such a name,
+// then by a guess. Each field and each column at most once; the left of two
+// equal columns wins. In the order of the field list.
 std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocumentType type,
                                              const std::vector<std::string>& columnNames);
 

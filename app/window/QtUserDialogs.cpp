@@ -28,6 +28,7 @@ std::string MatchReasonText(MatchReason reason)
     switch (reason) {
     case MatchReason::Caption: return QRNConsts::sReasonSameAsCaption;
     case MatchReason::KnownName: return QRNConsts::sReasonKnownName;
+    case MatchReason::Price: return QRNConsts::sReasonPriceColumn;
     case MatchReason::Similar: return QRNConsts::sReasonSimilarName;
     case MatchReason::Guess: return QRNConsts::sReasonGuess;
     }

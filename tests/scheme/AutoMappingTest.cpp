@@ -35,12 +35,17 @@ TEST_P(AddConfidentMappingsTest, AddsOnlyWhatIsNotMappedYet)
 
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Cases, AddConfidentMappingsTest, ::testing::Values(
+    // The one price column is the list price.
     AutoCase{"ExactCaptionsInCatalogueOrder", 0, {"ISBN", "Артикул", "Цена"}, {},
-             {"Артикул = Артикул", "ISBN = ISBN"}, 2},
+             {"Артикул = Артикул", "ISBN = ISBN", "Отпускная цена без НДС = Цена"}, 3},
     AutoCase{"OtherCaseAndBlanks", 0, {"  артикул ", "ИЗДАТЕЛЬ"}, {},
              {"Артикул = артикул", "Издатель = ИЗДАТЕЛЬ"}, 2},
     AutoCase{"FirstOfDuplicateColumnsWins", 0, {"Издатель", "издатель"}, {}, {"Издатель = Издатель"}, 1},
-    AutoCase{"AGuessIsNotAdded", 0, {"Код", "Цена"}, {"Артикул = Код"}, {"Артикул = Код"}, 0},
+    // No field holds a price with VAT.
+    AutoCase{"AGuessIsNotAdded", 0, {"Код", "Цена с НДС"}, {"Артикул = Код"}, {"Артикул = Код"}, 0},
+    AutoCase{"APriceNamedWithoutVatAmongSeveral", 0, {"Розница", "Цена опт", "Цена без НДС", "Цена с НДС"}, {},
+             {"Отпускная цена без НДС = Цена без НДС"}, 1},
+    AutoCase{"TheCodeYieldsToTheArticle", 0, {"Код", "Артикул"}, {}, {"Артикул = Артикул"}, 1},
     // What the user mapped is never replaced, even by a column of the same name.
     AutoCase{"KeepsWhatTheUserMapped", 0, {"Артикул", "ISBN"}, {"ISBN = Код", "артикул = Старый", "Цена"},
              {"ISBN = Код", "артикул = Старый", "Цена"}, 0},
@@ -89,7 +94,7 @@ const HeaderRowCase kHeaderRows[] = {
       "Остаток"},
      {"RecordReference", "Title", "AuthorKeyNames", "Publisher", "PublicationDate", "ISBN", "NumberOfPages",
       "ProductFormForBook", "Price01", "OnHand"},
-     {"Код", "Переплет", "Цена, руб."}},
+     {"Переплет"}},
     // A book wholesaler's price list read by a scraper
     // (github.com/ksusavershinina/scraper_project, main.py, mk_price_21-07-2023.csv).
     {"WholesalePriceList", 0,
@@ -98,7 +103,7 @@ const HeaderRowCase kHeaderRows[] = {
      {"RecordReference", "ISBN", "AuthorKeyNames", "Title", "Publisher", "CityOfPublication", "PublicationDate",
       "Price01", "", "NumberOfPages", "", "", "Weight", "ProductFormForBook", "Series", "PackQuantity",
       "InitialPrintRun", "OnHand"},
-     {"Цена"}},
+     {}},
     // A library's import of its book list (github.com/arinashai/dj_test_case, library/import_books.py).
     {"LibraryImport", 0,
      {"Авторы", "Название издания", "Вид издания", "Год издания", "Кол-во стр.", "Срок окончания авторского договора",
@@ -116,12 +121,12 @@ const HeaderRowCase kHeaderRows[] = {
     {"BookshopTable", 0,
      {"Category", "Sku", "ISBN_13", "ISBN_10", "Title", "Author", "Publisher", "Year_Published", "Price"},
      {"", "RecordReference", "ISBN", "", "Title", "AuthorKeyNames", "Publisher", "PublicationDate", "Price01"},
-     {"Price"}},
+     {}},
     // Auto parts from a supplier's price list (github.com/roganovich/pythonEmailPriceLoader, parsers/autoray.py).
     {"PartsPriceList", 5,
      {"КатНомер", "Наименование", "Производитель", "Применяемость", "Кроссы", "Цена", "Наличие"},
      {"RecordReference", "Title", "Trademark", "Suitableforusewith", "", "Price01", "OnHand"},
-     {"Производитель", "Цена", "Наличие"}},
+     {"Производитель"}},
     // A book shop's master sheet Книги.xlsx as its loader reads it (github.com/JayBhakhar/book_store, add_data.py).
     {"BookShopMasterSheet", 0,
      {"ISBN", "Автор", "Название", "Издательство", "язык_оригинала", "Год", "Кол-во_стр.", "Размер", "Вес", "Тип_обл.",
@@ -148,33 +153,33 @@ const HeaderRowCase kHeaderRows[] = {
       "table-of-contents", "page-extent", "binding", "barcode"},
      {"", "RecordReference", "Price01", "AuthorKeyNames", "Title", "Publisher", "Series", "PublicationDate", "ISBN",
       "", "", "TextLanguage", "", "NumberOfPages", "ProductFormForBook", "EAN13"},
-     {"price"}},
+     {}},
     // A publisher's CSV price list in the design notes of a book price-list service (supplier Эксмо).
     {"PublisherCsvPriceList", 0,
      {"ISBN", "Название", "Автор", "Издательство", "Цена", "Наличие", "Валюта"},
      {"ISBN", "Title", "AuthorKeyNames", "Publisher", "Price01", "OnHand", ""},
-     {"Цена", "Наличие"}},
+     {}},
     // Books.csv of a book shop console program (C#).
     {"BookShopConsoleCsv", 0,
      {"Номер книги", "Название", "Жанр", "Автор", "Издательство", "Год издания", "Место издания", "Количество страниц",
       "Цена"},
      {"RecordReference", "Title", "", "AuthorKeyNames", "Publisher", "PublicationDate", "CityOfPublication",
       "NumberOfPages", "Price01"},
-     {"Цена"}},
+     {}},
     // A children's book supplier's workbook read by a marketplace bot (columns as the bot reads them).
     {"ChildrensBooksSupplier", 0,
      {"Баркод", "Возраст", "Габариты см", "Издательство", "Категория", "Кол-во страниц", "Название", "Описание",
       "Переплёт", "Под категория", "Ссылка на фото", "Цена"},
      {"EAN13", "AgeCategory", "", "Publisher", "", "NumberOfPages", "Title", "Annotation", "ProductFormForBook", "",
       "CoverImage", "Price01"},
-     {"Переплёт", "Цена"}},
+     {"Переплёт"}},
     // A book shop's poetry section as a scraper of book24.ru writes it (Поэзия.csv).
     {"BookShopPoetry", 0,
      {"ISBN", "Название книги", "Автор", "Издательство", "Цена", "Рейтинг", "Количество оценок", "Раздел", "Подраздел",
       "Возрастное ограничение", "Переплет", "Бумага", "Год издания", "Количество страниц", "Описание"},
      {"ISBN", "Title", "AuthorKeyNames", "Publisher", "Price01", "", "", "", "", "AgeCategory", "ProductFormForBook",
       "", "PublicationDate", "NumberOfPages", "Annotation"},
-     {"Цена", "Переплет"}},
+     {"Переплет"}},
     // The same shop's fiction with both prices, by another scraper (books.csv).
     {"BookShopTwoPrices", 0,
      {"Название книги", "Автор", "Издательство", "Цена без скидки", "Цена со скидкой", "Рейтинг", "Количество оценок",
@@ -185,7 +190,7 @@ const HeaderRowCase kHeaderRows[] = {
     {"BookShopDatabase", 0,
      {"Код_книги", "Автор", "Название", "Издательство", "Цена", "Остаток"},
      {"RecordReference", "AuthorKeyNames", "Title", "Publisher", "Price01", "OnHand"},
-     {"Цена"}},
+     {}},
     // A record seller's Discogs inventory export (header of a Discogs API client's test).
     {"DiscogsInventory", 1,
      {"listing_id", "artist", "title", "label", "catno", "format", "release_id", "status", "price", "listed",
@@ -193,26 +198,26 @@ const HeaderRowCase kHeaderRows[] = {
       "location", "quantity"},
      {"RecordReference", "VocalKeyNames", "Title", "Publisher", "", "ProductForm", "", "", "Price01", "", "", "", "",
       "", "", "Weight", "NumberOfPieces", "", "OnHand"},
-     {"format", "price", "quantity"}},
+     {"format"}},
     // The vinyl.ru catalogue CSV (github.com/sklart/vinyl-deals, tests/fixtures/vinyl_ru/catalog.csv).
     {"VinylShopCatalogue", 1,
      {"ID", "Название", "Цена", "Старая цена", "Наличие", "Формат", "Лейбл", "Каталожный номер", "Штрихкод", "Год",
       "Страна", "URL"},
      {"", "Title", "Price01", "", "OnHand", "ProductForm", "Publisher", "RecordReference", "EAN13", "PublicationDate",
       "ProduceCountryName", ""},
-     {"Цена", "Наличие", "Формат"}},
+     {"Цена", "Формат"}},
     // The same catalogue's windows-1251 variant (github.com/sklart/vinyl-deals, VinylRuAdapter test).
     {"VinylShopWindows1251", 1,
      {"Исполнитель", "Альбом", "Артикул", "Цена в руб."},
      {"VocalKeyNames", "Title", "RecordReference", "Price01"},
-     {"Цена в руб."}},
+     {}},
     // Audiobook offers in Yandex Market's CSV feed, as its feed parser's tests give them.
     {"YandexMarketAudiobooks", 1,
      {"id", "shop-sku", "price", "author", "name", "publisher", "series", "year", "isbn", "volume", "part", "language",
       "table-of-contents", "format", "performed_by", "performance_type", "storage", "recording_length", "barcode"},
      {"", "RecordReference", "Price01", "AuthorKeyNames", "Title", "Publisher", "Series", "PublicationDate", "", "",
       "", "", "", "DigitalFormat", "ReadByKeyNames", "", "ProductForm", "RecordLength", "EAN13"},
-     {"price"}},
+     {}},
     // The albums sheet of a music catalogue program's Excel export (C#, EPPlus).
     {"MusicCatalogueAlbums", 1,
      {"ID", "Название альбома", "Исполнитель", "Год выпуска", "Жанр", "Лейбл", "Рейтинг", "Количество треков",
@@ -232,27 +237,27 @@ const HeaderRowCase kHeaderRows[] = {
       "Продажи (млн)", "Онлайн", "Отзывов"},
      {"RecordReference", "Title", "Developer", "Publisher", "PublicationDate", "", "Subtitle", "Price01", "", "", "",
       "", ""},
-     {"ID", "Цена"}},
+     {"ID"}},
     // The sales grid of a media shop program (C#), carriers in Носитель.
     {"MediaShopSales", 1,
      {"Номер", "Артикул", "Название", "Цена", "Количество", "Носитель", "Категория"},
      {"", "RecordReference", "Title", "Price01", "OnHand", "ProductForm", ""},
-     {"Цена", "Количество"}},
+     {}},
     // Роспечать's table of stationery with quantities and prices (base.garant.ru/74343986).
     {"StationeryPurchases", 2,
      {"N", "Наименование товара", "Ед. изм.", "Кол-во ед. товара в год, шт.", "Максимальная цена за ед. товара, руб."},
-     {"", "Title", "", "", ""},
+     {"", "Title", "", "", "Price01"},
      {}},
     // The widely copied OfficeSupplies.csv (github.com/bentshib/rawdata).
     {"OfficeSuppliesSales", 2,
      {"OrderDate", "Region", "Rep", "Item", "Units", "Unit Price"},
      {"", "", "", "Title", "", "Price01"},
-     {"Unit Price"}},
+     {}},
     // The price-list template a phone reseller's bot sends its suppliers (aiogram, openpyxl).
     {"PhonePriceRequest", 3,
      {"SKU (Не менять!)", "Модель", "Память", "Цвет", "Сим", "ВАША ЦЕНА (Рубли)"},
      {"RecordReference", "Model", "InternalStorage", "Color", "", "Price01"},
-     {"Память", "ВАША ЦЕНА (Рубли)"}},
+     {"Память"}},
     // The devices sheet of a phone reseller's report export (TypeScript).
     {"PhoneResellerStock", 3,
      {"IMEI", "Модель", "Память", "Цвет", "АКБ", "Закупка ₽", "Продажа ₽", "Статус"},
@@ -262,14 +267,14 @@ const HeaderRowCase kHeaderRows[] = {
     {"ElectronicsShopCatalogue", 3,
      {"ID", "Наименование", "Категория", "Штрих-код", "Производитель", "Модель", "Цена", "Гарантия (мес)", "Остаток"},
      {"RecordReference", "Title", "", "EAN13", "Trademark", "Model", "Price01", "Warranty", "OnHand"},
-     {"ID", "Производитель", "Цена"}},
+     {"ID", "Производитель"}},
     // The product import file of a phone shop program (Python, sqlite), lower case as written.
     {"PhoneShopImport", 3,
      {"название", "категория", "тип", "поставщик", "бренд", "модель", "цвет", "память", "ram", "состояние", "закупка",
       "цена", "количество", "мин_остаток", "артикул", "штрихкод", "imei", "серийник", "батарея_%", "комментарий"},
      {"Title", "", "", "", "Trademark", "Model", "Color", "InternalStorage", "Ram", "", "", "Price01", "OnHand", "",
       "RecordReference", "EAN13", "", "", "", ""},
-     {"цена", "количество", "память"}},
+     {"память"}},
     // The price-list format of the Onliner.by electronics catalogue (github.com/onlinerby/onliner-b2b-api,
     // formats.md).
     {"OnlinerShopPriceList", 3,
@@ -284,7 +289,7 @@ const HeaderRowCase kHeaderRows[] = {
       "Убрать из продажи", "Срок поставки", "Минимальная партия поставки", "Квант поставки", "Срок службы",
       "Код ТН ВЭД", "Дни поставки", "Срок годности", "Гарантийный срок", "Транспортная единица"},
      {"RecordReference", "", "", "EAN13", "Price01", "VAT", "", "", "", "", "", "", "", "", "", "Warranty", ""},
-     {"Ваша цена"}},
+     {}},
     // The Yandex Kit import template with a scraper's smartphone columns (techno-buyer.ru scraper).
     {"YandexKitSmartphones", 3,
      {"KIT ID*", "Название товара*", "Артикул", "Описание товара", "Штрихкод", "Статус", "Цена до скидки, руб.",
@@ -330,12 +335,12 @@ const HeaderRowCase kHeaderRows[] = {
      {"Производитель", "Номер производителя", "Наименование", "Цена", "Количество", "Срок поставки",
       "Ссылка на фото запчасти"},
      {"Trademark", "RecordReference", "Title", "Price01", "OnHand", "", "CoverImage"},
-     {"Производитель", "Цена", "Количество"}},
+     {"Производитель"}},
     // The same dealer's list for Autopiter and Armtek (github.com/Just1ce013/price-lists-creator).
     {"TruckPartsAutopiter", 5,
      {"Производитель", "Артикул", "Наименование", "Цена", "Остатки"},
      {"Trademark", "RecordReference", "Title", "Price01", "OnHand"},
-     {"Производитель", "Цена"}},
+     {"Производитель"}},
     // The same dealer's list for SPL with stock per warehouse (github.com/Just1ce013/price-lists-creator).
     {"TruckPartsSPL", 5,
      {"Производитель", "Артикул", "Код", "Название", "Цена для всех складов", "Общее количество деталей в наличии",
@@ -354,7 +359,7 @@ const HeaderRowCase kHeaderRows[] = {
       "Вендор-код"},
      {"Title", "Trademark", "RecordReference", "Annotation", "", "", "Price", "Price01", "OnHand", "", "", "",
       "Suitableforusewith", ""},
-     {"Наличие"}},
+     {}},
     // The list of Soviet stamps of 1987 (Wikipedia, «Знаки почтовой оплаты СССР (1987)»).
     {"SovietStamps1987", 6,
      {"№ по каталогу", "Изображение", "Описание и источники", "Номинал", "Дата выпуска", "Тираж", "Художник"},
@@ -378,9 +383,7 @@ const HeaderRowCase kHeaderRows[] = {
       "format", "color", "perforation", "watermark", "printingMethod", "catalog_SG", "catalog_Scott", "tags",
       "acquired_method", "acquired_date", "acquired_price", "acquired_seller", "image", "thumbnail", "specialFeatures",
       "notes"},
-     {"RecordReference", "", "Series", "Title", "", "PublishingDateFull", "", "", "", "", "", "", "Color",
-      "Perforation", "Watermark", "PrintMethod", "STANLEY_GIBBONS", "SCOTT", "KeyWords", "", "", "", "", "CoverImage",
-      "", "", ""},
+     {"RecordReference", "", "Series", "Title", "", "PublishingDateFull", "", "", "", "", "", "", "Color", "Perforation", "Watermark", "PrintMethod", "STANLEY_GIBBONS", "SCOTT", "KeyWords", "", "", "Price01", "", "CoverImage", "", "", ""},
      {"id", "year"}},
     // Coin lots of the wolmar.ru auction as a saved results page shows them
     // (github.com/Plutarxi99/walmar_numizmat_parser).
@@ -429,8 +432,8 @@ const HeaderRowCase kHeaderRows[] = {
     // Another printing house's prices of quarterly calendars (github.com/HikkaTown/typography).
     {"QuarterlyCalendarPrices", 8,
      {"Количество", "ЦЕНА", "Средняя по рынку"},
-     {"", "Price01", ""},
-     {"ЦЕНА"}},
+     {"OnHand", "Price01", ""},
+     {}},
     // The positions of a УПД built from 1C:Fresh data (github.com/chilikinid/OneCFreshInvoiceODataBot_V2).
     {"UniversalTransferDocument", 9,
      {"№ п/п", "Наименование товара (описание выполненных работ, оказанных услуг)", "Код товара/работ",
@@ -438,7 +441,7 @@ const HeaderRowCase kHeaderRows[] = {
       "Сумма НДС", "Стоимость с НДС", "Страна", "ГТД"},
      {"", "ProductName", "", "", "RecordReference", "", "", "Amount", "Price", "", "", "VAT", "", "", "CountryName",
       "GTDNo"},
-     {"Цена"}},
+     {}},
     // A warehouse program's goods card with customs data (github.com/korableva-daniela/warehouse, mov_pro.cs).
     {"WarehouseGoodsCard", 9,
      {"Код товара", "Название товара", "Тип", "Производитель", "Количество", "Базовая единица измерения",
@@ -446,7 +449,7 @@ const HeaderRowCase kHeaderRows[] = {
       "Номер ставка акциза", "Номер ЕГАИС."},
      {"RecordReference", "ProductName", "", "", "Amount", "", "", "CountryName", "CountryCode", "GTDNo", "", "VAT", "",
       ""},
-     {"НДС"}},
+     {}},
     // The goods table of a ТОРГ-12 a plant's ERP writes (github.com/EugeneMukhamedshin/Rti,
     // GetShipmentTorg12Report.xslt).
     {"Torg12", 9,
@@ -455,7 +458,7 @@ const HeaderRowCase kHeaderRows[] = {
       "Цена,    руб. коп.", "Сумма без учета НДС, руб. коп.", "ставка, %", "сумма, руб. коп.",
       "Сумма с учетом НДС, руб. коп."},
      {"", "ProductName", "RecordReference", "", "", "", "PackQuantity", "", "", "Amount", "Price", "", "VAT", "", ""},
-     {"код", "Цена,    руб. коп.", "ставка, %"}},
+     {"ставка, %"}},
     // The positions of a УПД (2013 layout) from the same ERP (github.com/EugeneMukhamedshin/Rti).
     {"UniversalTransferDocument2013", 9,
      {"№     п/п", "Код товара  /работ, услуг",
@@ -481,7 +484,7 @@ const HeaderRowCase kHeaderRows[] = {
     {"QuickBooksInvoiceLines", 9,
      {"Type", "Date", "Num", "Name", "Memo", "Qty", "Sales Price", "Amount"},
      {"", "", "", "", "ProductName", "Amount", "Price", ""},
-     {"Sales Price"}},
+     {}},
     // Case, "ё", line breaks, units and hyphens do not count.
     {"WrittenAnyHow", 0,
      {"ШТРИХ-КОД", "Кол-во\nстраниц", "Вес, г", "Скидка, %", "Серия ", "Кол-во в упаковке"},

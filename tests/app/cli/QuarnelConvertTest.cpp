@@ -673,11 +673,12 @@ INSTANTIATE_TEST_SUITE_P(
                        {" артикул ", "Цена", "ISBN", "Название (основное заглавие)", "isbn"},
                        nullptr,
                        nullptr,
-                       "Артикул = артикул\r\nISBN = ISBN\r\nНазвание (Основное заглавие) = Название (основное "
-                       "заглавие)\r\n",
+                       "Артикул = артикул\r\nISBN = ISBN\r\nОтпускная цена без НДС = Цена\r\nНазвание (Основное "
+                       "заглавие) = Название (основное заглавие)\r\n",
                        "Сопоставлено: Артикул = артикул\nСопоставлено: ISBN = ISBN\n"
+                       "Сопоставлено: Отпускная цена без НДС = Цена\n"
                        "Сопоставлено: Название (Основное заглавие) = Название (основное заглавие)\n"
-                       "Сопоставлено полей: 3\n"},
+                       "Сопоставлено полей: 4\n"},
         AutoSchemeCase{"OnTopOfTheNamedScheme",
                        {"Код", "Цена", "Издатель", "Артикул"},
                        "Отпускная цена без НДС = Цена\r\nАРТИКУЛ = Код\r\nбез равенства\r\n",
@@ -691,7 +692,7 @@ INSTANTIATE_TEST_SUITE_P(
                        "Артикул = Код\r\n",
                        "Артикул = Код\r\nISBN = ISBN\r\n",
                        "Сопоставлено: ISBN = ISBN\nСопоставлено полей: 1\n"},
-        AutoSchemeCase{"NothingMatches", {"Код", "Цена"}, nullptr, nullptr, "", "Сопоставлено полей: 0\n"}),
+        AutoSchemeCase{"NothingMatches", {"Номер", "Цена с НДС"}, nullptr, nullptr, "", "Сопоставлено полей: 0\n"}),
     [](const testing::TestParamInfo<AutoSchemeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QuarnelConvertTest, SavedSchemeConvertsAgainAsTheAutomaticMappingDid)

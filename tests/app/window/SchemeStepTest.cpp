@@ -341,7 +341,7 @@ private slots:
         QTest::newRow("other case and blanks") << 0 << QStringList{Q("  артикул "), Q("ИЗДАТЕЛЬ")} << QStringList{}
                                                << QStringList{Q("Артикул = артикул"), Q("Издатель = ИЗДАТЕЛЬ")} << 2;
         QTest::newRow("first of equal columns; a guess is left unchecked")
-            << 0 << QStringList{Q("Код"), Q("Издатель"), Q("издатель")} << QStringList{}
+            << 0 << QStringList{Q("Номер"), Q("Издатель"), Q("издатель")} << QStringList{}
             << QStringList{Q("Издатель = Издатель")} << 2;
         QTest::newRow("what the user mapped stays, and nothing new is said so")
             << 0 << QStringList{Q("Код"), Q("Артикул")} << QStringList{Q("ISBN = Код"), Q("артикул = Код"), "x"}
@@ -350,7 +350,7 @@ private slots:
             << 3 << QStringList{Q("Изображение, файл")} << QStringList{}
             << QStringList{Q("Изображение, файл = Изображение, файл")} << 1;
         QTest::newRow("names suppliers use, guesses unchecked")
-            << 0 << QStringList{Q("Код"), Q("Наименование"), Q("Автор"), Q("Цена, руб.")} << QStringList{}
+            << 0 << QStringList{Q("Номер"), Q("Наименование"), Q("Автор"), Q("Цена с НДС, руб.")} << QStringList{}
             << QStringList{Q("Фамилия автора в заголовке = Автор"), Q("Название (Основное заглавие) = Наименование")}
             << 4;
     }
@@ -405,7 +405,7 @@ private slots:
         QCOMPARE(fixture.dialogs().questions.size(), 1);
         QCOMPARE(window.seHeaderRow->value(), 3);
         QCOMPARE(Items(*window.listExcel), (QStringList{Q("Код"), Q("Наименование"), Q("Автор")}));
-        QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Фамилия автора в заголовке = Автор"),
+        QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Код"), Q("Фамилия автора в заголовке = Автор"),
                                                           Q("Название (Основное заглавие) = Наименование")}));
     }
 
