@@ -315,10 +315,18 @@ std::string NormalizedHeaderName(std::string_view name)
 std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocumentType type,
                                              const std::vector<std::string>& columnNames)
 {
-    // The fields no line names yet, each once.
+    // The fields no line names yet, each once; a line naming a column the
+    // workbook lacks maps nothing.
+    const auto mapped = [&](const std::string& caption) {
+        const int at = FindSchemeLine(lines, caption);
+        if (at < 0) return false;
+        const std::string column = Trim(SchemeValuePart(lines[static_cast<std::size_t>(at)]).value_or(""));
+        return std::any_of(columnNames.begin(), columnNames.end(),
+                           [&](const std::string& name) { return SameTextIgnoreCase(Trim(name), column); });
+    };
     std::vector<Field> fields;
     for (const TFieldEntry& entry : FieldTable(type)) {
-        if (FindSchemeLine(lines, entry.FieldName) >= 0) continue;
+        if (mapped(entry.FieldName)) continue;
         if (std::any_of(fields.begin(), fields.end(), [&](const Field& f) { return f.caption == entry.FieldName; }))
             continue;
         fields.push_back({entry.FieldID, entry.FieldName});

@@ -33,7 +33,8 @@ struct ProposedMapping {
 // "%", "шт", "г", "кг", "(руб.)") left out.
 std::string NormalizedHeaderName(std::string_view name);
 
-// A column for each field of the type that no scheme line names yet, from
+// A column for each field of the type that no scheme line maps yet (a line
+// naming a column the workbook lacks maps nothing), from
 // the columns no scheme line uses: by the field's caption first, then by the
 // names suppliers use (a weaker name, as "Код" for the article, only where no
 // column has a stronger one), then the price (PriceColumns), then by a name a

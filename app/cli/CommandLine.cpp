@@ -111,8 +111,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             line.supplierLayout = layout == "supplier";
         } else if (argument == "--no-split") {
             line.noSplit = true;
-        } else if (argument == "--auto-scheme") {
+        } else if (argument == "--auto-scheme" || argument == "--auto-scheme=all") {
             line.autoScheme = true;
+            line.autoSchemeGuesses = argument == "--auto-scheme=all";
         } else if (argument == "--help" || argument == "-h") {
             line.action = CommandLine::Action::Help;
         } else if (argument == "--version") {

@@ -26,6 +26,7 @@ struct CommandLine {
     bool noSplit = false;
     // Columns named like field captions are mapped on top of the scheme.
     bool autoScheme = false;
+    bool autoSchemeGuesses = false; // --auto-scheme=all: the guesses too
     // Where to keep the scheme the run used, and the conversion report.
     std::optional<std::string> saveSchemePath;
     std::optional<std::string> logPath;

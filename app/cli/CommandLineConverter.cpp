@@ -103,11 +103,19 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
 {
     SchemeInUse scheme = ChooseScheme(line, inputs.documentType, err);
     if (line.autoScheme) {
-        // Only the confident pairs: a guess waits for a person to confirm it.
-        const auto added = AddConfidentMappings(scheme.lines, inputs.documentType, inputs.columnNames);
-        for (const ProposedMapping& mapping : added)
+        // Only the confident pairs unless asked for all: a guess waits for a
+        // person to confirm it, and is named so that one can.
+        std::size_t added = 0;
+        for (const ProposedMapping& mapping : ProposeMappings(scheme.lines, inputs.documentType, inputs.columnNames)) {
+            if (!mapping.Confident() && !line.autoSchemeGuesses) {
+                PrintLine(err, FormatMessage(QRNConsts::sCliGuessNotAdded, {mapping.caption, mapping.column}));
+                continue;
+            }
+            DropColumnOnField(scheme.lines, mapping.caption, mapping.column);
             PrintLine(err, FormatMessage(QRNConsts::sCliMapped, {mapping.caption, mapping.column}));
-        err << FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(added.size())}) << '\n';
+            ++added;
+        }
+        err << FormatMessage(QRNConsts::sFieldsMapped, {std::to_string(added)}) << '\n';
     }
     return scheme;
 }

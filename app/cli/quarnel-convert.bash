@@ -94,7 +94,7 @@ _quarnel_convert()
 
     if [[ $options == true && $cur == -* ]]; then
         COMPREPLY=($(compgen -W '--scheme --settings --date --from-san --from-company --from-person
-            --to-san --to-company --to-person --no-split --auto-scheme --save-scheme --log --regional
+            --to-san --to-company --to-person --no-split --auto-scheme --auto-scheme=all --save-scheme --log --regional
             --sheet --header-row --layout --list-columns --list-sheets --dump --help --version' -- "$cur"))
         return
     fi

@@ -639,6 +639,7 @@ struct AutoSchemeCase {
     const char* rememberedScheme; // the remembered file's lines; nullptr for none
     const char* savedScheme;
     const char* err;
+    const char* option = "--auto-scheme";
 };
 
 void PrintTo(const AutoSchemeCase& c, std::ostream* os)
@@ -651,7 +652,7 @@ class AutoSchemeTest : public QuarnelConvertTest, public testing::WithParamInter
 TEST_P(AutoSchemeTest, MapsColumnsNamedLikeFieldsOnTopOfTheSchemeItWouldUse)
 {
     const AutoSchemeCase& c = GetParam();
-    std::vector<std::string> arguments{"--settings", settings, "--from-san", "1", "--auto-scheme"};
+    std::vector<std::string> arguments{"--settings", settings, "--from-san", "1", c.option};
     if (c.schemeOption) arguments.insert(arguments.end(), {"--scheme", Scheme(c.schemeOption)});
     if (c.rememberedScheme) {
         const std::string remembered = folder.File("remembered.sch");
@@ -692,7 +693,22 @@ INSTANTIATE_TEST_SUITE_P(
                        "Артикул = Код\r\n",
                        "Артикул = Код\r\nISBN = ISBN\r\n",
                        "Сопоставлено: ISBN = ISBN\nСопоставлено полей: 1\n"},
-        AutoSchemeCase{"NothingMatches", {"Номер", "Цена с НДС"}, nullptr, nullptr, "", "Сопоставлено полей: 0\n"}),
+        AutoSchemeCase{"GuessesAreNamedNotAdded",
+                       {"Номер", "Цена с НДС"},
+                       nullptr,
+                       nullptr,
+                       "",
+                       "Предположение: Артикул = Номер (не добавлено; добавит --auto-scheme=all)\n"
+                       "Предположение: Отпускная цена без НДС = Цена с НДС (не добавлено; добавит "
+                       "--auto-scheme=all)\nСопоставлено полей: 0\n"},
+        AutoSchemeCase{"AllTakesTheGuesses",
+                       {"Номер", "Цена с НДС"},
+                       nullptr,
+                       nullptr,
+                       "Артикул = Номер\r\nОтпускная цена без НДС = Цена с НДС\r\n",
+                       "Сопоставлено: Артикул = Номер\nСопоставлено: Отпускная цена без НДС = Цена с НДС\n"
+                       "Сопоставлено полей: 2\n",
+                       "--auto-scheme=all"}),
     [](const testing::TestParamInfo<AutoSchemeCase>& info) { return std::string(info.param.name); });
 
 TEST_F(QuarnelConvertTest, SavedSchemeConvertsAgainAsTheAutomaticMappingDid)
