@@ -452,6 +452,7 @@ inline constexpr char sAutoMappingNote[] =
 inline constexpr char sReasonSameAsCaption[] = "совпадает с названием поля";
 inline constexpr char sReasonKnownName[] = "известное название";
 inline constexpr char sReasonPriceColumn[] = "столбец цены";
+inline constexpr char sReasonColumnContent[] = "по содержимому столбца";
 inline constexpr char sReasonSimilarName[] = "похожее название";
 inline constexpr char sReasonGuess[] = "предположение";
 // The header row the automatic mapping found instead of the chosen one.

@@ -42,6 +42,13 @@ bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, co
     return std::any_of(dataEnd, rows.end(), [](const std::vector<std::string>& row) { return !row.empty(); });
 }
 
+std::vector<std::vector<std::string>> ReadMappingRows(const std::string& path, const Regional& regional,
+                                                      const SheetChoice& sheet, int firstRow)
+{
+    return WithUserMessages(
+        [&] { return ReadRowRange(path, regional, sheet, firstRow, firstRow + kMappingRowsLookedAt - 1); });
+}
+
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)
 {
     return WithUserMessages([&] { return ListSheets(path); });

@@ -45,6 +45,12 @@ WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& reg
 inline constexpr int kLayoutRowsLookedAt = 1000;
 bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow);
 
+// The first data rows, from `firstRow`, that the automatic mapping looks at
+// (the cell texts by column); raises as above.
+inline constexpr int kMappingRowsLookedAt = 100;
+std::vector<std::vector<std::string>> ReadMappingRows(const std::string& path, const Regional& regional,
+                                                      const SheetChoice& sheet, int firstRow);
+
 // The worksheets of the workbook; raises as above.
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path);
 

@@ -159,6 +159,102 @@ bool IsCoveredColumn(const std::vector<std::string>& columnNames, std::size_t c)
            != columnNames.begin() + static_cast<long>(c);
 }
 
+std::optional<std::size_t> FieldIndex(const std::vector<Field>& fields, std::string_view fieldID)
+{
+    for (std::size_t f = 0; f < fields.size(); ++f)
+        if (fields[f].fieldID == fieldID) return f;
+    return std::nullopt;
+}
+
+// The texts of a column in the rows that hold two cells or more (a group
+// heading holds one).
+std::vector<std::string> ProductCells(const std::vector<std::vector<std::string>>& rows, std::size_t column)
+{
+    std::vector<std::string> cells;
+    for (const std::vector<std::string>& row : rows) {
+        const auto filled =
+            std::count_if(row.begin(), row.end(), [](const std::string& cell) { return !Trim(cell).empty(); });
+        if (filled >= 2) cells.push_back(column < row.size() ? Trim(row[column]) : std::string());
+    }
+    return cells;
+}
+
+bool FilledOnEveryProductRow(const std::vector<std::vector<std::string>>& rows, std::size_t column)
+{
+    const std::vector<std::string> cells = ProductCells(rows, column);
+    return !cells.empty()
+           && std::none_of(cells.begin(), cells.end(), [](const std::string& cell) { return cell.empty(); });
+}
+
+// The 13 digits of a code written with or without hyphens and blanks; "" for
+// anything else.
+std::string ThirteenDigits(const std::string& text)
+{
+    std::string digits;
+    for (const char c : text) {
+        if (c >= '0' && c <= '9') digits += c;
+        else if (c != '-' && c != ' ') return {};
+    }
+    return digits.size() == 13 ? digits : std::string();
+}
+
+bool HasEanCheckDigit(const std::string& digits)
+{
+    int sum = 0;
+    for (std::size_t i = 0; i < 12; ++i) sum += (digits[i] - '0') * (i % 2 == 0 ? 1 : 3);
+    return (10 - sum % 10) % 10 == digits[12] - '0';
+}
+
+// What the filled cells of a column are, when nine in ten of them at least
+// (and three at least) agree: ISBN-like codes, EAN-13 codes, or neither.
+enum class CodeColumn { None, Isbn, Ean };
+
+CodeColumn CodesIn(const std::vector<std::vector<std::string>>& rows, std::size_t column)
+{
+    int filled = 0, isbns = 0, eans = 0;
+    for (const std::string& cell : ProductCells(rows, column)) {
+        if (cell.empty()) continue;
+        ++filled;
+        const std::string digits = ThirteenDigits(cell);
+        if (digits.empty()) continue;
+        if (digits.starts_with("978") || digits.starts_with("979")) ++isbns;
+        else if (HasEanCheckDigit(digits)) ++eans;
+    }
+    if (filled < 3) return CodeColumn::None;
+    if (isbns * 10 >= filled * 9) return CodeColumn::Isbn;
+    if ((isbns + eans) * 10 >= filled * 9) return CodeColumn::Ean;
+    return CodeColumn::None;
+}
+
+// Fields by what the rows hold, for the columns nothing names.
+void AddContentCandidates(const std::vector<Field>& fields, const std::vector<std::string>& columnNames,
+                          const SchemeLines& lines, const std::vector<std::vector<std::string>>& rows,
+                          std::vector<Candidate>& candidates)
+{
+    if (rows.empty()) return;
+    std::vector<std::pair<std::size_t, CodeColumn>> codes;
+    for (std::size_t c = 0; c < columnNames.size(); ++c) {
+        const bool used = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+            const auto value = SchemeValuePart(line);
+            return value && SameTextIgnoreCase(Trim(*value), Trim(columnNames[c]));
+        });
+        const bool named = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& candidate) {
+            return candidate.column == c && candidate.reason < MatchReason::Guess;
+        });
+        if (used || named) continue;
+        if (const CodeColumn kind = CodesIn(rows, c); kind != CodeColumn::None) codes.push_back({c, kind});
+    }
+    const auto isbnColumns =
+        std::count_if(codes.begin(), codes.end(), [](const auto& code) { return code.second == CodeColumn::Isbn; });
+    const std::optional<std::size_t> isbnField = FieldIndex(fields, "ISBN");
+    const std::optional<std::size_t> eanField = FieldIndex(fields, "EAN13");
+    for (const auto& [column, kind] : codes) {
+        if (kind == CodeColumn::Isbn && isbnField && isbnColumns == 1)
+            candidates.push_back({column, *isbnField, MatchReason::Content});
+        else if (eanField) candidates.push_back({column, *eanField, MatchReason::Content});
+    }
+}
+
 // What a price column's name says of its price.
 enum class PriceMark { Plain, WithoutVat, Wholesale, WithVat, Retail };
 
@@ -210,13 +306,6 @@ PriceMark MarkOf(const std::string& normalized)
         return PriceMark::Retail;
     if (AnyWordStarts(words, {"опт", "дилер", "wholesale", "dealer"})) return PriceMark::Wholesale;
     return PriceMark::Plain;
-}
-
-std::optional<std::size_t> FieldIndex(const std::vector<Field>& fields, std::string_view fieldID)
-{
-    for (std::size_t f = 0; f < fields.size(); ++f)
-        if (fields[f].fieldID == fieldID) return f;
-    return std::nullopt;
 }
 
 // The price the names alone do not settle: the sheet's one price column (not
@@ -313,7 +402,8 @@ std::string NormalizedHeaderName(std::string_view name)
 }
 
 std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocumentType type,
-                                             const std::vector<std::string>& columnNames)
+                                             const std::vector<std::string>& columnNames,
+                                             const std::vector<std::vector<std::string>>& rows)
 {
     // The fields no line names yet, each once; a line naming a column the
     // workbook lacks maps nothing.
@@ -369,12 +459,33 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
     }
 
     // A weak name yields to any other column named for its field, a guess
-    // too: "Код" (of the unit) beside "Код товара/работ, услуг".
+    // too: "Код" (of the unit) beside "Код товара/работ, услуг"; unless the
+    // rows show the weak one filled on every product row and the other not.
     std::erase_if(candidates, [&](const Candidate& weak) {
         return weak.weak && std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& other) {
-                   return !other.weak && other.field == weak.field;
+                   return !other.weak && other.field == weak.field
+                          && !(FilledOnEveryProductRow(rows, weak.column)
+                               && !FilledOnEveryProductRow(rows, other.column));
                });
     });
+    std::erase_if(candidates, [&](const Candidate& strong) {
+        return !strong.weak && std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& weak) {
+            return weak.weak && weak.field == strong.field;
+        });
+    });
+    AddContentCandidates(fields, columnNames, lines, rows, candidates);
+    // A list without a name column names its goods in the description
+    // ("Description" of a distributor's list).
+    const std::optional<std::size_t> titleField = FieldIndex(fields, "Title");
+    const std::optional<std::size_t> annotationField = FieldIndex(fields, "Annotation");
+    if (titleField && annotationField && std::none_of(candidates.begin(), candidates.end(), [&](const Candidate& c) {
+            return c.field == *titleField;
+        }))
+        for (Candidate& candidate : candidates) {
+            const std::string name = NormalizedHeaderName(columnNames[candidate.column]);
+            if (candidate.field == *annotationField && (name == "description" || name == "описание"))
+                candidate.field = *titleField;
+        }
     AddPriceCandidates(type, fields, columnNames, lines, candidates);
 
     // Strongest reasons first (a weak name after a strong one), then from the

@@ -13,6 +13,7 @@ enum class MatchReason {
     Caption,   // its name is the field's caption
     KnownName, // its name is one suppliers use for the field
     Price,     // the sheet's one price column, or the one its name marks as the price the field holds
+    Content,   // its cells hold what the field holds: ISBNs, EAN-13 codes
     Similar,   // its name differs from one of those by a letter or two, and from no other field's
     Guess,     // its name most often means the field, but may mean another
 };
@@ -41,8 +42,16 @@ std::string NormalizedHeaderName(std::string_view name);
 // letter or two away from one of those when only one field has such a name,
 // then by a guess. Each field and each column at most once; the left of two
 // equal columns wins. In the order of the field list.
+//
+// With the first data rows under the header (`rows`, the cell texts by
+// column), their cells count too: a column of 13-digit codes starting 978 or
+// 979 is the ISBN where the type has one and no other column holds such
+// codes, else the EAN; a column of 13-digit codes with a right check digit
+// is the EAN; of an article named so and a weaker name ("Код"), the one
+// filled on every product row (a row of two cells or more) wins.
 std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocumentType type,
-                                             const std::vector<std::string>& columnNames);
+                                             const std::vector<std::string>& columnNames,
+                                             const std::vector<std::vector<std::string>>& rows = {});
 
 // Adds the confident proposals to the scheme (never replacing a line) and
 // returns them.

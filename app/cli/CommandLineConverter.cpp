@@ -106,7 +106,10 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
         // Only the confident pairs unless asked for all: a guess waits for a
         // person to confirm it, and is named so that one can.
         std::size_t added = 0;
-        for (const ProposedMapping& mapping : ProposeMappings(scheme.lines, inputs.documentType, inputs.columnNames)) {
+        const int firstRow = inputs.firstDataRow > 0 ? inputs.firstDataRow : inputs.headerRow + 1;
+        const auto rows = ReadMappingRows(inputs.workbookPath, inputs.regional, inputs.sheet, firstRow);
+        for (const ProposedMapping& mapping :
+             ProposeMappings(scheme.lines, inputs.documentType, inputs.columnNames, rows)) {
             if (!mapping.Confident() && !line.autoSchemeGuesses) {
                 PrintLine(err, FormatMessage(QRNConsts::sCliGuessNotAdded, {mapping.caption, mapping.column}));
                 continue;

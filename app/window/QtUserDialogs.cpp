@@ -29,6 +29,7 @@ std::string MatchReasonText(MatchReason reason)
     case MatchReason::Caption: return QRNConsts::sReasonSameAsCaption;
     case MatchReason::KnownName: return QRNConsts::sReasonKnownName;
     case MatchReason::Price: return QRNConsts::sReasonPriceColumn;
+    case MatchReason::Content: return QRNConsts::sReasonColumnContent;
     case MatchReason::Similar: return QRNConsts::sReasonSimilarName;
     case MatchReason::Guess: return QRNConsts::sReasonGuess;
     }

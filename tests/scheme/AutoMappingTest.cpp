@@ -59,6 +59,33 @@ INSTANTIATE_TEST_SUITE_P(Cases, AddConfidentMappingsTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// The rows under the header settle what the names do not.
+TEST(ProposeMappingsTest, ReadsTheRowsWhereNamesSayNothing)
+{
+    const auto pairs = [](TDocumentType type, const std::vector<std::string>& columns,
+                          const std::vector<std::vector<std::string>>& rows) {
+        std::vector<std::string> lines;
+        for (const ProposedMapping& m : ProposeMappings({}, type, columns, rows))
+            if (m.Confident()) lines.push_back(m.caption + " = " + m.column);
+        return lines;
+    };
+    const std::vector<std::vector<std::string>> isbns{
+        {"Книга", "978-5-17-118366-0"}, {"Проза"}, {"Книга", "9785171183660"}, {"Книга", "978 5 17 118366 0"}};
+    EXPECT_EQ(pairs(0, {"Название", "[B]"}, isbns),
+              (std::vector<std::string>{"ISBN = [B]", "Название (Основное заглавие) = Название"}));
+    // A type without an ISBN takes the codes as barcodes.
+    EXPECT_EQ(pairs(3, {"Название", "[B]"}, isbns),
+              (std::vector<std::string>{"Штрих-код (EAN-13) = [B]", "Наименование товара = Название"}));
+    EXPECT_EQ(pairs(3, {"Название", "[B]"}, {{"x", "4607086560123"}, {"y", "4607086560123"}, {"z", "123"}}),
+              (std::vector<std::string>{"Наименование товара = Название"}));
+    // The code filled on every product row beats an article that is not.
+    const std::vector<std::string> named{"Код", "Артикул", "Название"};
+    EXPECT_EQ(pairs(0, named, {{"1", "A-1", "x"}, {"2", "", "y"}, {"3", "A-3", "z"}}),
+              (std::vector<std::string>{"Артикул = Код", "Название (Основное заглавие) = Название"}));
+    EXPECT_EQ(pairs(0, named, {{"1", "A-1", "x"}, {"2", "A-2", "y"}}),
+              (std::vector<std::string>{"Артикул = Артикул", "Название (Основное заглавие) = Название"}));
+}
+
 TEST(AddConfidentMappingsTest, MappedFieldsResolveToTheirColumns)
 {
     const std::vector<std::string> columns = {"Цена", "ISBN", "Артикул"};
