@@ -78,6 +78,9 @@ public:
     void OfferSupplierLayout();
     // The column names of the chosen sheet and header row, alone.
     void LoadColumnNames();
+    // The first data rows the automatic mapping looks at; none when they
+    // cannot be read.
+    std::vector<std::vector<std::string>> MappingRows() const;
     // Shows the first data rows as the conversion will read them.
     void btPreviewClick();
     bool listOnixDragOver(const QPoint& position);

@@ -193,10 +193,24 @@ void TfmQRNMain::actCorrespClearExecute()
     listCorresp->clear();
 }
 
+std::vector<std::vector<std::string>> TfmQRNMain::MappingRows() const
+{
+    const WaitCursor waiting;
+    try {
+        return ReadMappingRows(StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
+                               FFirstDataRow > 0 ? FFirstDataRow : seHeaderRow->value() + 1);
+    } catch (const std::exception&) {
+        // Step 2 has said what is wrong with the workbook; the names alone
+        // still map.
+        return {};
+    }
+}
+
 void TfmQRNMain::actCorrespAutoExecute()
 {
     SchemeLines lines = CurrentScheme();
-    std::vector<ProposedMapping> proposed = ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel));
+    std::vector<ProposedMapping> proposed =
+        ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel), MappingRows());
     // Nothing known in the chosen header row: perhaps it is another one,
     // under a title block.
     if (proposed.empty()) {
@@ -210,7 +224,7 @@ void TfmQRNMain::actCorrespAutoExecute()
             && FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sHeaderRowFoundQuestion, {chosen, row, row})))) {
             seHeaderRow->setValue(found);
             LoadColumnNames();
-            proposed = ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel));
+            proposed = ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel), MappingRows());
         }
     }
     if (proposed.empty()) {
