@@ -226,6 +226,33 @@ CodeColumn CodesIn(const std::vector<std::vector<std::string>>& rows, std::size_
     return CodeColumn::None;
 }
 
+// A column the header leaves unnamed: "[B]".
+bool IsUnnamedColumn(const std::string& name)
+{
+    return name.size() > 2 && name.front() == '[' && name.back() == ']'
+           && std::all_of(name.begin() + 1, name.end() - 1, [](char c) { return c >= 'A' && c <= 'Z'; });
+}
+
+// Codes: one word each, at most 30 characters, no bare number or dash
+// ("ЦБ-00012345", "3630FD", "00-00001234"; not "5", "12,5" or "-").
+bool HoldsCodes(const std::vector<std::string>& cells)
+{
+    return std::all_of(cells.begin(), cells.end(), [](const std::string& cell) {
+        const bool number = cell.find_first_not_of("0123456789.,") == std::string::npos;
+        const bool dashes = cell.find_first_not_of('-') == std::string::npos;
+        return !cell.empty() && cell.size() <= 30 && cell.find(' ') == std::string::npos && !number && !dashes;
+    });
+}
+
+// Names: texts of three words or more in nine cells of ten.
+bool HoldsNames(const std::vector<std::string>& cells)
+{
+    const auto named = std::count_if(cells.begin(), cells.end(), [](const std::string& cell) {
+        return std::count(cell.begin(), cell.end(), ' ') >= 2;
+    });
+    return !cells.empty() && named * 10 >= static_cast<long>(cells.size()) * 9;
+}
+
 // Fields by what the rows hold, for the columns nothing names.
 void AddContentCandidates(const std::vector<Field>& fields, const std::vector<std::string>& columnNames,
                           const SchemeLines& lines, const std::vector<std::vector<std::string>>& rows,
@@ -244,6 +271,27 @@ void AddContentCandidates(const std::vector<Field>& fields, const std::vector<st
         if (used || named) continue;
         if (const CodeColumn kind = CodesIn(rows, c); kind != CodeColumn::None) codes.push_back({c, kind});
     }
+    // An unnamed column of codes on every product row is the article, one
+    // of long texts the name, where no column is named for them.
+    const auto unnamed = [&](std::string_view fieldID, bool (*holds)(const std::vector<std::string>&)) {
+        const std::optional<std::size_t> field = FieldIndex(fields, fieldID);
+        if (!field
+            || std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& c) { return c.field == *field; }))
+            return;
+        for (std::size_t c = 0; c < columnNames.size(); ++c) {
+            if (!IsUnnamedColumn(columnNames[c])
+                || std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& k) { return k.column == c; }))
+                continue;
+            const std::vector<std::string> cells = ProductCells(rows, c);
+            if (cells.size() >= 3 && holds(cells)) {
+                candidates.push_back({c, *field, MatchReason::Content});
+                return;
+            }
+        }
+    };
+    unnamed("RecordReference", HoldsCodes);
+    unnamed("Title", HoldsNames);
+    unnamed("ProductName", HoldsNames);
     const auto isbnColumns =
         std::count_if(codes.begin(), codes.end(), [](const auto& code) { return code.second == CodeColumn::Isbn; });
     const std::optional<std::size_t> isbnField = FieldIndex(fields, "ISBN");

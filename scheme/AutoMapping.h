@@ -48,7 +48,10 @@ std::string NormalizedHeaderName(std::string_view name);
 // 979 is the ISBN where the type has one and no other column holds such
 // codes, else the EAN; a column of 13-digit codes with a right check digit
 // is the EAN; of an article named so and a weaker name ("Код"), the one
-// filled on every product row (a row of two cells or more) wins.
+// filled on every product row (a row of two cells or more) wins; where no
+// column is named for the article or the name, an unnamed column ("[B]") of
+// one-word codes on every product row is the article, one of texts of three
+// words or more the name.
 std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocumentType type,
                                              const std::vector<std::string>& columnNames,
                                              const std::vector<std::vector<std::string>>& rows = {});

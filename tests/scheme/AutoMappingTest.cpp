@@ -79,6 +79,14 @@ TEST(ProposeMappingsTest, ReadsTheRowsWhereNamesSayNothing)
     EXPECT_EQ(pairs(3, {"Название", "[B]"}, {{"x", "4607086560123"}, {"y", "4607086560123"}, {"z", "123"}}),
               (std::vector<std::string>{"Наименование товара = Название"}));
     // The code filled on every product row beats an article that is not.
+    // Unnamed columns of codes and of names, where nothing is named for them;
+    // quantities are no codes.
+    EXPECT_EQ(pairs(0, {"[A]", "[B]", "[C]", "Цена"},
+                    {{"5", "ЦБ-001", "Мастер и Маргарита", "100"},
+                     {"3", "ЦБ-002", "Белая гвардия, роман", "90"},
+                     {"-", "ЦБ-003", "Собачье сердце и повести", "80"}}),
+              (std::vector<std::string>{"Артикул = [B]", "Отпускная цена без НДС = Цена",
+                                        "Название (Основное заглавие) = [C]"}));
     const std::vector<std::string> named{"Код", "Артикул", "Название"};
     EXPECT_EQ(pairs(0, named, {{"1", "A-1", "x"}, {"2", "", "y"}, {"3", "A-3", "z"}}),
               (std::vector<std::string>{"Артикул = Код", "Название (Основное заглавие) = Название"}));

@@ -277,6 +277,7 @@ TEST(SupplierFilesMapping, ProposesWhatAPersonMaps)
     std::cout << "held out: " << heldOutFound << " of " << heldOutPairs << "; wrong " << wrong << " of " << confident
               << " confident\n";
     EXPECT_LE(wrong * 20, confident) << "more than 5 % of the confident pairs are wrong";
+    EXPECT_GE(heldOutFound * 100, heldOutPairs * 85) << "less than 85 % of the held-out pairs proposed";
 }
 
 } // namespace
