@@ -226,6 +226,16 @@ CodeColumn CodesIn(const std::vector<std::vector<std::string>>& rows, std::size_
     return CodeColumn::None;
 }
 
+// Whether a scheme line uses the column already.
+bool IsColumnInScheme(const SchemeLines& lines, const std::string& column)
+{
+    const std::string trimmed = Trim(column);
+    return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        const auto value = SchemeValuePart(line);
+        return value && SameTextIgnoreCase(Trim(*value), trimmed);
+    });
+}
+
 // A column the header leaves unnamed: "[B]".
 bool IsUnnamedColumn(const std::string& name)
 {
@@ -261,10 +271,7 @@ void AddContentCandidates(const std::vector<Field>& fields, const std::vector<st
     if (rows.empty()) return;
     std::vector<std::pair<std::size_t, CodeColumn>> codes;
     for (std::size_t c = 0; c < columnNames.size(); ++c) {
-        const bool used = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
-            const auto value = SchemeValuePart(line);
-            return value && SameTextIgnoreCase(Trim(*value), Trim(columnNames[c]));
-        });
+        const bool used = IsColumnInScheme(lines, columnNames[c]);
         const bool named = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& candidate) {
             return candidate.column == c && candidate.reason < MatchReason::Guess;
         });
@@ -378,10 +385,7 @@ void AddPriceCandidates(TDocumentType type, const std::vector<Field>& fields,
     for (std::size_t c = 0; c < columnNames.size(); ++c) {
         const std::string normalized = NormalizedHeaderName(columnNames[c]);
         if (!IsPriceColumn(normalized) || IsCoveredColumn(columnNames, c)) continue;
-        const bool used = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
-            const auto value = SchemeValuePart(line);
-            return value && SameTextIgnoreCase(Trim(*value), Trim(columnNames[c]));
-        });
+        const bool used = IsColumnInScheme(lines, columnNames[c]);
         const bool named = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& candidate) {
             return candidate.column == c && candidate.reason < MatchReason::Price;
         });
@@ -487,11 +491,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
     // The best match of each column a line does not use yet.
     std::vector<Candidate> candidates;
     for (std::size_t c = 0; c < columnNames.size(); ++c) {
-        const std::string trimmed = Trim(columnNames[c]);
-        const bool used = std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
-            const auto value = SchemeValuePart(line);
-            return value && SameTextIgnoreCase(Trim(*value), trimmed);
-        });
+        const bool used = IsColumnInScheme(lines, columnNames[c]);
         if (used || IsCoveredColumn(columnNames, c) || NormalizedHeaderName(columnNames[c]).empty()) continue;
         // The whole name first; its remarks in brackets left out only when
         // the whole name says nothing.
