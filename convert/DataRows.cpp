@@ -1,5 +1,7 @@
 #include "convert/DataRows.h"
 
+#include "convert/FieldCell.h"
+
 #include <algorithm>
 
 namespace {
@@ -25,6 +27,7 @@ DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, RestOfSheet rest, P
     sorter_ = std::make_unique<SupplierRowSorter>(inputs);
     passedOver_ = std::move(passedOver);
     firstDataRow_ = inputs.firstDataRow > 0 ? inputs.firstDataRow : inputs.headerRow + 1;
+    barcodeColumn_ = ResolveFieldColumn("EAN13", inputs).column;
 }
 
 const SheetRow* DataRows::NextSupplierRow()
@@ -42,7 +45,9 @@ const SheetRow* DataRows::NextSupplierRow()
         const int groupColumn = sorter_->GroupColumn();
         supplierRow_.Start(row->Number());
         row->ForEachCell([&](int column, std::string_view text) {
-            if (groupColumn == 0 || column < groupColumn) supplierRow_.Add(column, TrimmedBlanks(text));
+            if (groupColumn != 0 && column >= groupColumn) return;
+            if (column == barcodeColumn_) supplierRow_.Add(column, BarcodeOfCell(TrimmedBlanks(text)));
+            else supplierRow_.Add(column, TrimmedBlanks(text));
         });
         if (groupColumn != 0) supplierRow_.Add(groupColumn, sorter_->Group());
         return &supplierRow_;

@@ -30,7 +30,8 @@ public:
     // The data rows of the run's sheet in the run's layout. In the supplier
     // layout they are every row from the first data row to the last, less
     // those SupplierRowSorter passes over, which go to `passedOver`; their
-    // texts lose the blanks at either end, and when the scheme maps
+    // texts lose the blanks at either end, a barcode kept as a number gets
+    // its leading 0 back (BarcodeOfCell), and when the scheme maps
     // kGroupColumn, that column holds the nearest group heading above.
     using PassedOverSink = std::function<void(const SheetRow& row, PassedOver reason, const std::string& group)>;
     DataRows(SheetRows& rows, const RunInputs& inputs, RestOfSheet rest = RestOfSheet::Read,
@@ -64,4 +65,5 @@ private:
     PassedOverSink passedOver_;
     int firstDataRow_ = 0;
     SheetRow supplierRow_;
+    int barcodeColumn_ = 0; // the EAN's, 0 when unmapped
 };

@@ -6,6 +6,7 @@
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "scheme/ColumnLookup.h"
+#include "writers/ONIXChecks.h"
 
 namespace {
 
@@ -39,6 +40,15 @@ std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field)
 {
     if (field.column <= 0) return {};
     return std::string(row.CellText(field.column));
+}
+
+std::string BarcodeOfCell(std::string_view cell)
+{
+    std::string barcode(cell);
+    if (barcode.size() != 12 || barcode.find_first_not_of("0123456789") != std::string::npos) return barcode;
+    std::string expected;
+    const std::string restored = "0" + barcode;
+    return ONIXFunctions::IsEAN13CheckDigitValid(restored, expected) ? restored : barcode;
 }
 
 std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std::string* currency)

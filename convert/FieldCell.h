@@ -29,5 +29,10 @@ std::string GetFieldValue(const SheetRow& row, const FieldColumn& field, RunObse
 // the currency's text ("" for none).
 std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std::string* currency = nullptr);
 
+// A barcode a spreadsheet kept as a number and so without its leading 0
+// (12 digits, "730870274064"): the EAN-13 with the 0 back where its check
+// digit agrees; any other text as it stands.
+std::string BarcodeOfCell(std::string_view cell);
+
 // The invoice reading: the text as it stands, never cut.
 std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field);

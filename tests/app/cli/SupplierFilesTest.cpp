@@ -181,9 +181,9 @@ const std::vector<SupplierFile> kFiles{
     SupplierFile{"norfin_stock_valuation_1c_ua.xls", 5, 0, "1 (без артикула и названия: 1).", 23},
     // A publisher's title list: ISBNs, no article.
     SupplierFile{"springer_free_textbooks_title_list_2020.xlsx", 0, 0, "", 407},
-    // EANs kept as numbers lost their leading 0: "EAN-13 содержит не 13
-    // символов" is critical.
-    SupplierFile{"distrimarq_perfume_price_2017_04.xls", 5, 0, "54 (заголовки групп: 54)."}};
+    // Its EANs were kept as numbers (the leading 0 comes back); the line
+    // "Coefficient 2.95" under the header reads as a product.
+    SupplierFile{"distrimarq_perfume_price_2017_04.xls", 5, 86, "54 (заголовки групп: 54).", 0, 1}};
 
 class SupplierFilesTest : public testing::TestWithParam<SupplierFile> {};
 
