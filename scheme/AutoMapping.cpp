@@ -342,13 +342,13 @@ bool Contains(const std::string& normalized, std::initializer_list<std::string_v
 }
 
 // A column whose name speaks of a price: "Цена", "Цены оптовые", "Розница",
-// "ОПТ", "РРЦ", "Price", "Базовая". Not "Стоимость": most often a line's
-// total.
+// "ОПТ", "РРЦ", "Price", "Базовая", a distributor's "DDP" (delivered duty
+// paid). Not "Стоимость": most often a line's total.
 bool IsPriceColumn(const std::string& normalized)
 {
     const std::vector<std::string> words = Words(normalized);
     return AnyWordStarts(words, {"цен", "price", "prix", "розниц", "wholesale", "retail"})
-           || Contains(normalized, {"опт", "розн", "ррц", "rrp"}) || normalized == "базовая";
+           || Contains(normalized, {"опт", "розн", "ррц", "rrp", "ddp"}) || normalized == "базовая";
 }
 
 PriceMark MarkOf(const std::string& normalized)
@@ -371,7 +371,7 @@ PriceMark MarkOf(const std::string& normalized)
 // recommended price.
 void AddPriceCandidates(TDocumentType type, const std::vector<Field>& fields,
                         const std::vector<std::string>& columnNames, const SchemeLines& lines,
-                        std::vector<Candidate>& candidates)
+                        const std::vector<std::vector<std::string>>& rows, std::vector<Candidate>& candidates)
 {
     const bool invoice = type == kInvoiceType;
     const std::optional<std::size_t> priceField = FieldIndex(fields, invoice ? "Price" : "Price01");
@@ -407,7 +407,22 @@ void AddPriceCandidates(TDocumentType type, const std::vector<Field>& fields,
     if (plain.size() == 1) chosen = plain.front();
     else if (withoutVat.size() == 1) chosen = withoutVat.front();
     else if (wholesale.size() == 1) chosen = wholesale.front();
-    if (chosen) candidates.push_back({*chosen, *priceField, MatchReason::Price});
+    if (chosen) {
+        candidates.push_back({*chosen, *priceField, MatchReason::Price});
+        return;
+    }
+    // The sheet's one price that the rows fill is retail or with VAT: a
+    // guess, for a person to confirm, rather than no price at all.
+    const bool anyForPrice =
+        std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& c) { return c.field == *priceField; });
+    std::vector<std::size_t> filled;
+    for (const auto& price : prices) {
+        const std::vector<std::string> cells = ProductCells(rows, price.first);
+        if (rows.empty()
+            || std::any_of(cells.begin(), cells.end(), [](const std::string& cell) { return !cell.empty(); }))
+            filled.push_back(price.first);
+    }
+    if (!anyForPrice && filled.size() == 1) candidates.push_back({filled.front(), *priceField, MatchReason::Guess});
 }
 
 } // namespace
@@ -534,7 +549,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
             if (candidate.field == *annotationField && (name == "description" || name == "описание"))
                 candidate.field = *titleField;
         }
-    AddPriceCandidates(type, fields, columnNames, lines, candidates);
+    AddPriceCandidates(type, fields, columnNames, lines, rows, candidates);
 
     // Strongest reasons first (a weak name after a strong one), then from the
     // left: each field and column once.

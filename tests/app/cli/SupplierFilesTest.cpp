@@ -248,8 +248,15 @@ TEST(SupplierFilesMapping, ProposesWhatAPersonMaps)
         run.insert(run.end(), {"--auto-scheme", "--save-scheme", folder.File("proposed.sch"), "--from-san", "1",
                                workbook, folder.File("out.xml"), std::to_string(c.type)});
         if (c.type == kInvoiceType) run.insert(run.end(), {"1", "1"});
-        RunProcess(QUARNEL_CONVERT_PATH, run, {});
+        const std::string said = RunProcess(QUARNEL_CONVERT_PATH, run, {}).err;
         const SchemeLines proposed = ReadSchemeFile(folder.File("proposed.sch"));
+        // The price a person maps is proposed, with confidence or as a guess.
+        const std::string price = GetFildNameByFieldID(c.type == kInvoiceType ? "Price" : "Price01", c.type);
+        for (const std::string& line : person) {
+            const bool proposedPrice = std::count(proposed.begin(), proposed.end(), line) > 0
+                                       || said.find("Предположение: " + line + " (") != std::string::npos;
+            EXPECT_TRUE(SchemeNamePart(line) != price + " " || proposedPrice) << c.file << ": " << line;
+        }
 
         const bool heldOut = kHeldOut.count(c.file) > 0;
         int found = 0;
