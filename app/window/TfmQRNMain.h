@@ -87,6 +87,9 @@ public:
     void listOnixDragDrop();
     void actCorrespClearExecute();
     void actCorrespAutoExecute();
+    // Proposes the mappings of the columns (and these first data rows) and
+    // adds the ones the user checks.
+    void ProposeAndAddMappings(const std::vector<std::vector<std::string>>& rows);
     void actCorrespDelExecute();
     void actCorrespSaveExecute();
     void actCorrespOpenExecute();
@@ -211,6 +214,8 @@ private:
     WindowWorker FPreviewWorker;
     // Judges whether the strict layout loses rows.
     WindowWorker FLayoutWorker;
+    // Reads the rows the automatic mapping looks at.
+    WindowWorker FMappingWorker;
     // The first data row of the columns listed on step 2 (0: under the
     // header row).
     int FFirstDataRow = 0;

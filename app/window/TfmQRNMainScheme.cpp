@@ -208,9 +208,32 @@ std::vector<std::vector<std::string>> TfmQRNMain::MappingRows() const
 
 void TfmQRNMain::actCorrespAutoExecute()
 {
+    // The first data rows are read on the worker: the window stays
+    // responsive, and the proposals come when they are there.
+    const QString workbook = edExcelFile->text();
+    const SheetChoice sheet = ChosenSheet();
+    const int firstRow = FFirstDataRow > 0 ? FFirstDataRow : seHeaderRow->value() + 1;
+    const Regional regional = FRegional;
+    FMappingWorker.Start(
+        [this, workbook, sheet, firstRow, regional](const StopRequest&) -> WindowWorker::Continuation {
+            std::vector<std::vector<std::string>> rows;
+            try {
+                rows = ReadMappingRows(StdStr(workbook), regional, sheet, firstRow);
+            } catch (const std::exception&) {
+                // Step 2 has said what is wrong with the workbook; the names
+                // alone still map.
+            }
+            return [this, workbook, rows = std::move(rows)] {
+                if (FStep == 2 && edExcelFile->text() == workbook) Guarded([&] { ProposeAndAddMappings(rows); });
+            };
+        },
+        [](const QString&) {});
+}
+
+void TfmQRNMain::ProposeAndAddMappings(const std::vector<std::vector<std::string>>& rows)
+{
     SchemeLines lines = CurrentScheme();
-    std::vector<ProposedMapping> proposed =
-        ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel), MappingRows());
+    std::vector<ProposedMapping> proposed = ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel), rows);
     // Nothing known in the chosen header row: perhaps it is another one,
     // under a title block.
     if (proposed.empty()) {

@@ -370,7 +370,13 @@ private slots:
         window.btNext->click();
         window.listCorresp->addItems(before);
 
+        // The rows are read on the worker: the proposals, or the word that
+        // there are none, come after the click.
+        const auto answered = [&] {
+            return fixture.dialogs().proposals.size() + fixture.dialogs().informations.size();
+        };
         window.btAutoCorresp->click();
+        QTRY_COMPARE(answered(), 1u);
         QCOMPARE(Items(*window.listCorresp), after);
         if (proposed == 0) {
             QCOMPARE(fixture.dialogs().informations, QStringList{Q("Новых соответствий не найдено.")});
@@ -386,6 +392,7 @@ private slots:
         window.listCorresp->addItems(before);
         fixture.dialogs().mappingAnswers = {std::nullopt};
         window.btAutoCorresp->click();
+        QTRY_COMPARE(answered(), 2u);
         QCOMPARE(Items(*window.listCorresp), before);
     }
 
@@ -402,7 +409,7 @@ private slots:
         window.btNext->click();
         fixture.dialogs().confirmAnswers = {true};
         window.btAutoCorresp->click();
-        QCOMPARE(fixture.dialogs().questions.size(), 1);
+        QTRY_COMPARE(fixture.dialogs().questions.size(), 1);
         QCOMPARE(window.seHeaderRow->value(), 3);
         QCOMPARE(Items(*window.listExcel), (QStringList{Q("Код"), Q("Наименование"), Q("Автор")}));
         QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Код"), Q("Фамилия автора в заголовке = Автор"),
@@ -437,6 +444,7 @@ private slots:
         QAction* automatic = window.pmCorresp->actions().last();
         QCOMPARE(automatic, window.actCorrespAuto);
         automatic->trigger();
+        QTRY_COMPARE(step.fixture.dialogs().proposals.size(), 1u);
         QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Артикул товара"), "ISBN = ISBN",
                                                           Q("Название (Основное заглавие) = Название")}));
         QCOMPARE(step.fixture.dialogs().proposals.size(), 1u);
