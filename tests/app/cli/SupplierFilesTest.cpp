@@ -173,6 +173,7 @@ const std::vector<SupplierFile> kFiles{
     SupplierFile{"kamaz_tender.xlsx", 9, 836, ""}, SupplierFile{"maz_request.xls", 9, 11, ""},
     SupplierFile{"zbest_mobile_price_2025_09.xls", 3, 611, "25 (заголовки групп: 25)."},
     SupplierFile{"zbest_mobile_price_2022_12.xls", 3, 645, "27 (заголовки групп: 27)."},
+    SupplierFile{"shock_absorbers_price.xlsx", 5, 305, ""},
     // Its 23 group rows carry "Да"/"Нет" and a sum, so they read as
     // products without an article; a third header row is passed over.
     SupplierFile{"norfin_stock_valuation_1c_ua.xls", 5, 0, "1 (без артикула и названия: 1).", 23},
