@@ -7,15 +7,15 @@
 
 // A scheme or settings file the program will not take as one, where saying
 // only that the file could not be read would mislead: a scheme far too large
-// is refused for its size, one in UTF-16 for its encoding, and settings that cannot be used are read as
-// empty rather than refused. It holds no text for the user: EdgeFileFaultMessage
-// says it in Russian.
+// is refused for its size, one in UTF-16 for its encoding, a workbook for being one, and settings that cannot be used
+// are read as empty rather than refused. It holds no text for the user: EdgeFileFaultMessage says it in Russian.
 class EdgeFileFault : public std::runtime_error {
 public:
     enum class Reason {
-        SchemeTooLarge,  // file.limitBytes is the largest scheme read
-        SchemeInUtf16,   // encoding names which UTF-16
-        SettingsNotRead, // every value then reads as its default; file says why
+        SchemeTooLarge,   // file.limitBytes is the largest scheme read
+        SchemeInUtf16,    // encoding names which UTF-16
+        SchemeIsWorkbook, // a zip or OLE2 container: a workbook chosen by mistake
+        SettingsNotRead,  // every value then reads as its default; file says why
     };
 
     EdgeFileFault(Reason reason, FileFault file, std::string encoding = {})

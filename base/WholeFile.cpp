@@ -1,5 +1,6 @@
 #include "base/WholeFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,9 +23,9 @@ WholeFile Refused(WholeFile::Outcome outcome)
     return file;
 }
 
-} // namespace
-
-WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
+// With `startOnly` the first maxBytes of a larger file are read, and it
+// counts as read.
+WholeFile ReadRegular(const std::string& path, std::size_t maxBytes, bool startOnly)
 {
     // Asked before opening: opening a device may already do something.
     struct stat st {};
@@ -32,7 +33,7 @@ WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
         return errno == ENOENT ? Refused(WholeFile::Outcome::Missing) : Unreadable(errno);
     if (S_ISDIR(st.st_mode)) return Unreadable(EISDIR);
     if (!S_ISREG(st.st_mode)) return Refused(WholeFile::Outcome::NotRegular);
-    if (static_cast<std::size_t>(st.st_size) > maxBytes) return Refused(WholeFile::Outcome::TooLarge);
+    if (!startOnly && static_cast<std::size_t>(st.st_size) > maxBytes) return Refused(WholeFile::Outcome::TooLarge);
 
     // Non-blocking, and checked again once open, in case a FIFO took the
     // file's place in between.
@@ -45,7 +46,9 @@ WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
     }
     char buffer[1 << 16];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const std::size_t room = startOnly ? std::min(sizeof buffer, maxBytes - file.bytes.size()) : sizeof buffer;
+        if (room == 0) break;
+        const ssize_t n = ::read(fd, buffer, room);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -62,6 +65,18 @@ WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
     ::close(fd);
     file.outcome = WholeFile::Outcome::Read;
     return file;
+}
+
+} // namespace
+
+WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes)
+{
+    return ReadRegular(path, maxBytes, false);
+}
+
+WholeFile ReadRegularFileStart(const std::string& path, std::size_t maxBytes)
+{
+    return ReadRegular(path, maxBytes, true);
 }
 
 FileFault WholeFile::Fault(const std::string& path, std::size_t maxBytes) const

@@ -20,3 +20,6 @@ struct WholeFile {
 };
 
 WholeFile ReadRegularFile(const std::string& path, std::size_t maxBytes);
+// The first maxBytes of a regular file (all of a smaller one), with the same
+// care: enough to tell what kind of file it is.
+WholeFile ReadRegularFileStart(const std::string& path, std::size_t maxBytes);

@@ -64,6 +64,7 @@ public:
     void ShowWarning(QWidget*, const QString&) override {}
     void ShowInformation(QWidget*, const QString&) override {}
     bool Confirm(QWidget*, const QString&) override { return false; }
+    std::optional<bool> ConfirmOrCancel(QWidget*, const QString&) override { return false; }
     void AskMeanwhile(QWidget*, const QString&, std::function<void(bool)>) override {}
     void WithdrawQuestion() override {}
     std::optional<QString> ChooseOpenFile(QWidget*, const FileDialogRequest&) override { return {}; }

@@ -126,6 +126,8 @@ inline constexpr char sDateDialogTitle[] = "Ввод даты и времени"
 inline constexpr char sDateDialogPrompt[] = "Введите дату и время";
 inline constexpr char sOK[] = "OK";
 inline constexpr char sCancel[] = "Отмена";
+inline constexpr char sYes[] = "Да";
+inline constexpr char sNo[] = "Нет";
 
 // Step 4
 inline constexpr char sChooseXmlLabel[] = "Выберите имя XML файла для сохранения результата";
@@ -430,11 +432,34 @@ inline constexpr char sInterruptedBySignal[] = "Преобразование п�
 // and the log's last line after Да.
 inline constexpr char sAskStopConversion[] = "Прервать преобразование?";
 inline constexpr char sConversionStopped[] = "Преобразование прервано. Файлы не изменены.";
+// The window's questions before work could be lost or a file replaced.
+inline constexpr char sAskSaveScheme[] = "Сохранить схему соответствия полей?";
+inline constexpr char sReplaceOtherMessage[] =
+    "Файл %s уже содержит %s. Заменить его файлом с документом другого вида?";
+inline constexpr char sPriceListMessage[] = "прайс-лист";
+inline constexpr char sInvoiceMessage[] = "накладную";
+inline constexpr char sNotXmlRefused[] = "Файл %s уже существует и не является файлом XML; он не будет заменен.";
+// A field without which every row is an error: unmapped, or mapped to a
+// column the workbook lacks. The window asks whether to go on; its automatic
+// mode and the log say it.
+inline constexpr char sCriticalFieldUnmapped[] =
+    "Поле \"%s\" не сопоставлено ни с одним столбцом: каждая строка будет ошибочной, и файл не будет сохранен.";
+inline constexpr char sCriticalFieldColumnMissing[] =
+    "Столбца \"%s\", сопоставленного полю \"%s\", в книге нет: каждая строка будет ошибочной, и файл не будет "
+    "сохранен.";
+inline constexpr char sContinueQuestion[] = "%s Продолжить?";
+// A scheme line whose column the workbook lacks, as its tooltip says.
+inline constexpr char sSchemeLineColumnMissing[] = "В книге нет столбца \"%s\": строка схемы не действует.";
+// quarnel started where there is no display to show the window on.
+inline constexpr char sNoDisplay[] =
+    "quarnel: нет графического дисплея; для преобразования без окна используйте quarnel-convert\n";
 // The log pane's last line once it holds as many lines as it shows.
 inline constexpr char sLogLinesNotShown[] = "… ещё %s строк; весь протокол сохраняет кнопка \"Сохранить протокол...\"";
 
 // A file too large to be a scheme (a scheme holds a few kilobytes).
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";
+inline constexpr char sSchemeFileIsWorkbook[] =
+    "Файл \"%s\" - книга (xlsx, xls или ods), а не схема соответствия полей; выберите файл схемы (.sch)";
 inline constexpr char sSchemeFileInUtf16[] =
     "Файл схемы соответствия полей \"%s\" записан в кодировке %s; сохраните его в кодировке windows-1251 или UTF-8";
 

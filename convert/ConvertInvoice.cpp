@@ -4,6 +4,7 @@
 #include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
+#include "convert/MessageKind.h"
 #include "convert/FieldCell.h"
 #include "convert/HeldLog.h"
 #include "convert/InvoicePackage.h"
@@ -129,7 +130,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
             rowErrors.errorCount = 0;
             const std::string invoiceNumber =
                 split ? PackageInvoiceNumber(inputs.messageNumber, k) : inputs.messageNumber;
-            const TXMLNode root = doc.CreateRoot("BookCommerceMessage");
+            const TXMLNode root = doc.CreateRoot(kInvoiceRoot);
             WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs, invoiceNumber, sentDate);
             const TXMLNode commercialDocument = doc.AddElement(root, "CommercialDocument", "");
             doc.AddElement(commercialDocument, "DocumentType", "PayableBill");

@@ -2,6 +2,7 @@
 
 #include "messages/FaultMessages.h"
 #include "catalogue/QRNConsts.h"
+#include "convert/MessageKind.h"
 #include "convert/DataRows.h"
 #include "convert/ProductDispatch.h"
 #include "convert/RowErrorHandler.h"
@@ -38,7 +39,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     TXMLDocument doc;
     RowErrorHandler rowErrors(observer);
 
-    const TXMLNode root = doc.CreateRoot("KALMIRAMessage");
+    const TXMLNode root = doc.CreateRoot(kPriceListRoot);
     WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs);
 
     const ProductDispatch dispatch(inputs);

@@ -148,6 +148,8 @@ std::string EdgeFileFaultMessage(const EdgeFileFault& fault)
                              {fault.file.path, std::to_string(fault.file.limitBytes / 1024)});
     case EdgeFileFault::Reason::SchemeInUtf16:
         return FormatMessage(QRNConsts::sSchemeFileInUtf16, {fault.file.path, fault.encoding});
+    case EdgeFileFault::Reason::SchemeIsWorkbook:
+        return FormatMessage(QRNConsts::sSchemeFileIsWorkbook, {fault.file.path});
     case EdgeFileFault::Reason::SettingsNotRead: break;
     }
     return FormatMessage(QRNConsts::sSettingsNotRead, {fault.file.path, FileFaultReason(fault.file)});

@@ -37,6 +37,13 @@ SchemeLines ReadSchemeFile(const std::string& path)
     case WholeFile::Outcome::Unreadable: throw file.Fault(path, kMaxSchemeFileBytes);
     }
     std::string& bytes = file.bytes;
+    // A workbook chosen in the scheme dialog by mistake: xlsx and ods are zip
+    // archives, xls an OLE2 compound file. Its bytes as lines would replace
+    // the scheme with garbage.
+    for (const char* magic : {"PK\x03\x04", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"})
+        if (bytes.starts_with(magic))
+            throw EdgeFileFault(EdgeFileFault::Reason::SchemeIsWorkbook,
+                                FileFault(FileFault::Action::Read, path, FileFault::Reason::SystemError));
     // Notepad's "Unicode": read as bytes, it would give lines of garbage
     // that match no field.
     for (const auto& [mark, encoding] : {std::pair{"\xFF\xFE", "UTF-16LE"}, std::pair{"\xFE\xFF", "UTF-16BE"}})

@@ -18,8 +18,8 @@ inline constexpr std::size_t kMaxSchemeFileBytes = 1 << 20;
 // one; keeps empty lines; stops at the first NUL byte. Raises FileFault naming
 // the file when it is missing, unreadable or not a regular file (a FIFO or a
 // device is never read), and EdgeFileFault when it is larger than
-// kMaxSchemeFileBytes (SchemeTooLarge) or starts with a UTF-16 byte-order
-// mark (SchemeInUtf16).
+// kMaxSchemeFileBytes (SchemeTooLarge), starts with a UTF-16 byte-order
+// mark (SchemeInUtf16) or is a workbook (SchemeIsWorkbook).
 SchemeLines ReadSchemeFile(const std::string& path);
 
 // CR LF after every line, the last one too; an empty scheme gives an empty

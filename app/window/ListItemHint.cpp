@@ -34,10 +34,15 @@ void ShowListItemHint(QListWidget& list, const QPoint& clientPosition)
 {
     const QListWidgetItem* item = list.itemAt(clientPosition);
     const int row = item ? list.row(item) : -1;
-    if (row < 0 || ListItemTextFits(list, row)) {
+    // The item's own note (a scheme line that does not work says why) under
+    // its text when that is cut.
+    const bool fits = row < 0 || ListItemTextFits(list, row);
+    const QString note = item ? item->toolTip() : QString();
+    if (row < 0 || (fits && note.isEmpty())) {
         QToolTip::hideText();
         return;
     }
+    const QString hint = fits ? note : note.isEmpty() ? item->text() : item->text() + QLatin1Char('\n') + note;
     const QRect itemRect = list.visualItemRect(item);
     const QRect rowRect(0, itemRect.top(), list.viewport()->width(), itemRect.height());
     // Qt puts a tooltip a little right of and below the point it is given;
@@ -49,9 +54,9 @@ void ShowListItemHint(QListWidget& list, const QPoint& clientPosition)
     // A tip that would run off the right of the screen is moved left just
     // enough; Qt would otherwise flip it to the far side of the point.
     if (const QScreen* screen = list.screen()) {
-        const int tipWidth = QFontMetrics(QToolTip::font()).horizontalAdvance(item->text()) + kTipFrameWidth;
+        const int tipWidth = QFontMetrics(QToolTip::font()).horizontalAdvance(hint) + kTipFrameWidth;
         at.setX(std::max(screen->geometry().left(),
                          std::min(at.x(), screen->geometry().right() - tipWidth - tipOffset.x())));
     }
-    QToolTip::showText(at, item->text(), list.viewport(), rowRect, kHintHidePauseMs);
+    QToolTip::showText(at, hint, list.viewport(), rowRect, kHintHidePauseMs);
 }

@@ -2,6 +2,7 @@
 
 #include "base/ShownText.h"
 
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +26,14 @@ inline QString QStr(const char* text)
 inline QString QShown(const std::string& text)
 {
     return QString::fromStdString(ShownText(text));
+}
+
+// Puts a text into a one-line field showing its start: a long path or
+// company name shown from its end hides what tells it apart.
+inline void SetTextFromStart(QLineEdit& edit, const QString& text)
+{
+    edit.setText(text);
+    edit.setCursorPosition(0);
 }
 
 inline std::string StdStr(const QString& text)

@@ -53,6 +53,18 @@ void LayOutDialog(QDialog& dialog, QWidget* content, const char* note,
     layout->addWidget(box);
 }
 
+// A question box with the program's own button texts, whatever language Qt
+// speaks; No is the default, so that Enter never replaces or loses anything.
+void SetUpQuestion(QMessageBox& box, QMessageBox::StandardButtons buttons)
+{
+    box.setStandardButtons(buttons);
+    for (const auto& [button, text] :
+         {std::pair{QMessageBox::Yes, QRNConsts::sYes}, std::pair{QMessageBox::No, QRNConsts::sNo},
+          std::pair{QMessageBox::Cancel, QRNConsts::sCancel}})
+        if (QAbstractButton* shown = box.button(button)) shown->setText(QStr(text));
+    box.setDefaultButton(QMessageBox::No);
+}
+
 void ShowBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, const QString& message)
 {
     QMessageBox box(icon, QStr(caption), message, QMessageBox::Ok, parent);
@@ -115,18 +127,29 @@ void QtUserDialogs::ShowInformation(QWidget* parent, const QString& message)
 
 bool QtUserDialogs::Confirm(QWidget* parent, const QString& question)
 {
-    QMessageBox box(QMessageBox::Question, QStr(QRNConsts::sConfirmCaption), question,
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
+    QMessageBox box(QMessageBox::Question, QStr(QRNConsts::sConfirmCaption), question, QMessageBox::NoButton, parent);
+    SetUpQuestion(box, QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<bool> QtUserDialogs::ConfirmOrCancel(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, QStr(QRNConsts::sConfirmCaption), question, QMessageBox::NoButton, parent);
+    SetUpQuestion(box, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return true;
+    case QMessageBox::No: return false;
+    default: return std::nullopt;
+    }
 }
 
 void QtUserDialogs::AskMeanwhile(QWidget* parent, const QString& question, std::function<void(bool)> answered)
 {
     WithdrawQuestion();
     auto* box = new QMessageBox(QMessageBox::Question, QStr(QRNConsts::sConfirmCaption), question,
-                                QMessageBox::Yes | QMessageBox::No, parent);
-    box->setDefaultButton(QMessageBox::No);
+                                QMessageBox::NoButton, parent);
+    SetUpQuestion(*box, QMessageBox::Yes | QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QMessageBox::finished, box,
                      [answered = std::move(answered)](int result) { answered(result == QMessageBox::Yes); });

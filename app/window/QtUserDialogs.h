@@ -13,6 +13,7 @@ public:
     void ShowWarning(QWidget* parent, const QString& message) override;
     void ShowInformation(QWidget* parent, const QString& message) override;
     bool Confirm(QWidget* parent, const QString& question) override;
+    std::optional<bool> ConfirmOrCancel(QWidget* parent, const QString& question) override;
     void AskMeanwhile(QWidget* parent, const QString& question, std::function<void(bool)> answered) override;
     void WithdrawQuestion() override;
     std::optional<QString> ChooseOpenFile(QWidget* parent, const FileDialogRequest& request) override;

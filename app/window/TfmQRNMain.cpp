@@ -1,16 +1,20 @@
 #include "app/window/TfmQRNMain.h"
 
 #include "app/common/DocumentTypeParameter.h"
+#include "app/window/AccessKeys.h"
 #include "app/window/ListBoxes.h"
 #include "app/window/ListItemHint.h"
 #include "app/window/QtText.h"
 #include "app/window/UserDialogs.h"
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
+#include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
+#include "convert/MessageKind.h"
 #include "convert/ReadWorkbook.h"
 #include "messages/FaultMessages.h"
+#include "scheme/ColumnLookup.h"
 #include "scheme/HeaderRow.h"
 #include "settings/IniStore.h"
 
@@ -43,6 +47,7 @@ TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QSt
     BuildStep3();
     BuildStep4();
     BuildStep5();
+    AssignAccessKeys();
     FRunner = std::make_unique<ConversionRunner>(
         [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); }, *memLog,
         *ProgressBar1, FDialogs, *this);
@@ -66,6 +71,18 @@ void TfmQRNMain::Guarded(const std::function<void()>& action)
     }
 }
 
+void TfmQRNMain::AssignAccessKeys()
+{
+    // The frame's buttons are there on every step; each step's own controls
+    // share none of their letters.
+    QSet<QChar> frame;
+    ::AssignAccessKeys({btPrev, btNext, btClose}, frame);
+    for (QWidget* panel : {pn1, pn2, pn3, pn4, pn5}) {
+        QSet<QChar> taken = frame;
+        ::AssignAccessKeys(AccessKeyControls(*panel), taken);
+    }
+}
+
 void TfmQRNMain::FormCreate(const QStringList& parameters)
 {
     FAutoMode = false;
@@ -84,8 +101,9 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
             FAutoMode = true;
         });
     } else if (parameters.size() == 1 && QFileInfo(parameters[0]).isFile()) {
-        // "Open with" on a workbook: step 1 with the workbook chosen.
-        edExcelFile->setText(parameters[0]);
+        // "Open with" on a workbook: step 1 with the workbook chosen; what
+        // keeps it from being read is said once the window is up.
+        SetTextFromStart(*edExcelFile, parameters[0]);
         WorkbookChosen();
     }
     ShowStep(1);
@@ -95,6 +113,10 @@ void TfmQRNMain::FormShow()
 {
     if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem())
         FDialogs.ShowWarning(this, QShown(UserMessage(*problem)));
+    if (!FAutoMode && !FWorkbookProblem.isEmpty() && !FWorkbookProblemShown) {
+        FWorkbookProblemShown = true;
+        FDialogs.ShowError(this, FWorkbookProblem);
+    }
     if (!FAutoMode) return;
     // By fixed step number: a failed check falls back and the next request
     // still follows; an error ends the walk.
@@ -126,6 +148,10 @@ void TfmQRNMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    if (!SaveUnsavedScheme()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 
@@ -133,6 +159,13 @@ void TfmQRNMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && FRunner->IsRunning()) {
         AskToStopConversion(false);
+        return;
+    }
+    // "Далее >>" is the default button of steps 1 to 4: Enter in a field
+    // that does not take it itself goes on. A focused button takes Enter as
+    // a click of its own.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && FStep < 5 && btNext->isEnabled()) {
+        btNextClick();
         return;
     }
     QWidget::keyPressEvent(event);
@@ -166,6 +199,7 @@ void TfmQRNMain::changeEvent(QEvent* event)
 
 bool TfmQRNMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && ListKeyPressed(watched, event)) return true;
     if (event->type() == QEvent::ToolTip) return AppShowHint(watched, static_cast<QHelpEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
@@ -205,12 +239,14 @@ void TfmQRNMain::ShowStep(int step)
     if (FStep != 5) tmAuto->stop();
     btPrev->setEnabled(FStep > 1);
     btNext->setEnabled(FStep < 5);
+    btNext->setDefault(FStep < 5);
     for (QWidget* panel : {pn1, pn2, pn3, pn4, pn5}) panel->hide();
 
     switch (step) {
     case 1:
         pn1->show();
         SetStepTexts(QRNConsts::sStep1Title, QRNConsts::sStep1Info);
+        edExcelFile->setFocus();
         break;
     case 2:
         if (edExcelFile->text().isEmpty()) {
@@ -219,8 +255,18 @@ void TfmQRNMain::ShowStep(int step)
             break;
         }
         WorkbookChosen();
+        // The automatic mode's walk ends at the reading's own error.
+        if (!FAutoMode && !WorkbookReadable()) {
+            ShowStep(1);
+            break;
+        }
+        if (ListsKey() != FListsKey && !SaveUnsavedScheme()) {
+            ShowStep(1);
+            break;
+        }
         pn2->show();
         SetStepTexts(QRNConsts::sStep2Title, QRNConsts::sStep2Info);
+        listExcel->setFocus();
         LoadFieldLists();
         OfferSupplierLayout();
         break;
@@ -235,6 +281,7 @@ void TfmQRNMain::ShowStep(int step)
               static_cast<QWidget*>(lbDocumentReference), static_cast<QWidget*>(edDocumentReference)})
             control->setVisible(invoice);
         LoadHeaderParams();
+        edFromSAN->setFocus();
         break;
     }
     case 4: {
@@ -251,6 +298,8 @@ void TfmQRNMain::ShowStep(int step)
         pn4->show();
         SetStepTexts(QRNConsts::sStep4Title, QRNConsts::sStep4Info);
         SaveHeaderParams();
+        ProposeXmlFile();
+        edXMLFile->setFocus();
         break;
     }
     case 5:
@@ -259,8 +308,13 @@ void TfmQRNMain::ShowStep(int step)
             ShowStep(4);
             break;
         }
+        if (!AcceptXmlFile() || !AcceptCriticalFields()) {
+            ShowStep(4);
+            break;
+        }
         SetStepTexts(QRNConsts::sStep5Title, QRNConsts::sStep5Info);
         pn5->show();
+        btClose->setFocus();
         StartConversion();
         break;
     default: break;
@@ -288,9 +342,49 @@ void TfmQRNMain::btSelectExcelFileClick()
                                     FOpenDialogFileName};
     if (const auto path = FDialogs.ChooseOpenFile(this, request)) {
         FOpenDialogFileName = *path;
-        edExcelFile->setText(*path);
+        SetTextFromStart(*edExcelFile, *path);
         WorkbookChosen();
     }
+}
+
+std::vector<SheetEntry> TfmQRNMain::ListSheets(bool report)
+{
+    cbSheet->clear();
+    FWorkbookProblem.clear();
+    FWorkbookProblemShown = false;
+    std::vector<SheetEntry> sheets;
+    if (!FSheetsOf.isEmpty()) {
+        try {
+            sheets = ReadWorkbookSheets(StdStr(FSheetsOf));
+        } catch (const std::exception& error) {
+            FWorkbookProblem = QShown(UserMessage(error));
+        }
+    }
+    for (const SheetEntry& sheet : sheets)
+        cbSheet->addItem(QShown(sheet.name + (sheet.hidden ? QRNConsts::sHiddenSheetMark : "")));
+    cbSheet->setEnabled(cbSheet->count() > 1);
+    lbExcelProblem->setText(FWorkbookProblem);
+    lbExcelProblem->setToolTip(FWorkbookProblem);
+    lbExcelProblem->setVisible(!FWorkbookProblem.isEmpty());
+    lbExcelNote->setVisible(FWorkbookProblem.isEmpty());
+    if (report && !FWorkbookProblem.isEmpty()) {
+        FWorkbookProblemShown = true;
+        FDialogs.ShowError(this, FWorkbookProblem);
+    }
+    return sheets;
+}
+
+bool TfmQRNMain::WorkbookReadable()
+{
+    if (FWorkbookProblem.isEmpty()) return true;
+    // Perhaps put right meanwhile (saved again, closed in another program).
+    const bool alreadySaid = FWorkbookProblemShown;
+    ListSheets(false);
+    if (FWorkbookProblem.isEmpty()) return true;
+    // Said once for the action that found it; a later "Далее >>" says it
+    // again.
+    if (!alreadySaid) FDialogs.ShowError(this, FWorkbookProblem);
+    return false;
 }
 
 void TfmQRNMain::WorkbookChosen()
@@ -300,17 +394,10 @@ void TfmQRNMain::WorkbookChosen()
     FSheetPicked = false;
     // What the command line asked for belongs to its own workbook.
     if (FSheetsOf != FCommandLineWorkbook) FCommandLineSheet.clear();
-    cbSheet->clear();
     seHeaderRow->setValue(1);
-    std::vector<SheetEntry> sheets;
-    try {
-        sheets = ReadWorkbookSheets(StdStr(FSheetsOf));
-    } catch (const std::exception&) {
-        // Step 2 reads the workbook and says what is wrong with it.
-    }
-    for (const SheetEntry& sheet : sheets)
-        cbSheet->addItem(QShown(sheet.name + (sheet.hidden ? QRNConsts::sHiddenSheetMark : "")));
-    cbSheet->setEnabled(cbSheet->count() > 1);
+    // Said at once on step 1; before the window is up (a workbook opened
+    // with the program), once it is; the automatic mode's reading says it.
+    const std::vector<SheetEntry> sheets = ListSheets(FShown && !FAutoMode);
     if (FCommandLineSheet.isEmpty()) return;
     // The command line names the sheet as quarnel-convert takes it; the runs
     // then get the list's position. A sheet not found is left to step 2,
@@ -366,6 +453,11 @@ SheetChoice TfmQRNMain::ChosenSheet() const
 QString TfmQRNMain::XmlDialogStartFile() const
 {
     if (!FXmlDialogFileName.isEmpty()) return FXmlDialogFileName;
+    return XmlBesideWorkbook();
+}
+
+QString TfmQRNMain::XmlBesideWorkbook() const
+{
     if (edExcelFile->text().isEmpty()) return QString();
     const QFileInfo workbook(edExcelFile->text());
     return workbook.absolutePath() + QLatin1Char('/') + workbook.completeBaseName() + QStringLiteral(".xml");
@@ -376,12 +468,69 @@ void TfmQRNMain::btSelectXmlFileClick()
     const FileDialogRequest request{QStr(QRNConsts::sXmlSaveDialogTitle), QStr(QRNConsts::sXmlFilter),
                                     QStringLiteral("xml"), XmlDialogStartFile()};
     const auto path = FDialogs.ChooseSaveFile(this, request);
-    if (!path) return;
-    // Converting again into the same XML file is the usual thing and is not
-    // asked about; any other kind of file would be lost to the XML.
-    if (QFileInfo::exists(*path) && !path->endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)
-        && !FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(*path)}))))
-        return;
+    if (!path || !MayReplaceNotXml(*path)) return;
     FXmlDialogFileName = *path;
-    edXMLFile->setText(*path);
+    FXmlProposal.clear();
+    SetTextFromStart(*edXMLFile, *path);
+}
+
+// Converting again into the same XML file is the usual thing and is not
+// asked about; any other kind of file would be lost to the XML. Nobody is
+// there to ask in the automatic mode: such a file is refused.
+bool TfmQRNMain::MayReplaceNotXml(const QString& path)
+{
+    if (!QFileInfo::exists(path) || path.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) return true;
+    if (FAutoMode) {
+        FDialogs.ShowError(this, QStr(FormatMessage(QRNConsts::sNotXmlRefused, {StdStr(path)})));
+        return false;
+    }
+    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(path)})));
+}
+
+void TfmQRNMain::ProposeXmlFile()
+{
+    if (FAutoMode || (!edXMLFile->text().isEmpty() && edXMLFile->text() != FXmlProposal)) return;
+    FXmlProposal = XmlBesideWorkbook();
+    SetTextFromStart(*edXMLFile, FXmlProposal);
+}
+
+bool TfmQRNMain::AcceptXmlFile()
+{
+    QString path = edXMLFile->text();
+    // As the save dialog takes a name typed without an extension.
+    if (!FAutoMode && !path.endsWith(QLatin1Char('/')) && QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".xml");
+        SetTextFromStart(*edXMLFile, path);
+    }
+    // A file chosen in the dialog was asked about there.
+    if (path != FXmlDialogFileName && !MayReplaceNotXml(path)) return false;
+    if (FAutoMode) return true;
+    const std::vector<std::string> other = OtherKindOfMessage(StdStr(path), DocumentType());
+    if (other.empty()) return true;
+    std::string names;
+    for (const std::string& name : other) names += (names.empty() ? "" : ", ") + name;
+    const char* held = DocumentType() == kInvoiceType ? QRNConsts::sPriceListMessage : QRNConsts::sInvoiceMessage;
+    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceOtherMessage, {names, held})));
+}
+
+bool TfmQRNMain::AcceptCriticalFields()
+{
+    FCriticalFieldNote.clear();
+    // Every row of a price list needs its article; an invoice's rows do not.
+    if (DocumentType() >= kInvoiceType) return true;
+    const std::string caption = GetFildNameByFieldID("RecordReference", DocumentType());
+    const SchemeLines lines = CurrentScheme();
+    if (GetColumnByCaption(caption, lines, ItemTexts(*listExcel)) > 0) return true;
+    const int line = FindSchemeLine(lines, caption);
+    const std::vector<std::string> missing =
+        line < 0 ? std::vector<std::string>{}
+                 : SchemeColumnsMissing({lines[static_cast<std::size_t>(line)]}, ItemTexts(*listExcel));
+    const std::string note = missing.empty()
+                                 ? FormatMessage(QRNConsts::sCriticalFieldUnmapped, {caption})
+                                 : FormatMessage(QRNConsts::sCriticalFieldColumnMissing, {missing.front(), caption});
+    if (FAutoMode) {
+        FCriticalFieldNote = QStr(note);
+        return true;
+    }
+    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sContinueQuestion, {note})));
 }

@@ -120,6 +120,10 @@ public:
 
     // Step 1.
     QLineEdit* edExcelFile;
+    // Under the file field: the note, or in its place what keeps the
+    // workbook from being read.
+    QLabel* lbExcelNote;
+    QLabel* lbExcelProblem;
     QPushButton* btSelectExcelFile;
     QComboBox* cbDocType;
     QComboBox* cbSheet;
@@ -182,6 +186,10 @@ protected:
 
 private:
     void BuildFrame();
+    // The Alt-letter keys of each step's buttons and labels.
+    void AssignAccessKeys();
+    // Enter in the column list maps, Delete in the scheme list removes.
+    bool ListKeyPressed(QObject* watched, QEvent* event);
     void BuildStep1();
     void BuildStep2();
     void BuildStep3();
@@ -193,7 +201,38 @@ private:
     bool AppShowHint(QObject* watched, QHelpEvent* event);
 
     void SetStepTexts(const char* title, const char* info);
+    // Lists the workbook's sheets; what keeps it from being read is said
+    // under the file field, and in the error box when `report`.
+    std::vector<SheetEntry> ListSheets(bool report);
+    // Step 2 is entered only with a workbook that reads; false after saying
+    // why not.
+    bool WorkbookReadable();
+
+    // The scheme of step 2 and what it was loaded for: the workbook, sheet,
+    // header row, layout and type. Coming back with the same keeps the lines.
+    QString ListsKey() const;
+    bool SchemeUnsaved() const;
+    // Before unsaved lines are replaced: "Сохранить схему соответствия
+    // полей?"; false for Отмена (also for a save dialog cancelled after Да).
+    bool SaveUnsavedScheme();
+    // Saves the lines under the type's remembered path; false when cancelled.
+    bool SaveScheme(TDocumentType type);
+    // Marks the lines whose column the workbook lacks.
+    void MarkDeadSchemeLines();
+
+    // Step 4 on "Далее >>": the output path as the save dialog would take
+    // it, and the questions before a file is replaced or every row fails.
+    bool AcceptXmlFile();
+    bool AcceptCriticalFields();
+    // Step 4's text becomes the workbook's name with ".xml" where the
+    // program set it (or nothing is there).
+    void ProposeXmlFile();
     QString XmlDialogStartFile() const;
+    // The workbook's path with ".xml" for its extension; "" without one.
+    QString XmlBesideWorkbook() const;
+    // Before a file other than XML is replaced: asked, or in the automatic
+    // mode refused.
+    bool MayReplaceNotXml(const QString& path);
     TDocumentType DocumentType() const;
     SchemeLines CurrentScheme() const;
     void ShowScheme(const SchemeLines& lines);
@@ -251,4 +290,19 @@ private:
     // The XML file chosen last: the XML dialog starts with it, not with the
     // name another save left.
     QString FXmlDialogFileName;
+    // The name step 4's field was last given by the program: while the field
+    // holds it, the program may give another.
+    QString FXmlProposal;
+    // What keeps the workbook in the path field from being read ("" when it
+    // reads), and whether the error box has said it since.
+    QString FWorkbookProblem;
+    bool FWorkbookProblemShown = false;
+    // What the lists of step 2 were loaded for, the type of their scheme, and
+    // the lines last saved, opened or loaded.
+    QString FListsKey;
+    TDocumentType FListsType = 0;
+    SchemeLines FSchemeBaseline;
+    // In the automatic mode: the field without which every row fails, said
+    // in the log after the run.
+    QString FCriticalFieldNote;
 };

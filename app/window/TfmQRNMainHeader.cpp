@@ -36,7 +36,7 @@ void TfmQRNMain::LoadHeaderParams()
 {
     for (int index = 0; index < kPartyFieldCount; ++index) {
         const auto [key, edit] = PartyFields(*this, index);
-        edit->setText(QStr(IniStore::ReadStringParam(key, "")));
+        SetTextFromStart(*edit, QStr(IniStore::ReadStringParam(key, "")));
     }
 }
 

@@ -72,7 +72,8 @@ QPushButton* AddButton(QWidget* parent, const char* name, const char* text, cons
     auto* button = new QPushButton(QStr(text), parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(rect);
-    button->setAutoDefault(false);
+    // Enter on a focused button clicks it, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -164,7 +165,7 @@ void TfmQRNMain::BuildFrame()
     const int closeLeft = kClientWidth - 16 - kButtonWidth;
     const int nextLeft = closeLeft - 10 - kButtonWidth;
     btPrev = AddButton(this, "btPrev", QRNConsts::sPrev,
-                       QRect(nextLeft - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight));
+                       QRect(nextLeft - 6 - kButtonWidth, buttonsTop, kButtonWidth, kButtonHeight));
     btNext = AddButton(this, "btNext", QRNConsts::sNext, QRect(nextLeft, buttonsTop, kButtonWidth, kButtonHeight));
     btClose = AddButton(this, "btClose", QRNConsts::sClose, QRect(closeLeft, buttonsTop, kButtonWidth, kButtonHeight));
     connect(btPrev, &QPushButton::clicked, this, &TfmQRNMain::btPrevClick);
@@ -182,16 +183,24 @@ void TfmQRNMain::BuildStep1()
 {
     // The file field and its button, centred in the panel.
     const int left = (kPanelRect.width() - (629 + 4 + 23)) / 2;
-    AddLabel(pn1, QRNConsts::sChooseExcelLabel, QRect(left, 16, 629, kLabelHeight));
+    QLabel* excelLabel = AddLabel(pn1, QRNConsts::sChooseExcelLabel, QRect(left, 16, 629, kLabelHeight));
     edExcelFile = AddEdit(pn1, "edExcelFile", QRect(left, 34, 629, kEditHeight));
+    excelLabel->setBuddy(edExcelFile);
     btSelectExcelFile =
         AddButton(pn1, "btSelectExcelFile", QRNConsts::sEllipsis, QRect(left + 633, 34, 23, kEditHeight));
     btSelectExcelFile->setToolTip(QStr(QRNConsts::sSelectExcelHint));
     connect(btSelectExcelFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectExcelFileClick);
-    AddNote(pn1, QRNConsts::sExcelNote, QRect(left, 66, 656, 48));
+    lbExcelNote = AddNote(pn1, QRNConsts::sExcelNote, QRect(left, 66, 656, 48));
+    lbExcelNote->setObjectName(QStringLiteral("lbExcelNote"));
+    // In the note's place while the workbook cannot be read.
+    lbExcelProblem = AddNote(pn1, "", QRect(left, 66, 656, 48));
+    lbExcelProblem->setObjectName(QStringLiteral("lbExcelProblem"));
+    lbExcelProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
+    lbExcelProblem->hide();
 
-    AddLabel(pn1, QRNConsts::sChooseDocTypeLabel, QRect(left, 128, 400, kLabelHeight));
+    QLabel* typeLabel = AddLabel(pn1, QRNConsts::sChooseDocTypeLabel, QRect(left, 128, 400, kLabelHeight));
     cbDocType = new QComboBox(pn1);
+    typeLabel->setBuddy(cbDocType);
     cbDocType->setObjectName(QStringLiteral("cbDocType"));
     cbDocType->setGeometry(left, 146, 340, kEditHeight);
     cbDocType->setEditable(false);
@@ -201,21 +210,24 @@ void TfmQRNMain::BuildStep1()
 
     // Where the column names are: a workbook's sheets as it lists them, and
     // a header row below a supplier's title block.
-    AddLabel(pn1, QRNConsts::sSheetLabel, QRect(left, 184, 300, kLabelHeight));
+    QLabel* sheetLabel = AddLabel(pn1, QRNConsts::sSheetLabel, QRect(left, 184, 300, kLabelHeight));
     cbSheet = new QComboBox(pn1);
+    sheetLabel->setBuddy(cbSheet);
     cbSheet->setObjectName(QStringLiteral("cbSheet"));
     cbSheet->setGeometry(left, 202, 300, kEditHeight);
     cbSheet->setEditable(false);
     cbSheet->setEnabled(false);
     connect(cbSheet, &QComboBox::activated, this, [this] { FSheetPicked = true; });
-    AddLabel(pn1, QRNConsts::sHeaderRowLabel, QRect(left + 316, 184, 150, kLabelHeight));
+    QLabel* headerRowLabel = AddLabel(pn1, QRNConsts::sHeaderRowLabel, QRect(left + 316, 184, 150, kLabelHeight));
     seHeaderRow = new QSpinBox(pn1);
+    headerRowLabel->setBuddy(seHeaderRow);
     seHeaderRow->setObjectName(QStringLiteral("seHeaderRow"));
     seHeaderRow->setGeometry(left + 316, 202, 100, kEditHeight);
     seHeaderRow->setRange(1, kSheetRows);
     seHeaderRow->setValue(1);
-    AddLabel(pn1, QRNConsts::sLayoutLabel, QRect(left + 472, 184, 184, kLabelHeight));
+    QLabel* layoutLabel = AddLabel(pn1, QRNConsts::sLayoutLabel, QRect(left + 472, 184, 184, kLabelHeight));
     cbLayout = new QComboBox(pn1);
+    layoutLabel->setBuddy(cbLayout);
     cbLayout->setObjectName(QStringLiteral("cbLayout"));
     cbLayout->setGeometry(left + 472, 202, 184, kEditHeight);
     cbLayout->setEditable(false);
@@ -231,17 +243,25 @@ void TfmQRNMain::BuildStep2()
 {
     const int listTop = 22;
     const int listHeight = 277;
-    AddLabel(pn2, QRNConsts::sListExcelLabel, QRect(8, 4, 177, kLabelHeight));
+    QLabel* excelLabel = AddLabel(pn2, QRNConsts::sListExcelLabel, QRect(8, 4, 177, kLabelHeight));
     listExcel = AddList<ColumnDragList>(pn2, "listExcel", QRect(8, listTop, 177, listHeight));
-    AddLabel(pn2, QRNConsts::sListOnixLabel, QRect(193, 4, 200, kLabelHeight));
+    excelLabel->setBuddy(listExcel);
+    QLabel* onixLabel = AddLabel(pn2, QRNConsts::sListOnixLabel, QRect(193, 4, 200, kLabelHeight));
     listOnix = AddList<FieldDropList>(pn2, "listOnix", QRect(193, listTop, 177, listHeight));
-    AddLabel(pn2, QRNConsts::sListCorrespLabel, QRect(404, 4, 293, kLabelHeight));
+    onixLabel->setBuddy(listOnix);
+    QLabel* correspLabel = AddLabel(pn2, QRNConsts::sListCorrespLabel, QRect(404, 4, 293, kLabelHeight));
     listCorresp = AddList<SchemeList>(pn2, "listCorresp", QRect(404, listTop, 293, listHeight));
+    correspLabel->setBuddy(listCorresp);
     listOnix->dragOverHandler = [this](const QPoint& position) { return listOnixDragOver(position); };
     listOnix->dropHandler = [this] { listOnixDragDrop(); };
     for (QListWidget* list : {static_cast<QListWidget*>(listExcel), static_cast<QListWidget*>(listOnix),
-                              static_cast<QListWidget*>(listCorresp)})
+                              static_cast<QListWidget*>(listCorresp)}) {
         list->viewport()->installEventFilter(this);
+        list->installEventFilter(this);
+        // Two captions that differ only at their end ("Отпускная цена без
+        // НДС" and the discounted one) stay apart when cut short.
+        list->setTextElideMode(Qt::ElideMiddle);
+    }
 
     actCorrespClear = AddAction(this, "actCorrespClear", QRNConsts::sCorrespClear, QRNConsts::sCorrespClearHint);
     actCorrespAuto = AddAction(this, "actCorrespAuto", QRNConsts::sCorrespAuto, QRNConsts::sCorrespAutoHint);
@@ -301,8 +321,9 @@ void TfmQRNMain::BuildStep3()
         for (int row = 0; row < 3; ++row) {
             const int top = 24 + row * 54;
             if (row == 0 && firstMandatory) AddMandatoryMark(group, QPoint(12, top));
-            AddLabel(group, labels[row], QRect(22, top, fieldWidth - 10, kLabelHeight));
+            QLabel* label = AddLabel(group, labels[row], QRect(22, top, fieldWidth - 10, kLabelHeight));
             edits[row] = AddEdit(group, names[row], QRect(12, top + 18, fieldWidth, kEditHeight));
+            label->setBuddy(edits[row]);
         }
         return group;
     };
@@ -327,13 +348,16 @@ void TfmQRNMain::BuildStep3()
     lbMessageNumberMark = AddMandatoryMark(gbMessage, QPoint(12, 14));
     lbMessageNumber = AddLabel(gbMessage, QRNConsts::sMessageNumberLabel, QRect(22, 14, 199, kLabelHeight));
     edMessageNumber = AddEdit(gbMessage, "edMessageNumber", QRect(12, 32, fieldWidth, kEditHeight));
+    lbMessageNumber->setBuddy(edMessageNumber);
     lbDocumentReferenceMark = AddMandatoryMark(gbMessage, QPoint(260, 14));
     lbDocumentReference = AddLabel(gbMessage, QRNConsts::sDocumentReferenceLabel, QRect(270, 14, 199, kLabelHeight));
     edDocumentReference = AddEdit(gbMessage, "edDocumentReference", QRect(260, 32, fieldWidth, kEditHeight));
+    lbDocumentReference->setBuddy(edDocumentReference);
 
     AddMandatoryMark(gbMessage, QPoint(12, 68));
-    AddLabel(gbMessage, QRNConsts::sSentDateLabel, QRect(22, 68, 199, kLabelHeight));
+    QLabel* dateLabel = AddLabel(gbMessage, QRNConsts::sSentDateLabel, QRect(22, 68, 199, kLabelHeight));
     edSentDate = AddEdit(gbMessage, "edSentDate", QRect(12, 86, 185, kEditHeight));
+    dateLabel->setBuddy(edSentDate);
     btSelectDate = AddButton(gbMessage, "btSelectDate", QRNConsts::sEllipsis, QRect(198, 86, 23, 22));
     connect(btSelectDate, &QPushButton::clicked, this, [this] { Guarded([this] { btSelectDateClick(); }); });
 
@@ -344,8 +368,9 @@ void TfmQRNMain::BuildStep3()
 void TfmQRNMain::BuildStep4()
 {
     const int left = (kPanelRect.width() - (585 + 4 + 23)) / 2;
-    AddLabel(pn4, QRNConsts::sChooseXmlLabel, QRect(left, 16, 585, kLabelHeight));
+    QLabel* xmlLabel = AddLabel(pn4, QRNConsts::sChooseXmlLabel, QRect(left, 16, 585, kLabelHeight));
     edXMLFile = AddEdit(pn4, "edXMLFile", QRect(left, 34, 585, kEditHeight));
+    xmlLabel->setBuddy(edXMLFile);
     btSelectXmlFile = AddButton(pn4, "btSelectXmlFile", QRNConsts::sEllipsis, QRect(left + 589, 34, 23, kEditHeight));
     btSelectXmlFile->setToolTip(QStr(QRNConsts::sSelectXmlHint));
     connect(btSelectXmlFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectXmlFileClick);
@@ -363,8 +388,9 @@ void TfmQRNMain::BuildStep5()
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setValue(0);
-    AddLabel(pn5, QRNConsts::sLogLabel, QRect(left, 60, 609, kLabelHeight));
+    QLabel* logLabel = AddLabel(pn5, QRNConsts::sLogLabel, QRect(left, 60, 609, kLabelHeight));
     memLog = new QPlainTextEdit(pn5);
+    logLabel->setBuddy(memLog);
     memLog->setObjectName(QStringLiteral("memLog"));
     memLog->setGeometry(left, 78, 609, 245);
     memLog->setReadOnly(true);

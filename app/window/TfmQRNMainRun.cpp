@@ -60,6 +60,7 @@ void TfmQRNMain::ConversionFinished()
             else FDialogs.ShowWarning(this, QStr(QRNConsts::sNoRowsConverted));
         }
         if (FAutoMode && FStrictLosesRows) FRunner->AddLogLine(QStr(QRNConsts::sStrictLayoutLosesRows));
+        if (FAutoMode && !FCriticalFieldNote.isEmpty()) FRunner->AddLogLine(FCriticalFieldNote);
     }
     if (FCloseRequested) close();
 }

@@ -12,12 +12,14 @@
 #include "convert/RunPreview.h"
 #include "convert/WriteGuard.h"
 #include "scheme/AutoMapping.h"
+#include "scheme/ColumnLookup.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +50,9 @@ QListWidgetItem* SelectedItem(const QListWidget& list)
     return selected.isEmpty() ? nullptr : selected.constFirst();
 }
 
+// A scheme line whose column the workbook lacks.
+const QColor kDeadLineColour(0xC0, 0x00, 0x00);
+
 } // namespace
 
 SchemeLines TfmQRNMain::CurrentScheme() const
@@ -62,6 +67,44 @@ void TfmQRNMain::ShowScheme(const SchemeLines& lines)
     // "Удалить" cannot remove a line nobody picked.
     listCorresp->clearSelection();
     listCorresp->setCurrentRow(-1);
+    MarkDeadSchemeLines();
+}
+
+void TfmQRNMain::MarkDeadSchemeLines()
+{
+    const std::vector<std::string> columns = ItemTexts(*listExcel);
+    for (int row = 0; row < listCorresp->count(); ++row) {
+        QListWidgetItem& line = *listCorresp->item(row);
+        const std::vector<std::string> missing = SchemeColumnsMissing({ItemText(line)}, columns);
+        line.setForeground(missing.empty() ? listCorresp->palette().text() : QBrush(kDeadLineColour));
+        line.setToolTip(missing.empty()
+                            ? QString()
+                            : QShown(FormatMessage(QRNConsts::sSchemeLineColumnMissing, {missing.front()})));
+    }
+}
+
+QString TfmQRNMain::ListsKey() const
+{
+    return QStringList{edExcelFile->text(), QStr(ChosenSheet()), QString::number(seHeaderRow->value()),
+                       QString::number(static_cast<int>(Layout())), QString::number(DocumentType())}
+        .join(QLatin1Char('\n'));
+}
+
+bool TfmQRNMain::SchemeUnsaved() const
+{
+    return CurrentScheme() != FSchemeBaseline;
+}
+
+bool TfmQRNMain::SaveUnsavedScheme()
+{
+    if (FAutoMode || !SchemeUnsaved()) return true;
+    const std::optional<bool> save = FDialogs.ConfirmOrCancel(this, QStr(QRNConsts::sAskSaveScheme));
+    if (!save) return false;
+    if (!*save) return true;
+    // A save that fails keeps the lines as a cancelled one does.
+    bool saved = false;
+    Guarded([&] { saved = SaveScheme(FListsType); });
+    return saved;
 }
 
 void TfmQRNMain::LoadColumnNames()
@@ -72,6 +115,7 @@ void TfmQRNMain::LoadColumnNames()
     WorkbookColumns columns = ReadWorkbookColumns(StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
                                                   seHeaderRow->value(), Layout(), true);
     ShowItemTexts(*listExcel, columns.names);
+    MarkDeadSchemeLines();
     // Marked for the eye only: the item keeps the name the scheme uses.
     for (std::size_t column = 0; column < columns.hidden.size(); ++column) {
         if (!columns.hidden[column]) continue;
@@ -110,6 +154,7 @@ void TfmQRNMain::OfferSupplierLayout()
                 if (!FDialogs.Confirm(this, QStr(QRNConsts::sSupplierLayoutQuestion))) return;
                 cbLayout->setCurrentIndex(1);
                 IniStore::WriteStringParam(kLayout, "1");
+                FListsKey = ListsKey();
                 Guarded([this] { LoadColumnNames(); });
             };
         },
@@ -126,9 +171,21 @@ void TfmQRNMain::LoadFieldLists()
     FillFieldsListBox(captions, DocumentType());
     listOnix->clear();
     listOnix->addItems(QStrList(captions));
+    // Back on the same sheet of the same workbook for the same type (from
+    // step 3, say): the lines stay as the user left them.
+    if (ListsKey() == FListsKey) return;
+    FListsKey = ListsKey();
+    FListsType = DocumentType();
     listCorresp->clear();
+    FSchemeBaseline.clear();
     const std::string remembered = IniStore::ReadStringParam(GetCorrespondenceParamName(DocumentType()), "");
-    if (!remembered.empty() && IsExistingFile(remembered)) ShowScheme(ReadSchemeFile(remembered));
+    if (remembered.empty() || !IsExistingFile(remembered)) return;
+    // A remembered file that is no scheme is said; the path stays
+    // remembered, and the scheme starts empty.
+    Guarded([&] {
+        FSchemeBaseline = ReadSchemeFile(remembered);
+        ShowScheme(FSchemeBaseline);
+    });
 }
 
 void TfmQRNMain::btPreviewClick()
@@ -186,6 +243,23 @@ void TfmQRNMain::listOnixDragDrop()
     DropColumnOnField(lines, caption, ItemText(*column));
     ShowScheme(lines);
     if (const int row = FindSchemeLine(lines, caption); row >= 0) listCorresp->scrollToItem(listCorresp->item(row));
+}
+
+bool TfmQRNMain::ListKeyPressed(QObject* watched, QEvent* event)
+{
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (watched == listCorresp && key == Qt::Key_Delete) {
+        Guarded([this] { actCorrespDelExecute(); });
+        return true;
+    }
+    // Enter maps the chosen column to the chosen field, as dropping it
+    // there does; with no field chosen it goes on to the next step.
+    if (watched == listExcel && (key == Qt::Key_Return || key == Qt::Key_Enter) && SelectedItem(*listOnix)
+        && SelectedItem(*listExcel)) {
+        Guarded([this] { listOnixDragDrop(); });
+        return true;
+    }
+    return false;
 }
 
 void TfmQRNMain::actCorrespClearExecute()
@@ -246,6 +320,7 @@ void TfmQRNMain::ProposeAndAddMappings(const std::vector<std::vector<std::string
         if (found > 0 && found != seHeaderRow->value()
             && FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sHeaderRowFoundQuestion, {chosen, row, row})))) {
             seHeaderRow->setValue(found);
+            FListsKey = ListsKey();
             LoadColumnNames();
             proposed = ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel), MappingRows());
         }
@@ -268,28 +343,41 @@ void TfmQRNMain::actCorrespDelExecute()
 
 void TfmQRNMain::actCorrespSaveExecute()
 {
-    const std::string key = GetCorrespondenceParamName(DocumentType());
+    SaveScheme(DocumentType());
+}
+
+bool TfmQRNMain::SaveScheme(TDocumentType type)
+{
+    const std::string key = GetCorrespondenceParamName(type);
     FSaveDialogFileName = QStr(IniStore::ReadStringParam(key, ""));
     const FileDialogRequest request{QStr(QRNConsts::sSchemeSaveDialogTitle), QStr(QRNConsts::sSchemeFilter),
                                     QStringLiteral("sch"), FSaveDialogFileName};
     const auto path = FDialogs.ChooseSaveFile(this, request);
-    if (!path) return;
+    if (!path) return false;
     FSaveDialogFileName = *path;
     WriteGuard guard;
     guard.Keep(StdStr(edExcelFile->text()));
     guard.Keep(IniStore::GetIniFileName());
     guard.Claim(StdStr(*path));
-    WriteSchemeFile(StdStr(*path), CurrentScheme());
+    const SchemeLines lines = CurrentScheme();
+    WriteSchemeFile(StdStr(*path), lines);
     IniStore::WriteStringParam(key, StdStr(*path));
+    FSchemeBaseline = lines;
+    return true;
 }
 
 void TfmQRNMain::actCorrespOpenExecute()
 {
+    if (!SaveUnsavedScheme()) return;
+    // The type's own scheme file, never the workbook the shared dialog
+    // chose last: one Enter would have read it as lines.
+    const std::string key = GetCorrespondenceParamName(DocumentType());
     const FileDialogRequest request{QStr(QRNConsts::sSchemeOpenDialogTitle), QStr(QRNConsts::sSchemeFilter), QString(),
-                                    FOpenDialogFileName};
+                                    QStr(IniStore::ReadStringParam(key, ""))};
     const auto path = FDialogs.ChooseOpenFile(this, request);
     if (!path) return;
-    FOpenDialogFileName = *path;
-    ShowScheme(ReadSchemeFile(StdStr(*path)));
-    IniStore::WriteStringParam(GetCorrespondenceParamName(DocumentType()), StdStr(*path));
+    const SchemeLines lines = ReadSchemeFile(StdStr(*path));
+    ShowScheme(lines);
+    FSchemeBaseline = lines;
+    IniStore::WriteStringParam(key, StdStr(*path));
 }

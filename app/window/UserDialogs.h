@@ -35,6 +35,9 @@ public:
     // A box titled "Подтверждение" with a question icon and the buttons Yes
     // and No; true for Yes.
     virtual bool Confirm(QWidget* parent, const QString& question) = 0;
+    // A box titled "Подтверждение" with the buttons Да, Нет and Отмена: true
+    // for Да, false for Нет, nothing for Отмена (and for closing the box).
+    virtual std::optional<bool> ConfirmOrCancel(QWidget* parent, const QString& question) = 0;
     // The same question asked while a run goes on: the box does not hold the
     // window's thread, and `answered` gets true for Yes once it is closed.
     // One such question is up at a time.

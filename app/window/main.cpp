@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -25,6 +26,16 @@ QStringList ArgumentsOf(int argc, char* argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
+}
+
+// Qt ends a program that has no display to show on with an English abort
+// (status 134); this says it in Russian and ends with status 2. Only while
+// the application is made: a fatal message then is the platform's.
+void NoDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString&)
+{
+    if (type != QtFatalMsg) return;
+    std::cerr << QRNConsts::sNoDisplay << std::flush;
+    std::_Exit(2);
 }
 
 } // namespace
@@ -43,7 +54,9 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    const QtMessageHandler qtHandler = qInstallMessageHandler(NoDisplayHandler);
     QApplication application(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("quarnel"));
     QApplication::setStyle(new HintTimingStyle);
 

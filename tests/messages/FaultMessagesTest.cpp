@@ -39,6 +39,13 @@ const WordingCase kWordings[] = {
      },
      "Файл схемы соответствия полей \"/home/user/Схемы/книги.sch\" записан в кодировке UTF-16LE; сохраните его в "
      "кодировке windows-1251 или UTF-8"},
+    {"SchemeIsWorkbook",
+     [] {
+         throw EdgeFileFault(EdgeFileFault::Reason::SchemeIsWorkbook,
+                             FileFault(FileFault::Action::Read, kScheme, FileFault::Reason::SystemError));
+     },
+     "Файл \"/home/user/Схемы/книги.sch\" - книга (xlsx, xls или ods), а не схема соответствия полей; выберите "
+     "файл схемы (.sch)"},
     {"SettingsNotRegular",
      [] {
          throw EdgeFileFault(EdgeFileFault::Reason::SettingsNotRead,

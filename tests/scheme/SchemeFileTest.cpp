@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -109,18 +110,22 @@ TEST(SchemeFile, MissingFileIsAnErrorNamingIt)
     }
 }
 
-TEST(SchemeFile, Utf16IsRefusedNamingItsEncoding)
+TEST(SchemeFile, Utf16AndWorkbooksAreRefusedForWhatTheyAre)
 {
     TempFolder folder;
     const std::string path = folder.File("a.sch");
-    for (const auto& [bytes, encoding] :
-         {std::pair{"\xFF\xFEI\0=\0A\0"s, "UTF-16LE"}, std::pair{"\xFE\xFF\0I\0=\0A"s, "UTF-16BE"}}) {
+    using Reason = EdgeFileFault::Reason;
+    for (const auto& [bytes, reason, encoding] :
+         {std::tuple{"\xFF\xFEI\0=\0A\0"s, Reason::SchemeInUtf16, "UTF-16LE"},
+          std::tuple{"\xFE\xFF\0I\0=\0A"s, Reason::SchemeInUtf16, "UTF-16BE"},
+          std::tuple{"PK\x03\x04\x14\0\0\0"s, Reason::SchemeIsWorkbook, ""},
+          std::tuple{"\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0"s, Reason::SchemeIsWorkbook, ""}}) {
         WriteFileBytes(path, bytes);
         try {
             ReadSchemeFile(path);
-            ADD_FAILURE() << "read as lines: " << encoding;
+            ADD_FAILURE() << "read as lines: " << bytes.substr(0, 2);
         } catch (const EdgeFileFault& fault) {
-            EXPECT_EQ(fault.reason, EdgeFileFault::Reason::SchemeInUtf16);
+            EXPECT_EQ(fault.reason, reason);
             EXPECT_EQ(fault.encoding, encoding);
             EXPECT_EQ(fault.file.path, path);
         }

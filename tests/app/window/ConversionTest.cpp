@@ -360,6 +360,79 @@ private slots:
         QVERIFY(!QFileInfo(fixture.QFile("books.xml")).dir().entryList(QDir::Files).join(' ').contains("books.xml."));
     }
 
+    // Step 4's output as typed: what is asked before a file is lost, and what
+    // the field holds after "Далее >>" (the answers are Нет).
+    void typedOutputIsCheckedAsAChosenOneIs_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("existing");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("fieldAfter");
+        const QByteArray priceList = "<?xml version=\"1.0\"?>\n<!-- old -->\n<KALMIRAMessage><Header/>";
+        QTest::newRow("no extension") << 0 << "out" << QByteArray() << QString() << "out.xml";
+        QTest::newRow("a text file") << 0 << "keep.txt" << QByteArray("keep") << Q(QRNConsts::sReplaceNotXml)
+                                     << "keep.txt";
+        QTest::newRow("the same kind") << 0 << "books.xml" << priceList << QString() << "books.xml";
+        QTest::newRow("a price list by an invoice")
+            << 9 << "books.xml" << priceList << Q("уже содержит прайс-лист") << "books.xml";
+        QTest::newRow("an invoice package by a price list")
+            << 0 << "inv.xml" << QByteArray("<BookCommerceMessage>") << Q("уже содержит накладную") << "inv.xml";
+    }
+
+    void typedOutputIsCheckedAsAChosenOneIs()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, existing);
+        QFETCH(QString, question);
+        QFETCH(QString, fieldAfter);
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        TfmQRNMain& window = fixture.window();
+        if (!existing.isEmpty()) WriteFileBytes(fixture.File(typed.toStdString()), existing.toStdString());
+        window.edExcelFile->setText(fixture.QFile("books.xlsx"));
+        window.cbDocType->setCurrentIndex(type);
+        window.btNext->click();
+        window.btNext->click();
+        window.edMessageNumber->setText("15");
+        window.edDocumentReference->setText("7");
+        window.btNext->click();
+        // The program's proposal, beside the workbook.
+        QCOMPARE(window.edXMLFile->text(), fixture.QFile("books.xml"));
+        window.edXMLFile->setText(fixture.QFile(typed.toStdString()));
+        window.btNext->click();
+
+        QCOMPARE(fixture.dialogs().questions.size(), question.isEmpty() ? 0 : 1);
+        if (!question.isEmpty())
+            QVERIFY2(fixture.dialogs().questions[0].contains(question.section('%', 0, 0)),
+                     qPrintable(fixture.dialogs().questions[0]));
+        QCOMPARE(window.edXMLFile->text(), fixture.QFile(fieldAfter.toStdString()));
+        QCOMPARE(window.Step(), question.isEmpty() ? 5 : 4);
+        QVERIFY(fixture.WaitForRun());
+        if (!question.isEmpty())
+            QCOMPARE(QByteArray::fromStdString(ReadFileBytes(fixture.File(typed.toStdString()))), existing);
+    }
+
+    void stepFourProposesTheWorkbooksNameUntilTheUserTypesOne()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        WriteWorkbook(fixture.File("other.xlsx"), kBooks);
+        TfmQRNMain& window = fixture.window();
+        const auto stepFourFor = [&](const char* workbook) {
+            window.ShowStep(1);
+            window.edExcelFile->setText(fixture.QFile(workbook));
+            for (int step = 2; step <= 4; ++step) window.btNext->click();
+            return window.edXMLFile->text();
+        };
+        QCOMPARE(stepFourFor("books.xlsx"), fixture.QFile("books.xml"));
+        QCOMPARE(stepFourFor("other.xlsx"), fixture.QFile("other.xml"));
+        window.edXMLFile->end(false);
+        QTest::keyClicks(window.edXMLFile, "x");
+        QCOMPARE(stepFourFor("books.xlsx"), fixture.QFile("other.xmlx"));
+    }
+
     void platformErrorsOfTheRunReachTheErrorBox_data()
     {
         QTest::addColumn<QString>("sentDate");
@@ -389,6 +462,8 @@ private slots:
         if (removeWorkbook) QFile::remove(fixture.QFile("books.xlsx"));
         const std::string before = ReadFileBytes(fixture.File(output.toStdString()));
         window.edXMLFile->setText(fixture.QFile(output.toStdString()));
+        // The scheme is no XML file: replacing it is asked first.
+        fixture.dialogs().confirmAnswers = {true};
         window.btNext->click();
         QVERIFY(fixture.WaitForRun());
 
@@ -412,7 +487,7 @@ private slots:
                         {CaptionOf("RecordReference", 0) + " = Артикул", CaptionOf("ISBN", 0) + " = ISBN"});
         TfmQRNMain& window = fixture.window();
         QVERIFY(!window.btSaveLog->isEnabled());
-        QCOMPARE(window.btSaveLog->text(), Q("Сохранить протокол..."));
+        QCOMPARE(ShownText(window.btSaveLog->text()), Q("Сохранить протокол..."));
         QCOMPARE(window.btSaveLog->toolTip(), Q("Сохранить протокол преобразования в текстовый файл..."));
         const double before = NowDateTime();
         WalkToStepFive(fixture, fixture.QFile("books.xml"));

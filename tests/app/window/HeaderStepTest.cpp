@@ -140,8 +140,8 @@ private slots:
               static_cast<QWidget*>(window.lbMessageNumber), static_cast<QWidget*>(window.lbDocumentReference),
               static_cast<QWidget*>(window.lbMessageNumberMark), static_cast<QWidget*>(window.lbDocumentReferenceMark)})
             QCOMPARE(control->isVisibleTo(window.pn3), invoice);
-        QCOMPARE(window.lbMessageNumber->text(), Q("Номер накладной"));
-        QCOMPARE(window.lbDocumentReference->text(), Q("На основе Заказа №"));
+        QCOMPARE(ShownText(window.lbMessageNumber->text()), Q("Номер накладной"));
+        QCOMPARE(ShownText(window.lbDocumentReference->text()), Q("На основе Заказа №"));
         QCOMPARE(window.lbMessageNumberMark->text(), QStringLiteral("*"));
 
         window.edFromSAN->setText(QStringLiteral("7701"));

@@ -5,12 +5,14 @@
 #include "WindowFixture.h"
 
 #include "app/window/ListBoxes.h"
+#include "app/window/QtText.h"
 #include "catalogue/FieldCatalogue.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -140,19 +142,68 @@ private slots:
         QVERIFY(Items(*setup.window().listCorresp).isEmpty());
     }
 
-    void reenteringStepTwoDropsUnsavedChanges()
+    // What becomes of a mapping not saved yet: 0 back from step 3, 1
+    // another workbook, 2 another type, 3 opening a scheme, 4 closing the
+    // window; answered -1 Отмена, 0 Нет, 1 Да and saved, 2 Да and the save
+    // dialog cancelled.
+    void unsavedMappingIsKeptOrAskedAbout_data()
     {
-        StepTwo step;
-        TfmQRNMain& window = step.window();
-        step.DropColumnOnField(0, 0);
-        QCOMPARE(window.listCorresp->count(), 1);
-        window.btNext->click();
-        window.btPrev->click();
-        QCOMPARE(window.Step(), 2);
-        QVERIFY(Items(*window.listCorresp).isEmpty());
+        QTest::addColumn<int>("change");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<bool>("linesKept");
+        QTest::addColumn<int>("stepAfter");
+        QTest::newRow("back from step 3") << 0 << 0 << false << true << 2;
+        QTest::newRow("another workbook, no") << 1 << 0 << true << false << 2;
+        QTest::newRow("another workbook, saved") << 1 << 1 << true << true << 2;
+        QTest::newRow("another type, cancel") << 2 << -1 << true << true << 1;
+        QTest::newRow("another type, save cancelled") << 2 << 2 << true << true << 1;
+        QTest::newRow("opening a scheme, cancel") << 3 << -1 << true << true << 2;
+        QTest::newRow("closing, cancel") << 4 << -1 << true << true << 2;
+        QTest::newRow("closing, no") << 4 << 0 << true << true << 2;
     }
 
-    void unreadableWorkbookKeepsFieldsAndScheme()
+    void unsavedMappingIsKeptOrAskedAbout()
+    {
+        QFETCH(int, change);
+        QFETCH(int, answer);
+        QFETCH(bool, asked);
+        QFETCH(bool, linesKept);
+        QFETCH(int, stepAfter);
+        StepTwo step;
+        TfmQRNMain& window = step.window();
+        ScriptedDialogs& dialogs = step.fixture.dialogs();
+        WriteWorkbook(step.fixture.File("other.xlsx"), kHeaderRow);
+        step.DropColumnOnField(0, 0);
+        const QStringList lines = Items(*window.listCorresp);
+        dialogs.threeWayAnswers = {answer < 0 ? std::nullopt : std::optional<bool>(answer >= 1)};
+        dialogs.fileAnswers = {answer == 1 ? step.fixture.QFile("kept.sch") : QString()};
+        bool closed = false;
+        if (change == 0) {
+            window.btNext->click();
+            window.btPrev->click();
+        }
+        if (change == 1 || change == 2) {
+            window.btPrev->click();
+            if (change == 1) window.edExcelFile->setText(step.fixture.QFile("other.xlsx"));
+            else window.cbDocType->setCurrentIndex(1);
+            window.btNext->click();
+        }
+        if (change == 3) window.actCorrespOpen->trigger();
+        if (change == 4) closed = window.close();
+
+        QCOMPARE(dialogs.questions, asked ? QStringList{Q("Сохранить схему соответствия полей?")} : QStringList{});
+        QCOMPARE(Items(*window.listCorresp) == lines, linesKept);
+        QCOMPARE(window.Step(), stepAfter);
+        QCOMPARE(closed, change == 4 && answer == 0);
+        QVERIFY(dialogs.openRequests.empty());
+        if (answer != 1) return;
+        // Saved under the type the lines were made for.
+        QCOMPARE(QStrList(ReadSchemeFile(step.fixture.File("kept.sch"))), lines);
+        QCOMPARE(IniStore::ReadStringParam("PricelistCorrespondence", ""), step.fixture.File("kept.sch"));
+    }
+
+    void unreadableWorkbookIsSaidOnStepOneAndKeepsFieldsAndScheme()
     {
         StepTwo step;
         TfmQRNMain& window = step.window();
@@ -164,9 +215,8 @@ private slots:
 
         QCOMPARE(step.fixture.dialogs().errors.size(), 1);
         QVERIFY(step.fixture.dialogs().errors[0].contains(step.fixture.QFile("missing.xlsx")));
-        QCOMPARE(window.Step(), 2);
-        QVERIFY(!window.pn2->isHidden());
-        QVERIFY(Items(*window.listExcel).isEmpty());
+        QCOMPARE(window.Step(), 1);
+        QCOMPARE(window.lbExcelProblem->text(), step.fixture.dialogs().errors[0]);
         QCOMPARE(Items(*window.listOnix), Captions(0));
         QCOMPARE(Items(*window.listCorresp), scheme);
     }
@@ -323,10 +373,10 @@ private slots:
                                     Q("Сопоставить автоматически")}));
         QCOMPARE(window.actCorrespClear->toolTip(), Q("Очистить схему соответствия полей"));
         QCOMPARE(window.actCorrespDel->toolTip(), Q("Удалить запись из списка соответствия полей"));
-        QCOMPARE(window.btSaveCorresp->text(), Q("Сохранить..."));
+        QCOMPARE(ShownText(window.btSaveCorresp->text()), Q("Сохранить..."));
         QCOMPARE(window.btSaveCorresp->toolTip(), Q("Сохранить схему соответствий в файл..."));
         QCOMPARE(window.btOpenCorresp->toolTip(), Q("Загрузить схему соответствий из файла..."));
-        QCOMPARE(window.btAutoCorresp->text(), Q("Сопоставить автоматически"));
+        QCOMPARE(ShownText(window.btAutoCorresp->text()), Q("Сопоставить автоматически"));
         QCOMPARE(window.btAutoCorresp->toolTip(),
                  Q("Сопоставить поля Excel с полями описания товара, названия которых с ними совпадают"));
     }
@@ -452,12 +502,8 @@ private slots:
                                                           Q("Название (Основное заглавие) = Название")}));
         QCOMPARE(step.fixture.dialogs().proposals.size(), 1u);
 
-        // The user saves the scheme as before: until then nothing is kept, and
-        // coming back to step 2 shows the remembered (here: no) scheme.
+        // Nothing is remembered until the user saves the scheme.
         QCOMPARE(IniStore::ReadStringParam("PricelistCorrespondence", ""), std::string());
-        window.btNext->click();
-        window.btPrev->click();
-        QVERIFY(Items(*window.listCorresp).isEmpty());
     }
 
     void rightClickKeepsTheSelectedLine()

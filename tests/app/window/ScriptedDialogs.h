@@ -71,6 +71,19 @@ public:
         return answer;
     }
 
+    // The three-way questions (Да / Нет / Отмена) are answered from here:
+    // true, false or nothing; Нет when none is left.
+    std::deque<std::optional<bool>> threeWayAnswers;
+
+    std::optional<bool> ConfirmOrCancel(QWidget*, const QString& question) override
+    {
+        questions << question;
+        if (threeWayAnswers.empty()) return false;
+        const std::optional<bool> answer = threeWayAnswers.front();
+        threeWayAnswers.pop_front();
+        return answer;
+    }
+
     void AskMeanwhile(QWidget*, const QString& question, std::function<void(bool)> answered) override
     {
         questions << question;

@@ -70,6 +70,11 @@ QStringList Items(const QListWidget& list)
     return texts;
 }
 
+QString ShownText(const QString& text)
+{
+    return QString(text).replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove('&').replace('\x01', '&');
+}
+
 QString TodayText()
 {
     return QString::fromStdString(Regional::Russian().FormatDate(TodayDateTime()));
@@ -94,8 +99,10 @@ QStringList LayoutFaults(const QWidget& panel)
     for (qsizetype i = 0; i < children.size(); ++i) {
         const QWidget& child = *children[i];
         if (!panel.rect().contains(child.geometry())) faults << Describe(child) + QStringLiteral(" leaves the panel");
+        // Controls shown in turn in one place (a note, or what keeps the
+        // workbook from being read) may share it.
         for (qsizetype j = i + 1; j < children.size(); ++j)
-            if (child.geometry().intersects(children[j]->geometry()))
+            if (!child.isHidden() && !children[j]->isHidden() && child.geometry().intersects(children[j]->geometry()))
                 faults << Describe(child) + QStringLiteral(" overlaps ") + Describe(*children[j]);
         const auto* label = qobject_cast<const QLabel*>(&child);
         if (label && label->wordWrap()) {

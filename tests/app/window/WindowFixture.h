@@ -44,6 +44,9 @@ private:
     std::unique_ptr<TfmQRNMain> window_;
 };
 
+// The text a button or label shows: without the "&" of its Alt-letter key.
+QString ShownText(const QString& text);
+
 // The texts of a list's items.
 QStringList Items(const class QListWidget& list);
 
