@@ -1,17 +1,20 @@
 #include "app/window/ListItemHint.h"
 
+#include <QCursor>
+#include <QEvent>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
 
 namespace {
-
-// What a tooltip adds around its text: margins and frame on either side.
-constexpr int kTipFrameWidth = 12;
 
 // The room an item's text has: the row across the client area, less the
 // margins the style keeps on either side of the text.
@@ -19,6 +22,84 @@ int TextRoom(const QListWidget& list)
 {
     const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
     return list.viewport()->width() - 2 * margin;
+}
+
+// The full text of a list item, shown right over the item. Qt's own tooltip
+// cannot lie under the pointer: it takes the pointer from the list, and Qt
+// hides it at once. This one lets the pointer through to the list, and goes
+// when the pointer leaves the item's row, a button is pressed, or its time is
+// up.
+class ItemHint : public QLabel {
+public:
+    ItemHint() : QLabel(nullptr, Qt::ToolTip | Qt::WindowTransparentForInput)
+    {
+        setObjectName(QStringLiteral("itemHint"));
+        setForegroundRole(QPalette::ToolTipText);
+        setBackgroundRole(QPalette::ToolTipBase);
+        setPalette(QToolTip::palette());
+        setFont(QToolTip::font());
+        setAutoFillBackground(true);
+        setFrameStyle(QFrame::Box | QFrame::Plain);
+        setMargin(2);
+        expiry_.setSingleShot(true);
+        connect(&expiry_, &QTimer::timeout, this, &QWidget::hide);
+    }
+
+    void Show(QWidget& viewport, const QRect& row, const QString& text, QPoint at)
+    {
+        if (viewport_ && viewport_ != &viewport) viewport_->removeEventFilter(this);
+        viewport_ = &viewport;
+        row_ = row;
+        viewport.installEventFilter(this);
+        setText(text);
+        adjustSize();
+        // Moved left just enough where it would run off the screen.
+        if (const QScreen* screen = viewport.screen())
+            at.setX(std::max(screen->geometry().left(), std::min(at.x(), screen->geometry().right() - width())));
+        move(at);
+        show();
+        raise();
+        expiry_.start(kHintHidePauseMs);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == viewport_ && isVisible()) {
+            switch (event->type()) {
+            case QEvent::MouseMove:
+            // Where the window system hands the pointer to the hint after
+            // all, the list hears it leave while it is still on the row.
+            case QEvent::Leave: HideOffRow(); break;
+            case QEvent::MouseButtonPress:
+            case QEvent::Wheel:
+            case QEvent::Hide: hide(); break;
+            default: break;
+            }
+        }
+        return QLabel::eventFilter(watched, event);
+    }
+
+    // The pointer on the hint itself, where it does get it.
+    void mouseMoveEvent(QMouseEvent*) override { HideOffRow(); }
+    void leaveEvent(QEvent*) override { HideOffRow(); }
+    void mousePressEvent(QMouseEvent*) override { hide(); }
+
+private:
+    void HideOffRow()
+    {
+        if (!viewport_ || !row_.contains(viewport_->mapFromGlobal(QCursor::pos()))) hide();
+    }
+
+    QPointer<QWidget> viewport_;
+    QRect row_;
+    QTimer expiry_;
+};
+
+ItemHint& TheItemHint()
+{
+    static ItemHint* hint = new ItemHint;
+    return *hint;
 }
 
 } // namespace
@@ -39,24 +120,17 @@ void ShowListItemHint(QListWidget& list, const QPoint& clientPosition)
     const bool fits = row < 0 || ListItemTextFits(list, row);
     const QString note = item ? item->toolTip() : QString();
     if (row < 0 || (fits && note.isEmpty())) {
-        QToolTip::hideText();
+        TheItemHint().hide();
         return;
     }
     const QString hint = fits ? note : note.isEmpty() ? item->text() : item->text() + QLatin1Char('\n') + note;
     const QRect itemRect = list.visualItemRect(item);
     const QRect rowRect(0, itemRect.top(), list.viewport()->width(), itemRect.height());
-    // Qt puts a tooltip a little right of and below the point it is given;
-    // step back by that much so that the tip starts right under the row. Not
-    // over it: a tip under the pointer takes the pointer from the list, and
-    // Qt hides the tip at once.
-    const QPoint tipOffset(2, 16);
-    QPoint at = list.viewport()->mapToGlobal(QPoint(1, rowRect.bottom() + 2)) - tipOffset;
-    // A tip that would run off the right of the screen is moved left just
-    // enough; Qt would otherwise flip it to the far side of the point.
-    if (const QScreen* screen = list.screen()) {
-        const int tipWidth = QFontMetrics(QToolTip::font()).horizontalAdvance(hint) + kTipFrameWidth;
-        at.setX(std::max(screen->geometry().left(),
-                         std::min(at.x(), screen->geometry().right() - tipWidth - tipOffset.x())));
-    }
-    QToolTip::showText(at, hint, list.viewport(), rowRect, kHintHidePauseMs);
+    // The hint's text starts where the item's does.
+    TheItemHint().Show(*list.viewport(), rowRect, hint, list.viewport()->mapToGlobal(rowRect.topLeft()));
+}
+
+QWidget* ListItemHintWindow()
+{
+    return &TheItemHint();
 }

@@ -22,42 +22,49 @@ QTime TimeOf(const CivilDateTime& value)
     return QTime(value.hour, value.minute, value.second);
 }
 
+constexpr int kDialogWidth = 300;
+// Where the controls, laid out for a width of 242, start.
+constexpr int kLeft = (kDialogWidth - 242) / 2;
+
 } // namespace
 
 TfmInputDateTime::TfmInputDateTime(const Regional& regional, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStr(QRNConsts::sDateDialogTitle));
-    setFixedSize(242, 101);
-    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    // Wide enough for the title beside the frame's icon and buttons; the
+    // controls keep their sizes, centred.
+    setFixedSize(kDialogWidth, 101);
+    // Only the close box beside the title.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
 
     lbPrompt = new QLabel(QStr(QRNConsts::sDateDialogPrompt), this);
-    lbPrompt->setGeometry(8, 8, 226, 16);
+    lbPrompt->setGeometry(kLeft + 8, 8, 226, 16);
 
     dtpDate = new QDateEdit(this);
     dtpDate->setObjectName(QStringLiteral("dtpDate"));
-    dtpDate->setGeometry(8, 30, 93, 21);
+    dtpDate->setGeometry(kLeft + 8, 30, 93, 21);
     dtpDate->setCalendarPopup(true);
     dtpDate->setDisplayFormat(QStr(regional.shortDateFormat));
 
     cbTime = new QCheckBox(this);
     cbTime->setObjectName(QStringLiteral("cbTime"));
-    cbTime->setGeometry(117, 30, 18, 21);
+    cbTime->setGeometry(kLeft + 117, 30, 18, 21);
 
     dtpTime = new QTimeEdit(this);
     dtpTime->setObjectName(QStringLiteral("dtpTime"));
-    dtpTime->setGeometry(135, 30, 93, 21);
+    dtpTime->setGeometry(kLeft + 135, 30, 93, 21);
     dtpTime->setDisplayFormat(QStr(regional.longTimeFormat));
     connect(cbTime, &QCheckBox::toggled, dtpTime, &QWidget::setEnabled);
 
     btOK = new QPushButton(QStr(QRNConsts::sOK), this);
     btOK->setObjectName(QStringLiteral("btOK"));
-    btOK->setGeometry(39, 68, 77, 25);
+    btOK->setGeometry(kLeft + 39, 68, 77, 25);
     btOK->setDefault(true);
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
 
     btCancel = new QPushButton(QStr(QRNConsts::sCancel), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
-    btCancel->setGeometry(126, 68, 77, 25);
+    btCancel->setGeometry(kLeft + 126, 68, 77, 25);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

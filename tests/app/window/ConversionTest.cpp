@@ -171,6 +171,44 @@ private slots:
 #endif
     }
 
+    // Nobody to ask in the automatic mode: a file other than XML is not
+    // replaced, and a scheme without the article is said in the log.
+    void automaticModeRefusesWhatItWouldAsk_data()
+    {
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<bool>("withArticle");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a text file") << "keep.txt" << true
+                                     << Q("Файл %1 уже существует и не является файлом XML; он не будет заменен.");
+        QTest::newRow("no article") << "out.xml" << false
+                                    << Q("Поле \"Артикул\" не сопоставлено ни с одним столбцом: каждая строка будет "
+                                         "ошибочной, и файл не будет сохранен.");
+    }
+
+    void automaticModeRefusesWhatItWouldAsk()
+    {
+        QFETCH(QString, output);
+        QFETCH(bool, withArticle);
+        QFETCH(QString, said);
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        if (!withArticle) WriteSchemeFile(fixture.File("books.sch"), {CaptionOf("Title", 0) + " = Название"});
+        WriteFileBytes(fixture.File("keep.txt"), "keep");
+        fixture.Recreate({fixture.QFile("books.xlsx"), fixture.QFile(output.toStdString()), "0"});
+        TfmQRNMain& window = fixture.window();
+        window.show();
+        QVERIFY(QTest::qWaitFor([&] { return window.Step() == 5 || !fixture.dialogs().errors.isEmpty(); }));
+        QVERIFY(fixture.WaitForRun());
+        QVERIFY(fixture.dialogs().questions.isEmpty());
+        QCOMPARE(ReadFileBytes(fixture.File("keep.txt")), std::string("keep"));
+        if (withArticle) {
+            QCOMPARE(fixture.dialogs().errors, QStringList{said.arg(fixture.QFile("keep.txt"))});
+            QCOMPARE(window.Step(), 4);
+        } else {
+            QCOMPARE(LogLines(window).last(), said);
+        }
+    }
+
     void automaticModeConvertsAnInvoice()
     {
         WindowFixture fixture;

@@ -225,7 +225,7 @@ private slots:
     {
         TfmInputDateTime dialog(Regional::Russian());
         QCOMPARE(dialog.windowTitle(), Q("Ввод даты и времени"));
-        QCOMPARE(dialog.size(), QSize(242, 101));
+        QCOMPARE(dialog.size(), QSize(300, 101));
         QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
         QCOMPARE(dialog.btOK->text(), QStringLiteral("OK"));
         QCOMPARE(dialog.btCancel->text(), Q("Отмена"));

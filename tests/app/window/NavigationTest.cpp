@@ -4,9 +4,14 @@
 #include "TestRegistry.h"
 #include "WindowFixture.h"
 
+#include "app/window/AccessKeys.h"
+#include "app/window/ListBoxes.h"
 #include "catalogue/QRNConsts.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QSet>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,6 +66,65 @@ private slots:
         std::sort(rules.begin(), rules.end());
         QVERIFY(panels[step - 1]->geometry().top() > rules[0] + 1);
         QVERIFY(panels[step - 1]->geometry().bottom() < rules[1]);
+    }
+
+    void noStepSharesAnAccessKey_data() { noStepHasOverlappingOrCutOffControls_data(); }
+
+    void noStepSharesAnAccessKey()
+    {
+        QFETCH(int, step);
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        const QWidget* panels[] = {window.pn1, window.pn2, window.pn3, window.pn4, window.pn5};
+        QList<QWidget*> controls{window.btPrev, window.btNext, window.btClose};
+        controls << AccessKeyControls(*panels[step - 1]);
+        QSet<QChar> keys;
+        for (const QWidget* control : controls) {
+            const auto* button = qobject_cast<const QAbstractButton*>(control);
+            const QString text = button ? button->text() : qobject_cast<const QLabel*>(control)->text();
+            const QChar key = AccessKeyOf(text);
+            // Without a key only when each of its letters is taken.
+            if (key.isNull())
+                for (const QChar letter : ShownText(text))
+                    QVERIFY2(!letter.isLetter() || keys.contains(letter.toLower()), qPrintable(text));
+            QVERIFY2(key.isNull() || !keys.contains(key), qPrintable(text));
+            keys << key;
+        }
+    }
+
+    void keyboardWalksTheWizard()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул", "Название"}, {"A-1", "Книга"}});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(QApplication::focusWidget(), window.edExcelFile);
+        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        QTest::keyClick(window.edExcelFile, Qt::Key_Return);
+        QCOMPARE(window.Step(), 2);
+        QCOMPARE(QApplication::focusWidget(), window.listExcel);
+        // Enter maps the chosen column to the chosen field; Delete removes
+        // the chosen line.
+        window.listExcel->setCurrentRow(0);
+        window.listOnix->setCurrentRow(0);
+        QTest::keyClick(window.listExcel, Qt::Key_Enter);
+        QCOMPARE(Items(*window.listCorresp), QStringList{Q("Артикул = Артикул")});
+        window.listCorresp->setCurrentRow(0);
+        QTest::keyClick(window.listCorresp, Qt::Key_Delete);
+        QVERIFY(Items(*window.listCorresp).isEmpty());
+        window.listOnix->clearSelection();
+        QTest::keyClick(window.listExcel, Qt::Key_Return);
+        QCOMPARE(window.Step(), 3);
+        QCOMPARE(QApplication::focusWidget(), window.edFromSAN);
+        window.edFromSAN->setText(QStringLiteral("7701"));
+        QTest::keyClick(window.edFromSAN, Qt::Key_Enter);
+        QCOMPARE(window.Step(), 4);
+        QCOMPARE(QApplication::focusWidget(), window.edXMLFile);
+        // A focused button takes Enter as its own click.
+        window.btPrev->setFocus();
+        QTest::keyClick(window.btPrev, Qt::Key_Return);
+        QCOMPARE(window.Step(), 3);
     }
 
     void startsOnStepOneWithTheFixedFrame()

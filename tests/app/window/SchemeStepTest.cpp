@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include "app/window/ListBoxes.h"
+#include "app/window/ListItemHint.h"
 #include "app/window/QtText.h"
 #include "catalogue/FieldCatalogue.h"
 #include "scheme/SchemeFile.h"
@@ -20,7 +21,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QSpinBox>
-#include <QToolTip>
 
 #include <memory>
 
@@ -565,9 +565,20 @@ private slots:
         QVERIFY(window.listCorresp->selectedItems().isEmpty());
         QCOMPARE(window.listCorresp->currentRow(), -1);
         QCOMPARE(IniStore::ReadStringParam("InvoiceCorrespondence", ""), step.fixture.File("other.sch"));
-        const auto& request = step.fixture.dialogs().openRequests.back();
-        QCOMPARE(request.title, Q("Открытие схемы соответствия полей"));
-        QCOMPARE(request.defaultSuffix, QString());
+        const auto& requests = step.fixture.dialogs().openRequests;
+        QCOMPARE(requests.back().title, Q("Открытие схемы соответствия полей"));
+        QCOMPARE(requests.back().defaultSuffix, QString());
+        // The type's remembered scheme (none at first), never the workbook.
+        QCOMPARE(requests.front().initialFile, QString());
+
+        // A workbook chosen as a scheme by mistake is refused for what it is.
+        step.fixture.dialogs().fileAnswers = {step.fixture.QFile("book.xlsx")};
+        window.btOpenCorresp->click();
+        QCOMPARE(requests.back().initialFile, step.fixture.QFile("other.sch"));
+        QCOMPARE(step.fixture.dialogs().errors.size(), 1);
+        QVERIFY2(step.fixture.dialogs().errors[0].contains(Q("а не схема соответствия полей")),
+                 qPrintable(step.fixture.dialogs().errors[0]));
+        step.fixture.dialogs().errors.clear();
 
         // A file that cannot be read: the box names it, the scheme and the
         // remembered path stay.
@@ -616,29 +627,35 @@ private slots:
         QCOMPARE(window.edXMLFile->text(), fixture.QFile("out.xml"));
     }
 
-    void longItemsShowTheirTextAsTooltipOverTheItem()
+    void longItemsAndDeadLinesShowTheirHintOverTheItem()
     {
         StepTwo step;
         TfmQRNMain& window = step.window();
         const QString longLine = Q("Очень длинное наименование поля описания товара = Очень длинное название столбца");
         window.listCorresp->addItems({"ISBN = ISBN", longLine});
         QWidget* viewport = window.listCorresp->viewport();
-        const QRect shortRect = window.listCorresp->visualItemRect(window.listCorresp->item(0));
-        const QRect longRect = window.listCorresp->visualItemRect(window.listCorresp->item(1));
+        const auto* hint = qobject_cast<const QLabel*>(ListItemHintWindow());
+        // The hint a rest of the pointer on a line brings, "" for none; it
+        // lies over the line itself.
+        const auto hintAt = [&](int row) {
+            const QRect rect = window.listCorresp->visualItemRect(window.listCorresp->item(row));
+            QHelpEvent rest(QEvent::ToolTip, rect.center(), viewport->mapToGlobal(rect.center()));
+            QApplication::sendEvent(viewport, &rest);
+            if (!hint->isVisible()) return QString();
+            return hint->y() == viewport->mapToGlobal(rect.topLeft()).y() ? hint->text() : QStringLiteral("elsewhere");
+        };
+        QCOMPARE(hintAt(1), longLine);
+        QCOMPARE(hintAt(0), QString());
+        QCOMPARE(window.listCorresp->textElideMode(), Qt::ElideMiddle);
 
-        QHelpEvent overLong(QEvent::ToolTip, longRect.center(), viewport->mapToGlobal(longRect.center()));
-        QApplication::sendEvent(viewport, &overLong);
-        QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), longLine);
-        // Under the row, never under the pointer: a tip that takes the
-        // pointer from the list is hidden at once.
-        for (const QWidget* tip : QApplication::topLevelWidgets())
-            if (tip->inherits("QTipLabel") && tip->isVisible())
-                QVERIFY(!tip->geometry().contains(viewport->mapToGlobal(longRect.center())));
-
-        QHelpEvent overShort(QEvent::ToolTip, shortRect.center(), viewport->mapToGlobal(shortRect.center()));
-        QApplication::sendEvent(viewport, &overShort);
-        QTRY_VERIFY(!QToolTip::isVisible());
+        // A line whose column the workbook lacks is marked, and its hint says
+        // why it does nothing.
+        WriteSchemeFile(step.fixture.File("dead.sch"), {"ISBN = ISBN", Q("Артикул = Код товара").toStdString()});
+        step.fixture.dialogs().fileAnswers = {step.fixture.QFile("dead.sch")};
+        window.btOpenCorresp->click();
+        QCOMPARE(hintAt(1), Q("В книге нет столбца \"Код товара\": строка схемы не действует."));
+        QCOMPARE(hintAt(0), QString());
+        QVERIFY(window.listCorresp->item(1)->foreground() != window.listCorresp->item(0)->foreground());
     }
 };
 
