@@ -3,6 +3,7 @@
 #include "FuzzTargets.h"
 #include "ScratchFiles.h"
 
+#include "base/EdgeFileFault.h"
 #include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
 #include "scheme/ColumnLookup.h"
@@ -41,7 +42,16 @@ void FuzzTargets::SchemeFile(std::string_view input)
 {
     const std::string path = ScratchPath("scheme.sch");
     WriteScratchFile(path, input);
-    SchemeLines lines = ReadSchemeFile(path);
+    SchemeLines lines;
+    try {
+        lines = ReadSchemeFile(path);
+    } catch (const EdgeFileFault&) {
+        // Refused for what the file is (UTF-16, a workbook): only a file
+        // that starts like one.
+        for (const char* mark : {"\xFF\xFE", "\xFE\xFF", "PK\x03\x04", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"})
+            if (input.starts_with(mark)) return;
+        throw std::logic_error("a scheme refused for what it is not");
+    }
 
     const std::string savedPath = ScratchPath("saved.sch");
     WriteSchemeFile(savedPath, lines);
