@@ -8,7 +8,8 @@ namespace QRNConsts {
 // Window
 inline constexpr char sAppTitle[] = "Конвертер файлов Excel в ONIX XML";
 inline constexpr char sVersionSuffix[] = " (версия %s)";
-inline constexpr char sVersion[] = "3.0";
+// The package's version, from debian/changelog.
+inline constexpr char sVersion[] = QUARNEL_VERSION;
 
 // The window's --help and --version, printed before any window is created
 inline constexpr char sWindowUsage[] =
@@ -432,6 +433,10 @@ inline constexpr char sInterruptedBySignal[] = "Преобразование п�
 // and the log's last line after Да.
 inline constexpr char sAskStopConversion[] = "Прервать преобразование?";
 inline constexpr char sConversionStopped[] = "Преобразование прервано. Файлы не изменены.";
+// A settings file beside an installed program, named once at start.
+inline constexpr char sSettingsBesideIgnored[] =
+    "Файл настроек \"%s\" рядом с программой не используется: программа установлена в системную папку, и "
+    "настройки хранятся в \"%s\".";
 // The window's questions before work could be lost or a file replaced.
 inline constexpr char sAskSaveScheme[] = "Сохранить схему соответствия полей?";
 inline constexpr char sReplaceOtherMessage[] =

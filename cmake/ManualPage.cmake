@@ -6,6 +6,18 @@
 find_program(HELP2MAN help2man)
 find_program(LOCALEDEF localedef)
 
+# The page's date is the release's, the time of debian/changelog's first
+# entry (as dpkg-buildpackage gives it in SOURCE_DATE_EPOCH), not the day of
+# the build.
+find_program(DPKG_PARSECHANGELOG dpkg-parsechangelog)
+set(QUARNEL_MAN_DATE "")
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(QUARNEL_MAN_DATE "$ENV{SOURCE_DATE_EPOCH}")
+elseif(DPKG_PARSECHANGELOG)
+  execute_process(COMMAND "${DPKG_PARSECHANGELOG}" -l "${PROJECT_SOURCE_DIR}/debian/changelog" -STimestamp
+                  OUTPUT_VARIABLE QUARNEL_MAN_DATE OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+
 # The Russian locale help2man runs in, compiled into the build tree once
 # (the system may lack it, and compiling it needs no privileges).
 set(QUARNEL_MAN_LOCALES "${CMAKE_BINARY_DIR}/locale")
@@ -32,7 +44,7 @@ function(add_manual_page target include component)
     COMMAND "${CMAKE_COMMAND}"
             "-DHELP2MAN=${HELP2MAN}" "-DLOCALEDEF=${LOCALEDEF}"
             "-DPROGRAM=$<TARGET_FILE:${target}>" "-DINCLUDE=${include}" "-DPAGE=${page}"
-            "-DLOCALES=${QUARNEL_MAN_LOCALES}"
+            "-DLOCALES=${QUARNEL_MAN_LOCALES}" "-DDATE=${QUARNEL_MAN_DATE}"
             -P "${PROJECT_SOURCE_DIR}/cmake/WriteManualPage.cmake"
     DEPENDS ${target} quarnel-man-locale "${QUARNEL_MAN_LOCALES}/ru_RU.UTF-8/LC_CTYPE" "${include}"
             "${PROJECT_SOURCE_DIR}/cmake/WriteManualPage.cmake"

@@ -1,5 +1,6 @@
 #include "settings/IniLocation.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
@@ -33,13 +34,21 @@ std::string RunningExecutablePath()
     return path;
 }
 
+IniLocation DefaultIniLocation(const std::string& executablePath, const std::vector<std::string>& systemPrefixes)
+{
+    IniLocation location{ConfigHome() + "/quarnel/quarnel.ini", {}};
+    if (executablePath.empty()) return location;
+    const std::string beside = executablePath + ".ini";
+    if (::access(beside.c_str(), F_OK) != 0) return location;
+    const bool installed = std::any_of(systemPrefixes.begin(), systemPrefixes.end(), [&](const std::string& prefix) {
+        return executablePath.starts_with(prefix.ends_with('/') ? prefix : prefix + "/");
+    });
+    if (installed) location.ignored = beside;
+    else location.path = beside;
+    return location;
+}
+
 std::string DefaultIniFileName(const std::string& executablePath)
 {
-    if (!executablePath.empty()) {
-        const std::string beside = executablePath + ".ini";
-        const std::string folder = std::filesystem::path(executablePath).parent_path().string();
-        if (::access(beside.c_str(), F_OK) == 0 || ::access(folder.empty() ? "." : folder.c_str(), W_OK) == 0)
-            return beside;
-    }
-    return ConfigHome() + "/quarnel/quarnel.ini";
+    return DefaultIniLocation(executablePath).path;
 }

@@ -55,17 +55,21 @@ std::string UsageText(const CommandLine& line, const RegionalProfiles& profiles)
 }
 
 // Without --settings the converter reads what the wizard remembered: the
-// settings file of the window program "quarnel" beside this executable. A
-// file that cannot be used is read as empty, and said so once.
+// user's settings, or those of a portable window program "quarnel" beside
+// this executable. A file that cannot be used is read as empty, and said so
+// once.
 void ChooseSettingsFile(const CommandLine& line, std::ostream& err)
 {
     if (line.settingsPath) {
         IniStore::SetIniFileName(*line.settingsPath);
     } else {
         const std::string executable = RunningExecutablePath();
-        if (executable.empty()) return;
-        const std::filesystem::path window = std::filesystem::path(executable).parent_path() / "quarnel";
-        IniStore::SetIniFileName(DefaultIniFileName(window.string()));
+        const std::filesystem::path window =
+            executable.empty() ? std::filesystem::path() : std::filesystem::path(executable).parent_path() / "quarnel";
+        const IniLocation location = DefaultIniLocation(window.string());
+        IniStore::SetIniFileName(location.path);
+        if (!location.ignored.empty())
+            PrintLine(err, FormatMessage(QRNConsts::sSettingsBesideIgnored, {location.ignored, location.path}));
     }
     if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem()) PrintLine(err, UserMessage(*problem));
 }

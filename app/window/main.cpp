@@ -9,6 +9,7 @@
 #include "app/window/TfmQRNMain.h"
 #include "base/MessageFormat.h"
 #include "catalogue/QRNConsts.h"
+#include "settings/IniLocation.h"
 #include "settings/IniStore.h"
 
 #include <QApplication>
@@ -58,18 +59,28 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     qInstallMessageHandler(qtHandler);
     QApplication::setApplicationName(QStringLiteral("quarnel"));
+    // The menu entry's id: a desktop matches the window to its entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("ru.quarnel.quarnel"));
     QApplication::setStyle(new HintTimingStyle);
 
-    // Qt's own dialogs (file choice, message box buttons) speak the user's
-    // language where the Qt translations are installed.
+    // Qt's own dialogs (file choice, message box buttons) speak Russian, as
+    // the wizard does, whatever the locale: a fresh system's C.UTF-8 would
+    // show "Look in" and "Cancel" beside Russian texts.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+    if (qtTexts.load(QLocale(QLocale::Russian, QLocale::Russia), QStringLiteral("qtbase"), QStringLiteral("_"),
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
     // Qt has taken its own options (-platform, -style, ...) out by now.
     const WindowCommandLine commandLine = ParseWindowCommandLine(QApplication::arguments().mid(1));
-    if (!commandLine.settingsFile.isEmpty()) IniStore::SetIniFileName(commandLine.settingsFile.toStdString());
+    if (!commandLine.settingsFile.isEmpty()) {
+        IniStore::SetIniFileName(commandLine.settingsFile.toStdString());
+    } else {
+        const IniLocation location = DefaultIniLocation(RunningExecutablePath());
+        IniStore::SetIniFileName(location.path);
+        if (!location.ignored.empty())
+            std::cerr << FormatMessage(QRNConsts::sSettingsBesideIgnored, {location.ignored, location.path}) << '\n';
+    }
 
     QtUserDialogs dialogs;
     TfmQRNMain window(UsersRegional(), dialogs, commandLine.parameters);

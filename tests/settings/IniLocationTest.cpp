@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
-#include <sys/stat.h>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -35,20 +35,33 @@ private:
 
 } // namespace
 
-TEST(IniLocation, BesideAnExecutableInAWritableFolder)
+TEST(IniLocation, UsersFolderUnlessAPortableCopyKeepsItsOwn)
 {
-    TempFolder folder;
-    EXPECT_EQ(DefaultIniFileName(folder.File("quarnel")), folder.File("quarnel.ini"));
-    // A renamed executable has settings of its own.
-    EXPECT_EQ(DefaultIniFileName(folder.File("quarnel-convert")), folder.File("quarnel-convert.ini"));
-}
-
-TEST(IniLocation, PerUserFolderWhenTheExecutablesFolderIsNotWritable)
-{
+    TempFolder program;
     TempFolder config;
     EnvironmentVariable xdg("XDG_CONFIG_HOME", config.Path().c_str());
-    EXPECT_EQ(DefaultIniFileName("/nonexistent-quarnel-folder/quarnel"), config.File("quarnel/quarnel.ini"));
-    EXPECT_EQ(DefaultIniFileName(""), config.File("quarnel/quarnel.ini"));
+    const std::string users = config.File("quarnel/quarnel.ini");
+    struct Case {
+        const char* name;
+        bool fileBeside;
+        bool systemFolder; // the temporary folder stands in for /usr
+        bool usesBeside;
+        bool namesIgnored;
+    };
+    for (const Case& c : {Case{"installed, no file", false, true, false, false},
+                          Case{"installed, a file beside", true, true, false, true},
+                          Case{"portable, no file", false, false, false, false},
+                          Case{"portable, its own file", true, false, true, false}}) {
+        const std::string executable = program.File(std::string(c.name).substr(0, 5) + (c.fileBeside ? "-ini" : ""));
+        if (c.fileBeside) WriteFileBytes(executable + ".ini", "[Params]\r\n");
+        const std::vector<std::string> prefixes{c.systemFolder ? program.Path().string() : "/usr"};
+        const IniLocation location = DefaultIniLocation(executable, prefixes);
+        EXPECT_EQ(location.path, c.usesBeside ? executable + ".ini" : users) << c.name;
+        EXPECT_EQ(location.ignored, c.namesIgnored ? executable + ".ini" : "") << c.name;
+    }
+    // Root's wizard in /usr/bin keeps its settings in root's own folder.
+    EXPECT_EQ(DefaultIniLocation("/usr/bin/quarnel").path, users);
+    EXPECT_EQ(DefaultIniLocation("").path, users);
 }
 
 TEST(IniLocation, HomeConfigFolderWithoutXdgConfigHome)
@@ -59,18 +72,6 @@ TEST(IniLocation, HomeConfigFolderWithoutXdgConfigHome)
         EnvironmentVariable xdgVariable("XDG_CONFIG_HOME", xdg);
         EXPECT_EQ(DefaultIniFileName("/nonexistent-quarnel-folder/quarnel"), home.File(".config/quarnel/quarnel.ini"));
     }
-}
-
-TEST(IniLocation, ExistingFileBesideAReadOnlyExecutableFolderIsKept)
-{
-    TempFolder folder;
-    WriteFileBytes(folder.File("quarnel.ini"), "[Params]\r\n");
-    ::chmod(folder.Path().c_str(), 0555);
-    if (::access(folder.Path().c_str(), W_OK) == 0) GTEST_SKIP() << "the folder stays writable for this user (root)";
-    TempFolder config;
-    EnvironmentVariable xdg("XDG_CONFIG_HOME", config.Path().c_str());
-    EXPECT_EQ(DefaultIniFileName(folder.File("quarnel")), folder.File("quarnel.ini"));
-    EXPECT_EQ(DefaultIniFileName(folder.File("other")), config.File("quarnel/quarnel.ini"));
 }
 
 TEST(IniLocation, RunningExecutableNamesTheDefaultFile)

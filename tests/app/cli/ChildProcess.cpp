@@ -1,5 +1,7 @@
 #include "app/cli/ChildProcess.h"
 
+#include "support/TempFolder.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -12,8 +14,18 @@ extern char** environ;
 
 namespace {
 
-std::vector<std::string> ChildEnvironment(const std::map<std::string, std::string>& changes)
+// The children's own configuration folder: a program started without
+// --settings keeps what it remembers there, never in the user's.
+const std::string& ChildConfigHome()
 {
+    static const TempFolder folder;
+    static const std::string path = folder.Path().string();
+    return path;
+}
+
+std::vector<std::string> ChildEnvironment(std::map<std::string, std::string> changes)
+{
+    changes.emplace("XDG_CONFIG_HOME", ChildConfigHome());
     std::vector<std::string> variables;
     for (char** e = environ; *e; ++e) {
         const std::string variable = *e;
