@@ -25,13 +25,17 @@ std::string ShownText(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
+    // The text between escapes is copied a stretch at a time.
+    std::size_t plain = 0;
     for (std::size_t pos = 0; pos < text.size();) {
         const std::size_t start = pos;
         const char32_t c = NextCodePoint(text, pos);
-        if (c == 0xFFFD && text.substr(start, kReplacement.size()) != kReplacement)
-            AppendHexEscape(out, static_cast<unsigned char>(text[start]));
-        else if (IsControl(c)) AppendHexEscape(out, static_cast<unsigned>(c));
-        else out.append(text.substr(start, pos - start));
+        const bool broken = c == 0xFFFD && text.substr(start, kReplacement.size()) != kReplacement;
+        if (!broken && !IsControl(c)) continue;
+        out.append(text.substr(plain, start - plain));
+        AppendHexEscape(out, broken ? static_cast<unsigned char>(text[start]) : static_cast<unsigned>(c));
+        plain = pos;
     }
+    out.append(text.substr(plain));
     return out;
 }

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -27,7 +28,11 @@ namespace {
 constexpr int kWindowUpdateDelayMs = 50;
 // Once the pane is full only the count of the lines it leaves out changes:
 // a few times a second is enough for that.
-constexpr int kNoticeUpdateDelayMs = 400;
+constexpr auto kNoticeUpdateDelay = std::chrono::milliseconds(400);
+// Past this many bytes of lines waiting for the window, the worker takes
+// them to the spool itself: a window that falls behind then holds a few
+// megabytes of the log, never the whole of it.
+constexpr std::size_t kMostWaitingBytes = 1 << 20;
 
 } // namespace
 
@@ -39,25 +44,25 @@ public:
     // the window busy long after a run of a hundred thousand errors ended.
     void ClearLog() override
     {
-        const std::lock_guard lock(runner_.pendingLock_);
-        runner_.ClearPendingLog();
+        const std::lock_guard drain(runner_.drainLock_);
+        const std::lock_guard lock(runner_.arrivalLock_);
+        runner_.ClearLogLocked();
         runner_.pendingClear_ = true;
-        PostLogFlush(kWindowUpdateDelayMs);
+        PostLogFlush();
     }
 
-    // The pane takes the first lines only; the spool keeps every one, and the
-    // window learns how many it does not show.
+    // The worker only copies the line: the window's thread writes it into
+    // the spool and the pane, beside the run rather than in its way.
     void LogLine(const std::string& line) override
     {
-        const std::lock_guard lock(runner_.pendingLock_);
-        runner_.spool_.Append(line);
-        if (runner_.paneLines_ < kPaneLineLimit) {
-            runner_.pendingLines_.append(QShown(line));
-            ++runner_.paneLines_;
-        } else {
-            ++runner_.hiddenLines_;
+        bool windowBehind = false;
+        {
+            const std::lock_guard lock(runner_.arrivalLock_);
+            runner_.arrivedLines_.Add(line);
+            windowBehind = runner_.arrivedLines_.Bytes() >= kMostWaitingBytes;
+            PostLogFlush();
         }
-        PostLogFlush(runner_.paneLines_ < kPaneLineLimit ? kWindowUpdateDelayMs : kNoticeUpdateDelayMs);
+        if (windowBehind) runner_.DrainLog();
     }
 
     void ProgressMaximum(int maximum) override
@@ -86,7 +91,7 @@ public:
         auto seen = std::make_shared<std::promise<void>>();
         std::future<void> closed = seen->get_future();
         Post([&runner = runner_, seen, text = QShown(message)] {
-            runner.FlushLog();
+            runner.FlushLog(true);
             runner.dialogs_.ShowWarning(&runner.window_, text);
             seen->set_value();
         });
@@ -97,15 +102,17 @@ public:
     }
 
 private:
-    // With the pending lines locked: one flush waits at most, a moment after
-    // the first line it will show, so the window takes the lines in a few
-    // large batches and leaves the processor to the run. What the window
-    // shows after lines (a warning box, the run's end) flushes them first.
-    void PostLogFlush(int delayMs)
+    // With arrivalLock_ held: one flush waits at most, a moment after the
+    // first line it will show, so the window takes the lines in a few large
+    // batches and leaves the processor to the run. What the window shows
+    // after lines (a warning box, the run's end) flushes them first.
+    void PostLogFlush()
     {
         if (runner_.flushPosted_) return;
         runner_.flushPosted_ = true;
-        Post([&runner = runner_, delayMs] { QTimer::singleShot(delayMs, &runner, [&runner] { runner.FlushLog(); }); });
+        Post([&runner = runner_] {
+            QTimer::singleShot(kWindowUpdateDelayMs, &runner, [&runner] { runner.FlushLog(false); });
+        });
     }
 
     // Nothing of an abandoned run reaches the window any more. The observer
@@ -144,12 +151,13 @@ bool ConversionRunner::Start(RunInputs inputs)
     abandoned_ = false;
     positionPosted_ = false;
     {
-        const std::lock_guard lock(pendingLock_);
-        ClearPendingLog();
+        const std::lock_guard drain(drainLock_);
+        const std::lock_guard lock(arrivalLock_);
+        ClearLogLocked();
         pendingClear_ = true;
         flushPosted_ = false;
     }
-    FlushLog();
+    FlushLog(true);
     // A stop request of its own: an earlier run's must not stop this one.
     inputs.stop = StopRequest();
     stop_ = inputs.stop;
@@ -170,40 +178,90 @@ bool ConversionRunner::Start(RunInputs inputs)
     return true;
 }
 
-void ConversionRunner::ClearPendingLog()
+void ConversionRunner::ClearLogLocked()
 {
+    arrivedLines_.Clear();
     spool_.Clear();
-    pendingLines_.clear();
+    paneLinesToShow_.clear();
     paneLines_ = 0;
     hiddenLines_ = 0;
 }
 
 std::vector<std::string> ConversionRunner::LogLines() const
 {
-    const std::lock_guard lock(pendingLock_);
-    return spool_.Lines();
+    const std::lock_guard drain(drainLock_);
+    std::vector<std::string> lines = spool_.Lines();
+    const std::lock_guard lock(arrivalLock_);
+    for (std::string& line : arrivedLines_.FirstLines(arrivedLines_.Count())) lines.push_back(std::move(line));
+    return lines;
 }
 
-void ConversionRunner::FlushLog()
+void ConversionRunner::DrainLog()
 {
-    QStringList lines;
+    const std::lock_guard drain(drainLock_);
+    DrainLogLocked();
+}
+
+void ConversionRunner::DrainLogLocked()
+{
+    RunLogBatch& lines = drainedLines_;
+    {
+        const std::lock_guard lock(arrivalLock_);
+        std::swap(lines, arrivedLines_);
+    }
+    spool_.Append(lines);
+    std::vector<std::string> shown = lines.FirstLines(static_cast<std::size_t>(kPaneLineLimit - paneLines_));
+    paneLines_ += static_cast<int>(shown.size());
+    hiddenLines_ += static_cast<int>(lines.Count() - shown.size());
+    paneLinesToShow_.insert(paneLinesToShow_.end(), std::make_move_iterator(shown.begin()),
+                            std::make_move_iterator(shown.end()));
+    lines.Clear();
+}
+
+void ConversionRunner::FlushLog(bool noticeNow)
+{
     bool clear = false;
+    std::vector<std::string> lines;
     int hidden = 0;
     {
-        const std::lock_guard lock(pendingLock_);
-        lines.swap(pendingLines_);
-        std::swap(clear, pendingClear_);
+        const std::lock_guard drain(drainLock_);
+        {
+            const std::lock_guard lock(arrivalLock_);
+            std::swap(clear, pendingClear_);
+            flushPosted_ = false;
+        }
+        DrainLogLocked();
+        lines.swap(paneLinesToShow_);
         hidden = hiddenLines_;
-        flushPosted_ = false;
     }
     if (clear) {
         log_.clear();
         hiddenShown_ = 0;
     }
-    if (!lines.isEmpty()) log_.appendPlainText(lines.join('\n'));
+    if (!lines.empty()) {
+        QStringList shown;
+        shown.reserve(static_cast<qsizetype>(lines.size()));
+        for (const std::string& line : lines) shown.append(QShown(line));
+        log_.appendPlainText(shown.join('\n'));
+    }
     if (hidden == hiddenShown_) return;
     // One line under the pane's last tells how many more the log holds; it
-    // is rewritten as their number grows.
+    // is rewritten as their number grows, a few times a second.
+    const auto now = std::chrono::steady_clock::now();
+    const auto sinceShown = now - noticeShownAt_;
+    if (hiddenShown_ != 0 && !noticeNow && sinceShown < kNoticeUpdateDelay) {
+        // The count is brought up to date when it is due, also if no line
+        // comes meanwhile.
+        if (!noticeDue_) {
+            noticeDue_ = true;
+            const auto wait = std::chrono::ceil<std::chrono::milliseconds>(kNoticeUpdateDelay - sinceShown);
+            QTimer::singleShot(wait, this, [this] {
+                noticeDue_ = false;
+                FlushLog(false);
+            });
+        }
+        return;
+    }
     const QString notice = QStr(FormatMessage(QRNConsts::sLogLinesNotShown, {std::to_string(hidden)}));
     if (hiddenShown_ == 0) {
         log_.appendPlainText(notice);
@@ -213,12 +271,15 @@ void ConversionRunner::FlushLog()
         cursor.insertText(notice);
     }
     hiddenShown_ = hidden;
+    noticeShownAt_ = now;
 }
 
 void ConversionRunner::AddLogLine(const QString& line)
 {
+    // After every line the run has reported, in the spool as in the pane.
+    FlushLog(true);
     {
-        const std::lock_guard lock(pendingLock_);
+        const std::lock_guard drain(drainLock_);
         spool_.Append(StdStr(line));
     }
     log_.appendPlainText(QShown(StdStr(line)));
@@ -238,7 +299,7 @@ void ConversionRunner::Finish(const QString& failure, const RunResult& result)
     lastFailure_ = failure;
     // What the run reported after the stop request is shown too: it may have
     // ended before it looked at the request.
-    FlushLog();
+    FlushLog(true);
     if (result.stopped) AddLogLine(QStr(QRNConsts::sConversionStopped));
     if (abandoned_) progress_.setValue(0);
     // A run the user stopped ends without a box: the window may be closing.

@@ -7,12 +7,13 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 class QPlainTextEdit;
 class QProgressBar;
@@ -71,10 +72,17 @@ private:
     class PostingObserver;
 
     void Finish(const QString& failure, const RunResult& result);
-    // Shows the log lines the run has reported since the last flush.
-    void FlushLog();
-    // With pendingLock_ held: a new run's log, or the run's log started over.
-    void ClearPendingLog();
+    // Shows the log lines the run has reported since the last flush; the
+    // count of the lines past the pane's limit now, or when it is due.
+    void FlushLog(bool noticeNow);
+    // Hands the lines the run has reported to the spool and, the first
+    // kPaneLineLimit of them, to the pane: on the window's thread as a rule,
+    // on the worker when the window falls behind.
+    void DrainLog();
+    void DrainLogLocked();
+    // With drainLock_ and arrivalLock_ held: a new run's log, or the run's
+    // log started over.
+    void ClearLogLocked();
 
     RunFunction run_;
     QPlainTextEdit& log_;
@@ -88,17 +96,25 @@ private:
     StopRequest stop_;
     std::atomic<int> latestPosition_{0};
     std::atomic<bool> positionPosted_{false};
-    // The run's log as the worker reports it, under pendingLock_: every line
-    // goes to the spool, the first kPaneLineLimit also to the pane; the rest
-    // are counted.
-    mutable std::mutex pendingLock_;
-    RunLogSpool spool_;
-    QStringList pendingLines_;
-    int paneLines_ = 0;
-    int hiddenLines_ = 0;
+    // The lines the run reports wait under arrivalLock_, so that the worker
+    // only copies each one; writing them into the spool is the window's work.
+    mutable std::mutex arrivalLock_;
+    RunLogBatch arrivedLines_;
     bool pendingClear_ = false;
     bool flushPosted_ = false;
-    // How many hidden lines the pane's last line tells of (window thread).
+    // Under drainLock_, taken before arrivalLock_: every line goes to the
+    // spool, the first kPaneLineLimit also to the pane; the rest are counted.
+    mutable std::mutex drainLock_;
+    RunLogSpool spool_;
+    // The lines being drained; its memory serves the next arrivals.
+    RunLogBatch drainedLines_;
+    std::vector<std::string> paneLinesToShow_;
+    int paneLines_ = 0;
+    int hiddenLines_ = 0;
+    // How many hidden lines the pane's last line tells of, when it last
+    // changed, and whether its next change waits on a timer (window thread).
     int hiddenShown_ = 0;
+    std::chrono::steady_clock::time_point noticeShownAt_;
+    bool noticeDue_ = false;
     std::thread worker_;
 };

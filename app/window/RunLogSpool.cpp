@@ -1,9 +1,39 @@
 #include "app/window/RunLogSpool.h"
 
 #include <cstdint>
+#include <cstring>
+#include <iterator>
 
 // Each line is written as its length and its bytes: a line may hold a line
 // break of a cell's text, which the pane shows as two.
+
+void RunLogBatch::Add(std::string_view line)
+{
+    const auto length = static_cast<std::uint32_t>(line.size());
+    bytes_.append(reinterpret_cast<const char*>(&length), sizeof length);
+    bytes_.append(line);
+    ++count_;
+}
+
+void RunLogBatch::Clear()
+{
+    bytes_.clear();
+    count_ = 0;
+}
+
+std::vector<std::string> RunLogBatch::FirstLines(std::size_t most) const
+{
+    std::vector<std::string> lines;
+    std::size_t at = 0;
+    while (lines.size() < most && lines.size() < count_) {
+        std::uint32_t length = 0;
+        std::memcpy(&length, bytes_.data() + at, sizeof length);
+        at += sizeof length;
+        lines.emplace_back(bytes_, at, length);
+        at += length;
+    }
+    return lines;
+}
 
 RunLogSpool::RunLogSpool() : file_(std::tmpfile()) {}
 
@@ -22,21 +52,32 @@ void RunLogSpool::Clear()
 
 void RunLogSpool::Append(const std::string& line)
 {
-    ++count_;
-    const auto length = static_cast<std::uint32_t>(line.size());
-    if (file_ && std::fwrite(&length, sizeof length, 1, file_) == 1
-        && std::fwrite(line.data(), 1, line.size(), file_) == line.size())
-        return;
-    // The disk is full or the file is gone: the lines read back so far and
-    // the rest stay in memory.
-    if (file_) {
-        std::vector<std::string> kept = Lines();
-        kept.resize(count_ - 1);
-        std::fclose(file_);
-        file_ = nullptr;
-        memory_ = std::move(kept);
+    RunLogBatch batch;
+    batch.Add(line);
+    Append(batch);
+}
+
+void RunLogSpool::Append(const RunLogBatch& batch)
+{
+    if (batch.count_ == 0) return;
+    if (!file_ || std::fwrite(batch.bytes_.data(), 1, batch.bytes_.size(), file_) != batch.bytes_.size()) {
+        KeepInMemory();
+        std::vector<std::string> lines = batch.FirstLines(batch.count_);
+        memory_.insert(memory_.end(), std::make_move_iterator(lines.begin()), std::make_move_iterator(lines.end()));
     }
-    memory_.push_back(line);
+    count_ += batch.count_;
+}
+
+// The disk is full or the file is gone: the lines read back so far and the
+// rest stay in memory.
+void RunLogSpool::KeepInMemory()
+{
+    if (!file_) return;
+    std::vector<std::string> kept = Lines();
+    kept.resize(count_);
+    std::fclose(file_);
+    file_ = nullptr;
+    memory_ = std::move(kept);
 }
 
 std::vector<std::string> RunLogSpool::Lines() const

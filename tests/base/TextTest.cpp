@@ -1,5 +1,6 @@
 #include "base/Cp1251.h"
 #include "base/MessageFormat.h"
+#include "base/ShownText.h"
 #include "base/Utf8Text.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,14 @@ TEST(Utf8Text, ReplacesInvalidSequences)
               "b");
     EXPECT_EQ(ValidUtf8("\xD0"), "\xEF\xBF\xBD");
     EXPECT_EQ(ValidUtf8("ok"), "ok");
+}
+
+TEST(ShownText, EscapesControlCharactersAndBrokenBytesOnly)
+{
+    EXPECT_EQ(ShownText("Цена\t1\x1B[2J\xC2\x85конец"), "Цена\\x091\\x1B[2J\\x85конец");
+    EXPECT_EQ(ShownText("a\xFF\xD0"), "a\\xFF\\xD0");
+    EXPECT_EQ(ShownText("знак \xEF\xBF\xBD остаётся"), "знак \xEF\xBF\xBD остаётся");
+    EXPECT_EQ(ShownText(""), "");
 }
 
 TEST(Cp1251, RoundTripsCyrillicAndRefusesWhatItCannotHold)

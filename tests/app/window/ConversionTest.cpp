@@ -611,17 +611,21 @@ private slots:
     }
 
     // A run of more lines than the pane shows: the pane ends with their
-    // count, the kept log holds every line, a line break of a cell included,
-    // which the pane shows as \x0A.
+    // count, the kept log holds every line in order, a line break of a cell
+    // included, which the pane shows as \x0A, and a line too long to wait
+    // for the window.
     void logPaneShowsItsLimitAndKeepsTheWholeLog()
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         constexpr int kLines = ConversionRunner::kPaneLineLimit + 50;
+        constexpr int kLongLine = ConversionRunner::kPaneLineLimit + 10;
+        const std::string longLine(8 << 20, 'x');
         ConversionRunner runner(
-            [](const RunInputs&, RunObserver& observer) {
+            [&longLine](const RunInputs&, RunObserver& observer) {
                 observer.ClearLog();
-                for (int i = 1; i <= kLines; ++i) observer.LogLine(i == 2 ? "две\nстроки" : std::to_string(i));
+                for (int i = 1; i <= kLines; ++i)
+                    observer.LogLine(i == 2 ? "две\nстроки" : i == kLongLine ? longLine : std::to_string(i));
                 return RunResult{};
             },
             *window.memLog, *window.ProgressBar1, fixture.dialogs(), window);
@@ -637,6 +641,8 @@ private slots:
         const std::vector<std::string> kept = runner.LogLines();
         QCOMPARE(kept.size(), std::size_t{kLines});
         QCOMPARE(kept[1], std::string("две\nстроки"));
+        QVERIFY(kept[kLongLine - 1] == longLine);
+        QCOMPARE(kept[kLongLine], std::to_string(kLongLine + 1));
         QCOMPARE(kept.back(), std::to_string(kLines));
     }
 };
