@@ -32,9 +32,12 @@ std::atomic<char*>* FreeSlot()
     return nullptr;
 }
 
-// The messages for the handler, written once before it is installed.
+// The messages for the handler, written once before it is installed, and
+// how many InterruptNotice objects are alive.
 std::array<char, 512> interruptText{};
 std::array<char, 512> terminateText{};
+std::atomic<int> noticesAlive{0};
+static_assert(std::atomic<int>::is_always_lock_free, "read in a signal handler");
 
 void Prepare(std::array<char, 512>& buffer, const std::string& message)
 {
@@ -47,8 +50,10 @@ void Prepare(std::array<char, 512>& buffer, const std::string& message)
 void OnSignal(int signal)
 {
     TemporaryFiles::RemoveAll();
-    const char* text = signal == SIGINT ? interruptText.data() : terminateText.data();
-    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, std::strlen(text));
+    if (noticesAlive.load() > 0) {
+        const char* text = signal == SIGINT ? interruptText.data() : terminateText.data();
+        [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, std::strlen(text));
+    }
     std::signal(signal, SIG_DFL);
     std::raise(signal);
 }
@@ -98,4 +103,14 @@ void InstallInterruptHandlers(const std::string& interruptMessage, const std::st
     sigemptyset(&action.sa_mask);
     ::sigaction(SIGINT, &action, nullptr);
     ::sigaction(SIGTERM, &action, nullptr);
+}
+
+InterruptNotice::InterruptNotice() noexcept
+{
+    ++noticesAlive;
+}
+
+InterruptNotice::~InterruptNotice()
+{
+    --noticesAlive;
 }

@@ -19,7 +19,17 @@ void RemoveAll() noexcept;
 } // namespace TemporaryFiles
 
 // Makes SIGINT and SIGTERM remove the temporary files, write the message for
-// the signal to standard error and end the process by that signal (so the
-// shell sees 130 or 143). The messages are the Russian texts, prepared here
-// because a handler may not format anything.
+// the signal to standard error while an InterruptNotice is alive, and end the
+// process by that signal (so the shell sees 130 or 143). The messages are the
+// Russian texts, prepared here because a handler may not format anything.
 void InstallInterruptHandlers(const std::string& interruptMessage, const std::string& terminateMessage);
+
+// Alive while work goes on that the signal's message tells of: a program
+// waiting for its user ends without it.
+class InterruptNotice {
+public:
+    InterruptNotice() noexcept;
+    ~InterruptNotice();
+    InterruptNotice(const InterruptNotice&) = delete;
+    InterruptNotice& operator=(const InterruptNotice&) = delete;
+};

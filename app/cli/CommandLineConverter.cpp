@@ -7,6 +7,7 @@
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
 #include "base/ShownText.h"
+#include "base/TemporaryFiles.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
 #include "convert/ConversionReport.h"
@@ -192,6 +193,8 @@ std::string MissingMandatoryFields(const RunInputs& inputs)
 int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err,
                     bool terminal)
 {
+    // Ctrl-C from here on interrupts a conversion, and is told so.
+    const InterruptNotice notice;
     RunInputs inputs;
     inputs.documentType = ReadDocumentTypeParameter(line.documentType);
     inputs.workbookPath = line.workbookPath;

@@ -6,6 +6,7 @@
 #include "messages/FaultMessages.h"
 
 #include "base/MessageFormat.h"
+#include "base/TemporaryFiles.h"
 
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -165,6 +166,7 @@ bool ConversionRunner::Start(RunInputs inputs)
         QString failure;
         RunResult result;
         try {
+            const InterruptNotice notice;
             PostingObserver observer(*this);
             result = run_(inputs, observer);
         } catch (const std::exception& error) {

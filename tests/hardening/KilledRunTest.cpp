@@ -6,6 +6,7 @@
 #include "ChildProcess.h"
 #include "FolderSnapshot.h"
 
+#include "base/TemporaryFiles.h"
 #include "convert/Convert.h"
 #include "convert/RecordingObserver.h"
 #include "support/TempFolder.h"
@@ -72,9 +73,9 @@ int StartRun(Front front, const TempFolder& folder, const std::string& workbook)
             argv.push_back(nullptr);
             // The date given is in the Russian short date format.
             ::setenv("LC_ALL", "ru_RU.UTF-8", 1);
-            const int quiet = ::open("/dev/null", O_WRONLY);
-            ::dup2(quiet, STDOUT_FILENO);
-            ::dup2(quiet, STDERR_FILENO);
+            const int said = ::open(folder.File("said.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            ::dup2(said, STDOUT_FILENO);
+            ::dup2(said, STDERR_FILENO);
             ::execv(argv[0], argv.data());
             ::_exit(127);
         });
@@ -141,6 +142,28 @@ TEST_P(InterruptedRunTest, LeavesNoTemporaryFileAndEndsByTheSignal)
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == GetParam()) << "status " << status;
     EXPECT_EQ(ReadFileBytes(output), kPrevious);
     EXPECT_EQ(TemporaryFilesIn(folder.Path().string()), 0);
+    const std::string said = ReadFileBytes(folder.File("said.txt"));
+    EXPECT_TRUE(said.ends_with(std::string("Преобразование прервано сигналом ")
+                               + (GetParam() == SIGINT ? "SIGINT" : "SIGTERM") + "; файлы не изменены.\n"))
+        << said;
+}
+
+// A program ended while it waits for its user has interrupted no conversion
+// and says nothing of one.
+TEST_P(InterruptedRunTest, SaysNothingOutsideARun)
+{
+    TempFolder folder;
+    const int pid = StartChild([&] {
+        const int said = ::open(folder.File("said.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(said, STDERR_FILENO);
+        InstallInterruptHandlers("interrupted", "terminated");
+        {
+            const InterruptNotice noticeOfAnEndedRun;
+        }
+        ::raise(GetParam());
+    });
+    EXPECT_TRUE(WaitForKilledChild(pid));
+    EXPECT_EQ(ReadFileBytes(folder.File("said.txt")), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, InterruptedRunTest, testing::Values(SIGINT, SIGTERM),
