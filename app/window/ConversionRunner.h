@@ -79,6 +79,7 @@ private:
     // kPaneLineLimit of them, to the pane: on the window's thread as a rule,
     // on the worker when the window falls behind.
     void DrainLog();
+    // The same with drainLock_ held.
     void DrainLogLocked();
     // With drainLock_ and arrivalLock_ held: a new run's log, or the run's
     // log started over.
