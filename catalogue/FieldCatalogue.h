@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/DocumentTypes.h"
+#include "catalogue/FieldTable.h"
 
 #include <string>
 #include <vector>
@@ -12,11 +13,6 @@ struct TFieldEntry {
     std::string FieldID;
     std::string FieldName;
 };
-
-// The display type of digital devices is keyed with a Cyrillic es as second
-// letter; writers and runs must use this very identifier, which a Latin
-// "ScreenType" typed by hand would miss.
-inline constexpr char kScreenTypeFieldID[] = "S\xD1\x81reenType";
 
 // The fields of a document type in the order of the list of step 2. The
 // digital-devices table lists CoverImage twice (15th and last row), both with

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-struct ProductWriterStep;
+struct FieldWriting;
 
-// The price-list writers driven for one row, in the one fixed order that is
-// the same for all nine kinds of goods and decides the order of the elements
-// below Product: identifiers, titles, contributors, publishing data, media,
-// measures, technical goods and collectibles, and the supply part last.
+// The price-list writers driven for one row, in the order of the field table,
+// the same for all nine kinds of goods, which decides the order of the
+// elements below Product: identifiers, titles, contributors, publishing data,
+// media, measures, technical goods and collectibles, and the supply part last.
 class ProductDispatch {
 public:
     // Resolves the column of every field the dispatch reads, once.
@@ -26,15 +26,16 @@ public:
                       RowErrorHandler& rowErrors) const;
 
 private:
-    struct ResolvedStep {
-        const ProductWriterStep* step;
-        FieldColumn first;
-        FieldColumn second;
+    // A field the dispatch writes, with its column and its pair's.
+    struct FieldStep {
+        const FieldWriting* writing;
+        FieldColumn field;
+        FieldColumn pair;
     };
     void WriteSupply(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer,
                      RowErrorHandler& rowErrors) const;
 
-    std::vector<ResolvedStep> steps_;
+    std::vector<FieldStep> steps_;
     std::string fixedProductForm_;
     Regional regional_;
     FieldColumn price01_, price_, discountPercent_, productAvailability_, vat_, onHand_, packQuantity_;

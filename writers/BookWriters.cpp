@@ -49,32 +49,6 @@ TXMLNode SeriesCollection(TXMLDocument& doc, TXMLNode product)
     return collection;
 }
 
-void AddTextContent(TXMLDocument& doc, TXMLNode product, const std::string& textType, const std::string& text)
-{
-    if (text.empty()) return;
-    const TXMLNode content = doc.AddElement(CollateralDetail(doc, product), "TextContent", "");
-    doc.AddElement(content, "TextType", textType);
-    doc.AddElement(content, "ContentAudience", "00");
-    doc.AddElement(content, "Text", text);
-}
-
-void AddDescriptiveElement(TXMLDocument& doc, TXMLNode product, const std::string& name, const std::string& text)
-{
-    if (!text.empty()) doc.AddElement(DescriptiveDetail(doc, product), name, text);
-}
-
-void AddSubject(TXMLDocument& doc, TXMLNode product, const std::string& schemeIdentifier, const std::string& schemeName,
-                const std::string& code)
-{
-    if (!code.empty()) AddSubjectNode(doc, DescriptiveDetail(doc, product), schemeIdentifier, schemeName, code);
-}
-
-void AddCopyrightElement(TXMLDocument& doc, TXMLNode product, const std::string& name, const std::string& text)
-{
-    if (text.empty()) return;
-    doc.AddElement(FindOrAddNode(doc, PublishingDetail(doc, product), "CopyrightStatement"), name, text);
-}
-
 } // namespace
 
 void RecordReference(TXMLDocument& doc, TXMLNode product, const std::string& text)
@@ -116,41 +90,6 @@ void Title(TXMLDocument& doc, TXMLNode product, const std::string& title, const 
 {
     if (title.empty() && subtitle.empty()) return;
     AddTitleDetail(doc, DescriptiveDetail(doc, product), "01", title, subtitle);
-}
-
-void Author(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey)
-{
-    AddContributorNode(doc, product, "A01", keyNames, namesBeforeKey);
-}
-
-void Editor(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddContributorNode(doc, product, "B11", text, "");
-}
-
-void Translated(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddContributorNode(doc, product, "B06", text, "");
-}
-
-void Compiled(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddContributorNode(doc, product, "C01", text, "");
-}
-
-void Artist(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddContributorNode(doc, product, "A07", text, "");
-}
-
-void EditionStatement(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddDescriptiveElement(doc, product, "EditionStatement", text);
-}
-
-void ContributorStatement(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddDescriptiveElement(doc, product, "ContributorStatement", text);
 }
 
 void Series(TXMLDocument& doc, TXMLNode product, const std::string& text)
@@ -195,11 +134,6 @@ void Publisher(TXMLDocument& doc, TXMLNode product, const std::string& text)
     AddCodedNode(doc, PublishingDetail(doc, product), "Publisher", "PublishingRole", "01", "PublisherName", text);
 }
 
-void CityOfPublication(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    if (!text.empty()) doc.AddElement(PublishingDetail(doc, product), "CityOfPublication", text);
-}
-
 void PublicationDate(TXMLDocument& doc, TXMLNode product, const std::string& text)
 {
     const std::string year = Trim(text);
@@ -216,11 +150,6 @@ void InitialPrintRun(TXMLDocument& doc, TXMLNode product, const std::string& tex
     if (text.empty()) return;
     const TXMLNode supply = FindOrAddNode(doc, product, "ProductSupply");
     doc.AddElement(doc.AddElement(supply, "MarketPublishingDetail", ""), "InitialPrintRun", text);
-}
-
-void NumberOfPages(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    if (!text.empty()) AddExtentNode(doc, DescriptiveDetail(doc, product), "00", text, "03");
 }
 
 void ProductForm(TXMLDocument& doc, TXMLNode product, const std::string& text)
@@ -252,63 +181,7 @@ void ProductPackaging(TXMLDocument& doc, TXMLNode product, const std::string& te
 
 void ProductFormDescription(TXMLDocument& doc, TXMLNode product, const std::string& text)
 {
-    if (text != "+") AddDescriptiveElement(doc, product, "ProductFormDescription", text);
-}
-
-void Dimensions(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddDescriptiveElement(doc, product, "Dimensions", text);
-}
-
-void UDC(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddSubject(doc, product, "09", "", text);
-}
-
-void UDC_DEF(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddSubject(doc, product, "09", "UDC AUXILIARY", text);
-}
-
-void KTK(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddSubject(doc, product, "24", "KTK", text);
-}
-
-void BBK(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddSubject(doc, product, "24", "BBK", text);
-}
-
-// Lengths go out in "sm", the code the trade partner expects, not "cm".
-void Weight(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddMeasureNode(doc, product, "08", text, "gr");
-}
-
-void Height(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddMeasureNode(doc, product, "01", text, "sm");
-}
-
-void Width(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddMeasureNode(doc, product, "02", text, "sm");
-}
-
-void Thickness(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddMeasureNode(doc, product, "03", text, "sm");
-}
-
-void Annotation(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddTextContent(doc, product, "03", text);
-}
-
-void RecommendedBy(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddTextContent(doc, product, "22", text);
+    if (!text.empty()) doc.AddElement(DescriptiveDetail(doc, product), "ProductFormDescription", "+" + text);
 }
 
 void CoverImage(TXMLDocument& doc, TXMLNode product, const std::string& text, int featureValue02, int featureValue03)
@@ -324,51 +197,6 @@ void CoverImage(TXMLDocument& doc, TXMLNode product, const std::string& text, in
     AddCodedNode(doc, version, "ResourceVersionFeature", "ResourceVersionFeatureType", "03", "FeatureValue",
                  std::to_string(featureValue03));
     doc.AddElement(version, "ResourceLink", text);
-}
-
-void CopyrightType(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddCopyrightElement(doc, product, "CopyrightType", text);
-}
-
-void CopyrightYear(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddCopyrightElement(doc, product, "CopyrightYear", text);
-}
-
-void CopyrightAgreementType(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddCopyrightElement(doc, product, "CopyrightAgreementType", text);
-}
-
-void CopyrightAgreementNum(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddCopyrightElement(doc, product, "CopyrightAgreementNum", text);
-}
-
-void CopyrightAgreementDate(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddCopyrightElement(doc, product, "CopyrightAgreementDate", text);
-}
-
-void CorporateName(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddCopyrightElement(doc, product, "CorporateName", text);
-}
-
-void PersonName(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddCopyrightElement(doc, product, "PersonName", text);
-}
-
-void AgeCategory(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    if (text.empty()) return;
-    std::string value = text;
-    if (value.find('+') == value.size() - 1) value.pop_back();
-    // DescriptiveDetail is taken even for a lone "+", as the product record
-    // has always done; only the range itself needs a value.
-    AddAudienceRangeNode(doc, DescriptiveDetail(doc, product), "18", "03", value);
 }
 
 } // namespace ONIXFunctions::Product

@@ -7,6 +7,7 @@
 
 #include "base/Utf8Text.h"
 #include "writers/ONIXNodes.h"
+#include "writers/SoundTrackCode.h"
 
 namespace ONIXFunctions {
 
@@ -143,96 +144,7 @@ TXMLNode ProductFormDetailOf(TXMLDocument& doc, TXMLNode product)
     return FindOrAddNode(doc, DescriptiveDetailOf(doc, product), "ProductFormDetail");
 }
 
-void AddLanguage(TXMLDocument& doc, TXMLNode product, const std::string& role, const std::string& code)
-{
-    if (!code.empty()) AddLanguageNode(doc, product, role, code);
-}
-
-void AddSalesRights(TXMLDocument& doc, TXMLNode product, const std::string& type, const std::string& areaElement,
-                    const std::string& area)
-{
-    if (area.empty()) return;
-    const TXMLNode rights = doc.AddElement(PublishingDetailOf(doc, product), "SalesRights", "");
-    doc.AddElement(rights, "SalesRightsType", type);
-    doc.AddElement(rights, areaElement, area);
-}
-
-void AddToDescriptiveDetail(TXMLDocument& doc, TXMLNode product, const std::string& name, const std::string& text)
-{
-    if (!text.empty()) doc.AddElement(DescriptiveDetailOf(doc, product), name, text);
-}
-
-void AddToProductFormDetail(TXMLDocument& doc, TXMLNode product, const std::string& name, const std::string& text)
-{
-    if (!text.empty()) doc.AddElement(ProductFormDetailOf(doc, product), name, text);
-}
-
 } // namespace
-
-void Vocal(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey)
-{
-    AddContributorNode(doc, product, "E05", keyNames, namesBeforeKey);
-}
-
-void ReadBy(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey)
-{
-    AddContributorNode(doc, product, "E07", keyNames, namesBeforeKey);
-}
-
-void Composer(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey)
-{
-    AddContributorNode(doc, product, "A06", keyNames, namesBeforeKey);
-}
-
-void Regisser(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey)
-{
-    AddContributorNode(doc, product, "A09", keyNames, namesBeforeKey);
-}
-
-void Actor(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey)
-{
-    AddContributorNode(doc, product, "E01", keyNames, namesBeforeKey);
-}
-
-void Scenar(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey)
-{
-    AddContributorNode(doc, product, "A03", keyNames, namesBeforeKey);
-}
-
-void Produs(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey)
-{
-    AddContributorNode(doc, product, "D01", keyNames, namesBeforeKey);
-}
-
-void TextLanguage(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddLanguage(doc, product, "01", text);
-}
-
-void OriginLanguage(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddLanguage(doc, product, "02", text);
-}
-
-void SoundTrack(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddLanguage(doc, product, "08", text);
-}
-
-void SubtitleLanguage(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddLanguage(doc, product, "09", text);
-}
-
-void ProductContentType(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddToDescriptiveDetail(doc, product, "ProductContentType", text);
-}
-
-void ProduceCountryName(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddToDescriptiveDetail(doc, product, "CountryOfManufacture", text);
-}
 
 void ProduceCompanyName(TXMLDocument& doc, TXMLNode product, const std::string& text)
 {
@@ -262,56 +174,13 @@ void DigitalFormat(TXMLDocument& doc, TXMLNode product, const std::string& text)
 
 void Super(TXMLDocument& doc, TXMLNode product, const std::string& text)
 {
-    if (!text.empty()) AddToProductFormDetail(doc, product, "Jacket", "B501");
+    if (!text.empty()) doc.AddElement(ProductFormDetailOf(doc, product), "Jacket", "B501");
 }
 
 void SoundTrackType(TXMLDocument& doc, TXMLNode product, const std::string& text)
 {
-    AddToProductFormDetail(doc, product, "SoundTrack", text);
-}
-
-void Bitrate(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddToProductFormDetail(doc, product, "BitrateFormat", text);
-}
-
-void RecordLength(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    if (!text.empty()) AddExtentNode(doc, DescriptiveDetailOf(doc, product), "09", text, "05");
-}
-
-void TrackCount(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddToDescriptiveDetail(doc, product, "TrackCount", text);
-}
-
-void ProduceDate(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    if (text.empty()) return;
-    const TXMLNode date = doc.AddElement(PublishingDetailOf(doc, product), "PublishingDate", "");
-    doc.AddElement(date, "PublishingDateRole", "11");
-    doc.AddElement(date, "DateFormat", "05");
-    doc.AddElement(date, "Date", text);
-}
-
-void SalesRights(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddSalesRights(doc, product, "02", "CountriesIncluded", text);
-}
-
-void NotForSale(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddSalesRights(doc, product, "03", "CountriesIncluded", text);
-}
-
-void SalesRightsRegion(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddSalesRights(doc, product, "02", "RegionsIncluded", text);
-}
-
-void NotForSaleRegion(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddSalesRights(doc, product, "03", "RegionsIncluded", text);
+    const std::string code = SoundTrackCode(text);
+    if (!code.empty()) doc.AddElement(ProductFormDetailOf(doc, product), "SoundTrack", code);
 }
 
 void CoverDetail(TXMLDocument& doc, TXMLNode product, const std::string& text)
@@ -319,16 +188,6 @@ void CoverDetail(TXMLDocument& doc, TXMLNode product, const std::string& text)
     if (text.empty()) return;
     const TXMLNode feature = doc.AddElement(DescriptiveDetailOf(doc, product), "ProductFormFeature", "");
     doc.AddElement(feature, "ProductFormFeatureDescription", text);
-}
-
-void IllustrationsNote(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddToDescriptiveDetail(doc, product, "IllustrationsNote", text);
-}
-
-void MapScale(TXMLDocument& doc, TXMLNode product, const std::string& text)
-{
-    AddToDescriptiveDetail(doc, product, "MapScale", text);
 }
 
 void Distributor(TXMLDocument& doc, TXMLNode product, const std::string& text)

@@ -23,30 +23,10 @@ bool IsDigitalFormatCode(const std::string& text);
 
 } // namespace ONIXFunctions
 
-// Media and digital products, plus the language, cover and map fields of
-// books and maps. Texts are written as they stand; nothing is reported.
+// The media fields that translate their values into codes or keep a composite
+// of their own (FieldWriter writes the rest). Nothing is reported.
 namespace ONIXFunctions::Product {
 
-// Contributors with media roles; each call numbers one more Contributor of
-// the product. Both actors of a row go through Actor.
-void Vocal(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey);
-void ReadBy(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey);
-void Composer(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey);
-void Regisser(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey);
-void Actor(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey);
-void Scenar(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey);
-void Produs(TXMLDocument& doc, TXMLNode product, const std::string& keyNames, const std::string& namesBeforeKey);
-
-// Languages by role: text, original, sound track, subtitles. An empty code
-// writes nothing at all, not even DescriptiveDetail.
-void TextLanguage(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void OriginLanguage(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void SoundTrack(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void SubtitleLanguage(TXMLDocument& doc, TXMLNode product, const std::string& text);
-
-void ProductContentType(TXMLDocument& doc, TXMLNode product, const std::string& text);
-// CountryOfManufacture.
-void ProduceCountryName(TXMLDocument& doc, TXMLNode product, const std::string& text);
 // Publisher with role "19"; also the manufacturer writer. PublishingDetail is
 // taken even for an empty text, so every price-list product carries one.
 void ProduceCompanyName(TXMLDocument& doc, TXMLNode product, const std::string& text);
@@ -58,26 +38,10 @@ void VideoProportion(TXMLDocument& doc, TXMLNode product, const std::string& tex
 void DigitalFormat(TXMLDocument& doc, TXMLNode product, const std::string& text);
 // Jacket "B501" for any non-empty text.
 void Super(TXMLDocument& doc, TXMLNode product, const std::string& text);
-// The run has already turned "mono", "stereo" and the like into codes.
+// "mono", "stereo" and the like become their codes (SoundTrackCode).
 void SoundTrackType(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void Bitrate(TXMLDocument& doc, TXMLNode product, const std::string& text);
-
-// Running time in minutes.
-void RecordLength(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void TrackCount(TXMLDocument& doc, TXMLNode product, const std::string& text);
-// Release date.
-void ProduceDate(TXMLDocument& doc, TXMLNode product, const std::string& text);
-
-// Sales rights: countries or regions where the product may, or may not, be
-// sold.
-void SalesRights(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void NotForSale(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void SalesRightsRegion(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void NotForSaleRegion(TXMLDocument& doc, TXMLNode product, const std::string& text);
 
 void CoverDetail(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void IllustrationsNote(TXMLDocument& doc, TXMLNode product, const std::string& text);
-void MapScale(TXMLDocument& doc, TXMLNode product, const std::string& text);
 
 // Supplier with role "02", directly below the product.
 void Distributor(TXMLDocument& doc, TXMLNode product, const std::string& text);

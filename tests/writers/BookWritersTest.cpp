@@ -1,11 +1,13 @@
 #include "base/MessageFormat.h"
 #include "catalogue/QRNConsts.h"
 #include "writers/BookWriters.h"
+#include "writers/FieldWriter.h"
 #include "writers/ONIXErrorChannel.h"
 #include "xml/TXMLDocument.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,61 +33,20 @@ public:
 
     std::string Xml() const { return doc.NodeXml(product); }
 
-    // The book fields of a row in the price-list run's order; missing fields
-    // are empty cells.
+    // The book list's fields, and the others the row names, in the price-list
+    // run's order; missing fields are empty cells.
     void WriteRow(const Row& row)
     {
         auto cell = [&](const char* field) {
-            const auto found = row.find(field);
+            const auto found = field ? row.find(field) : row.end();
             return found == row.end() ? std::string() : found->second;
         };
-        using namespace ONIXFunctions::Product;
-        RecordReference(doc, product, cell("RecordReference"));
-        NotificationType(doc, product, cell("NotificationType"));
-        EAN13(doc, product, cell("EAN13"));
-        ISBN(doc, product, cell("ISBN"));
-        Title(doc, product, cell("Title"), cell("Subtitle"));
-        Author(doc, product, cell("AuthorKeyNames"), cell("AuthorNamesBeforeKey"));
-        EditionStatement(doc, product, cell("EditionStatement"));
-        ContributorStatement(doc, product, cell("ContributorStatement"));
-        Series(doc, product, cell("Series"));
-        Publisher(doc, product, cell("Publisher"));
-        CityOfPublication(doc, product, cell("CityOfPublication"));
-        PublicationDate(doc, product, cell("PublicationDate"));
-        InitialPrintRun(doc, product, cell("InitialPrintRun"));
-        NumberOfPages(doc, product, cell("NumberOfPages"));
-        ProductForm(doc, product, cell("ProductFormForBook"));
-        ProductForm(doc, product, cell("ProductForm"));
-        UDC(doc, product, cell("UDC"));
-        UDC_DEF(doc, product, cell("UDC_DEF"));
-        KTK(doc, product, cell("KTK"));
-        BBK(doc, product, cell("BBK"));
-        Editor(doc, product, cell("Editor"));
-        Translated(doc, product, cell("Translated"));
-        Compiled(doc, product, cell("Compiled"));
-        Artist(doc, product, cell("Artist"));
-        Weight(doc, product, cell("Weight"));
-        Height(doc, product, cell("Height"));
-        Width(doc, product, cell("Width"));
-        Thickness(doc, product, cell("Thickness"));
-        Annotation(doc, product, cell("Annotation"));
-        ProductPackaging(doc, product, cell("ProductPackaging"));
-        const std::string description = cell("ProductFormDescription");
-        ProductFormDescription(doc, product, description.empty() ? description : "+" + description);
-        RecommendedBy(doc, product, cell("RecommendedBy"));
-        SubscriptionIndex(doc, product, cell("SubscriptionIndex"));
-        Periodicity(doc, product, cell("Periodicity"));
-        Dimensions(doc, product, cell("Dimensions"));
-        CopyrightType(doc, product, cell("CopyrightType"));
-        CopyrightYear(doc, product, cell("CopyrightYear"));
-        CopyrightAgreementType(doc, product, cell("CopyrightAgreementType"));
-        CopyrightAgreementNum(doc, product, cell("CopyrightAgreementNum"));
-        CopyrightAgreementDate(doc, product, cell("CopyrightAgreementDate"));
-        CorporateName(doc, product, cell("CorporateName"));
-        PersonName(doc, product, cell("PersonName"));
-        ISSN(doc, product, cell("ISSN"));
-        CoverImage(doc, product, cell("CoverImage"), 0, 0);
-        AgeCategory(doc, product, cell("AgeCategory"));
+        const std::vector<const char*>& books = FieldOrder(0);
+        for (const FieldRow& field : FieldRows()) {
+            const bool listed = std::find(books.begin(), books.end(), std::string_view(field.id)) != books.end();
+            if (!listed && !row.count(field.id)) continue;
+            Product::WriteField(doc, product, field.writing, cell(field.id), cell(field.pair));
+        }
     }
 
     // The product of a row without an article number; the report of the
@@ -315,13 +276,6 @@ TEST(BookDescriptiveFields, KeepTheirTextsAndCodes)
          {}},
         {{{"ProductFormDescription", ""}}, "<Product/>", {}},
     });
-}
-
-TEST(BookProduct, ALoneProductFormDescriptionPlusIsNoValue)
-{
-    BookRecord record;
-    Product::ProductFormDescription(record.doc, record.product, "+");
-    EXPECT_EQ(record.Xml(), "<Product/>");
 }
 
 TEST(BookAgeCategory, DropsOnlyASingleFinalPlus)

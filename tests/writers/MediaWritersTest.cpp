@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "FieldByID.h"
+
 #include <functional>
 #include <ostream>
 #include <string>
@@ -108,8 +110,8 @@ TEST(MediaContributors, RolesAndNumbering)
         NameWriter writer;
         const char* role;
     } cases[] = {
-        {Product::Vocal, "E05"}, {Product::ReadBy, "E07"}, {Product::Composer, "A06"}, {Product::Regisser, "A09"},
-        {Product::Actor, "E01"}, {Product::Scenar, "A03"}, {Product::Produs, "D01"},
+        {PairedField("VocalKeyNames"), "E05"},
+        {PairedField("Actor1KeyNames"), "E01"},
     };
     for (const auto& c : cases) {
         ProductRow row;
@@ -135,11 +137,11 @@ TEST(MediaContributors, NumberingStartsAgainInEveryProduct)
     TXMLDocument doc;
     const TXMLNode root = doc.CreateRoot("KALMIRAMessage");
     const TXMLNode first = doc.AddElement(root, "Product", "");
-    Product::Vocal(doc, first, "Пугачёва", "Алла");
-    Product::ReadBy(doc, first, "Смоктуновский", "");
+    PairedField("VocalKeyNames")(doc, first, "Пугачёва", "Алла");
+    PairedField("ReadByKeyNames")(doc, first, "Смоктуновский", "");
     const TXMLNode second = doc.AddElement(root, "Product", "");
-    Product::Vocal(doc, second, "", "");
-    Product::ReadBy(doc, second, "Ульянов", "Михаил");
+    PairedField("VocalKeyNames")(doc, second, "", "");
+    PairedField("ReadByKeyNames")(doc, second, "Ульянов", "Михаил");
 
     EXPECT_EQ(doc.NodeXml(first),
               "<Product><DescriptiveDetail>"
@@ -158,8 +160,8 @@ TEST(MediaContributors, NumberingStartsAgainInEveryProduct)
 TEST(MediaContributors, TwoActorsAreToldApartByTheirNumbers)
 {
     ProductRow row;
-    Product::Actor(row.doc, row.node, "Миронов", "Андрей");
-    Product::Actor(row.doc, row.node, "Папанов", "Анатолий");
+    PairedField("Actor1KeyNames")(row.doc, row.node, "Миронов", "Андрей");
+    PairedField("Actor1KeyNames")(row.doc, row.node, "Папанов", "Анатолий");
     EXPECT_EQ(row.doc.GetNodeText(row.node, "DescriptiveDetail/Contributor[1]/SequenceNumber"), "2");
     EXPECT_EQ(row.doc.GetNodeText(row.node, "DescriptiveDetail/Contributor[1]/ContributorRole"), "E01");
     EXPECT_EQ(row.doc.GetNodeText(row.node, "DescriptiveDetail/Contributor[1]/KeyNames"), "Папанов");
@@ -196,22 +198,13 @@ TEST_P(MediaWriter, EmptyCellWritesNothing)
 INSTANTIATE_TEST_SUITE_P(
     Writers, MediaWriter,
     ::testing::Values(
-        WriterCase{"TextLanguage", Product::TextLanguage, "rus",
+        WriterCase{"TextLanguage", Field("TextLanguage"), "rus",
                    "<Product><DescriptiveDetail><Language><LanguageRole>01</LanguageRole>"
                    "<LanguageCode>rus</LanguageCode></Language></DescriptiveDetail></Product>"},
-        WriterCase{"OriginLanguage", Product::OriginLanguage, "eng",
-                   "<Product><DescriptiveDetail><Language><LanguageRole>02</LanguageRole>"
-                   "<LanguageCode>eng</LanguageCode></Language></DescriptiveDetail></Product>"},
-        WriterCase{"SoundTrack", Product::SoundTrack, " rus ",
-                   "<Product><DescriptiveDetail><Language><LanguageRole>08</LanguageRole>"
-                   "<LanguageCode> rus </LanguageCode></Language></DescriptiveDetail></Product>"},
-        WriterCase{"SubtitleLanguage", Product::SubtitleLanguage, "fre",
-                   "<Product><DescriptiveDetail><Language><LanguageRole>09</LanguageRole>"
-                   "<LanguageCode>fre</LanguageCode></Language></DescriptiveDetail></Product>"},
-        WriterCase{"ProductContentType", Product::ProductContentType, "11",
+        WriterCase{"ProductContentType", Field("ProductContentType"), "11",
                    "<Product><DescriptiveDetail><ProductContentType>11</ProductContentType>"
                    "</DescriptiveDetail></Product>"},
-        WriterCase{"ProduceCountryName", Product::ProduceCountryName, "RU",
+        WriterCase{"ProduceCountryName", Field("ProduceCountryName"), "RU",
                    "<Product><DescriptiveDetail><CountryOfManufacture>RU</CountryOfManufacture>"
                    "</DescriptiveDetail></Product>"},
         WriterCase{"DVDRegionCode", Product::DVDRegionCode, "5",
@@ -221,40 +214,24 @@ INSTANTIATE_TEST_SUITE_P(
         WriterCase{"Super", Product::Super, "да",
                    "<Product><DescriptiveDetail><ProductFormDetail><Jacket>B501"
                    "</Jacket></ProductFormDetail></DescriptiveDetail></Product>"},
-        WriterCase{"SoundTrackType", Product::SoundTrackType, "A421",
+        WriterCase{"SoundTrackType", Product::SoundTrackType, "Stereo 2.1",
                    "<Product><DescriptiveDetail><ProductFormDetail><SoundTrack>A421</SoundTrack>"
                    "</ProductFormDetail></DescriptiveDetail></Product>"},
-        WriterCase{"Bitrate", Product::Bitrate, "320 kbps",
+        WriterCase{"Bitrate", Field("Bitrate"), "320 kbps",
                    "<Product><DescriptiveDetail><ProductFormDetail><BitrateFormat>320 kbps</BitrateFormat>"
                    "</ProductFormDetail></DescriptiveDetail></Product>"},
-        WriterCase{"RecordLength", Product::RecordLength, "95",
+        WriterCase{"RecordLength", Field("RecordLength"), "95",
                    "<Product><DescriptiveDetail><Extent><ExtentType>09</ExtentType><ExtentValue>95"
                    "</ExtentValue><ExtentUnit>05</ExtentUnit></Extent></DescriptiveDetail></Product>"},
-        WriterCase{"TrackCount", Product::TrackCount, "12",
-                   "<Product><DescriptiveDetail><TrackCount>12</TrackCount></DescriptiveDetail></Product>"},
-        WriterCase{"ProduceDate", Product::ProduceDate, "2012",
+        WriterCase{"ProduceDate", Field("ProduceDate"), "2012",
                    "<Product><PublishingDetail><PublishingDate><PublishingDateRole>11</PublishingDateRole>"
                    "<DateFormat>05</DateFormat><Date>2012</Date></PublishingDate></PublishingDetail></Product>"},
-        WriterCase{"SalesRights", Product::SalesRights, "RU BY",
+        WriterCase{"SalesRights", Field("SalesRights"), "RU BY",
                    "<Product><PublishingDetail><SalesRights><SalesRightsType>02</SalesRightsType>"
                    "<CountriesIncluded>RU BY</CountriesIncluded></SalesRights></PublishingDetail></Product>"},
-        WriterCase{"NotForSale", Product::NotForSale, "UA",
-                   "<Product><PublishingDetail><SalesRights><SalesRightsType>03</SalesRightsType>"
-                   "<CountriesIncluded>UA</CountriesIncluded></SalesRights></PublishingDetail></Product>"},
-        WriterCase{"SalesRightsRegion", Product::SalesRightsRegion, "WORLD",
-                   "<Product><PublishingDetail><SalesRights><SalesRightsType>02</SalesRightsType>"
-                   "<RegionsIncluded>WORLD</RegionsIncluded></SalesRights></PublishingDetail></Product>"},
-        WriterCase{"NotForSaleRegion", Product::NotForSaleRegion, "ECZ",
-                   "<Product><PublishingDetail><SalesRights><SalesRightsType>03</SalesRightsType>"
-                   "<RegionsIncluded>ECZ</RegionsIncluded></SalesRights></PublishingDetail></Product>"},
         WriterCase{"CoverDetail", Product::CoverDetail, "суперобложка",
                    "<Product><DescriptiveDetail><ProductFormFeature><ProductFormFeatureDescription>"
                    "суперобложка</ProductFormFeatureDescription></ProductFormFeature></DescriptiveDetail></Product>"},
-        WriterCase{"IllustrationsNote", Product::IllustrationsNote, "ил. 24",
-                   "<Product><DescriptiveDetail><IllustrationsNote>ил. 24</IllustrationsNote>"
-                   "</DescriptiveDetail></Product>"},
-        WriterCase{"MapScale", Product::MapScale, "1:100000",
-                   "<Product><DescriptiveDetail><MapScale>1:100000</MapScale></DescriptiveDetail></Product>"},
         WriterCase{"Distributor", Product::Distributor, "ООО \"Диск\"",
                    "<Product><Supplier><SupplierRole>02</SupplierRole><SupplierName>ООО \"Диск\"</SupplierName>"
                    "</Supplier></Product>"},
@@ -290,8 +267,8 @@ TEST(ProduceCompanyName, CompanyAndManufacturerAreTwoPublishersOfRole19)
 TEST(SalesRights, AllowedAndBarredCountriesShareOnePublishingDetail)
 {
     ProductRow row;
-    Product::SalesRights(row.doc, row.node, "RU");
-    Product::NotForSale(row.doc, row.node, "US");
+    Field("SalesRights")(row.doc, row.node, "RU");
+    Field("NotForSale")(row.doc, row.node, "US");
     EXPECT_EQ(row.Xml(), "<Product><PublishingDetail>"
                          "<SalesRights><SalesRightsType>02</SalesRightsType><CountriesIncluded>RU</CountriesIncluded>"
                          "</SalesRights>"
@@ -304,10 +281,10 @@ TEST(ProductFormDetail, OneContainerGathersTheCarrierFormatInCallingOrder)
     ProductRow row;
     Product::VideoProportion(row.doc, row.node, "16:9");
     Product::DigitalFormat(row.doc, row.node, "MPEG-4");
-    Product::SoundTrack(row.doc, row.node, "rus");
+    Field("SoundTrack")(row.doc, row.node, "rus");
     Product::Super(row.doc, row.node, "");
     Product::SoundTrackType(row.doc, row.node, "A451");
-    Product::Bitrate(row.doc, row.node, "192");
+    Field("Bitrate")(row.doc, row.node, "192");
     EXPECT_EQ(row.Xml(), "<Product><DescriptiveDetail><ProductFormDetail>"
                          "<AspectRatio>E225</AspectRatio><DigitalFormat>D105</DigitalFormat>"
                          "<SoundTrack>A451</SoundTrack><BitrateFormat>192</BitrateFormat></ProductFormDetail>"

@@ -1,4 +1,4 @@
-#include "convert/SoundTrackCode.h"
+#include "writers/SoundTrackCode.h"
 
 #include <array>
 #include <string_view>

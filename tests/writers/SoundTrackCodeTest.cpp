@@ -1,4 +1,4 @@
-#include "convert/SoundTrackCode.h"
+#include "writers/SoundTrackCode.h"
 
 #include "support/CaseName.h"
 
