@@ -1,7 +1,7 @@
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "writers/BookWriters.h"
 #include "writers/ONIXErrorChannel.h"
+#include "writers/WriterTexts.h"
 #include "xml/TXMLDocument.h"
 
 #include <gtest/gtest.h>
