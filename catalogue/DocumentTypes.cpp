@@ -2,7 +2,7 @@
 
 #include "base/QuarnelError.h"
 #include "catalogue/CatalogueTexts.h"
-#include "catalogue/QRNConsts.h"
+#include "catalogue/DocumentTypeFaultText.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #include "base/AtomicFile.h"
 #include "base/MessageFormat.h"
 #include "base/ShownText.h"
-#include "catalogue/QRNConsts.h"
+#include "convert/RunLogTexts.h"
 #include "messages/FaultMessages.h"
 
 std::string ConversionReportText(const std::string& workbookPath, TDocumentType type, double runDateTime,

@@ -1,7 +1,7 @@
 #include "convert/Convert.h"
 
 #include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
+#include "catalogue/DocumentTypeFaultText.h"
 #include "convert/WorkbookRows.h"
 #include "messages/FaultMessages.h"
 

@@ -2,7 +2,6 @@
 
 #include "base/AtomicFile.h"
 #include "messages/FaultMessages.h"
-#include "catalogue/QRNConsts.h"
 #include "convert/DataRows.h"
 #include "convert/MessageKind.h"
 #include "convert/FieldCell.h"
@@ -10,9 +9,11 @@
 #include "convert/InvoicePackage.h"
 #include "convert/InvoicePosition.h"
 #include "convert/RowErrorHandler.h"
+#include "convert/RunLogTexts.h"
 #include "convert/RunOutputs.h"
 #include "convert/WriteGuard.h"
 #include "writers/HeaderWriters.h"
+#include "writers/MessageNoteTexts.h"
 #include "xml/TXMLDocument.h"
 
 #include <climits>

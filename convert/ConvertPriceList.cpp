@@ -1,13 +1,14 @@
 #include "convert/ConvertPriceList.h"
 
 #include "messages/FaultMessages.h"
-#include "catalogue/QRNConsts.h"
 #include "convert/MessageKind.h"
 #include "convert/DataRows.h"
 #include "convert/ProductDispatch.h"
 #include "convert/RowErrorHandler.h"
+#include "convert/RunLogTexts.h"
 #include "convert/RunOutputs.h"
 #include "writers/HeaderWriters.h"
+#include "writers/MessageNoteTexts.h"
 #include "xml/TXMLDocument.h"
 
 namespace {

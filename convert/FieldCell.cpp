@@ -4,7 +4,7 @@
 #include "base/NumberText.h"
 #include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
-#include "catalogue/QRNConsts.h"
+#include "convert/RunLogTexts.h"
 #include "scheme/ColumnLookup.h"
 #include "writers/ONIXChecks.h"
 

@@ -1,8 +1,9 @@
 #include "convert/RowErrorHandler.h"
 
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
+#include "convert/RunLogTexts.h"
 #include "writers/ONIXErrorChannel.h"
+#include "writers/WriterTexts.h"
 
 #include <cmath>
 #include <string>

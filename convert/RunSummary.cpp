@@ -1,7 +1,7 @@
 #include "convert/RunSummary.h"
 
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
+#include "convert/RunLogTexts.h"
 #include "convert/SupplierRows.h"
 #include "messages/ReadWarningMessages.h"
 #include "scheme/ColumnLookup.h"

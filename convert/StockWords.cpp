@@ -2,7 +2,7 @@
 
 #include "base/MessageFormat.h"
 #include "base/Utf8Text.h"
-#include "catalogue/QRNConsts.h"
+#include "convert/RunLogTexts.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "base/MessageFormat.h"
 #include "base/Utf8Text.h"
-#include "catalogue/QRNConsts.h"
 #include "convert/FieldCell.h"
+#include "convert/RunLogTexts.h"
 #include "convert/RunResult.h"
 #include "scheme/ColumnLookup.h"
 #include "scheme/SupplierHeader.h"

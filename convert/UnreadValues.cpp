@@ -1,7 +1,7 @@
 #include "convert/UnreadValues.h"
 
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
+#include "convert/RunLogTexts.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "base/FilePlace.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
+#include "messages/FaultTexts.h"
 
 void WriteGuard::Keep(const std::string& path)
 {

@@ -6,9 +6,9 @@
 #include "FuzzTargets.h"
 #include "ScratchFiles.h"
 
+#include "convert/RunLogTexts.h"
 #include "workbook/WorkbookFault.h"
 #include "catalogue/FieldCatalogue.h"
-#include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
 #include "scheme/HeaderRow.h"
 #include "workbook/open/OpenWorkbook.h"

@@ -1,7 +1,7 @@
 #include "messages/FaultMessages.h"
 
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
+#include "messages/FaultTexts.h"
 
 #include <cerrno>
 

@@ -1,7 +1,7 @@
 #include "messages/ReadWarningMessages.h"
 
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
+#include "messages/FaultTexts.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "writers/BookWriters.h"
 
 #include "base/Utf8Text.h"
-#include "catalogue/QRNConsts.h"
 #include "writers/ONIXChecks.h"
 #include "writers/ONIXErrorChannel.h"
 #include "writers/ONIXNodes.h"
+#include "writers/WriterTexts.h"
 
 namespace ONIXFunctions::Product {
 

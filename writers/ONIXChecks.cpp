@@ -8,7 +8,7 @@
 #include "base/NumberText.h"
 #include "base/Regional.h"
 #include "base/Utf8Text.h"
-#include "catalogue/QRNConsts.h"
+#include "writers/WriterTexts.h"
 
 namespace ONIXFunctions {
 

@@ -1,7 +1,7 @@
 #include "app/cli/CommandLine.h"
 
+#include "app/cli/CommandLineTexts.h"
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 
 #include <optional>
 

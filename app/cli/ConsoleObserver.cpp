@@ -1,8 +1,8 @@
 #include "app/cli/ConsoleObserver.h"
 
+#include "app/cli/CommandLineTexts.h"
 #include "base/MessageFormat.h"
 #include "base/ShownText.h"
-#include "catalogue/QRNConsts.h"
 
 #include <string>
 

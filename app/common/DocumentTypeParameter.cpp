@@ -1,8 +1,8 @@
 #include "app/common/DocumentTypeParameter.h"
 
+#include "app/common/FrontEndTexts.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "app/common/InterruptHandlers.h"
 
+#include "app/common/FrontEndTexts.h"
 #include "base/MessageFormat.h"
 #include "base/TemporaryFiles.h"
-#include "catalogue/QRNConsts.h"
 
 void InstallRunInterruptHandlers()
 {

@@ -2,7 +2,7 @@
 
 #include "app/window/QtText.h"
 #include "app/window/UserDialogs.h"
-#include "catalogue/QRNConsts.h"
+#include "app/window/WindowTexts.h"
 #include "messages/FaultMessages.h"
 
 #include "base/MessageFormat.h"

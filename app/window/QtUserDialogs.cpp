@@ -1,7 +1,7 @@
 #include "app/window/QtUserDialogs.h"
 
 #include "app/window/QtText.h"
-#include "catalogue/QRNConsts.h"
+#include "app/window/WindowTexts.h"
 #include "convert/RunPreview.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/SchemeLine.h"

@@ -1,8 +1,8 @@
 #include "app/window/TfmInputDateTime.h"
 
 #include "app/window/QtText.h"
+#include "app/window/WindowTexts.h"
 #include "base/DateTime.h"
-#include "catalogue/QRNConsts.h"
 
 #include <QCheckBox>
 #include <QDateEdit>

@@ -2,7 +2,7 @@
 
 #include "app/window/QtText.h"
 
-#include "catalogue/QRNConsts.h"
+#include "app/window/WindowTexts.h"
 #include "messages/FaultMessages.h"
 
 WindowWorker::~WindowWorker()

@@ -1,14 +1,15 @@
 // quarnel: the wizard window.
 
 #include "app/common/DocumentTypeParameter.h"
+#include "app/common/FrontEndTexts.h"
 #include "app/common/InterruptHandlers.h"
 #include "app/common/SystemRegional.h"
 #include "app/window/CommandLine.h"
 #include "app/window/HintTimingStyle.h"
 #include "app/window/QtUserDialogs.h"
 #include "app/window/TfmQRNMain.h"
+#include "app/window/WindowTexts.h"
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "settings/IniLocation.h"
 #include "settings/IniStore.h"
 

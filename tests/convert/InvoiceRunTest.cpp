@@ -1,9 +1,9 @@
 #include "convert/ConvertInvoice.h"
 
 #include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunFixture.h"
+#include "convert/RunLogTexts.h"
 #include "convert/UnreadValues.h"
 #include "convert/TableWorkbook.h"
 #include "support/CaseName.h"

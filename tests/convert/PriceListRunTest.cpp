@@ -1,9 +1,9 @@
 #include "convert/Convert.h"
 
 #include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunFixture.h"
+#include "convert/RunLogTexts.h"
 #include "convert/TableWorkbook.h"
 #include "writers/ONIXErrorChannel.h"
 

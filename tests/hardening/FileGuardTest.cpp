@@ -8,7 +8,8 @@
 
 #include "app/cli/CommandLineConverter.h"
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
+#include "convert/RunLogTexts.h"
+#include "messages/FaultTexts.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

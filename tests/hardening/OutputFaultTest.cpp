@@ -10,9 +10,10 @@
 #include "app/cli/CommandLineConverter.h"
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
 #include "convert/RecordingObserver.h"
+#include "convert/RunLogTexts.h"
+#include "messages/FaultTexts.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -9,8 +9,8 @@
 
 #include "app/cli/CommandLineConverter.h"
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "messages/FaultMessages.h"
+#include "messages/FaultTexts.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"

@@ -7,9 +7,10 @@
 
 #include "base/MessageFormat.h"
 #include "base/QuarnelError.h"
-#include "catalogue/QRNConsts.h"
 #include "convert/Convert.h"
 #include "convert/RecordingObserver.h"
+#include "convert/RunLogTexts.h"
+#include "messages/FaultTexts.h"
 #include "scheme/HeaderRow.h"
 #include "support/TempFolder.h"
 

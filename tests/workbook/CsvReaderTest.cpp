@@ -1,6 +1,6 @@
 #include "base/MessageFormat.h"
 #include "messages/FaultMessages.h"
-#include "catalogue/QRNConsts.h"
+#include "messages/FaultTexts.h"
 #include "workbook/CellDump.h"
 #include "workbook/TestPackages.h"
 #include "workbook/open/OpenWorkbook.h"

@@ -2,7 +2,7 @@
 
 #include "base/MessageFormat.h"
 #include "messages/FaultMessages.h"
-#include "catalogue/QRNConsts.h"
+#include "messages/FaultTexts.h"
 #include "support/CaseName.h"
 #include "support/TempFolder.h"
 #include "workbook/open/OpenWorkbook.h"

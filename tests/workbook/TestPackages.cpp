@@ -3,7 +3,6 @@
 
 #include "base/MessageFormat.h"
 #include "messages/FaultMessages.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/CellDump.h"
 #include "workbook/open/OpenWorkbook.h"
 

@@ -1,8 +1,8 @@
 #include "base/MessageFormat.h"
-#include "catalogue/QRNConsts.h"
 #include "writers/BookWriters.h"
 #include "writers/FieldWriter.h"
 #include "writers/ONIXErrorChannel.h"
+#include "writers/WriterTexts.h"
 #include "xml/TXMLDocument.h"
 
 #include <gtest/gtest.h>

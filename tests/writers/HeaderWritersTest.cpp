@@ -1,6 +1,6 @@
 #include "base/DateTime.h"
-#include "catalogue/QRNConsts.h"
 #include "writers/HeaderWriters.h"
+#include "writers/MessageNoteTexts.h"
 #include "writers/ONIXErrorChannel.h"
 #include "xml/TXMLDocument.h"
 

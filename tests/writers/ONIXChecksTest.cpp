@@ -1,9 +1,9 @@
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
 #include "base/Regional.h"
-#include "catalogue/QRNConsts.h"
 #include "writers/ONIXChecks.h"
 #include "writers/ONIXErrorChannel.h"
+#include "writers/WriterTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -2,10 +2,11 @@
 #include "convert/GoldenCase.h"
 #include "convert/RunFixture.h"
 
+#include "app/cli/CommandLineTexts.h"
+#include "app/common/FrontEndTexts.h"
 #include "base/Cp1251.h"
 #include "base/DateTime.h"
 #include "base/Regional.h"
-#include "catalogue/QRNConsts.h"
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>

@@ -6,9 +6,9 @@
 #include "WindowFixture.h"
 
 #include "app/window/ListBoxes.h"
+#include "app/window/WindowTexts.h"
 #include "base/DateTime.h"
 #include "base/Regional.h"
-#include "catalogue/QRNConsts.h"
 #include "catalogue/FieldCatalogue.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"

@@ -6,7 +6,6 @@
 
 #include "app/window/AccessKeys.h"
 #include "app/window/ListBoxes.h"
-#include "catalogue/QRNConsts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -2,7 +2,6 @@
 
 #include "base/MessageFormat.h"
 #include "messages/FaultMessages.h"
-#include "catalogue/QRNConsts.h"
 #include "workbook/SheetCells.h"
 #include "../WarningListing.h"
 #include "workbook/open/OpenWorkbook.h"
