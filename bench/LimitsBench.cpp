@@ -111,7 +111,7 @@ void MakeInputs(const std::string& folder, const std::vector<std::string>& names
     WriteXlsx(file("sheets.xlsx"), names, {{"Код", "Название"}});
     WriteOds(file("tables.ods"), names);
     WriteXlsx(file("books.xlsx"), {"Прайс"}, {{"Код", "Название"}, {"A-1", "Книга"}});
-    WriteScheme(file("books.sch"), 0, {{"RecordReference", "Код"}, {"Title", "Название"}});
+    WriteScheme(file("books.sch"), TDocumentType::Books, {{"RecordReference", "Код"}, {"Title", "Название"}});
     WriteText(file("empty.ini"), "");
     std::string blank;
     while (blank.size() < (4u << 20)) blank += "\r\n";

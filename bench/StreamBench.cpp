@@ -163,9 +163,10 @@ double ConvertPhase(const Paths& paths)
     inputs.fromSAN = "7701234567";
     inputs.sentDate = "01.03.2024";
     inputs.regional = Regional::Russian();
-    FillFieldsListBox(inputs.fieldCaptions, 0);
+    FillFieldsListBox(inputs.fieldCaptions, TDocumentType::Books);
     for (const MappedColumn& column : kMapping)
-        inputs.scheme.push_back(SchemeLineFor(GetFildNameByFieldID(column.fieldID, 0), column.columnName));
+        inputs.scheme.push_back(
+            SchemeLineFor(GetFildNameByFieldID(column.fieldID, TDocumentType::Books), column.columnName));
     inputs.columnNames = ReadColumnNames(paths.workbook, inputs.regional);
     SilentObserver observer;
     const RunResult result = Convert(inputs, observer);

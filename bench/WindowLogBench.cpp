@@ -82,11 +82,11 @@ RunInputs BooksWithErrors(const std::string& folder)
     RunInputs inputs;
     inputs.workbookPath = folder + "/errors.xlsx";
     inputs.outputPath = folder + "/errors.xml";
-    inputs.documentType = 0;
+    inputs.documentType = TDocumentType::Books;
     inputs.fromSAN = "7701234567";
     inputs.sentDate = "01.03.2024";
     inputs.regional = Regional::Russian();
-    FillFieldsListBox(inputs.fieldCaptions, 0);
+    FillFieldsListBox(inputs.fieldCaptions, TDocumentType::Books);
     inputs.scheme = ReadSchemeFile(folder + "/errors.sch");
     inputs.columnNames = ReadColumnNames(inputs.workbookPath, inputs.regional);
     return inputs;
@@ -197,7 +197,8 @@ void MakeInputs(const std::string& folder)
     // A wrong check digit on every row: one error line each, none critical.
     for (int i = 1; i <= kRows; ++i) rows.push_back({"A-" + std::to_string(i), "Книга", "978-5-17-090630-2"});
     WriteXlsx(folder + "/errors.xlsx", {"Прайс"}, rows);
-    WriteScheme(folder + "/errors.sch", 0, {{"RecordReference", "Код"}, {"Title", "Название"}, {"ISBN", "ISBN"}});
+    WriteScheme(folder + "/errors.sch", TDocumentType::Books,
+                {{"RecordReference", "Код"}, {"Title", "Название"}, {"ISBN", "ISBN"}});
 }
 
 } // namespace

@@ -1,15 +1,8 @@
 #include "catalogue/DocumentTypes.h"
 
-#include "base/QuarnelError.h"
 #include "catalogue/CatalogueTexts.h"
-#include "catalogue/DocumentTypeFaultText.h"
 
 #include <array>
-
-void RequireDocumentType(TDocumentType type, const std::string& operation)
-{
-    if (type >= kDocumentTypeCount) throw QuarnelError(QRNConsts::sInvalidDocType + operation);
-}
 
 std::string DocumentTypeCaption(TDocumentType type)
 {
@@ -19,6 +12,5 @@ std::string DocumentTypeCaption(TDocumentType type)
         QRNConsts::sDocTypePhilately, QRNConsts::sDocTypeNumismatics, QRNConsts::sDocTypeCalendars,
         QRNConsts::sDocTypeInvoice,
     };
-    RequireDocumentType(type, "DocumentTypeCaption");
-    return kCaptions[type];
+    return kCaptions[IndexOf(type)];
 }

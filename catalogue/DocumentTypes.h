@@ -1,20 +1,41 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
-// The item index of the document-type list of step 1 and the third parameter
-// of the command line: 0 to 8 are price lists of the nine kinds of goods, 9 is
-// the invoice.
-using TDocumentType = std::uint8_t;
+// The kinds of document, in the order of the document-type list of step 1:
+// nine price lists of the kinds of goods, and the invoice. A value comes from
+// a list index or a command-line parameter, checked once where it enters
+// (DocumentTypeAt), so every type the program holds is one of these.
+enum class TDocumentType : std::uint8_t {
+    Books,
+    Media,
+    Stationery,
+    DigitalDevices,
+    Maps,
+    Consumables,
+    Philately,
+    Numismatics,
+    Calendars,
+    Invoice,
+};
 
-inline constexpr TDocumentType kInvoiceType = 9;
+inline constexpr TDocumentType kInvoiceType = TDocumentType::Invoice;
 inline constexpr int kDocumentTypeCount = 10;
+
+// The type's index in the document-type list, 0 to 9.
+constexpr int IndexOf(TDocumentType type)
+{
+    return static_cast<int>(type);
+}
+
+// The type at that index of the list; none outside 0 to 9.
+constexpr std::optional<TDocumentType> DocumentTypeAt(long long index)
+{
+    if (index < 0 || index >= kDocumentTypeCount) return std::nullopt;
+    return static_cast<TDocumentType>(index);
+}
 
 // The caption of the type in the document-type list.
 std::string DocumentTypeCaption(TDocumentType type);
-
-// Raises "Недопустимый тип товара в функции <operation>" for a type outside
-// 0..9. A command line with a bad type parameter reaches the catalogue as an
-// index of -1 read as 255, so the message must say which operation met it.
-void RequireDocumentType(TDocumentType type, const std::string& operation);

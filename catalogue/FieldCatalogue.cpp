@@ -12,11 +12,9 @@ const FieldLists& AllFieldLists()
 {
     static const FieldLists lists = [] {
         FieldLists built;
-        for (int type = 0; type < kDocumentTypeCount; ++type) {
-            for (const char* id : FieldOrder(static_cast<TDocumentType>(type))) {
-                const FieldRow* row = FindFieldRow(id);
-                built[type].push_back({id, CaptionIn(*row, static_cast<TDocumentType>(type))});
-            }
+        for (int index = 0; index < kDocumentTypeCount; ++index) {
+            const TDocumentType type = *DocumentTypeAt(index);
+            for (const char* id : FieldOrder(type)) built[index].push_back({id, CaptionIn(*FindFieldRow(id), type)});
         }
         return built;
     }();
@@ -27,14 +25,12 @@ const FieldLists& AllFieldLists()
 
 const std::vector<TFieldEntry>& FieldTable(TDocumentType type)
 {
-    RequireDocumentType(type, "FieldTable");
-    return AllFieldLists()[type];
+    return AllFieldLists()[IndexOf(type)];
 }
 
 std::string GetFildNameByFieldID(const std::string& fieldID, TDocumentType type)
 {
-    RequireDocumentType(type, "GetFildNameByFieldID");
-    for (const TFieldEntry& entry : AllFieldLists()[type])
+    for (const TFieldEntry& entry : AllFieldLists()[IndexOf(type)])
         if (entry.FieldID == fieldID) return entry.FieldName;
     return {};
 }
@@ -42,8 +38,7 @@ std::string GetFildNameByFieldID(const std::string& fieldID, TDocumentType type)
 void FillFieldsListBox(std::vector<std::string>& list, TDocumentType type)
 {
     list.clear();
-    RequireDocumentType(type, "FillFieldsListBox");
-    for (const TFieldEntry& entry : AllFieldLists()[type]) list.push_back(entry.FieldName);
+    for (const TFieldEntry& entry : AllFieldLists()[IndexOf(type)]) list.push_back(entry.FieldName);
 }
 
 std::string GetCorrespondenceParamName(TDocumentType type)
@@ -53,6 +48,5 @@ std::string GetCorrespondenceParamName(TDocumentType type)
         "MapsCorrespondence",      "SuppliesCorrespondence", "PhilatelyCorrespondence", "NumizmatCorrespondence",
         "CalendarCorrespondence",  "InvoiceCorrespondence",
     };
-    RequireDocumentType(type, "GetCorrespondenceParamName");
-    return kKeys[type];
+    return kKeys[IndexOf(type)];
 }

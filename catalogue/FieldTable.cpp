@@ -8,16 +8,16 @@ namespace {
 
 using W = OwnWriter;
 
-constexpr TDocumentType kBooks = 0;
-constexpr TDocumentType kMedia = 1;
-constexpr TDocumentType kStationery = 2;
-constexpr TDocumentType kDevices = 3;
-constexpr TDocumentType kMaps = 4;
-constexpr TDocumentType kConsumables = 5;
-constexpr TDocumentType kStamps = 6;
-constexpr TDocumentType kCoins = 7;
-constexpr TDocumentType kCalendars = 8;
-constexpr TDocumentType kInvoice = 9;
+constexpr TDocumentType kBooks = TDocumentType::Books;
+constexpr TDocumentType kMedia = TDocumentType::Media;
+constexpr TDocumentType kStationery = TDocumentType::Stationery;
+constexpr TDocumentType kDevices = TDocumentType::DigitalDevices;
+constexpr TDocumentType kMaps = TDocumentType::Maps;
+constexpr TDocumentType kConsumables = TDocumentType::Consumables;
+constexpr TDocumentType kStamps = TDocumentType::Philately;
+constexpr TDocumentType kCoins = TDocumentType::Numismatics;
+constexpr TDocumentType kCalendars = TDocumentType::Calendars;
+constexpr TDocumentType kInvoice = TDocumentType::Invoice;
 const std::vector<TDocumentType> kPriceLists{kBooks,       kMedia,  kStationery, kDevices,  kMaps,
                                              kConsumables, kStamps, kCoins,      kCalendars};
 
@@ -549,6 +549,5 @@ const std::vector<const char*>& FieldOrder(TDocumentType type)
           "Amount", "SalePlace", "GTDNo", "CountryCode", "CountryName"},
     }};
     // clang-format on
-    RequireDocumentType(type, "FieldOrder");
-    return orders[type];
+    return orders[IndexOf(type)];
 }

@@ -23,22 +23,18 @@ std::string ConversionReportText(const std::string& workbookPath, TDocumentType 
 
 void WriteConversionReport(const std::string& path, const std::string& text)
 {
-    WithUserMessages([&] {
-        AtomicFile file(path);
-        file.Write(text);
-        file.Commit();
-    });
+    AtomicFile file(path);
+    file.Write(text);
+    file.Commit();
 }
 
 std::unique_ptr<AtomicFile> BeginConversionReport(const std::string& path)
 {
-    return WithUserMessages([&] { return std::make_unique<AtomicFile>(path); });
+    return std::make_unique<AtomicFile>(path);
 }
 
 void FinishConversionReport(AtomicFile& file, const std::string& text)
 {
-    WithUserMessages([&] {
-        file.Write(text);
-        file.Commit();
-    });
+    file.Write(text);
+    file.Commit();
 }

@@ -17,7 +17,7 @@ std::string ConversionReportText(const std::string& workbookPath, TDocumentType 
                                  const Regional& regional, const std::vector<std::string>& logLines);
 
 // Saves a report as UTF-8 text. The file is replaced atomically: a refused
-// save leaves the previous one as it was and raises QuarnelError naming it.
+// save leaves the previous one as it was and raises the file fault naming it.
 void WriteConversionReport(const std::string& path, const std::string& text);
 
 // The same in two steps, for a report of a run still to come: the file is

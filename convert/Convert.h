@@ -4,8 +4,7 @@
 #include "convert/ConvertPriceList.h"
 
 // The conversion starter: the price-list run for types 0 to 8, the invoice run
-// for 9, over the rows of inputs.workbookPath as they are read; any other type
-// raises "Недопустимый тип товара в функции TfmQRNMain.tmAutoTimer". An empty
+// for 9, over the rows of inputs.workbookPath as they are read. An empty
 // output path does nothing.
 RunResult Convert(const RunInputs& inputs, RunObserver& observer);
 

@@ -204,5 +204,5 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
 RunResult ConvertInvoice(const RunInputs& inputs, SheetRows& rows, RunObserver& observer)
 {
     if (inputs.outputPath.empty()) return {};
-    return WithUserMessages([&] { return RunInvoice(inputs, observer, rows); });
+    return RunInvoice(inputs, observer, rows);
 }

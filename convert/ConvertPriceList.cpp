@@ -102,5 +102,5 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
 RunResult ConvertPriceList(const RunInputs& inputs, SheetRows& rows, RunObserver& observer)
 {
     if (inputs.outputPath.empty()) return {};
-    return WithUserMessages([&] { return RunPriceList(inputs, observer, rows); });
+    return RunPriceList(inputs, observer, rows);
 }

@@ -22,7 +22,7 @@ ProductDispatch::ProductDispatch(const RunInputs& inputs)
       productAvailability_(ResolveFieldColumn("ProductAvailability", inputs)), vat_(ResolveFieldColumn("VAT", inputs)),
       onHand_(ResolveFieldColumn("OnHand", inputs)), packQuantity_(ResolveFieldColumn("PackQuantity", inputs))
 {
-    if (inputs.documentType < kFixedProductForms.size()) fixedProductForm_ = kFixedProductForms[inputs.documentType];
+    if (inputs.documentType != kInvoiceType) fixedProductForm_ = kFixedProductForms[IndexOf(inputs.documentType)];
     for (const FieldRow& row : FieldRows()) {
         if (row.writing.shape == FieldShape::ReadElsewhere) continue;
         FieldStep step{&row.writing, {}, {}};

@@ -13,14 +13,14 @@
 std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
                                                  const SheetChoice& sheet, int headerRow)
 {
-    return WithUserMessages([&] { return ReadColumnNames(path, regional, sheet, headerRow); });
+    return ReadColumnNames(path, regional, sheet, headerRow);
 }
 
 WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
                                     int headerRow, SheetLayout layout, bool forRun)
 {
     if (layout == SheetLayout::Strict) return {ReadWorkbookColumnNames(path, regional, sheet, headerRow), {}, 0};
-    SupplierHeader header = WithUserMessages([&] { return ReadSupplierHeader(path, regional, sheet, headerRow); });
+    SupplierHeader header = ReadSupplierHeader(path, regional, sheet, headerRow);
     if (forRun) {
         header.columnNames.push_back(kGroupColumn);
         header.hidden.push_back(false);
@@ -30,8 +30,7 @@ WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& reg
 
 bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow)
 {
-    const auto rows = WithUserMessages(
-        [&] { return ReadRowRange(path, regional, sheet, headerRow, headerRow + kLayoutRowsLookedAt); });
+    const auto rows = ReadRowRange(path, regional, sheet, headerRow, headerRow + kLayoutRowsLookedAt);
     if (rows.empty()) return false;
     const std::vector<std::string>& header = rows.front();
     const auto firstEmpty = std::find(header.begin(), header.end(), std::string());
@@ -45,13 +44,12 @@ bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, co
 std::vector<std::vector<std::string>> ReadMappingRows(const std::string& path, const Regional& regional,
                                                       const SheetChoice& sheet, int firstRow)
 {
-    return WithUserMessages(
-        [&] { return ReadRowRange(path, regional, sheet, firstRow, firstRow + kMappingRowsLookedAt - 1); });
+    return ReadRowRange(path, regional, sheet, firstRow, firstRow + kMappingRowsLookedAt - 1);
 }
 
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)
 {
-    return WithUserMessages([&] { return ListSheets(path); });
+    return ListSheets(path);
 }
 
 SheetChoice ResolveWorkbookSheet(const std::string& path, const std::string& typed)
@@ -62,11 +60,9 @@ SheetChoice ResolveWorkbookSheet(const std::string& path, const std::string& typ
 void DumpWorkbookCells(const std::string& path, const Regional& regional, const SheetChoice& sheet, std::ostream& out,
                        const std::function<void()>& startsOver)
 {
-    WithUserMessages([&] {
-        std::size_t written = 0;
-        ReadWorkbookRows(path, regional, sheet, {}, [&](SheetRows& rows) {
-            if (written > 0) startsOver();
-            DumpCells(rows, out, written);
-        });
+    std::size_t written = 0;
+    ReadWorkbookRows(path, regional, sheet, {}, [&](SheetRows& rows) {
+        if (written > 0) startsOver();
+        DumpCells(rows, out, written);
     });
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 // What the front ends read of a workbook outside a run. A workbook that
-// cannot be read raises QuarnelError with the message the user sees, naming
+// cannot be read raises the reader's fault, which UserMessage words naming
 // the file.
 
 // The column names of the workbook (the header row of the chosen sheet),

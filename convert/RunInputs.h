@@ -24,7 +24,7 @@ struct RunInputs {
     SheetLayout layout = SheetLayout::Strict;
     int firstDataRow = 0;   // in the supplier layout: under the header's second row when it has one; 0: under headerRow
     std::string outputPath; // edXMLFile; empty -> the run does nothing
-    TDocumentType documentType = 0;
+    TDocumentType documentType = TDocumentType::Books;
     std::string fromSAN, fromCompany, fromPerson, toSAN, toCompany, toPerson;
     std::string messageNumber;              // edMessageNumber
     std::string documentReference;          // edDocumentReference

@@ -78,10 +78,8 @@ RunPreview Preview(const RunInputs& inputs, int maxRows, SheetRows& sheet)
 
 RunPreview PreviewRun(const RunInputs& inputs, int maxRows)
 {
-    return WithUserMessages([&] {
-        RunPreview preview;
-        ReadWorkbookRows(inputs.workbookPath, inputs.regional, inputs.sheet, inputs.stop,
-                         [&](SheetRows& sheet) { preview = Preview(inputs, maxRows, sheet); });
-        return preview;
-    });
+    RunPreview preview;
+    ReadWorkbookRows(inputs.workbookPath, inputs.regional, inputs.sheet, inputs.stop,
+                     [&](SheetRows& sheet) { preview = Preview(inputs, maxRows, sheet); });
+    return preview;
 }

@@ -25,5 +25,5 @@ struct RunPreview {
 // keeps the file from being saved), an invoice row for any error (one keeps
 // its package from being saved). Reads no further than the rows it shows and
 // the row after them, and ends early when inputs.stop is requested. Raises
-// QuarnelError as a run does.
+// the faults a run raises.
 RunPreview PreviewRun(const RunInputs& inputs, int maxRows = 100);

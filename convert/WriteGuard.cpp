@@ -2,7 +2,7 @@
 
 #include "base/FilePlace.h"
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "messages/QuarnelError.h"
 #include "messages/FaultTexts.h"
 
 void WriteGuard::Keep(const std::string& path)

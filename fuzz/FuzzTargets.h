@@ -5,7 +5,7 @@
 
 // The fuzz targets, one function per thing that reads input from outside.
 // Each takes one input as the fuzzer made it. The program's own error
-// (QuarnelError, a refused workbook) is a fine outcome; anything else that
+// (a fault with its reason code, a refused workbook) is a fine outcome; anything else that
 // escapes (another exception, a failed consistency check raised as
 // std::logic_error) or a sanitizer report is a finding. The same functions
 // replay the kept crash inputs in the normal test run.

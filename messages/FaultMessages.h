@@ -4,7 +4,6 @@
 #include "base/DateTimeFault.h"
 #include "base/EdgeFileFault.h"
 #include "base/FileFault.h"
-#include "base/QuarnelError.h"
 #include "workbook/WorkbookFault.h"
 
 #include <string>
@@ -38,26 +37,6 @@ std::string EdgeFileFaultMessage(const EdgeFileFault& fault);
 std::string CharsetFaultMessage(const CharsetFault& fault);
 
 // The message of any error that reaches a front end: the faults above in
-// their words, anything else by its own text.
+// their words, anything else by its own text. The front ends call it where
+// they catch; nothing below them puts a fault into words.
 std::string UserMessage(const std::exception& error);
-
-// Runs the action; a fault of the lower layers that leaves it is raised again
-// as QuarnelError with the message the user sees. The layers that may speak
-// to the user wrap in it what they call of the layers that may not.
-template <typename Action>
-decltype(auto) WithUserMessages(Action&& action)
-{
-    try {
-        return action();
-    } catch (const FileFault& fault) {
-        throw QuarnelError(FileFaultMessage(fault));
-    } catch (const DateTimeFault& fault) {
-        throw QuarnelError(DateTimeFaultMessage(fault));
-    } catch (const WorkbookFault& fault) {
-        throw QuarnelError(WorkbookFaultMessage(fault));
-    } catch (const EdgeFileFault& fault) {
-        throw QuarnelError(EdgeFileFaultMessage(fault));
-    } catch (const CharsetFault& fault) {
-        throw QuarnelError(CharsetFaultMessage(fault));
-    }
-}

@@ -587,9 +587,10 @@ namespace {
 std::size_t ConfidentPairs(std::optional<TDocumentType> type, const std::vector<std::string>& names)
 {
     std::size_t best = 0;
-    for (int t = 0; t < kDocumentTypeCount; ++t) {
+    for (int index = 0; index < kDocumentTypeCount; ++index) {
+        const TDocumentType t = *DocumentTypeAt(index);
         if (type && *type != t) continue;
-        const auto proposed = ProposeMappings({}, static_cast<TDocumentType>(t), names);
+        const auto proposed = ProposeMappings({}, t, names);
         best = std::max(
             best, static_cast<std::size_t>(std::count_if(proposed.begin(), proposed.end(),
                                                          [](const ProposedMapping& m) { return m.Confident(); })));

@@ -1,7 +1,6 @@
 #include "xml/TXMLDocument.h"
 
 #include "base/AtomicFile.h"
-#include "base/QuarnelError.h"
 #include "xml/Cp1251Markup.h"
 #include "xml/ElementTree.h"
 #include "xml/XmlText.h"

@@ -7,7 +7,7 @@
 #include "app/common/FrontEndTexts.h"
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "messages/QuarnelError.h"
 #include "base/ShownText.h"
 #include "base/TemporaryFiles.h"
 #include "catalogue/FieldCatalogue.h"
@@ -134,7 +134,7 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
 int FoundHeaderRow(const std::string& workbook, const SheetChoice& sheet, const Regional& regional,
                    std::optional<TDocumentType> type, std::ostream& err)
 {
-    const int row = WithUserMessages([&] { return FindWorkbookHeaderRow(workbook, regional, sheet, type); });
+    const int row = FindWorkbookHeaderRow(workbook, regional, sheet, type);
     if (row == 0) {
         err << FormatMessage(QRNConsts::sCliHeaderRowNotFound, {std::to_string(kHeaderRowSearchRows)}) << '\n';
         return 1;

@@ -2,7 +2,7 @@
 
 #include "app/common/FrontEndTexts.h"
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "messages/QuarnelError.h"
 
 #include <charconv>
 #include <cstdint>
@@ -15,17 +15,17 @@ TDocumentType ReadDocumentTypeParameter(const std::string& text)
     if (first != last && *first == '+' && last - first > 1 && first[1] != '-') ++first;
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || error != std::errc() || end != last)
-        throw QuarnelError(FormatMessage(QRNConsts::sNotValidInteger, {text}));
-    if (value < 0 || value >= kDocumentTypeCount) return kNoDocumentType;
-    return static_cast<TDocumentType>(value);
+    const std::optional<TDocumentType> type =
+        first == last || error != std::errc() || end != last ? std::nullopt : DocumentTypeAt(value);
+    if (!type) throw QuarnelError(FormatMessage(QRNConsts::sBadDocumentType, {text}));
+    return *type;
 }
 
 std::string DocumentTypeHelpLines()
 {
     std::string lines;
-    for (int type = 0; type < kDocumentTypeCount; ++type)
+    for (int index = 0; index < kDocumentTypeCount; ++index)
         lines += FormatMessage(QRNConsts::sCliDocTypeLine,
-                               {std::to_string(type), DocumentTypeCaption(static_cast<TDocumentType>(type))});
+                               {std::to_string(index), DocumentTypeCaption(*DocumentTypeAt(index))});
     return lines;
 }

@@ -21,9 +21,10 @@ inline constexpr char sNoExcelFile[] = "Не выбран файл Excel";
 inline constexpr char sNoXmlFile[] = "Не выбран файл XML";
 inline constexpr char sMandatoryFieldsEmpty[] = "Не заполнены обязательные поля";
 
-// The document type given to either front end: a value that is not a
-// number, and one line of the list of types in both --help texts.
-inline constexpr char sNotValidInteger[] = "'%s' is not a valid integer value";
+// The document type given to either front end: a value that is not one of
+// the list's numbers, and one line of the list of types in both --help texts.
+inline constexpr char sBadDocumentType[] =
+    "Недопустимый тип документа \"%s\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная).";
 inline constexpr char sCliDocTypeLine[] = "  %s   %s\n";
 
 // A run ended by Ctrl-C or SIGTERM: its temporary files are removed.

@@ -93,10 +93,9 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
         Guarded([&] {
             edExcelFile->setText(parameters[0]);
             edXMLFile->setText(parameters[1]);
-            // A type outside the list leaves no type selected; the walk
-            // through the steps then ends at the catalogue's error.
-            const TDocumentType type = ReadDocumentTypeParameter(StdStr(parameters[2]));
-            cbDocType->setCurrentIndex(type < kDocumentTypeCount ? type : -1);
+            // A type outside the list is refused here, and the window stays
+            // on step 1 out of the automatic mode.
+            cbDocType->setCurrentIndex(IndexOf(ReadDocumentTypeParameter(StdStr(parameters[2]))));
             edMessageNumber->setText(parameters.value(3));
             edDocumentReference->setText(parameters.value(4));
             FAutoMode = true;
@@ -228,8 +227,9 @@ void TfmQRNMain::SetStepTexts(const char* title, const char* info)
 
 TDocumentType TfmQRNMain::DocumentType() const
 {
-    // No selection (-1) reads as 255, which every catalogue function refuses.
-    return static_cast<TDocumentType>(cbDocType->currentIndex());
+    // The list always has a type selected: it starts at the first, and the
+    // automatic mode takes only a type of the list.
+    return DocumentTypeAt(cbDocType->currentIndex()).value_or(TDocumentType::Books);
 }
 
 void TfmQRNMain::ShowStep(int step)
@@ -421,9 +421,8 @@ void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
     if (headerRow == kFindHeaderRow) {
         // As quarnel-convert finds it; row 1 when no row gives a known name.
         Guarded([&] {
-            const int found = FindWorkbookHeaderRow(
-                StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
-                DocumentType() < kDocumentTypeCount ? std::optional<TDocumentType>(DocumentType()) : std::nullopt);
+            const int found =
+                FindWorkbookHeaderRow(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), DocumentType());
             seHeaderRow->setValue(std::max(1, found));
         });
     } else if (headerRow > 0) {
@@ -518,7 +517,7 @@ bool TfmQRNMain::AcceptCriticalFields()
 {
     FCriticalFieldNote.clear();
     // Every row of a price list needs its article; an invoice's rows do not.
-    if (DocumentType() >= kInvoiceType) return true;
+    if (DocumentType() == kInvoiceType) return true;
     const std::string caption = GetFildNameByFieldID("RecordReference", DocumentType());
     const SchemeLines lines = CurrentScheme();
     if (GetColumnByCaption(caption, lines, ItemTexts(*listExcel)) > 0) return true;

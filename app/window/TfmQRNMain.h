@@ -300,7 +300,7 @@ private:
     // What the lists of step 2 were loaded for, the type of their scheme, and
     // the lines last saved, opened or loaded.
     QString FListsKey;
-    TDocumentType FListsType = 0;
+    TDocumentType FListsType = TDocumentType::Books;
     SchemeLines FSchemeBaseline;
     // In the automatic mode: the field without which every row fails, said
     // in the log after the run.

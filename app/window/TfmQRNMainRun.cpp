@@ -112,10 +112,8 @@ RunInputs TfmQRNMain::CollectRunInputs() const
     inputs.noSeparate15Pos = IniStore::ReadBoolParam(kNoSeparate15Pos, false);
     inputs.regional = FRegional;
     // The scheme in use is the one remembered for the type (step 2 shows it,
-    // opening or saving one remembers it). A type outside the list has none;
-    // the run refuses that type with its own message.
-    inputs.keptFiles = {IniStore::GetIniFileName()};
-    if (inputs.documentType < kDocumentTypeCount)
-        inputs.keptFiles.push_back(IniStore::ReadStringParam(GetCorrespondenceParamName(inputs.documentType), ""));
+    // opening or saving one remembers it).
+    inputs.keptFiles = {IniStore::GetIniFileName(),
+                        IniStore::ReadStringParam(GetCorrespondenceParamName(inputs.documentType), "")};
     return inputs;
 }

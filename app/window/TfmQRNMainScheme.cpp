@@ -86,7 +86,7 @@ void TfmQRNMain::MarkDeadSchemeLines()
 QString TfmQRNMain::ListsKey() const
 {
     return QStringList{edExcelFile->text(), QStr(ChosenSheet()), QString::number(seHeaderRow->value()),
-                       QString::number(static_cast<int>(Layout())), QString::number(DocumentType())}
+                       QString::number(static_cast<int>(Layout())), QString::number(IndexOf(DocumentType()))}
         .join(QLatin1Char('\n'));
 }
 

@@ -1,6 +1,7 @@
 #include "catalogue/FieldCatalogue.h"
+#include "support/TypeIndex.h"
 
-#include "base/QuarnelError.h"
+#include "messages/QuarnelError.h"
 #include "base/Utf8Text.h"
 
 #include "support/CaseName.h"
@@ -119,7 +120,7 @@ const std::vector<IDs> kExpectedIDs = {
 };
 // clang-format on
 
-IDs IdentifiersOf(TDocumentType type)
+IDs IdentifiersOf(TypeIndex type)
 {
     IDs ids;
     for (const TFieldEntry& entry : FieldTable(type)) ids.push_back(entry.FieldID);
@@ -134,27 +135,27 @@ TEST(FieldCatalogue, EveryTableListsItsFieldsInStepTwoOrder)
     ASSERT_EQ(kExpectedIDs.size(), std::size_t(kDocumentTypeCount));
     for (int type = 0; type < kDocumentTypeCount; ++type) {
         SCOPED_TRACE("type " + std::to_string(type));
-        EXPECT_EQ(FieldTable(TDocumentType(type)).size(), expectedCounts[type]);
-        EXPECT_EQ(IdentifiersOf(TDocumentType(type)), kExpectedIDs[type]);
+        EXPECT_EQ(FieldTable(TypeIndex(type)).size(), expectedCounts[type]);
+        EXPECT_EQ(IdentifiersOf(TypeIndex(type)), kExpectedIDs[type]);
     }
 }
 
 struct CaptionCase {
-    TDocumentType type;
+    TypeIndex type;
     const char* fieldID;
     const char* caption;
 };
 
 static void PrintTo(const CaptionCase& c, std::ostream* os)
 {
-    *os << "type " << int(c.type) << ", " << CaseText(c.fieldID);
+    *os << "type " << IndexOf(c.type) << ", " << CaseText(c.fieldID);
 }
 
 // The type and the identifier, which is ASCII but for the display type's
 // Cyrillic es.
 static std::string CaptionCaseName(const testing::TestParamInfo<CaptionCase>& info)
 {
-    return CaseName("Type" + std::to_string(info.param.type) + "_" + info.param.fieldID, info.index);
+    return CaseName("Type" + std::to_string(IndexOf(info.param.type)) + "_" + info.param.fieldID, info.index);
 }
 
 class CaptionOfField : public testing::TestWithParam<CaptionCase> {};
@@ -223,7 +224,7 @@ TEST(FieldCatalogue, DisplayTypeIdentifierCarriesCyrillicEs)
 TEST(FieldCatalogue, FillFieldsListBoxListsTheDigitalImageCaptionTwice)
 {
     std::vector<std::string> list = {"left over"};
-    FillFieldsListBox(list, 3);
+    FillFieldsListBox(list, TDocumentType::DigitalDevices);
     ASSERT_EQ(list.size(), 47u);
     EXPECT_EQ(list[14], "Изображение, файл");
     EXPECT_EQ(list[46], "Изображение, файл");
@@ -242,7 +243,7 @@ TEST(FieldCatalogue, FillFieldsListBoxForInvoiceStartsWithCodesAndName)
 TEST(FieldCatalogue, CaptionsAreDistinctWithinATableExceptTheDigitalImage)
 {
     for (int type = 0; type < kDocumentTypeCount; ++type) {
-        const auto& table = FieldTable(TDocumentType(type));
+        const auto& table = FieldTable(TypeIndex(type));
         for (std::size_t i = 0; i < table.size(); ++i) {
             for (std::size_t j = i + 1; j < table.size(); ++j) {
                 if (!SameTextIgnoreCase(table[i].FieldName, table[j].FieldName)) continue;
@@ -259,7 +260,7 @@ TEST(FieldCatalogue, CaptionsCanStandInASchemeLine)
     // The first "=" of a scheme line ends the caption, and the name part is
     // the caption and exactly one blank.
     for (int type = 0; type < kDocumentTypeCount; ++type) {
-        for (const TFieldEntry& entry : FieldTable(TDocumentType(type))) {
+        for (const TFieldEntry& entry : FieldTable(TypeIndex(type))) {
             EXPECT_FALSE(entry.FieldName.empty());
             EXPECT_EQ(entry.FieldName.find('='), std::string::npos) << entry.FieldName;
             EXPECT_EQ(Trim(entry.FieldName), entry.FieldName);
@@ -270,7 +271,7 @@ TEST(FieldCatalogue, CaptionsCanStandInASchemeLine)
 TEST(FieldCatalogue, IdentifiersAreUniqueWithinATableExceptTheDigitalImage)
 {
     for (int type = 0; type < kDocumentTypeCount; ++type) {
-        IDs ids = IdentifiersOf(TDocumentType(type));
+        IDs ids = IdentifiersOf(TypeIndex(type));
         std::sort(ids.begin(), ids.end());
         const auto duplicate = std::adjacent_find(ids.begin(), ids.end());
         if (type == 3) {
@@ -291,53 +292,7 @@ TEST(FieldCatalogue, CorrespondenceKeysNameTheTypes)
         "CalendarCorrespondence",  "InvoiceCorrespondence",
     };
     for (int type = 0; type < kDocumentTypeCount; ++type)
-        EXPECT_EQ(GetCorrespondenceParamName(TDocumentType(type)), expected[type]);
-}
-
-struct InvalidTypeCase {
-    const char* operation;
-    std::function<void(TDocumentType)> call;
-};
-
-static void PrintTo(const InvalidTypeCase& c, std::ostream* os)
-{
-    *os << c.operation;
-}
-
-class InvalidDocumentType : public testing::TestWithParam<InvalidTypeCase> {};
-
-TEST_P(InvalidDocumentType, RaisesAnErrorNamingTheOperation)
-{
-    for (const int type : {10, 255}) {
-        try {
-            GetParam().call(TDocumentType(type));
-            ADD_FAILURE() << "no error for type " << type;
-        } catch (const QuarnelError& error) {
-            EXPECT_EQ(std::string(error.what()),
-                      std::string("Недопустимый тип товара в функции ") + GetParam().operation);
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Catalogue, InvalidDocumentType,
-    testing::Values(
-        InvalidTypeCase{"GetFildNameByFieldID", [](TDocumentType t) { GetFildNameByFieldID("RecordReference", t); }},
-        InvalidTypeCase{"FillFieldsListBox",
-                        [](TDocumentType t) {
-                            std::vector<std::string> l;
-                            FillFieldsListBox(l, t);
-                        }},
-        InvalidTypeCase{"GetCorrespondenceParamName", [](TDocumentType t) { GetCorrespondenceParamName(t); }},
-        InvalidTypeCase{"FieldTable", [](TDocumentType t) { FieldTable(t); }},
-        InvalidTypeCase{"DocumentTypeCaption", [](TDocumentType t) { DocumentTypeCaption(t); }}),
-    [](const testing::TestParamInfo<InvalidTypeCase>& info) { return std::string(info.param.operation); });
-
-TEST(FieldCatalogue, FillFieldsListBoxEmptiesTheListBeforeRefusingAType)
-{
-    std::vector<std::string> list = {"Артикул", "ISBN"};
-    EXPECT_THROW(FillFieldsListBox(list, 255), QuarnelError);
-    EXPECT_TRUE(list.empty());
+        EXPECT_EQ(GetCorrespondenceParamName(TypeIndex(type)), expected[type]);
 }
 
 TEST(DocumentTypes, CaptionsOfTheDocumentTypeList)
@@ -355,5 +310,5 @@ TEST(DocumentTypes, CaptionsOfTheDocumentTypeList)
         "Накладная",
     };
     for (int type = 0; type < kDocumentTypeCount; ++type)
-        EXPECT_EQ(DocumentTypeCaption(TDocumentType(type)), expected[type]);
+        EXPECT_EQ(DocumentTypeCaption(TypeIndex(type)), expected[type]);
 }

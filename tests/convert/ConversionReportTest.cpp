@@ -1,7 +1,8 @@
 #include "convert/ConversionReport.h"
+#include "support/TypeIndex.h"
 
 #include "base/DateTime.h"
-#include "base/QuarnelError.h"
+#include "messages/FaultMessages.h"
 #include "convert/Convert.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunFixture.h"
@@ -30,8 +31,8 @@ TEST(ConversionReportTest, ARunWithErrorsIsSavedAsTheHeaderLineAndTheLog)
     Convert(inputs, sheet, observer);
 
     const std::string report = folder.File("price.log");
-    WriteConversionReport(report, ConversionReportText("/data/поставщик/книги.xlsx", 0, At(2024, 3, 5, 14, 30, 7),
-                                                       Regional::Russian(), observer.log));
+    WriteConversionReport(report, ConversionReportText("/data/поставщик/книги.xlsx", TDocumentType::Books,
+                                                       At(2024, 3, 5, 14, 30, 7), Regional::Russian(), observer.log));
     EXPECT_EQ(ReadBytes(report), "Книга: /data/поставщик/книги.xlsx; тип документа: Прайс-лист для книжных товаров; "
                                  "дата и время: 05.03.2024 14:30:07\n"
                                  "Ошибка в строке 3. ISBN-13 имеет неправильную контрольную цифру (должно быть 0)\n"
@@ -42,7 +43,7 @@ TEST(ConversionReportTest, ARunWithErrorsIsSavedAsTheHeaderLineAndTheLog)
 
 struct HeaderCase {
     const char* name;
-    TDocumentType type;
+    TypeIndex type;
     double runDateTime;
     Regional regional;
     std::vector<std::string> log;
@@ -106,8 +107,8 @@ TEST(ConversionReportTest, RefusedSaveKeepsThePreviousReportAndNamesTheFile)
     try {
         WriteConversionReport(report, "new");
         FAIL() << "a read-only report must not be replaced";
-    } catch (const QuarnelError& error) {
-        EXPECT_NE(std::string(error.what()).find(report), std::string::npos) << error.what();
+    } catch (const std::exception& error) {
+        EXPECT_NE(UserMessage(error).find(report), std::string::npos) << UserMessage(error);
     }
     EXPECT_EQ(ReadBytes(report), "previous");
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"price.log"});

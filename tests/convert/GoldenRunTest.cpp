@@ -1,4 +1,5 @@
 #include "convert/Convert.h"
+#include "support/TypeIndex.h"
 #include "convert/GoldenCase.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunFixture.h"
@@ -24,7 +25,7 @@ TEST_P(GoldenRunTest, WritesTheExpectedFilesAndLog)
     RunInputs inputs;
     inputs.workbookPath = workbookPath;
     inputs.outputPath = folder.File(golden.Input("output"));
-    inputs.documentType = static_cast<TDocumentType>(std::stoi(golden.Input("type")));
+    inputs.documentType = TypeIndex(std::stoi(golden.Input("type")));
     inputs.fromSAN = golden.Input("fromSAN");
     inputs.fromCompany = golden.Input("fromCompany");
     inputs.fromPerson = golden.Input("fromPerson");

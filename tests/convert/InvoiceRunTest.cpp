@@ -1,6 +1,6 @@
 #include "convert/ConvertInvoice.h"
 
-#include "base/QuarnelError.h"
+#include "messages/FaultMessages.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunFixture.h"
 #include "convert/RunLogTexts.h"
@@ -254,7 +254,7 @@ TEST_F(InvoiceRunTest, PackageThatCannotBeSavedWholeReplacesNone)
 {
     WriteBytes(folder.File("inv-1.xml"), "previous run");
     std::filesystem::create_directories(folder.Path() / "inv-2.xml");
-    EXPECT_THROW(Run(InvoiceRows(20)), QuarnelError);
+    EXPECT_THROW(Run(InvoiceRows(20)), std::exception);
     EXPECT_TRUE(observer.log.empty());
     EXPECT_EQ(observer.positions.back(), 0);
     EXPECT_EQ(folder.Names(), (Names{"inv-1.xml", "inv-2.xml"}));
@@ -281,8 +281,8 @@ TEST_F(InvoiceRunTest, UnreadableSentDateSavesNothing)
     try {
         ConvertInvoice(inputs, sheet, observer);
         FAIL() << "no error";
-    } catch (const QuarnelError& error) {
-        EXPECT_STREQ(error.what(), "'завтра' is not a valid date and time");
+    } catch (const std::exception& error) {
+        EXPECT_EQ(UserMessage(error), "'завтра' is not a valid date and time");
     }
     EXPECT_TRUE(observer.log.empty());
     EXPECT_EQ(ReadBytes(output), "previous run");

@@ -1,4 +1,5 @@
 #include "convert/RunFixture.h"
+#include "support/TypeIndex.h"
 
 #include "base/Cp1251.h"
 #include "catalogue/FieldCatalogue.h"
@@ -33,7 +34,7 @@ std::vector<std::string> TempFolder::Names() const
     return names;
 }
 
-RunInputs MappedInputs(TDocumentType type, const std::vector<std::string>& columnNames,
+RunInputs MappedInputs(TypeIndex type, const std::vector<std::string>& columnNames,
                        const std::map<std::string, std::string>& fieldToColumn, const std::string& outputPath)
 {
     RunInputs inputs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/RunInputs.h"
+#include "support/TypeIndex.h"
 
 #include <filesystem>
 #include <map>
@@ -27,7 +28,7 @@ private:
 // Inputs as step 2 would leave them: the type's field captions, the column
 // names of row 1 and one scheme line per mapped field (field identifier ->
 // column name), with the Russian regional formats and a fixed sent date.
-RunInputs MappedInputs(TDocumentType type, const std::vector<std::string>& columnNames,
+RunInputs MappedInputs(TypeIndex type, const std::vector<std::string>& columnNames,
                        const std::map<std::string, std::string>& fieldToColumn, const std::string& outputPath);
 
 // Writes the rows (the first is row 1) as the first sheet of an xlsx

@@ -1,4 +1,5 @@
 #include "RecordingObserver.h"
+#include "support/TypeIndex.h"
 #include "RunFixture.h"
 
 #include "convert/Convert.h"
@@ -12,7 +13,7 @@ using Rows = std::vector<std::vector<std::string>>;
 
 struct PreviewCase {
     const char* name;
-    TDocumentType type;
+    TypeIndex type;
     Rows rows;
     std::map<std::string, std::string> mapping;
     int headerRow;

@@ -1,4 +1,5 @@
 #include "BookWorkbook.h"
+#include "support/TypeIndex.h"
 
 #include "WorkbookParts.h"
 
@@ -7,7 +8,7 @@
 
 namespace {
 
-SchemeLines BookScheme(TDocumentType type)
+SchemeLines BookScheme(TypeIndex type)
 {
     const char* const titleField = type == kInvoiceType ? "ProductName" : "Title";
     SchemeLines lines = {SchemeLineFor(GetFildNameByFieldID("RecordReference", type), kBookColumns[0]),
@@ -31,7 +32,7 @@ void WriteBookWorkbook(const std::string& path, int rows, std::size_t annotation
     WriteBundleZip(path, XlsxWithSheetData(sheetData));
 }
 
-RunInputs BookRunInputs(TDocumentType type, const std::string& workbookPath, const std::string& outputPath)
+RunInputs BookRunInputs(TypeIndex type, const std::string& workbookPath, const std::string& outputPath)
 {
     RunInputs inputs;
     inputs.workbookPath = workbookPath;
@@ -47,16 +48,15 @@ RunInputs BookRunInputs(TDocumentType type, const std::string& workbookPath, con
     return inputs;
 }
 
-void WriteBookScheme(const std::string& path, TDocumentType type)
+void WriteBookScheme(const std::string& path, TypeIndex type)
 {
     WriteSchemeFile(path, BookScheme(type));
 }
 
-std::vector<std::string> BookCommandLine(TDocumentType type, const std::string& workbookPath,
-                                         const std::string& outputPath, const std::string& schemePath,
-                                         const std::string& settingsPath)
+std::vector<std::string> BookCommandLine(TypeIndex type, const std::string& workbookPath, const std::string& outputPath,
+                                         const std::string& schemePath, const std::string& settingsPath)
 {
-    std::vector<std::string> arguments = {workbookPath, outputPath, std::to_string(type)};
+    std::vector<std::string> arguments = {workbookPath, outputPath, std::to_string(IndexOf(type))};
     if (type == kInvoiceType) arguments.insert(arguments.end(), {"17", "42"});
     arguments.insert(arguments.end(), {"--scheme", schemePath, "--settings", settingsPath, "--date", "05.03.2024 14:30",
                                        "--from-san", "7701234567"});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/RunInputs.h"
+#include "support/TypeIndex.h"
 
 #include <string>
 #include <vector>
@@ -16,11 +17,10 @@ void WriteBookWorkbook(const std::string& path, int rows, std::size_t annotation
 
 // The inputs of a run of document type 0 (books) or 9 (invoice) over such a
 // workbook: the three columns mapped, the header filled, the Russian formats.
-RunInputs BookRunInputs(TDocumentType type, const std::string& workbookPath, const std::string& outputPath);
+RunInputs BookRunInputs(TypeIndex type, const std::string& workbookPath, const std::string& outputPath);
 
 // The same as a scheme file and the command line of quarnel-convert, with its
 // own settings file so that nothing of the user's is read.
-void WriteBookScheme(const std::string& path, TDocumentType type);
-std::vector<std::string> BookCommandLine(TDocumentType type, const std::string& workbookPath,
-                                         const std::string& outputPath, const std::string& schemePath,
-                                         const std::string& settingsPath);
+void WriteBookScheme(const std::string& path, TypeIndex type);
+std::vector<std::string> BookCommandLine(TypeIndex type, const std::string& workbookPath, const std::string& outputPath,
+                                         const std::string& schemePath, const std::string& settingsPath);

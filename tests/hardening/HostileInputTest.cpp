@@ -308,7 +308,7 @@ RunInputs ArticleInputs(const std::string& workbook, const std::string& output,
     inputs.columnNames = columnNames;
     inputs.scheme.clear();
     for (const auto& [fieldID, column] : mapping)
-        inputs.scheme.push_back(SchemeLineFor(GetFildNameByFieldID(fieldID, 0), column));
+        inputs.scheme.push_back(SchemeLineFor(GetFildNameByFieldID(fieldID, TDocumentType::Books), column));
     return inputs;
 }
 

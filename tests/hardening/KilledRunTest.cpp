@@ -81,7 +81,8 @@ int StartRun(Front front, const TempFolder& folder, const std::string& workbook)
         });
     }
     return StartChild([&] {
-        RunInputs inputs = BookRunInputs(front == Front::Invoice ? kInvoiceType : 0, workbook, output);
+        RunInputs inputs =
+            BookRunInputs(front == Front::Invoice ? kInvoiceType : TDocumentType::Books, workbook, output);
         inputs.noSeparate15Pos = true;
         RecordingObserver observer;
         (void)Convert(inputs, observer);

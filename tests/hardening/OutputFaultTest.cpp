@@ -9,7 +9,7 @@
 
 #include "app/cli/CommandLineConverter.h"
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "messages/FaultMessages.h"
 #include "convert/Convert.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunLogTexts.h"
@@ -166,7 +166,10 @@ const OutputFault kFaults[] = {
 
 class OutputFaultTest : public testing::TestWithParam<std::tuple<Front, OutputFault>> {
 protected:
-    TDocumentType Type() const { return std::get<0>(GetParam()) == Front::Invoice ? kInvoiceType : 0; }
+    TDocumentType Type() const
+    {
+        return std::get<0>(GetParam()) == Front::Invoice ? kInvoiceType : TDocumentType::Books;
+    }
 
     // The error the front end shows; "" when it reported none.
     std::string Run(const std::string& output)
@@ -187,8 +190,8 @@ protected:
             // One invoice, one file: the package case has a test of its own.
             inputs.noSeparate15Pos = true;
             result = Convert(inputs, observer);
-        } catch (const QuarnelError& error) {
-            return std::string(error.what()) + "\n";
+        } catch (const std::exception& error) {
+            return UserMessage(error) + "\n";
         }
         return "";
     }
@@ -268,8 +271,8 @@ TEST(InvoicePackageOnAFullDisk, ReplacesNoneOfItsInvoices)
     std::string shown;
     try {
         Convert(BookRunInputs(kInvoiceType, workbook, folder + "/invoice.xml"), observer);
-    } catch (const QuarnelError& error) {
-        shown = error.what();
+    } catch (const std::exception& error) {
+        shown = UserMessage(error);
     }
 
     int failed = 2;

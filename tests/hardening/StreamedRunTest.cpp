@@ -2,6 +2,7 @@
 // run over the sheet read at once: the same files, bytes, log and failure,
 // whatever order the file gives its rows in and wherever reading fails.
 #include "BookWorkbook.h"
+#include "support/TypeIndex.h"
 #include "WorkbookParts.h"
 #include "convert/RecordingObserver.h"
 #include "support/TempFolder.h"
@@ -49,7 +50,7 @@ std::string BookRows(int from, int to)
 
 struct StreamCase {
     const char* name;
-    TDocumentType type;
+    TypeIndex type;
     std::string sheetData;
     std::string sharedStrings;
     // Whether the rows come out of order, so that the run starts over on the
@@ -157,7 +158,7 @@ enum class StopAt { HundredthRow, RestOfSheet, FallbackRun, Preview };
 
 struct StopCase {
     const char* name;
-    TDocumentType type;
+    TypeIndex type;
     StopAt at;
     std::string (*sheetData)();
 };

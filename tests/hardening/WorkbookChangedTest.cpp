@@ -3,10 +3,11 @@
 // with the error naming the workbook, writes nothing, keeps the previous
 // output, and runs again once the workbook is back.
 #include "BookWorkbook.h"
+#include "support/TypeIndex.h"
 #include "FolderSnapshot.h"
 
 #include "base/MessageFormat.h"
-#include "base/QuarnelError.h"
+#include "messages/FaultMessages.h"
 #include "convert/Convert.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunLogTexts.h"
@@ -61,7 +62,7 @@ const WorkbookChange kChanges[] = {
     {"ReplacedByAFolder", ReplaceByFolder, QRNConsts::sFileNotReadable},
 };
 
-class WorkbookChangedTest : public testing::TestWithParam<std::tuple<TDocumentType, WorkbookChange>> {};
+class WorkbookChangedTest : public testing::TestWithParam<std::tuple<TypeIndex, WorkbookChange>> {};
 
 TEST_P(WorkbookChangedTest, EndsTheRunWithTheErrorNamingTheWorkbook)
 {
@@ -83,9 +84,9 @@ TEST_P(WorkbookChangedTest, EndsTheRunWithTheErrorNamingTheWorkbook)
     try {
         Convert(inputs, observer);
         FAIL() << "the run did not fail";
-    } catch (const QuarnelError& error) {
+    } catch (const std::exception& error) {
         const std::string expected = FormatMessage(change.message, {workbook, ""});
-        EXPECT_EQ(std::string(error.what()).substr(0, expected.size()), expected) << error.what();
+        EXPECT_EQ(UserMessage(error).substr(0, expected.size()), expected) << UserMessage(error);
     }
     EXPECT_EQ(SnapshotOf(folder.Path().string()), before);
     EXPECT_EQ(ReadFileBytes(output), "previous");
@@ -99,7 +100,7 @@ TEST_P(WorkbookChangedTest, EndsTheRunWithTheErrorNamingTheWorkbook)
 }
 
 INSTANTIATE_TEST_SUITE_P(Changes, WorkbookChangedTest,
-                         testing::Combine(testing::Values(TDocumentType{0}, kInvoiceType), testing::ValuesIn(kChanges)),
+                         testing::Combine(testing::Values(TypeIndex(0), kInvoiceType), testing::ValuesIn(kChanges)),
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param) == kInvoiceType ? "Invoice_" : "PriceList_")
                                     + std::get<1>(info.param).name;

@@ -4,7 +4,7 @@
 #include "base/Cp1251.h"
 #include "base/EdgeFileFault.h"
 #include "base/FileFault.h"
-#include "base/QuarnelError.h"
+#include "messages/QuarnelError.h"
 
 #include <gtest/gtest.h>
 
@@ -84,17 +84,6 @@ TEST_P(FaultWording, UserMessageSaysItInRussian)
         ADD_FAILURE() << "nothing was raised";
     } catch (const std::exception& error) {
         EXPECT_EQ(UserMessage(error), GetParam().message);
-    }
-}
-
-TEST_P(FaultWording, WithUserMessagesRaisesItAsTheProgramsError)
-{
-    const auto raise = GetParam().raise;
-    try {
-        WithUserMessages([raise] { raise(); });
-        ADD_FAILURE() << "nothing was raised";
-    } catch (const QuarnelError& error) {
-        EXPECT_EQ(std::string(error.what()), GetParam().message);
     }
 }
 

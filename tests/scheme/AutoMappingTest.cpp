@@ -1,4 +1,5 @@
 #include "scheme/AutoMapping.h"
+#include "support/TypeIndex.h"
 #include "scheme/ColumnLookup.h"
 #include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
@@ -11,7 +12,7 @@ namespace {
 
 struct AutoCase {
     const char* name;
-    TDocumentType type;
+    TypeIndex type;
     std::vector<std::string> columns;
     SchemeLines before;
     SchemeLines after;
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, AddConfidentMappingsTest, ::testing::Values(
 // The rows under the header settle what the names do not.
 TEST(ProposeMappingsTest, ReadsTheRowsWhereNamesSayNothing)
 {
-    const auto pairs = [](TDocumentType type, const std::vector<std::string>& columns,
+    const auto pairs = [](TypeIndex type, const std::vector<std::string>& columns,
                           const std::vector<std::vector<std::string>>& rows) {
         std::vector<std::string> lines;
         for (const ProposedMapping& m : ProposeMappings({}, type, columns, rows))
@@ -98,12 +99,12 @@ TEST(AddConfidentMappingsTest, MappedFieldsResolveToTheirColumns)
 {
     const std::vector<std::string> columns = {"Цена", "ISBN", "Артикул"};
     SchemeLines lines;
-    AddConfidentMappings(lines, 0, columns);
+    AddConfidentMappings(lines, TDocumentType::Books, columns);
     std::vector<std::string> captions;
-    FillFieldsListBox(captions, 0);
-    EXPECT_EQ(GetColumnByFieldID("RecordReference", 0, captions, lines, columns), 3);
-    EXPECT_EQ(GetColumnByFieldID("ISBN", 0, captions, lines, columns), 2);
-    EXPECT_EQ(GetColumnByFieldID("Price", 0, captions, lines, columns), 0);
+    FillFieldsListBox(captions, TDocumentType::Books);
+    EXPECT_EQ(GetColumnByFieldID("RecordReference", TDocumentType::Books, captions, lines, columns), 3);
+    EXPECT_EQ(GetColumnByFieldID("ISBN", TDocumentType::Books, captions, lines, columns), 2);
+    EXPECT_EQ(GetColumnByFieldID("Price", TDocumentType::Books, captions, lines, columns), 0);
 }
 
 } // namespace
@@ -114,7 +115,7 @@ namespace {
 // left unmapped) and the columns that are only guesses.
 struct HeaderRowCase {
     const char* name;
-    TDocumentType type;
+    TypeIndex type;
     std::vector<std::string> columns;
     std::vector<std::string> fieldIDs;
     std::vector<std::string> guessed;
@@ -534,7 +535,7 @@ const HeaderRowCase kHeaderRows[] = {
 };
 // clang-format on
 
-std::string FieldOfCaption(const std::string& caption, TDocumentType type)
+std::string FieldOfCaption(const std::string& caption, TypeIndex type)
 {
     for (const TFieldEntry& field : FieldTable(type))
         if (field.FieldName == caption) return field.FieldID;
@@ -568,13 +569,13 @@ TEST(HeaderRowMappingTest, ProposesWhatAPersonMaps)
 
 TEST(FindHeaderRowTest, IsTheRowBelowTheTitleBlock)
 {
-    EXPECT_EQ(FindHeaderRow(0, {{"ООО «Книжный дом»"},
-                                {"Прайс-лист на 05.03.2024"},
-                                {},
-                                {"Код", "Наименование", "Автор", "Цена"},
-                                {"K-1", "Книга", "Пушкин", "100"}}),
+    EXPECT_EQ(FindHeaderRow(TDocumentType::Books, {{"ООО «Книжный дом»"},
+                                                   {"Прайс-лист на 05.03.2024"},
+                                                   {},
+                                                   {"Код", "Наименование", "Автор", "Цена"},
+                                                   {"K-1", "Книга", "Пушкин", "100"}}),
               4);
-    EXPECT_EQ(FindHeaderRow(0, {{"x"}, {"1", "2"}}), 0);
+    EXPECT_EQ(FindHeaderRow(TDocumentType::Books, {{"x"}, {"1", "2"}}), 0);
 }
 
 } // namespace

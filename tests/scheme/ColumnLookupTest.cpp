@@ -1,4 +1,5 @@
 #include "scheme/ColumnLookup.h"
+#include "support/TypeIndex.h"
 
 #include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
@@ -12,7 +13,7 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-std::vector<std::string> CaptionsOf(TDocumentType type)
+std::vector<std::string> CaptionsOf(TypeIndex type)
 {
     std::vector<std::string> captions;
     FillFieldsListBox(captions, type);
@@ -21,7 +22,7 @@ std::vector<std::string> CaptionsOf(TDocumentType type)
 
 struct LookupCase {
     const char* name;
-    TDocumentType type;
+    TypeIndex type;
     const char* fieldID;
     SchemeLines scheme;
     Names columns;
@@ -78,10 +79,10 @@ TEST(ColumnLookup, CaptionMissingFromTheFieldListMapsNothing)
 {
     // The field list is compared exactly: a list from another type, or none.
     const SchemeLines scheme = {"Наименование товара = Код"};
-    EXPECT_EQ(GetColumnByFieldID("Title", 2, CaptionsOf(0), scheme, kColumns), 0);
-    EXPECT_EQ(GetColumnByFieldID("Title", 2, {}, scheme, kColumns), 0);
-    EXPECT_EQ(GetColumnByFieldID("Title", 2, {"наименование товара"}, scheme, kColumns), 0);
-    EXPECT_EQ(GetColumnByFieldID("Title", 2, {"Наименование товара"}, scheme, kColumns), 1);
+    EXPECT_EQ(GetColumnByFieldID("Title", TypeIndex(2), CaptionsOf(TypeIndex(0)), scheme, kColumns), 0);
+    EXPECT_EQ(GetColumnByFieldID("Title", TypeIndex(2), {}, scheme, kColumns), 0);
+    EXPECT_EQ(GetColumnByFieldID("Title", TypeIndex(2), {"наименование товара"}, scheme, kColumns), 0);
+    EXPECT_EQ(GetColumnByFieldID("Title", TypeIndex(2), {"Наименование товара"}, scheme, kColumns), 1);
 }
 
 TEST(ColumnLookup, SchemeOfAnotherTypeMapsOnlyTheSharedCaptions)
@@ -90,9 +91,9 @@ TEST(ColumnLookup, SchemeOfAnotherTypeMapsOnlyTheSharedCaptions)
     // share take effect.
     const SchemeLines booksScheme = {"Артикул = Код", "Название (Основное заглавие) = Название", "Аннотация = ISBN",
                                      "Штрих-код (EAN-13) = a=b"};
-    const auto captions = CaptionsOf(2);
-    EXPECT_EQ(GetColumnByFieldID("RecordReference", 2, captions, booksScheme, kColumns), 1);
-    EXPECT_EQ(GetColumnByFieldID("EAN13", 2, captions, booksScheme, kColumns), 6);
-    EXPECT_EQ(GetColumnByFieldID("Title", 2, captions, booksScheme, kColumns), 0);
-    EXPECT_EQ(GetColumnByFieldID("Annotation", 2, captions, booksScheme, kColumns), 0);
+    const auto captions = CaptionsOf(TypeIndex(2));
+    EXPECT_EQ(GetColumnByFieldID("RecordReference", TypeIndex(2), captions, booksScheme, kColumns), 1);
+    EXPECT_EQ(GetColumnByFieldID("EAN13", TypeIndex(2), captions, booksScheme, kColumns), 6);
+    EXPECT_EQ(GetColumnByFieldID("Title", TypeIndex(2), captions, booksScheme, kColumns), 0);
+    EXPECT_EQ(GetColumnByFieldID("Annotation", TypeIndex(2), captions, booksScheme, kColumns), 0);
 }

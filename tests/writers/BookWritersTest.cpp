@@ -41,7 +41,7 @@ public:
             const auto found = field ? row.find(field) : row.end();
             return found == row.end() ? std::string() : found->second;
         };
-        const std::vector<const char*>& books = FieldOrder(0);
+        const std::vector<const char*>& books = FieldOrder(TDocumentType::Books);
         for (const FieldRow& field : FieldRows()) {
             const bool listed = std::find(books.begin(), books.end(), std::string_view(field.id)) != books.end();
             if (!listed && !row.count(field.id)) continue;

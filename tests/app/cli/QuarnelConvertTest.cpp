@@ -181,15 +181,25 @@ TEST_P(DocumentTypeErrorTest, ExitsWithTwoAndConvertsNothing)
     EXPECT_FALSE(std::filesystem::exists(folder.File("out.xml")));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, DocumentTypeErrorTest,
-                         testing::Values(DocumentTypeCase{"книги", "'книги' is not a valid integer value"},
-                                         DocumentTypeCase{"1.5", "'1.5' is not a valid integer value"},
-                                         DocumentTypeCase{"", "'' is not a valid integer value"},
-                                         DocumentTypeCase{"99999999999", "'99999999999' is not a valid integer value"},
-                                         DocumentTypeCase{"12", "Недопустимый тип товара в функции FillFieldsListBox"},
-                                         DocumentTypeCase{"-1", "Недопустимый тип товара в функции FillFieldsListBox"},
-                                         DocumentTypeCase{"265",
-                                                          "Недопустимый тип товара в функции FillFieldsListBox"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DocumentTypeErrorTest,
+    testing::Values(
+        DocumentTypeCase{
+            "книги",
+            "Недопустимый тип документа \"книги\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная)."},
+        DocumentTypeCase{
+            "1.5", "Недопустимый тип документа \"1.5\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная)."},
+        DocumentTypeCase{
+            "", "Недопустимый тип документа \"\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная)."},
+        DocumentTypeCase{
+            "99999999999",
+            "Недопустимый тип документа \"99999999999\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная)."},
+        DocumentTypeCase{
+            "12", "Недопустимый тип документа \"12\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная)."},
+        DocumentTypeCase{
+            "-1", "Недопустимый тип документа \"-1\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная)."},
+        DocumentTypeCase{
+            "265", "Недопустимый тип документа \"265\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная)."}));
 
 // A supplier's price list as it really comes: on the second sheet under a
 // title block, or as a windows-1251 CSV with ";", converts as the clean one.

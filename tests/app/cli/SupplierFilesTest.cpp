@@ -3,6 +3,7 @@
 // hand before any of them was converted (tests/data/supplier/ANNOTATIONS.tsv).
 
 #include "app/cli/ChildProcess.h"
+#include "support/TypeIndex.h"
 #include "convert/RunFixture.h"
 
 #include "base/Cp1251.h"
@@ -112,7 +113,7 @@ std::vector<std::string> ListedColumns(std::vector<std::string> reading, const s
 }
 
 // The scheme lines the person's mapping makes for the type.
-SchemeLines PersonScheme(const Annotation& annotation, const std::vector<std::string>& names, TDocumentType type)
+SchemeLines PersonScheme(const Annotation& annotation, const std::vector<std::string>& names, TypeIndex type)
 {
     SchemeLines scheme;
     for (const auto& [letters, word] : annotation.mapping) {
@@ -128,7 +129,7 @@ SchemeLines PersonScheme(const Annotation& annotation, const std::vector<std::st
 
 struct SupplierFile {
     const char* file;
-    TDocumentType type;
+    TypeIndex type;
     int delivered;          // Product or Position elements in the saved files
     const char* passedOver; // the summary's reasons, "" for none
     int withoutArticle = 0; // product rows without an article: the file is not saved
@@ -198,7 +199,8 @@ TEST_P(SupplierFilesTest, DeliversTheProductRowsAndPassesOverTheRest)
 
     const std::string output = folder.File("out.xml");
     std::vector<std::string> run = reading;
-    run.insert(run.end(), {"--scheme", schemeFile, "--from-san", "1", workbook, output, std::to_string(c.type)});
+    run.insert(run.end(),
+               {"--scheme", schemeFile, "--from-san", "1", workbook, output, std::to_string(IndexOf(c.type))});
     if (invoice) run.insert(run.end(), {"1", "1"});
     const ProcessOutput result = RunProcess(QUARNEL_CONVERT_PATH, run, {});
 
@@ -244,7 +246,7 @@ TEST(SupplierFilesMapping, ProposesWhatAPersonMaps)
         const SchemeLines person = PersonScheme(annotation, ListedColumns(reading, workbook), c.type);
         std::vector<std::string> run = reading;
         run.insert(run.end(), {"--auto-scheme", "--save-scheme", folder.File("proposed.sch"), "--from-san", "1",
-                               workbook, folder.File("out.xml"), std::to_string(c.type)});
+                               workbook, folder.File("out.xml"), std::to_string(IndexOf(c.type))});
         if (c.type == kInvoiceType) run.insert(run.end(), {"1", "1"});
         const std::string said = RunProcess(QUARNEL_CONVERT_PATH, run, {}).err;
         const SchemeLines proposed = ReadSchemeFile(folder.File("proposed.sch"));

@@ -3,6 +3,7 @@
 // run goes on, and the saved log.
 
 #include "TestRegistry.h"
+#include "support/TypeIndex.h"
 #include "WindowFixture.h"
 
 #include "app/window/ListBoxes.h"
@@ -33,7 +34,7 @@ QString Q(const char* text)
     return QString::fromUtf8(text);
 }
 
-std::string CaptionOf(const char* fieldID, TDocumentType type)
+std::string CaptionOf(const char* fieldID, TypeIndex type)
 {
     return GetFildNameByFieldID(fieldID, type);
 }
@@ -42,8 +43,7 @@ std::string CaptionOf(const char* fieldID, TDocumentType type)
 void MapColumn(TfmQRNMain& window, const QString& column, const char* fieldID)
 {
     const QList<QListWidgetItem*> columns = window.listExcel->findItems(column, Qt::MatchExactly);
-    const QString caption =
-        QString::fromStdString(CaptionOf(fieldID, static_cast<TDocumentType>(window.cbDocType->currentIndex())));
+    const QString caption = QString::fromStdString(CaptionOf(fieldID, TypeIndex(window.cbDocType->currentIndex())));
     const QList<QListWidgetItem*> fields = window.listOnix->findItems(caption, Qt::MatchExactly);
     QVERIFY(!columns.isEmpty() && !fields.isEmpty());
     window.listExcel->setCurrentItem(columns.first());

@@ -2,6 +2,7 @@
 // mapping and the long item tooltips.
 
 #include "TestRegistry.h"
+#include "support/TypeIndex.h"
 #include "WindowFixture.h"
 
 #include "app/window/ListBoxes.h"
@@ -31,12 +32,12 @@ QString Q(const char* text)
     return QString::fromUtf8(text);
 }
 
-QString Caption(const char* fieldID, TDocumentType type)
+QString Caption(const char* fieldID, TypeIndex type)
 {
     return QString::fromStdString(GetFildNameByFieldID(fieldID, type));
 }
 
-QStringList Captions(TDocumentType type)
+QStringList Captions(TypeIndex type)
 {
     QStringList captions;
     for (const TFieldEntry& field : FieldTable(type)) captions << QString::fromStdString(field.FieldName);
@@ -58,10 +59,10 @@ const std::vector<std::vector<std::string>> kHeaderRow = {
 // A window on step 2 of a workbook with the header row above, shown so that
 // its lists have their real size.
 struct StepTwo {
-    explicit StepTwo(TDocumentType type = 0)
+    explicit StepTwo(TypeIndex type = 0)
     {
         WriteWorkbook(fixture.File("book.xlsx"), kHeaderRow);
-        window().cbDocType->setCurrentIndex(type);
+        window().cbDocType->setCurrentIndex(IndexOf(type));
         window().edExcelFile->setText(fixture.QFile("book.xlsx"));
         window().show();
         window().btNext->click();
@@ -127,7 +128,7 @@ private slots:
         window.btNext->click();
         QVERIFY(setup.dialogs().errors.isEmpty());
         QCOMPARE(Items(*window.listCorresp), lines);
-        QCOMPARE(Items(*window.listOnix), Captions(static_cast<TDocumentType>(type)));
+        QCOMPARE(Items(*window.listOnix), Captions(TypeIndex(type)));
     }
 
     void rememberedFileThatIsGoneLeavesTheSchemeEmptySilently()

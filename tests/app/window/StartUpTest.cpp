@@ -111,7 +111,10 @@ private slots:
     {
         WindowFixture fixture({"a.xlsx", "b.xml", Q("книги"), "15", "7"});
         TfmQRNMain& window = fixture.window();
-        QCOMPARE(fixture.dialogs().errors, QStringList{Q("'книги' is not a valid integer value")});
+        QCOMPARE(
+            fixture.dialogs().errors,
+            QStringList{Q(
+                "Недопустимый тип документа \"книги\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная).")});
         QVERIFY(!window.AutoMode());
         QCOMPARE(window.edExcelFile->text(), QStringLiteral("a.xlsx"));
         QCOMPARE(window.edXMLFile->text(), QStringLiteral("b.xml"));
@@ -124,20 +127,21 @@ private slots:
         QCOMPARE(fixture.dialogs().errors.size(), 1);
     }
 
-    void typeOutsideTheListEndsTheWalkInErrors()
+    void typeOutsideTheListIsRefusedBeforeTheWalk()
     {
         WindowFixture fixture;
         WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул"}, {"A-1"}});
         fixture.Recreate({fixture.QFile("book.xlsx"), fixture.QFile("out.xml"), "12"});
         TfmQRNMain& window = fixture.window();
-        QVERIFY(window.AutoMode());
-        QCOMPARE(window.cbDocType->currentIndex(), -1);
+        QCOMPARE(
+            fixture.dialogs().errors,
+            QStringList{
+                Q("Недопустимый тип документа \"12\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная).")});
+        QVERIFY(!window.AutoMode());
+        QCOMPARE(window.cbDocType->currentIndex(), 0);
         window.show();
-        QTRY_VERIFY(!fixture.dialogs().errors.isEmpty());
         QTest::qWait(300);
-        QVERIFY(fixture.dialogs().errors[0].startsWith(Q("Недопустимый тип товара в функции ")));
-        QCOMPARE(window.Step(), 2);
-        QVERIFY(!window.tmAuto->isActive());
+        QCOMPARE(window.Step(), 1);
         QVERIFY(!window.ConversionRunning());
         QVERIFY(!QFileInfo::exists(fixture.QFile("out.xml")));
     }
