@@ -353,6 +353,10 @@ void TfmQRNMain::BuildStep3()
     lbDocumentReference = AddLabel(gbMessage, QRNConsts::sDocumentReferenceLabel, QRect(270, 14, 199, kLabelHeight));
     edDocumentReference = AddEdit(gbMessage, "edDocumentReference", QRect(260, 32, fieldWidth, kEditHeight));
     lbDocumentReference->setBuddy(edDocumentReference);
+    lbMessageNumberMark->setObjectName(QStringLiteral("lbMessageNumberMark"));
+    lbMessageNumber->setObjectName(QStringLiteral("lbMessageNumber"));
+    lbDocumentReferenceMark->setObjectName(QStringLiteral("lbDocumentReferenceMark"));
+    lbDocumentReference->setObjectName(QStringLiteral("lbDocumentReference"));
 
     AddMandatoryMark(gbMessage, QPoint(12, 68));
     QLabel* dateLabel = AddLabel(gbMessage, QRNConsts::sSentDateLabel, QRect(22, 68, 199, kLabelHeight));
