@@ -10,6 +10,7 @@
 #include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
+#include "app/window/RunPage.h"
 #include "convert/Convert.h"
 #include "convert/MessageKind.h"
 #include "convert/ReadWorkbook.h"
@@ -38,7 +39,7 @@
 #include <algorithm>
 
 TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters, QWidget* parent)
-    : QWidget(parent), FRegional(regional), FDialogs(dialogs)
+    : QWidget(parent), FContext{regional, dialogs, *this}
 {
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();
@@ -46,12 +47,8 @@ TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QSt
     BuildStep2();
     BuildStep3();
     BuildStep4();
-    BuildStep5();
     AssignAccessKeys();
-    FRunner = std::make_unique<ConversionRunner>(
-        [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); }, *memLog,
-        *ProgressBar1, FDialogs, *this);
-    connect(FRunner.get(), &ConversionRunner::Finished, this, &TfmQRNMain::ConversionFinished);
+    connect(FRunPage, &RunPage::Finished, this, &TfmQRNMain::ConversionFinished);
     FormCreate(parameters);
 }
 
@@ -59,16 +56,7 @@ TfmQRNMain::~TfmQRNMain() = default;
 
 bool TfmQRNMain::ConversionRunning() const
 {
-    return FRunner->IsRunning();
-}
-
-void TfmQRNMain::Guarded(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& error) {
-        FDialogs.ShowError(this, QShown(UserMessage(error)));
-    }
+    return FRunPage->Running();
 }
 
 void TfmQRNMain::AssignAccessKeys()
@@ -85,11 +73,11 @@ void TfmQRNMain::AssignAccessKeys()
 
 void TfmQRNMain::FormCreate(const QStringList& parameters)
 {
-    FAutoMode = false;
+    FContext.autoMode = false;
     setWindowTitle(windowTitle() + QStr(FormatMessage(QRNConsts::sVersionSuffix, {QRNConsts::sVersion})));
     cbDocType->setCurrentIndex(0);
     if (parameters.size() >= 3) {
-        Guarded([&] {
+        FContext.Guarded([&] {
             edExcelFile->setText(parameters[0]);
             edXMLFile->setText(parameters[1]);
             // A type outside the list leaves no type selected; the walk
@@ -98,7 +86,7 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
             cbDocType->setCurrentIndex(type < kDocumentTypeCount ? type : -1);
             edMessageNumber->setText(parameters.value(3));
             edDocumentReference->setText(parameters.value(4));
-            FAutoMode = true;
+            FContext.autoMode = true;
         });
     } else if (parameters.size() == 1 && QFileInfo(parameters[0]).isFile()) {
         // "Open with" on a workbook: step 1 with the workbook chosen; what
@@ -112,15 +100,15 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
 void TfmQRNMain::FormShow()
 {
     if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem())
-        FDialogs.ShowWarning(this, QShown(UserMessage(*problem)));
-    if (!FAutoMode && !FWorkbookProblem.isEmpty() && !FWorkbookProblemShown) {
+        FContext.dialogs.ShowWarning(this, QShown(UserMessage(*problem)));
+    if (!FContext.autoMode && !FWorkbookProblem.isEmpty() && !FWorkbookProblemShown) {
         FWorkbookProblemShown = true;
-        FDialogs.ShowError(this, FWorkbookProblem);
+        FContext.dialogs.ShowError(this, FWorkbookProblem);
     }
-    if (!FAutoMode) return;
+    if (!FContext.autoMode) return;
     // By fixed step number: a failed check falls back and the next request
     // still follows; an error ends the walk.
-    Guarded([this] {
+    FContext.Guarded([this] {
         for (int step = 2; step <= 5; ++step) ShowStep(step);
     });
 }
@@ -141,7 +129,7 @@ void TfmQRNMain::showEvent(QShowEvent* event)
 
 void TfmQRNMain::closeEvent(QCloseEvent* event)
 {
-    if (FRunner->IsRunning()) {
+    if (FRunPage->Running()) {
         // Stopped, the run ends before its next row without saving; the
         // window closes when its thread is done.
         AskToStopConversion(true);
@@ -157,7 +145,7 @@ void TfmQRNMain::closeEvent(QCloseEvent* event)
 
 void TfmQRNMain::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && FRunner->IsRunning()) {
+    if (event->key() == Qt::Key_Escape && FRunPage->Running()) {
         AskToStopConversion(false);
         return;
     }
@@ -175,16 +163,16 @@ void TfmQRNMain::AskToStopConversion(bool thenClose)
 {
     if (FStopQuestionUp) return;
     // Already stopping: closing then needs no second answer.
-    if (FRunner->Stopping()) {
+    if (FRunPage->Stopping()) {
         FCloseRequested = FCloseRequested || thenClose;
         return;
     }
     FStopQuestionUp = true;
-    FDialogs.AskMeanwhile(this, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
+    FContext.dialogs.AskMeanwhile(this, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
         FStopQuestionUp = false;
-        if (!stop || !FRunner->IsRunning()) return;
+        if (!stop || !FRunPage->Running()) return;
         FCloseRequested = thenClose;
-        FRunner->Abandon();
+        FRunPage->Abandon();
     });
 }
 
@@ -250,13 +238,13 @@ void TfmQRNMain::ShowStep(int step)
         break;
     case 2:
         if (edExcelFile->text().isEmpty()) {
-            FDialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
+            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
             ShowStep(1);
             break;
         }
         WorkbookChosen();
         // The automatic mode's walk ends at the reading's own error.
-        if (!FAutoMode && !WorkbookReadable()) {
+        if (!FContext.autoMode && !WorkbookReadable()) {
             ShowStep(1);
             break;
         }
@@ -273,7 +261,7 @@ void TfmQRNMain::ShowStep(int step)
     case 3: {
         pn3->show();
         SetStepTexts(QRNConsts::sStep3Title, QRNConsts::sStep3Info);
-        edSentDate->setText(QStr(FRegional.FormatDate(TodayDateTime())));
+        edSentDate->setText(QStr(FContext.regional.FormatDate(TodayDateTime())));
         const bool invoice = DocumentType() == kInvoiceType;
         for (QWidget* control :
              {static_cast<QWidget*>(lbMessageNumberMark), static_cast<QWidget*>(lbMessageNumber),
@@ -290,7 +278,7 @@ void TfmQRNMain::ShowStep(int step)
             !edFromSAN->text().isEmpty() && !edSentDate->text().isEmpty()
             && (!invoice || (!edMessageNumber->text().isEmpty() && !edDocumentReference->text().isEmpty()));
         if (!filled) {
-            FDialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
+            FContext.dialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
             ShowStep(3);
             break;
         }
@@ -304,7 +292,7 @@ void TfmQRNMain::ShowStep(int step)
     }
     case 5:
         if (edXMLFile->text().isEmpty()) {
-            FDialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
+            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
             ShowStep(4);
             break;
         }
@@ -323,12 +311,12 @@ void TfmQRNMain::ShowStep(int step)
 
 void TfmQRNMain::btNextClick()
 {
-    Guarded([this] { ShowStep(FStep + 1); });
+    FContext.Guarded([this] { ShowStep(FStep + 1); });
 }
 
 void TfmQRNMain::btPrevClick()
 {
-    Guarded([this] { ShowStep(FStep - 1); });
+    FContext.Guarded([this] { ShowStep(FStep - 1); });
 }
 
 void TfmQRNMain::btCloseClick()
@@ -340,7 +328,7 @@ void TfmQRNMain::btSelectExcelFileClick()
 {
     const FileDialogRequest request{QStr(QRNConsts::sSelectExcelDialogTitle), QStr(QRNConsts::sExcelFilter), QString(),
                                     FOpenDialogFileName};
-    if (const auto path = FDialogs.ChooseOpenFile(this, request)) {
+    if (const auto path = FContext.dialogs.ChooseOpenFile(this, request)) {
         FOpenDialogFileName = *path;
         SetTextFromStart(*edExcelFile, *path);
         WorkbookChosen();
@@ -369,7 +357,7 @@ std::vector<SheetEntry> TfmQRNMain::ListSheets(bool report)
     lbExcelNote->setVisible(FWorkbookProblem.isEmpty());
     if (report && !FWorkbookProblem.isEmpty()) {
         FWorkbookProblemShown = true;
-        FDialogs.ShowError(this, FWorkbookProblem);
+        FContext.dialogs.ShowError(this, FWorkbookProblem);
     }
     return sheets;
 }
@@ -383,7 +371,7 @@ bool TfmQRNMain::WorkbookReadable()
     if (FWorkbookProblem.isEmpty()) return true;
     // Said once for the action that found it; a later "Далее >>" says it
     // again.
-    if (!alreadySaid) FDialogs.ShowError(this, FWorkbookProblem);
+    if (!alreadySaid) FContext.dialogs.ShowError(this, FWorkbookProblem);
     return false;
 }
 
@@ -397,7 +385,7 @@ void TfmQRNMain::WorkbookChosen()
     seHeaderRow->setValue(1);
     // Said at once on step 1; before the window is up (a workbook opened
     // with the program), once it is; the automatic mode's reading says it.
-    const std::vector<SheetEntry> sheets = ListSheets(FShown && !FAutoMode);
+    const std::vector<SheetEntry> sheets = ListSheets(FShown && !FContext.autoMode);
     if (FCommandLineSheet.isEmpty()) return;
     // The command line names the sheet as quarnel-convert takes it; the runs
     // then get the list's position. A sheet not found is left to step 2,
@@ -419,9 +407,9 @@ void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
     WorkbookChosen();
     if (headerRow == kFindHeaderRow) {
         // As quarnel-convert finds it; row 1 when no row gives a known name.
-        Guarded([&] {
+        FContext.Guarded([&] {
             const int found = FindWorkbookHeaderRow(
-                StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
+                StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(),
                 DocumentType() < kDocumentTypeCount ? std::optional<TDocumentType>(DocumentType()) : std::nullopt);
             seHeaderRow->setValue(std::max(1, found));
         });
@@ -467,7 +455,7 @@ void TfmQRNMain::btSelectXmlFileClick()
 {
     const FileDialogRequest request{QStr(QRNConsts::sXmlSaveDialogTitle), QStr(QRNConsts::sXmlFilter),
                                     QStringLiteral("xml"), XmlDialogStartFile()};
-    const auto path = FDialogs.ChooseSaveFile(this, request);
+    const auto path = FContext.dialogs.ChooseSaveFile(this, request);
     if (!path || !MayReplaceNotXml(*path)) return;
     FXmlDialogFileName = *path;
     FXmlProposal.clear();
@@ -480,16 +468,16 @@ void TfmQRNMain::btSelectXmlFileClick()
 bool TfmQRNMain::MayReplaceNotXml(const QString& path)
 {
     if (!QFileInfo::exists(path) || path.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) return true;
-    if (FAutoMode) {
-        FDialogs.ShowError(this, QStr(FormatMessage(QRNConsts::sNotXmlRefused, {StdStr(path)})));
+    if (FContext.autoMode) {
+        FContext.dialogs.ShowError(this, QStr(FormatMessage(QRNConsts::sNotXmlRefused, {StdStr(path)})));
         return false;
     }
-    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(path)})));
+    return FContext.dialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(path)})));
 }
 
 void TfmQRNMain::ProposeXmlFile()
 {
-    if (FAutoMode || (!edXMLFile->text().isEmpty() && edXMLFile->text() != FXmlProposal)) return;
+    if (FContext.autoMode || (!edXMLFile->text().isEmpty() && edXMLFile->text() != FXmlProposal)) return;
     FXmlProposal = XmlBesideWorkbook();
     SetTextFromStart(*edXMLFile, FXmlProposal);
 }
@@ -498,19 +486,19 @@ bool TfmQRNMain::AcceptXmlFile()
 {
     QString path = edXMLFile->text();
     // As the save dialog takes a name typed without an extension.
-    if (!FAutoMode && !path.endsWith(QLatin1Char('/')) && QFileInfo(path).suffix().isEmpty()) {
+    if (!FContext.autoMode && !path.endsWith(QLatin1Char('/')) && QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".xml");
         SetTextFromStart(*edXMLFile, path);
     }
     // A file chosen in the dialog was asked about there.
     if (path != FXmlDialogFileName && !MayReplaceNotXml(path)) return false;
-    if (FAutoMode) return true;
+    if (FContext.autoMode) return true;
     const std::vector<std::string> other = OtherKindOfMessage(StdStr(path), DocumentType());
     if (other.empty()) return true;
     std::string names;
     for (const std::string& name : other) names += (names.empty() ? "" : ", ") + name;
     const char* held = DocumentType() == kInvoiceType ? QRNConsts::sPriceListMessage : QRNConsts::sInvoiceMessage;
-    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceOtherMessage, {names, held})));
+    return FContext.dialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceOtherMessage, {names, held})));
 }
 
 bool TfmQRNMain::AcceptCriticalFields()
@@ -528,9 +516,9 @@ bool TfmQRNMain::AcceptCriticalFields()
     const std::string note = missing.empty()
                                  ? FormatMessage(QRNConsts::sCriticalFieldUnmapped, {caption})
                                  : FormatMessage(QRNConsts::sCriticalFieldColumnMissing, {missing.front(), caption});
-    if (FAutoMode) {
+    if (FContext.autoMode) {
         FCriticalFieldNote = QStr(note);
         return true;
     }
-    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sContinueQuestion, {note})));
+    return FContext.dialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sContinueQuestion, {note})));
 }

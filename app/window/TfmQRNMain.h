@@ -1,7 +1,8 @@
 #pragma once
 
-#include "app/window/ConversionRunner.h"
 #include "app/window/WindowWorker.h"
+#include "app/window/WizardContext.h"
+#include "convert/RunInputs.h"
 #include "base/Regional.h"
 #include "catalogue/DocumentTypes.h"
 #include "scheme/SchemeLine.h"
@@ -30,6 +31,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class RunPage;
 class SchemeList;
 class UserDialogs;
 
@@ -48,7 +50,7 @@ public:
     ~TfmQRNMain() override;
 
     int Step() const { return FStep; }
-    bool AutoMode() const { return FAutoMode; }
+    bool AutoMode() const { return FContext.autoMode; }
     bool ConversionRunning() const;
 
     // The step switch: every move between steps goes through here.
@@ -102,7 +104,6 @@ public:
     // Step 5.
     void StartConversion();
     void tmAutoTimer();
-    void btSaveLogClick();
 
     // Header band.
     QWidget* pnHeader;
@@ -171,9 +172,6 @@ public:
     QLabel* lbInfoNakl;
 
     // Step 5.
-    QProgressBar* ProgressBar1;
-    QPlainTextEdit* memLog;
-    QPushButton* btSaveLog;
     QTimer* tmAuto;
 
 protected:
@@ -194,7 +192,6 @@ private:
     void BuildStep2();
     void BuildStep3();
     void BuildStep4();
-    void BuildStep5();
 
     void FormCreate(const QStringList& parameters);
     void FormShow();
@@ -242,13 +239,8 @@ private:
     // then closes the window when the close box asked.
     void AskToStopConversion(bool thenClose);
 
-    // Runs a user action; a platform error it raises ends the action and is
-    // shown in the error box, and the window stays usable.
-    void Guarded(const std::function<void()>& action);
-
-    Regional FRegional;
-    UserDialogs& FDialogs;
-    std::unique_ptr<ConversionRunner> FRunner;
+    WizardContext FContext;
+    RunPage* FRunPage;
     // Reads the preview's rows.
     WindowWorker FPreviewWorker;
     // Judges whether the strict layout loses rows.
@@ -261,12 +253,7 @@ private:
     // In the automatic mode: the strict layout leaves part of the sheet out,
     // which the log says after the run.
     bool FStrictLosesRows = false;
-    // What the report of the log names: the last run's workbook, type and
-    // start, and its output file, whose name the report is offered under.
-    RunInputs FLastRun;
-    double FLastRunDateTime = 0;
     int FStep = 1;
-    bool FAutoMode = false;
     bool FShown = false;
     bool FHintHandlerInstalled = false;
     bool FCloseRequested = false;

@@ -50,7 +50,7 @@ void TfmQRNMain::SaveHeaderParams()
 
 void TfmQRNMain::btSelectDateClick()
 {
-    double value = FRegional.ParseDateTime(StdStr(edSentDate->text())).value_or(TodayDateTime());
-    TfmInputDateTime dialog(FRegional, this);
-    if (dialog.EditDateTime(value)) edSentDate->setText(QStr(FRegional.FormatDateTime(value)));
+    double value = FContext.regional.ParseDateTime(StdStr(edSentDate->text())).value_or(TodayDateTime());
+    TfmInputDateTime dialog(FContext.regional, this);
+    if (dialog.EditDateTime(value)) edSentDate->setText(QStr(FContext.regional.FormatDateTime(value)));
 }

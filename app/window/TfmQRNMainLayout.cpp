@@ -1,6 +1,7 @@
 // The look of the wizard: a classic fixed dialog, every control at its place.
 
 #include "app/window/ListBoxes.h"
+#include "app/window/RunPage.h"
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
 #include "catalogue/DocumentTypes.h"
@@ -158,7 +159,10 @@ void TfmQRNMain::BuildFrame()
     pn2 = AddPanel(this, "pn2");
     pn3 = AddPanel(this, "pn3");
     pn4 = AddPanel(this, "pn4");
-    pn5 = AddPanel(this, "pn5");
+    FRunPage = new RunPage(FContext, this);
+    FRunPage->setGeometry(kPanelRect);
+    FRunPage->hide();
+    pn5 = FRunPage;
     AddRule(this, 462);
 
     const int buttonsTop = 476;
@@ -268,11 +272,15 @@ void TfmQRNMain::BuildStep2()
     actCorrespDel = AddAction(this, "actCorrespDel", QRNConsts::sCorrespDel, QRNConsts::sCorrespDelHint);
     actCorrespSave = AddAction(this, "actCorrespSave", QRNConsts::sCorrespSave, QRNConsts::sCorrespSaveHint);
     actCorrespOpen = AddAction(this, "actCorrespOpen", QRNConsts::sCorrespOpen, QRNConsts::sCorrespOpenHint);
-    connect(actCorrespClear, &QAction::triggered, this, [this] { Guarded([this] { actCorrespClearExecute(); }); });
-    connect(actCorrespAuto, &QAction::triggered, this, [this] { Guarded([this] { actCorrespAutoExecute(); }); });
-    connect(actCorrespDel, &QAction::triggered, this, [this] { Guarded([this] { actCorrespDelExecute(); }); });
-    connect(actCorrespSave, &QAction::triggered, this, [this] { Guarded([this] { actCorrespSaveExecute(); }); });
-    connect(actCorrespOpen, &QAction::triggered, this, [this] { Guarded([this] { actCorrespOpenExecute(); }); });
+    connect(actCorrespClear, &QAction::triggered, this,
+            [this] { FContext.Guarded([this] { actCorrespClearExecute(); }); });
+    connect(actCorrespAuto, &QAction::triggered, this,
+            [this] { FContext.Guarded([this] { actCorrespAutoExecute(); }); });
+    connect(actCorrespDel, &QAction::triggered, this, [this] { FContext.Guarded([this] { actCorrespDelExecute(); }); });
+    connect(actCorrespSave, &QAction::triggered, this,
+            [this] { FContext.Guarded([this] { actCorrespSaveExecute(); }); });
+    connect(actCorrespOpen, &QAction::triggered, this,
+            [this] { FContext.Guarded([this] { actCorrespOpenExecute(); }); });
 
     // One row of buttons under the three lists: the automatic mapping under
     // the two lists it reads, the scheme's own buttons under the scheme; the
@@ -282,7 +290,7 @@ void TfmQRNMain::BuildStep2()
     // The rows as the conversion will read them, under the field list.
     btPreview = AddButton(pn2, "btPreview", QRNConsts::sPreview, QRect(8 + 196, belowLists, 110, kButtonHeight));
     btPreview->setToolTip(QStr(QRNConsts::sPreviewHint));
-    connect(btPreview, &QPushButton::clicked, this, [this] { Guarded([this] { btPreviewClick(); }); });
+    connect(btPreview, &QPushButton::clicked, this, [this] { FContext.Guarded([this] { btPreviewClick(); }); });
     btClearCorresp =
         AddActionButton(pn2, "btClearCorresp", actCorrespClear, QRect(404, belowLists, kButtonWidth, kButtonHeight));
     btSaveCorresp = AddActionButton(pn2, "btSaveCorresp", actCorrespSave,
@@ -363,7 +371,7 @@ void TfmQRNMain::BuildStep3()
     edSentDate = AddEdit(gbMessage, "edSentDate", QRect(12, 86, 185, kEditHeight));
     dateLabel->setBuddy(edSentDate);
     btSelectDate = AddButton(gbMessage, "btSelectDate", QRNConsts::sEllipsis, QRect(198, 86, 23, 22));
-    connect(btSelectDate, &QPushButton::clicked, this, [this] { Guarded([this] { btSelectDateClick(); }); });
+    connect(btSelectDate, &QPushButton::clicked, this, [this] { FContext.Guarded([this] { btSelectDateClick(); }); });
 
     AddMandatoryMark(pn3, QPoint(groupsLeft, 346));
     AddLabel(pn3, QRNConsts::sMandatoryLegend, QRect(groupsLeft + 12, 346, 400, kLabelHeight));
@@ -380,32 +388,4 @@ void TfmQRNMain::BuildStep4()
     connect(btSelectXmlFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectXmlFileClick);
     lbInfoNakl = AddNote(pn4, QRNConsts::sInvoicePackageNote, QRect(left, 66, 612, 64));
     lbInfoNakl->setObjectName(QStringLiteral("lbInfoNakl"));
-}
-
-void TfmQRNMain::BuildStep5()
-{
-    const int left = (kPanelRect.width() - 609) / 2;
-    AddLabel(pn5, QRNConsts::sProgressLabel, QRect(left, 16, 609, kLabelHeight));
-    ProgressBar1 = new QProgressBar(pn5);
-    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    ProgressBar1->setGeometry(left, 34, 609, 13);
-    ProgressBar1->setTextVisible(false);
-    ProgressBar1->setRange(0, 100);
-    ProgressBar1->setValue(0);
-    QLabel* logLabel = AddLabel(pn5, QRNConsts::sLogLabel, QRect(left, 60, 609, kLabelHeight));
-    memLog = new QPlainTextEdit(pn5);
-    logLabel->setBuddy(memLog);
-    memLog->setObjectName(QStringLiteral("memLog"));
-    memLog->setGeometry(left, 78, 609, 245);
-    memLog->setReadOnly(true);
-    memLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-
-    const int saveLogWidth = 160;
-    btSaveLog = AddButton(pn5, "btSaveLog", QRNConsts::sSaveLog,
-                          QRect(left + 609 - saveLogWidth, 78 + 245 + 8, saveLogWidth, kButtonHeight));
-    btSaveLog->setToolTip(QStr(QRNConsts::sSaveLogHint));
-    // Until a run has ended there is no log of it to keep.
-    btSaveLog->setEnabled(false);
-    connect(btSaveLog, &QPushButton::clicked, this, [this] { Guarded([this] { btSaveLogClick(); }); });
 }

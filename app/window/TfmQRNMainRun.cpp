@@ -2,6 +2,7 @@
 // is on the screen, and the report of its log.
 
 #include "app/window/ListBoxes.h"
+#include "app/window/RunPage.h"
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
 #include "app/window/UserDialogs.h"
@@ -33,12 +34,9 @@ void TfmQRNMain::tmAutoTimer()
     tmAuto->stop();
     // Back is off while a run goes on, so step 5 cannot be entered twice; a
     // stray arming must not start a second run either.
-    if (FRunner->IsRunning()) return;
+    if (FRunPage->Running()) return;
     btPrev->setEnabled(false);
-    btSaveLog->setEnabled(false);
-    FLastRun = CollectRunInputs();
-    FLastRunDateTime = NowDateTime();
-    FRunner->Start(FLastRun);
+    FRunPage->Start(CollectRunInputs());
 }
 
 void TfmQRNMain::ConversionFinished()
@@ -46,45 +44,14 @@ void TfmQRNMain::ConversionFinished()
     // The question is moot once the run has ended.
     if (FStopQuestionUp) {
         FStopQuestionUp = false;
-        FDialogs.WithdrawQuestion();
+        FContext.dialogs.WithdrawQuestion();
     }
     btPrev->setEnabled(FStep > 1);
-    btSaveLog->setEnabled(true);
-    // Under the run's log, which stays the same as the command line's: the
-    // summary of a run that ended by itself.
-    const RunResult& result = FRunner->LastResult();
-    if (FRunner->LastFailure().isEmpty() && !result.stopped) {
-        for (const std::string& line : RunSummaryLines(FLastRun, result)) FRunner->AddLogLine(QStr(line));
-        if (result.rowsConverted == 0) {
-            if (FAutoMode) FRunner->AddLogLine(QStr(QRNConsts::sNoRowsConverted));
-            else FDialogs.ShowWarning(this, QStr(QRNConsts::sNoRowsConverted));
-        }
-        if (FAutoMode && FStrictLosesRows) FRunner->AddLogLine(QStr(QRNConsts::sStrictLayoutLosesRows));
-        if (FAutoMode && !FCriticalFieldNote.isEmpty()) FRunner->AddLogLine(FCriticalFieldNote);
-    }
+    QStringList automaticNotes;
+    if (FContext.autoMode && FStrictLosesRows) automaticNotes << QStr(QRNConsts::sStrictLayoutLosesRows);
+    if (FContext.autoMode && !FCriticalFieldNote.isEmpty()) automaticNotes << FCriticalFieldNote;
+    FRunPage->ShowOutcome(automaticNotes);
     if (FCloseRequested) close();
-}
-
-void TfmQRNMain::btSaveLogClick()
-{
-    const std::string proposed = std::filesystem::path(FLastRun.outputPath).replace_extension(".log").string();
-    const FileDialogRequest request{QStr(QRNConsts::sLogSaveDialogTitle), QStr(QRNConsts::sLogFilter),
-                                    QStringLiteral("log"), QStr(proposed)};
-    const auto path = FDialogs.ChooseSaveFile(this, request);
-    if (!path) return;
-    FSaveDialogFileName = *path;
-    WriteGuard guard;
-    guard.Keep(FLastRun.workbookPath);
-    for (const std::string& kept : FLastRun.keptFiles) guard.Keep(kept);
-    guard.Keep(FLastRun.outputPath);
-    for (const std::string& saved : FRunner->LastResult().savedFiles) guard.Keep(saved);
-    guard.Claim(StdStr(*path));
-    // The report of a run that failed ends with the failure, as the error box
-    // showed it.
-    std::vector<std::string> lines = FRunner->LogLines();
-    if (!FRunner->LastFailure().isEmpty()) lines.push_back(StdStr(FRunner->LastFailure()));
-    WriteConversionReport(StdStr(*path), ConversionReportText(FLastRun.workbookPath, FLastRun.documentType,
-                                                              FLastRunDateTime, FRegional, lines));
 }
 
 RunInputs TfmQRNMain::CollectRunInputs() const
@@ -110,7 +77,7 @@ RunInputs TfmQRNMain::CollectRunInputs() const
     inputs.scheme = ItemTexts(*listCorresp);
     inputs.columnNames = ItemTexts(*listExcel);
     inputs.noSeparate15Pos = IniStore::ReadBoolParam(kNoSeparate15Pos, false);
-    inputs.regional = FRegional;
+    inputs.regional = FContext.regional;
     // The scheme in use is the one remembered for the type (step 2 shows it,
     // opening or saving one remembers it). A type outside the list has none;
     // the run refuses that type with its own message.

@@ -97,13 +97,13 @@ bool TfmQRNMain::SchemeUnsaved() const
 
 bool TfmQRNMain::SaveUnsavedScheme()
 {
-    if (FAutoMode || !SchemeUnsaved()) return true;
-    const std::optional<bool> save = FDialogs.ConfirmOrCancel(this, QStr(QRNConsts::sAskSaveScheme));
+    if (FContext.autoMode || !SchemeUnsaved()) return true;
+    const std::optional<bool> save = FContext.dialogs.ConfirmOrCancel(this, QStr(QRNConsts::sAskSaveScheme));
     if (!save) return false;
     if (!*save) return true;
     // A save that fails keeps the lines as a cancelled one does.
     bool saved = false;
-    Guarded([&] { saved = SaveScheme(FListsType); });
+    FContext.Guarded([&] { saved = SaveScheme(FListsType); });
     return saved;
 }
 
@@ -112,7 +112,7 @@ void TfmQRNMain::LoadColumnNames()
     const WaitCursor waiting;
     listExcel->clear();
     FFirstDataRow = 0;
-    WorkbookColumns columns = ReadWorkbookColumns(StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
+    WorkbookColumns columns = ReadWorkbookColumns(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(),
                                                   seHeaderRow->value(), Layout(), true);
     ShowItemTexts(*listExcel, columns.names);
     MarkDeadSchemeLines();
@@ -130,11 +130,11 @@ void TfmQRNMain::OfferSupplierLayout()
 {
     FStrictLosesRows = false;
     if (Layout() == SheetLayout::Supplier) return;
-    if (FAutoMode) {
+    if (FContext.autoMode) {
         // Nobody to ask: the log says it after the run.
         try {
-            FStrictLosesRows =
-                StrictLayoutLosesRows(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), seHeaderRow->value());
+            FStrictLosesRows = StrictLayoutLosesRows(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(),
+                                                     seHeaderRow->value());
         } catch (const std::exception&) {
             // The run says what is wrong with the workbook.
         }
@@ -145,17 +145,17 @@ void TfmQRNMain::OfferSupplierLayout()
     const int headerRow = seHeaderRow->value();
     FLayoutWorker.Start(
         [this, workbook, sheet, headerRow](const StopRequest&) -> WindowWorker::Continuation {
-            if (!StrictLayoutLosesRows(StdStr(workbook), FRegional, sheet, headerRow)) return [] {};
+            if (!StrictLayoutLosesRows(StdStr(workbook), FContext.regional, sheet, headerRow)) return [] {};
             return [this, workbook, sheet, headerRow] {
                 // Only for the sheet still shown, read as it was judged.
                 if (FStep != 2 || Layout() != SheetLayout::Strict || edExcelFile->text() != workbook
                     || ChosenSheet() != sheet || seHeaderRow->value() != headerRow)
                     return;
-                if (!FDialogs.Confirm(this, QStr(QRNConsts::sSupplierLayoutQuestion))) return;
+                if (!FContext.dialogs.Confirm(this, QStr(QRNConsts::sSupplierLayoutQuestion))) return;
                 cbLayout->setCurrentIndex(1);
                 IniStore::WriteStringParam(kLayout, "1");
                 FListsKey = ListsKey();
-                Guarded([this] { LoadColumnNames(); });
+                FContext.Guarded([this] { LoadColumnNames(); });
             };
         },
         // Step 2 has said what is wrong with the workbook.
@@ -182,7 +182,7 @@ void TfmQRNMain::LoadFieldLists()
     if (remembered.empty() || !IsExistingFile(remembered)) return;
     // A remembered file that is no scheme is said; the path stays
     // remembered, and the scheme starts empty.
-    Guarded([&] {
+    FContext.Guarded([&] {
         FSchemeBaseline = ReadSchemeFile(remembered);
         ShowScheme(FSchemeBaseline);
     });
@@ -202,12 +202,12 @@ void TfmQRNMain::btPreviewClick()
                 inputs.stop = stop;
                 return [this, done, preview = PreviewRun(inputs)] {
                     done();
-                    FDialogs.ShowPreview(this, preview);
+                    FContext.dialogs.ShowPreview(this, preview);
                 };
             },
             [this, done](const QString& failure) {
                 done();
-                FDialogs.ShowError(this, failure);
+                FContext.dialogs.ShowError(this, failure);
             }))
         return;
     btPreview->setEnabled(false);
@@ -249,14 +249,14 @@ bool TfmQRNMain::ListKeyPressed(QObject* watched, QEvent* event)
 {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (watched == listCorresp && key == Qt::Key_Delete) {
-        Guarded([this] { actCorrespDelExecute(); });
+        FContext.Guarded([this] { actCorrespDelExecute(); });
         return true;
     }
     // Enter maps the chosen column to the chosen field, as dropping it
     // there does; with no field chosen it goes on to the next step.
     if (watched == listExcel && (key == Qt::Key_Return || key == Qt::Key_Enter) && SelectedItem(*listOnix)
         && SelectedItem(*listExcel)) {
-        Guarded([this] { listOnixDragDrop(); });
+        FContext.Guarded([this] { listOnixDragDrop(); });
         return true;
     }
     return false;
@@ -271,7 +271,7 @@ std::vector<std::vector<std::string>> TfmQRNMain::MappingRows() const
 {
     const WaitCursor waiting;
     try {
-        return ReadMappingRows(StdStr(edExcelFile->text()), FRegional, ChosenSheet(),
+        return ReadMappingRows(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(),
                                FFirstDataRow > 0 ? FFirstDataRow : seHeaderRow->value() + 1);
     } catch (const std::exception&) {
         // Step 2 has said what is wrong with the workbook; the names alone
@@ -287,7 +287,7 @@ void TfmQRNMain::actCorrespAutoExecute()
     const QString workbook = edExcelFile->text();
     const SheetChoice sheet = ChosenSheet();
     const int firstRow = FFirstDataRow > 0 ? FFirstDataRow : seHeaderRow->value() + 1;
-    const Regional regional = FRegional;
+    const Regional regional = FContext.regional;
     FMappingWorker.Start(
         [this, workbook, sheet, firstRow, regional](const StopRequest&) -> WindowWorker::Continuation {
             std::vector<std::vector<std::string>> rows;
@@ -298,7 +298,8 @@ void TfmQRNMain::actCorrespAutoExecute()
                 // alone still map.
             }
             return [this, workbook, rows = std::move(rows)] {
-                if (FStep == 2 && edExcelFile->text() == workbook) Guarded([&] { ProposeAndAddMappings(rows); });
+                if (FStep == 2 && edExcelFile->text() == workbook)
+                    FContext.Guarded([&] { ProposeAndAddMappings(rows); });
             };
         },
         [](const QString&) {});
@@ -313,12 +314,13 @@ void TfmQRNMain::ProposeAndAddMappings(const std::vector<std::vector<std::string
     if (proposed.empty()) {
         const int found = [&] {
             const WaitCursor waiting;
-            return FindWorkbookHeaderRow(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), DocumentType());
+            return FindWorkbookHeaderRow(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(), DocumentType());
         }();
         const std::string chosen = std::to_string(seHeaderRow->value());
         const std::string row = std::to_string(found);
         if (found > 0 && found != seHeaderRow->value()
-            && FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sHeaderRowFoundQuestion, {chosen, row, row})))) {
+            && FContext.dialogs.Confirm(this,
+                                        QStr(FormatMessage(QRNConsts::sHeaderRowFoundQuestion, {chosen, row, row})))) {
             seHeaderRow->setValue(found);
             FListsKey = ListsKey();
             LoadColumnNames();
@@ -326,10 +328,10 @@ void TfmQRNMain::ProposeAndAddMappings(const std::vector<std::vector<std::string
         }
     }
     if (proposed.empty()) {
-        FDialogs.ShowInformation(this, QStr(QRNConsts::sNoNewMappings));
+        FContext.dialogs.ShowInformation(this, QStr(QRNConsts::sNoNewMappings));
         return;
     }
-    const std::optional<std::vector<bool>> chosen = FDialogs.ChooseMappings(this, proposed);
+    const std::optional<std::vector<bool>> chosen = FContext.dialogs.ChooseMappings(this, proposed);
     if (!chosen) return;
     for (std::size_t i = 0; i < proposed.size() && i < chosen->size(); ++i)
         if ((*chosen)[i]) DropColumnOnField(lines, proposed[i].caption, proposed[i].column);
@@ -352,7 +354,7 @@ bool TfmQRNMain::SaveScheme(TDocumentType type)
     FSaveDialogFileName = QStr(IniStore::ReadStringParam(key, ""));
     const FileDialogRequest request{QStr(QRNConsts::sSchemeSaveDialogTitle), QStr(QRNConsts::sSchemeFilter),
                                     QStringLiteral("sch"), FSaveDialogFileName};
-    const auto path = FDialogs.ChooseSaveFile(this, request);
+    const auto path = FContext.dialogs.ChooseSaveFile(this, request);
     if (!path) return false;
     FSaveDialogFileName = *path;
     WriteGuard guard;
@@ -374,7 +376,7 @@ void TfmQRNMain::actCorrespOpenExecute()
     const std::string key = GetCorrespondenceParamName(DocumentType());
     const FileDialogRequest request{QStr(QRNConsts::sSchemeOpenDialogTitle), QStr(QRNConsts::sSchemeFilter), QString(),
                                     QStr(IniStore::ReadStringParam(key, ""))};
-    const auto path = FDialogs.ChooseOpenFile(this, request);
+    const auto path = FContext.dialogs.ChooseOpenFile(this, request);
     if (!path) return;
     const SchemeLines lines = ReadSchemeFile(StdStr(*path));
     ShowScheme(lines);

@@ -5,6 +5,7 @@
 #include "TestRegistry.h"
 #include "WindowFixture.h"
 
+#include "app/window/ConversionRunner.h"
 #include "app/window/ListBoxes.h"
 #include "base/DateTime.h"
 #include "base/Regional.h"

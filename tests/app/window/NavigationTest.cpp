@@ -56,7 +56,10 @@ private slots:
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         const WindowControls& ui = fixture.ui();
-        const QWidget* panels[] = {ui.pn1, ui.pn2, ui.pn3, ui.pn4, ui.pn5};
+        QWidget* panels[] = {ui.pn1, ui.pn2, ui.pn3, ui.pn4, ui.pn5};
+        // The step's layout places its controls as the step shows.
+        window.show();
+        for (int i = 0; i < 5; ++i) panels[i]->setVisible(i == step - 1);
         const QStringList faults = LayoutFaults(*panels[step - 1]);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         // Every panel lies between the two rules of the frame.
