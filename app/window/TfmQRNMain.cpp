@@ -10,6 +10,8 @@
 #include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
+#include "app/window/HeaderPage.h"
+#include "app/window/OutputPage.h"
 #include "app/window/RunPage.h"
 #include "convert/Convert.h"
 #include "convert/MessageKind.h"
@@ -45,8 +47,6 @@ TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QSt
     BuildFrame();
     BuildStep1();
     BuildStep2();
-    BuildStep3();
-    BuildStep4();
     AssignAccessKeys();
     connect(FRunPage, &RunPage::Finished, this, &TfmQRNMain::ConversionFinished);
     FormCreate(parameters);
@@ -79,13 +79,12 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
     if (parameters.size() >= 3) {
         FContext.Guarded([&] {
             edExcelFile->setText(parameters[0]);
-            edXMLFile->setText(parameters[1]);
+            FOutputPage->SetOutputPath(parameters[1]);
             // A type outside the list leaves no type selected; the walk
             // through the steps then ends at the catalogue's error.
             const TDocumentType type = ReadDocumentTypeParameter(StdStr(parameters[2]));
             cbDocType->setCurrentIndex(type < kDocumentTypeCount ? type : -1);
-            edMessageNumber->setText(parameters.value(3));
-            edDocumentReference->setText(parameters.value(4));
+            FHeaderPage->SetInvoiceNumbers(parameters.value(3), parameters.value(4));
             FContext.autoMode = true;
         });
     } else if (parameters.size() == 1 && QFileInfo(parameters[0]).isFile()) {
@@ -261,42 +260,29 @@ void TfmQRNMain::ShowStep(int step)
     case 3: {
         pn3->show();
         SetStepTexts(QRNConsts::sStep3Title, QRNConsts::sStep3Info);
-        edSentDate->setText(QStr(FContext.regional.FormatDate(TodayDateTime())));
-        const bool invoice = DocumentType() == kInvoiceType;
-        for (QWidget* control :
-             {static_cast<QWidget*>(lbMessageNumberMark), static_cast<QWidget*>(lbMessageNumber),
-              static_cast<QWidget*>(edMessageNumber), static_cast<QWidget*>(lbDocumentReferenceMark),
-              static_cast<QWidget*>(lbDocumentReference), static_cast<QWidget*>(edDocumentReference)})
-            control->setVisible(invoice);
-        LoadHeaderParams();
-        edFromSAN->setFocus();
+        FHeaderPage->Enter(DocumentType() == kInvoiceType);
         break;
     }
     case 4: {
         const bool invoice = DocumentType() == kInvoiceType;
-        const bool filled =
-            !edFromSAN->text().isEmpty() && !edSentDate->text().isEmpty()
-            && (!invoice || (!edMessageNumber->text().isEmpty() && !edDocumentReference->text().isEmpty()));
-        if (!filled) {
+        if (!FHeaderPage->Filled(invoice)) {
             FContext.dialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
             ShowStep(3);
             break;
         }
-        lbInfoNakl->setVisible(invoice);
         pn4->show();
         SetStepTexts(QRNConsts::sStep4Title, QRNConsts::sStep4Info);
-        SaveHeaderParams();
-        ProposeXmlFile();
-        edXMLFile->setFocus();
+        FHeaderPage->SaveHeaderParams();
+        FOutputPage->Enter(invoice);
         break;
     }
     case 5:
-        if (edXMLFile->text().isEmpty()) {
+        if (FOutputPage->OutputPath().isEmpty()) {
             FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
             ShowStep(4);
             break;
         }
-        if (!AcceptXmlFile() || !AcceptCriticalFields()) {
+        if (!FOutputPage->AcceptXmlFile(DocumentType()) || !AcceptCriticalFields()) {
             ShowStep(4);
             break;
         }
@@ -433,72 +419,6 @@ SheetChoice TfmQRNMain::ChosenSheet() const
     if (!FCommandLineSheet.isEmpty() && !FSheetPicked) return StdStr(FCommandLineSheet);
     if (cbSheet->currentIndex() <= 0 && !FSheetPicked) return {};
     return std::to_string(cbSheet->currentIndex() + 1);
-}
-
-// The last XML file chosen, else the workbook's name with ".xml" beside it;
-// never the name another save dialog left (a scheme's), which one Enter
-// would have replaced by the XML.
-QString TfmQRNMain::XmlDialogStartFile() const
-{
-    if (!FXmlDialogFileName.isEmpty()) return FXmlDialogFileName;
-    return XmlBesideWorkbook();
-}
-
-QString TfmQRNMain::XmlBesideWorkbook() const
-{
-    if (edExcelFile->text().isEmpty()) return QString();
-    const QFileInfo workbook(edExcelFile->text());
-    return workbook.absolutePath() + QLatin1Char('/') + workbook.completeBaseName() + QStringLiteral(".xml");
-}
-
-void TfmQRNMain::btSelectXmlFileClick()
-{
-    const FileDialogRequest request{QStr(QRNConsts::sXmlSaveDialogTitle), QStr(QRNConsts::sXmlFilter),
-                                    QStringLiteral("xml"), XmlDialogStartFile()};
-    const auto path = FContext.dialogs.ChooseSaveFile(this, request);
-    if (!path || !MayReplaceNotXml(*path)) return;
-    FXmlDialogFileName = *path;
-    FXmlProposal.clear();
-    SetTextFromStart(*edXMLFile, *path);
-}
-
-// Converting again into the same XML file is the usual thing and is not
-// asked about; any other kind of file would be lost to the XML. Nobody is
-// there to ask in the automatic mode: such a file is refused.
-bool TfmQRNMain::MayReplaceNotXml(const QString& path)
-{
-    if (!QFileInfo::exists(path) || path.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) return true;
-    if (FContext.autoMode) {
-        FContext.dialogs.ShowError(this, QStr(FormatMessage(QRNConsts::sNotXmlRefused, {StdStr(path)})));
-        return false;
-    }
-    return FContext.dialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(path)})));
-}
-
-void TfmQRNMain::ProposeXmlFile()
-{
-    if (FContext.autoMode || (!edXMLFile->text().isEmpty() && edXMLFile->text() != FXmlProposal)) return;
-    FXmlProposal = XmlBesideWorkbook();
-    SetTextFromStart(*edXMLFile, FXmlProposal);
-}
-
-bool TfmQRNMain::AcceptXmlFile()
-{
-    QString path = edXMLFile->text();
-    // As the save dialog takes a name typed without an extension.
-    if (!FContext.autoMode && !path.endsWith(QLatin1Char('/')) && QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".xml");
-        SetTextFromStart(*edXMLFile, path);
-    }
-    // A file chosen in the dialog was asked about there.
-    if (path != FXmlDialogFileName && !MayReplaceNotXml(path)) return false;
-    if (FContext.autoMode) return true;
-    const std::vector<std::string> other = OtherKindOfMessage(StdStr(path), DocumentType());
-    if (other.empty()) return true;
-    std::string names;
-    for (const std::string& name : other) names += (names.empty() ? "" : ", ") + name;
-    const char* held = DocumentType() == kInvoiceType ? QRNConsts::sPriceListMessage : QRNConsts::sInvoiceMessage;
-    return FContext.dialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceOtherMessage, {names, held})));
 }
 
 bool TfmQRNMain::AcceptCriticalFields()

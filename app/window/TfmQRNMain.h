@@ -31,6 +31,8 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class HeaderPage;
+class OutputPage;
 class RunPage;
 class SchemeList;
 class UserDialogs;
@@ -60,7 +62,6 @@ public:
     void btPrevClick();
     void btCloseClick();
     void btSelectExcelFileClick();
-    void btSelectXmlFileClick();
 
     // Step 1: lists the sheets of the workbook in the path field, choosing
     // the first and header row 1, unless it is the workbook listed already
@@ -95,11 +96,6 @@ public:
     void actCorrespDelExecute();
     void actCorrespSaveExecute();
     void actCorrespOpenExecute();
-
-    // Step 3.
-    void LoadHeaderParams();
-    void SaveHeaderParams();
-    void btSelectDateClick();
 
     // Step 5.
     void StartConversion();
@@ -147,30 +143,6 @@ public:
     QPushButton* btPreview;
     QMenu* pmCorresp;
 
-    // Step 3.
-    QGroupBox* gbFrom;
-    QGroupBox* gbTo;
-    QGroupBox* gbMessage;
-    QLineEdit* edFromSAN;
-    QLineEdit* edFromCompany;
-    QLineEdit* edFromPerson;
-    QLineEdit* edToSAN;
-    QLineEdit* edToCompany;
-    QLineEdit* edToPerson;
-    QLineEdit* edMessageNumber;
-    QLineEdit* edDocumentReference;
-    QLineEdit* edSentDate;
-    QPushButton* btSelectDate;
-    QLabel* lbMessageNumber;
-    QLabel* lbDocumentReference;
-    QLabel* lbMessageNumberMark;
-    QLabel* lbDocumentReferenceMark;
-
-    // Step 4.
-    QLineEdit* edXMLFile;
-    QPushButton* btSelectXmlFile;
-    QLabel* lbInfoNakl;
-
     // Step 5.
     QTimer* tmAuto;
 
@@ -190,8 +162,6 @@ private:
     bool ListKeyPressed(QObject* watched, QEvent* event);
     void BuildStep1();
     void BuildStep2();
-    void BuildStep3();
-    void BuildStep4();
 
     void FormCreate(const QStringList& parameters);
     void FormShow();
@@ -217,19 +187,8 @@ private:
     // Marks the lines whose column the workbook lacks.
     void MarkDeadSchemeLines();
 
-    // Step 4 on "Далее >>": the output path as the save dialog would take
-    // it, and the questions before a file is replaced or every row fails.
-    bool AcceptXmlFile();
+    // Step 4 on "Далее >>": the question before every row fails.
     bool AcceptCriticalFields();
-    // Step 4's text becomes the workbook's name with ".xml" where the
-    // program set it (or nothing is there).
-    void ProposeXmlFile();
-    QString XmlDialogStartFile() const;
-    // The workbook's path with ".xml" for its extension; "" without one.
-    QString XmlBesideWorkbook() const;
-    // Before a file other than XML is replaced: asked, or in the automatic
-    // mode refused.
-    bool MayReplaceNotXml(const QString& path);
     TDocumentType DocumentType() const;
     SchemeLines CurrentScheme() const;
     void ShowScheme(const SchemeLines& lines);
@@ -240,6 +199,8 @@ private:
     void AskToStopConversion(bool thenClose);
 
     WizardContext FContext;
+    HeaderPage* FHeaderPage;
+    OutputPage* FOutputPage;
     RunPage* FRunPage;
     // Reads the preview's rows.
     WindowWorker FPreviewWorker;
@@ -274,12 +235,6 @@ private:
     QString FCommandLineSheet;
     QString FCommandLineWorkbook;
     QString FSaveDialogFileName;
-    // The XML file chosen last: the XML dialog starts with it, not with the
-    // name another save left.
-    QString FXmlDialogFileName;
-    // The name step 4's field was last given by the program: while the field
-    // holds it, the program may give another.
-    QString FXmlProposal;
     // What keeps the workbook in the path field from being read ("" when it
     // reads), and whether the error box has said it since.
     QString FWorkbookProblem;

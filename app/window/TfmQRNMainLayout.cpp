@@ -1,6 +1,8 @@
 // The look of the wizard: a classic fixed dialog, every control at its place.
 
 #include "app/window/ListBoxes.h"
+#include "app/window/HeaderPage.h"
+#include "app/window/OutputPage.h"
 #include "app/window/RunPage.h"
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
@@ -50,14 +52,6 @@ QLabel* AddNote(QWidget* parent, const char* text, const QRect& rect)
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return note;
-}
-
-// The red bold "*" before the label of a mandatory field.
-QLabel* AddMandatoryMark(QWidget* parent, const QPoint& at)
-{
-    QLabel* mark = AddLabel(parent, QRNConsts::sMandatoryMark, QRect(at, QSize(9, kLabelHeight)));
-    mark->setStyleSheet(QStringLiteral("color: #e00000; font-weight: bold;"));
-    return mark;
 }
 
 QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& rect)
@@ -157,12 +151,6 @@ void TfmQRNMain::BuildFrame()
     AddRule(this, kHeaderHeight);
     pn1 = AddPanel(this, "pn1");
     pn2 = AddPanel(this, "pn2");
-    pn3 = AddPanel(this, "pn3");
-    pn4 = AddPanel(this, "pn4");
-    FRunPage = new RunPage(FContext, this);
-    FRunPage->setGeometry(kPanelRect);
-    FRunPage->hide();
-    pn5 = FRunPage;
     AddRule(this, 462);
 
     const int buttonsTop = 476;
@@ -175,6 +163,20 @@ void TfmQRNMain::BuildFrame()
     connect(btPrev, &QPushButton::clicked, this, &TfmQRNMain::btPrevClick);
     connect(btNext, &QPushButton::clicked, this, &TfmQRNMain::btNextClick);
     connect(btClose, &QPushButton::clicked, this, &TfmQRNMain::btCloseClick);
+
+    // The steps' pages come after the frame's buttons, so that Tab goes from
+    // "Закрыть" into the step shown.
+    FHeaderPage = new HeaderPage(FContext, this);
+    FOutputPage = new OutputPage(
+        FContext, [this] { return edExcelFile->text(); }, this);
+    FRunPage = new RunPage(FContext, this);
+    pn3 = FHeaderPage;
+    pn4 = FOutputPage;
+    pn5 = FRunPage;
+    for (QWidget* page : {pn3, pn4, pn5}) {
+        page->setGeometry(kPanelRect);
+        page->hide();
+    }
 
     tmAuto = new QTimer(this);
     tmAuto->setObjectName(QStringLiteral("tmAuto"));
@@ -315,77 +317,4 @@ void TfmQRNMain::BuildStep2()
     pmCorresp->setToolTipsVisible(true);
     connect(listCorresp, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { pmCorresp->popup(listCorresp->viewport()->mapToGlobal(at)); });
-}
-
-void TfmQRNMain::BuildStep3()
-{
-    const int groupsLeft = (kPanelRect.width() - 481) / 2;
-    const int fieldWidth = 209;
-    // Three labelled fields one under the other; the first may be mandatory.
-    const auto addPartyGroup = [&](const char* title, int left, const char* names[3], const char* labels[3],
-                                   bool firstMandatory, QLineEdit* edits[3]) {
-        auto* group = new QGroupBox(QStr(title), pn3);
-        group->setGeometry(left, 0, 233, 193);
-        for (int row = 0; row < 3; ++row) {
-            const int top = 24 + row * 54;
-            if (row == 0 && firstMandatory) AddMandatoryMark(group, QPoint(12, top));
-            QLabel* label = AddLabel(group, labels[row], QRect(22, top, fieldWidth - 10, kLabelHeight));
-            edits[row] = AddEdit(group, names[row], QRect(12, top + 18, fieldWidth, kEditHeight));
-            label->setBuddy(edits[row]);
-        }
-        return group;
-    };
-    const char* fromNames[3] = {"edFromSAN", "edFromCompany", "edFromPerson"};
-    const char* fromLabels[3] = {QRNConsts::sSANLabel, QRNConsts::sCompanyLabel, QRNConsts::sFromPersonLabel};
-    QLineEdit* fromEdits[3];
-    gbFrom = addPartyGroup(QRNConsts::sFromGroup, groupsLeft, fromNames, fromLabels, true, fromEdits);
-    edFromSAN = fromEdits[0];
-    edFromCompany = fromEdits[1];
-    edFromPerson = fromEdits[2];
-
-    const char* toNames[3] = {"edToSAN", "edToCompany", "edToPerson"};
-    const char* toLabels[3] = {QRNConsts::sSANLabel, QRNConsts::sCompanyLabel, QRNConsts::sToPersonLabel};
-    QLineEdit* toEdits[3];
-    gbTo = addPartyGroup(QRNConsts::sToGroup, groupsLeft + 248, toNames, toLabels, false, toEdits);
-    edToSAN = toEdits[0];
-    edToCompany = toEdits[1];
-    edToPerson = toEdits[2];
-
-    gbMessage = new QGroupBox(pn3);
-    gbMessage->setGeometry(groupsLeft, 199, 481, 133);
-    lbMessageNumberMark = AddMandatoryMark(gbMessage, QPoint(12, 14));
-    lbMessageNumber = AddLabel(gbMessage, QRNConsts::sMessageNumberLabel, QRect(22, 14, 199, kLabelHeight));
-    edMessageNumber = AddEdit(gbMessage, "edMessageNumber", QRect(12, 32, fieldWidth, kEditHeight));
-    lbMessageNumber->setBuddy(edMessageNumber);
-    lbDocumentReferenceMark = AddMandatoryMark(gbMessage, QPoint(260, 14));
-    lbDocumentReference = AddLabel(gbMessage, QRNConsts::sDocumentReferenceLabel, QRect(270, 14, 199, kLabelHeight));
-    edDocumentReference = AddEdit(gbMessage, "edDocumentReference", QRect(260, 32, fieldWidth, kEditHeight));
-    lbDocumentReference->setBuddy(edDocumentReference);
-    lbMessageNumberMark->setObjectName(QStringLiteral("lbMessageNumberMark"));
-    lbMessageNumber->setObjectName(QStringLiteral("lbMessageNumber"));
-    lbDocumentReferenceMark->setObjectName(QStringLiteral("lbDocumentReferenceMark"));
-    lbDocumentReference->setObjectName(QStringLiteral("lbDocumentReference"));
-
-    AddMandatoryMark(gbMessage, QPoint(12, 68));
-    QLabel* dateLabel = AddLabel(gbMessage, QRNConsts::sSentDateLabel, QRect(22, 68, 199, kLabelHeight));
-    edSentDate = AddEdit(gbMessage, "edSentDate", QRect(12, 86, 185, kEditHeight));
-    dateLabel->setBuddy(edSentDate);
-    btSelectDate = AddButton(gbMessage, "btSelectDate", QRNConsts::sEllipsis, QRect(198, 86, 23, 22));
-    connect(btSelectDate, &QPushButton::clicked, this, [this] { FContext.Guarded([this] { btSelectDateClick(); }); });
-
-    AddMandatoryMark(pn3, QPoint(groupsLeft, 346));
-    AddLabel(pn3, QRNConsts::sMandatoryLegend, QRect(groupsLeft + 12, 346, 400, kLabelHeight));
-}
-
-void TfmQRNMain::BuildStep4()
-{
-    const int left = (kPanelRect.width() - (585 + 4 + 23)) / 2;
-    QLabel* xmlLabel = AddLabel(pn4, QRNConsts::sChooseXmlLabel, QRect(left, 16, 585, kLabelHeight));
-    edXMLFile = AddEdit(pn4, "edXMLFile", QRect(left, 34, 585, kEditHeight));
-    xmlLabel->setBuddy(edXMLFile);
-    btSelectXmlFile = AddButton(pn4, "btSelectXmlFile", QRNConsts::sEllipsis, QRect(left + 589, 34, 23, kEditHeight));
-    btSelectXmlFile->setToolTip(QStr(QRNConsts::sSelectXmlHint));
-    connect(btSelectXmlFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectXmlFileClick);
-    lbInfoNakl = AddNote(pn4, QRNConsts::sInvoicePackageNote, QRect(left, 66, 612, 64));
-    lbInfoNakl->setObjectName(QStringLiteral("lbInfoNakl"));
 }

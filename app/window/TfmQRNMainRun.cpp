@@ -2,6 +2,8 @@
 // is on the screen, and the report of its log.
 
 #include "app/window/ListBoxes.h"
+#include "app/window/HeaderPage.h"
+#include "app/window/OutputPage.h"
 #include "app/window/RunPage.h"
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
@@ -62,17 +64,9 @@ RunInputs TfmQRNMain::CollectRunInputs() const
     inputs.headerRow = seHeaderRow->value();
     inputs.layout = Layout();
     inputs.firstDataRow = FFirstDataRow;
-    inputs.outputPath = StdStr(edXMLFile->text());
+    inputs.outputPath = StdStr(FOutputPage->OutputPath());
     inputs.documentType = DocumentType();
-    inputs.fromSAN = StdStr(edFromSAN->text());
-    inputs.fromCompany = StdStr(edFromCompany->text());
-    inputs.fromPerson = StdStr(edFromPerson->text());
-    inputs.toSAN = StdStr(edToSAN->text());
-    inputs.toCompany = StdStr(edToCompany->text());
-    inputs.toPerson = StdStr(edToPerson->text());
-    inputs.messageNumber = StdStr(edMessageNumber->text());
-    inputs.documentReference = StdStr(edDocumentReference->text());
-    inputs.sentDate = StdStr(edSentDate->text());
+    FHeaderPage->AddRunInputs(inputs);
     inputs.fieldCaptions = ItemTexts(*listOnix);
     inputs.scheme = ItemTexts(*listCorresp);
     inputs.columnNames = ItemTexts(*listExcel);
