@@ -13,6 +13,7 @@
 #include "app/window/HeaderPage.h"
 #include "app/window/OutputPage.h"
 #include "app/window/RunPage.h"
+#include "app/window/WorkbookPage.h"
 #include "convert/Convert.h"
 #include "convert/MessageKind.h"
 #include "convert/ReadWorkbook.h"
@@ -45,7 +46,6 @@ TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QSt
 {
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();
-    BuildStep1();
     BuildStep2();
     AssignAccessKeys();
     connect(FRunPage, &RunPage::Finished, this, &TfmQRNMain::ConversionFinished);
@@ -75,23 +75,22 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
 {
     FContext.autoMode = false;
     setWindowTitle(windowTitle() + QStr(FormatMessage(QRNConsts::sVersionSuffix, {QRNConsts::sVersion})));
-    cbDocType->setCurrentIndex(0);
+    FWorkbookPage->SelectDocumentType(0);
     if (parameters.size() >= 3) {
         FContext.Guarded([&] {
-            edExcelFile->setText(parameters[0]);
+            FWorkbookPage->SetWorkbookPath(parameters[0]);
             FOutputPage->SetOutputPath(parameters[1]);
             // A type outside the list leaves no type selected; the walk
             // through the steps then ends at the catalogue's error.
             const TDocumentType type = ReadDocumentTypeParameter(StdStr(parameters[2]));
-            cbDocType->setCurrentIndex(type < kDocumentTypeCount ? type : -1);
+            FWorkbookPage->SelectDocumentType(type < kDocumentTypeCount ? type : -1);
             FHeaderPage->SetInvoiceNumbers(parameters.value(3), parameters.value(4));
             FContext.autoMode = true;
         });
     } else if (parameters.size() == 1 && QFileInfo(parameters[0]).isFile()) {
         // "Open with" on a workbook: step 1 with the workbook chosen; what
         // keeps it from being read is said once the window is up.
-        SetTextFromStart(*edExcelFile, parameters[0]);
-        WorkbookChosen();
+        FWorkbookPage->OpenWith(parameters[0]);
     }
     ShowStep(1);
 }
@@ -100,10 +99,7 @@ void TfmQRNMain::FormShow()
 {
     if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem())
         FContext.dialogs.ShowWarning(this, QShown(UserMessage(*problem)));
-    if (!FContext.autoMode && !FWorkbookProblem.isEmpty() && !FWorkbookProblemShown) {
-        FWorkbookProblemShown = true;
-        FContext.dialogs.ShowError(this, FWorkbookProblem);
-    }
+    if (!FContext.autoMode) FWorkbookPage->SayWorkbookProblem();
     if (!FContext.autoMode) return;
     // By fixed step number: a failed check falls back and the next request
     // still follows; an error ends the walk.
@@ -115,8 +111,8 @@ void TfmQRNMain::FormShow()
 void TfmQRNMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (FShown) return;
-    FShown = true;
+    if (FContext.shown) return;
+    FContext.shown = true;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect frame = frameGeometry();
         move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
@@ -214,8 +210,7 @@ void TfmQRNMain::SetStepTexts(const char* title, const char* info)
 
 TDocumentType TfmQRNMain::DocumentType() const
 {
-    // No selection (-1) reads as 255, which every catalogue function refuses.
-    return static_cast<TDocumentType>(cbDocType->currentIndex());
+    return FWorkbookPage->DocumentType();
 }
 
 void TfmQRNMain::ShowStep(int step)
@@ -233,17 +228,17 @@ void TfmQRNMain::ShowStep(int step)
     case 1:
         pn1->show();
         SetStepTexts(QRNConsts::sStep1Title, QRNConsts::sStep1Info);
-        edExcelFile->setFocus();
+        FWorkbookPage->Enter();
         break;
     case 2:
-        if (edExcelFile->text().isEmpty()) {
+        if (FWorkbookPage->WorkbookPath().isEmpty()) {
             FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
             ShowStep(1);
             break;
         }
-        WorkbookChosen();
+        FWorkbookPage->WorkbookChosen();
         // The automatic mode's walk ends at the reading's own error.
-        if (!FContext.autoMode && !WorkbookReadable()) {
+        if (!FContext.autoMode && !FWorkbookPage->WorkbookReadable()) {
             ShowStep(1);
             break;
         }
@@ -310,115 +305,24 @@ void TfmQRNMain::btCloseClick()
     close();
 }
 
-void TfmQRNMain::btSelectExcelFileClick()
-{
-    const FileDialogRequest request{QStr(QRNConsts::sSelectExcelDialogTitle), QStr(QRNConsts::sExcelFilter), QString(),
-                                    FOpenDialogFileName};
-    if (const auto path = FContext.dialogs.ChooseOpenFile(this, request)) {
-        FOpenDialogFileName = *path;
-        SetTextFromStart(*edExcelFile, *path);
-        WorkbookChosen();
-    }
-}
-
-std::vector<SheetEntry> TfmQRNMain::ListSheets(bool report)
-{
-    cbSheet->clear();
-    FWorkbookProblem.clear();
-    FWorkbookProblemShown = false;
-    std::vector<SheetEntry> sheets;
-    if (!FSheetsOf.isEmpty()) {
-        try {
-            sheets = ReadWorkbookSheets(StdStr(FSheetsOf));
-        } catch (const std::exception& error) {
-            FWorkbookProblem = QShown(UserMessage(error));
-        }
-    }
-    for (const SheetEntry& sheet : sheets)
-        cbSheet->addItem(QShown(sheet.name + (sheet.hidden ? QRNConsts::sHiddenSheetMark : "")));
-    cbSheet->setEnabled(cbSheet->count() > 1);
-    lbExcelProblem->setText(FWorkbookProblem);
-    lbExcelProblem->setToolTip(FWorkbookProblem);
-    lbExcelProblem->setVisible(!FWorkbookProblem.isEmpty());
-    lbExcelNote->setVisible(FWorkbookProblem.isEmpty());
-    if (report && !FWorkbookProblem.isEmpty()) {
-        FWorkbookProblemShown = true;
-        FContext.dialogs.ShowError(this, FWorkbookProblem);
-    }
-    return sheets;
-}
-
-bool TfmQRNMain::WorkbookReadable()
-{
-    if (FWorkbookProblem.isEmpty()) return true;
-    // Perhaps put right meanwhile (saved again, closed in another program).
-    const bool alreadySaid = FWorkbookProblemShown;
-    ListSheets(false);
-    if (FWorkbookProblem.isEmpty()) return true;
-    // Said once for the action that found it; a later "Далее >>" says it
-    // again.
-    if (!alreadySaid) FContext.dialogs.ShowError(this, FWorkbookProblem);
-    return false;
-}
-
-void TfmQRNMain::WorkbookChosen()
-{
-    if (edExcelFile->text() == FSheetsOf) return;
-    FSheetsOf = edExcelFile->text();
-    FSheetPicked = false;
-    // What the command line asked for belongs to its own workbook.
-    if (FSheetsOf != FCommandLineWorkbook) FCommandLineSheet.clear();
-    seHeaderRow->setValue(1);
-    // Said at once on step 1; before the window is up (a workbook opened
-    // with the program), once it is; the automatic mode's reading says it.
-    const std::vector<SheetEntry> sheets = ListSheets(FShown && !FContext.autoMode);
-    if (FCommandLineSheet.isEmpty()) return;
-    // The command line names the sheet as quarnel-convert takes it; the runs
-    // then get the list's position. A sheet not found is left to step 2,
-    // whose reading names the sheets there are.
-    const SheetChoice chosen = ResolveTypedSheet(sheets, StdStr(FCommandLineSheet));
-    bool isPosition = false;
-    const int index = chosen.starts_with('#') ? QString::fromStdString(chosen.substr(1)).toInt(&isPosition) - 1 : -1;
-    if (isPosition && index >= 0 && index < cbSheet->count()) {
-        cbSheet->setCurrentIndex(index);
-        FSheetPicked = true;
-    }
-}
-
 void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
 {
-    FCommandLineSheet = sheet;
-    FCommandLineWorkbook = edExcelFile->text();
-    FSheetsOf.clear();
-    WorkbookChosen();
-    if (headerRow == kFindHeaderRow) {
-        // As quarnel-convert finds it; row 1 when no row gives a known name.
-        FContext.Guarded([&] {
-            const int found = FindWorkbookHeaderRow(
-                StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(),
-                DocumentType() < kDocumentTypeCount ? std::optional<TDocumentType>(DocumentType()) : std::nullopt);
-            seHeaderRow->setValue(std::max(1, found));
-        });
-    } else if (headerRow > 0) {
-        seHeaderRow->setValue(headerRow);
-    }
-}
-
-SheetLayout TfmQRNMain::Layout() const
-{
-    return cbLayout->currentIndex() == 1 ? SheetLayout::Supplier : SheetLayout::Strict;
+    FWorkbookPage->SetCommandLineSheet(sheet, headerRow);
 }
 
 void TfmQRNMain::SetCommandLineLayout(bool supplier)
 {
-    cbLayout->setCurrentIndex(supplier ? 1 : 0);
+    FWorkbookPage->SetCommandLineLayout(supplier);
 }
 
 SheetChoice TfmQRNMain::ChosenSheet() const
 {
-    if (!FCommandLineSheet.isEmpty() && !FSheetPicked) return StdStr(FCommandLineSheet);
-    if (cbSheet->currentIndex() <= 0 && !FSheetPicked) return {};
-    return std::to_string(cbSheet->currentIndex() + 1);
+    return FWorkbookPage->ChosenSheet();
+}
+
+SheetLayout TfmQRNMain::Layout() const
+{
+    return FWorkbookPage->Layout();
 }
 
 bool TfmQRNMain::AcceptCriticalFields()

@@ -34,6 +34,7 @@ class QTimer;
 class HeaderPage;
 class OutputPage;
 class RunPage;
+class WorkbookPage;
 class SchemeList;
 class UserDialogs;
 
@@ -61,12 +62,7 @@ public:
     void btNextClick();
     void btPrevClick();
     void btCloseClick();
-    void btSelectExcelFileClick();
 
-    // Step 1: lists the sheets of the workbook in the path field, choosing
-    // the first and header row 1, unless it is the workbook listed already
-    // (its choice stays).
-    void WorkbookChosen();
     // For the automatic mode: the sheet (a position or a name) and the
     // header row the command line gave, kFindHeaderRow for "auto".
     static constexpr int kFindHeaderRow = -1;
@@ -115,18 +111,6 @@ public:
     QPushButton* btNext;
     QPushButton* btClose;
 
-    // Step 1.
-    QLineEdit* edExcelFile;
-    // Under the file field: the note, or in its place what keeps the
-    // workbook from being read.
-    QLabel* lbExcelNote;
-    QLabel* lbExcelProblem;
-    QPushButton* btSelectExcelFile;
-    QComboBox* cbDocType;
-    QComboBox* cbSheet;
-    QSpinBox* seHeaderRow;
-    QComboBox* cbLayout;
-
     // Step 2.
     ColumnDragList* listExcel;
     FieldDropList* listOnix;
@@ -160,7 +144,6 @@ private:
     void AssignAccessKeys();
     // Enter in the column list maps, Delete in the scheme list removes.
     bool ListKeyPressed(QObject* watched, QEvent* event);
-    void BuildStep1();
     void BuildStep2();
 
     void FormCreate(const QStringList& parameters);
@@ -168,13 +151,6 @@ private:
     bool AppShowHint(QObject* watched, QHelpEvent* event);
 
     void SetStepTexts(const char* title, const char* info);
-    // Lists the workbook's sheets; what keeps it from being read is said
-    // under the file field, and in the error box when `report`.
-    std::vector<SheetEntry> ListSheets(bool report);
-    // Step 2 is entered only with a workbook that reads; false after saying
-    // why not.
-    bool WorkbookReadable();
-
     // The scheme of step 2 and what it was loaded for: the workbook, sheet,
     // header row, layout and type. Coming back with the same keeps the lines.
     QString ListsKey() const;
@@ -202,6 +178,7 @@ private:
     HeaderPage* FHeaderPage;
     OutputPage* FOutputPage;
     RunPage* FRunPage;
+    WorkbookPage* FWorkbookPage;
     // Reads the preview's rows.
     WindowWorker FPreviewWorker;
     // Judges whether the strict layout loses rows.
@@ -215,7 +192,6 @@ private:
     // which the log says after the run.
     bool FStrictLosesRows = false;
     int FStep = 1;
-    bool FShown = false;
     bool FHintHandlerInstalled = false;
     bool FCloseRequested = false;
     bool FStopQuestionUp = false;
@@ -227,18 +203,7 @@ private:
     SheetChoice ChosenSheet() const;
     SheetLayout Layout() const;
 
-    QString FOpenDialogFileName;
-    // The workbook whose sheets cbSheet lists; whether the user picked one;
-    // the sheet the command line asked for.
-    QString FSheetsOf;
-    bool FSheetPicked = false;
-    QString FCommandLineSheet;
-    QString FCommandLineWorkbook;
     QString FSaveDialogFileName;
-    // What keeps the workbook in the path field from being read ("" when it
-    // reads), and whether the error box has said it since.
-    QString FWorkbookProblem;
-    bool FWorkbookProblemShown = false;
     // What the lists of step 2 were loaded for, the type of their scheme, and
     // the lines last saved, opened or loaded.
     QString FListsKey;

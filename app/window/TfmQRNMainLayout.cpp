@@ -4,6 +4,7 @@
 #include "app/window/HeaderPage.h"
 #include "app/window/OutputPage.h"
 #include "app/window/RunPage.h"
+#include "app/window/WorkbookPage.h"
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
 #include "catalogue/DocumentTypes.h"
@@ -52,14 +53,6 @@ QLabel* AddNote(QWidget* parent, const char* text, const QRect& rect)
     note->setWordWrap(true);
     note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return note;
-}
-
-QLineEdit* AddEdit(QWidget* parent, const char* name, const QRect& rect)
-{
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setGeometry(rect);
-    return edit;
 }
 
 QPushButton* AddButton(QWidget* parent, const char* name, const char* text, const QRect& rect)
@@ -149,7 +142,6 @@ void TfmQRNMain::BuildFrame()
     imgHeader->setPixmap(QPixmap(QStringLiteral(":/quarnel/quarnel-32.png")));
 
     AddRule(this, kHeaderHeight);
-    pn1 = AddPanel(this, "pn1");
     pn2 = AddPanel(this, "pn2");
     AddRule(this, 462);
 
@@ -166,14 +158,16 @@ void TfmQRNMain::BuildFrame()
 
     // The steps' pages come after the frame's buttons, so that Tab goes from
     // "Закрыть" into the step shown.
+    FWorkbookPage = new WorkbookPage(FContext, this);
     FHeaderPage = new HeaderPage(FContext, this);
     FOutputPage = new OutputPage(
-        FContext, [this] { return edExcelFile->text(); }, this);
+        FContext, [this] { return FWorkbookPage->WorkbookPath(); }, this);
     FRunPage = new RunPage(FContext, this);
+    pn1 = FWorkbookPage;
     pn3 = FHeaderPage;
     pn4 = FOutputPage;
     pn5 = FRunPage;
-    for (QWidget* page : {pn3, pn4, pn5}) {
+    for (QWidget* page : {pn1, pn3, pn4, pn5}) {
         page->setGeometry(kPanelRect);
         page->hide();
     }
@@ -183,66 +177,6 @@ void TfmQRNMain::BuildFrame()
     tmAuto->setInterval(100);
     tmAuto->setSingleShot(true);
     connect(tmAuto, &QTimer::timeout, this, &TfmQRNMain::tmAutoTimer);
-}
-
-void TfmQRNMain::BuildStep1()
-{
-    // The file field and its button, centred in the panel.
-    const int left = (kPanelRect.width() - (629 + 4 + 23)) / 2;
-    QLabel* excelLabel = AddLabel(pn1, QRNConsts::sChooseExcelLabel, QRect(left, 16, 629, kLabelHeight));
-    edExcelFile = AddEdit(pn1, "edExcelFile", QRect(left, 34, 629, kEditHeight));
-    excelLabel->setBuddy(edExcelFile);
-    btSelectExcelFile =
-        AddButton(pn1, "btSelectExcelFile", QRNConsts::sEllipsis, QRect(left + 633, 34, 23, kEditHeight));
-    btSelectExcelFile->setToolTip(QStr(QRNConsts::sSelectExcelHint));
-    connect(btSelectExcelFile, &QPushButton::clicked, this, &TfmQRNMain::btSelectExcelFileClick);
-    lbExcelNote = AddNote(pn1, QRNConsts::sExcelNote, QRect(left, 66, 656, 48));
-    lbExcelNote->setObjectName(QStringLiteral("lbExcelNote"));
-    // In the note's place while the workbook cannot be read.
-    lbExcelProblem = AddNote(pn1, "", QRect(left, 66, 656, 48));
-    lbExcelProblem->setObjectName(QStringLiteral("lbExcelProblem"));
-    lbExcelProblem->setStyleSheet(QStringLiteral("color: #c00000;"));
-    lbExcelProblem->hide();
-
-    QLabel* typeLabel = AddLabel(pn1, QRNConsts::sChooseDocTypeLabel, QRect(left, 128, 400, kLabelHeight));
-    cbDocType = new QComboBox(pn1);
-    typeLabel->setBuddy(cbDocType);
-    cbDocType->setObjectName(QStringLiteral("cbDocType"));
-    cbDocType->setGeometry(left, 146, 340, kEditHeight);
-    cbDocType->setEditable(false);
-    cbDocType->setMaxVisibleItems(kDocumentTypeCount);
-    for (int type = 0; type < kDocumentTypeCount; ++type)
-        cbDocType->addItem(QStr(DocumentTypeCaption(static_cast<TDocumentType>(type))));
-
-    // Where the column names are: a workbook's sheets as it lists them, and
-    // a header row below a supplier's title block.
-    QLabel* sheetLabel = AddLabel(pn1, QRNConsts::sSheetLabel, QRect(left, 184, 300, kLabelHeight));
-    cbSheet = new QComboBox(pn1);
-    sheetLabel->setBuddy(cbSheet);
-    cbSheet->setObjectName(QStringLiteral("cbSheet"));
-    cbSheet->setGeometry(left, 202, 300, kEditHeight);
-    cbSheet->setEditable(false);
-    cbSheet->setEnabled(false);
-    connect(cbSheet, &QComboBox::activated, this, [this] { FSheetPicked = true; });
-    QLabel* headerRowLabel = AddLabel(pn1, QRNConsts::sHeaderRowLabel, QRect(left + 316, 184, 150, kLabelHeight));
-    seHeaderRow = new QSpinBox(pn1);
-    headerRowLabel->setBuddy(seHeaderRow);
-    seHeaderRow->setObjectName(QStringLiteral("seHeaderRow"));
-    seHeaderRow->setGeometry(left + 316, 202, 100, kEditHeight);
-    seHeaderRow->setRange(1, kSheetRows);
-    seHeaderRow->setValue(1);
-    QLabel* layoutLabel = AddLabel(pn1, QRNConsts::sLayoutLabel, QRect(left + 472, 184, 184, kLabelHeight));
-    cbLayout = new QComboBox(pn1);
-    layoutLabel->setBuddy(cbLayout);
-    cbLayout->setObjectName(QStringLiteral("cbLayout"));
-    cbLayout->setGeometry(left + 472, 202, 184, kEditHeight);
-    cbLayout->setEditable(false);
-    cbLayout->addItems({QStr(QRNConsts::sLayoutStrict), QStr(QRNConsts::sLayoutSupplier)});
-    cbLayout->setToolTip(QStr(QRNConsts::sLayoutHint));
-    cbLayout->setCurrentIndex(IniStore::ReadStringParam(kLayout, "0") == "1" ? 1 : 0);
-    connect(cbLayout, &QComboBox::activated, this,
-            [this](int index) { IniStore::WriteStringParam(kLayout, index == 1 ? "1" : "0"); });
-    connect(edExcelFile, &QLineEdit::editingFinished, this, &TfmQRNMain::WorkbookChosen);
 }
 
 void TfmQRNMain::BuildStep2()

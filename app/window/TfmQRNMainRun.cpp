@@ -5,6 +5,7 @@
 #include "app/window/HeaderPage.h"
 #include "app/window/OutputPage.h"
 #include "app/window/RunPage.h"
+#include "app/window/WorkbookPage.h"
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
 #include "app/window/UserDialogs.h"
@@ -59,13 +60,9 @@ void TfmQRNMain::ConversionFinished()
 RunInputs TfmQRNMain::CollectRunInputs() const
 {
     RunInputs inputs;
-    inputs.workbookPath = StdStr(edExcelFile->text());
-    inputs.sheet = ChosenSheet();
-    inputs.headerRow = seHeaderRow->value();
-    inputs.layout = Layout();
+    FWorkbookPage->AddRunInputs(inputs);
     inputs.firstDataRow = FFirstDataRow;
     inputs.outputPath = StdStr(FOutputPage->OutputPath());
-    inputs.documentType = DocumentType();
     FHeaderPage->AddRunInputs(inputs);
     inputs.fieldCaptions = ItemTexts(*listOnix);
     inputs.scheme = ItemTexts(*listCorresp);

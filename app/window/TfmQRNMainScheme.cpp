@@ -5,6 +5,7 @@
 #include "app/window/QtText.h"
 #include "app/window/TfmQRNMain.h"
 #include "app/window/UserDialogs.h"
+#include "app/window/WorkbookPage.h"
 #include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
@@ -85,7 +86,7 @@ void TfmQRNMain::MarkDeadSchemeLines()
 
 QString TfmQRNMain::ListsKey() const
 {
-    return QStringList{edExcelFile->text(), QStr(ChosenSheet()), QString::number(seHeaderRow->value()),
+    return QStringList{FWorkbookPage->WorkbookPath(), QStr(ChosenSheet()), QString::number(FWorkbookPage->HeaderRow()),
                        QString::number(static_cast<int>(Layout())), QString::number(DocumentType())}
         .join(QLatin1Char('\n'));
 }
@@ -112,8 +113,8 @@ void TfmQRNMain::LoadColumnNames()
     const WaitCursor waiting;
     listExcel->clear();
     FFirstDataRow = 0;
-    WorkbookColumns columns = ReadWorkbookColumns(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(),
-                                                  seHeaderRow->value(), Layout(), true);
+    WorkbookColumns columns = ReadWorkbookColumns(StdStr(FWorkbookPage->WorkbookPath()), FContext.regional,
+                                                  ChosenSheet(), FWorkbookPage->HeaderRow(), Layout(), true);
     ShowItemTexts(*listExcel, columns.names);
     MarkDeadSchemeLines();
     // Marked for the eye only: the item keeps the name the scheme uses.
@@ -133,27 +134,26 @@ void TfmQRNMain::OfferSupplierLayout()
     if (FContext.autoMode) {
         // Nobody to ask: the log says it after the run.
         try {
-            FStrictLosesRows = StrictLayoutLosesRows(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(),
-                                                     seHeaderRow->value());
+            FStrictLosesRows = StrictLayoutLosesRows(StdStr(FWorkbookPage->WorkbookPath()), FContext.regional,
+                                                     ChosenSheet(), FWorkbookPage->HeaderRow());
         } catch (const std::exception&) {
             // The run says what is wrong with the workbook.
         }
         return;
     }
-    const QString workbook = edExcelFile->text();
+    const QString workbook = FWorkbookPage->WorkbookPath();
     const SheetChoice sheet = ChosenSheet();
-    const int headerRow = seHeaderRow->value();
+    const int headerRow = FWorkbookPage->HeaderRow();
     FLayoutWorker.Start(
         [this, workbook, sheet, headerRow](const StopRequest&) -> WindowWorker::Continuation {
             if (!StrictLayoutLosesRows(StdStr(workbook), FContext.regional, sheet, headerRow)) return [] {};
             return [this, workbook, sheet, headerRow] {
                 // Only for the sheet still shown, read as it was judged.
-                if (FStep != 2 || Layout() != SheetLayout::Strict || edExcelFile->text() != workbook
-                    || ChosenSheet() != sheet || seHeaderRow->value() != headerRow)
+                if (FStep != 2 || Layout() != SheetLayout::Strict || FWorkbookPage->WorkbookPath() != workbook
+                    || ChosenSheet() != sheet || FWorkbookPage->HeaderRow() != headerRow)
                     return;
                 if (!FContext.dialogs.Confirm(this, QStr(QRNConsts::sSupplierLayoutQuestion))) return;
-                cbLayout->setCurrentIndex(1);
-                IniStore::WriteStringParam(kLayout, "1");
+                FWorkbookPage->ChooseSupplierLayout();
                 FListsKey = ListsKey();
                 FContext.Guarded([this] { LoadColumnNames(); });
             };
@@ -271,8 +271,8 @@ std::vector<std::vector<std::string>> TfmQRNMain::MappingRows() const
 {
     const WaitCursor waiting;
     try {
-        return ReadMappingRows(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(),
-                               FFirstDataRow > 0 ? FFirstDataRow : seHeaderRow->value() + 1);
+        return ReadMappingRows(StdStr(FWorkbookPage->WorkbookPath()), FContext.regional, ChosenSheet(),
+                               FFirstDataRow > 0 ? FFirstDataRow : FWorkbookPage->HeaderRow() + 1);
     } catch (const std::exception&) {
         // Step 2 has said what is wrong with the workbook; the names alone
         // still map.
@@ -284,9 +284,9 @@ void TfmQRNMain::actCorrespAutoExecute()
 {
     // The first data rows are read on the worker: the window stays
     // responsive, and the proposals come when they are there.
-    const QString workbook = edExcelFile->text();
+    const QString workbook = FWorkbookPage->WorkbookPath();
     const SheetChoice sheet = ChosenSheet();
-    const int firstRow = FFirstDataRow > 0 ? FFirstDataRow : seHeaderRow->value() + 1;
+    const int firstRow = FFirstDataRow > 0 ? FFirstDataRow : FWorkbookPage->HeaderRow() + 1;
     const Regional regional = FContext.regional;
     FMappingWorker.Start(
         [this, workbook, sheet, firstRow, regional](const StopRequest&) -> WindowWorker::Continuation {
@@ -298,7 +298,7 @@ void TfmQRNMain::actCorrespAutoExecute()
                 // alone still map.
             }
             return [this, workbook, rows = std::move(rows)] {
-                if (FStep == 2 && edExcelFile->text() == workbook)
+                if (FStep == 2 && FWorkbookPage->WorkbookPath() == workbook)
                     FContext.Guarded([&] { ProposeAndAddMappings(rows); });
             };
         },
@@ -314,14 +314,15 @@ void TfmQRNMain::ProposeAndAddMappings(const std::vector<std::vector<std::string
     if (proposed.empty()) {
         const int found = [&] {
             const WaitCursor waiting;
-            return FindWorkbookHeaderRow(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(), DocumentType());
+            return FindWorkbookHeaderRow(StdStr(FWorkbookPage->WorkbookPath()), FContext.regional, ChosenSheet(),
+                                         DocumentType());
         }();
-        const std::string chosen = std::to_string(seHeaderRow->value());
+        const std::string chosen = std::to_string(FWorkbookPage->HeaderRow());
         const std::string row = std::to_string(found);
-        if (found > 0 && found != seHeaderRow->value()
+        if (found > 0 && found != FWorkbookPage->HeaderRow()
             && FContext.dialogs.Confirm(this,
                                         QStr(FormatMessage(QRNConsts::sHeaderRowFoundQuestion, {chosen, row, row})))) {
-            seHeaderRow->setValue(found);
+            FWorkbookPage->SetHeaderRow(found);
             FListsKey = ListsKey();
             LoadColumnNames();
             proposed = ProposeMappings(lines, DocumentType(), ItemTexts(*listExcel), MappingRows());
@@ -358,7 +359,7 @@ bool TfmQRNMain::SaveScheme(TDocumentType type)
     if (!path) return false;
     FSaveDialogFileName = *path;
     WriteGuard guard;
-    guard.Keep(StdStr(edExcelFile->text()));
+    guard.Keep(StdStr(FWorkbookPage->WorkbookPath()));
     guard.Keep(IniStore::GetIniFileName());
     guard.Claim(StdStr(*path));
     const SchemeLines lines = CurrentScheme();

@@ -15,6 +15,8 @@ struct WizardContext {
     UserDialogs& dialogs;
     QWidget& window;
     bool autoMode = false;
+    // The window has been on the screen: what goes wrong is said at once.
+    bool shown = false;
 
     // Runs a user action; a platform error it raises ends the action and is
     // shown in the error box, and the window stays usable.
