@@ -2,40 +2,28 @@
 
 #include "app/common/DocumentTypeParameter.h"
 #include "app/window/AccessKeys.h"
-#include "app/window/ListBoxes.h"
-#include "app/window/ListItemHint.h"
-#include "app/window/QtText.h"
-#include "app/window/UserDialogs.h"
-#include "base/DateTime.h"
-#include "base/MessageFormat.h"
-#include "catalogue/FieldCatalogue.h"
-#include "catalogue/QRNConsts.h"
 #include "app/window/HeaderPage.h"
+#include "app/window/ListItemHint.h"
 #include "app/window/OutputPage.h"
+#include "app/window/QtText.h"
 #include "app/window/RunPage.h"
+#include "app/window/SchemePage.h"
+#include "app/window/UserDialogs.h"
 #include "app/window/WorkbookPage.h"
-#include "convert/Convert.h"
-#include "convert/MessageKind.h"
-#include "convert/ReadWorkbook.h"
+#include "base/MessageFormat.h"
+#include "catalogue/QRNConsts.h"
 #include "messages/FaultMessages.h"
-#include "scheme/ColumnLookup.h"
-#include "scheme/HeaderRow.h"
 #include "settings/IniStore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTimer>
 #include <QToolTip>
 
@@ -46,9 +34,7 @@ TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QSt
 {
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();
-    BuildStep2();
     AssignAccessKeys();
-    connect(FRunPage, &RunPage::Finished, this, &TfmQRNMain::ConversionFinished);
     FormCreate(parameters);
 }
 
@@ -65,7 +51,8 @@ void TfmQRNMain::AssignAccessKeys()
     // share none of their letters.
     QSet<QChar> frame;
     ::AssignAccessKeys({btPrev, btNext, btClose}, frame);
-    for (QWidget* panel : {pn1, pn2, pn3, pn4, pn5}) {
+    for (QWidget* panel :
+         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage}) {
         QSet<QChar> taken = frame;
         ::AssignAccessKeys(AccessKeyControls(*panel), taken);
     }
@@ -131,7 +118,7 @@ void TfmQRNMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (!SaveUnsavedScheme()) {
+    if (!FSchemePage->SaveUnsavedScheme()) {
         event->ignore();
         return;
     }
@@ -182,20 +169,13 @@ void TfmQRNMain::changeEvent(QEvent* event)
 
 bool TfmQRNMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && ListKeyPressed(watched, event)) return true;
     if (event->type() == QEvent::ToolTip) return AppShowHint(watched, static_cast<QHelpEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
 
 bool TfmQRNMain::AppShowHint(QObject* watched, QHelpEvent* event)
 {
-    for (QListWidget* list : {static_cast<QListWidget*>(listExcel), static_cast<QListWidget*>(listOnix),
-                              static_cast<QListWidget*>(listCorresp)}) {
-        if (watched == list->viewport()) {
-            ShowListItemHint(*list, event->pos());
-            return true;
-        }
-    }
+    // The cut-off items of step 2's lists are that page's business.
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (!widget || widget->window() != this || widget->toolTip().isEmpty()) return false;
     QToolTip::showText(event->globalPos(), widget->toolTip(), const_cast<QWidget*>(widget), QRect(), kHintHidePauseMs);
@@ -222,11 +202,13 @@ void TfmQRNMain::ShowStep(int step)
     btPrev->setEnabled(FStep > 1);
     btNext->setEnabled(FStep < 5);
     btNext->setDefault(FStep < 5);
-    for (QWidget* panel : {pn1, pn2, pn3, pn4, pn5}) panel->hide();
+    for (QWidget* panel :
+         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage})
+        panel->hide();
 
     switch (step) {
     case 1:
-        pn1->show();
+        FWorkbookPage->show();
         SetStepTexts(QRNConsts::sStep1Title, QRNConsts::sStep1Info);
         FWorkbookPage->Enter();
         break;
@@ -242,18 +224,16 @@ void TfmQRNMain::ShowStep(int step)
             ShowStep(1);
             break;
         }
-        if (ListsKey() != FListsKey && !SaveUnsavedScheme()) {
+        if (!FSchemePage->MayReplaceScheme()) {
             ShowStep(1);
             break;
         }
-        pn2->show();
+        FSchemePage->show();
         SetStepTexts(QRNConsts::sStep2Title, QRNConsts::sStep2Info);
-        listExcel->setFocus();
-        LoadFieldLists();
-        OfferSupplierLayout();
+        FSchemePage->Enter();
         break;
     case 3: {
-        pn3->show();
+        FHeaderPage->show();
         SetStepTexts(QRNConsts::sStep3Title, QRNConsts::sStep3Info);
         FHeaderPage->Enter(DocumentType() == kInvoiceType);
         break;
@@ -265,7 +245,7 @@ void TfmQRNMain::ShowStep(int step)
             ShowStep(3);
             break;
         }
-        pn4->show();
+        FOutputPage->show();
         SetStepTexts(QRNConsts::sStep4Title, QRNConsts::sStep4Info);
         FHeaderPage->SaveHeaderParams();
         FOutputPage->Enter(invoice);
@@ -282,9 +262,9 @@ void TfmQRNMain::ShowStep(int step)
             break;
         }
         SetStepTexts(QRNConsts::sStep5Title, QRNConsts::sStep5Info);
-        pn5->show();
+        FRunPage->show();
         btClose->setFocus();
-        StartConversion();
+        tmAuto->start();
         break;
     default: break;
     }
@@ -300,11 +280,6 @@ void TfmQRNMain::btPrevClick()
     FContext.Guarded([this] { ShowStep(FStep - 1); });
 }
 
-void TfmQRNMain::btCloseClick()
-{
-    close();
-}
-
 void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
 {
     FWorkbookPage->SetCommandLineSheet(sheet, headerRow);
@@ -315,31 +290,13 @@ void TfmQRNMain::SetCommandLineLayout(bool supplier)
     FWorkbookPage->SetCommandLineLayout(supplier);
 }
 
-SheetChoice TfmQRNMain::ChosenSheet() const
-{
-    return FWorkbookPage->ChosenSheet();
-}
-
-SheetLayout TfmQRNMain::Layout() const
-{
-    return FWorkbookPage->Layout();
-}
-
 bool TfmQRNMain::AcceptCriticalFields()
 {
     FCriticalFieldNote.clear();
     // Every row of a price list needs its article; an invoice's rows do not.
     if (DocumentType() >= kInvoiceType) return true;
-    const std::string caption = GetFildNameByFieldID("RecordReference", DocumentType());
-    const SchemeLines lines = CurrentScheme();
-    if (GetColumnByCaption(caption, lines, ItemTexts(*listExcel)) > 0) return true;
-    const int line = FindSchemeLine(lines, caption);
-    const std::vector<std::string> missing =
-        line < 0 ? std::vector<std::string>{}
-                 : SchemeColumnsMissing({lines[static_cast<std::size_t>(line)]}, ItemTexts(*listExcel));
-    const std::string note = missing.empty()
-                                 ? FormatMessage(QRNConsts::sCriticalFieldUnmapped, {caption})
-                                 : FormatMessage(QRNConsts::sCriticalFieldColumnMissing, {missing.front(), caption});
+    const std::string note = FSchemePage->CriticalFieldNote();
+    if (note.empty()) return true;
     if (FContext.autoMode) {
         FCriticalFieldNote = QStr(note);
         return true;

@@ -1,36 +1,22 @@
-// Step 5: the conversion, started by the one-shot timer once the step's page
-// is on the screen, and the report of its log.
+// Step 5 from the wizard's side: the one-shot timer starts the conversion of
+// what the steps hold once the step's page is on the screen; what the run
+// leaves for the automatic mode is said under its log.
 
-#include "app/window/ListBoxes.h"
 #include "app/window/HeaderPage.h"
 #include "app/window/OutputPage.h"
-#include "app/window/RunPage.h"
-#include "app/window/WorkbookPage.h"
 #include "app/window/QtText.h"
+#include "app/window/RunPage.h"
+#include "app/window/SchemePage.h"
 #include "app/window/TfmQRNMain.h"
 #include "app/window/UserDialogs.h"
-#include "base/DateTime.h"
+#include "app/window/WorkbookPage.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/QRNConsts.h"
-#include "convert/ConversionReport.h"
-#include "convert/RunSummary.h"
-#include "convert/WriteGuard.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
-
-#include <filesystem>
-
-void TfmQRNMain::StartConversion()
-{
-    tmAuto->start();
-}
 
 void TfmQRNMain::tmAutoTimer()
 {
@@ -51,7 +37,7 @@ void TfmQRNMain::ConversionFinished()
     }
     btPrev->setEnabled(FStep > 1);
     QStringList automaticNotes;
-    if (FContext.autoMode && FStrictLosesRows) automaticNotes << QStr(QRNConsts::sStrictLayoutLosesRows);
+    if (FContext.autoMode && FSchemePage->StrictLosesRows()) automaticNotes << QStr(QRNConsts::sStrictLayoutLosesRows);
     if (FContext.autoMode && !FCriticalFieldNote.isEmpty()) automaticNotes << FCriticalFieldNote;
     FRunPage->ShowOutcome(automaticNotes);
     if (FCloseRequested) close();
@@ -61,12 +47,9 @@ RunInputs TfmQRNMain::CollectRunInputs() const
 {
     RunInputs inputs;
     FWorkbookPage->AddRunInputs(inputs);
-    inputs.firstDataRow = FFirstDataRow;
+    FSchemePage->AddRunInputs(inputs);
     inputs.outputPath = StdStr(FOutputPage->OutputPath());
     FHeaderPage->AddRunInputs(inputs);
-    inputs.fieldCaptions = ItemTexts(*listOnix);
-    inputs.scheme = ItemTexts(*listCorresp);
-    inputs.columnNames = ItemTexts(*listExcel);
     inputs.noSeparate15Pos = IniStore::ReadBoolParam(kNoSeparate15Pos, false);
     inputs.regional = FContext.regional;
     // The scheme in use is the one remembered for the type (step 2 shows it,

@@ -50,8 +50,8 @@ void MapColumn(TfmQRNMain& window, const QString& column, const char* fieldID)
     QVERIFY(!columns.isEmpty() && !fields.isEmpty());
     ui.listExcel->setCurrentItem(columns.first());
     ui.listOnix->scrollToItem(fields.first(), QAbstractItemView::PositionAtCenter);
-    QVERIFY(window.listOnixDragOver(ui.listOnix->visualItemRect(fields.first()).center()));
-    window.listOnixDragDrop();
+    QVERIFY(ui.pn2->listOnixDragOver(ui.listOnix->visualItemRect(fields.first()).center()));
+    ui.pn2->listOnixDragDrop();
 }
 
 QStringList LogLines(TfmQRNMain& window)

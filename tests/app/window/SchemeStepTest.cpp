@@ -76,8 +76,8 @@ struct StepTwo {
     void DropColumnOnField(int column, int field)
     {
         ui().listExcel->setCurrentRow(column);
-        QVERIFY(window().listOnixDragOver(FieldCentre(field)));
-        window().listOnixDragDrop();
+        QVERIFY(ui().pn2->listOnixDragOver(FieldCentre(field)));
+        ui().pn2->listOnixDragDrop();
     }
 
     WindowFixture fixture;
@@ -298,37 +298,34 @@ private slots:
     void dragOverRefusesWithoutASelectedColumn()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
         const WindowControls& ui = step.ui();
         ui.listExcel->clearSelection();
         ui.listOnix->setCurrentRow(3);
-        QVERIFY(!window.listOnixDragOver(step.FieldCentre(1)));
+        QVERIFY(!ui.pn2->listOnixDragOver(step.FieldCentre(1)));
         QCOMPARE(ui.listOnix->currentRow(), 3);
-        window.listOnixDragDrop();
+        ui.pn2->listOnixDragDrop();
         QVERIFY(Items(*ui.listCorresp).isEmpty());
     }
 
     void dragOverEmptyAreaClearsTheFieldAndTheDropDoesNothing()
     {
         StepTwo step(kInvoiceType);
-        TfmQRNMain& window = step.window();
         const WindowControls& ui = step.ui();
         const int height = ui.listOnix->viewport()->height();
         QVERIFY2(ui.listOnix->visualItemRect(ui.listOnix->item(ui.listOnix->count() - 1)).bottom() < height - 5,
                  "the invoice fields must leave room below the last one");
         ui.listExcel->setCurrentRow(0);
-        QVERIFY(window.listOnixDragOver(step.FieldCentre(0)));
+        QVERIFY(ui.pn2->listOnixDragOver(step.FieldCentre(0)));
         QCOMPARE(ui.listOnix->currentRow(), 0);
-        QVERIFY(window.listOnixDragOver(QPoint(20, height - 2)));
+        QVERIFY(ui.pn2->listOnixDragOver(QPoint(20, height - 2)));
         QVERIFY(ui.listOnix->selectedItems().isEmpty());
-        window.listOnixDragDrop();
+        ui.pn2->listOnixDragDrop();
         QVERIFY(Items(*ui.listCorresp).isEmpty());
     }
 
     void dragOverNearTheEdgesMovesAndScrolls()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
         const WindowControls& ui = step.ui();
         QScrollBar* scroll = ui.listOnix->verticalScrollBar();
         const int height = ui.listOnix->viewport()->height();
@@ -336,17 +333,17 @@ private slots:
         QCOMPARE(scroll->value(), 0);
 
         const int lastVisible = ui.listOnix->row(ui.listOnix->itemAt(QPoint(20, height - 2)));
-        QVERIFY(window.listOnixDragOver(QPoint(20, height - 2)));
+        QVERIFY(ui.pn2->listOnixDragOver(QPoint(20, height - 2)));
         QCOMPARE(ui.listOnix->currentRow(), lastVisible + 1);
         QVERIFY(scroll->value() > 0);
 
         const int topRow = ui.listOnix->row(ui.listOnix->itemAt(QPoint(20, 2)));
         QVERIFY(topRow > 0);
-        QVERIFY(window.listOnixDragOver(QPoint(20, 2)));
+        QVERIFY(ui.pn2->listOnixDragOver(QPoint(20, 2)));
         QCOMPARE(ui.listOnix->currentRow(), topRow - 1);
 
         // Within the list, away from the edges, the field under the pointer.
-        QVERIFY(window.listOnixDragOver(QPoint(20, height / 2)));
+        QVERIFY(ui.pn2->listOnixDragOver(QPoint(20, height / 2)));
         QCOMPARE(ui.listOnix->currentRow(), ui.listOnix->row(ui.listOnix->itemAt(QPoint(20, height / 2))));
     }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "app/window/SchemePage.h"
 #include "app/window/TfmQRNMain.h"
 #include "support/TempFolder.h"
 
@@ -40,7 +41,8 @@ struct WindowControls {
     explicit WindowControls(QWidget& window);
 
     QWidget* pn1;
-    QWidget* pn2;
+    // Step 2 as a page: a test drags and drops through it.
+    SchemePage* pn2;
     QWidget* pn3;
     QWidget* pn4;
     QWidget* pn5;
