@@ -86,8 +86,10 @@ void TfmQRNMain::FormShow()
 {
     if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem())
         FContext.dialogs.ShowWarning(this, QShown(UserMessage(*problem)));
-    if (!FContext.autoMode) FWorkbookPage->SayWorkbookProblem();
-    if (!FContext.autoMode) return;
+    if (!FContext.autoMode) {
+        FWorkbookPage->SayWorkbookProblem();
+        return;
+    }
     // By fixed step number: a failed check falls back and the next request
     // still follows; an error ends the walk.
     FContext.Guarded([this] {
