@@ -18,20 +18,20 @@ enum class SheetLayout { Strict, Supplier };
 // Everything a conversion run takes from the wizard (or the command line), as
 // the controls held it when the run started.
 struct RunInputs {
-    std::string workbookPath; // edExcelFile
+    std::string workbookPath; // the workbook to convert
     SheetChoice sheet;        // the sheet to read; "" the first
     int headerRow = 1;        // the row of the column names; the data rows follow it
     SheetLayout layout = SheetLayout::Strict;
     int firstDataRow = 0;   // in the supplier layout: under the header's second row when it has one; 0: under headerRow
-    std::string outputPath; // edXMLFile; empty -> the run does nothing
+    std::string outputPath; // the XML file to write; empty -> the run does nothing
     TDocumentType documentType = TDocumentType::Books;
     std::string fromSAN, fromCompany, fromPerson, toSAN, toCompany, toPerson;
-    std::string messageNumber;              // edMessageNumber
-    std::string documentReference;          // edDocumentReference
-    std::string sentDate;                   // edSentDate text, parsed with `regional`
-    std::vector<std::string> fieldCaptions; // listOnix as left by step 2
-    SchemeLines scheme;                     // listCorresp
-    std::vector<std::string> columnNames;   // listExcel
+    std::string messageNumber;              // the invoice's number
+    std::string documentReference;          // the number of the order the invoice answers
+    std::string sentDate;                   // the message's date as typed, parsed with `regional`
+    std::vector<std::string> fieldCaptions; // the captions of the type's fields, in the catalogue's order
+    SchemeLines scheme;                     // the lines mapping fields to columns
+    std::vector<std::string> columnNames;   // the column names of the header row
     bool noSeparate15Pos = false;           // the invoice setting, read by the caller from IniStore
     Regional regional;
     // Files the run must not write over besides the workbook: the settings,

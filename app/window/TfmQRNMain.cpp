@@ -1,58 +1,41 @@
 #include "app/window/TfmQRNMain.h"
 
 #include "app/common/DocumentTypeParameter.h"
-#include "app/common/FrontEndTexts.h"
 #include "app/window/AccessKeys.h"
-#include "app/window/ListBoxes.h"
+#include "app/window/HeaderPage.h"
 #include "app/window/ListItemHint.h"
+#include "app/window/OutputPage.h"
 #include "app/window/QtText.h"
+#include "app/window/RunPage.h"
+#include "app/window/SchemePage.h"
 #include "app/window/UserDialogs.h"
-#include "app/window/WindowTexts.h"
-#include "base/DateTime.h"
+#include "app/window/WorkbookPage.h"
 #include "base/MessageFormat.h"
-#include "catalogue/FieldCatalogue.h"
-#include "convert/Convert.h"
-#include "convert/MessageKind.h"
-#include "convert/ReadWorkbook.h"
+#include "app/common/FrontEndTexts.h"
+#include "app/window/WindowTexts.h"
 #include "messages/FaultMessages.h"
-#include "scheme/ColumnLookup.h"
-#include "scheme/HeaderRow.h"
 #include "settings/IniStore.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTimer>
 #include <QToolTip>
 
 #include <algorithm>
 
 TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters, QWidget* parent)
-    : QWidget(parent), FRegional(regional), FDialogs(dialogs)
+    : QWidget(parent), FContext{regional, dialogs, *this}
 {
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();
-    BuildStep1();
-    BuildStep2();
-    BuildStep3();
-    BuildStep4();
-    BuildStep5();
     AssignAccessKeys();
-    FRunner = std::make_unique<ConversionRunner>(
-        [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); }, *memLog,
-        *ProgressBar1, FDialogs, *this);
-    connect(FRunner.get(), &ConversionRunner::Finished, this, &TfmQRNMain::ConversionFinished);
     FormCreate(parameters);
 }
 
@@ -60,16 +43,7 @@ TfmQRNMain::~TfmQRNMain() = default;
 
 bool TfmQRNMain::ConversionRunning() const
 {
-    return FRunner->IsRunning();
-}
-
-void TfmQRNMain::Guarded(const std::function<void()>& action)
-{
-    try {
-        action();
-    } catch (const std::exception& error) {
-        FDialogs.ShowError(this, QShown(UserMessage(error)));
-    }
+    return FRunPage->Running();
 }
 
 void TfmQRNMain::AssignAccessKeys()
@@ -78,7 +52,8 @@ void TfmQRNMain::AssignAccessKeys()
     // share none of their letters.
     QSet<QChar> frame;
     ::AssignAccessKeys({btPrev, btNext, btClose}, frame);
-    for (QWidget* panel : {pn1, pn2, pn3, pn4, pn5}) {
+    for (QWidget* panel :
+         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage}) {
         QSet<QChar> taken = frame;
         ::AssignAccessKeys(AccessKeyControls(*panel), taken);
     }
@@ -86,25 +61,23 @@ void TfmQRNMain::AssignAccessKeys()
 
 void TfmQRNMain::FormCreate(const QStringList& parameters)
 {
-    FAutoMode = false;
+    FContext.autoMode = false;
     setWindowTitle(windowTitle() + QStr(FormatMessage(QRNConsts::sVersionSuffix, {QRNConsts::sVersion})));
-    cbDocType->setCurrentIndex(0);
+    FWorkbookPage->SelectDocumentType(TDocumentType::Books);
     if (parameters.size() >= 3) {
-        Guarded([&] {
-            edExcelFile->setText(parameters[0]);
-            edXMLFile->setText(parameters[1]);
+        FContext.Guarded([&] {
+            FWorkbookPage->SetWorkbookPath(parameters[0]);
+            FOutputPage->SetOutputPath(parameters[1]);
             // A type outside the list is refused here, and the window stays
             // on step 1 out of the automatic mode.
-            cbDocType->setCurrentIndex(IndexOf(ReadDocumentTypeParameter(StdStr(parameters[2]))));
-            edMessageNumber->setText(parameters.value(3));
-            edDocumentReference->setText(parameters.value(4));
-            FAutoMode = true;
+            FWorkbookPage->SelectDocumentType(ReadDocumentTypeParameter(StdStr(parameters[2])));
+            FHeaderPage->SetInvoiceNumbers(parameters.value(3), parameters.value(4));
+            FContext.autoMode = true;
         });
     } else if (parameters.size() == 1 && QFileInfo(parameters[0]).isFile()) {
         // "Open with" on a workbook: step 1 with the workbook chosen; what
         // keeps it from being read is said once the window is up.
-        SetTextFromStart(*edExcelFile, parameters[0]);
-        WorkbookChosen();
+        FWorkbookPage->OpenWith(parameters[0]);
     }
     ShowStep(1);
 }
@@ -112,15 +85,14 @@ void TfmQRNMain::FormCreate(const QStringList& parameters)
 void TfmQRNMain::FormShow()
 {
     if (const std::optional<EdgeFileFault> problem = IniStore::FileProblem())
-        FDialogs.ShowWarning(this, QShown(UserMessage(*problem)));
-    if (!FAutoMode && !FWorkbookProblem.isEmpty() && !FWorkbookProblemShown) {
-        FWorkbookProblemShown = true;
-        FDialogs.ShowError(this, FWorkbookProblem);
+        FContext.dialogs.ShowWarning(this, QShown(UserMessage(*problem)));
+    if (!FContext.autoMode) {
+        FWorkbookPage->SayWorkbookProblem();
+        return;
     }
-    if (!FAutoMode) return;
     // By fixed step number: a failed check falls back and the next request
     // still follows; an error ends the walk.
-    Guarded([this] {
+    FContext.Guarded([this] {
         for (int step = 2; step <= 5; ++step) ShowStep(step);
     });
 }
@@ -128,8 +100,8 @@ void TfmQRNMain::FormShow()
 void TfmQRNMain::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (FShown) return;
-    FShown = true;
+    if (FContext.shown) return;
+    FContext.shown = true;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect frame = frameGeometry();
         move(screen->availableGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2));
@@ -141,14 +113,14 @@ void TfmQRNMain::showEvent(QShowEvent* event)
 
 void TfmQRNMain::closeEvent(QCloseEvent* event)
 {
-    if (FRunner->IsRunning()) {
+    if (FRunPage->Running()) {
         // Stopped, the run ends before its next row without saving; the
         // window closes when its thread is done.
         AskToStopConversion(true);
         event->ignore();
         return;
     }
-    if (!SaveUnsavedScheme()) {
+    if (!FSchemePage->SaveUnsavedScheme()) {
         event->ignore();
         return;
     }
@@ -157,7 +129,7 @@ void TfmQRNMain::closeEvent(QCloseEvent* event)
 
 void TfmQRNMain::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && FRunner->IsRunning()) {
+    if (event->key() == Qt::Key_Escape && FRunPage->Running()) {
         AskToStopConversion(false);
         return;
     }
@@ -175,16 +147,16 @@ void TfmQRNMain::AskToStopConversion(bool thenClose)
 {
     if (FStopQuestionUp) return;
     // Already stopping: closing then needs no second answer.
-    if (FRunner->Stopping()) {
+    if (FRunPage->Stopping()) {
         FCloseRequested = FCloseRequested || thenClose;
         return;
     }
     FStopQuestionUp = true;
-    FDialogs.AskMeanwhile(this, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
+    FContext.dialogs.AskMeanwhile(this, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
         FStopQuestionUp = false;
-        if (!stop || !FRunner->IsRunning()) return;
+        if (!stop || !FRunPage->Running()) return;
         FCloseRequested = thenClose;
-        FRunner->Abandon();
+        FRunPage->Abandon();
     });
 }
 
@@ -199,20 +171,13 @@ void TfmQRNMain::changeEvent(QEvent* event)
 
 bool TfmQRNMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && ListKeyPressed(watched, event)) return true;
     if (event->type() == QEvent::ToolTip) return AppShowHint(watched, static_cast<QHelpEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
 
 bool TfmQRNMain::AppShowHint(QObject* watched, QHelpEvent* event)
 {
-    for (QListWidget* list : {static_cast<QListWidget*>(listExcel), static_cast<QListWidget*>(listOnix),
-                              static_cast<QListWidget*>(listCorresp)}) {
-        if (watched == list->viewport()) {
-            ShowListItemHint(*list, event->pos());
-            return true;
-        }
-    }
+    // The cut-off items of step 2's lists are that page's business.
     const auto* widget = qobject_cast<const QWidget*>(watched);
     if (!widget || widget->window() != this || widget->toolTip().isEmpty()) return false;
     QToolTip::showText(event->globalPos(), widget->toolTip(), const_cast<QWidget*>(widget), QRect(), kHintHidePauseMs);
@@ -227,9 +192,7 @@ void TfmQRNMain::SetStepTexts(const char* title, const char* info)
 
 TDocumentType TfmQRNMain::DocumentType() const
 {
-    // The list always has a type selected: it starts at the first, and the
-    // automatic mode takes only a type of the list.
-    return DocumentTypeAt(cbDocType->currentIndex()).value_or(TDocumentType::Books);
+    return FWorkbookPage->DocumentType();
 }
 
 void TfmQRNMain::ShowStep(int step)
@@ -241,82 +204,69 @@ void TfmQRNMain::ShowStep(int step)
     btPrev->setEnabled(FStep > 1);
     btNext->setEnabled(FStep < 5);
     btNext->setDefault(FStep < 5);
-    for (QWidget* panel : {pn1, pn2, pn3, pn4, pn5}) panel->hide();
+    for (QWidget* panel :
+         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage})
+        panel->hide();
 
     switch (step) {
     case 1:
-        pn1->show();
+        FWorkbookPage->show();
         SetStepTexts(QRNConsts::sStep1Title, QRNConsts::sStep1Info);
-        edExcelFile->setFocus();
+        FWorkbookPage->Enter();
         break;
     case 2:
-        if (edExcelFile->text().isEmpty()) {
-            FDialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
+        if (FWorkbookPage->WorkbookPath().isEmpty()) {
+            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
             ShowStep(1);
             break;
         }
-        WorkbookChosen();
+        FWorkbookPage->WorkbookChosen();
         // The automatic mode's walk ends at the reading's own error.
-        if (!FAutoMode && !WorkbookReadable()) {
+        if (!FContext.autoMode && !FWorkbookPage->WorkbookReadable()) {
             ShowStep(1);
             break;
         }
-        if (ListsKey() != FListsKey && !SaveUnsavedScheme()) {
+        if (!FSchemePage->MayReplaceScheme()) {
             ShowStep(1);
             break;
         }
-        pn2->show();
+        FSchemePage->show();
         SetStepTexts(QRNConsts::sStep2Title, QRNConsts::sStep2Info);
-        listExcel->setFocus();
-        LoadFieldLists();
-        OfferSupplierLayout();
+        FSchemePage->Enter();
         break;
     case 3: {
-        pn3->show();
+        FHeaderPage->show();
         SetStepTexts(QRNConsts::sStep3Title, QRNConsts::sStep3Info);
-        edSentDate->setText(QStr(FRegional.FormatDate(TodayDateTime())));
-        const bool invoice = DocumentType() == kInvoiceType;
-        for (QWidget* control :
-             {static_cast<QWidget*>(lbMessageNumberMark), static_cast<QWidget*>(lbMessageNumber),
-              static_cast<QWidget*>(edMessageNumber), static_cast<QWidget*>(lbDocumentReferenceMark),
-              static_cast<QWidget*>(lbDocumentReference), static_cast<QWidget*>(edDocumentReference)})
-            control->setVisible(invoice);
-        LoadHeaderParams();
-        edFromSAN->setFocus();
+        FHeaderPage->Enter(DocumentType() == kInvoiceType);
         break;
     }
     case 4: {
         const bool invoice = DocumentType() == kInvoiceType;
-        const bool filled =
-            !edFromSAN->text().isEmpty() && !edSentDate->text().isEmpty()
-            && (!invoice || (!edMessageNumber->text().isEmpty() && !edDocumentReference->text().isEmpty()));
-        if (!filled) {
-            FDialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
+        if (!FHeaderPage->Filled(invoice)) {
+            FContext.dialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
             ShowStep(3);
             break;
         }
-        lbInfoNakl->setVisible(invoice);
-        pn4->show();
+        FOutputPage->show();
         SetStepTexts(QRNConsts::sStep4Title, QRNConsts::sStep4Info);
-        SaveHeaderParams();
-        ProposeXmlFile();
-        edXMLFile->setFocus();
+        FHeaderPage->SaveHeaderParams();
+        FOutputPage->Enter(invoice);
         break;
     }
     case 5:
-        if (edXMLFile->text().isEmpty()) {
-            FDialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
+        if (FOutputPage->OutputPath().isEmpty()) {
+            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
             ShowStep(4);
             break;
         }
-        if (!AcceptXmlFile() || !AcceptCriticalFields()) {
+        if (!FOutputPage->AcceptXmlFile(DocumentType()) || !AcceptCriticalFields()) {
             ShowStep(4);
             break;
         }
         SetStepTexts(QRNConsts::sStep5Title, QRNConsts::sStep5Info);
-        pn5->show();
+        FRunPage->show();
         btClose->setFocus();
-        StartConversion();
+        tmAuto->start();
         break;
     default: break;
     }
@@ -324,193 +274,22 @@ void TfmQRNMain::ShowStep(int step)
 
 void TfmQRNMain::btNextClick()
 {
-    Guarded([this] { ShowStep(FStep + 1); });
+    FContext.Guarded([this] { ShowStep(FStep + 1); });
 }
 
 void TfmQRNMain::btPrevClick()
 {
-    Guarded([this] { ShowStep(FStep - 1); });
-}
-
-void TfmQRNMain::btCloseClick()
-{
-    close();
-}
-
-void TfmQRNMain::btSelectExcelFileClick()
-{
-    const FileDialogRequest request{QStr(QRNConsts::sSelectExcelDialogTitle), QStr(QRNConsts::sExcelFilter), QString(),
-                                    FOpenDialogFileName};
-    if (const auto path = FDialogs.ChooseOpenFile(this, request)) {
-        FOpenDialogFileName = *path;
-        SetTextFromStart(*edExcelFile, *path);
-        WorkbookChosen();
-    }
-}
-
-std::vector<SheetEntry> TfmQRNMain::ListSheets(bool report)
-{
-    cbSheet->clear();
-    FWorkbookProblem.clear();
-    FWorkbookProblemShown = false;
-    std::vector<SheetEntry> sheets;
-    if (!FSheetsOf.isEmpty()) {
-        try {
-            sheets = ReadWorkbookSheets(StdStr(FSheetsOf));
-        } catch (const std::exception& error) {
-            FWorkbookProblem = QShown(UserMessage(error));
-        }
-    }
-    for (const SheetEntry& sheet : sheets)
-        cbSheet->addItem(QShown(sheet.name + (sheet.hidden ? QRNConsts::sHiddenSheetMark : "")));
-    cbSheet->setEnabled(cbSheet->count() > 1);
-    lbExcelProblem->setText(FWorkbookProblem);
-    lbExcelProblem->setToolTip(FWorkbookProblem);
-    lbExcelProblem->setVisible(!FWorkbookProblem.isEmpty());
-    lbExcelNote->setVisible(FWorkbookProblem.isEmpty());
-    if (report && !FWorkbookProblem.isEmpty()) {
-        FWorkbookProblemShown = true;
-        FDialogs.ShowError(this, FWorkbookProblem);
-    }
-    return sheets;
-}
-
-bool TfmQRNMain::WorkbookReadable()
-{
-    if (FWorkbookProblem.isEmpty()) return true;
-    // Perhaps put right meanwhile (saved again, closed in another program).
-    const bool alreadySaid = FWorkbookProblemShown;
-    ListSheets(false);
-    if (FWorkbookProblem.isEmpty()) return true;
-    // Said once for the action that found it; a later "Далее >>" says it
-    // again.
-    if (!alreadySaid) FDialogs.ShowError(this, FWorkbookProblem);
-    return false;
-}
-
-void TfmQRNMain::WorkbookChosen()
-{
-    if (edExcelFile->text() == FSheetsOf) return;
-    FSheetsOf = edExcelFile->text();
-    FSheetPicked = false;
-    // What the command line asked for belongs to its own workbook.
-    if (FSheetsOf != FCommandLineWorkbook) FCommandLineSheet.clear();
-    seHeaderRow->setValue(1);
-    // Said at once on step 1; before the window is up (a workbook opened
-    // with the program), once it is; the automatic mode's reading says it.
-    const std::vector<SheetEntry> sheets = ListSheets(FShown && !FAutoMode);
-    if (FCommandLineSheet.isEmpty()) return;
-    // The command line names the sheet as quarnel-convert takes it; the runs
-    // then get the list's position. A sheet not found is left to step 2,
-    // whose reading names the sheets there are.
-    const SheetChoice chosen = ResolveTypedSheet(sheets, StdStr(FCommandLineSheet));
-    bool isPosition = false;
-    const int index = chosen.starts_with('#') ? QString::fromStdString(chosen.substr(1)).toInt(&isPosition) - 1 : -1;
-    if (isPosition && index >= 0 && index < cbSheet->count()) {
-        cbSheet->setCurrentIndex(index);
-        FSheetPicked = true;
-    }
+    FContext.Guarded([this] { ShowStep(FStep - 1); });
 }
 
 void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
 {
-    FCommandLineSheet = sheet;
-    FCommandLineWorkbook = edExcelFile->text();
-    FSheetsOf.clear();
-    WorkbookChosen();
-    if (headerRow == kFindHeaderRow) {
-        // As quarnel-convert finds it; row 1 when no row gives a known name.
-        Guarded([&] {
-            const int found =
-                FindWorkbookHeaderRow(StdStr(edExcelFile->text()), FRegional, ChosenSheet(), DocumentType());
-            seHeaderRow->setValue(std::max(1, found));
-        });
-    } else if (headerRow > 0) {
-        seHeaderRow->setValue(headerRow);
-    }
-}
-
-SheetLayout TfmQRNMain::Layout() const
-{
-    return cbLayout->currentIndex() == 1 ? SheetLayout::Supplier : SheetLayout::Strict;
+    FWorkbookPage->SetCommandLineSheet(sheet, headerRow);
 }
 
 void TfmQRNMain::SetCommandLineLayout(bool supplier)
 {
-    cbLayout->setCurrentIndex(supplier ? 1 : 0);
-}
-
-SheetChoice TfmQRNMain::ChosenSheet() const
-{
-    if (!FCommandLineSheet.isEmpty() && !FSheetPicked) return StdStr(FCommandLineSheet);
-    if (cbSheet->currentIndex() <= 0 && !FSheetPicked) return {};
-    return std::to_string(cbSheet->currentIndex() + 1);
-}
-
-// The last XML file chosen, else the workbook's name with ".xml" beside it;
-// never the name another save dialog left (a scheme's), which one Enter
-// would have replaced by the XML.
-QString TfmQRNMain::XmlDialogStartFile() const
-{
-    if (!FXmlDialogFileName.isEmpty()) return FXmlDialogFileName;
-    return XmlBesideWorkbook();
-}
-
-QString TfmQRNMain::XmlBesideWorkbook() const
-{
-    if (edExcelFile->text().isEmpty()) return QString();
-    const QFileInfo workbook(edExcelFile->text());
-    return workbook.absolutePath() + QLatin1Char('/') + workbook.completeBaseName() + QStringLiteral(".xml");
-}
-
-void TfmQRNMain::btSelectXmlFileClick()
-{
-    const FileDialogRequest request{QStr(QRNConsts::sXmlSaveDialogTitle), QStr(QRNConsts::sXmlFilter),
-                                    QStringLiteral("xml"), XmlDialogStartFile()};
-    const auto path = FDialogs.ChooseSaveFile(this, request);
-    if (!path || !MayReplaceNotXml(*path)) return;
-    FXmlDialogFileName = *path;
-    FXmlProposal.clear();
-    SetTextFromStart(*edXMLFile, *path);
-}
-
-// Converting again into the same XML file is the usual thing and is not
-// asked about; any other kind of file would be lost to the XML. Nobody is
-// there to ask in the automatic mode: such a file is refused.
-bool TfmQRNMain::MayReplaceNotXml(const QString& path)
-{
-    if (!QFileInfo::exists(path) || path.endsWith(QStringLiteral(".xml"), Qt::CaseInsensitive)) return true;
-    if (FAutoMode) {
-        FDialogs.ShowError(this, QStr(FormatMessage(QRNConsts::sNotXmlRefused, {StdStr(path)})));
-        return false;
-    }
-    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceNotXml, {StdStr(path)})));
-}
-
-void TfmQRNMain::ProposeXmlFile()
-{
-    if (FAutoMode || (!edXMLFile->text().isEmpty() && edXMLFile->text() != FXmlProposal)) return;
-    FXmlProposal = XmlBesideWorkbook();
-    SetTextFromStart(*edXMLFile, FXmlProposal);
-}
-
-bool TfmQRNMain::AcceptXmlFile()
-{
-    QString path = edXMLFile->text();
-    // As the save dialog takes a name typed without an extension.
-    if (!FAutoMode && !path.endsWith(QLatin1Char('/')) && QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".xml");
-        SetTextFromStart(*edXMLFile, path);
-    }
-    // A file chosen in the dialog was asked about there.
-    if (path != FXmlDialogFileName && !MayReplaceNotXml(path)) return false;
-    if (FAutoMode) return true;
-    const std::vector<std::string> other = OtherKindOfMessage(StdStr(path), DocumentType());
-    if (other.empty()) return true;
-    std::string names;
-    for (const std::string& name : other) names += (names.empty() ? "" : ", ") + name;
-    const char* held = DocumentType() == kInvoiceType ? QRNConsts::sPriceListMessage : QRNConsts::sInvoiceMessage;
-    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sReplaceOtherMessage, {names, held})));
+    FWorkbookPage->SetCommandLineLayout(supplier);
 }
 
 bool TfmQRNMain::AcceptCriticalFields()
@@ -518,19 +297,11 @@ bool TfmQRNMain::AcceptCriticalFields()
     FCriticalFieldNote.clear();
     // Every row of a price list needs its article; an invoice's rows do not.
     if (DocumentType() == kInvoiceType) return true;
-    const std::string caption = GetFildNameByFieldID("RecordReference", DocumentType());
-    const SchemeLines lines = CurrentScheme();
-    if (GetColumnByCaption(caption, lines, ItemTexts(*listExcel)) > 0) return true;
-    const int line = FindSchemeLine(lines, caption);
-    const std::vector<std::string> missing =
-        line < 0 ? std::vector<std::string>{}
-                 : SchemeColumnsMissing({lines[static_cast<std::size_t>(line)]}, ItemTexts(*listExcel));
-    const std::string note = missing.empty()
-                                 ? FormatMessage(QRNConsts::sCriticalFieldUnmapped, {caption})
-                                 : FormatMessage(QRNConsts::sCriticalFieldColumnMissing, {missing.front(), caption});
-    if (FAutoMode) {
+    const std::string note = FSchemePage->CriticalFieldNote();
+    if (note.empty()) return true;
+    if (FContext.autoMode) {
         FCriticalFieldNote = QStr(note);
         return true;
     }
-    return FDialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sContinueQuestion, {note})));
+    return FContext.dialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sContinueQuestion, {note})));
 }

@@ -1,43 +1,31 @@
 #pragma once
 
-#include "app/window/ConversionRunner.h"
-#include "app/window/WindowWorker.h"
-#include "base/Regional.h"
+#include "app/window/WizardContext.h"
+#include "app/window/WorkbookPage.h"
 #include "catalogue/DocumentTypes.h"
-#include "scheme/SchemeLine.h"
-#include "workbook/SheetChoice.h"
+#include "convert/RunInputs.h"
 
-#include <QWidget>
+#include <QString>
 #include <QStringList>
+#include <QWidget>
 
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
-class ColumnDragList;
-class FieldDropList;
-class QAction;
-class QComboBox;
-class QSpinBox;
-class QGroupBox;
+class HeaderPage;
+class OutputPage;
 class QHelpEvent;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
-class QMenu;
-class QPlainTextEdit;
-class QProgressBar;
 class QPushButton;
 class QTimer;
-class SchemeList;
+class RunPage;
+class SchemePage;
 class UserDialogs;
 
-// The wizard window: five steps from the workbook to the XML file. It holds
-// every input in its controls; each step repeats its loading work whenever it
-// is entered, and entering step 5 starts a conversion through the one-shot
-// timer tmAuto. Started with three to five parameters it walks itself to
-// step 5 when first shown.
+// The wizard window: five steps from the workbook to the XML file, a page
+// each. The wizard owns the walk between them (Back, Next, Close) and the
+// automatic mode; each step repeats its loading work whenever it is entered,
+// and entering step 5 starts a conversion through the one-shot timer tmAuto.
+// Started with three to five parameters it walks itself to step 5 when first
+// shown.
 class TfmQRNMain : public QWidget {
     Q_OBJECT
 
@@ -48,260 +36,70 @@ public:
     ~TfmQRNMain() override;
 
     int Step() const { return FStep; }
-    bool AutoMode() const { return FAutoMode; }
+    bool AutoMode() const { return FContext.autoMode; }
     bool ConversionRunning() const;
 
     // The step switch: every move between steps goes through here.
     void ShowStep(int step);
 
-    void btNextClick();
-    void btPrevClick();
-    void btCloseClick();
-    void btSelectExcelFileClick();
-    void btSelectXmlFileClick();
-
-    // Step 1: lists the sheets of the workbook in the path field, choosing
-    // the first and header row 1, unless it is the workbook listed already
-    // (its choice stays).
-    void WorkbookChosen();
     // For the automatic mode: the sheet (a position or a name) and the
     // header row the command line gave, kFindHeaderRow for "auto".
-    static constexpr int kFindHeaderRow = -1;
+    static constexpr int kFindHeaderRow = WorkbookPage::kFindHeaderRow;
     void SetCommandLineSheet(const QString& sheet, int headerRow);
     // For the command line: "--layout supplier" or "strict"; not remembered.
     void SetCommandLineLayout(bool supplier);
 
-    // Step 2.
-    void LoadFieldLists();
-    // Offers the supplier layout when the strict one would leave out part of
-    // the sheet, judged on the worker.
-    void OfferSupplierLayout();
-    // The column names of the chosen sheet and header row, alone.
-    void LoadColumnNames();
-    // The first data rows the automatic mapping looks at; none when they
-    // cannot be read.
-    std::vector<std::vector<std::string>> MappingRows() const;
-    // Shows the first data rows as the conversion will read them.
-    void btPreviewClick();
-    bool listOnixDragOver(const QPoint& position);
-    void listOnixDragDrop();
-    void actCorrespClearExecute();
-    void actCorrespAutoExecute();
-    // Proposes the mappings of the columns (and these first data rows) and
-    // adds the ones the user checks.
-    void ProposeAndAddMappings(const std::vector<std::vector<std::string>>& rows);
-    void actCorrespDelExecute();
-    void actCorrespSaveExecute();
-    void actCorrespOpenExecute();
-
-    // Step 3.
-    void LoadHeaderParams();
-    void SaveHeaderParams();
-    void btSelectDateClick();
-
-    // Step 5.
-    void StartConversion();
+    // The timer's handler: starts the conversion of what the steps hold,
+    // unless one goes on.
     void tmAutoTimer();
-    void btSaveLogClick();
-
-    // Header band.
-    QWidget* pnHeader;
-    QLabel* lbHeader;
-    QLabel* lbInfo;
-    QLabel* imgHeader;
-    QWidget* pn1;
-    QWidget* pn2;
-    QWidget* pn3;
-    QWidget* pn4;
-    QWidget* pn5;
-    QPushButton* btPrev;
-    QPushButton* btNext;
-    QPushButton* btClose;
-
-    // Step 1.
-    QLineEdit* edExcelFile;
-    // Under the file field: the note, or in its place what keeps the
-    // workbook from being read.
-    QLabel* lbExcelNote;
-    QLabel* lbExcelProblem;
-    QPushButton* btSelectExcelFile;
-    QComboBox* cbDocType;
-    QComboBox* cbSheet;
-    QSpinBox* seHeaderRow;
-    QComboBox* cbLayout;
-
-    // Step 2.
-    ColumnDragList* listExcel;
-    FieldDropList* listOnix;
-    SchemeList* listCorresp;
-    QAction* actCorrespClear;
-    QAction* actCorrespAuto;
-    QAction* actCorrespDel;
-    QAction* actCorrespSave;
-    QAction* actCorrespOpen;
-    QPushButton* btClearCorresp;
-    QPushButton* btAutoCorresp;
-    QPushButton* btSaveCorresp;
-    QPushButton* btOpenCorresp;
-    QPushButton* btPreview;
-    QMenu* pmCorresp;
-
-    // Step 3.
-    QGroupBox* gbFrom;
-    QGroupBox* gbTo;
-    QGroupBox* gbMessage;
-    QLineEdit* edFromSAN;
-    QLineEdit* edFromCompany;
-    QLineEdit* edFromPerson;
-    QLineEdit* edToSAN;
-    QLineEdit* edToCompany;
-    QLineEdit* edToPerson;
-    QLineEdit* edMessageNumber;
-    QLineEdit* edDocumentReference;
-    QLineEdit* edSentDate;
-    QPushButton* btSelectDate;
-    QLabel* lbMessageNumber;
-    QLabel* lbDocumentReference;
-    QLabel* lbMessageNumberMark;
-    QLabel* lbDocumentReferenceMark;
-
-    // Step 4.
-    QLineEdit* edXMLFile;
-    QPushButton* btSelectXmlFile;
-    QLabel* lbInfoNakl;
-
-    // Step 5.
-    QProgressBar* ProgressBar1;
-    QPlainTextEdit* memLog;
-    QPushButton* btSaveLog;
-    QTimer* tmAuto;
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // Esc during a run asks whether to stop it, as closing does.
+    // Esc during a run asks whether to stop it, as closing does; Enter goes
+    // on to the next step.
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The header band, the steps' pages between two rules, and the buttons.
     void BuildFrame();
+    QWidget* BuildHeaderBand();
     // The Alt-letter keys of each step's buttons and labels.
     void AssignAccessKeys();
-    // Enter in the column list maps, Delete in the scheme list removes.
-    bool ListKeyPressed(QObject* watched, QEvent* event);
-    void BuildStep1();
-    void BuildStep2();
-    void BuildStep3();
-    void BuildStep4();
-    void BuildStep5();
 
     void FormCreate(const QStringList& parameters);
     void FormShow();
     bool AppShowHint(QObject* watched, QHelpEvent* event);
-
     void SetStepTexts(const char* title, const char* info);
-    // Lists the workbook's sheets; what keeps it from being read is said
-    // under the file field, and in the error box when `report`.
-    std::vector<SheetEntry> ListSheets(bool report);
-    // Step 2 is entered only with a workbook that reads; false after saying
-    // why not.
-    bool WorkbookReadable();
-
-    // The scheme of step 2 and what it was loaded for: the workbook, sheet,
-    // header row, layout and type. Coming back with the same keeps the lines.
-    QString ListsKey() const;
-    bool SchemeUnsaved() const;
-    // Before unsaved lines are replaced: "Сохранить схему соответствия
-    // полей?"; false for Отмена (also for a save dialog cancelled after Да).
-    bool SaveUnsavedScheme();
-    // Saves the lines under the type's remembered path; false when cancelled.
-    bool SaveScheme(TDocumentType type);
-    // Marks the lines whose column the workbook lacks.
-    void MarkDeadSchemeLines();
-
-    // Step 4 on "Далее >>": the output path as the save dialog would take
-    // it, and the questions before a file is replaced or every row fails.
-    bool AcceptXmlFile();
-    bool AcceptCriticalFields();
-    // Step 4's text becomes the workbook's name with ".xml" where the
-    // program set it (or nothing is there).
-    void ProposeXmlFile();
-    QString XmlDialogStartFile() const;
-    // The workbook's path with ".xml" for its extension; "" without one.
-    QString XmlBesideWorkbook() const;
-    // Before a file other than XML is replaced: asked, or in the automatic
-    // mode refused.
-    bool MayReplaceNotXml(const QString& path);
     TDocumentType DocumentType() const;
-    SchemeLines CurrentScheme() const;
-    void ShowScheme(const SchemeLines& lines);
+    void btNextClick();
+    void btPrevClick();
+    // Step 4 on "Далее >>": the question before every row fails.
+    bool AcceptCriticalFields();
     RunInputs CollectRunInputs() const;
     void ConversionFinished();
     // "Прервать преобразование?" while the run goes on; Да stops it, and
     // then closes the window when the close box asked.
     void AskToStopConversion(bool thenClose);
 
-    // Runs a user action; a platform error it raises ends the action and is
-    // shown in the error box, and the window stays usable.
-    void Guarded(const std::function<void()>& action);
-
-    Regional FRegional;
-    UserDialogs& FDialogs;
-    std::unique_ptr<ConversionRunner> FRunner;
-    // Reads the preview's rows.
-    WindowWorker FPreviewWorker;
-    // Judges whether the strict layout loses rows.
-    WindowWorker FLayoutWorker;
-    // Reads the rows the automatic mapping looks at.
-    WindowWorker FMappingWorker;
-    // The first data row of the columns listed on step 2 (0: under the
-    // header row).
-    int FFirstDataRow = 0;
-    // In the automatic mode: the strict layout leaves part of the sheet out,
-    // which the log says after the run.
-    bool FStrictLosesRows = false;
-    // What the report of the log names: the last run's workbook, type and
-    // start, and its output file, whose name the report is offered under.
-    RunInputs FLastRun;
-    double FLastRunDateTime = 0;
+    WizardContext FContext;
+    QLabel* lbHeader;
+    QLabel* lbInfo;
+    QPushButton* btPrev;
+    QPushButton* btNext;
+    QPushButton* btClose;
+    QTimer* tmAuto;
+    WorkbookPage* FWorkbookPage;
+    SchemePage* FSchemePage;
+    HeaderPage* FHeaderPage;
+    OutputPage* FOutputPage;
+    RunPage* FRunPage;
     int FStep = 1;
-    bool FAutoMode = false;
-    bool FShown = false;
     bool FHintHandlerInstalled = false;
     bool FCloseRequested = false;
     bool FStopQuestionUp = false;
-    // The file names the open and save dialogs start with: those of their
-    // last use, as the window's two dialogs are shared by the scheme and log
-    // actions.
-    // The sheet chosen on step 1, as the runs take it: "" for the first when
-    // the user left the list at it.
-    SheetChoice ChosenSheet() const;
-    SheetLayout Layout() const;
-
-    QString FOpenDialogFileName;
-    // The workbook whose sheets cbSheet lists; whether the user picked one;
-    // the sheet the command line asked for.
-    QString FSheetsOf;
-    bool FSheetPicked = false;
-    QString FCommandLineSheet;
-    QString FCommandLineWorkbook;
-    QString FSaveDialogFileName;
-    // The XML file chosen last: the XML dialog starts with it, not with the
-    // name another save left.
-    QString FXmlDialogFileName;
-    // The name step 4's field was last given by the program: while the field
-    // holds it, the program may give another.
-    QString FXmlProposal;
-    // What keeps the workbook in the path field from being read ("" when it
-    // reads), and whether the error box has said it since.
-    QString FWorkbookProblem;
-    bool FWorkbookProblemShown = false;
-    // What the lists of step 2 were loaded for, the type of their scheme, and
-    // the lines last saved, opened or loaded.
-    QString FListsKey;
-    TDocumentType FListsType = TDocumentType::Books;
-    SchemeLines FSchemeBaseline;
     // In the automatic mode: the field without which every row fails, said
     // in the log after the run.
     QString FCriticalFieldNote;

@@ -6,10 +6,11 @@
 #include "support/TypeIndex.h"
 #include "WindowFixture.h"
 
+#include "app/window/ConversionRunner.h"
 #include "app/window/ListBoxes.h"
-#include "app/window/WindowTexts.h"
 #include "base/DateTime.h"
 #include "base/Regional.h"
+#include "app/window/WindowTexts.h"
 #include "catalogue/FieldCatalogue.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
@@ -42,19 +43,20 @@ std::string CaptionOf(const char* fieldID, TypeIndex type)
 // Drags a column name onto the caption of a field, as the user does.
 void MapColumn(TfmQRNMain& window, const QString& column, const char* fieldID)
 {
-    const QList<QListWidgetItem*> columns = window.listExcel->findItems(column, Qt::MatchExactly);
-    const QString caption = QString::fromStdString(CaptionOf(fieldID, TypeIndex(window.cbDocType->currentIndex())));
-    const QList<QListWidgetItem*> fields = window.listOnix->findItems(caption, Qt::MatchExactly);
+    const WindowControls ui(window);
+    const QList<QListWidgetItem*> columns = ui.listExcel->findItems(column, Qt::MatchExactly);
+    const QString caption = QString::fromStdString(CaptionOf(fieldID, TypeIndex(ui.cbDocType->currentIndex())));
+    const QList<QListWidgetItem*> fields = ui.listOnix->findItems(caption, Qt::MatchExactly);
     QVERIFY(!columns.isEmpty() && !fields.isEmpty());
-    window.listExcel->setCurrentItem(columns.first());
-    window.listOnix->scrollToItem(fields.first(), QAbstractItemView::PositionAtCenter);
-    QVERIFY(window.listOnixDragOver(window.listOnix->visualItemRect(fields.first()).center()));
-    window.listOnixDragDrop();
+    ui.listExcel->setCurrentItem(columns.first());
+    ui.listOnix->scrollToItem(fields.first(), QAbstractItemView::PositionAtCenter);
+    QVERIFY(ui.pn2->listOnixDragOver(ui.listOnix->visualItemRect(fields.first()).center()));
+    ui.pn2->listOnixDragDrop();
 }
 
-QStringList LogLines(const TfmQRNMain& window)
+QStringList LogLines(TfmQRNMain& window)
 {
-    return window.memLog->toPlainText().split(QLatin1Char('\n'));
+    return WindowControls(window).memLog->toPlainText().split(QLatin1Char('\n'));
 }
 
 const std::vector<std::vector<std::string>> kBooks = {
@@ -90,13 +92,13 @@ void PrepareInvoice(WindowFixture& fixture, const std::vector<std::vector<std::s
 
 void WalkToStepFive(WindowFixture& fixture, const QString& output)
 {
-    TfmQRNMain& window = fixture.window();
-    window.edExcelFile->setText(fixture.QFile("books.xlsx"));
-    window.btNext->click();
-    window.btNext->click();
-    window.btNext->click();
-    window.edXMLFile->setText(output);
-    window.btNext->click();
+    const WindowControls& ui = fixture.ui();
+    ui.edExcelFile->setText(fixture.QFile("books.xlsx"));
+    ui.btNext->click();
+    ui.btNext->click();
+    ui.btNext->click();
+    ui.edXMLFile->setText(output);
+    ui.btNext->click();
 }
 
 } // namespace
@@ -109,30 +111,31 @@ private slots:
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         WriteWorkbook(fixture.File("books.xlsx"), kBooks);
         window.show();
 
         fixture.dialogs().fileAnswers = {fixture.QFile("books.xlsx")};
-        window.btSelectExcelFile->click();
-        window.btNext->click();
+        ui.btSelectExcelFile->click();
+        ui.btNext->click();
         QCOMPARE(window.Step(), 2);
         MapColumn(window, Q("Артикул"), "RecordReference");
         MapColumn(window, "ISBN", "ISBN");
         MapColumn(window, Q("Название"), "Title");
         MapColumn(window, Q("Автор"), "AuthorKeyNames");
         MapColumn(window, Q("Цена"), "Price01");
-        QCOMPARE(window.listCorresp->count(), 5);
+        QCOMPARE(ui.listCorresp->count(), 5);
         fixture.dialogs().fileAnswers = {fixture.QFile("books.sch")};
-        window.btSaveCorresp->click();
+        ui.btSaveCorresp->click();
 
-        window.btNext->click();
-        window.edFromSAN->setText(QStringLiteral("7701234567"));
-        window.edFromCompany->setText(Q("ООО «Книжный дом»"));
-        window.edToPerson->setText(Q("Петров П. П."));
-        window.btNext->click();
+        ui.btNext->click();
+        ui.edFromSAN->setText(QStringLiteral("7701234567"));
+        ui.edFromCompany->setText(Q("ООО «Книжный дом»"));
+        ui.edToPerson->setText(Q("Петров П. П."));
+        ui.btNext->click();
         fixture.dialogs().fileAnswers = {fixture.QFile("window.xml")};
-        window.btSelectXmlFile->click();
-        window.btNext->click();
+        ui.btSelectXmlFile->click();
+        ui.btNext->click();
         QCOMPARE(window.Step(), 5);
         QVERIFY(fixture.WaitForRun());
 
@@ -144,7 +147,7 @@ private slots:
                                      Q("Файл \"") + fixture.QFile("window.xml") + Q("\" сохранен (строк: 3).")}),
                  qPrintable(log.join('\n')));
         QVERIFY(log.join('\n').contains(Q("Ошибка в строке 4. ")));
-        QCOMPARE(window.ProgressBar1->value(), 0);
+        QCOMPARE(ui.ProgressBar1->value(), 0);
         const std::string written = ReadFileBytes(fixture.File("window.xml"));
         QVERIFY(written.find("<KALMIRAMessage") != std::string::npos);
         QVERIFY(written.find("<IDValue>978-5-389-07435-4</IDValue>") != std::string::npos);
@@ -156,7 +159,7 @@ private slots:
         convert.setProcessEnvironment(environment);
         convert.start(QStringLiteral(QUARNEL_CONVERT_PATH),
                       {"--settings", fixture.QFile("quarnel.ini"), "--scheme", fixture.QFile("books.sch"), "--date",
-                       window.edSentDate->text(), fixture.QFile("books.xlsx"), fixture.QFile("cli.xml"), "0"});
+                       ui.edSentDate->text(), fixture.QFile("books.xlsx"), fixture.QFile("cli.xml"), "0"});
         QVERIFY(convert.waitForFinished(20000));
         QCOMPARE(convert.exitCode(), 0);
         QCOMPARE(ReadFileBytes(fixture.File("cli.xml")), written);
@@ -220,6 +223,7 @@ private slots:
 
         fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         QVERIFY(window.AutoMode());
         QCOMPARE(window.Step(), 1);
         window.show();
@@ -227,9 +231,9 @@ private slots:
         QVERIFY(fixture.WaitForRun());
 
         QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
-        QCOMPARE(window.edMessageNumber->text(), QStringLiteral("15"));
-        QCOMPARE(window.edDocumentReference->text(), QStringLiteral("7"));
-        QCOMPARE(window.edSentDate->text(), TodayText());
+        QCOMPARE(ui.edMessageNumber->text(), QStringLiteral("15"));
+        QCOMPARE(ui.edDocumentReference->text(), QStringLiteral("7"));
+        QCOMPARE(ui.edSentDate->text(), TodayText());
         const std::string written = ReadFileBytes(fixture.File("invoice.xml"));
         QVERIFY(written.find("<BookCommerceMessage") != std::string::npos);
         QVERIFY(written.find("<MessageNumber>15</MessageNumber>") != std::string::npos);
@@ -239,7 +243,7 @@ private slots:
         QCOMPARE(LogLines(window).last(), Q(QRNConsts::sStrictLayoutLosesRows));
         // The window stays on step 5 with its log until the user closes it.
         QVERIFY(window.isVisible());
-        QVERIFY(window.btPrev->isEnabled());
+        QVERIFY(ui.btPrev->isEnabled());
     }
 
     void closingDuringAnInvoiceRunStopsItAndKeepsThePreviousFile()
@@ -252,10 +256,11 @@ private slots:
 
         fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         fixture.dialogs().confirmAnswers = {true};
         // Closed as the bar first moves, the run under way.
-        QObject::connect(window.ProgressBar1, &QProgressBar::valueChanged, &window, [&window](int value) {
-            if (value > 0 && window.ConversionRunning()) window.btClose->click();
+        QObject::connect(ui.ProgressBar1, &QProgressBar::valueChanged, &window, [&window, &ui](int value) {
+            if (value > 0 && window.ConversionRunning()) ui.btClose->click();
         });
         window.show();
         QTRY_VERIFY(window.isHidden());
@@ -273,13 +278,14 @@ private slots:
         rows[2][2] = std::string(300, 'x');
         PrepareBooks(fixture, rows);
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         bool runningDuringWarning = false;
         bool backEnabledDuringWarning = true;
         bool saveLogEnabledDuringWarning = true;
         fixture.dialogs().duringWarning = [&] {
             runningDuringWarning = window.ConversionRunning();
-            backEnabledDuringWarning = window.btPrev->isEnabled();
-            saveLogEnabledDuringWarning = window.btSaveLog->isEnabled();
+            backEnabledDuringWarning = ui.btPrev->isEnabled();
+            saveLogEnabledDuringWarning = ui.btSaveLog->isEnabled();
             // A second start while the run waits is ignored.
             window.tmAutoTimer();
         };
@@ -291,8 +297,8 @@ private slots:
         QVERIFY(runningDuringWarning);
         QVERIFY(!backEnabledDuringWarning);
         QVERIFY(!saveLogEnabledDuringWarning);
-        QVERIFY(window.btPrev->isEnabled());
-        QVERIFY(window.btSaveLog->isEnabled());
+        QVERIFY(ui.btPrev->isEnabled());
+        QVERIFY(ui.btSaveLog->isEnabled());
         QCOMPARE(LogLines(window).last(), Q("Файл \"") + fixture.QFile("books.xml") + Q("\" сохранен (строк: 3)."));
         QVERIFY(ReadFileBytes(fixture.File("books.xml")).find(std::string(250, 'x') + "<") != std::string::npos);
     }
@@ -305,6 +311,7 @@ private slots:
         WindowFixture fixture;
         PrepareBooks(fixture);
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.show();
         WalkToStepFive(fixture, fixture.QFile("clean.xml"));
         QVERIFY(fixture.WaitForRun());
@@ -313,38 +320,38 @@ private slots:
         titled.insert(titled.end(), kBooks.begin(), kBooks.end());
         WriteWorkbookSheets(fixture.File("titled.xlsx"), {{"Обложка", {{"Каталог"}}}, {"Книги", titled}});
         window.ShowStep(1);
-        window.edExcelFile->setText(fixture.QFile("titled.xlsx"));
-        emit window.edExcelFile->editingFinished();
-        QCOMPARE(window.cbSheet->count(), 2);
-        QCOMPARE(window.cbSheet->itemText(1), Q("Книги"));
-        window.cbSheet->setCurrentIndex(1);
-        emit window.cbSheet->activated(1);
-        window.seHeaderRow->setValue(6);
-        window.btNext->click();
-        QCOMPARE(Items(*window.listExcel).first(), Q("Артикул"));
+        ui.edExcelFile->setText(fixture.QFile("titled.xlsx"));
+        emit ui.edExcelFile->editingFinished();
+        QCOMPARE(ui.cbSheet->count(), 2);
+        QCOMPARE(ui.cbSheet->itemText(1), Q("Книги"));
+        ui.cbSheet->setCurrentIndex(1);
+        emit ui.cbSheet->activated(1);
+        ui.seHeaderRow->setValue(6);
+        ui.btNext->click();
+        QCOMPARE(Items(*ui.listExcel).first(), Q("Артикул"));
         // The preview reads the rows the run will, by the sheet's own numbers.
-        window.btPreview->click();
+        ui.btPreview->click();
         QTRY_COMPARE(fixture.dialogs().previews.size(), 1u);
         const RunPreview& preview = fixture.dialogs().previews.back();
         QCOMPARE(preview.rows.size(), 3u);
         QCOMPARE(preview.rows.front().number, 7);
         QCOMPARE(preview.rows.front().texts, (std::vector<std::string>{"КН-001", "Мастер и Маргарита"}));
-        window.btNext->click();
-        window.btNext->click();
-        window.edXMLFile->setText(fixture.QFile("titled.xml"));
-        window.btNext->click();
+        ui.btNext->click();
+        ui.btNext->click();
+        ui.edXMLFile->setText(fixture.QFile("titled.xml"));
+        ui.btNext->click();
         QVERIFY(fixture.WaitForRun());
         QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
         QCOMPARE(ReadFileBytes(fixture.File("titled.xml")), ReadFileBytes(fixture.File("clean.xml")));
 
         window.ShowStep(1);
-        emit window.edExcelFile->editingFinished();
-        QCOMPARE(window.cbSheet->currentIndex(), 1);
-        QCOMPARE(window.seHeaderRow->value(), 6);
-        window.edExcelFile->setText(fixture.QFile("books.xlsx"));
-        emit window.edExcelFile->editingFinished();
-        QCOMPARE(window.cbSheet->currentIndex(), 0);
-        QCOMPARE(window.seHeaderRow->value(), 1);
+        emit ui.edExcelFile->editingFinished();
+        QCOMPARE(ui.cbSheet->currentIndex(), 1);
+        QCOMPARE(ui.seHeaderRow->value(), 6);
+        ui.edExcelFile->setText(fixture.QFile("books.xlsx"));
+        emit ui.edExcelFile->editingFinished();
+        QCOMPARE(ui.cbSheet->currentIndex(), 0);
+        QCOMPARE(ui.seHeaderRow->value(), 1);
     }
 
     // Closing the window or pressing Esc while a run goes on asks first; the
@@ -377,11 +384,12 @@ private slots:
         PrepareBooks(fixture, rows);
         WriteFileBytes(fixture.File("books.xml"), "previous");
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.show();
         if (answer >= 0) fixture.dialogs().confirmAnswers = {answer == 1};
         fixture.dialogs().duringWarning = [&] {
             if (escape) QTest::keyClick(&window, Qt::Key_Escape);
-            else window.btClose->click();
+            else ui.btClose->click();
         };
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
         QVERIFY(fixture.WaitForRun());
@@ -428,24 +436,25 @@ private slots:
         WindowFixture fixture;
         PrepareBooks(fixture);
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         if (!existing.isEmpty()) WriteFileBytes(fixture.File(typed.toStdString()), existing.toStdString());
-        window.edExcelFile->setText(fixture.QFile("books.xlsx"));
-        window.cbDocType->setCurrentIndex(type);
-        window.btNext->click();
-        window.btNext->click();
-        window.edMessageNumber->setText("15");
-        window.edDocumentReference->setText("7");
-        window.btNext->click();
+        ui.edExcelFile->setText(fixture.QFile("books.xlsx"));
+        ui.cbDocType->setCurrentIndex(type);
+        ui.btNext->click();
+        ui.btNext->click();
+        ui.edMessageNumber->setText("15");
+        ui.edDocumentReference->setText("7");
+        ui.btNext->click();
         // The program's proposal, beside the workbook.
-        QCOMPARE(window.edXMLFile->text(), fixture.QFile("books.xml"));
-        window.edXMLFile->setText(fixture.QFile(typed.toStdString()));
-        window.btNext->click();
+        QCOMPARE(ui.edXMLFile->text(), fixture.QFile("books.xml"));
+        ui.edXMLFile->setText(fixture.QFile(typed.toStdString()));
+        ui.btNext->click();
 
         QCOMPARE(fixture.dialogs().questions.size(), question.isEmpty() ? 0 : 1);
         if (!question.isEmpty())
             QVERIFY2(fixture.dialogs().questions[0].contains(question.section('%', 0, 0)),
                      qPrintable(fixture.dialogs().questions[0]));
-        QCOMPARE(window.edXMLFile->text(), fixture.QFile(fieldAfter.toStdString()));
+        QCOMPARE(ui.edXMLFile->text(), fixture.QFile(fieldAfter.toStdString()));
         QCOMPARE(window.Step(), question.isEmpty() ? 5 : 4);
         QVERIFY(fixture.WaitForRun());
         if (!question.isEmpty())
@@ -458,16 +467,17 @@ private slots:
         PrepareBooks(fixture);
         WriteWorkbook(fixture.File("other.xlsx"), kBooks);
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         const auto stepFourFor = [&](const char* workbook) {
             window.ShowStep(1);
-            window.edExcelFile->setText(fixture.QFile(workbook));
-            for (int step = 2; step <= 4; ++step) window.btNext->click();
-            return window.edXMLFile->text();
+            ui.edExcelFile->setText(fixture.QFile(workbook));
+            for (int step = 2; step <= 4; ++step) ui.btNext->click();
+            return ui.edXMLFile->text();
         };
         QCOMPARE(stepFourFor("books.xlsx"), fixture.QFile("books.xml"));
         QCOMPARE(stepFourFor("other.xlsx"), fixture.QFile("other.xml"));
-        window.edXMLFile->end(false);
-        QTest::keyClicks(window.edXMLFile, "x");
+        ui.edXMLFile->end(false);
+        QTest::keyClicks(ui.edXMLFile, "x");
         QCOMPARE(stepFourFor("books.xlsx"), fixture.QFile("other.xmlx"));
     }
 
@@ -492,28 +502,29 @@ private slots:
         WindowFixture fixture;
         PrepareBooks(fixture);
         TfmQRNMain& window = fixture.window();
-        window.edExcelFile->setText(fixture.QFile("books.xlsx"));
-        window.btNext->click();
-        window.btNext->click();
-        if (!sentDate.isEmpty()) window.edSentDate->setText(sentDate);
-        window.btNext->click();
+        const WindowControls& ui = fixture.ui();
+        ui.edExcelFile->setText(fixture.QFile("books.xlsx"));
+        ui.btNext->click();
+        ui.btNext->click();
+        if (!sentDate.isEmpty()) ui.edSentDate->setText(sentDate);
+        ui.btNext->click();
         if (removeWorkbook) QFile::remove(fixture.QFile("books.xlsx"));
         const std::string before = ReadFileBytes(fixture.File(output.toStdString()));
-        window.edXMLFile->setText(fixture.QFile(output.toStdString()));
+        ui.edXMLFile->setText(fixture.QFile(output.toStdString()));
         // The scheme is no XML file: replacing it is asked first.
         fixture.dialogs().confirmAnswers = {true};
-        window.btNext->click();
+        ui.btNext->click();
         QVERIFY(fixture.WaitForRun());
 
         QCOMPARE(ReadFileBytes(fixture.File(output.toStdString())), before);
         QCOMPARE(fixture.dialogs().errors.size(), 1);
         QVERIFY2(fixture.dialogs().errors[0].contains(expected), qPrintable(fixture.dialogs().errors[0]));
         QCOMPARE(window.Step(), 5);
-        QVERIFY(window.btPrev->isEnabled());
+        QVERIFY(ui.btPrev->isEnabled());
         QVERIFY(!QFileInfo::exists(fixture.QFile("books.xml")));
         // The saved report ends with what the box said.
         fixture.dialogs().fileAnswers = {fixture.QFile("run.log")};
-        window.btSaveLog->click();
+        ui.btSaveLog->click();
         QVERIFY(QString::fromUtf8(ReadFileBytes(fixture.File("run.log"))).endsWith(fixture.dialogs().errors[0] + "\n"));
     }
 
@@ -524,17 +535,18 @@ private slots:
         WriteSchemeFile(fixture.File("books.sch"),
                         {CaptionOf("RecordReference", 0) + " = Артикул", CaptionOf("ISBN", 0) + " = ISBN"});
         TfmQRNMain& window = fixture.window();
-        QVERIFY(!window.btSaveLog->isEnabled());
-        QCOMPARE(ShownText(window.btSaveLog->text()), Q("Сохранить протокол..."));
-        QCOMPARE(window.btSaveLog->toolTip(), Q("Сохранить протокол преобразования в текстовый файл..."));
+        const WindowControls& ui = fixture.ui();
+        QVERIFY(!ui.btSaveLog->isEnabled());
+        QCOMPARE(ShownText(ui.btSaveLog->text()), Q("Сохранить протокол..."));
+        QCOMPARE(ui.btSaveLog->toolTip(), Q("Сохранить протокол преобразования в текстовый файл..."));
         const double before = NowDateTime();
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
         QVERIFY(fixture.WaitForRun());
         const double after = NowDateTime();
-        QVERIFY(window.btSaveLog->isEnabled());
+        QVERIFY(ui.btSaveLog->isEnabled());
 
         fixture.dialogs().fileAnswers = {QString()};
-        window.btSaveLog->click();
+        ui.btSaveLog->click();
         QCOMPARE(QDir(QString::fromStdString(fixture.File(""))).entryList({"*.log"}), QStringList{});
         const FileDialogRequest& request = fixture.dialogs().saveRequests.back();
         QCOMPARE(request.title, Q("Сохранение протокола преобразования"));
@@ -543,7 +555,7 @@ private slots:
         QCOMPARE(request.initialFile, fixture.QFile("books.log"));
 
         fixture.dialogs().fileAnswers = {fixture.QFile("протокол.log")};
-        window.btSaveLog->click();
+        ui.btSaveLog->click();
         QVERIFY(fixture.dialogs().errors.isEmpty());
         const QStringList log = LogLines(window);
         QCOMPARE(log, (QStringList{Q("Ошибка в строке 3. ISBN-13 имеет неправильную контрольную цифру (должно быть 7)"),
@@ -566,17 +578,17 @@ private slots:
     {
         WindowFixture fixture;
         PrepareBooks(fixture);
-        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
         QVERIFY(fixture.WaitForRun());
         fixture.dialogs().fileAnswers = {fixture.QFile("нет папки/books.log")};
-        window.btSaveLog->click();
+        ui.btSaveLog->click();
         QCOMPARE(fixture.dialogs().errors.size(), 1);
         QVERIFY2(fixture.dialogs().errors[0].contains(fixture.QFile("нет папки/books.log")),
                  qPrintable(fixture.dialogs().errors[0]));
         // Nor does the report replace the XML the run saved.
         fixture.dialogs().fileAnswers = {fixture.QFile("books.xml")};
-        window.btSaveLog->click();
+        ui.btSaveLog->click();
         QCOMPARE(fixture.dialogs().errors.size(), 2);
         QVERIFY2(fixture.dialogs().errors[1].contains(Q("это тот же файл")), qPrintable(fixture.dialogs().errors[1]));
     }
@@ -586,11 +598,12 @@ private slots:
         WindowFixture fixture;
         PrepareBooks(fixture);
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         WalkToStepFive(fixture, fixture.QFile("first.xml"));
         QVERIFY(fixture.WaitForRun());
-        window.btPrev->click();
-        window.edXMLFile->setText(fixture.QFile("second.xml"));
-        window.btNext->click();
+        ui.btPrev->click();
+        ui.edXMLFile->setText(fixture.QFile("second.xml"));
+        ui.btNext->click();
         QVERIFY(fixture.WaitForRun());
         QVERIFY(fixture.dialogs().errors.isEmpty());
         QCOMPARE(ReadFileBytes(fixture.File("second.xml")), ReadFileBytes(fixture.File("first.xml")));
@@ -618,6 +631,7 @@ private slots:
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         constexpr int kLines = ConversionRunner::kPaneLineLimit + 50;
         constexpr int kLongLine = ConversionRunner::kPaneLineLimit + 10;
         const std::string longLine(8 << 20, 'x');
@@ -628,7 +642,7 @@ private slots:
                     observer.LogLine(i == 2 ? "две\nстроки" : i == kLongLine ? longLine : std::to_string(i));
                 return RunResult{};
             },
-            *window.memLog, *window.ProgressBar1, fixture.dialogs(), window);
+            *ui.memLog, *ui.ProgressBar1, fixture.dialogs(), window);
         QSignalSpy finished(&runner, &ConversionRunner::Finished);
         QVERIFY(runner.Start(RunInputs{}));
         QVERIFY(finished.wait(20000));

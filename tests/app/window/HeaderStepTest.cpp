@@ -54,10 +54,9 @@ double At(int year, int month, int day, int hour = 0, int minute = 0, int second
 
 const char* const kPartyKeys[] = {"FromSAN", "FromCompany", "FromPerson", "ToSAN", "ToCompany", "ToPerson"};
 
-QLineEdit* PartyEdit(TfmQRNMain& window, int index)
+QLineEdit* PartyEdit(const WindowControls& ui, int index)
 {
-    QLineEdit* edits[] = {window.edFromSAN, window.edFromCompany, window.edFromPerson,
-                          window.edToSAN,   window.edToCompany,   window.edToPerson};
+    QLineEdit* edits[] = {ui.edFromSAN, ui.edFromCompany, ui.edFromPerson, ui.edToSAN, ui.edToCompany, ui.edToPerson};
     return edits[index];
 }
 
@@ -72,31 +71,33 @@ private slots:
         WindowFixture fixture;
         for (int i = 0; i < 6; ++i) IniStore::WriteStringParam(kPartyKeys[i], std::string("Значение ") + kPartyKeys[i]);
         TfmQRNMain& window = fixture.window();
-        window.edSentDate->setText(QStringLiteral("01.01.2000 10:00:00"));
-        window.edFromCompany->setText(QStringLiteral("typed"));
+        const WindowControls& ui = fixture.ui();
+        ui.edSentDate->setText(QStringLiteral("01.01.2000 10:00:00"));
+        ui.edFromCompany->setText(QStringLiteral("typed"));
         window.ShowStep(3);
         for (int i = 0; i < 6; ++i)
-            QCOMPARE(PartyEdit(window, i)->text(), Q("Значение ") + QString::fromLatin1(kPartyKeys[i]));
-        QCOMPARE(window.edSentDate->text(), TodayText());
-        QCOMPARE(window.lbHeader->text(), Q("Шаг 3"));
+            QCOMPARE(PartyEdit(ui, i)->text(), Q("Значение ") + QString::fromLatin1(kPartyKeys[i]));
+        QCOMPARE(ui.edSentDate->text(), TodayText());
+        QCOMPARE(ui.lbHeader->text(), Q("Шаг 3"));
     }
 
     void passingToStepFourStoresTheTextsAndBackShowsThem()
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.ShowStep(3);
         const QString texts[] = {"7701", Q("ООО «Книги»"), Q("Иванов И. И."), "", Q("Магазин"), "Petrov"};
-        for (int i = 0; i < 6; ++i) PartyEdit(window, i)->setText(texts[i]);
-        window.btNext->click();
+        for (int i = 0; i < 6; ++i) PartyEdit(ui, i)->setText(texts[i]);
+        ui.btNext->click();
         QCOMPARE(window.Step(), 4);
         for (int i = 0; i < 6; ++i)
             QCOMPARE(QString::fromStdString(IniStore::ReadStringParam(kPartyKeys[i], "-")), texts[i]);
 
-        window.edFromCompany->setText(QStringLiteral("never stored"));
-        window.btPrev->click();
+        ui.edFromCompany->setText(QStringLiteral("never stored"));
+        ui.btPrev->click();
         QCOMPARE(window.Step(), 3);
-        for (int i = 0; i < 6; ++i) QCOMPARE(PartyEdit(window, i)->text(), texts[i]);
+        for (int i = 0; i < 6; ++i) QCOMPARE(PartyEdit(ui, i)->text(), texts[i]);
     }
 
     void failedCheckReloadsTheStoredTexts()
@@ -104,15 +105,16 @@ private slots:
         WindowFixture fixture;
         IniStore::WriteStringParam("FromCompany", "Stored");
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.ShowStep(3);
-        window.edFromSAN->clear();
-        window.edFromCompany->setText(QStringLiteral("Typed since"));
-        window.edSentDate->setText(QStringLiteral("02.02.2002"));
-        window.btNext->click();
+        ui.edFromSAN->clear();
+        ui.edFromCompany->setText(QStringLiteral("Typed since"));
+        ui.edSentDate->setText(QStringLiteral("02.02.2002"));
+        ui.btNext->click();
         QCOMPARE(fixture.dialogs().errors, QStringList{Q("Не заполнены обязательные поля")});
         QCOMPARE(window.Step(), 3);
-        QCOMPARE(window.edFromCompany->text(), QStringLiteral("Stored"));
-        QCOMPARE(window.edSentDate->text(), TodayText());
+        QCOMPARE(ui.edFromCompany->text(), QStringLiteral("Stored"));
+        QCOMPARE(ui.edSentDate->text(), TodayText());
     }
 
     void invoiceOnlyControlsFollowTheType_data()
@@ -131,25 +133,26 @@ private slots:
         QFETCH(bool, invoice);
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
-        window.edMessageNumber->setText(QStringLiteral("15"));
-        window.edDocumentReference->setText(QStringLiteral("7"));
-        window.cbDocType->setCurrentIndex(type);
+        const WindowControls& ui = fixture.ui();
+        ui.edMessageNumber->setText(QStringLiteral("15"));
+        ui.edDocumentReference->setText(QStringLiteral("7"));
+        ui.cbDocType->setCurrentIndex(type);
         window.ShowStep(3);
         for (QWidget* control :
-             {static_cast<QWidget*>(window.edMessageNumber), static_cast<QWidget*>(window.edDocumentReference),
-              static_cast<QWidget*>(window.lbMessageNumber), static_cast<QWidget*>(window.lbDocumentReference),
-              static_cast<QWidget*>(window.lbMessageNumberMark), static_cast<QWidget*>(window.lbDocumentReferenceMark)})
-            QCOMPARE(control->isVisibleTo(window.pn3), invoice);
-        QCOMPARE(ShownText(window.lbMessageNumber->text()), Q("Номер накладной"));
-        QCOMPARE(ShownText(window.lbDocumentReference->text()), Q("На основе Заказа №"));
-        QCOMPARE(window.lbMessageNumberMark->text(), QStringLiteral("*"));
+             {static_cast<QWidget*>(ui.edMessageNumber), static_cast<QWidget*>(ui.edDocumentReference),
+              static_cast<QWidget*>(ui.lbMessageNumber), static_cast<QWidget*>(ui.lbDocumentReference),
+              static_cast<QWidget*>(ui.lbMessageNumberMark), static_cast<QWidget*>(ui.lbDocumentReferenceMark)})
+            QCOMPARE(control->isVisibleTo(ui.pn3), invoice);
+        QCOMPARE(ShownText(ui.lbMessageNumber->text()), Q("Номер накладной"));
+        QCOMPARE(ShownText(ui.lbDocumentReference->text()), Q("На основе Заказа №"));
+        QCOMPARE(ui.lbMessageNumberMark->text(), QStringLiteral("*"));
 
-        window.edFromSAN->setText(QStringLiteral("7701"));
-        window.btNext->click();
+        ui.edFromSAN->setText(QStringLiteral("7701"));
+        ui.btNext->click();
         QCOMPARE(window.Step(), 4);
-        QCOMPARE(window.lbInfoNakl->isVisibleTo(window.pn4), invoice);
+        QCOMPARE(ui.lbInfoNakl->isVisibleTo(ui.pn4), invoice);
         // Hidden or not, the invoice texts are kept.
-        QCOMPARE(window.edMessageNumber->text(), QStringLiteral("15"));
+        QCOMPARE(ui.edMessageNumber->text(), QStringLiteral("15"));
     }
 
     void dateButtonWritesTheChosenValue_data()
@@ -169,16 +172,17 @@ private slots:
         QFETCH(QString, expected);
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.ShowStep(3);
-        window.edSentDate->setText(QStringLiteral("before"));
+        ui.edSentDate->setText(QStringLiteral("before"));
         WhenDateDialogOpens([&](TfmInputDateTime& dialog) {
             dialog.dtpDate->setDate(QDate(2024, 5, 24));
             dialog.cbTime->setChecked(withTime);
             dialog.dtpTime->setTime(QTime(14, 30, 0));
             (confirm ? dialog.btOK : dialog.btCancel)->click();
         });
-        window.btSelectDate->click();
-        QCOMPARE(window.edSentDate->text(), expected);
+        ui.btSelectDate->click();
+        QCOMPARE(ui.edSentDate->text(), expected);
     }
 
     void dateButtonStartsFromTheFieldOrToday_data()
@@ -202,8 +206,9 @@ private slots:
         QFETCH(QTime, shownTime);
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.ShowStep(3);
-        window.edSentDate->setText(field);
+        ui.edSentDate->setText(field);
         QDate date;
         bool ticked = false;
         QTime time;
@@ -214,11 +219,11 @@ private slots:
             QCOMPARE(dialog.dtpTime->isEnabled(), ticked);
             dialog.btCancel->click();
         });
-        window.btSelectDate->click();
+        ui.btSelectDate->click();
         QCOMPARE(date, shownDate);
         QCOMPARE(ticked, timeTicked);
         QCOMPARE(time, shownTime);
-        QCOMPARE(window.edSentDate->text(), field);
+        QCOMPARE(ui.edSentDate->text(), field);
     }
 
     void dateDialogLooksAsGiven()

@@ -28,9 +28,9 @@ QString Q(const char* text)
 }
 
 // The one panel of the five that is not hidden.
-int ShownPanel(TfmQRNMain& window)
+int ShownPanel(const WindowControls& ui)
 {
-    const QWidget* panels[] = {window.pn1, window.pn2, window.pn3, window.pn4, window.pn5};
+    const QWidget* panels[] = {ui.pn1, ui.pn2, ui.pn3, ui.pn4, ui.pn5};
     int shown = 0;
     for (int i = 0; i < 5; ++i)
         if (!panels[i]->isHidden()) shown = shown == 0 ? i + 1 : -1;
@@ -54,7 +54,11 @@ private slots:
         QFETCH(int, step);
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
-        const QWidget* panels[] = {window.pn1, window.pn2, window.pn3, window.pn4, window.pn5};
+        const WindowControls& ui = fixture.ui();
+        QWidget* panels[] = {ui.pn1, ui.pn2, ui.pn3, ui.pn4, ui.pn5};
+        // The step's layout places its controls as the step shows.
+        window.show();
+        for (int i = 0; i < 5; ++i) panels[i]->setVisible(i == step - 1);
         const QStringList faults = LayoutFaults(*panels[step - 1]);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         // Every panel lies between the two rules of the frame.
@@ -73,9 +77,9 @@ private slots:
     {
         QFETCH(int, step);
         WindowFixture fixture;
-        TfmQRNMain& window = fixture.window();
-        const QWidget* panels[] = {window.pn1, window.pn2, window.pn3, window.pn4, window.pn5};
-        QList<QWidget*> controls{window.btPrev, window.btNext, window.btClose};
+        const WindowControls& ui = fixture.ui();
+        const QWidget* panels[] = {ui.pn1, ui.pn2, ui.pn3, ui.pn4, ui.pn5};
+        QList<QWidget*> controls{ui.btPrev, ui.btNext, ui.btClose};
         controls << AccessKeyControls(*panels[step - 1]);
         QSet<QChar> keys;
         for (const QWidget* control : controls) {
@@ -95,34 +99,35 @@ private slots:
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул", "Название"}, {"A-1", "Книга"}});
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QCOMPARE(QApplication::focusWidget(), window.edExcelFile);
-        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
-        QTest::keyClick(window.edExcelFile, Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), ui.edExcelFile);
+        ui.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        QTest::keyClick(ui.edExcelFile, Qt::Key_Return);
         QCOMPARE(window.Step(), 2);
-        QCOMPARE(QApplication::focusWidget(), window.listExcel);
+        QCOMPARE(QApplication::focusWidget(), ui.listExcel);
         // Enter maps the chosen column to the chosen field; Delete removes
         // the chosen line.
-        window.listExcel->setCurrentRow(0);
-        window.listOnix->setCurrentRow(0);
-        QTest::keyClick(window.listExcel, Qt::Key_Enter);
-        QCOMPARE(Items(*window.listCorresp), QStringList{Q("Артикул = Артикул")});
-        window.listCorresp->setCurrentRow(0);
-        QTest::keyClick(window.listCorresp, Qt::Key_Delete);
-        QVERIFY(Items(*window.listCorresp).isEmpty());
-        window.listOnix->clearSelection();
-        QTest::keyClick(window.listExcel, Qt::Key_Return);
+        ui.listExcel->setCurrentRow(0);
+        ui.listOnix->setCurrentRow(0);
+        QTest::keyClick(ui.listExcel, Qt::Key_Enter);
+        QCOMPARE(Items(*ui.listCorresp), QStringList{Q("Артикул = Артикул")});
+        ui.listCorresp->setCurrentRow(0);
+        QTest::keyClick(ui.listCorresp, Qt::Key_Delete);
+        QVERIFY(Items(*ui.listCorresp).isEmpty());
+        ui.listOnix->clearSelection();
+        QTest::keyClick(ui.listExcel, Qt::Key_Return);
         QCOMPARE(window.Step(), 3);
-        QCOMPARE(QApplication::focusWidget(), window.edFromSAN);
-        window.edFromSAN->setText(QStringLiteral("7701"));
-        QTest::keyClick(window.edFromSAN, Qt::Key_Enter);
+        QCOMPARE(QApplication::focusWidget(), ui.edFromSAN);
+        ui.edFromSAN->setText(QStringLiteral("7701"));
+        QTest::keyClick(ui.edFromSAN, Qt::Key_Enter);
         QCOMPARE(window.Step(), 4);
-        QCOMPARE(QApplication::focusWidget(), window.edXMLFile);
+        QCOMPARE(QApplication::focusWidget(), ui.edXMLFile);
         // A focused button takes Enter as its own click.
-        window.btPrev->setFocus();
-        QTest::keyClick(window.btPrev, Qt::Key_Return);
+        ui.btPrev->setFocus();
+        QTest::keyClick(ui.btPrev, Qt::Key_Return);
         QCOMPARE(window.Step(), 3);
     }
 
@@ -130,23 +135,24 @@ private slots:
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         QCOMPARE(window.windowTitle(), Q("Конвертер файлов Excel в ONIX XML (версия 3.0)"));
         QCOMPARE(window.size(), QSize(732, 515));
         QCOMPARE(window.minimumSize(), window.maximumSize());
         QCOMPARE(window.Step(), 1);
-        QCOMPARE(ShownPanel(window), 1);
-        QCOMPARE(window.lbHeader->text(), Q("Шаг 1"));
-        QCOMPARE(window.lbInfo->text(), Q("Выбор файла Excel"));
-        QVERIFY(!window.btPrev->isEnabled());
-        QVERIFY(window.btNext->isEnabled());
-        QCOMPARE(window.cbDocType->count(), 10);
-        QCOMPARE(window.cbDocType->currentIndex(), 0);
-        QCOMPARE(window.cbDocType->itemText(0), Q("Прайс-лист для книжных товаров"));
-        QCOMPARE(window.cbDocType->itemText(9), Q("Накладная"));
-        QVERIFY(!window.cbDocType->isEditable());
-        QCOMPARE(ShownText(window.btPrev->text()), Q("<< Назад"));
-        QCOMPARE(ShownText(window.btNext->text()), Q("Далее >>"));
-        QCOMPARE(ShownText(window.btClose->text()), Q("Закрыть"));
+        QCOMPARE(ShownPanel(ui), 1);
+        QCOMPARE(ui.lbHeader->text(), Q("Шаг 1"));
+        QCOMPARE(ui.lbInfo->text(), Q("Выбор файла Excel"));
+        QVERIFY(!ui.btPrev->isEnabled());
+        QVERIFY(ui.btNext->isEnabled());
+        QCOMPARE(ui.cbDocType->count(), 10);
+        QCOMPARE(ui.cbDocType->currentIndex(), 0);
+        QCOMPARE(ui.cbDocType->itemText(0), Q("Прайс-лист для книжных товаров"));
+        QCOMPARE(ui.cbDocType->itemText(9), Q("Накладная"));
+        QVERIFY(!ui.cbDocType->isEditable());
+        QCOMPARE(ShownText(ui.btPrev->text()), Q("<< Назад"));
+        QCOMPARE(ShownText(ui.btNext->text()), Q("Далее >>"));
+        QCOMPARE(ShownText(ui.btClose->text()), Q("Закрыть"));
         QVERIFY(!window.AutoMode());
         QVERIFY(fixture.dialogs().errors.isEmpty());
     }
@@ -155,53 +161,55 @@ private slots:
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул"}, {"A-1"}});
-        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
-        window.btNext->click();
-        window.btNext->click();
-        window.edFromSAN->setText(QStringLiteral("7701"));
-        window.btNext->click();
-        window.edXMLFile->setText(fixture.QFile("out.xml"));
+        ui.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        ui.btNext->click();
+        ui.btNext->click();
+        ui.edFromSAN->setText(QStringLiteral("7701"));
+        ui.btNext->click();
+        ui.edXMLFile->setText(fixture.QFile("out.xml"));
         // No scheme maps the article: every row would fail, and going on is
         // asked first.
-        window.btNext->click();
+        ui.btNext->click();
         QCOMPARE(window.Step(), 4);
         QCOMPARE(fixture.dialogs().questions,
                  QStringList{Q("Поле \"Артикул\" не сопоставлено ни с одним столбцом: каждая строка будет ошибочной, и "
                                "файл не будет сохранен. Продолжить?")});
         fixture.dialogs().confirmAnswers = {true};
-        window.btNext->click();
+        ui.btNext->click();
 
         QCOMPARE(window.Step(), 5);
-        QCOMPARE(ShownPanel(window), 5);
-        QCOMPARE(window.lbHeader->text(), Q("Заключительный этап"));
-        QCOMPARE(window.lbInfo->text(), Q("Преобразование данных из Excel файла в формат ONIX XML"));
-        QVERIFY(!window.btNext->isEnabled());
-        QVERIFY(window.tmAuto->isActive());
-        QCOMPARE(window.tmAuto->interval(), 100);
+        QCOMPARE(ShownPanel(ui), 5);
+        QCOMPARE(ui.lbHeader->text(), Q("Заключительный этап"));
+        QCOMPARE(ui.lbInfo->text(), Q("Преобразование данных из Excel файла в формат ONIX XML"));
+        QVERIFY(!ui.btNext->isEnabled());
+        QVERIFY(ui.tmAuto->isActive());
+        QCOMPARE(ui.tmAuto->interval(), 100);
         QVERIFY(fixture.WaitForRun());
-        QVERIFY(window.btPrev->isEnabled());
+        QVERIFY(ui.btPrev->isEnabled());
         QVERIFY2(fixture.dialogs().errors.isEmpty(), qPrintable(fixture.dialogs().errors.join('\n')));
 
-        window.btPrev->click();
+        ui.btPrev->click();
         QCOMPARE(window.Step(), 4);
-        QVERIFY(window.btPrev->isEnabled());
-        QVERIFY(window.btNext->isEnabled());
+        QVERIFY(ui.btPrev->isEnabled());
+        QVERIFY(ui.btNext->isEnabled());
     }
 
     void leavingStepFiveBeforeTheTimerFiresStartsNothing()
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.ShowStep(3);
-        window.edFromSAN->setText(QStringLiteral("7701"));
+        ui.edFromSAN->setText(QStringLiteral("7701"));
         window.ShowStep(4);
-        window.edXMLFile->setText(fixture.QFile("out.xml"));
+        ui.edXMLFile->setText(fixture.QFile("out.xml"));
         fixture.dialogs().confirmAnswers = {true};
-        window.btNext->click();
-        QVERIFY(window.tmAuto->isActive());
-        window.btPrev->click();
-        QVERIFY(!window.tmAuto->isActive());
+        ui.btNext->click();
+        QVERIFY(ui.tmAuto->isActive());
+        ui.btPrev->click();
+        QVERIFY(!ui.tmAuto->isActive());
         QTest::qWait(150);
         QVERIFY(!window.ConversionRunning());
         QVERIFY(fixture.dialogs().errors.isEmpty());
@@ -253,54 +261,57 @@ private slots:
 
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
-        window.cbDocType->setCurrentIndex(docType);
-        window.edMessageNumber->setText(messageNumber);
-        window.edDocumentReference->setText(documentReference);
+        const WindowControls& ui = fixture.ui();
+        ui.cbDocType->setCurrentIndex(docType);
+        ui.edMessageNumber->setText(messageNumber);
+        ui.edDocumentReference->setText(documentReference);
         if (fromStep >= 3) {
             window.ShowStep(3);
-            window.edFromSAN->setText(fromSAN);
-            window.edSentDate->setText(sentDate);
+            ui.edFromSAN->setText(fromSAN);
+            ui.edSentDate->setText(sentDate);
         }
         if (fromStep == 4) window.ShowStep(4);
         QCOMPARE(window.Step(), fromStep);
 
-        window.edSentDate->setText(sentDate);
-        window.btNext->click();
+        ui.edSentDate->setText(sentDate);
+        ui.btNext->click();
 
         const QStringList expected = expectedError.isEmpty() ? QStringList() : QStringList{expectedError};
         QCOMPARE(fixture.dialogs().errors, expected);
         QCOMPARE(window.Step(), expectedStep);
-        QCOMPARE(ShownPanel(window), expectedStep);
-        QCOMPARE(window.btPrev->isEnabled(), expectedStep > 1);
+        QCOMPARE(ShownPanel(ui), expectedStep);
+        QCOMPARE(ui.btPrev->isEnabled(), expectedStep > 1);
         // Falling back to step 3 enters it again: today's date once more.
-        if (expectedStep == 3) QCOMPARE(window.edSentDate->text(), TodayText());
+        if (expectedStep == 3) QCOMPARE(ui.edSentDate->text(), TodayText());
     }
 
     void blankWorkbookPathPassesItsCheck()
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
-        window.edExcelFile->setText(QStringLiteral("   "));
-        window.btNext->click();
+        const WindowControls& ui = fixture.ui();
+        ui.edExcelFile->setText(QStringLiteral("   "));
+        ui.btNext->click();
         // The check lets it through; reading the workbook then fails and says
         // which file it could not find, once, and under the file field; step
         // 2 is not entered.
         QCOMPARE(fixture.dialogs().errors.size(), 1);
         QVERIFY(!fixture.dialogs().errors[0].contains(Q("Не выбран файл Excel")));
         QVERIFY(fixture.dialogs().errors[0].contains(QStringLiteral("\"   \"")));
-        QCOMPARE(window.lbExcelProblem->text(), fixture.dialogs().errors[0]);
-        QVERIFY(window.lbExcelProblem->isVisibleTo(window.pn1) && !window.lbExcelNote->isVisibleTo(window.pn1));
+        QCOMPARE(ui.lbExcelProblem->text(), fixture.dialogs().errors[0]);
+        QVERIFY(ui.lbExcelProblem->isVisibleTo(ui.pn1) && !ui.lbExcelNote->isVisibleTo(ui.pn1));
         QCOMPARE(window.Step(), 1);
-        QCOMPARE(ShownPanel(window), 1);
+        QCOMPARE(ShownPanel(ui), 1);
     }
 
     void closeButtonClosesTheWindow()
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.btClose->click();
+        ui.btClose->click();
         QVERIFY(window.isHidden());
     }
 };

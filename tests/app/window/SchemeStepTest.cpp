@@ -62,22 +62,23 @@ struct StepTwo {
     explicit StepTwo(TypeIndex type = 0)
     {
         WriteWorkbook(fixture.File("book.xlsx"), kHeaderRow);
-        window().cbDocType->setCurrentIndex(IndexOf(type));
-        window().edExcelFile->setText(fixture.QFile("book.xlsx"));
+        ui().cbDocType->setCurrentIndex(IndexOf(type));
+        ui().edExcelFile->setText(fixture.QFile("book.xlsx"));
         window().show();
-        window().btNext->click();
+        ui().btNext->click();
     }
 
     TfmQRNMain& window() { return fixture.window(); }
+    const WindowControls& ui() const { return fixture.ui(); }
 
     // The centre of an item of listOnix, in its client area.
-    QPoint FieldCentre(int row) { return window().listOnix->visualItemRect(window().listOnix->item(row)).center(); }
+    QPoint FieldCentre(int row) { return ui().listOnix->visualItemRect(ui().listOnix->item(row)).center(); }
 
     void DropColumnOnField(int column, int field)
     {
-        window().listExcel->setCurrentRow(column);
-        QVERIFY(window().listOnixDragOver(FieldCentre(field)));
-        window().listOnixDragDrop();
+        ui().listExcel->setCurrentRow(column);
+        QVERIFY(ui().pn2->listOnixDragOver(FieldCentre(field)));
+        ui().pn2->listOnixDragDrop();
     }
 
     WindowFixture fixture;
@@ -92,14 +93,14 @@ private slots:
     void fillsTheListsFromTheWorkbookAndCatalogue()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
+        const WindowControls& ui = step.ui();
         QVERIFY(step.fixture.dialogs().errors.isEmpty());
-        QCOMPARE(Items(*window.listExcel), (QStringList{Q("Артикул товара"), "ISBN", Q("Название")}));
-        QCOMPARE(Items(*window.listOnix), Captions(0));
-        QVERIFY(Items(*window.listCorresp).isEmpty());
-        QCOMPARE(window.listExcel->size(), QSize(177, 277));
-        QCOMPARE(window.listOnix->size(), QSize(177, 277));
-        QCOMPARE(window.listCorresp->size(), QSize(293, 277));
+        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Артикул товара"), "ISBN", Q("Название")}));
+        QCOMPARE(Items(*ui.listOnix), Captions(0));
+        QVERIFY(Items(*ui.listCorresp).isEmpty());
+        QCOMPARE(ui.listExcel->size(), QSize(177, 277));
+        QCOMPARE(ui.listOnix->size(), QSize(177, 277));
+        QCOMPARE(ui.listCorresp->size(), QSize(293, 277));
     }
 
     void restoresTheRememberedSchemeOfTheType_data()
@@ -121,14 +122,14 @@ private slots:
         IniStore::WriteStringParam(type == 0 ? "InvoiceCorrespondence" : "PricelistCorrespondence", "/nowhere.sch");
         IniStore::WriteStringParam(key.toStdString(), setup.File("remembered.sch"));
 
-        TfmQRNMain& window = setup.window();
+        const WindowControls& ui = setup.ui();
         WriteWorkbook(setup.File("book.xlsx"), kHeaderRow);
-        window.cbDocType->setCurrentIndex(type);
-        window.edExcelFile->setText(setup.QFile("book.xlsx"));
-        window.btNext->click();
+        ui.cbDocType->setCurrentIndex(type);
+        ui.edExcelFile->setText(setup.QFile("book.xlsx"));
+        ui.btNext->click();
         QVERIFY(setup.dialogs().errors.isEmpty());
-        QCOMPARE(Items(*window.listCorresp), lines);
-        QCOMPARE(Items(*window.listOnix), Captions(TypeIndex(type)));
+        QCOMPARE(Items(*ui.listCorresp), lines);
+        QCOMPARE(Items(*ui.listOnix), Captions(TypeIndex(type)));
     }
 
     void rememberedFileThatIsGoneLeavesTheSchemeEmptySilently()
@@ -136,11 +137,11 @@ private slots:
         WindowFixture setup;
         IniStore::WriteStringParam("PricelistCorrespondence", setup.File("deleted.sch"));
         WriteWorkbook(setup.File("book.xlsx"), kHeaderRow);
-        setup.window().edExcelFile->setText(setup.QFile("book.xlsx"));
-        setup.window().listCorresp->addItem(QStringLiteral("old = line"));
-        setup.window().btNext->click();
+        setup.ui().edExcelFile->setText(setup.QFile("book.xlsx"));
+        setup.ui().listCorresp->addItem(QStringLiteral("old = line"));
+        setup.ui().btNext->click();
         QVERIFY(setup.dialogs().errors.isEmpty());
-        QVERIFY(Items(*setup.window().listCorresp).isEmpty());
+        QVERIFY(Items(*setup.ui().listCorresp).isEmpty());
     }
 
     // What becomes of a mapping not saved yet: 0 back from step 3, 1
@@ -173,28 +174,29 @@ private slots:
         QFETCH(int, stepAfter);
         StepTwo step;
         TfmQRNMain& window = step.window();
+        const WindowControls& ui = step.ui();
         ScriptedDialogs& dialogs = step.fixture.dialogs();
         WriteWorkbook(step.fixture.File("other.xlsx"), kHeaderRow);
         step.DropColumnOnField(0, 0);
-        const QStringList lines = Items(*window.listCorresp);
+        const QStringList lines = Items(*ui.listCorresp);
         dialogs.threeWayAnswers = {answer < 0 ? std::nullopt : std::optional<bool>(answer >= 1)};
         dialogs.fileAnswers = {answer == 1 ? step.fixture.QFile("kept.sch") : QString()};
         bool closed = false;
         if (change == 0) {
-            window.btNext->click();
-            window.btPrev->click();
+            ui.btNext->click();
+            ui.btPrev->click();
         }
         if (change == 1 || change == 2) {
-            window.btPrev->click();
-            if (change == 1) window.edExcelFile->setText(step.fixture.QFile("other.xlsx"));
-            else window.cbDocType->setCurrentIndex(1);
-            window.btNext->click();
+            ui.btPrev->click();
+            if (change == 1) ui.edExcelFile->setText(step.fixture.QFile("other.xlsx"));
+            else ui.cbDocType->setCurrentIndex(1);
+            ui.btNext->click();
         }
-        if (change == 3) window.actCorrespOpen->trigger();
+        if (change == 3) ui.actCorrespOpen->trigger();
         if (change == 4) closed = window.close();
 
         QCOMPARE(dialogs.questions, asked ? QStringList{Q("Сохранить схему соответствия полей?")} : QStringList{});
-        QCOMPARE(Items(*window.listCorresp) == lines, linesKept);
+        QCOMPARE(Items(*ui.listCorresp) == lines, linesKept);
         QCOMPARE(window.Step(), stepAfter);
         QCOMPARE(closed, change == 4 && answer == 0);
         QVERIFY(dialogs.openRequests.empty());
@@ -208,18 +210,19 @@ private slots:
     {
         StepTwo step;
         TfmQRNMain& window = step.window();
+        const WindowControls& ui = step.ui();
         step.DropColumnOnField(2, 0);
-        const QStringList scheme = Items(*window.listCorresp);
-        window.btNext->click();
-        window.edExcelFile->setText(step.fixture.QFile("missing.xlsx"));
-        window.btPrev->click();
+        const QStringList scheme = Items(*ui.listCorresp);
+        ui.btNext->click();
+        ui.edExcelFile->setText(step.fixture.QFile("missing.xlsx"));
+        ui.btPrev->click();
 
         QCOMPARE(step.fixture.dialogs().errors.size(), 1);
         QVERIFY(step.fixture.dialogs().errors[0].contains(step.fixture.QFile("missing.xlsx")));
         QCOMPARE(window.Step(), 1);
-        QCOMPARE(window.lbExcelProblem->text(), step.fixture.dialogs().errors[0]);
-        QCOMPARE(Items(*window.listOnix), Captions(0));
-        QCOMPARE(Items(*window.listCorresp), scheme);
+        QCOMPARE(ui.lbExcelProblem->text(), step.fixture.dialogs().errors[0]);
+        QCOMPARE(Items(*ui.listOnix), Captions(0));
+        QCOMPARE(Items(*ui.listCorresp), scheme);
     }
 
     void dropReplacesTheFieldsLineInPlaceOrAppends_data()
@@ -258,17 +261,17 @@ private slots:
         QFETCH(int, field);
         QFETCH(QStringList, after);
         StepTwo step;
-        step.window().listCorresp->addItems(before);
+        step.ui().listCorresp->addItems(before);
         step.DropColumnOnField(column, field);
-        QCOMPARE(Items(*step.window().listCorresp), after);
+        QCOMPARE(Items(*step.ui().listCorresp), after);
     }
 
     void dragEventsFromTheColumnListReachTheFieldList()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
-        QWidget* target = window.listOnix->viewport();
-        window.listExcel->setCurrentRow(2);
+        const WindowControls& ui = step.ui();
+        QWidget* target = ui.listOnix->viewport();
+        ui.listExcel->setCurrentRow(2);
 
         QMimeData foreign;
         foreign.setText(QStringLiteral("text from another program"));
@@ -277,8 +280,7 @@ private slots:
         QVERIFY(!foreignMove.isAccepted());
 
         // What a drag from the column list carries.
-        const std::unique_ptr<QMimeData> column(
-            window.listExcel->model()->mimeData({window.listExcel->model()->index(2, 0)}));
+        const std::unique_ptr<QMimeData> column(ui.listExcel->model()->mimeData({ui.listExcel->model()->index(2, 0)}));
         QCOMPARE(column->formats(), QStringList{QString::fromLatin1(kColumnMimeType)});
         QCOMPARE(QString::fromUtf8(column->data(QString::fromLatin1(kColumnMimeType))), Q("Название"));
 
@@ -286,99 +288,98 @@ private slots:
         QApplication::sendEvent(target, &enter);
         QVERIFY(enter.isAccepted());
         QCOMPARE(enter.dropAction(), Qt::CopyAction);
-        QCOMPARE(window.listOnix->currentRow(), 1);
+        QCOMPARE(ui.listOnix->currentRow(), 1);
         QDropEvent drop(step.FieldCentre(1), Qt::CopyAction, column.get(), Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
-        QCOMPARE(Items(*window.listCorresp), QStringList{Captions(0)[1] + Q(" = Название")});
+        QCOMPARE(Items(*ui.listCorresp), QStringList{Captions(0)[1] + Q(" = Название")});
         // A drop copies: the column stays in its list.
-        QCOMPARE(window.listExcel->count(), 3);
+        QCOMPARE(ui.listExcel->count(), 3);
     }
 
     void dragOverRefusesWithoutASelectedColumn()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
-        window.listExcel->clearSelection();
-        window.listOnix->setCurrentRow(3);
-        QVERIFY(!window.listOnixDragOver(step.FieldCentre(1)));
-        QCOMPARE(window.listOnix->currentRow(), 3);
-        window.listOnixDragDrop();
-        QVERIFY(Items(*window.listCorresp).isEmpty());
+        const WindowControls& ui = step.ui();
+        ui.listExcel->clearSelection();
+        ui.listOnix->setCurrentRow(3);
+        QVERIFY(!ui.pn2->listOnixDragOver(step.FieldCentre(1)));
+        QCOMPARE(ui.listOnix->currentRow(), 3);
+        ui.pn2->listOnixDragDrop();
+        QVERIFY(Items(*ui.listCorresp).isEmpty());
     }
 
     void dragOverEmptyAreaClearsTheFieldAndTheDropDoesNothing()
     {
         StepTwo step(kInvoiceType);
-        TfmQRNMain& window = step.window();
-        const int height = window.listOnix->viewport()->height();
-        QVERIFY2(window.listOnix->visualItemRect(window.listOnix->item(window.listOnix->count() - 1)).bottom()
-                     < height - 5,
+        const WindowControls& ui = step.ui();
+        const int height = ui.listOnix->viewport()->height();
+        QVERIFY2(ui.listOnix->visualItemRect(ui.listOnix->item(ui.listOnix->count() - 1)).bottom() < height - 5,
                  "the invoice fields must leave room below the last one");
-        window.listExcel->setCurrentRow(0);
-        QVERIFY(window.listOnixDragOver(step.FieldCentre(0)));
-        QCOMPARE(window.listOnix->currentRow(), 0);
-        QVERIFY(window.listOnixDragOver(QPoint(20, height - 2)));
-        QVERIFY(window.listOnix->selectedItems().isEmpty());
-        window.listOnixDragDrop();
-        QVERIFY(Items(*window.listCorresp).isEmpty());
+        ui.listExcel->setCurrentRow(0);
+        QVERIFY(ui.pn2->listOnixDragOver(step.FieldCentre(0)));
+        QCOMPARE(ui.listOnix->currentRow(), 0);
+        QVERIFY(ui.pn2->listOnixDragOver(QPoint(20, height - 2)));
+        QVERIFY(ui.listOnix->selectedItems().isEmpty());
+        ui.pn2->listOnixDragDrop();
+        QVERIFY(Items(*ui.listCorresp).isEmpty());
     }
 
     void dragOverNearTheEdgesMovesAndScrolls()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
-        QScrollBar* scroll = window.listOnix->verticalScrollBar();
-        const int height = window.listOnix->viewport()->height();
-        window.listExcel->setCurrentRow(0);
+        const WindowControls& ui = step.ui();
+        QScrollBar* scroll = ui.listOnix->verticalScrollBar();
+        const int height = ui.listOnix->viewport()->height();
+        ui.listExcel->setCurrentRow(0);
         QCOMPARE(scroll->value(), 0);
 
-        const int lastVisible = window.listOnix->row(window.listOnix->itemAt(QPoint(20, height - 2)));
-        QVERIFY(window.listOnixDragOver(QPoint(20, height - 2)));
-        QCOMPARE(window.listOnix->currentRow(), lastVisible + 1);
+        const int lastVisible = ui.listOnix->row(ui.listOnix->itemAt(QPoint(20, height - 2)));
+        QVERIFY(ui.pn2->listOnixDragOver(QPoint(20, height - 2)));
+        QCOMPARE(ui.listOnix->currentRow(), lastVisible + 1);
         QVERIFY(scroll->value() > 0);
 
-        const int topRow = window.listOnix->row(window.listOnix->itemAt(QPoint(20, 2)));
+        const int topRow = ui.listOnix->row(ui.listOnix->itemAt(QPoint(20, 2)));
         QVERIFY(topRow > 0);
-        QVERIFY(window.listOnixDragOver(QPoint(20, 2)));
-        QCOMPARE(window.listOnix->currentRow(), topRow - 1);
+        QVERIFY(ui.pn2->listOnixDragOver(QPoint(20, 2)));
+        QCOMPARE(ui.listOnix->currentRow(), topRow - 1);
 
         // Within the list, away from the edges, the field under the pointer.
-        QVERIFY(window.listOnixDragOver(QPoint(20, height / 2)));
-        QCOMPARE(window.listOnix->currentRow(), window.listOnix->row(window.listOnix->itemAt(QPoint(20, height / 2))));
+        QVERIFY(ui.pn2->listOnixDragOver(QPoint(20, height / 2)));
+        QCOMPARE(ui.listOnix->currentRow(), ui.listOnix->row(ui.listOnix->itemAt(QPoint(20, height / 2))));
     }
 
     void clearAndDeleteActions()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
-        window.listCorresp->addItems({"a = 1", "b = 2", "c = 3"});
-        window.listCorresp->clearSelection();
-        window.actCorrespDel->trigger();
-        QCOMPARE(Items(*window.listCorresp), (QStringList{"a = 1", "b = 2", "c = 3"}));
-        window.listCorresp->setCurrentRow(1);
-        window.actCorrespDel->trigger();
-        QCOMPARE(Items(*window.listCorresp), (QStringList{"a = 1", "c = 3"}));
-        window.btClearCorresp->click();
-        QVERIFY(Items(*window.listCorresp).isEmpty());
+        const WindowControls& ui = step.ui();
+        ui.listCorresp->addItems({"a = 1", "b = 2", "c = 3"});
+        ui.listCorresp->clearSelection();
+        ui.actCorrespDel->trigger();
+        QCOMPARE(Items(*ui.listCorresp), (QStringList{"a = 1", "b = 2", "c = 3"}));
+        ui.listCorresp->setCurrentRow(1);
+        ui.actCorrespDel->trigger();
+        QCOMPARE(Items(*ui.listCorresp), (QStringList{"a = 1", "c = 3"}));
+        ui.btClearCorresp->click();
+        QVERIFY(Items(*ui.listCorresp).isEmpty());
     }
 
     void popupMenuAndButtonsShowTheActions()
     {
         WindowFixture fixture;
-        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         QStringList menu;
-        for (const QAction* action : window.pmCorresp->actions())
+        for (const QAction* action : ui.pmCorresp->actions())
             menu << (action->isSeparator() ? QStringLiteral("-") : action->text());
         // The added item after the ones the menu always had.
         QCOMPARE(menu, (QStringList{Q("Очистить"), Q("Удалить"), "-", Q("Сохранить..."), Q("Открыть..."), "-",
                                     Q("Сопоставить автоматически")}));
-        QCOMPARE(window.actCorrespClear->toolTip(), Q("Очистить схему соответствия полей"));
-        QCOMPARE(window.actCorrespDel->toolTip(), Q("Удалить запись из списка соответствия полей"));
-        QCOMPARE(ShownText(window.btSaveCorresp->text()), Q("Сохранить..."));
-        QCOMPARE(window.btSaveCorresp->toolTip(), Q("Сохранить схему соответствий в файл..."));
-        QCOMPARE(window.btOpenCorresp->toolTip(), Q("Загрузить схему соответствий из файла..."));
-        QCOMPARE(ShownText(window.btAutoCorresp->text()), Q("Сопоставить автоматически"));
-        QCOMPARE(window.btAutoCorresp->toolTip(),
+        QCOMPARE(ui.actCorrespClear->toolTip(), Q("Очистить схему соответствия полей"));
+        QCOMPARE(ui.actCorrespDel->toolTip(), Q("Удалить запись из списка соответствия полей"));
+        QCOMPARE(ShownText(ui.btSaveCorresp->text()), Q("Сохранить..."));
+        QCOMPARE(ui.btSaveCorresp->toolTip(), Q("Сохранить схему соответствий в файл..."));
+        QCOMPARE(ui.btOpenCorresp->toolTip(), Q("Загрузить схему соответствий из файла..."));
+        QCOMPARE(ShownText(ui.btAutoCorresp->text()), Q("Сопоставить автоматически"));
+        QCOMPARE(ui.btAutoCorresp->toolTip(),
                  Q("Сопоставить поля Excel с полями описания товара, названия которых с ними совпадают"));
     }
 
@@ -414,21 +415,21 @@ private slots:
         QFETCH(QStringList, after);
         QFETCH(int, proposed);
         WindowFixture fixture;
-        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         WriteWorkbook(fixture.File("book.xlsx"), {StdLines(header)});
-        window.cbDocType->setCurrentIndex(type);
-        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
-        window.btNext->click();
-        window.listCorresp->addItems(before);
+        ui.cbDocType->setCurrentIndex(type);
+        ui.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        ui.btNext->click();
+        ui.listCorresp->addItems(before);
 
         // The rows are read on the worker: the proposals, or the word that
         // there are none, come after the click.
         const auto answered = [&] {
             return fixture.dialogs().proposals.size() + fixture.dialogs().informations.size();
         };
-        window.btAutoCorresp->click();
+        ui.btAutoCorresp->click();
         QTRY_COMPARE(answered(), 1u);
-        QCOMPARE(Items(*window.listCorresp), after);
+        QCOMPARE(Items(*ui.listCorresp), after);
         if (proposed == 0) {
             QCOMPARE(fixture.dialogs().informations, QStringList{Q("Новых соответствий не найдено.")});
             QVERIFY(fixture.dialogs().proposals.empty());
@@ -439,12 +440,12 @@ private slots:
         QVERIFY(fixture.dialogs().errors.isEmpty());
 
         // "Отмена" adds nothing.
-        window.listCorresp->clear();
-        window.listCorresp->addItems(before);
+        ui.listCorresp->clear();
+        ui.listCorresp->addItems(before);
         fixture.dialogs().mappingAnswers = {std::nullopt};
-        window.btAutoCorresp->click();
+        ui.btAutoCorresp->click();
         QTRY_COMPARE(answered(), 2u);
-        QCOMPARE(Items(*window.listCorresp), before);
+        QCOMPARE(Items(*ui.listCorresp), before);
     }
 
     // Nothing known in the chosen header row: the row below the title block
@@ -452,22 +453,22 @@ private slots:
     void automaticMappingFindsTheHeaderRowBelowATitleBlock()
     {
         WindowFixture fixture;
-        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         WriteWorkbook(
             fixture.File("book.xlsx"),
             {{Q("ООО «Книжный дом»").toStdString()}, {}, {"Код", "Наименование", "Автор"}, {"K-1", "Книга", "Пушкин"}});
-        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
-        window.btNext->click();
+        ui.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        ui.btNext->click();
         // The strict layout leaves the rows under the title block out: the
         // supplier layout is offered first, and declined.
         QTRY_COMPARE(fixture.dialogs().questions.size(), 1);
         fixture.dialogs().confirmAnswers = {true};
-        window.btAutoCorresp->click();
+        ui.btAutoCorresp->click();
         QTRY_COMPARE(fixture.dialogs().questions.size(), 2);
-        QCOMPARE(window.seHeaderRow->value(), 3);
-        QCOMPARE(Items(*window.listExcel), (QStringList{Q("Код"), Q("Наименование"), Q("Автор")}));
-        QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Код"), Q("Фамилия автора в заголовке = Автор"),
-                                                          Q("Название (Основное заглавие) = Наименование")}));
+        QCOMPARE(ui.seHeaderRow->value(), 3);
+        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Код"), Q("Наименование"), Q("Автор")}));
+        QCOMPARE(Items(*ui.listCorresp), (QStringList{Q("Артикул = Код"), Q("Фамилия автора в заголовке = Автор"),
+                                                      Q("Название (Основное заглавие) = Наименование")}));
     }
 
     // A 1C list, column A empty: strict reading would see no column, so
@@ -476,31 +477,31 @@ private slots:
     void stepTwoOffersTheSupplierLayoutWhenStrictReadingLosesRows()
     {
         WindowFixture fixture;
-        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         WriteWorkbook(fixture.File("book.xlsx"),
                       {{"", "Код", "Наименование"}, {"", Q("Проза").toStdString()}, {"", "K-1", "Книга"}}, {3});
-        window.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        ui.edExcelFile->setText(fixture.QFile("book.xlsx"));
         fixture.dialogs().confirmAnswers = {true};
-        window.btNext->click();
+        ui.btNext->click();
         QTRY_COMPARE(fixture.dialogs().questions.size(), 1);
-        QCOMPARE(window.cbLayout->currentIndex(), 1);
+        QCOMPARE(ui.cbLayout->currentIndex(), 1);
         QCOMPARE(IniStore::ReadStringParam("Layout", ""), std::string("1"));
-        QCOMPARE(Items(*window.listExcel),
+        QCOMPARE(Items(*ui.listExcel),
                  (QStringList{"[A]", Q("Код"), Q("Наименование (скрытый столбец)"), Q("[группа]")}));
-        QCOMPARE(window.listExcel->item(2)->data(Qt::UserRole).toString(), Q("Наименование"));
+        QCOMPARE(ui.listExcel->item(2)->data(Qt::UserRole).toString(), Q("Наименование"));
     }
 
     void automaticMappingFromThePopupMenuAndNothingIsRemembered()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
+        const WindowControls& ui = step.ui();
         step.DropColumnOnField(0, 0);
-        QAction* automatic = window.pmCorresp->actions().last();
-        QCOMPARE(automatic, window.actCorrespAuto);
+        QAction* automatic = ui.pmCorresp->actions().last();
+        QCOMPARE(automatic, ui.actCorrespAuto);
         automatic->trigger();
         QTRY_COMPARE(step.fixture.dialogs().proposals.size(), 1u);
-        QCOMPARE(Items(*window.listCorresp), (QStringList{Q("Артикул = Артикул товара"), "ISBN = ISBN",
-                                                          Q("Название (Основное заглавие) = Название")}));
+        QCOMPARE(Items(*ui.listCorresp), (QStringList{Q("Артикул = Артикул товара"), "ISBN = ISBN",
+                                                      Q("Название (Основное заглавие) = Название")}));
         QCOMPARE(step.fixture.dialogs().proposals.size(), 1u);
 
         // Nothing is remembered until the user saves the scheme.
@@ -510,29 +511,29 @@ private slots:
     void rightClickKeepsTheSelectedLine()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
-        window.listCorresp->addItems({"a = 1", "b = 2"});
-        window.listCorresp->setCurrentRow(0);
-        const QRect second = window.listCorresp->visualItemRect(window.listCorresp->item(1));
-        QTest::mousePress(window.listCorresp->viewport(), Qt::RightButton, Qt::NoModifier, second.center());
-        QTest::mouseRelease(window.listCorresp->viewport(), Qt::RightButton, Qt::NoModifier, second.center());
-        window.pmCorresp->hide();
-        QCOMPARE(window.listCorresp->currentRow(), 0);
+        const WindowControls& ui = step.ui();
+        ui.listCorresp->addItems({"a = 1", "b = 2"});
+        ui.listCorresp->setCurrentRow(0);
+        const QRect second = ui.listCorresp->visualItemRect(ui.listCorresp->item(1));
+        QTest::mousePress(ui.listCorresp->viewport(), Qt::RightButton, Qt::NoModifier, second.center());
+        QTest::mouseRelease(ui.listCorresp->viewport(), Qt::RightButton, Qt::NoModifier, second.center());
+        ui.pmCorresp->hide();
+        QCOMPARE(ui.listCorresp->currentRow(), 0);
     }
 
     void saveWritesTheFileAndRemembersIt()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
+        const WindowControls& ui = step.ui();
         IniStore::WriteStringParam("PricelistCorrespondence", step.fixture.File("earlier.sch"));
-        window.listCorresp->addItems({Q("Артикул = Артикул товара"), "ISBN = ISBN"});
+        ui.listCorresp->addItems({Q("Артикул = Артикул товара"), "ISBN = ISBN"});
 
         step.fixture.dialogs().fileAnswers = {QString()};
-        window.btSaveCorresp->click();
+        ui.btSaveCorresp->click();
         QVERIFY(!QFileInfo::exists(step.fixture.QFile("earlier.sch")));
 
         step.fixture.dialogs().fileAnswers = {step.fixture.QFile("saved.sch")};
-        window.btSaveCorresp->click();
+        ui.btSaveCorresp->click();
         QVERIFY(step.fixture.dialogs().errors.isEmpty());
         const auto& requests = step.fixture.dialogs().saveRequests;
         QCOMPARE(requests.size(), std::size_t{2});
@@ -549,22 +550,22 @@ private slots:
     void openReplacesTheSchemeAndRemembersIt()
     {
         StepTwo step(kInvoiceType);
-        TfmQRNMain& window = step.window();
+        const WindowControls& ui = step.ui();
         WriteSchemeFile(step.fixture.File("other.sch"), {"x = 1", "y = 2"});
-        window.listCorresp->addItem(QStringLiteral("old = line"));
-        window.listCorresp->setCurrentRow(0);
+        ui.listCorresp->addItem(QStringLiteral("old = line"));
+        ui.listCorresp->setCurrentRow(0);
 
         step.fixture.dialogs().fileAnswers = {QString()};
-        window.btOpenCorresp->click();
-        QCOMPARE(Items(*window.listCorresp), QStringList{"old = line"});
+        ui.btOpenCorresp->click();
+        QCOMPARE(Items(*ui.listCorresp), QStringList{"old = line"});
         QCOMPARE(IniStore::ReadStringParam("InvoiceCorrespondence", ""), std::string());
 
         step.fixture.dialogs().fileAnswers = {step.fixture.QFile("other.sch")};
-        window.btOpenCorresp->click();
-        QCOMPARE(Items(*window.listCorresp), (QStringList{"x = 1", "y = 2"}));
+        ui.btOpenCorresp->click();
+        QCOMPARE(Items(*ui.listCorresp), (QStringList{"x = 1", "y = 2"}));
         // The old line's highlight does not pass to a new line.
-        QVERIFY(window.listCorresp->selectedItems().isEmpty());
-        QCOMPARE(window.listCorresp->currentRow(), -1);
+        QVERIFY(ui.listCorresp->selectedItems().isEmpty());
+        QCOMPARE(ui.listCorresp->currentRow(), -1);
         QCOMPARE(IniStore::ReadStringParam("InvoiceCorrespondence", ""), step.fixture.File("other.sch"));
         const auto& requests = step.fixture.dialogs().openRequests;
         QCOMPARE(requests.back().title, Q("Открытие схемы соответствия полей"));
@@ -574,7 +575,7 @@ private slots:
 
         // A workbook chosen as a scheme by mistake is refused for what it is.
         step.fixture.dialogs().fileAnswers = {step.fixture.QFile("book.xlsx")};
-        window.btOpenCorresp->click();
+        ui.btOpenCorresp->click();
         QCOMPARE(requests.back().initialFile, step.fixture.QFile("other.sch"));
         QCOMPARE(step.fixture.dialogs().errors.size(), 1);
         QVERIFY2(step.fixture.dialogs().errors[0].contains(Q("а не схема соответствия полей")),
@@ -584,62 +585,62 @@ private slots:
         // A file that cannot be read: the box names it, the scheme and the
         // remembered path stay.
         step.fixture.dialogs().fileAnswers = {step.fixture.QFile("gone.sch")};
-        window.btOpenCorresp->click();
+        ui.btOpenCorresp->click();
         QCOMPARE(step.fixture.dialogs().errors.size(), 1);
         QVERIFY(step.fixture.dialogs().errors[0].contains(step.fixture.QFile("gone.sch")));
-        QCOMPARE(Items(*window.listCorresp), (QStringList{"x = 1", "y = 2"}));
+        QCOMPARE(Items(*ui.listCorresp), (QStringList{"x = 1", "y = 2"}));
         QCOMPARE(IniStore::ReadStringParam("InvoiceCorrespondence", ""), step.fixture.File("other.sch"));
     }
 
     void fileDialogsStartWithTheNameOfTheirLastUse()
     {
         WindowFixture fixture;
-        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         fixture.dialogs().fileAnswers = {fixture.QFile("book.xls")};
-        window.btSelectExcelFile->click();
-        QCOMPARE(window.edExcelFile->text(), fixture.QFile("book.xls"));
+        ui.btSelectExcelFile->click();
+        QCOMPARE(ui.edExcelFile->text(), fixture.QFile("book.xls"));
         const auto& excel = fixture.dialogs().openRequests.back();
         QCOMPARE(excel.title, Q("Выбор файла Excel"));
         QVERIFY(excel.filter.contains(QStringLiteral("*.xls;")) && excel.filter.contains(QStringLiteral("*.ods")));
 
-        window.btSelectExcelFile->click();
+        ui.btSelectExcelFile->click();
         QCOMPARE(fixture.dialogs().openRequests.back().initialFile, fixture.QFile("book.xls"));
-        QCOMPARE(window.edExcelFile->text(), fixture.QFile("book.xls"));
+        QCOMPARE(ui.edExcelFile->text(), fixture.QFile("book.xls"));
 
         fixture.dialogs().fileAnswers = {fixture.QFile("out.xml")};
-        window.btSelectXmlFile->click();
+        ui.btSelectXmlFile->click();
         const auto& xml = fixture.dialogs().saveRequests.back();
         QCOMPARE(xml.title, Q("Сохранение файла ONIX XML"));
         QCOMPARE(xml.filter, QStringLiteral("*.xml|*.xml"));
         QCOMPARE(xml.defaultSuffix, QStringLiteral("xml"));
         // The XML dialog starts with the workbook's name, never another save's.
         QCOMPARE(xml.initialFile, fixture.QFile("book.xml"));
-        QCOMPARE(window.edXMLFile->text(), fixture.QFile("out.xml"));
+        QCOMPARE(ui.edXMLFile->text(), fixture.QFile("out.xml"));
 
         // Another kind of file becomes the output only when the user says so.
         WriteFileBytes(fixture.File("trap.sch"), "x = 1\r\n");
         fixture.dialogs().fileAnswers = {fixture.QFile("trap.sch")};
-        window.btSelectXmlFile->click();
+        ui.btSelectXmlFile->click();
         QCOMPARE(fixture.dialogs().saveRequests.back().initialFile, fixture.QFile("out.xml"));
         QCOMPARE(
             fixture.dialogs().questions,
             QStringList{
                 Q("Файл %1 уже существует и не является файлом XML. Заменить его?").arg(fixture.QFile("trap.sch"))});
-        QCOMPARE(window.edXMLFile->text(), fixture.QFile("out.xml"));
+        QCOMPARE(ui.edXMLFile->text(), fixture.QFile("out.xml"));
     }
 
     void longItemsAndDeadLinesShowTheirHintOverTheItem()
     {
         StepTwo step;
-        TfmQRNMain& window = step.window();
+        const WindowControls& ui = step.ui();
         const QString longLine = Q("Очень длинное наименование поля описания товара = Очень длинное название столбца");
-        window.listCorresp->addItems({"ISBN = ISBN", longLine});
-        QWidget* viewport = window.listCorresp->viewport();
+        ui.listCorresp->addItems({"ISBN = ISBN", longLine});
+        QWidget* viewport = ui.listCorresp->viewport();
         const auto* hint = qobject_cast<const QLabel*>(ListItemHintWindow());
         // The hint a rest of the pointer on a line brings, "" for none; it
         // lies over the line itself.
         const auto hintAt = [&](int row) {
-            const QRect rect = window.listCorresp->visualItemRect(window.listCorresp->item(row));
+            const QRect rect = ui.listCorresp->visualItemRect(ui.listCorresp->item(row));
             QHelpEvent rest(QEvent::ToolTip, rect.center(), viewport->mapToGlobal(rect.center()));
             QApplication::sendEvent(viewport, &rest);
             if (!hint->isVisible()) return QString();
@@ -647,16 +648,16 @@ private slots:
         };
         QCOMPARE(hintAt(1), longLine);
         QCOMPARE(hintAt(0), QString());
-        QCOMPARE(window.listCorresp->textElideMode(), Qt::ElideMiddle);
+        QCOMPARE(ui.listCorresp->textElideMode(), Qt::ElideMiddle);
 
         // A line whose column the workbook lacks is marked, and its hint says
         // why it does nothing.
         WriteSchemeFile(step.fixture.File("dead.sch"), {"ISBN = ISBN", Q("Артикул = Код товара").toStdString()});
         step.fixture.dialogs().fileAnswers = {step.fixture.QFile("dead.sch")};
-        window.btOpenCorresp->click();
+        ui.btOpenCorresp->click();
         QCOMPARE(hintAt(1), Q("В книге нет столбца \"Код товара\": строка схемы не действует."));
         QCOMPARE(hintAt(0), QString());
-        QVERIFY(window.listCorresp->item(1)->foreground() != window.listCorresp->item(0)->foreground());
+        QVERIFY(ui.listCorresp->item(1)->foreground() != ui.listCorresp->item(0)->foreground());
     }
 };
 

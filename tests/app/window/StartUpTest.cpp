@@ -86,11 +86,12 @@ private slots:
         for (QString& parameter : parameters) parameter = fixture.QFile(parameter.toStdString());
         fixture.Recreate(parameters);
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         QVERIFY(!window.AutoMode());
-        QCOMPARE(window.edExcelFile->text(), workbookChosen ? parameters[0] : QString());
-        QCOMPARE(window.cbSheet->currentText(), workbookChosen ? Q("Книги") : QString());
-        QVERIFY(window.edXMLFile->text().isEmpty());
-        QCOMPARE(window.cbDocType->currentIndex(), 0);
+        QCOMPARE(ui.edExcelFile->text(), workbookChosen ? parameters[0] : QString());
+        QCOMPARE(ui.cbSheet->currentText(), workbookChosen ? Q("Книги") : QString());
+        QVERIFY(ui.edXMLFile->text().isEmpty());
+        QCOMPARE(ui.cbDocType->currentIndex(), 0);
         QCOMPARE(window.Step(), 1);
     }
 
@@ -98,12 +99,13 @@ private slots:
     {
         WindowFixture fixture({"a.xlsx", "b.xml", "9", "15", "7"});
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         QVERIFY(window.AutoMode());
-        QCOMPARE(window.edExcelFile->text(), QStringLiteral("a.xlsx"));
-        QCOMPARE(window.edXMLFile->text(), QStringLiteral("b.xml"));
-        QCOMPARE(window.cbDocType->currentIndex(), 9);
-        QCOMPARE(window.edMessageNumber->text(), QStringLiteral("15"));
-        QCOMPARE(window.edDocumentReference->text(), QStringLiteral("7"));
+        QCOMPARE(ui.edExcelFile->text(), QStringLiteral("a.xlsx"));
+        QCOMPARE(ui.edXMLFile->text(), QStringLiteral("b.xml"));
+        QCOMPARE(ui.cbDocType->currentIndex(), 9);
+        QCOMPARE(ui.edMessageNumber->text(), QStringLiteral("15"));
+        QCOMPARE(ui.edDocumentReference->text(), QStringLiteral("7"));
         QCOMPARE(window.Step(), 1);
     }
 
@@ -111,16 +113,17 @@ private slots:
     {
         WindowFixture fixture({"a.xlsx", "b.xml", Q("книги"), "15", "7"});
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         QCOMPARE(
             fixture.dialogs().errors,
             QStringList{Q(
                 "Недопустимый тип документа \"книги\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная).")});
         QVERIFY(!window.AutoMode());
-        QCOMPARE(window.edExcelFile->text(), QStringLiteral("a.xlsx"));
-        QCOMPARE(window.edXMLFile->text(), QStringLiteral("b.xml"));
-        QCOMPARE(window.cbDocType->currentIndex(), 0);
-        QVERIFY(window.edMessageNumber->text().isEmpty());
-        QVERIFY(window.edDocumentReference->text().isEmpty());
+        QCOMPARE(ui.edExcelFile->text(), QStringLiteral("a.xlsx"));
+        QCOMPARE(ui.edXMLFile->text(), QStringLiteral("b.xml"));
+        QCOMPARE(ui.cbDocType->currentIndex(), 0);
+        QVERIFY(ui.edMessageNumber->text().isEmpty());
+        QVERIFY(ui.edDocumentReference->text().isEmpty());
         window.show();
         QTest::qWait(50);
         QCOMPARE(window.Step(), 1);
@@ -133,12 +136,13 @@ private slots:
         WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул"}, {"A-1"}});
         fixture.Recreate({fixture.QFile("book.xlsx"), fixture.QFile("out.xml"), "12"});
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         QCOMPARE(
             fixture.dialogs().errors,
             QStringList{
                 Q("Недопустимый тип документа \"12\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная).")});
         QVERIFY(!window.AutoMode());
-        QCOMPARE(window.cbDocType->currentIndex(), 0);
+        QCOMPARE(ui.cbDocType->currentIndex(), 0);
         window.show();
         QTest::qWait(300);
         QCOMPARE(window.Step(), 1);
@@ -152,13 +156,14 @@ private slots:
         WriteWorkbook(fixture.File("book.xlsx"), {{"Артикул"}, {"A-1"}});
         fixture.Recreate({fixture.QFile("book.xlsx"), fixture.QFile("out.xml"), "0"});
         TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
         window.show();
         QTRY_COMPARE(window.Step(), 5);
         QVERIFY(fixture.WaitForRun());
         // No sender was ever stored: step 4 complains, step 5 still runs
         // (with no scheme, every row lacks its article number).
         QCOMPARE(fixture.dialogs().errors, QStringList{Q("Не заполнены обязательные поля")});
-        QVERIFY(window.memLog->toPlainText().startsWith(Q("Ошибка в строке 2. ")));
+        QVERIFY(ui.memLog->toPlainText().startsWith(Q("Ошибка в строке 2. ")));
     }
 };
 

@@ -4,14 +4,24 @@
 #include "base/Regional.h"
 #include "settings/IniStore.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
 #include <xlsxwriter.h>
 
 #include <stdexcept>
+#include <string>
+#include <type_traits>
 
 void WriteWorkbook(const std::string& path, const std::vector<std::vector<std::string>>& rows,
                    const std::vector<int>& hidden)
@@ -39,6 +49,36 @@ void WriteWorkbookSheets(const std::string& path, const std::vector<std::pair<st
     if (workbook_close(workbook) != LXW_NO_ERROR) throw std::runtime_error("cannot write " + path);
 }
 
+namespace {
+
+template <typename Control>
+Control* Named(QWidget& window, const char* name)
+{
+    auto* control = window.findChild<Control*>(QString::fromLatin1(name));
+    if (!control) throw std::logic_error(std::string("the window has no ") + name);
+    return control;
+}
+
+} // namespace
+
+#define FIND(name) name(Named<std::remove_pointer_t<decltype(name)>>(window, #name))
+
+WindowControls::WindowControls(QWidget& window)
+    : FIND(pn1), FIND(pn2), FIND(pn3), FIND(pn4), FIND(pn5), FIND(lbHeader), FIND(lbInfo), FIND(btPrev), FIND(btNext),
+      FIND(btClose), FIND(edExcelFile), FIND(lbExcelNote), FIND(lbExcelProblem), FIND(btSelectExcelFile),
+      FIND(cbDocType), FIND(cbSheet), FIND(seHeaderRow), FIND(cbLayout), FIND(listExcel), FIND(listOnix),
+      FIND(listCorresp), FIND(actCorrespClear), FIND(actCorrespAuto), FIND(actCorrespDel), FIND(actCorrespOpen),
+      FIND(btClearCorresp), FIND(btAutoCorresp), FIND(btSaveCorresp), FIND(btOpenCorresp), FIND(btPreview),
+      FIND(pmCorresp), FIND(edFromSAN), FIND(edFromCompany), FIND(edFromPerson), FIND(edToSAN), FIND(edToCompany),
+      FIND(edToPerson), FIND(edMessageNumber), FIND(edDocumentReference), FIND(edSentDate), FIND(btSelectDate),
+      FIND(lbMessageNumber), FIND(lbDocumentReference), FIND(lbMessageNumberMark), FIND(lbDocumentReferenceMark),
+      FIND(edXMLFile), FIND(btSelectXmlFile), FIND(lbInfoNakl), FIND(ProgressBar1), FIND(memLog), FIND(btSaveLog),
+      FIND(tmAuto)
+{
+}
+
+#undef FIND
+
 WindowFixture::WindowFixture(const QStringList& parameters)
 {
     IniStore::SetIniFileName(folder_.File("quarnel.ini"));
@@ -53,13 +93,15 @@ WindowFixture::~WindowFixture()
 
 void WindowFixture::Recreate(const QStringList& parameters)
 {
+    controls_.reset();
     window_.reset();
     window_ = std::make_unique<TfmQRNMain>(Regional::Russian(), dialogs_, parameters);
+    controls_.emplace(*window_);
 }
 
 bool WindowFixture::WaitForRun(int timeoutMs)
 {
-    QTimer* timer = window_->tmAuto;
+    QTimer* timer = controls_->tmAuto;
     return QTest::qWaitFor([&] { return !timer->isActive() && !window_->ConversionRunning(); }, timeoutMs);
 }
 

@@ -1,13 +1,27 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "app/window/SchemePage.h"
 #include "app/window/TfmQRNMain.h"
 #include "support/TempFolder.h"
 
 #include <QString>
 #include <QStringList>
 
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +34,72 @@ using Rows = std::vector<std::vector<std::string>>;
 void WriteWorkbookSheets(const std::string& path, const std::vector<std::pair<std::string, Rows>>& sheets,
                          const std::vector<int>& hidden = {});
 
+// The window's controls, found by the names they carry, as a user finds them
+// on the screen; the window keeps them to itself. A name the window lacks
+// fails the test that needs it.
+struct WindowControls {
+    explicit WindowControls(QWidget& window);
+
+    QWidget* pn1;
+    // Step 2 as a page: a test drags and drops through it.
+    SchemePage* pn2;
+    QWidget* pn3;
+    QWidget* pn4;
+    QWidget* pn5;
+    QLabel* lbHeader;
+    QLabel* lbInfo;
+    QPushButton* btPrev;
+    QPushButton* btNext;
+    QPushButton* btClose;
+
+    QLineEdit* edExcelFile;
+    QLabel* lbExcelNote;
+    QLabel* lbExcelProblem;
+    QPushButton* btSelectExcelFile;
+    QComboBox* cbDocType;
+    QComboBox* cbSheet;
+    QSpinBox* seHeaderRow;
+    QComboBox* cbLayout;
+
+    QListWidget* listExcel;
+    QListWidget* listOnix;
+    QListWidget* listCorresp;
+    QAction* actCorrespClear;
+    QAction* actCorrespAuto;
+    QAction* actCorrespDel;
+    QAction* actCorrespOpen;
+    QPushButton* btClearCorresp;
+    QPushButton* btAutoCorresp;
+    QPushButton* btSaveCorresp;
+    QPushButton* btOpenCorresp;
+    QPushButton* btPreview;
+    QMenu* pmCorresp;
+
+    QLineEdit* edFromSAN;
+    QLineEdit* edFromCompany;
+    QLineEdit* edFromPerson;
+    QLineEdit* edToSAN;
+    QLineEdit* edToCompany;
+    QLineEdit* edToPerson;
+    QLineEdit* edMessageNumber;
+    QLineEdit* edDocumentReference;
+    QLineEdit* edSentDate;
+    QPushButton* btSelectDate;
+    QLabel* lbMessageNumber;
+    QLabel* lbDocumentReference;
+    QLabel* lbMessageNumberMark;
+    QLabel* lbDocumentReferenceMark;
+
+    QLineEdit* edXMLFile;
+    QPushButton* btSelectXmlFile;
+    QLabel* lbInfoNakl;
+
+    QProgressBar* ProgressBar1;
+    QPlainTextEdit* memLog;
+    QPushButton* btSaveLog;
+    QTimer* tmAuto;
+};
+
 // One window with scripted dialogs, the Russian regional formats and a
 // settings file of its own in a fresh temporary folder.
 class WindowFixture {
@@ -28,6 +108,8 @@ public:
     ~WindowFixture();
 
     TfmQRNMain& window() { return *window_; }
+    // The controls of the window of the moment (a new one after Recreate).
+    const WindowControls& ui() const { return *controls_; }
     ScriptedDialogs& dialogs() { return dialogs_; }
     std::string File(const std::string& name) const { return folder_.File(name); }
     QString QFile(const std::string& name) const { return QString::fromStdString(folder_.File(name)); }
@@ -42,6 +124,8 @@ private:
     TempFolder folder_;
     ScriptedDialogs dialogs_;
     std::unique_ptr<TfmQRNMain> window_;
+    // Rebuilt in place, so that a reference taken before Recreate stays good.
+    std::optional<WindowControls> controls_;
 };
 
 // The text a button or label shows: without the "&" of its Alt-letter key.

@@ -1,0 +1,108 @@
+#include "app/window/RunPage.h"
+
+#include "app/window/QtText.h"
+#include "app/window/UserDialogs.h"
+#include "app/window/WizardContext.h"
+#include "app/window/WizardControls.h"
+#include "base/DateTime.h"
+#include "app/window/WindowTexts.h"
+#include "convert/ConversionReport.h"
+#include "convert/Convert.h"
+#include "convert/RunSummary.h"
+#include "convert/WriteGuard.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <filesystem>
+
+RunPage::RunPage(const WizardContext& context, QWidget* parent) : QWidget(parent), FContext(context)
+{
+    setObjectName(QStringLiteral("pn5"));
+    QLabel* progressLabel = NewLabel(this, QRNConsts::sProgressLabel);
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setFixedHeight(13);
+    ProgressBar1->setTextVisible(false);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    QLabel* logLabel = NewLabel(this, QRNConsts::sLogLabel);
+    memLog = new QPlainTextEdit(this);
+    memLog->setObjectName(QStringLiteral("memLog"));
+    memLog->setFixedHeight(245);
+    memLog->setReadOnly(true);
+    memLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    btSaveLog = NewButton(this, "btSaveLog", QRNConsts::sSaveLog, 160);
+    btSaveLog->setToolTip(QStr(QRNConsts::sSaveLogHint));
+    // Until a run has ended there is no log of it to keep.
+    btSaveLog->setEnabled(false);
+    connect(btSaveLog, &QPushButton::clicked, this, [this] { FContext.Guarded([this] { SaveLog(); }); });
+
+    // The bar and the log 609 pixels wide in the middle, the button under
+    // the log's right edge.
+    auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(48, 16, 48, 0);
+    page->setSpacing(0);
+    // The bar is no field: its label leads nowhere.
+    page->addWidget(progressLabel);
+    page->addSpacing(1);
+    page->addWidget(ProgressBar1);
+    page->addSpacing(13);
+    page->addLayout(LabelOver(logLabel, memLog));
+    page->addSpacing(8);
+    page->addWidget(btSaveLog, 0, Qt::AlignRight);
+    page->addStretch();
+
+    FRunner = std::make_unique<ConversionRunner>(
+        [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); }, *memLog,
+        *ProgressBar1, FContext.dialogs, FContext.window);
+    connect(FRunner.get(), &ConversionRunner::Finished, this, &RunPage::Finished);
+}
+
+RunPage::~RunPage() = default;
+
+void RunPage::Start(RunInputs inputs)
+{
+    btSaveLog->setEnabled(false);
+    FLastRun = std::move(inputs);
+    FLastRunDateTime = NowDateTime();
+    FRunner->Start(FLastRun);
+}
+
+void RunPage::ShowOutcome(const QStringList& automaticNotes)
+{
+    btSaveLog->setEnabled(true);
+    const RunResult& result = FRunner->LastResult();
+    if (!FRunner->LastFailure().isEmpty() || result.stopped) return;
+    for (const std::string& line : RunSummaryLines(FLastRun, result)) FRunner->AddLogLine(QStr(line));
+    if (result.rowsConverted == 0) {
+        if (FContext.autoMode) FRunner->AddLogLine(QStr(QRNConsts::sNoRowsConverted));
+        else FContext.dialogs.ShowWarning(&FContext.window, QStr(QRNConsts::sNoRowsConverted));
+    }
+    for (const QString& note : automaticNotes) FRunner->AddLogLine(note);
+}
+
+void RunPage::SaveLog()
+{
+    const std::string proposed = std::filesystem::path(FLastRun.outputPath).replace_extension(".log").string();
+    const FileDialogRequest request{QStr(QRNConsts::sLogSaveDialogTitle), QStr(QRNConsts::sLogFilter),
+                                    QStringLiteral("log"), QStr(proposed)};
+    const auto path = FContext.dialogs.ChooseSaveFile(&FContext.window, request);
+    if (!path) return;
+    WriteGuard guard;
+    guard.Keep(FLastRun.workbookPath);
+    for (const std::string& kept : FLastRun.keptFiles) guard.Keep(kept);
+    guard.Keep(FLastRun.outputPath);
+    for (const std::string& saved : FRunner->LastResult().savedFiles) guard.Keep(saved);
+    guard.Claim(StdStr(*path));
+    // The report of a run that failed ends with the failure, as the error box
+    // showed it.
+    std::vector<std::string> lines = FRunner->LogLines();
+    if (!FRunner->LastFailure().isEmpty()) lines.push_back(StdStr(FRunner->LastFailure()));
+    WriteConversionReport(StdStr(*path), ConversionReportText(FLastRun.workbookPath, FLastRun.documentType,
+                                                              FLastRunDateTime, FContext.regional, lines));
+}
