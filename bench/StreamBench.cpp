@@ -118,7 +118,7 @@ double FloorPhase(const Paths& paths)
 double InflatePhase(const Paths& paths)
 {
     const auto start = Clock::now();
-    ZipArchive archive(paths.workbook);
+    ZipArchive archive(OpenWorkbookFile(paths.workbook));
     std::size_t bytes = 0;
     for (const char* part : {kSheetPart, kSharedStringsPart})
         archive.Read(part, [&](const char*, std::size_t size) {
@@ -242,7 +242,7 @@ Measured Median(Phase phase, const Paths& paths, int runs)
 // each as <si><t>text</t></si>, with nothing to unescape.
 double SharedTextMegabytes(const std::string& workbook)
 {
-    ZipArchive archive(workbook);
+    ZipArchive archive(OpenWorkbookFile(workbook));
     const std::string part = archive.ReadAll(kSharedStringsPart);
     std::size_t bytes = 0;
     for (std::size_t at = part.find("<t>"); at != std::string::npos; at = part.find("<t>", at)) {

@@ -108,7 +108,7 @@ void CheckOutputFolder(const RunResult& result, int dataRows, bool invoice)
 
 void FuzzTargets::ConversionRun(std::string_view input)
 {
-    const std::string path = WorkbookFile(input);
+    const std::string path = ScratchWorkbook(input);
     std::unique_ptr<Workbook> workbook;
     std::vector<std::string> columnNames;
     try {

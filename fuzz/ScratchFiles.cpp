@@ -50,7 +50,7 @@ void WriteScratchFile(const std::string& path, std::string_view bytes)
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
-std::string WorkbookFile(std::string_view input)
+std::string ScratchWorkbook(std::string_view input)
 {
     const std::string path = ScratchPath("workbook");
     if (IsPartBundle(input)) WriteBundleZip(path, ParsePartBundle(input));

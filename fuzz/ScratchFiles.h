@@ -11,4 +11,4 @@ void WriteScratchFile(const std::string& path, std::string_view bytes);
 
 // Writes the input as a workbook file and gives its path: a part bundle
 // packed into a zip, any other input byte for byte.
-std::string WorkbookFile(std::string_view input);
+std::string ScratchWorkbook(std::string_view input);

@@ -75,24 +75,24 @@ void ReadBothWays(const std::function<void(CellSink&)>& read)
 
 void FuzzTargets::XlsxWorkbook(std::string_view input)
 {
-    const std::string path = WorkbookFile(input);
+    const std::string path = ScratchWorkbook(input);
     ReadBothWays([&](CellSink& sink) {
-        ZipArchive archive(path);
+        ZipArchive archive(OpenWorkbookFile(path));
         ReadXlsxWorkbook(archive, sink);
     });
 }
 
 void FuzzTargets::OdsWorkbook(std::string_view input)
 {
-    const std::string path = WorkbookFile(input);
+    const std::string path = ScratchWorkbook(input);
     ReadBothWays([&](CellSink& sink) {
-        ZipArchive archive(path);
+        ZipArchive archive(OpenWorkbookFile(path));
         ReadOdsWorkbook(archive, sink);
     });
 }
 
 void FuzzTargets::XlsWorkbook(std::string_view input)
 {
-    const std::string path = WorkbookFile(input);
-    ReadBothWays([&](CellSink& sink) { ReadXlsWorkbook(path, sink); });
+    const std::string path = ScratchWorkbook(input);
+    ReadBothWays([&](CellSink& sink) { ReadXlsWorkbook(OpenWorkbookFile(path), sink); });
 }

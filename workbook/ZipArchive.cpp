@@ -4,6 +4,7 @@
 
 #include <zip.h>
 
+#include <cerrno>
 #include <memory>
 #include <vector>
 
@@ -17,12 +18,82 @@ std::string AsciiFolded(std::string_view text)
     return out;
 }
 
+// libzip reads the archive through this source: at positions of its own in
+// the one open file, so that two archives over it, on two threads, never move
+// each other's place.
+struct PositionalSource {
+    std::shared_ptr<const OpenedFile> file;
+    std::uint64_t position = 0;
+    zip_error_t error{};
+};
+
+zip_int64_t ReadSource(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command)
+{
+    auto* source = static_cast<PositionalSource*>(state);
+    switch (command) {
+    case ZIP_SOURCE_OPEN: source->position = 0; return 0;
+    case ZIP_SOURCE_READ: {
+        const long long got = source->file->ReadAt(source->position, static_cast<char*>(data), length);
+        if (got < 0) {
+            zip_error_set(&source->error, ZIP_ER_READ, errno);
+            return -1;
+        }
+        source->position += static_cast<std::uint64_t>(got);
+        return got;
+    }
+    case ZIP_SOURCE_CLOSE: return 0;
+    case ZIP_SOURCE_STAT: {
+        auto* stat = static_cast<zip_stat_t*>(data);
+        zip_stat_init(stat);
+        stat->size = source->file->Size();
+        stat->valid |= ZIP_STAT_SIZE;
+        return sizeof(zip_stat_t);
+    }
+    case ZIP_SOURCE_ERROR: return zip_error_to_data(&source->error, data, length);
+    case ZIP_SOURCE_FREE:
+        zip_error_fini(&source->error);
+        delete source;
+        return 0;
+    case ZIP_SOURCE_SEEK: {
+        const zip_int64_t position =
+            zip_source_seek_compute_offset(source->position, source->file->Size(), data, length, &source->error);
+        if (position < 0) return -1;
+        source->position = static_cast<std::uint64_t>(position);
+        return 0;
+    }
+    case ZIP_SOURCE_TELL: return static_cast<zip_int64_t>(source->position);
+    case ZIP_SOURCE_SUPPORTS:
+        return zip_source_make_command_bitmap(ZIP_SOURCE_OPEN, ZIP_SOURCE_READ, ZIP_SOURCE_CLOSE, ZIP_SOURCE_STAT,
+                                              ZIP_SOURCE_ERROR, ZIP_SOURCE_FREE, ZIP_SOURCE_SEEK, ZIP_SOURCE_TELL,
+                                              ZIP_SOURCE_SUPPORTS, -1);
+    default: zip_error_set(&source->error, ZIP_ER_OPNOTSUPP, 0); return -1;
+    }
+}
+
+zip* OpenArchive(const WorkbookFile& workbook)
+{
+    auto* state = new PositionalSource{workbook.file};
+    zip_error_init(&state->error);
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source = zip_source_function_create(ReadSource, state, &error);
+    if (!source) {
+        zip_error_fini(&state->error);
+        delete state;
+        zip_error_fini(&error);
+        return nullptr;
+    }
+    zip* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+    if (!archive) zip_source_free(source);
+    zip_error_fini(&error);
+    return archive;
+}
+
 } // namespace
 
-ZipArchive::ZipArchive(const std::string& path) : path_(path)
+ZipArchive::ZipArchive(const WorkbookFile& workbook) : workbook_(workbook)
 {
-    int error = 0;
-    archive_ = zip_open(path.c_str(), ZIP_RDONLY, &error);
+    archive_ = OpenArchive(workbook);
     if (!archive_) ThrowBroken(ReadReason::ZipDamaged);
 
     const zip_int64_t count = zip_get_num_entries(archive_, 0);

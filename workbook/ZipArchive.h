@@ -9,6 +9,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "workbook/WorkbookFile.h"
+
 struct zip;
 struct zip_file;
 class ZipPartStream;
@@ -25,7 +27,7 @@ public:
     static constexpr std::uint64_t kRatioFreeSize = 16ULL << 20;
     static constexpr std::uint64_t kMaxRatio = 250;
 
-    explicit ZipArchive(const std::string& path);
+    explicit ZipArchive(const WorkbookFile& workbook);
     ~ZipArchive();
     ZipArchive(const ZipArchive&) = delete;
     ZipArchive& operator=(const ZipArchive&) = delete;
@@ -36,7 +38,7 @@ public:
 
     // The file, for a second reader of other parts at the same time (one
     // archive is read by one thread).
-    const std::string& Path() const { return path_; }
+    const WorkbookFile& File() const { return workbook_; }
 
     // Streams the inflated bytes of a part to `sink`, which returns false to
     // end the read early; WorkbookFault when the part is missing, damaged or
@@ -52,7 +54,7 @@ private:
 
     std::optional<std::uint64_t> Locate(std::string_view part) const;
 
-    std::string path_;
+    WorkbookFile workbook_;
     zip* archive_ = nullptr;
     std::unordered_map<std::string, std::uint64_t> exact_;
     std::unordered_map<std::string, std::uint64_t> folded_;

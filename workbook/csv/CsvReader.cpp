@@ -8,7 +8,6 @@
 #include <array>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 
@@ -20,15 +19,6 @@ constexpr std::size_t kSampledRecords = 50;
 std::vector<SheetCandidate> CsvSheets(const std::string& path)
 {
     return {{std::filesystem::path(path).stem().string(), false, true}};
-}
-
-std::string ReadBytes(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file) ThrowUnreadable(errno);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.eof() && file.fail()) ThrowUnreadable(errno);
-    return bytes;
 }
 
 // Where a record starts in the file, and another candidate delimiter its
@@ -175,10 +165,10 @@ bool IsDelimitedTextName(const std::string& path)
     return extension == ".csv" || extension == ".tsv" || extension == ".txt";
 }
 
-void ReadCsvWorkbook(const std::string& path, CellSink& sink, const SheetChoice& choice)
+void ReadCsvWorkbook(const WorkbookFile& workbook, CellSink& sink, const SheetChoice& choice)
 {
-    ChooseSheet(CsvSheets(path), choice);
-    const std::string text = DecodeCsvText(ReadBytes(path), sink);
+    ChooseSheet(CsvSheets(workbook.path), choice);
+    const std::string text = DecodeCsvText(ReadWholeWorkbookFile(workbook), sink);
     RecordParser parser(text, ChooseDelimiter(text));
     parser.Parse(
         SIZE_MAX,
@@ -196,7 +186,7 @@ void ReadCsvWorkbook(const std::string& path, CellSink& sink, const SheetChoice&
         });
 }
 
-std::vector<SheetEntry> ListCsvSheets(const std::string& path)
+std::vector<SheetEntry> ListCsvSheets(const WorkbookFile& workbook)
 {
-    return OfferedSheets(CsvSheets(path));
+    return OfferedSheets(CsvSheets(workbook.path));
 }

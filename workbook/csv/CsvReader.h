@@ -2,6 +2,7 @@
 
 #include "workbook/CellSink.h"
 #include "workbook/SheetChoice.h"
+#include "workbook/WorkbookFile.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +19,7 @@ bool IsDelimitedTextName(const std::string& path);
 // RFC 4180: doubled quotes, line breaks inside quoted fields; a quote inside
 // an unquoted field is taken literally. A quoted field still open at the end
 // of the file is damage (WorkbookFault naming the line it starts on).
-void ReadCsvWorkbook(const std::string& path, CellSink& sink, const SheetChoice& choice = {});
+void ReadCsvWorkbook(const WorkbookFile& workbook, CellSink& sink, const SheetChoice& choice = {});
 
 // The one sheet, named after the file, as spreadsheet applications name it.
-std::vector<SheetEntry> ListCsvSheets(const std::string& path);
+std::vector<SheetEntry> ListCsvSheets(const WorkbookFile& workbook);

@@ -9,8 +9,6 @@
 #include "workbook/xls/XlsReader.h"
 
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -31,25 +29,13 @@ Container ContainerOf(const std::string& head)
     return Container::Unknown;
 }
 
-// The first bytes of the file; a fault when there is no file to read there.
-std::string ReadHead(const std::string& path)
+// The first bytes of the file.
+std::string ReadHead(const WorkbookFile& workbook)
 {
-    std::error_code code;
-    const auto status = std::filesystem::status(path, code);
-    if (status.type() == std::filesystem::file_type::not_found)
-        throw WorkbookFault(WorkbookFault::Kind::Missing, ReadReason::FileNotFound);
-    if (status.type() == std::filesystem::file_type::directory)
-        throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::IsFolder);
-    // A FIFO would hold the program until someone writes into it, a device
-    // could be read forever.
-    if (!code && status.type() != std::filesystem::file_type::regular)
-        throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::NotRegularFile);
-
-    std::ifstream file(path, std::ios::binary);
-    if (!file) ThrowUnreadable(errno);
     std::string head(8, '\0');
-    file.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(file.gcount()));
+    const long long got = workbook.file->ReadAt(0, head.data(), head.size());
+    if (got < 0) ThrowUnreadable(errno);
+    head.resize(static_cast<std::size_t>(got));
     return head;
 }
 
@@ -65,37 +51,36 @@ ZipKind KindOfZip(const ZipArchive& archive)
 
 // The container of the file, refusing what holds no workbook. A file that is
 // none of the binary containers is delimited text when so named.
-Container ReadableContainer(const std::string& path)
+Container ReadableContainer(const WorkbookFile& workbook)
 {
-    switch (const Container container = ContainerOf(ReadHead(path))) {
+    switch (const Container container = ContainerOf(ReadHead(workbook))) {
     case Container::Empty: ThrowBroken(ReadReason::EmptyFile);
     case Container::Unknown:
-        if (IsDelimitedTextName(path)) return Container::Text;
+        if (IsDelimitedTextName(workbook.path)) return Container::Text;
         ThrowUnsupported(ReadReason::NotWorkbook);
     default: return container;
     }
 }
 
-void ReadByContent(const std::string& path, CellSink& sink, SheetExtent extent, const SheetChoice& choice)
+void ReadByContent(const WorkbookFile& workbook, CellSink& sink, SheetExtent extent, const SheetChoice& choice)
 {
-    const Container container = ReadableContainer(path);
-    std::error_code ignored;
-    sink.SetBudget(ReadBudget::ForFileSize(std::filesystem::file_size(path, ignored)));
-    if (container == Container::Ole2) return ReadXlsWorkbook(path, sink, choice);
-    if (container == Container::OldBiff) return ReadOldXlsWorkbook(path, sink, choice);
-    if (container == Container::Text) return ReadCsvWorkbook(path, sink, choice);
-    ZipArchive archive(path);
+    const Container container = ReadableContainer(workbook);
+    sink.SetBudget(ReadBudget::ForFileSize(workbook.file->Size()));
+    if (container == Container::Ole2) return ReadXlsWorkbook(workbook, sink, choice);
+    if (container == Container::OldBiff) return ReadOldXlsWorkbook(workbook, sink, choice);
+    if (container == Container::Text) return ReadCsvWorkbook(workbook, sink, choice);
+    ZipArchive archive(workbook);
     if (KindOfZip(archive) == ZipKind::Ods) return ReadOdsWorkbook(archive, sink, choice);
     ReadXlsxWorkbook(archive, sink, extent, choice);
 }
 
-std::vector<SheetEntry> ListByContent(const std::string& path)
+std::vector<SheetEntry> ListByContent(const WorkbookFile& workbook)
 {
-    const Container container = ReadableContainer(path);
-    if (container == Container::Ole2) return ListXlsSheets(path);
-    if (container == Container::OldBiff) return ListOldXlsSheets(path);
-    if (container == Container::Text) return ListCsvSheets(path);
-    ZipArchive archive(path);
+    const Container container = ReadableContainer(workbook);
+    if (container == Container::Ole2) return ListXlsSheets(workbook);
+    if (container == Container::OldBiff) return ListOldXlsSheets(workbook);
+    if (container == Container::Text) return ListCsvSheets(workbook);
+    ZipArchive archive(workbook);
     return KindOfZip(archive) == ZipKind::Ods ? ListOdsSheets(archive) : ListXlsxSheets(archive);
 }
 
@@ -112,26 +97,71 @@ auto NamingTheFile(const std::string& path, Read read)
 
 } // namespace
 
-void ReadSheet(const std::string& path, CellSink& sink, SheetExtent extent, const SheetChoice& choice)
+void ReadSheet(const WorkbookFile& workbook, CellSink& sink, SheetExtent extent, const SheetChoice& choice)
 {
-    NamingTheFile(path, [&] { ReadByContent(path, sink, extent, choice); });
+    NamingTheFile(workbook.path, [&] { ReadByContent(workbook, sink, extent, choice); });
 }
 
-std::vector<SheetEntry> ListSheets(const std::string& path)
+std::vector<SheetEntry> ListSheets(const WorkbookFile& workbook)
 {
-    return NamingTheFile(path, [&] { return ListByContent(path); });
+    return NamingTheFile(workbook.path, [&] { return ListByContent(workbook); });
 }
 
-std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional, const SheetChoice& choice,
-                                       const StopRequest& stop)
+std::unique_ptr<Workbook> OpenWorkbook(const WorkbookFile& workbook, const Regional& regional,
+                                       const SheetChoice& choice, const StopRequest& stop)
 {
     auto cells = std::make_unique<SheetCells>(regional, false);
     cells->SetStop(stop);
     try {
-        ReadSheet(path, *cells, SheetExtent::Whole, choice);
+        ReadSheet(workbook, *cells, SheetExtent::Whole, choice);
     } catch (const ReadingStopped&) {
         // What was read so far: the caller that asked to stop keeps none of it.
     }
     cells->Finish();
     return cells;
+}
+
+void ReadSheet(const std::string& path, CellSink& sink, SheetExtent extent, const SheetChoice& choice)
+{
+    ReadSheet(OpenWorkbookFile(path), sink, extent, choice);
+}
+
+std::vector<SheetEntry> ListSheets(const std::string& path)
+{
+    return ListSheets(OpenWorkbookFile(path));
+}
+
+std::unique_ptr<Workbook> OpenWorkbook(const std::string& path, const Regional& regional, const SheetChoice& choice,
+                                       const StopRequest& stop)
+{
+    return OpenWorkbook(OpenWorkbookFile(path), regional, choice, stop);
+}
+
+std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional, const SheetChoice& choice,
+                                           const StopRequest& stop)
+{
+    return StreamSheetRows(OpenWorkbookFile(path), regional, choice, stop);
+}
+
+std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& regional, const SheetChoice& choice,
+                                       int row)
+{
+    return ReadHeaderRow(OpenWorkbookFile(path), regional, choice, row);
+}
+
+std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
+                                                    const SheetChoice& choice, int count)
+{
+    return ReadFirstRows(OpenWorkbookFile(path), regional, choice, count);
+}
+
+SheetTop ReadSheetTop(const std::string& path, const Regional& regional, const SheetChoice& choice, int first, int last)
+{
+    return ReadSheetTop(OpenWorkbookFile(path), regional, choice, first, last);
+}
+
+std::vector<std::vector<std::string>> ReadRowRange(const std::string& path, const Regional& regional,
+                                                   const SheetChoice& choice, int first, int last)
+{
+    return ReadRowRange(OpenWorkbookFile(path), regional, choice, first, last);
 }

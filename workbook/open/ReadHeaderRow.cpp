@@ -82,16 +82,17 @@ private:
 
 } // namespace
 
-std::vector<std::vector<std::string>> ReadFirstRows(const std::string& path, const Regional& regional,
+std::vector<std::vector<std::string>> ReadFirstRows(const WorkbookFile& workbook, const Regional& regional,
                                                     const SheetChoice& choice, int count)
 {
-    return ReadRowRange(path, regional, choice, 1, count);
+    return ReadRowRange(workbook, regional, choice, 1, count);
 }
 
-SheetTop ReadSheetTop(const std::string& path, const Regional& regional, const SheetChoice& choice, int first, int last)
+SheetTop ReadSheetTop(const WorkbookFile& workbook, const Regional& regional, const SheetChoice& choice, int first,
+                      int last)
 {
     FirstRowCells cells(regional, first, last, true);
-    ReadSheet(path, cells, SheetExtent::Whole, choice);
+    ReadSheet(workbook, cells, SheetExtent::Whole, choice);
     SheetTop top;
     for (int row = first; row <= last; ++row) top.rows.push_back(cells.Texts(row));
     top.merged = cells.Merged();
@@ -99,12 +100,12 @@ SheetTop ReadSheetTop(const std::string& path, const Regional& regional, const S
     return top;
 }
 
-std::vector<std::vector<std::string>> ReadRowRange(const std::string& path, const Regional& regional,
+std::vector<std::vector<std::string>> ReadRowRange(const WorkbookFile& workbook, const Regional& regional,
                                                    const SheetChoice& choice, int first, int last)
 {
     FirstRowCells cells(regional, first, last);
     try {
-        ReadSheet(path, cells, SheetExtent::FirstRows, choice);
+        ReadSheet(workbook, cells, SheetExtent::FirstRows, choice);
     } catch (const ReadingStopped&) {
     }
     std::vector<std::vector<std::string>> rows;
@@ -112,12 +113,12 @@ std::vector<std::vector<std::string>> ReadRowRange(const std::string& path, cons
     return rows;
 }
 
-std::vector<std::string> ReadHeaderRow(const std::string& path, const Regional& regional, const SheetChoice& choice,
-                                       int row)
+std::vector<std::string> ReadHeaderRow(const WorkbookFile& workbook, const Regional& regional,
+                                       const SheetChoice& choice, int row)
 {
     FirstRowCells cells(regional, row, row);
     try {
-        ReadSheet(path, cells, SheetExtent::FirstRows, choice);
+        ReadSheet(workbook, cells, SheetExtent::FirstRows, choice);
     } catch (const ReadingStopped&) {
     }
     return cells.Texts(row);

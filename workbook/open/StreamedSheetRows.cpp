@@ -24,9 +24,9 @@ using Batch = std::unique_ptr<RowBatch>;
 
 class StreamedSheetRows final : public SheetRows {
 public:
-    StreamedSheetRows(const std::string& path, const Regional& regional, const SheetChoice& choice,
+    StreamedSheetRows(const WorkbookFile& workbook, const Regional& regional, const SheetChoice& choice,
                       const StopRequest& stop)
-        : stop_(stop), reader_([this, path, regional, choice] { Read(path, regional, choice); })
+        : stop_(stop), reader_([this, workbook, regional, choice] { Read(workbook, regional, choice); })
     {
     }
 
@@ -71,12 +71,12 @@ public:
 private:
     // The reading thread. However it ends, the queue is closed, so the
     // caller learns the end and the failure after the rows read before it.
-    void Read(const std::string& path, const Regional& regional, const SheetChoice& choice)
+    void Read(const WorkbookFile& workbook, const Regional& regional, const SheetChoice& choice)
     {
         try {
             filling_ = std::make_unique<RowBatch>();
             RowAssembler rows(regional, [&](SheetRow& row) { Take(row, rows); });
-            ReadSheet(path, rows, SheetExtent::Whole, choice);
+            ReadSheet(workbook, rows, SheetExtent::Whole, choice);
             rows.Finish();
             Pass(rows);
             warnings_ = rows.Warnings();
@@ -139,8 +139,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<SheetRows> StreamSheetRows(const std::string& path, const Regional& regional, const SheetChoice& choice,
-                                           const StopRequest& stop)
+std::unique_ptr<SheetRows> StreamSheetRows(const WorkbookFile& workbook, const Regional& regional,
+                                           const SheetChoice& choice, const StopRequest& stop)
 {
-    return std::make_unique<StreamedSheetRows>(path, regional, choice, stop);
+    return std::make_unique<StreamedSheetRows>(workbook, regional, choice, stop);
 }

@@ -7,6 +7,8 @@
 
 #include <gsf/gsf.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -18,10 +20,6 @@ struct GObjectRelease {
 };
 template <typename T>
 using GObjectPtr = std::unique_ptr<T, GObjectRelease>;
-
-struct GErrorRelease {
-    void operator()(GError* error) const { g_error_free(error); }
-};
 
 constexpr std::size_t kReadChunk = 1 << 20;
 // The header repair works on a copy of the whole file in memory.
@@ -43,7 +41,7 @@ std::string ReadWhole(GsfInput* stream, gsf_off_t limit)
     return bytes;
 }
 
-GsfInfile* OpenContainer(const std::string& path, GObjectPtr<GsfInput>& file)
+GsfInfile* OpenContainer(const WorkbookFile& workbook, GObjectPtr<GsfInput>& file)
 {
     static std::once_flag initialised;
     std::call_once(initialised, [] {
@@ -57,11 +55,14 @@ GsfInfile* OpenContainer(const std::string& path, GObjectPtr<GsfInput>& file)
                               nullptr);
     });
 
-    GError* rawError = nullptr;
-    file.reset(gsf_input_stdio_new(path.c_str(), &rawError));
-    const std::unique_ptr<GError, GErrorRelease> error(rawError);
-    if (!file)
-        throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::LibraryError, {error ? error->message : ""});
+    // A stream of its own over the open file: libgsf closes it with the input.
+    std::FILE* stream = workbook.file->NewStream();
+    if (!stream) ThrowUnreadable(errno);
+    file.reset(gsf_input_stdio_new_FILE(workbook.path.c_str(), stream, FALSE));
+    if (!file) {
+        std::fclose(stream);
+        throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::LibraryError, {""});
+    }
 
     GsfInfile* container = gsf_infile_msole_new(file.get(), nullptr);
     const gsf_off_t size = gsf_input_size(file.get());
@@ -108,10 +109,10 @@ int ChildIndex(GsfInfile* container, std::string_view name)
 
 } // namespace
 
-std::string ReadOleWorkbookStream(const std::string& path)
+std::string ReadOleWorkbookStream(const WorkbookFile& workbook)
 {
     GObjectPtr<GsfInput> file;
-    GObjectPtr<GsfInfile> container(OpenContainer(path, file));
+    GObjectPtr<GsfInfile> container(OpenContainer(workbook, file));
 
     if (ChildIndex(container.get(), "EncryptedPackage") >= 0 || ChildIndex(container.get(), "EncryptionInfo") >= 0)
         ThrowEncrypted();

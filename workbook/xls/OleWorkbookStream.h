@@ -1,5 +1,7 @@
 #pragma once
 
+#include "workbook/WorkbookFile.h"
+
 #include <string>
 
 // The bytes of the workbook stream of an OLE2 compound file: "Workbook"
@@ -7,4 +9,4 @@
 // the file cannot be opened, broken for a damaged container, encrypted for a
 // password-protected OOXML package ("EncryptionInfo", "EncryptedPackage"),
 // unsupported when there is no workbook stream.
-std::string ReadOleWorkbookStream(const std::string& path);
+std::string ReadOleWorkbookStream(const WorkbookFile& workbook);

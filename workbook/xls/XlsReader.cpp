@@ -9,18 +9,8 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
-
-std::string ReadWholeStream(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (!file.eof() && file.fail()) ThrowUnreadable(errno);
-    return bytes;
-}
 
 // An Excel 2.x-4.0 file offers one sheet, named as spreadsheet applications
 // name it: after the file.
@@ -55,11 +45,11 @@ std::vector<SheetCandidate> Candidates(const XlsGlobals& globals)
 
 } // namespace
 
-void ReadXlsWorkbook(const std::string& path, CellSink& sink, const SheetChoice& choice)
+void ReadXlsWorkbook(const WorkbookFile& workbook, CellSink& sink, const SheetChoice& choice)
 {
-    const std::string stream = ReadOleWorkbookStream(path);
+    const std::string stream = ReadOleWorkbookStream(workbook);
     // An Excel 2.x-4.0 stream some tool put into a container.
-    if (StartsWithOldBof(stream)) return ReadOldBiffSheet(stream, sink, path, choice);
+    if (StartsWithOldBof(stream)) return ReadOldBiffSheet(stream, sink, workbook.path, choice);
     XlsGlobals globals = ReadXlsGlobals(stream);
     const XlsGlobals::Sheet sheet = globals.sheets[ChooseSheet(Candidates(globals), choice)];
     sink.SetDate1904(globals.date1904);
@@ -69,19 +59,19 @@ void ReadXlsWorkbook(const std::string& path, CellSink& sink, const SheetChoice&
     ReadXlsSheet(stream, globals, sheet, sink);
 }
 
-void ReadOldXlsWorkbook(const std::string& path, CellSink& sink, const SheetChoice& choice)
+void ReadOldXlsWorkbook(const WorkbookFile& workbook, CellSink& sink, const SheetChoice& choice)
 {
-    ReadOldBiffSheet(ReadWholeStream(path), sink, path, choice);
+    ReadOldBiffSheet(ReadWholeWorkbookFile(workbook), sink, workbook.path, choice);
 }
 
-std::vector<SheetEntry> ListXlsSheets(const std::string& path)
+std::vector<SheetEntry> ListXlsSheets(const WorkbookFile& workbook)
 {
-    const std::string stream = ReadOleWorkbookStream(path);
-    if (StartsWithOldBof(stream)) return OfferedSheets(OldBiffSheets(path));
+    const std::string stream = ReadOleWorkbookStream(workbook);
+    if (StartsWithOldBof(stream)) return OfferedSheets(OldBiffSheets(workbook.path));
     return OfferedSheets(Candidates(ReadXlsGlobals(stream)));
 }
 
-std::vector<SheetEntry> ListOldXlsSheets(const std::string& path)
+std::vector<SheetEntry> ListOldXlsSheets(const WorkbookFile& workbook)
 {
-    return OfferedSheets(OldBiffSheets(path));
+    return OfferedSheets(OldBiffSheets(workbook.path));
 }

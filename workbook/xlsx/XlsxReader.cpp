@@ -142,7 +142,7 @@ void ReadXlsxWorkbook(ZipArchive& archive, CellSink& sink, SheetExtent extent, c
         if (parts.sharedStrings.empty()) {
             ReadXlsxSheet(archive, parts.sheet, context, sink);
         } else {
-            XlsxSharedStringReader sharedStrings(archive.Path(), parts.sharedStrings, sink);
+            XlsxSharedStringReader sharedStrings(archive.File(), parts.sharedStrings, sink);
             const SharedStringSourceScope source(sink, sharedStrings);
             ReadXlsxSheet(archive, parts.sheet, context, sink);
             // The rest of the table too: damage anywhere in it refuses the

@@ -55,8 +55,8 @@ void ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part, CellSin
     }
 }
 
-XlsxSharedStringReader::XlsxSharedStringReader(const std::string& path, const std::string& part, CellSink& cells)
-    : cells_(cells), archive_(path), stream_(archive_, part),
+XlsxSharedStringReader::XlsxSharedStringReader(const WorkbookFile& workbook, const std::string& part, CellSink& cells)
+    : cells_(cells), archive_(workbook), stream_(archive_, part),
       handler_(std::make_unique<SharedStringsHandler>(cells, SIZE_MAX)),
       parser_(part, archive_.PartSize(part), *handler_)
 {

@@ -20,7 +20,7 @@ void ReadXlsxSharedStrings(ZipArchive& archive, const std::string& part, CellSin
 // the sheet's part may be inflated on another thread meanwhile.
 class XlsxSharedStringReader {
 public:
-    XlsxSharedStringReader(const std::string& path, const std::string& part, CellSink& cells);
+    XlsxSharedStringReader(const WorkbookFile& workbook, const std::string& part, CellSink& cells);
     ~XlsxSharedStringReader();
     XlsxSharedStringReader(const XlsxSharedStringReader&) = delete;
     XlsxSharedStringReader& operator=(const XlsxSharedStringReader&) = delete;

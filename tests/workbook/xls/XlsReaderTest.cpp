@@ -32,8 +32,8 @@ std::string Listing(const Workbook& book)
 std::unique_ptr<SheetCells> ReadHeld(const std::string& path, bool old = false)
 {
     auto cells = std::make_unique<SheetCells>(Regional::Russian(), false);
-    if (old) ReadOldXlsWorkbook(path, *cells);
-    else ReadXlsWorkbook(path, *cells);
+    if (old) ReadOldXlsWorkbook(OpenWorkbookFile(path), *cells);
+    else ReadXlsWorkbook(OpenWorkbookFile(path), *cells);
     cells->Finish();
     return cells;
 }
