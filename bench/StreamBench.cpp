@@ -21,7 +21,7 @@
 
 #include "catalogue/FieldCatalogue.h"
 #include "convert/Convert.h"
-#include "scheme/HeaderRow.h"
+#include "convert/ReadWorkbook.h"
 #include "scheme/SchemeLine.h"
 #include "workbook/SheetRows.h"
 #include "workbook/ZipArchive.h"
@@ -131,7 +131,7 @@ double InflatePhase(const Paths& paths)
 double HeaderPhase(const Paths& paths)
 {
     const auto start = Clock::now();
-    const std::vector<std::string> names = ReadColumnNames(paths.workbook, Regional::Russian());
+    const std::vector<std::string> names = ReadWorkbookColumnNames(paths.workbook, Regional::Russian());
     return names.size() == std::size(kMapping) ? Seconds(start) : -1;
 }
 
@@ -167,7 +167,7 @@ double ConvertPhase(const Paths& paths)
     for (const MappedColumn& column : kMapping)
         inputs.scheme.push_back(
             SchemeLineFor(GetFildNameByFieldID(column.fieldID, TDocumentType::Books), column.columnName));
-    inputs.columnNames = ReadColumnNames(paths.workbook, inputs.regional);
+    inputs.columnNames = ReadWorkbookColumnNames(paths.workbook, inputs.regional);
     SilentObserver observer;
     const RunResult result = Convert(inputs, observer);
     return result.allSaved && result.errorCount == 0 ? Seconds(start) : -1;

@@ -21,7 +21,7 @@
 #include "base/Regional.h"
 #include "catalogue/FieldCatalogue.h"
 #include "convert/Convert.h"
-#include "scheme/HeaderRow.h"
+#include "convert/ReadWorkbook.h"
 #include "scheme/SchemeFile.h"
 
 #include <QApplication>
@@ -88,7 +88,7 @@ RunInputs BooksWithErrors(const std::string& folder)
     inputs.regional = Regional::Russian();
     FillFieldsListBox(inputs.fieldCaptions, TDocumentType::Books);
     inputs.scheme = ReadSchemeFile(folder + "/errors.sch");
-    inputs.columnNames = ReadColumnNames(inputs.workbookPath, inputs.regional);
+    inputs.columnNames = ReadWorkbookColumnNames(inputs.workbookPath, inputs.regional);
     return inputs;
 }
 

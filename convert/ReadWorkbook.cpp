@@ -1,26 +1,16 @@
 #include "convert/ReadWorkbook.h"
 
 #include "base/Utf8Text.h"
-#include "messages/FaultMessages.h"
-#include "convert/WorkbookRows.h"
-#include "scheme/HeaderRow.h"
 #include "scheme/SupplierHeader.h"
-#include "workbook/CellDump.h"
-#include "workbook/open/OpenWorkbook.h"
 
 #include <algorithm>
 
-std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
-                                                 const SheetChoice& sheet, int headerRow)
+WorkbookColumns ReadWorkbookColumns(const RunWorkbook& workbook, const SheetChoice& sheet, int headerRow,
+                                    SheetLayout layout, bool forRun)
 {
-    return ReadColumnNames(path, regional, sheet, headerRow);
-}
-
-WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
-                                    int headerRow, SheetLayout layout, bool forRun)
-{
-    if (layout == SheetLayout::Strict) return {ReadWorkbookColumnNames(path, regional, sheet, headerRow), {}, 0};
-    SupplierHeader header = ReadSupplierHeader(path, regional, sheet, headerRow);
+    if (layout == SheetLayout::Strict) return {workbook.ColumnNames(sheet, headerRow), {}, 0};
+    const SheetTop top = workbook.Top(sheet, headerRow, headerRow + kSupplierRowsLookedAt);
+    SupplierHeader header = SupplierColumns(top.rows, headerRow, top.merged, top.hiddenColumns);
     if (forRun) {
         header.columnNames.push_back(kGroupColumn);
         header.hidden.push_back(false);
@@ -28,9 +18,9 @@ WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& reg
     return {std::move(header.columnNames), std::move(header.hidden), header.firstDataRow};
 }
 
-bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow)
+bool StrictLayoutLosesRows(const RunWorkbook& workbook, const SheetChoice& sheet, int headerRow)
 {
-    const auto rows = ReadRowRange(path, regional, sheet, headerRow, headerRow + kLayoutRowsLookedAt);
+    const auto rows = workbook.Rows(sheet, headerRow, headerRow + kLayoutRowsLookedAt);
     if (rows.empty()) return false;
     const std::vector<std::string>& header = rows.front();
     const auto firstEmpty = std::find(header.begin(), header.end(), std::string());
@@ -41,28 +31,42 @@ bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, co
     return std::any_of(dataEnd, rows.end(), [](const std::vector<std::string>& row) { return !row.empty(); });
 }
 
+std::vector<std::vector<std::string>> ReadMappingRows(const RunWorkbook& workbook, const SheetChoice& sheet,
+                                                      int firstRow)
+{
+    return workbook.Rows(sheet, firstRow, firstRow + kMappingRowsLookedAt - 1);
+}
+
+std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
+                                                 const SheetChoice& sheet, int headerRow)
+{
+    return RunWorkbook(path, regional).ColumnNames(sheet, headerRow);
+}
+
+WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
+                                    int headerRow, SheetLayout layout, bool forRun)
+{
+    return ReadWorkbookColumns(RunWorkbook(path, regional), sheet, headerRow, layout, forRun);
+}
+
+bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow)
+{
+    return StrictLayoutLosesRows(RunWorkbook(path, regional), sheet, headerRow);
+}
+
 std::vector<std::vector<std::string>> ReadMappingRows(const std::string& path, const Regional& regional,
                                                       const SheetChoice& sheet, int firstRow)
 {
-    return ReadRowRange(path, regional, sheet, firstRow, firstRow + kMappingRowsLookedAt - 1);
+    return ReadMappingRows(RunWorkbook(path, regional), sheet, firstRow);
 }
 
 std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)
 {
-    return ListSheets(path);
+    return RunWorkbook(path, Regional::Russian()).Sheets();
 }
 
-SheetChoice ResolveWorkbookSheet(const std::string& path, const std::string& typed)
+int FindWorkbookHeaderRow(const std::string& path, const Regional& regional, const SheetChoice& sheet,
+                          std::optional<TDocumentType> type)
 {
-    return typed.empty() ? typed : ResolveTypedSheet(ReadWorkbookSheets(path), typed);
-}
-
-void DumpWorkbookCells(const std::string& path, const Regional& regional, const SheetChoice& sheet, std::ostream& out,
-                       const std::function<void()>& startsOver)
-{
-    std::size_t written = 0;
-    ReadWorkbookRows(path, regional, sheet, {}, [&](SheetRows& rows) {
-        if (written > 0) startsOver();
-        DumpCells(rows, out, written);
-    });
+    return RunWorkbook(path, regional).FindHeaderRow(sheet, type);
 }

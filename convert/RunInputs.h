@@ -6,6 +6,7 @@
 #include "scheme/SchemeLine.h"
 #include "workbook/SheetChoice.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,12 @@ enum class SheetLayout { Strict, Supplier };
 
 // Everything a conversion run takes from the wizard (or the command line), as
 // the controls held it when the run started.
+class RunWorkbook;
+
 struct RunInputs {
+    // The workbook, opened once by the front end, that every read of the run
+    // reads; when there is none, the run opens workbookPath itself.
+    std::shared_ptr<const RunWorkbook> workbook;
     std::string workbookPath; // the workbook to convert
     SheetChoice sheet;        // the sheet to read; "" the first
     int headerRow = 1;        // the row of the column names; the data rows follow it

@@ -79,7 +79,6 @@ RunPreview Preview(const RunInputs& inputs, int maxRows, SheetRows& sheet)
 RunPreview PreviewRun(const RunInputs& inputs, int maxRows)
 {
     RunPreview preview;
-    ReadWorkbookRows(inputs.workbookPath, inputs.regional, inputs.sheet, inputs.stop,
-                     [&](SheetRows& sheet) { preview = Preview(inputs, maxRows, sheet); });
+    ReadRunRows(inputs, [&](SheetRows& sheet) { preview = Preview(inputs, maxRows, sheet); });
     return preview;
 }

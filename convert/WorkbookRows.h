@@ -17,6 +17,10 @@
 void ReadWorkbookRows(const std::string& path, const Regional& regional, const SheetChoice& sheet,
                       const StopRequest& stop, const std::function<void(SheetRows& rows)>& read);
 
+// The same over the rows of the run's workbook: the one it holds open, or
+// else the one at its path.
+void ReadRunRows(const RunInputs& inputs, const std::function<void(SheetRows& rows)>& read);
+
 using RowRun = std::function<RunResult(SheetRows& rows)>;
 
 // The same for a run over the run's workbook: a run started over discards

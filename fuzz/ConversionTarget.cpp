@@ -10,7 +10,7 @@
 #include "workbook/WorkbookFault.h"
 #include "catalogue/FieldCatalogue.h"
 #include "convert/Convert.h"
-#include "scheme/HeaderRow.h"
+#include "convert/ReadWorkbook.h"
 #include "workbook/open/OpenWorkbook.h"
 
 #include <libxml/parser.h>
@@ -113,7 +113,7 @@ void FuzzTargets::ConversionRun(std::string_view input)
     std::vector<std::string> columnNames;
     try {
         workbook = OpenWorkbook(path, Regional::Russian());
-        columnNames = ReadColumnNames(path, Regional::Russian());
+        columnNames = ReadWorkbookColumnNames(path, Regional::Russian());
     } catch (const WorkbookFault&) {
         return;
     }

@@ -1,10 +1,5 @@
 #pragma once
 
-#include "base/Regional.h"
-#include "catalogue/DocumentTypes.h"
-#include "workbook/SheetChoice.h"
-
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,17 +14,5 @@
 // rest of the scheme.
 std::vector<std::string> ColumnNames(std::vector<std::string> firstRow);
 
-// The column names of the workbook at the path from the header row of the
-// chosen sheet (by default row 1 of the first), reading no further. Raises
-// WorkbookFault as OpenWorkbook does.
-std::vector<std::string> ReadColumnNames(const std::string& workbookPath, const Regional& regional,
-                                         const SheetChoice& sheet = {}, int headerRow = 1);
-
 // How many rows at the top of a sheet the header row is looked for in.
 inline constexpr int kHeaderRowSearchRows = 30;
-
-// The header row as the automatic mapping finds it (FindHeaderRow) in the
-// first 30 rows of the sheet, every text of a row taken, an empty first cell
-// or not; for every document type when none is given. 0 when none gives any.
-int FindWorkbookHeaderRow(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
-                          std::optional<TDocumentType> type);

@@ -2,7 +2,6 @@
 
 #include "base/NumberText.h"
 #include "base/Utf8Text.h"
-#include "workbook/open/OpenWorkbook.h"
 
 #include <algorithm>
 
@@ -108,11 +107,4 @@ SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows
         result.hidden.push_back(column < hidden.size() && hidden[column]);
     }
     return result;
-}
-
-SupplierHeader ReadSupplierHeader(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
-                                  int headerRow)
-{
-    const SheetTop top = ReadSheetTop(workbookPath, regional, sheet, headerRow, headerRow + kSupplierRowsLookedAt);
-    return SupplierColumns(top.rows, headerRow, top.merged, top.hiddenColumns);
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "base/Regional.h"
 #include "workbook/CellReference.h"
-#include "workbook/SheetChoice.h"
 
 #include <string>
 #include <string_view>
@@ -37,11 +35,6 @@ inline constexpr char kGroupColumn[] = "[группа]";
 // are named "Цена [E]".
 SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows, int headerRow,
                                const std::vector<CellRange>& merged = {}, const std::vector<bool>& hidden = {});
-
-// The same read from the workbook, reading no further than the rows looked
-// at. Raises WorkbookFault as OpenWorkbook does.
-SupplierHeader ReadSupplierHeader(const std::string& workbookPath, const Regional& regional, const SheetChoice& sheet,
-                                  int headerRow);
 
 // Whether a cell repeats its column's header, as a header printed again on
 // every page does: the whole name, or the upper or the lower row's text of a

@@ -113,7 +113,7 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
         // person to confirm it, and is named so that one can.
         std::size_t added = 0;
         const int firstRow = inputs.firstDataRow > 0 ? inputs.firstDataRow : inputs.headerRow + 1;
-        const auto rows = ReadMappingRows(inputs.workbookPath, inputs.regional, inputs.sheet, firstRow);
+        const auto rows = ReadMappingRows(*inputs.workbook, inputs.sheet, firstRow);
         for (const ProposedMapping& mapping :
              ProposeMappings(scheme.lines, inputs.documentType, inputs.columnNames, rows)) {
             if (!mapping.Confident() && !line.autoSchemeGuesses) {
@@ -131,10 +131,10 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
 
 // The header row the automatic mapping finds in the first rows, said on
 // standard error; row 1 when none gives a confident pair.
-int FoundHeaderRow(const std::string& workbook, const SheetChoice& sheet, const Regional& regional,
-                   std::optional<TDocumentType> type, std::ostream& err)
+int FoundHeaderRow(const RunWorkbook& workbook, const SheetChoice& sheet, std::optional<TDocumentType> type,
+                   std::ostream& err)
 {
-    const int row = FindWorkbookHeaderRow(workbook, regional, sheet, type);
+    const int row = workbook.FindHeaderRow(sheet, type);
     if (row == 0) {
         err << FormatMessage(QRNConsts::sCliHeaderRowNotFound, {std::to_string(kHeaderRowSearchRows)}) << '\n';
         return 1;
@@ -199,21 +199,22 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     RunInputs inputs;
     inputs.documentType = ReadDocumentTypeParameter(line.documentType);
     inputs.workbookPath = line.workbookPath;
-    inputs.sheet = ResolveWorkbookSheet(line.workbookPath, line.sheet.value_or(""));
     inputs.outputPath = line.outputPath;
     inputs.messageNumber = line.messageNumber;
     inputs.documentReference = line.documentReference;
     inputs.regional = regional;
     ChooseSettingsFile(line, err);
 
-    // Step 2: the header row, the field list and the scheme.
+    // Step 2: the header row, the field list and the scheme, all read from
+    // the workbook opened here, which the run reads too.
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
-    inputs.headerRow = line.findHeaderRow
-                           ? FoundHeaderRow(line.workbookPath, inputs.sheet, regional, inputs.documentType, err)
-                           : line.headerRow;
+    inputs.workbook = std::make_shared<const RunWorkbook>(inputs.workbookPath, regional);
+    inputs.sheet = inputs.workbook->ResolveSheet(line.sheet.value_or(""));
+    inputs.headerRow =
+        line.findHeaderRow ? FoundHeaderRow(*inputs.workbook, inputs.sheet, inputs.documentType, err) : line.headerRow;
     inputs.layout = line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict;
     WorkbookColumns columns =
-        ReadWorkbookColumns(inputs.workbookPath, regional, inputs.sheet, inputs.headerRow, inputs.layout, true);
+        ReadWorkbookColumns(*inputs.workbook, inputs.sheet, inputs.headerRow, inputs.layout, true);
     inputs.columnNames = std::move(columns.names);
     inputs.firstDataRow = columns.firstDataRow;
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
@@ -285,26 +286,22 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
 
 int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err)
 {
-    const SheetChoice sheet = line.action == CommandLine::Action::ListSheets
-                                  ? SheetChoice()
-                                  : ResolveWorkbookSheet(line.inspectedWorkbook, line.sheet.value_or(""));
+    const RunWorkbook workbook(line.inspectedWorkbook, regional);
+    const SheetChoice sheet =
+        line.action == CommandLine::Action::ListSheets ? SheetChoice() : workbook.ResolveSheet(line.sheet.value_or(""));
     switch (line.action) {
     case CommandLine::Action::Dump:
-        DumpWorkbookCells(line.inspectedWorkbook, regional, sheet, out,
-                          [&] { err << QRNConsts::sCliDumpStartsOver << '\n'; });
+        workbook.Dump(sheet, out, [&] { err << QRNConsts::sCliDumpStartsOver << '\n'; });
         break;
     case CommandLine::Action::ListSheets:
-        for (const SheetEntry& entry : ReadWorkbookSheets(line.inspectedWorkbook))
+        for (const SheetEntry& entry : workbook.Sheets())
             PrintLine(out, entry.name + (entry.hidden ? QRNConsts::sHiddenSheetMark : ""));
         break;
     default: {
         // Without a document type the header row is scored over them all.
-        const int headerRow = line.findHeaderRow
-                                  ? FoundHeaderRow(line.inspectedWorkbook, sheet, regional, std::nullopt, err)
-                                  : line.headerRow;
+        const int headerRow = line.findHeaderRow ? FoundHeaderRow(workbook, sheet, std::nullopt, err) : line.headerRow;
         const SheetLayout layout = line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict;
-        for (const std::string& name :
-             ReadWorkbookColumns(line.inspectedWorkbook, regional, sheet, headerRow, layout, false).names)
+        for (const std::string& name : ReadWorkbookColumns(workbook, sheet, headerRow, layout, false).names)
             PrintLine(out, name);
         break;
     }

@@ -14,7 +14,6 @@
 #include "convert/RunPreview.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/ColumnLookup.h"
-#include "scheme/HeaderRow.h"
 
 #include <QAction>
 #include <QApplication>

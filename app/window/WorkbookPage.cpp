@@ -8,7 +8,6 @@
 #include "app/window/WindowTexts.h"
 #include "convert/ReadWorkbook.h"
 #include "messages/FaultMessages.h"
-#include "scheme/HeaderRow.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 #include "workbook/CellReference.h"

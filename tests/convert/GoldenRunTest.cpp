@@ -5,7 +5,7 @@
 #include "convert/RunFixture.h"
 
 #include "catalogue/FieldCatalogue.h"
-#include "scheme/HeaderRow.h"
+#include "convert/ReadWorkbook.h"
 #include "scheme/SchemeFile.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ TEST_P(GoldenRunTest, WritesTheExpectedFilesAndLog)
     inputs.documentReference = golden.Input("documentReference");
     inputs.sentDate = golden.Input("date");
     inputs.noSeparate15Pos = golden.Input("noSplit") == "1";
-    inputs.columnNames = ReadColumnNames(workbookPath, inputs.regional);
+    inputs.columnNames = ReadWorkbookColumnNames(workbookPath, inputs.regional);
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
     inputs.scheme = ReadSchemeFile(golden.SchemeFile().string());
 

@@ -13,7 +13,7 @@
 #include "convert/Convert.h"
 #include "convert/RecordingObserver.h"
 #include "messages/FaultTexts.h"
-#include "scheme/HeaderRow.h"
+#include "convert/ReadWorkbook.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
@@ -366,7 +366,7 @@ TEST(LargeSheet, SixteenThousandColumnsInTheHeaderRow)
 
     const std::string report = Bounded(
         [&] {
-            const auto names = ReadColumnNames(workbook, Regional::Russian());
+            const auto names = ReadWorkbookColumnNames(workbook, Regional::Russian());
             RecordingObserver observer;
             const RunResult result = Convert(
                 ArticleInputs(workbook, output, names, {{"RecordReference", "колонка 16384"}, {"Title", "Колонка 1"}}),

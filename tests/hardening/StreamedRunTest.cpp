@@ -10,6 +10,7 @@
 #include "messages/FaultMessages.h"
 #include "convert/Convert.h"
 #include "convert/RunPreview.h"
+#include "convert/ReadWorkbook.h"
 #include "scheme/HeaderRow.h"
 #include "workbook/open/OpenWorkbook.h"
 
@@ -125,7 +126,7 @@ TEST_P(StreamedRunTest, EndsAsTheRunOverTheSheetReadWhole)
     int clears = 0;
     const Outcome streamed = Capture(folder.File("streamed"), [&](RecordingObserver& observer) {
         RunInputs inputs = BookRunInputs(c.type, workbook, folder.File("streamed/out.xml"));
-        inputs.columnNames = ReadColumnNames(workbook, inputs.regional);
+        inputs.columnNames = ReadWorkbookColumnNames(workbook, inputs.regional);
         Convert(inputs, observer);
         clears = observer.clears;
     });

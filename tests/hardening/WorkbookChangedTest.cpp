@@ -12,7 +12,7 @@
 #include "convert/RecordingObserver.h"
 #include "convert/RunLogTexts.h"
 #include "messages/FaultTexts.h"
-#include "scheme/HeaderRow.h"
+#include "convert/ReadWorkbook.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +75,7 @@ TEST_P(WorkbookChangedTest, EndsTheRunWithTheErrorNamingTheWorkbook)
 
     // Step 2 reads the header row; then the file changes under the wizard.
     RunInputs inputs = BookRunInputs(type, workbook, output);
-    inputs.columnNames = ReadColumnNames(workbook, inputs.regional);
+    inputs.columnNames = ReadWorkbookColumnNames(workbook, inputs.regional);
     const std::string intact = ReadFileBytes(workbook);
     change.change(workbook);
     const FolderSnapshot before = SnapshotOf(folder.Path().string());
