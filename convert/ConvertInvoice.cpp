@@ -54,8 +54,8 @@ private:
 // whether they fit into one invoice before naming its file.
 class InvoiceRows {
 public:
-    InvoiceRows(SheetRows& sheet, const RunInputs& inputs, PassedRows& passed)
-        : rows_(sheet, inputs, DataRows::RestOfSheet::Read,
+    InvoiceRows(SheetRows& sheet, const RunInputs& inputs, const FieldColumns& fields, PassedRows& passed)
+        : rows_(sheet, inputs, fields, DataRows::RestOfSheet::Read,
                 [&passed](const SheetRow& row, PassedOver reason, const std::string& group) {
                     passed.Note(row, reason, group);
                 })
@@ -107,7 +107,8 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
 
     const ProgressReset progressReset(observer);
     PassedRows passed(observer);
-    InvoiceRows rows(sheet, inputs, passed);
+    const FieldColumns fields(inputs);
+    InvoiceRows rows(sheet, inputs, fields, passed);
     // One row more than a package holds tells whether the rows are split;
     // without a limit they never are.
     const bool split = positionLimit != INT_MAX && rows.LookAhead(static_cast<std::size_t>(positionLimit) + 1);
@@ -117,7 +118,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
     observer.ProgressPosition(0);
     const double sentDate = inputs.regional.ParseDateTimeOrThrow(inputs.sentDate);
 
-    const InvoicePositionWriter positions(inputs);
+    const InvoicePositionWriter positions(inputs, fields);
 
     HeldLog log(observer);
     RowErrorHandler rowErrors(log);

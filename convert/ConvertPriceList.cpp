@@ -43,9 +43,10 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     const TXMLNode root = doc.CreateRoot(kPriceListRoot);
     WriteHeader(doc, doc.AddElement(root, "Header", ""), inputs);
 
-    const ProductDispatch dispatch(inputs);
+    const FieldColumns fields(inputs);
+    const ProductDispatch dispatch(inputs, fields);
     PassedRows passed(observer);
-    DataRows rows(sheet, inputs, DataRows::RestOfSheet::Read,
+    DataRows rows(sheet, inputs, fields, DataRows::RestOfSheet::Read,
                   [&passed](const SheetRow& row, PassedOver reason, const std::string& group) {
                       passed.Note(row, reason, group);
                   });

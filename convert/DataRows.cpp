@@ -20,14 +20,15 @@ std::string_view TrimmedBlanks(std::string_view text)
 
 } // namespace
 
-DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, RestOfSheet rest, PassedOverSink passedOver)
+DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, const FieldColumns& fields, RestOfSheet rest,
+                   PassedOverSink passedOver)
     : DataRows(rows, inputs.headerRow, rest)
 {
     if (inputs.layout != SheetLayout::Supplier) return;
-    sorter_ = std::make_unique<SupplierRowSorter>(inputs);
+    sorter_ = std::make_unique<SupplierRowSorter>(inputs, fields);
     passedOver_ = std::move(passedOver);
     firstDataRow_ = inputs.firstDataRow > 0 ? inputs.firstDataRow : inputs.headerRow + 1;
-    barcodeColumn_ = ResolveFieldColumn("EAN13", inputs).column;
+    barcodeColumn_ = fields.Of("EAN13").column;
 }
 
 const SheetRow* DataRows::NextSupplierRow()

@@ -34,7 +34,7 @@ public:
     // its leading 0 back (BarcodeOfCell), and when the scheme maps
     // kGroupColumn, that column holds the nearest group heading above.
     using PassedOverSink = std::function<void(const SheetRow& row, PassedOver reason, const std::string& group)>;
-    DataRows(SheetRows& rows, const RunInputs& inputs, RestOfSheet rest = RestOfSheet::Read,
+    DataRows(SheetRows& rows, const RunInputs& inputs, const FieldColumns& fields, RestOfSheet rest = RestOfSheet::Read,
              PassedOverSink passedOver = {});
 
     // The next data row, valid until the next call; nullptr after the last.

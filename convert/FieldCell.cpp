@@ -14,13 +14,6 @@ constexpr std::size_t kLongCellLimit = 250;
 
 } // namespace
 
-FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inputs)
-{
-    return {fieldID,
-            GetColumnByFieldID(fieldID, inputs.documentType, inputs.fieldCaptions, inputs.scheme, inputs.columnNames),
-            GetFildNameByFieldID(fieldID, inputs.documentType)};
-}
-
 std::string GetFieldValue(const SheetRow& row, const FieldColumn& field, RunObserver& observer)
 {
     if (field.column <= 0) return {};

@@ -6,16 +6,14 @@
 
 #include <string>
 
-// A field a run reads, with the column the scheme gives it. The column is
-// looked up once per run: the scheme and the header row do not change while
-// a run works through its rows.
+// A field a run reads, with the column the scheme gives it (FieldColumns,
+// resolved once per run: the scheme and the header row do not change while a
+// run works through its rows).
 struct FieldColumn {
     std::string fieldID;
     int column = 0;      // 1-based; 0 when the field is not mapped
     std::string caption; // the field's caption in the run's document type, for the log
 };
-
-FieldColumn ResolveFieldColumn(const std::string& fieldID, const RunInputs& inputs);
 
 // The price-list reading of a field's cell in the row: the text as it stands,
 // "" for an unmapped field. A text longer than 250 characters is shown to the

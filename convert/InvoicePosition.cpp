@@ -36,10 +36,11 @@ const std::array<PositionField, 12> kPositionFields{{
 
 } // namespace
 
-InvoicePositionWriter::InvoicePositionWriter(const RunInputs& inputs) : regional_(inputs.regional)
+InvoicePositionWriter::InvoicePositionWriter(const RunInputs& inputs, const FieldColumns& fields)
+    : regional_(inputs.regional)
 {
     static_assert(kPositionFields.size() == kFieldCount);
-    for (std::size_t i = 0; i < kFieldCount; ++i) columns_[i] = ResolveFieldColumn(kPositionFields[i].fieldID, inputs);
+    for (std::size_t i = 0; i < kFieldCount; ++i) columns_[i] = fields.Of(kPositionFields[i].fieldID);
 }
 
 void InvoicePositionWriter::Write(TXMLDocument& doc, TXMLNode position, const SheetRow& row,

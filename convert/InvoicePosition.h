@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/FieldCell.h"
+#include "convert/FieldColumns.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunInputs.h"
 #include "workbook/SheetRow.h"
@@ -13,7 +14,7 @@
 // reported to the row's errors). The columns are resolved once per run.
 class InvoicePositionWriter {
 public:
-    explicit InvoicePositionWriter(const RunInputs& inputs);
+    InvoicePositionWriter(const RunInputs& inputs, const FieldColumns& fields);
 
     void Write(TXMLDocument& doc, TXMLNode position, const SheetRow& row, RowErrorHandler& rowErrors) const;
 

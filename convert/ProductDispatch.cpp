@@ -16,18 +16,17 @@ constexpr std::array<const char*, 9> kFixedProductForms{"", "", "ZA", "ZZ", "CA"
 
 } // namespace
 
-ProductDispatch::ProductDispatch(const RunInputs& inputs)
-    : regional_(inputs.regional), price01_(ResolveFieldColumn("Price01", inputs)),
-      price_(ResolveFieldColumn("Price", inputs)), discountPercent_(ResolveFieldColumn("DiscountPercent", inputs)),
-      productAvailability_(ResolveFieldColumn("ProductAvailability", inputs)), vat_(ResolveFieldColumn("VAT", inputs)),
-      onHand_(ResolveFieldColumn("OnHand", inputs)), packQuantity_(ResolveFieldColumn("PackQuantity", inputs))
+ProductDispatch::ProductDispatch(const RunInputs& inputs, const FieldColumns& fields)
+    : regional_(inputs.regional), price01_(fields.Of("Price01")), price_(fields.Of("Price")),
+      discountPercent_(fields.Of("DiscountPercent")), productAvailability_(fields.Of("ProductAvailability")),
+      vat_(fields.Of("VAT")), onHand_(fields.Of("OnHand")), packQuantity_(fields.Of("PackQuantity"))
 {
     if (inputs.documentType != kInvoiceType) fixedProductForm_ = kFixedProductForms[IndexOf(inputs.documentType)];
     for (const FieldRow& row : FieldRows()) {
         if (row.writing.shape == FieldShape::ReadElsewhere) continue;
         FieldStep step{&row.writing, {}, {}};
-        if (*row.id) step.field = ResolveFieldColumn(row.id, inputs);
-        if (row.pair) step.pair = ResolveFieldColumn(row.pair, inputs);
+        if (*row.id) step.field = fields.Of(row.id);
+        if (row.pair) step.pair = fields.Of(row.pair);
         steps_.push_back(std::move(step));
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "convert/FieldCell.h"
+#include "convert/FieldColumns.h"
 #include "convert/RunInputs.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunObserver.h"
@@ -18,8 +19,8 @@ struct FieldWriting;
 // media, measures, technical goods and collectibles, and the supply part last.
 class ProductDispatch {
 public:
-    // Resolves the column of every field the dispatch reads, once.
-    explicit ProductDispatch(const RunInputs& inputs);
+    // Takes the column of every field the dispatch reads, once.
+    ProductDispatch(const RunInputs& inputs, const FieldColumns& fields);
 
     // A number field whose cell is not a number is reported to rowErrors.
     void WriteProduct(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer,

@@ -27,11 +27,11 @@ public:
 };
 
 // The mapped fields, in the order of the field list.
-std::vector<FieldColumn> MappedFields(const RunInputs& inputs)
+std::vector<FieldColumn> MappedFields(const RunInputs& inputs, const FieldColumns& columns)
 {
     std::vector<FieldColumn> fields;
     for (const TFieldEntry& entry : FieldTable(inputs.documentType)) {
-        FieldColumn field = ResolveFieldColumn(entry.FieldID, inputs);
+        FieldColumn field = columns.Of(entry.FieldID);
         const bool seen =
             std::any_of(fields.begin(), fields.end(), [&](const FieldColumn& f) { return f.fieldID == field.fieldID; });
         if (field.column > 0 && !seen) fields.push_back(std::move(field));
@@ -44,17 +44,18 @@ RunPreview Preview(const RunInputs& inputs, int maxRows, SheetRows& sheet)
     const RegionalScope regional(inputs.regional);
     const bool invoice = inputs.documentType == kInvoiceType;
     RunPreview preview;
-    const std::vector<FieldColumn> fields = MappedFields(inputs);
+    const FieldColumns columns(inputs);
+    const std::vector<FieldColumn> fields = MappedFields(inputs, columns);
     for (const FieldColumn& field : fields) preview.captions.push_back(field.caption);
 
     PreviewObserver observer;
     TXMLDocument doc;
     const TXMLNode root = doc.CreateRoot("Preview");
     RowErrorHandler rowErrors(observer);
-    const ProductDispatch products(inputs);
-    const InvoicePositionWriter positions(inputs);
+    const ProductDispatch products(inputs, columns);
+    const InvoicePositionWriter positions(inputs, columns);
     // No row past the last one shown is read, nor the rest of the sheet.
-    DataRows rows(sheet, inputs, DataRows::RestOfSheet::Skip);
+    DataRows rows(sheet, inputs, columns, DataRows::RestOfSheet::Skip);
     const SheetRow* row = nullptr;
     while (static_cast<int>(preview.rows.size()) < maxRows && (row = rows.Next())) {
         RunPreview::Row shown{row->Number(), {}, false, {}};

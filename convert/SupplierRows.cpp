@@ -74,19 +74,19 @@ const char* ReasonName(PassedOver reason)
 
 } // namespace
 
-SupplierRowSorter::SupplierRowSorter(const RunInputs& inputs) : columnNames_(inputs.columnNames)
+SupplierRowSorter::SupplierRowSorter(const RunInputs& inputs, const FieldColumns& fields)
+    : columnNames_(inputs.columnNames)
 {
-    for (const std::string& caption : inputs.fieldCaptions) {
-        const int column = GetColumnByCaption(caption, inputs.scheme, inputs.columnNames);
+    for (const auto& [caption, column] : fields.ByCaption()) {
         if (column <= 0) continue;
         if (column <= static_cast<int>(columnNames_.size()) && columnNames_[column - 1] == kGroupColumn)
             groupColumn_ = column;
         else mapped_.push_back(column);
     }
     for (const char* fieldID : {"RecordReference", "ISBN", "EAN13"})
-        if (const int column = ResolveFieldColumn(fieldID, inputs).column; column > 0) identifying_.push_back(column);
+        if (const int column = fields.Of(fieldID).column; column > 0) identifying_.push_back(column);
     for (const char* fieldID : {"Title", "ProductName"})
-        if (const int column = ResolveFieldColumn(fieldID, inputs).column; column > 0) naming_.push_back(column);
+        if (const int column = fields.Of(fieldID).column; column > 0) naming_.push_back(column);
     if (!naming_.empty()) naming_.insert(naming_.end(), identifying_.begin(), identifying_.end());
 }
 

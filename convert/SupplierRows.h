@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/FieldColumns.h"
 #include "convert/RunInputs.h"
 #include "convert/RunObserver.h"
 #include "workbook/SheetRow.h"
@@ -24,7 +25,7 @@ inline constexpr std::size_t kPassedOverReasons = 5;
 // sheet order, keeping the nearest group heading above.
 class SupplierRowSorter {
 public:
-    explicit SupplierRowSorter(const RunInputs& inputs);
+    SupplierRowSorter(const RunInputs& inputs, const FieldColumns& fields);
 
     // Why the row is passed over; nullopt for a product.
     std::optional<PassedOver> Sort(const SheetRow& row);

@@ -1,0 +1,21 @@
+#include "convert/FieldColumns.h"
+
+#include "catalogue/FieldCatalogue.h"
+#include "scheme/ColumnLookup.h"
+
+FieldColumns::FieldColumns(const RunInputs& inputs) : type_(inputs.documentType)
+{
+    for (const std::string& caption : inputs.fieldCaptions) {
+        if (columnOf_.count(caption)) continue;
+        const int column = GetColumnByCaption(caption, inputs.scheme, inputs.columnNames);
+        columnOf_.emplace(caption, column);
+        byCaption_.emplace_back(caption, column);
+    }
+}
+
+FieldColumn FieldColumns::Of(const std::string& fieldID) const
+{
+    std::string caption = GetFildNameByFieldID(fieldID, type_);
+    const auto found = columnOf_.find(caption);
+    return {fieldID, found == columnOf_.end() ? 0 : found->second, std::move(caption)};
+}
