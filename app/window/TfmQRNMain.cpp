@@ -2,39 +2,51 @@
 
 #include "app/common/DocumentTypeParameter.h"
 #include "app/window/AccessKeys.h"
+#include "app/window/CriticalFieldCheck.h"
 #include "app/window/HeaderPage.h"
-#include "app/window/ListItemHint.h"
+#include "app/window/HintDuration.h"
 #include "app/window/OutputPage.h"
 #include "app/window/QtText.h"
 #include "app/window/RunPage.h"
 #include "app/window/SchemePage.h"
+#include "app/window/StepTitleBand.h"
 #include "app/window/UserDialogs.h"
 #include "app/window/WorkbookPage.h"
 #include "base/MessageFormat.h"
 #include "app/common/FrontEndTexts.h"
 #include "app/window/WindowTexts.h"
 #include "messages/FaultMessages.h"
+#include "catalogue/FieldCatalogue.h"
 #include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QToolTip>
 
 #include <algorithm>
 
+namespace {
+
+// Each step's title and description in the band.
+constexpr const char* kStepTexts[5][2] = {{QRNConsts::sStep1Title, QRNConsts::sStep1Info},
+                                          {QRNConsts::sStep2Title, QRNConsts::sStep2Info},
+                                          {QRNConsts::sStep3Title, QRNConsts::sStep3Info},
+                                          {QRNConsts::sStep4Title, QRNConsts::sStep4Info},
+                                          {QRNConsts::sStep5Title, QRNConsts::sStep5Info}};
+
+} // namespace
+
 TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters, QWidget* parent)
-    : QWidget(parent), FContext{regional, dialogs, *this}
+    : QWidget(parent), FContext{regional, dialogs, *this}, FCriticalFields(FContext)
 {
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();
+    new HintDuration(*this);
     AssignAccessKeys();
     FormCreate(parameters);
 }
@@ -52,8 +64,7 @@ void TfmQRNMain::AssignAccessKeys()
     // share none of their letters.
     QSet<QChar> frame;
     ::AssignAccessKeys({btPrev, btNext, btClose}, frame);
-    for (QWidget* panel :
-         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage}) {
+    for (QWidget* panel : Pages()) {
         QSet<QChar> taken = frame;
         ::AssignAccessKeys(AccessKeyControls(*panel), taken);
     }
@@ -116,7 +127,7 @@ void TfmQRNMain::closeEvent(QCloseEvent* event)
     if (FRunPage->Running()) {
         // Stopped, the run ends before its next row without saving; the
         // window closes when its thread is done.
-        AskToStopConversion(true);
+        FRunPage->AskToStop(true);
         event->ignore();
         return;
     }
@@ -130,7 +141,7 @@ void TfmQRNMain::closeEvent(QCloseEvent* event)
 void TfmQRNMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && FRunPage->Running()) {
-        AskToStopConversion(false);
+        FRunPage->AskToStop(false);
         return;
     }
     // "Далее >>" is the default button of steps 1 to 4: Enter in a field
@@ -143,51 +154,9 @@ void TfmQRNMain::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void TfmQRNMain::AskToStopConversion(bool thenClose)
+std::array<QWidget*, 5> TfmQRNMain::Pages() const
 {
-    if (FStopQuestionUp) return;
-    // Already stopping: closing then needs no second answer.
-    if (FRunPage->Stopping()) {
-        FCloseRequested = FCloseRequested || thenClose;
-        return;
-    }
-    FStopQuestionUp = true;
-    FContext.dialogs.AskMeanwhile(this, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
-        FStopQuestionUp = false;
-        if (!stop || !FRunPage->Running()) return;
-        FCloseRequested = thenClose;
-        FRunPage->Abandon();
-    });
-}
-
-void TfmQRNMain::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !FHintHandlerInstalled) {
-        qApp->installEventFilter(this);
-        FHintHandlerInstalled = true;
-    }
-}
-
-bool TfmQRNMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip) return AppShowHint(watched, static_cast<QHelpEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool TfmQRNMain::AppShowHint(QObject* watched, QHelpEvent* event)
-{
-    // The cut-off items of step 2's lists are that page's business.
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    if (!widget || widget->window() != this || widget->toolTip().isEmpty()) return false;
-    QToolTip::showText(event->globalPos(), widget->toolTip(), const_cast<QWidget*>(widget), QRect(), kHintHidePauseMs);
-    return true;
-}
-
-void TfmQRNMain::SetStepTexts(const char* title, const char* info)
-{
-    lbHeader->setText(QStr(title));
-    lbInfo->setText(QStr(info));
+    return {FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage};
 }
 
 TDocumentType TfmQRNMain::DocumentType() const
@@ -195,80 +164,67 @@ TDocumentType TfmQRNMain::DocumentType() const
     return FWorkbookPage->DocumentType();
 }
 
+bool TfmQRNMain::MayEnter(int step)
+{
+    switch (step) {
+    case 2:
+        if (FWorkbookPage->WorkbookPath().isEmpty()) {
+            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
+            return false;
+        }
+        FWorkbookPage->WorkbookChosen();
+        // The automatic mode's walk ends at the reading's own error.
+        return (FContext.autoMode || FWorkbookPage->WorkbookReadable()) && FSchemePage->MayReplaceScheme();
+    case 4:
+        if (FHeaderPage->Filled(DocumentType() == kInvoiceType)) return true;
+        FContext.dialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
+        return false;
+    case 5:
+        if (FOutputPage->OutputPath().isEmpty()) {
+            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
+            return false;
+        }
+        if (!FOutputPage->AcceptXmlFile(DocumentType())) return false;
+        return FCriticalFields.Accept([this] {
+            RunInputs scheme;
+            FWorkbookPage->AddRunInputs(scheme);
+            FSchemePage->AddRunInputs(scheme);
+            return scheme;
+        }());
+    default: return true;
+    }
+}
+
 void TfmQRNMain::ShowStep(int step)
 {
     FStep = std::clamp(step, 1, 5);
     // Leaving step 5 before its timer fires leaves the conversion unstarted,
     // rather than starting it behind the page of another step.
-    if (FStep != 5) tmAuto->stop();
+    if (FStep != 5) FRunPage->CancelStart();
     btPrev->setEnabled(FStep > 1);
     btNext->setEnabled(FStep < 5);
     btNext->setDefault(FStep < 5);
-    for (QWidget* panel :
-         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage})
-        panel->hide();
-
-    switch (step) {
-    case 1:
-        FWorkbookPage->show();
-        SetStepTexts(QRNConsts::sStep1Title, QRNConsts::sStep1Info);
-        FWorkbookPage->Enter();
-        break;
-    case 2:
-        if (FWorkbookPage->WorkbookPath().isEmpty()) {
-            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
-            ShowStep(1);
-            break;
-        }
-        FWorkbookPage->WorkbookChosen();
-        // The automatic mode's walk ends at the reading's own error.
-        if (!FContext.autoMode && !FWorkbookPage->WorkbookReadable()) {
-            ShowStep(1);
-            break;
-        }
-        if (!FSchemePage->MayReplaceScheme()) {
-            ShowStep(1);
-            break;
-        }
-        FSchemePage->show();
-        SetStepTexts(QRNConsts::sStep2Title, QRNConsts::sStep2Info);
-        FSchemePage->Enter();
-        break;
-    case 3: {
-        FHeaderPage->show();
-        SetStepTexts(QRNConsts::sStep3Title, QRNConsts::sStep3Info);
-        FHeaderPage->Enter(DocumentType() == kInvoiceType);
-        break;
+    for (QWidget* page : Pages()) page->hide();
+    if (step < 1 || step > 5) return;
+    if (!MayEnter(step)) {
+        ShowStep(step - 1);
+        return;
     }
-    case 4: {
-        const bool invoice = DocumentType() == kInvoiceType;
-        if (!FHeaderPage->Filled(invoice)) {
-            FContext.dialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
-            ShowStep(3);
-            break;
-        }
-        FOutputPage->show();
-        SetStepTexts(QRNConsts::sStep4Title, QRNConsts::sStep4Info);
+    Pages()[step - 1]->show();
+    FTitleBand->SetTexts(kStepTexts[step - 1][0], kStepTexts[step - 1][1]);
+    const bool invoice = DocumentType() == kInvoiceType;
+    switch (step) {
+    case 1: FWorkbookPage->Enter(); break;
+    case 2: FSchemePage->Enter(); break;
+    case 3: FHeaderPage->Enter(invoice); break;
+    case 4:
         FHeaderPage->SaveHeaderParams();
         FOutputPage->Enter(invoice);
         break;
-    }
-    case 5:
-        if (FOutputPage->OutputPath().isEmpty()) {
-            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
-            ShowStep(4);
-            break;
-        }
-        if (!FOutputPage->AcceptXmlFile(DocumentType()) || !AcceptCriticalFields()) {
-            ShowStep(4);
-            break;
-        }
-        SetStepTexts(QRNConsts::sStep5Title, QRNConsts::sStep5Info);
-        FRunPage->show();
+    default:
         btClose->setFocus();
-        tmAuto->start();
+        FRunPage->StartShortly();
         break;
-    default: break;
     }
 }
 
@@ -292,16 +248,28 @@ void TfmQRNMain::SetCommandLineLayout(bool supplier)
     FWorkbookPage->SetCommandLineLayout(supplier);
 }
 
-bool TfmQRNMain::AcceptCriticalFields()
+void TfmQRNMain::ConversionFinished()
 {
-    FCriticalFieldNote.clear();
-    // Every row of a price list needs its article; an invoice's rows do not.
-    if (DocumentType() == kInvoiceType) return true;
-    const std::string note = FSchemePage->CriticalFieldNote();
-    if (note.empty()) return true;
-    if (FContext.autoMode) {
-        FCriticalFieldNote = QStr(note);
-        return true;
-    }
-    return FContext.dialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sContinueQuestion, {note})));
+    btPrev->setEnabled(FStep > 1);
+    QStringList automaticNotes;
+    if (FContext.autoMode && FSchemePage->StrictLosesRows()) automaticNotes << QStr(QRNConsts::sStrictLayoutLosesRows);
+    if (FContext.autoMode && !FCriticalFields.AutomaticNote().isEmpty())
+        automaticNotes << FCriticalFields.AutomaticNote();
+    FRunPage->ShowOutcome(automaticNotes);
+}
+
+RunInputs TfmQRNMain::CollectRunInputs() const
+{
+    RunInputs inputs;
+    FWorkbookPage->AddRunInputs(inputs);
+    FSchemePage->AddRunInputs(inputs);
+    inputs.outputPath = StdStr(FOutputPage->OutputPath());
+    FHeaderPage->AddRunInputs(inputs);
+    inputs.noSeparate15Pos = IniStore::ReadBoolParam(kNoSeparate15Pos, false);
+    inputs.regional = FContext.regional;
+    // The scheme in use is the one remembered for the type (step 2 shows it,
+    // opening or saving one remembers it).
+    inputs.keptFiles = {IniStore::GetIniFileName(),
+                        IniStore::ReadStringParam(GetCorrespondenceParamName(inputs.documentType), "")};
+    return inputs;
 }

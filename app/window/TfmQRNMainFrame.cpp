@@ -7,6 +7,7 @@
 #include "app/window/QtText.h"
 #include "app/window/RunPage.h"
 #include "app/window/SchemePage.h"
+#include "app/window/StepTitleBand.h"
 #include "app/window/TfmQRNMain.h"
 #include "app/window/WizardControls.h"
 #include "app/window/WorkbookPage.h"
@@ -14,16 +15,12 @@
 
 #include <QBoxLayout>
 #include <QFrame>
-#include <QLabel>
-#include <QPixmap>
 #include <QPushButton>
-#include <QTimer>
 
 namespace {
 
 constexpr int kClientWidth = 732;
 constexpr int kClientHeight = 515;
-constexpr int kHeaderHeight = 57;
 
 } // namespace
 
@@ -35,7 +32,7 @@ void TfmQRNMain::BuildFrame()
     setFixedSize(kClientWidth, kClientHeight);
     setWindowIcon(QIcon(QStringLiteral(":/quarnel/quarnel-128.png")));
 
-    QWidget* headerBand = BuildHeaderBand();
+    FTitleBand = new StepTitleBand(this);
     QFrame* upperRule = NewRule(this);
     QFrame* lowerRule = NewRule(this);
     btPrev = NewButton(this, "btPrev", QRNConsts::sPrev);
@@ -53,20 +50,15 @@ void TfmQRNMain::BuildFrame()
     FHeaderPage = new HeaderPage(FContext, this);
     FOutputPage = new OutputPage(
         FContext, [this] { return FWorkbookPage->WorkbookPath(); }, this);
-    FRunPage = new RunPage(FContext, this);
+    FRunPage = new RunPage(
+        FContext, [this] { return CollectRunInputs(); }, this);
+    connect(FRunPage, &RunPage::Starting, this, [this] { btPrev->setEnabled(false); });
     connect(FRunPage, &RunPage::Finished, this, &TfmQRNMain::ConversionFinished);
-
-    tmAuto = new QTimer(this);
-    tmAuto->setObjectName(QStringLiteral("tmAuto"));
-    tmAuto->setInterval(100);
-    tmAuto->setSingleShot(true);
-    connect(tmAuto, &QTimer::timeout, this, &TfmQRNMain::tmAutoTimer);
 
     // One page shows at a time and takes the whole step area.
     auto* steps = new QVBoxLayout;
     steps->setContentsMargins(14, 8, 13, 0);
-    for (QWidget* page :
-         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage}) {
+    for (QWidget* page : Pages()) {
         page->hide();
         steps->addWidget(page);
     }
@@ -82,7 +74,7 @@ void TfmQRNMain::BuildFrame()
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
     frame->setSpacing(0);
-    frame->addWidget(headerBand);
+    frame->addWidget(FTitleBand);
     frame->addWidget(upperRule);
     frame->addLayout(steps, 1);
     frame->addSpacing(2);
@@ -90,51 +82,4 @@ void TfmQRNMain::BuildFrame()
     frame->addSpacing(12);
     frame->addLayout(buttons);
     frame->addSpacing(14);
-}
-
-QWidget* TfmQRNMain::BuildHeaderBand()
-{
-    auto* band = new QWidget(this);
-    band->setObjectName(QStringLiteral("pnHeader"));
-    band->setFixedHeight(kHeaderHeight);
-    band->setAutoFillBackground(true);
-    QPalette white = band->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    band->setPalette(white);
-
-    lbHeader = NewLabel(band, "");
-    lbHeader->setObjectName(QStringLiteral("lbHeader"));
-    QFont bold = lbHeader->font();
-    bold.setBold(true);
-    lbHeader->setFont(bold);
-    lbInfo = NewNote(band, "");
-    lbInfo->setObjectName(QStringLiteral("lbInfo"));
-    lbInfo->setFixedSize(645, 30);
-    auto* picture = new QLabel(band);
-    picture->setObjectName(QStringLiteral("imgHeader"));
-    picture->setFixedSize(32, 32);
-    picture->setPixmap(QPixmap(QStringLiteral(":/quarnel/quarnel-32.png")));
-
-    // The title at the top left, the description under it set in, the
-    // picture at the right.
-    auto* info = new QHBoxLayout;
-    info->addSpacing(16);
-    info->addWidget(lbInfo);
-    auto* texts = new QVBoxLayout;
-    texts->setSpacing(1);
-    texts->addWidget(lbHeader);
-    texts->addLayout(info);
-    texts->addStretch();
-    auto* pictureColumn = new QVBoxLayout;
-    pictureColumn->addSpacing(4);
-    pictureColumn->addWidget(picture);
-    pictureColumn->addStretch();
-    auto* layout = new QHBoxLayout(band);
-    layout->setContentsMargins(16, 8, 16, 0);
-    layout->setSpacing(0);
-    layout->addLayout(texts);
-    layout->addStretch();
-    layout->addLayout(pictureColumn);
-    return band;
 }
