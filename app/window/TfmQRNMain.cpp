@@ -2,7 +2,6 @@
 
 #include "app/common/DocumentTypeParameter.h"
 #include "app/window/AccessKeys.h"
-#include "app/window/CriticalFieldCheck.h"
 #include "app/window/HeaderPage.h"
 #include "app/window/HintDuration.h"
 #include "app/window/OutputPage.h"
@@ -11,6 +10,7 @@
 #include "app/window/SchemePage.h"
 #include "app/window/StepTitleBand.h"
 #include "app/window/UserDialogs.h"
+#include "app/window/WizardControls.h"
 #include "app/window/WorkbookPage.h"
 #include "base/MessageFormat.h"
 #include "app/common/FrontEndTexts.h"
@@ -20,8 +20,10 @@
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -31,6 +33,12 @@
 #include <algorithm>
 
 namespace {
+
+// A classic fixed dialog: the white band names the step, the step's page
+// stands between two rules, the buttons that walk the steps sit at the
+// bottom right.
+constexpr int kClientWidth = 732;
+constexpr int kClientHeight = 515;
 
 // Each step's title and description in the band.
 constexpr const char* kStepTexts[5][2] = {{QRNConsts::sStep1Title, QRNConsts::sStep1Info},
@@ -47,27 +55,75 @@ TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QSt
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();
     new HintDuration(*this);
-    AssignAccessKeys();
+    AssignStepAccessKeys({btPrev, btNext, btClose}, {FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage});
     FormCreate(parameters);
 }
 
 TfmQRNMain::~TfmQRNMain() = default;
 
+void TfmQRNMain::BuildFrame()
+{
+    setWindowTitle(QStr(QRNConsts::sAppTitle));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setWindowIcon(QIcon(QStringLiteral(":/quarnel/quarnel-128.png")));
+
+    FTitleBand = new StepTitleBand(this);
+    QFrame* upperRule = NewRule(this);
+    QFrame* lowerRule = NewRule(this);
+    btPrev = NewButton(this, "btPrev", QRNConsts::sPrev);
+    btNext = NewButton(this, "btNext", QRNConsts::sNext);
+    btClose = NewButton(this, "btClose", QRNConsts::sClose);
+    connect(btPrev, &QPushButton::clicked, this, &TfmQRNMain::btPrevClick);
+    connect(btNext, &QPushButton::clicked, this, &TfmQRNMain::btNextClick);
+    connect(btClose, &QPushButton::clicked, this, &QWidget::close);
+
+    // The steps' pages come after the frame's buttons, so that Tab goes from
+    // "Закрыть" into the step shown.
+    FWorkbookPage = new WorkbookPage(FContext, this);
+    FSchemePage = new SchemePage(
+        FContext, *FWorkbookPage, [this] { return CollectRunInputs(); }, this);
+    FHeaderPage = new HeaderPage(FContext, this);
+    FOutputPage = new OutputPage(
+        FContext, [this] { return FWorkbookPage->WorkbookPath(); }, this);
+    FRunPage = new RunPage(
+        FContext, [this] { return CollectRunInputs(); }, this);
+    connect(FRunPage, &RunPage::Starting, this, [this] { btPrev->setEnabled(false); });
+    connect(FRunPage, &RunPage::Finished, this, &TfmQRNMain::ConversionFinished);
+
+    // One page shows at a time and takes the whole step area.
+    auto* steps = new QVBoxLayout;
+    steps->setContentsMargins(14, 8, 13, 0);
+    for (QWidget* page : Pages()) {
+        page->hide();
+        steps->addWidget(page);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 0, 16, 0);
+    buttons->setSpacing(0);
+    buttons->addStretch();
+    buttons->addWidget(btPrev);
+    buttons->addSpacing(6);
+    buttons->addWidget(btNext);
+    buttons->addSpacing(10);
+    buttons->addWidget(btClose);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->addWidget(FTitleBand);
+    frame->addWidget(upperRule);
+    frame->addLayout(steps, 1);
+    frame->addSpacing(2);
+    frame->addWidget(lowerRule);
+    frame->addSpacing(12);
+    frame->addLayout(buttons);
+    frame->addSpacing(14);
+}
+
 bool TfmQRNMain::ConversionRunning() const
 {
     return FRunPage->Running();
-}
-
-void TfmQRNMain::AssignAccessKeys()
-{
-    // The frame's buttons are there on every step; each step's own controls
-    // share none of their letters.
-    QSet<QChar> frame;
-    ::AssignAccessKeys({btPrev, btNext, btClose}, frame);
-    for (QWidget* panel : Pages()) {
-        QSet<QChar> taken = frame;
-        ::AssignAccessKeys(AccessKeyControls(*panel), taken);
-    }
 }
 
 void TfmQRNMain::FormCreate(const QStringList& parameters)
@@ -159,32 +215,16 @@ std::array<QWidget*, 5> TfmQRNMain::Pages() const
     return {FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage};
 }
 
-TDocumentType TfmQRNMain::DocumentType() const
-{
-    return FWorkbookPage->DocumentType();
-}
-
 bool TfmQRNMain::MayEnter(int step)
 {
     switch (step) {
-    case 2:
-        if (FWorkbookPage->WorkbookPath().isEmpty()) {
-            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
-            return false;
-        }
-        FWorkbookPage->WorkbookChosen();
-        // The automatic mode's walk ends at the reading's own error.
-        return (FContext.autoMode || FWorkbookPage->WorkbookReadable()) && FSchemePage->MayReplaceScheme();
+    case 2: return FWorkbookPage->AcceptWorkbook() && FSchemePage->MayReplaceScheme();
     case 4:
-        if (FHeaderPage->Filled(DocumentType() == kInvoiceType)) return true;
+        if (FHeaderPage->Filled(FWorkbookPage->DocumentType() == kInvoiceType)) return true;
         FContext.dialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
         return false;
     case 5:
-        if (FOutputPage->OutputPath().isEmpty()) {
-            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
-            return false;
-        }
-        if (!FOutputPage->AcceptXmlFile(DocumentType())) return false;
+        if (!FOutputPage->AcceptXmlFile(FWorkbookPage->DocumentType())) return false;
         return FCriticalFields.Accept([this] {
             RunInputs scheme;
             FWorkbookPage->AddRunInputs(scheme);
@@ -212,7 +252,7 @@ void TfmQRNMain::ShowStep(int step)
     }
     Pages()[step - 1]->show();
     FTitleBand->SetTexts(kStepTexts[step - 1][0], kStepTexts[step - 1][1]);
-    const bool invoice = DocumentType() == kInvoiceType;
+    const bool invoice = FWorkbookPage->DocumentType() == kInvoiceType;
     switch (step) {
     case 1: FWorkbookPage->Enter(); break;
     case 2: FSchemePage->Enter(); break;
@@ -236,16 +276,6 @@ void TfmQRNMain::btNextClick()
 void TfmQRNMain::btPrevClick()
 {
     FContext.Guarded([this] { ShowStep(FStep - 1); });
-}
-
-void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
-{
-    FWorkbookPage->SetCommandLineSheet(sheet, headerRow);
-}
-
-void TfmQRNMain::SetCommandLineLayout(bool supplier)
-{
-    FWorkbookPage->SetCommandLineLayout(supplier);
 }
 
 void TfmQRNMain::ConversionFinished()

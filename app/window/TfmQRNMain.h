@@ -46,9 +46,12 @@ public:
     // For the automatic mode: the sheet (a position or a name) and the
     // header row the command line gave, kFindHeaderRow for "auto".
     static constexpr int kFindHeaderRow = WorkbookPage::kFindHeaderRow;
-    void SetCommandLineSheet(const QString& sheet, int headerRow);
+    void SetCommandLineSheet(const QString& sheet, int headerRow)
+    {
+        FWorkbookPage->SetCommandLineSheet(sheet, headerRow);
+    }
     // For the command line: "--layout supplier" or "strict"; not remembered.
-    void SetCommandLineLayout(bool supplier);
+    void SetCommandLineLayout(bool supplier) { FWorkbookPage->SetCommandLineLayout(supplier); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,14 +63,11 @@ protected:
 private:
     // The title band, the steps' pages between two rules, and the buttons.
     void BuildFrame();
-    // The Alt-letter keys of each step's buttons and labels.
-    void AssignAccessKeys();
 
     void FormCreate(const QStringList& parameters);
     void FormShow();
     // The steps' pages in their order.
     std::array<QWidget*, 5> Pages() const;
-    TDocumentType DocumentType() const;
     void btNextClick();
     void btPrevClick();
     // Before a step is shown: what the steps before it must hold; false,
