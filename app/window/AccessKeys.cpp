@@ -70,3 +70,13 @@ QList<QWidget*> AccessKeyControls(const QWidget& parent)
     }
     return controls;
 }
+
+void AssignStepAccessKeys(const QList<QWidget*>& frameButtons, const QList<QWidget*>& pages)
+{
+    QSet<QChar> frame;
+    AssignAccessKeys(frameButtons, frame);
+    for (QWidget* page : pages) {
+        QSet<QChar> taken = frame;
+        AssignAccessKeys(AccessKeyControls(*page), taken);
+    }
+}

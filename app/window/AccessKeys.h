@@ -17,6 +17,10 @@ class QWidget;
 // text without a free letter gets none.
 void AssignAccessKeys(const QList<QWidget*>& controls, QSet<QChar>& taken);
 
+// The frame's buttons are there on every step: each step's page gives its
+// own controls the letters the buttons leave free.
+void AssignStepAccessKeys(const QList<QWidget*>& frameButtons, const QList<QWidget*>& pages);
+
 // The key a control's text underlines, in lower case; null for none.
 QChar AccessKeyOf(const QString& text);
 

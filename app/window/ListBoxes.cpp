@@ -1,6 +1,9 @@
 #include "app/window/ListBoxes.h"
 
 #include "app/window/QtText.h"
+#include "app/window/WindowTexts.h"
+#include "base/MessageFormat.h"
+#include "scheme/ColumnLookup.h"
 
 #include <QMimeData>
 #include <QMouseEvent>
@@ -16,6 +19,9 @@ void MakePlainListBox(QListWidget& list)
     list.setTextElideMode(Qt::ElideRight);
     list.setUniformItemSizes(true);
 }
+
+// A scheme line whose column the workbook lacks.
+const QColor kDeadLineColour(0xC0, 0x00, 0x00);
 
 } // namespace
 
@@ -38,6 +44,16 @@ QMimeData* ColumnDragList::mimeData(const QList<QListWidgetItem*>& items) const
     if (!items.isEmpty())
         mime->setData(QString::fromLatin1(kColumnMimeType), QByteArray::fromStdString(ItemText(*items.constFirst())));
     return mime;
+}
+
+void ColumnDragList::MarkHidden(const std::vector<bool>& hidden)
+{
+    for (std::size_t column = 0; column < hidden.size(); ++column) {
+        if (!hidden[column]) continue;
+        QListWidgetItem& columnItem = *item(static_cast<int>(column));
+        columnItem.setText(columnItem.text() + QStr(QRNConsts::sHiddenColumnMark));
+        columnItem.setForeground(palette().brush(QPalette::Disabled, QPalette::Text));
+    }
 }
 
 void ColumnDragList::startDrag(Qt::DropActions)
@@ -85,6 +101,21 @@ void FieldDropList::dragLeaveEvent(QDragLeaveEvent* event)
     event->accept();
 }
 
+void FieldDropList::ChooseFieldAt(const QPoint& position)
+{
+    const QListWidgetItem* under = itemAt(position);
+    int index = under ? row(under) : -1;
+    if (index != -1 && position.y() > viewport()->height() - 5 && index < count() - 1) ++index;
+    if (position.y() < 5 && index > 0) --index;
+    if (index == -1) {
+        clearSelection();
+        setCurrentRow(-1);
+    } else {
+        setCurrentRow(index);
+        scrollToItem(item(index));
+    }
+}
+
 void FieldDropList::dropEvent(QDropEvent* event)
 {
     if (!event->mimeData()->hasFormat(QString::fromLatin1(kColumnMimeType))) {
@@ -102,6 +133,26 @@ SchemeList::SchemeList(QWidget* parent) : QListWidget(parent)
     setContextMenuPolicy(Qt::CustomContextMenu);
 }
 
+void SchemeList::ShowLines(const SchemeLines& lines, const std::vector<std::string>& columns)
+{
+    ShowItemTexts(*this, lines);
+    clearSelection();
+    setCurrentRow(-1);
+    MarkDeadLines(columns);
+}
+
+void SchemeList::MarkDeadLines(const std::vector<std::string>& columns)
+{
+    for (int row = 0; row < count(); ++row) {
+        QListWidgetItem& line = *item(row);
+        const std::vector<std::string> missing = SchemeColumnsMissing({ItemText(line)}, columns);
+        line.setForeground(missing.empty() ? palette().text() : QBrush(kDeadLineColour));
+        line.setToolTip(missing.empty()
+                            ? QString()
+                            : QShown(FormatMessage(QRNConsts::sSchemeLineColumnMissing, {missing.front()})));
+    }
+}
+
 void SchemeList::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::RightButton) {
@@ -115,6 +166,12 @@ std::string ItemText(const QListWidgetItem& item)
 {
     const QVariant text = item.data(kItemTextRole);
     return (text.isValid() ? text.toString() : item.text()).toStdString();
+}
+
+QListWidgetItem* SelectedItem(const QListWidget& list)
+{
+    const QList<QListWidgetItem*> selected = list.selectedItems();
+    return selected.isEmpty() ? nullptr : selected.constFirst();
 }
 
 std::vector<std::string> ItemTexts(const QListWidget& list)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scheme/SchemeLine.h"
+
 #include <QListWidget>
 
 #include <functional>
@@ -7,8 +9,9 @@
 #include <vector>
 
 // The three plain list boxes of step 2. Only what differs from QListWidget
-// lives here: which list drags, which accepts the drop, and that a right click
-// does not move the selection of the scheme list.
+// lives here: which list drags, which accepts the drop and where a drag
+// points, how the scheme list shows its lines, and that a right click does
+// not move the selection of the scheme list.
 
 // The type under which a drag carries a column name: a drag from any other
 // program never looks like a column of the workbook.
@@ -19,6 +22,10 @@ inline constexpr char kColumnMimeType[] = "application/x-quarnel-column";
 class ColumnDragList : public QListWidget {
 public:
     explicit ColumnDragList(QWidget* parent);
+
+    // Greys the columns the workbook hides (by position), for the eye only:
+    // the item keeps the name the scheme uses.
+    void MarkHidden(const std::vector<bool>& hidden);
 
 protected:
     QStringList mimeTypes() const override;
@@ -36,6 +43,11 @@ public:
     std::function<bool(const QPoint& position)> dragOverHandler;
     std::function<void()> dropHandler;
 
+    // Chooses the field under this point of the client area, none off the
+    // items. Holding the pointer at an edge moves the choice, and with it the
+    // visible part of the list, one line per call.
+    void ChooseFieldAt(const QPoint& position);
+
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -52,6 +64,13 @@ class SchemeList : public QListWidget {
 public:
     explicit SchemeList(QWidget* parent);
 
+    // Shows these lines with no line chosen, so that "Удалить" cannot remove
+    // a line nobody picked among the old ones, and marks the dead ones.
+    void ShowLines(const SchemeLines& lines, const std::vector<std::string>& columns);
+    // Marks the lines whose column is not among these, saying why in their
+    // hint.
+    void MarkDeadLines(const std::vector<std::string>& columns);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
@@ -62,6 +81,9 @@ inline constexpr int kItemTextRole = Qt::UserRole;
 
 // The text an item stands for: as it is, not as it is shown.
 std::string ItemText(const QListWidgetItem& item);
+
+// The item chosen in a list, none when none is.
+QListWidgetItem* SelectedItem(const QListWidget& list);
 
 // The texts of a list's items, in order.
 std::vector<std::string> ItemTexts(const QListWidget& list);

@@ -5,6 +5,7 @@
 #include "app/window/WizardContext.h"
 #include "app/window/WizardControls.h"
 #include "base/MessageFormat.h"
+#include "app/common/FrontEndTexts.h"
 #include "app/window/WindowTexts.h"
 #include "convert/MessageKind.h"
 
@@ -109,6 +110,10 @@ void OutputPage::ProposeXmlFile()
 
 bool OutputPage::AcceptXmlFile(TDocumentType type)
 {
+    if (OutputPath().isEmpty()) {
+        FContext.dialogs.ShowError(&FContext.window, QStr(QRNConsts::sNoXmlFile));
+        return false;
+    }
     QString path = edXMLFile->text();
     // As the save dialog takes a name typed without an extension.
     if (!FContext.autoMode && !path.endsWith(QLatin1Char('/')) && QFileInfo(path).suffix().isEmpty()) {

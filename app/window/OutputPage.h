@@ -26,8 +26,9 @@ public:
     // On entering the step: the note on invoice packages for the invoice
     // only, the proposed name, the focus in the field.
     void Enter(bool invoice);
-    // On "Далее >>": the path as the save dialog would take it, and the
-    // questions before a file is replaced; false when the user says no.
+    // On "Далее >>": a path given, as the save dialog would take it, and the
+    // questions before a file is replaced; false when there is none (said)
+    // or the user says no.
     bool AcceptXmlFile(TDocumentType type);
 
 private:

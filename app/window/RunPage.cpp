@@ -16,10 +16,12 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include <filesystem>
 
-RunPage::RunPage(const WizardContext& context, QWidget* parent) : QWidget(parent), FContext(context)
+RunPage::RunPage(const WizardContext& context, std::function<RunInputs()> runInputs, QWidget* parent)
+    : QWidget(parent), FContext(context), FRunInputs(std::move(runInputs))
 {
     setObjectName(QStringLiteral("pn5"));
     QLabel* progressLabel = NewLabel(this, QRNConsts::sProgressLabel);
@@ -57,20 +59,69 @@ RunPage::RunPage(const WizardContext& context, QWidget* parent) : QWidget(parent
     page->addWidget(btSaveLog, 0, Qt::AlignRight);
     page->addStretch();
 
+    tmAuto = new QTimer(this);
+    tmAuto->setObjectName(QStringLiteral("tmAuto"));
+    tmAuto->setInterval(100);
+    tmAuto->setSingleShot(true);
+    connect(tmAuto, &QTimer::timeout, this, &RunPage::tmAutoTimer);
     FRunner = std::make_unique<ConversionRunner>(
         [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); }, *memLog,
         *ProgressBar1, FContext.dialogs, FContext.window);
-    connect(FRunner.get(), &ConversionRunner::Finished, this, &RunPage::Finished);
+    connect(FRunner.get(), &ConversionRunner::Finished, this, &RunPage::RunEnded);
 }
 
 RunPage::~RunPage() = default;
 
-void RunPage::Start(RunInputs inputs)
+void RunPage::StartShortly()
 {
+    tmAuto->start();
+}
+
+void RunPage::CancelStart()
+{
+    tmAuto->stop();
+}
+
+void RunPage::tmAutoTimer()
+{
+    tmAuto->stop();
+    // Back is off while a run goes on, so step 5 cannot be entered twice; a
+    // stray arming must not start a second run either.
+    if (Running()) return;
+    emit Starting();
+    RunInputs inputs = FRunInputs();
     btSaveLog->setEnabled(false);
     FLastRun = std::move(inputs);
     FLastRunDateTime = NowDateTime();
     FRunner->Start(FLastRun);
+}
+
+void RunPage::AskToStop(bool thenClose)
+{
+    if (FStopQuestionUp) return;
+    // Already stopping: closing then needs no second answer.
+    if (FRunner->Stopping()) {
+        FCloseRequested = FCloseRequested || thenClose;
+        return;
+    }
+    FStopQuestionUp = true;
+    FContext.dialogs.AskMeanwhile(&FContext.window, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
+        FStopQuestionUp = false;
+        if (!stop || !Running()) return;
+        FCloseRequested = thenClose;
+        FRunner->Abandon();
+    });
+}
+
+void RunPage::RunEnded()
+{
+    // The question is moot once the run has ended.
+    if (FStopQuestionUp) {
+        FStopQuestionUp = false;
+        FContext.dialogs.WithdrawQuestion();
+    }
+    emit Finished();
+    if (FCloseRequested) FContext.window.close();
 }
 
 void RunPage::ShowOutcome(const QStringList& automaticNotes)

@@ -6,50 +6,68 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
+class QTimer;
 struct WizardContext;
 
-// Step 5: the conversion on its worker, its progress and its log, and the
-// report of the log the user may save once the run has ended.
+// Step 5: the conversion on its worker, its progress and its log, the
+// question before it is stopped, and the report of the log the user may save
+// once the run has ended. The one-shot timer tmAuto starts the run once the
+// page is on the screen.
 class RunPage : public QWidget {
     Q_OBJECT
 
 public:
-    RunPage(const WizardContext& context, QWidget* parent);
+    // `runInputs` gives what the steps hold when the run starts.
+    RunPage(const WizardContext& context, std::function<RunInputs()> runInputs, QWidget* parent);
     ~RunPage() override;
 
     bool Running() const { return FRunner->IsRunning(); }
-    bool Stopping() const { return FRunner->Stopping(); }
-    // The run ends before its next row without saving; Finished follows.
-    void Abandon() { FRunner->Abandon(); }
 
-    // Starts the run of these inputs; the log is kept for the report until
-    // the next one.
-    void Start(RunInputs inputs);
+    // On entering the step: the run starts a moment later. Leaving the step
+    // before then leaves it unstarted, rather than started behind the page of
+    // another step.
+    void StartShortly();
+    void CancelStart();
+    // The timer's handler: starts the run, unless one goes on; the log is
+    // kept for the report until the next one.
+    void tmAutoTimer();
+    // "Прервать преобразование?" while the run goes on; Да stops it before
+    // its next row without saving, and then closes the window when the
+    // close box asked.
+    void AskToStop(bool thenClose);
     // Under the log of a run that ended by itself: the summary, which stays
     // the same as the command line's, and the notes of the automatic mode,
     // whose questions nobody was there to answer.
     void ShowOutcome(const QStringList& automaticNotes);
 
 signals:
+    // Just before a run starts.
+    void Starting();
     // After a run has ended, and after the error box of a platform error that
-    // ended it.
+    // ended it; the window closes after this when the close box asked.
     void Finished();
 
 private:
+    void RunEnded();
     void SaveLog();
 
     const WizardContext& FContext;
+    std::function<RunInputs()> FRunInputs;
     QProgressBar* ProgressBar1;
     QPlainTextEdit* memLog;
     QPushButton* btSaveLog;
+    QTimer* tmAuto;
     std::unique_ptr<ConversionRunner> FRunner;
     // What the report names: the last run's workbook, type and start, and
     // its output file, whose name the report is offered under.
     RunInputs FLastRun;
     double FLastRunDateTime = 0;
+    bool FCloseRequested = false;
+    bool FStopQuestionUp = false;
 };

@@ -3,20 +3,15 @@
 #include "app/window/ListBoxes.h"
 #include "app/window/ListItemHint.h"
 #include "app/window/QtText.h"
-#include "app/window/UserDialogs.h"
+#include "app/window/WaitCursor.h"
 #include "app/window/WizardContext.h"
 #include "app/window/WizardControls.h"
 #include "app/window/WorkbookPage.h"
-#include "base/MessageFormat.h"
 #include "catalogue/FieldCatalogue.h"
 #include "app/window/WindowTexts.h"
 #include "convert/ReadWorkbook.h"
-#include "convert/RunPreview.h"
-#include "scheme/AutoMapping.h"
-#include "scheme/ColumnLookup.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QHelpEvent>
@@ -28,24 +23,6 @@
 #include <array>
 
 namespace {
-
-// Reading a large workbook takes a moment; the pointer says so.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
-QListWidgetItem* SelectedItem(const QListWidget& list)
-{
-    const QList<QListWidgetItem*> selected = list.selectedItems();
-    return selected.isEmpty() ? nullptr : selected.constFirst();
-}
-
-// A scheme line whose column the workbook lacks.
-const QColor kDeadLineColour(0xC0, 0x00, 0x00);
 
 template <typename ListBox>
 ListBox* NewList(QWidget* parent, const char* name, int width)
@@ -60,7 +37,9 @@ ListBox* NewList(QWidget* parent, const char* name, int width)
 
 SchemePage::SchemePage(const WizardContext& context, WorkbookPage& workbook, std::function<RunInputs()> runInputs,
                        QWidget* parent)
-    : QWidget(parent), FContext(context), FWorkbook(workbook), FRunInputs(std::move(runInputs)), FKeeper(context)
+    : QWidget(parent), FContext(context), FWorkbook(workbook), FKeeper(context),
+      FPreview(context, std::move(runInputs)), FLayoutOffer(context, workbook, *this, [this] { RereadColumns(); }),
+      FMapping(context, workbook, *this, *this)
 {
     setObjectName(QStringLiteral("pn2"));
     const std::array<QLabel*, 3> listLabels = BuildLists();
@@ -103,7 +82,7 @@ void SchemePage::BuildActions()
         return [this, action] { FContext.Guarded([this, action] { (this->*action)(); }); };
     };
     connect(actCorrespClear, &QAction::triggered, this, [this] { listCorresp->clear(); });
-    connect(actCorrespAuto, &QAction::triggered, this, guarded(&SchemePage::AutoMap));
+    connect(actCorrespAuto, &QAction::triggered, this, [this] { FContext.Guarded([this] { FMapping.Propose(); }); });
     connect(actCorrespDel, &QAction::triggered, this, guarded(&SchemePage::DeleteLine));
     connect(actCorrespSave, &QAction::triggered, this, [this] {
         FContext.Guarded([this] { FKeeper.Save(CurrentScheme(), FWorkbook.WorkbookPath(), FWorkbook.DocumentType()); });
@@ -114,7 +93,8 @@ void SchemePage::BuildActions()
     // The rows as the conversion will read them, under the field list.
     btPreview = NewButton(this, "btPreview", QRNConsts::sPreview, 110);
     btPreview->setToolTip(QStr(QRNConsts::sPreviewHint));
-    connect(btPreview, &QPushButton::clicked, this, guarded(&SchemePage::Preview));
+    connect(btPreview, &QPushButton::clicked, this,
+            [this] { FContext.Guarded([this] { FPreview.Show(*btPreview); }); });
     btClearCorresp = NewActionButton(this, "btClearCorresp", actCorrespClear);
     btSaveCorresp = NewActionButton(this, "btSaveCorresp", actCorrespSave, kButtonWidth + 8);
     btOpenCorresp = NewActionButton(this, "btOpenCorresp", actCorrespOpen, kButtonWidth + 8);
@@ -187,7 +167,12 @@ void SchemePage::Enter()
 {
     listExcel->setFocus();
     LoadFieldLists();
-    OfferSupplierLayout();
+    FLayoutOffer.Offer();
+}
+
+std::vector<std::string> SchemePage::ColumnNames() const
+{
+    return ItemTexts(*listExcel);
 }
 
 SchemeLines SchemePage::CurrentScheme() const
@@ -197,25 +182,7 @@ SchemeLines SchemePage::CurrentScheme() const
 
 void SchemePage::ShowScheme(const SchemeLines& lines)
 {
-    ShowItemTexts(*listCorresp, lines);
-    // New lines: no line the user chose among the old ones stays chosen, so
-    // "Удалить" cannot remove a line nobody picked.
-    listCorresp->clearSelection();
-    listCorresp->setCurrentRow(-1);
-    MarkDeadSchemeLines();
-}
-
-void SchemePage::MarkDeadSchemeLines()
-{
-    const std::vector<std::string> columns = ItemTexts(*listExcel);
-    for (int row = 0; row < listCorresp->count(); ++row) {
-        QListWidgetItem& line = *listCorresp->item(row);
-        const std::vector<std::string> missing = SchemeColumnsMissing({ItemText(line)}, columns);
-        line.setForeground(missing.empty() ? listCorresp->palette().text() : QBrush(kDeadLineColour));
-        line.setToolTip(missing.empty()
-                            ? QString()
-                            : QShown(FormatMessage(QRNConsts::sSchemeLineColumnMissing, {missing.front()})));
-    }
+    listCorresp->ShowLines(lines, ColumnNames());
 }
 
 QString SchemePage::ListsKey() const
@@ -235,49 +202,15 @@ void SchemePage::LoadColumnNames()
         ReadWorkbookColumns(StdStr(FWorkbook.WorkbookPath()), FContext.regional, FWorkbook.ChosenSheet(),
                             FWorkbook.HeaderRow(), FWorkbook.Layout(), true);
     ShowItemTexts(*listExcel, columns.names);
-    MarkDeadSchemeLines();
-    // Marked for the eye only: the item keeps the name the scheme uses.
-    for (std::size_t column = 0; column < columns.hidden.size(); ++column) {
-        if (!columns.hidden[column]) continue;
-        QListWidgetItem& item = *listExcel->item(static_cast<int>(column));
-        item.setText(item.text() + QStr(QRNConsts::sHiddenColumnMark));
-        item.setForeground(listExcel->palette().brush(QPalette::Disabled, QPalette::Text));
-    }
+    listCorresp->MarkDeadLines(ColumnNames());
+    listExcel->MarkHidden(columns.hidden);
     FFirstDataRow = columns.firstDataRow;
 }
 
-void SchemePage::OfferSupplierLayout()
+void SchemePage::RereadColumns()
 {
-    FStrictLosesRows = false;
-    if (FWorkbook.Layout() == SheetLayout::Supplier) return;
-    const QString workbook = FWorkbook.WorkbookPath();
-    const SheetChoice sheet = FWorkbook.ChosenSheet();
-    const int headerRow = FWorkbook.HeaderRow();
-    if (FContext.autoMode) {
-        // Nobody to ask: the log says it after the run.
-        try {
-            FStrictLosesRows = StrictLayoutLosesRows(StdStr(workbook), FContext.regional, sheet, headerRow);
-        } catch (const std::exception&) {
-            // The run says what is wrong with the workbook.
-        }
-        return;
-    }
-    FLayoutWorker.Start(
-        [this, workbook, sheet, headerRow](const StopRequest&) -> WindowWorker::Continuation {
-            if (!StrictLayoutLosesRows(StdStr(workbook), FContext.regional, sheet, headerRow)) return [] {};
-            return [this, workbook, sheet, headerRow] {
-                // Only for the sheet still shown, read as it was judged.
-                if (isHidden() || FWorkbook.Layout() != SheetLayout::Strict || FWorkbook.WorkbookPath() != workbook
-                    || FWorkbook.ChosenSheet() != sheet || FWorkbook.HeaderRow() != headerRow)
-                    return;
-                if (!FContext.dialogs.Confirm(&FContext.window, QStr(QRNConsts::sSupplierLayoutQuestion))) return;
-                FWorkbook.ChooseSupplierLayout();
-                FListsKey = ListsKey();
-                FContext.Guarded([this] { LoadColumnNames(); });
-            };
-        },
-        // Step 2 has said what is wrong with the workbook.
-        [](const QString&) {});
+    FListsKey = ListsKey();
+    LoadColumnNames();
 }
 
 void SchemePage::LoadFieldLists()
@@ -297,48 +230,10 @@ void SchemePage::LoadFieldLists()
     ShowScheme(FKeeper.LoadRemembered(FWorkbook.DocumentType()));
 }
 
-void SchemePage::Preview()
-{
-    // The rows are read on the worker: the window stays responsive, and
-    // closing it stops the reading.
-    RunInputs inputs = FRunInputs();
-    const auto done = [this] {
-        btPreview->setEnabled(true);
-        FContext.window.unsetCursor();
-    };
-    if (!FPreviewWorker.Start(
-            [this, inputs = std::move(inputs), done](const StopRequest& stop) mutable -> WindowWorker::Continuation {
-                inputs.stop = stop;
-                return [this, done, preview = PreviewRun(inputs)] {
-                    done();
-                    FContext.dialogs.ShowPreview(&FContext.window, preview);
-                };
-            },
-            [this, done](const QString& failure) {
-                done();
-                FContext.dialogs.ShowError(&FContext.window, failure);
-            }))
-        return;
-    btPreview->setEnabled(false);
-    FContext.window.setCursor(Qt::BusyCursor);
-}
-
 bool SchemePage::listOnixDragOver(const QPoint& position)
 {
     if (!SelectedItem(*listExcel)) return false;
-    const QListWidgetItem* under = listOnix->itemAt(position);
-    int index = under ? listOnix->row(under) : -1;
-    // Holding the pointer at an edge moves the selection, and with it the
-    // visible part of the list, one line per drag-over.
-    if (index != -1 && position.y() > listOnix->viewport()->height() - 5 && index < listOnix->count() - 1) ++index;
-    if (position.y() < 5 && index > 0) --index;
-    if (index == -1) {
-        listOnix->clearSelection();
-        listOnix->setCurrentRow(-1);
-    } else {
-        listOnix->setCurrentRow(index);
-        listOnix->scrollToItem(listOnix->item(index));
-    }
+    listOnix->ChooseFieldAt(position);
     return true;
 }
 
@@ -380,84 +275,6 @@ bool SchemePage::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-int SchemePage::FirstMappingRow() const
-{
-    return FFirstDataRow > 0 ? FFirstDataRow : FWorkbook.HeaderRow() + 1;
-}
-
-std::vector<std::vector<std::string>> SchemePage::MappingRows() const
-{
-    const WaitCursor waiting;
-    try {
-        return ReadMappingRows(StdStr(FWorkbook.WorkbookPath()), FContext.regional, FWorkbook.ChosenSheet(),
-                               FirstMappingRow());
-    } catch (const std::exception&) {
-        // Step 2 has said what is wrong with the workbook; the names alone
-        // still map.
-        return {};
-    }
-}
-
-void SchemePage::AutoMap()
-{
-    // The first data rows are read on the worker: the window stays
-    // responsive, and the proposals come when they are there.
-    const QString workbook = FWorkbook.WorkbookPath();
-    const SheetChoice sheet = FWorkbook.ChosenSheet();
-    const int firstRow = FirstMappingRow();
-    const Regional regional = FContext.regional;
-    FMappingWorker.Start(
-        [this, workbook, sheet, firstRow, regional](const StopRequest&) -> WindowWorker::Continuation {
-            std::vector<std::vector<std::string>> rows;
-            try {
-                rows = ReadMappingRows(StdStr(workbook), regional, sheet, firstRow);
-            } catch (const std::exception&) {
-                // Step 2 has said what is wrong with the workbook; the names
-                // alone still map.
-            }
-            return [this, workbook, rows = std::move(rows)] {
-                if (!isHidden() && FWorkbook.WorkbookPath() == workbook)
-                    FContext.Guarded([&] { ProposeAndAddMappings(rows); });
-            };
-        },
-        [](const QString&) {});
-}
-
-void SchemePage::ProposeAndAddMappings(const std::vector<std::vector<std::string>>& rows)
-{
-    const TDocumentType type = FWorkbook.DocumentType();
-    SchemeLines lines = CurrentScheme();
-    std::vector<ProposedMapping> proposed = ProposeMappings(lines, type, ItemTexts(*listExcel), rows);
-    // Nothing known in the chosen header row: perhaps it is another one,
-    // under a title block.
-    if (proposed.empty()) {
-        const int found = [&] {
-            const WaitCursor waiting;
-            return FindWorkbookHeaderRow(StdStr(FWorkbook.WorkbookPath()), FContext.regional, FWorkbook.ChosenSheet(),
-                                         type);
-        }();
-        const std::string chosen = std::to_string(FWorkbook.HeaderRow());
-        const std::string row = std::to_string(found);
-        if (found > 0 && found != FWorkbook.HeaderRow()
-            && FContext.dialogs.Confirm(&FContext.window,
-                                        QStr(FormatMessage(QRNConsts::sHeaderRowFoundQuestion, {chosen, row, row})))) {
-            FWorkbook.SetHeaderRow(found);
-            FListsKey = ListsKey();
-            LoadColumnNames();
-            proposed = ProposeMappings(lines, type, ItemTexts(*listExcel), MappingRows());
-        }
-    }
-    if (proposed.empty()) {
-        FContext.dialogs.ShowInformation(&FContext.window, QStr(QRNConsts::sNoNewMappings));
-        return;
-    }
-    const std::optional<std::vector<bool>> chosen = FContext.dialogs.ChooseMappings(&FContext.window, proposed);
-    if (!chosen) return;
-    for (std::size_t i = 0; i < proposed.size() && i < chosen->size(); ++i)
-        if ((*chosen)[i]) DropColumnOnField(lines, proposed[i].caption, proposed[i].column);
-    ShowScheme(lines);
-}
-
 void SchemePage::DeleteLine()
 {
     if (QListWidgetItem* line = SelectedItem(*listCorresp)) delete listCorresp->takeItem(listCorresp->row(line));
@@ -469,23 +286,10 @@ void SchemePage::OpenScheme()
     if (const std::optional<SchemeLines> lines = FKeeper.Open(FWorkbook.DocumentType())) ShowScheme(*lines);
 }
 
-std::string SchemePage::CriticalFieldNote() const
-{
-    const std::string caption = GetFildNameByFieldID("RecordReference", FWorkbook.DocumentType());
-    const SchemeLines lines = CurrentScheme();
-    if (GetColumnByCaption(caption, lines, ItemTexts(*listExcel)) > 0) return {};
-    const int line = FindSchemeLine(lines, caption);
-    const std::vector<std::string> missing =
-        line < 0 ? std::vector<std::string>{}
-                 : SchemeColumnsMissing({lines[static_cast<std::size_t>(line)]}, ItemTexts(*listExcel));
-    return missing.empty() ? FormatMessage(QRNConsts::sCriticalFieldUnmapped, {caption})
-                           : FormatMessage(QRNConsts::sCriticalFieldColumnMissing, {missing.front(), caption});
-}
-
 void SchemePage::AddRunInputs(RunInputs& inputs) const
 {
     inputs.firstDataRow = FFirstDataRow;
     inputs.fieldCaptions = ItemTexts(*listOnix);
     inputs.scheme = ItemTexts(*listCorresp);
-    inputs.columnNames = ItemTexts(*listExcel);
+    inputs.columnNames = ColumnNames();
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/window/MappingProposals.h"
+#include "app/window/PreviewShower.h"
 #include "app/window/SchemeKeeper.h"
-#include "app/window/WindowWorker.h"
+#include "app/window/SupplierLayoutOffer.h"
 #include "convert/RunInputs.h"
 #include "scheme/SchemeLine.h"
 
@@ -11,7 +13,6 @@
 #include <array>
 #include <functional>
 #include <string>
-#include <vector>
 
 class ColumnDragList;
 class FieldDropList;
@@ -25,7 +26,7 @@ struct WizardContext;
 
 // Step 2: the column names of the workbook, the field captions of the
 // document type and the correspondence scheme between them.
-class SchemePage : public QWidget {
+class SchemePage : public QWidget, private MappingLists {
     Q_OBJECT
 
 public:
@@ -43,10 +44,7 @@ public:
     // and the supplier layout offered when the strict one loses rows.
     void Enter();
     // In the automatic mode: the strict layout leaves part of the sheet out.
-    bool StrictLosesRows() const { return FStrictLosesRows; }
-    // Every row of a price list needs its article: what is wrong with its
-    // mapping, "" when nothing is.
-    std::string CriticalFieldNote() const;
+    bool StrictLosesRows() const { return FLayoutOffer.StrictLosesRows(); }
     // The columns, the field captions and the scheme lines.
     void AddRunInputs(RunInputs& inputs) const;
 
@@ -70,29 +68,18 @@ private:
     void LoadFieldLists();
     // The column names of the chosen sheet and header row, alone.
     void LoadColumnNames();
-    void OfferSupplierLayout();
-    // The scheme of the lists and what it was loaded for.
+    // What the lists were loaded for.
     QString ListsKey() const;
-    SchemeLines CurrentScheme() const;
-    void ShowScheme(const SchemeLines& lines);
-    // Marks the lines whose column the workbook lacks.
-    void MarkDeadSchemeLines();
-    // Shows the first data rows as the conversion will read them.
-    void Preview();
-    void AutoMap();
-    // The first data row the automatic mapping looks at, and the rows from
-    // there; none when they cannot be read.
-    int FirstMappingRow() const;
-    std::vector<std::vector<std::string>> MappingRows() const;
-    // Proposes the mappings of the columns (and these first data rows) and
-    // adds the ones the user checks.
-    void ProposeAndAddMappings(const std::vector<std::vector<std::string>>& rows);
+    std::vector<std::string> ColumnNames() const override;
+    int FirstDataRow() const override { return FFirstDataRow; }
+    SchemeLines CurrentScheme() const override;
+    void ShowScheme(const SchemeLines& lines) override;
+    void RereadColumns() override;
     void DeleteLine();
     void OpenScheme();
 
     const WizardContext& FContext;
     WorkbookPage& FWorkbook;
-    std::function<RunInputs()> FRunInputs;
     SchemeKeeper FKeeper;
     ColumnDragList* listExcel;
     FieldDropList* listOnix;
@@ -108,14 +95,10 @@ private:
     QPushButton* btOpenCorresp;
     QPushButton* btPreview;
     QMenu* pmCorresp;
-    // Reads the preview's rows; judges whether the strict layout loses rows;
-    // reads the rows the automatic mapping looks at.
-    WindowWorker FPreviewWorker;
-    WindowWorker FLayoutWorker;
-    WindowWorker FMappingWorker;
-    // The first data row of the columns listed (0: under the header row).
+    PreviewShower FPreview;
+    SupplierLayoutOffer FLayoutOffer;
+    MappingProposals FMapping;
     int FFirstDataRow = 0;
-    bool FStrictLosesRows = false;
     // What the lists were loaded for: coming back with the same keeps the
     // lines.
     QString FListsKey;

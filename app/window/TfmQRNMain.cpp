@@ -3,60 +3,127 @@
 #include "app/common/DocumentTypeParameter.h"
 #include "app/window/AccessKeys.h"
 #include "app/window/HeaderPage.h"
-#include "app/window/ListItemHint.h"
+#include "app/window/HintDuration.h"
 #include "app/window/OutputPage.h"
 #include "app/window/QtText.h"
 #include "app/window/RunPage.h"
 #include "app/window/SchemePage.h"
+#include "app/window/StepTitleBand.h"
 #include "app/window/UserDialogs.h"
+#include "app/window/WizardControls.h"
 #include "app/window/WorkbookPage.h"
 #include "base/MessageFormat.h"
 #include "app/common/FrontEndTexts.h"
 #include "app/window/WindowTexts.h"
 #include "messages/FaultMessages.h"
+#include "catalogue/FieldCatalogue.h"
 #include "settings/IniStore.h"
+#include "settings/SettingKeys.h"
 
-#include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFrame>
 #include <QGuiApplication>
-#include <QHelpEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QToolTip>
 
 #include <algorithm>
 
+namespace {
+
+// A classic fixed dialog: the white band names the step, the step's page
+// stands between two rules, the buttons that walk the steps sit at the
+// bottom right.
+constexpr int kClientWidth = 732;
+constexpr int kClientHeight = 515;
+
+// Each step's title and description in the band.
+constexpr const char* kStepTexts[5][2] = {{QRNConsts::sStep1Title, QRNConsts::sStep1Info},
+                                          {QRNConsts::sStep2Title, QRNConsts::sStep2Info},
+                                          {QRNConsts::sStep3Title, QRNConsts::sStep3Info},
+                                          {QRNConsts::sStep4Title, QRNConsts::sStep4Info},
+                                          {QRNConsts::sStep5Title, QRNConsts::sStep5Info}};
+
+} // namespace
+
 TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters, QWidget* parent)
-    : QWidget(parent), FContext{regional, dialogs, *this}
+    : QWidget(parent), FContext{regional, dialogs, *this}, FCriticalFields(FContext)
 {
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();
-    AssignAccessKeys();
+    new HintDuration(*this);
+    AssignStepAccessKeys({btPrev, btNext, btClose}, {FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage});
     FormCreate(parameters);
 }
 
 TfmQRNMain::~TfmQRNMain() = default;
 
+void TfmQRNMain::BuildFrame()
+{
+    setWindowTitle(QStr(QRNConsts::sAppTitle));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setWindowIcon(QIcon(QStringLiteral(":/quarnel/quarnel-128.png")));
+
+    FTitleBand = new StepTitleBand(this);
+    QFrame* upperRule = NewRule(this);
+    QFrame* lowerRule = NewRule(this);
+    btPrev = NewButton(this, "btPrev", QRNConsts::sPrev);
+    btNext = NewButton(this, "btNext", QRNConsts::sNext);
+    btClose = NewButton(this, "btClose", QRNConsts::sClose);
+    connect(btPrev, &QPushButton::clicked, this, &TfmQRNMain::btPrevClick);
+    connect(btNext, &QPushButton::clicked, this, &TfmQRNMain::btNextClick);
+    connect(btClose, &QPushButton::clicked, this, &QWidget::close);
+
+    // The steps' pages come after the frame's buttons, so that Tab goes from
+    // "Закрыть" into the step shown.
+    FWorkbookPage = new WorkbookPage(FContext, this);
+    FSchemePage = new SchemePage(
+        FContext, *FWorkbookPage, [this] { return CollectRunInputs(); }, this);
+    FHeaderPage = new HeaderPage(FContext, this);
+    FOutputPage = new OutputPage(
+        FContext, [this] { return FWorkbookPage->WorkbookPath(); }, this);
+    FRunPage = new RunPage(
+        FContext, [this] { return CollectRunInputs(); }, this);
+    connect(FRunPage, &RunPage::Starting, this, [this] { btPrev->setEnabled(false); });
+    connect(FRunPage, &RunPage::Finished, this, &TfmQRNMain::ConversionFinished);
+
+    // One page shows at a time and takes the whole step area.
+    auto* steps = new QVBoxLayout;
+    steps->setContentsMargins(14, 8, 13, 0);
+    for (QWidget* page : Pages()) {
+        page->hide();
+        steps->addWidget(page);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 0, 16, 0);
+    buttons->setSpacing(0);
+    buttons->addStretch();
+    buttons->addWidget(btPrev);
+    buttons->addSpacing(6);
+    buttons->addWidget(btNext);
+    buttons->addSpacing(10);
+    buttons->addWidget(btClose);
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->addWidget(FTitleBand);
+    frame->addWidget(upperRule);
+    frame->addLayout(steps, 1);
+    frame->addSpacing(2);
+    frame->addWidget(lowerRule);
+    frame->addSpacing(12);
+    frame->addLayout(buttons);
+    frame->addSpacing(14);
+}
+
 bool TfmQRNMain::ConversionRunning() const
 {
     return FRunPage->Running();
-}
-
-void TfmQRNMain::AssignAccessKeys()
-{
-    // The frame's buttons are there on every step; each step's own controls
-    // share none of their letters.
-    QSet<QChar> frame;
-    ::AssignAccessKeys({btPrev, btNext, btClose}, frame);
-    for (QWidget* panel :
-         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage}) {
-        QSet<QChar> taken = frame;
-        ::AssignAccessKeys(AccessKeyControls(*panel), taken);
-    }
 }
 
 void TfmQRNMain::FormCreate(const QStringList& parameters)
@@ -116,7 +183,7 @@ void TfmQRNMain::closeEvent(QCloseEvent* event)
     if (FRunPage->Running()) {
         // Stopped, the run ends before its next row without saving; the
         // window closes when its thread is done.
-        AskToStopConversion(true);
+        FRunPage->AskToStop(true);
         event->ignore();
         return;
     }
@@ -130,7 +197,7 @@ void TfmQRNMain::closeEvent(QCloseEvent* event)
 void TfmQRNMain::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && FRunPage->Running()) {
-        AskToStopConversion(false);
+        FRunPage->AskToStop(false);
         return;
     }
     // "Далее >>" is the default button of steps 1 to 4: Enter in a field
@@ -143,56 +210,29 @@ void TfmQRNMain::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void TfmQRNMain::AskToStopConversion(bool thenClose)
+std::array<QWidget*, 5> TfmQRNMain::Pages() const
 {
-    if (FStopQuestionUp) return;
-    // Already stopping: closing then needs no second answer.
-    if (FRunPage->Stopping()) {
-        FCloseRequested = FCloseRequested || thenClose;
-        return;
+    return {FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage};
+}
+
+bool TfmQRNMain::MayEnter(int step)
+{
+    switch (step) {
+    case 2: return FWorkbookPage->AcceptWorkbook() && FSchemePage->MayReplaceScheme();
+    case 4:
+        if (FHeaderPage->Filled(FWorkbookPage->DocumentType() == kInvoiceType)) return true;
+        FContext.dialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
+        return false;
+    case 5:
+        if (!FOutputPage->AcceptXmlFile(FWorkbookPage->DocumentType())) return false;
+        return FCriticalFields.Accept([this] {
+            RunInputs scheme;
+            FWorkbookPage->AddRunInputs(scheme);
+            FSchemePage->AddRunInputs(scheme);
+            return scheme;
+        }());
+    default: return true;
     }
-    FStopQuestionUp = true;
-    FContext.dialogs.AskMeanwhile(this, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
-        FStopQuestionUp = false;
-        if (!stop || !FRunPage->Running()) return;
-        FCloseRequested = thenClose;
-        FRunPage->Abandon();
-    });
-}
-
-void TfmQRNMain::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !FHintHandlerInstalled) {
-        qApp->installEventFilter(this);
-        FHintHandlerInstalled = true;
-    }
-}
-
-bool TfmQRNMain::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::ToolTip) return AppShowHint(watched, static_cast<QHelpEvent*>(event));
-    return QWidget::eventFilter(watched, event);
-}
-
-bool TfmQRNMain::AppShowHint(QObject* watched, QHelpEvent* event)
-{
-    // The cut-off items of step 2's lists are that page's business.
-    const auto* widget = qobject_cast<const QWidget*>(watched);
-    if (!widget || widget->window() != this || widget->toolTip().isEmpty()) return false;
-    QToolTip::showText(event->globalPos(), widget->toolTip(), const_cast<QWidget*>(widget), QRect(), kHintHidePauseMs);
-    return true;
-}
-
-void TfmQRNMain::SetStepTexts(const char* title, const char* info)
-{
-    lbHeader->setText(QStr(title));
-    lbInfo->setText(QStr(info));
-}
-
-TDocumentType TfmQRNMain::DocumentType() const
-{
-    return FWorkbookPage->DocumentType();
 }
 
 void TfmQRNMain::ShowStep(int step)
@@ -200,75 +240,31 @@ void TfmQRNMain::ShowStep(int step)
     FStep = std::clamp(step, 1, 5);
     // Leaving step 5 before its timer fires leaves the conversion unstarted,
     // rather than starting it behind the page of another step.
-    if (FStep != 5) tmAuto->stop();
+    if (FStep != 5) FRunPage->CancelStart();
     btPrev->setEnabled(FStep > 1);
     btNext->setEnabled(FStep < 5);
     btNext->setDefault(FStep < 5);
-    for (QWidget* panel :
-         std::initializer_list<QWidget*>{FWorkbookPage, FSchemePage, FHeaderPage, FOutputPage, FRunPage})
-        panel->hide();
-
-    switch (step) {
-    case 1:
-        FWorkbookPage->show();
-        SetStepTexts(QRNConsts::sStep1Title, QRNConsts::sStep1Info);
-        FWorkbookPage->Enter();
-        break;
-    case 2:
-        if (FWorkbookPage->WorkbookPath().isEmpty()) {
-            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoExcelFile));
-            ShowStep(1);
-            break;
-        }
-        FWorkbookPage->WorkbookChosen();
-        // The automatic mode's walk ends at the reading's own error.
-        if (!FContext.autoMode && !FWorkbookPage->WorkbookReadable()) {
-            ShowStep(1);
-            break;
-        }
-        if (!FSchemePage->MayReplaceScheme()) {
-            ShowStep(1);
-            break;
-        }
-        FSchemePage->show();
-        SetStepTexts(QRNConsts::sStep2Title, QRNConsts::sStep2Info);
-        FSchemePage->Enter();
-        break;
-    case 3: {
-        FHeaderPage->show();
-        SetStepTexts(QRNConsts::sStep3Title, QRNConsts::sStep3Info);
-        FHeaderPage->Enter(DocumentType() == kInvoiceType);
-        break;
+    for (QWidget* page : Pages()) page->hide();
+    if (step < 1 || step > 5) return;
+    if (!MayEnter(step)) {
+        ShowStep(step - 1);
+        return;
     }
-    case 4: {
-        const bool invoice = DocumentType() == kInvoiceType;
-        if (!FHeaderPage->Filled(invoice)) {
-            FContext.dialogs.ShowError(this, QStr(QRNConsts::sMandatoryFieldsEmpty));
-            ShowStep(3);
-            break;
-        }
-        FOutputPage->show();
-        SetStepTexts(QRNConsts::sStep4Title, QRNConsts::sStep4Info);
+    Pages()[step - 1]->show();
+    FTitleBand->SetTexts(kStepTexts[step - 1][0], kStepTexts[step - 1][1]);
+    const bool invoice = FWorkbookPage->DocumentType() == kInvoiceType;
+    switch (step) {
+    case 1: FWorkbookPage->Enter(); break;
+    case 2: FSchemePage->Enter(); break;
+    case 3: FHeaderPage->Enter(invoice); break;
+    case 4:
         FHeaderPage->SaveHeaderParams();
         FOutputPage->Enter(invoice);
         break;
-    }
-    case 5:
-        if (FOutputPage->OutputPath().isEmpty()) {
-            FContext.dialogs.ShowError(this, QStr(QRNConsts::sNoXmlFile));
-            ShowStep(4);
-            break;
-        }
-        if (!FOutputPage->AcceptXmlFile(DocumentType()) || !AcceptCriticalFields()) {
-            ShowStep(4);
-            break;
-        }
-        SetStepTexts(QRNConsts::sStep5Title, QRNConsts::sStep5Info);
-        FRunPage->show();
+    default:
         btClose->setFocus();
-        tmAuto->start();
+        FRunPage->StartShortly();
         break;
-    default: break;
     }
 }
 
@@ -282,26 +278,28 @@ void TfmQRNMain::btPrevClick()
     FContext.Guarded([this] { ShowStep(FStep - 1); });
 }
 
-void TfmQRNMain::SetCommandLineSheet(const QString& sheet, int headerRow)
+void TfmQRNMain::ConversionFinished()
 {
-    FWorkbookPage->SetCommandLineSheet(sheet, headerRow);
+    btPrev->setEnabled(FStep > 1);
+    QStringList automaticNotes;
+    if (FContext.autoMode && FSchemePage->StrictLosesRows()) automaticNotes << QStr(QRNConsts::sStrictLayoutLosesRows);
+    if (FContext.autoMode && !FCriticalFields.AutomaticNote().isEmpty())
+        automaticNotes << FCriticalFields.AutomaticNote();
+    FRunPage->ShowOutcome(automaticNotes);
 }
 
-void TfmQRNMain::SetCommandLineLayout(bool supplier)
+RunInputs TfmQRNMain::CollectRunInputs() const
 {
-    FWorkbookPage->SetCommandLineLayout(supplier);
-}
-
-bool TfmQRNMain::AcceptCriticalFields()
-{
-    FCriticalFieldNote.clear();
-    // Every row of a price list needs its article; an invoice's rows do not.
-    if (DocumentType() == kInvoiceType) return true;
-    const std::string note = FSchemePage->CriticalFieldNote();
-    if (note.empty()) return true;
-    if (FContext.autoMode) {
-        FCriticalFieldNote = QStr(note);
-        return true;
-    }
-    return FContext.dialogs.Confirm(this, QStr(FormatMessage(QRNConsts::sContinueQuestion, {note})));
+    RunInputs inputs;
+    FWorkbookPage->AddRunInputs(inputs);
+    FSchemePage->AddRunInputs(inputs);
+    inputs.outputPath = StdStr(FOutputPage->OutputPath());
+    FHeaderPage->AddRunInputs(inputs);
+    inputs.noSeparate15Pos = IniStore::ReadBoolParam(kNoSeparate15Pos, false);
+    inputs.regional = FContext.regional;
+    // The scheme in use is the one remembered for the type (step 2 shows it,
+    // opening or saving one remembers it).
+    inputs.keptFiles = {IniStore::GetIniFileName(),
+                        IniStore::ReadStringParam(GetCorrespondenceParamName(inputs.documentType), "")};
+    return inputs;
 }

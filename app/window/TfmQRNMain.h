@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/window/CriticalFieldCheck.h"
 #include "app/window/WizardContext.h"
 #include "app/window/WorkbookPage.h"
 #include "catalogue/DocumentTypes.h"
@@ -9,21 +10,21 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
+
 class HeaderPage;
 class OutputPage;
-class QHelpEvent;
 class QKeyEvent;
-class QLabel;
 class QPushButton;
-class QTimer;
 class RunPage;
 class SchemePage;
+class StepTitleBand;
 class UserDialogs;
 
 // The wizard window: five steps from the workbook to the XML file, a page
 // each. The wizard owns the walk between them (Back, Next, Close) and the
 // automatic mode; each step repeats its loading work whenever it is entered,
-// and entering step 5 starts a conversion through the one-shot timer tmAuto.
+// and entering step 5 starts a conversion a moment later.
 // Started with three to five parameters it walks itself to step 5 when first
 // shown.
 class TfmQRNMain : public QWidget {
@@ -45,13 +46,12 @@ public:
     // For the automatic mode: the sheet (a position or a name) and the
     // header row the command line gave, kFindHeaderRow for "auto".
     static constexpr int kFindHeaderRow = WorkbookPage::kFindHeaderRow;
-    void SetCommandLineSheet(const QString& sheet, int headerRow);
+    void SetCommandLineSheet(const QString& sheet, int headerRow)
+    {
+        FWorkbookPage->SetCommandLineSheet(sheet, headerRow);
+    }
     // For the command line: "--layout supplier" or "strict"; not remembered.
-    void SetCommandLineLayout(bool supplier);
-
-    // The timer's handler: starts the conversion of what the steps hold,
-    // unless one goes on.
-    void tmAutoTimer();
+    void SetCommandLineLayout(bool supplier) { FWorkbookPage->SetCommandLineLayout(supplier); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -59,48 +59,33 @@ protected:
     // Esc during a run asks whether to stop it, as closing does; Enter goes
     // on to the next step.
     void keyPressEvent(QKeyEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The header band, the steps' pages between two rules, and the buttons.
+    // The title band, the steps' pages between two rules, and the buttons.
     void BuildFrame();
-    QWidget* BuildHeaderBand();
-    // The Alt-letter keys of each step's buttons and labels.
-    void AssignAccessKeys();
 
     void FormCreate(const QStringList& parameters);
     void FormShow();
-    bool AppShowHint(QObject* watched, QHelpEvent* event);
-    void SetStepTexts(const char* title, const char* info);
-    TDocumentType DocumentType() const;
+    // The steps' pages in their order.
+    std::array<QWidget*, 5> Pages() const;
     void btNextClick();
     void btPrevClick();
-    // Step 4 on "Далее >>": the question before every row fails.
-    bool AcceptCriticalFields();
+    // Before a step is shown: what the steps before it must hold; false,
+    // after saying why, falls back a step.
+    bool MayEnter(int step);
     RunInputs CollectRunInputs() const;
     void ConversionFinished();
-    // "Прервать преобразование?" while the run goes on; Да stops it, and
-    // then closes the window when the close box asked.
-    void AskToStopConversion(bool thenClose);
 
     WizardContext FContext;
-    QLabel* lbHeader;
-    QLabel* lbInfo;
+    StepTitleBand* FTitleBand;
     QPushButton* btPrev;
     QPushButton* btNext;
     QPushButton* btClose;
-    QTimer* tmAuto;
     WorkbookPage* FWorkbookPage;
     SchemePage* FSchemePage;
     HeaderPage* FHeaderPage;
     OutputPage* FOutputPage;
     RunPage* FRunPage;
+    CriticalFieldCheck FCriticalFields;
     int FStep = 1;
-    bool FHintHandlerInstalled = false;
-    bool FCloseRequested = false;
-    bool FStopQuestionUp = false;
-    // In the automatic mode: the field without which every row fails, said
-    // in the log after the run.
-    QString FCriticalFieldNote;
 };

@@ -214,6 +214,16 @@ bool WorkbookPage::WorkbookReadable()
     return false;
 }
 
+bool WorkbookPage::AcceptWorkbook()
+{
+    if (WorkbookPath().isEmpty()) {
+        FContext.dialogs.ShowError(&FContext.window, QStr(QRNConsts::sNoExcelFile));
+        return false;
+    }
+    WorkbookChosen();
+    return FContext.autoMode || WorkbookReadable();
+}
+
 void WorkbookPage::WorkbookChosen()
 {
     if (edExcelFile->text() == FSheetsOf) return;

@@ -34,6 +34,10 @@ public:
     // Step 2 is entered only with a workbook that reads; false after saying
     // why not.
     bool WorkbookReadable();
+    // On "Далее >>": a workbook chosen, listed and (outside the automatic
+    // mode, whose walk ends at the reading's own error) read; false after
+    // saying why not.
+    bool AcceptWorkbook();
 
     // For the automatic mode: the sheet (a position or a name) and the
     // header row the command line gave, kFindHeaderRow for "auto".

@@ -287,7 +287,7 @@ private slots:
             backEnabledDuringWarning = ui.btPrev->isEnabled();
             saveLogEnabledDuringWarning = ui.btSaveLog->isEnabled();
             // A second start while the run waits is ignored.
-            window.tmAutoTimer();
+            ui.pn5->tmAutoTimer();
         };
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
         QVERIFY(fixture.WaitForRun());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ScriptedDialogs.h"
+#include "app/window/RunPage.h"
 #include "app/window/SchemePage.h"
 #include "app/window/TfmQRNMain.h"
 #include "support/TempFolder.h"
@@ -45,7 +46,8 @@ struct WindowControls {
     SchemePage* pn2;
     QWidget* pn3;
     QWidget* pn4;
-    QWidget* pn5;
+    // Step 5 as a page: a test starts a run through it.
+    RunPage* pn5;
     QLabel* lbHeader;
     QLabel* lbInfo;
     QPushButton* btPrev;
