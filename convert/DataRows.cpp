@@ -22,12 +22,12 @@ std::string_view TrimmedBlanks(std::string_view text)
 
 DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, const FieldColumns& fields, RestOfSheet rest,
                    PassedOverSink passedOver)
-    : DataRows(rows, inputs.headerRow, rest)
+    : DataRows(rows, inputs.layout.HeaderRow(), rest)
 {
-    if (inputs.layout != SheetLayout::Supplier) return;
-    sorter_ = std::make_unique<SupplierRowSorter>(inputs, fields);
+    sorter_ = inputs.layout.RowFilter(inputs, fields);
+    if (!sorter_) return;
     passedOver_ = std::move(passedOver);
-    firstDataRow_ = inputs.firstDataRow > 0 ? inputs.firstDataRow : inputs.headerRow + 1;
+    firstDataRow_ = inputs.layout.FirstDataRow();
     barcodeColumn_ = fields.Of("EAN13").column;
 }
 

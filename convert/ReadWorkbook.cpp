@@ -1,22 +1,8 @@
 #include "convert/ReadWorkbook.h"
 
 #include "base/Utf8Text.h"
-#include "scheme/SupplierHeader.h"
 
 #include <algorithm>
-
-WorkbookColumns ReadWorkbookColumns(const RunWorkbook& workbook, const SheetChoice& sheet, int headerRow,
-                                    SheetLayout layout, bool forRun)
-{
-    if (layout == SheetLayout::Strict) return {workbook.ColumnNames(sheet, headerRow), {}, 0};
-    const SheetTop top = workbook.Top(sheet, headerRow, headerRow + kSupplierRowsLookedAt);
-    SupplierHeader header = SupplierColumns(top.rows, headerRow, top.merged, top.hiddenColumns);
-    if (forRun) {
-        header.columnNames.push_back(kGroupColumn);
-        header.hidden.push_back(false);
-    }
-    return {std::move(header.columnNames), std::move(header.hidden), header.firstDataRow};
-}
 
 bool StrictLayoutLosesRows(const RunWorkbook& workbook, const SheetChoice& sheet, int headerRow)
 {
@@ -43,10 +29,10 @@ std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const 
     return RunWorkbook(path, regional).ColumnNames(sheet, headerRow);
 }
 
-WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
-                                    int headerRow, SheetLayout layout, bool forRun)
+RunLayout ReadRunLayout(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow,
+                        SheetLayout layout)
 {
-    return ReadWorkbookColumns(RunWorkbook(path, regional), sheet, headerRow, layout, forRun);
+    return RunLayout::Read(RunWorkbook(path, regional), sheet, headerRow, layout);
 }
 
 bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow)

@@ -15,19 +15,6 @@
 // that cannot be read raises the reader's fault, which UserMessage words
 // naming the file.
 
-// The columns of a run in the layout: the names (the header row's column
-// names in the strict layout, SupplierHeader's in the supplier layout,
-// followed there by the reserved group column when `forRun`), which of them
-// the sheet hides (supplier layout only) and the first data row (0: the row
-// after the header row).
-struct WorkbookColumns {
-    std::vector<std::string> names;
-    std::vector<bool> hidden;
-    int firstDataRow = 0;
-};
-WorkbookColumns ReadWorkbookColumns(const RunWorkbook& workbook, const SheetChoice& sheet, int headerRow,
-                                    SheetLayout layout, bool forRun);
-
 // Whether the strict layout would leave out what the sheet holds, judged on
 // its first rows under the header row: a header text after the first empty
 // header cell, or a filled row below the first row whose column-1 cell is
@@ -45,8 +32,8 @@ std::vector<std::vector<std::string>> ReadMappingRows(const RunWorkbook& workboo
 // file for itself.
 std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
                                                  const SheetChoice& sheet = {}, int headerRow = 1);
-WorkbookColumns ReadWorkbookColumns(const std::string& path, const Regional& regional, const SheetChoice& sheet,
-                                    int headerRow, SheetLayout layout, bool forRun);
+RunLayout ReadRunLayout(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow,
+                        SheetLayout layout);
 bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow);
 std::vector<std::vector<std::string>> ReadMappingRows(const std::string& path, const Regional& regional,
                                                       const SheetChoice& sheet, int firstRow);

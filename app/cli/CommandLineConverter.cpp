@@ -112,8 +112,7 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
         // Only the confident pairs unless asked for all: a guess waits for a
         // person to confirm it, and is named so that one can.
         std::size_t added = 0;
-        const int firstRow = inputs.firstDataRow > 0 ? inputs.firstDataRow : inputs.headerRow + 1;
-        const auto rows = ReadMappingRows(*inputs.workbook, inputs.sheet, firstRow);
+        const auto rows = ReadMappingRows(*inputs.workbook, inputs.sheet, inputs.layout.FirstDataRow());
         for (const ProposedMapping& mapping :
              ProposeMappings(scheme.lines, inputs.documentType, inputs.columnNames, rows)) {
             if (!mapping.Confident() && !line.autoSchemeGuesses) {
@@ -210,13 +209,11 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
     inputs.workbook = std::make_shared<const RunWorkbook>(inputs.workbookPath, regional);
     inputs.sheet = inputs.workbook->ResolveSheet(line.sheet.value_or(""));
-    inputs.headerRow =
+    const int headerRow =
         line.findHeaderRow ? FoundHeaderRow(*inputs.workbook, inputs.sheet, inputs.documentType, err) : line.headerRow;
-    inputs.layout = line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict;
-    WorkbookColumns columns =
-        ReadWorkbookColumns(*inputs.workbook, inputs.sheet, inputs.headerRow, inputs.layout, true);
-    inputs.columnNames = std::move(columns.names);
-    inputs.firstDataRow = columns.firstDataRow;
+    inputs.layout = RunLayout::Read(*inputs.workbook, inputs.sheet, headerRow,
+                                    line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict);
+    inputs.columnNames = inputs.layout.ColumnNames();
     FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
     const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);
     inputs.scheme = scheme.lines;
@@ -301,7 +298,7 @@ int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out
         // Without a document type the header row is scored over them all.
         const int headerRow = line.findHeaderRow ? FoundHeaderRow(workbook, sheet, std::nullopt, err) : line.headerRow;
         const SheetLayout layout = line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict;
-        for (const std::string& name : ReadWorkbookColumns(workbook, sheet, headerRow, layout, false).names)
+        for (const std::string& name : RunLayout::Read(workbook, sheet, headerRow, layout).SheetColumnNames())
             PrintLine(out, name);
         break;
     }

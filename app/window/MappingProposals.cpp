@@ -9,7 +9,7 @@
 #include "base/MessageFormat.h"
 #include "convert/ReadWorkbook.h"
 #include "scheme/AutoMapping.h"
-#include "scheme/HeaderRow.h"
+#include "convert/ReadWorkbook.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@ MappingProposals::MappingProposals(const WizardContext& context, WorkbookPage& w
 
 int MappingProposals::FirstRow() const
 {
-    return FLists.FirstDataRow() > 0 ? FLists.FirstDataRow() : FWorkbook.HeaderRow() + 1;
+    return FLists.FirstDataRow();
 }
 
 std::vector<std::vector<std::string>> MappingProposals::Rows() const

@@ -15,7 +15,7 @@ struct WizardContext;
 class MappingLists {
 public:
     virtual std::vector<std::string> ColumnNames() const = 0;
-    // The first data row of the columns listed (0: under the header row).
+    // The first data row under the header of the columns listed.
     virtual int FirstDataRow() const = 0;
     virtual SchemeLines CurrentScheme() const = 0;
     virtual void ShowScheme(const SchemeLines& lines) = 0;

@@ -197,14 +197,13 @@ void SchemePage::LoadColumnNames()
 {
     const WaitCursor waiting;
     listExcel->clear();
-    FFirstDataRow = 0;
-    WorkbookColumns columns =
-        ReadWorkbookColumns(StdStr(FWorkbook.WorkbookPath()), FContext.regional, FWorkbook.ChosenSheet(),
-                            FWorkbook.HeaderRow(), FWorkbook.Layout(), true);
-    ShowItemTexts(*listExcel, columns.names);
+    FLayout = RunLayout(FWorkbook.HeaderRow());
+    // Cleared first: a workbook that cannot be read leaves no columns behind.
+    FLayout = ReadRunLayout(StdStr(FWorkbook.WorkbookPath()), FContext.regional, FWorkbook.ChosenSheet(),
+                            FWorkbook.HeaderRow(), FWorkbook.Layout());
+    ShowItemTexts(*listExcel, FLayout.ColumnNames());
     listCorresp->MarkDeadLines(ColumnNames());
-    listExcel->MarkHidden(columns.hidden);
-    FFirstDataRow = columns.firstDataRow;
+    listExcel->MarkHidden(FLayout.Hidden());
 }
 
 void SchemePage::RereadColumns()
@@ -288,7 +287,7 @@ void SchemePage::OpenScheme()
 
 void SchemePage::AddRunInputs(RunInputs& inputs) const
 {
-    inputs.firstDataRow = FFirstDataRow;
+    inputs.layout = FLayout;
     inputs.fieldCaptions = ItemTexts(*listOnix);
     inputs.scheme = ItemTexts(*listCorresp);
     inputs.columnNames = ColumnNames();

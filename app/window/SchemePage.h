@@ -71,7 +71,7 @@ private:
     // What the lists were loaded for.
     QString ListsKey() const;
     std::vector<std::string> ColumnNames() const override;
-    int FirstDataRow() const override { return FFirstDataRow; }
+    int FirstDataRow() const override { return FLayout.FirstDataRow(); }
     SchemeLines CurrentScheme() const override;
     void ShowScheme(const SchemeLines& lines) override;
     void RereadColumns() override;
@@ -98,7 +98,9 @@ private:
     PreviewShower FPreview;
     SupplierLayoutOffer FLayoutOffer;
     MappingProposals FMapping;
-    int FFirstDataRow = 0;
+    // The layout of the sheet as step 2 last read it: its header and where
+    // the data rows start; the run takes it as it is.
+    RunLayout FLayout;
     // What the lists were loaded for: coming back with the same keeps the
     // lines.
     QString FListsKey;

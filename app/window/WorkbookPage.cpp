@@ -293,7 +293,5 @@ void WorkbookPage::AddRunInputs(RunInputs& inputs) const
 {
     inputs.workbookPath = StdStr(edExcelFile->text());
     inputs.sheet = ChosenSheet();
-    inputs.headerRow = seHeaderRow->value();
-    inputs.layout = Layout();
     inputs.documentType = DocumentType();
 }

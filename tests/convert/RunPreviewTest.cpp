@@ -56,7 +56,7 @@ TEST_P(RunPreviewTest, ShowsTheRowsAndErrorsTheRunGives)
     RunInputs inputs =
         MappedInputs(c.type, c.rows[static_cast<std::size_t>(c.headerRow - 1)], c.mapping, folder.File("out.xml"));
     inputs.workbookPath = workbook;
-    inputs.headerRow = c.headerRow;
+    inputs.layout = RunLayout(c.headerRow);
 
     const RunPreview preview = PreviewRun(inputs);
     RecordingObserver observer;
