@@ -28,31 +28,3 @@ std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const 
 {
     return RunWorkbook(path, regional).ColumnNames(sheet, headerRow);
 }
-
-RunLayout ReadRunLayout(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow,
-                        SheetLayout layout)
-{
-    return RunLayout::Read(RunWorkbook(path, regional), sheet, headerRow, layout);
-}
-
-bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow)
-{
-    return StrictLayoutLosesRows(RunWorkbook(path, regional), sheet, headerRow);
-}
-
-std::vector<std::vector<std::string>> ReadMappingRows(const std::string& path, const Regional& regional,
-                                                      const SheetChoice& sheet, int firstRow)
-{
-    return ReadMappingRows(RunWorkbook(path, regional), sheet, firstRow);
-}
-
-std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path)
-{
-    return RunWorkbook(path, Regional::Russian()).Sheets();
-}
-
-int FindWorkbookHeaderRow(const std::string& path, const Regional& regional, const SheetChoice& sheet,
-                          std::optional<TDocumentType> type)
-{
-    return RunWorkbook(path, regional).FindHeaderRow(sheet, type);
-}

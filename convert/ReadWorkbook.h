@@ -28,15 +28,7 @@ inline constexpr int kMappingRowsLookedAt = 100;
 std::vector<std::vector<std::string>> ReadMappingRows(const RunWorkbook& workbook, const SheetChoice& sheet,
                                                       int firstRow);
 
-// The same for a workbook the caller holds no RunWorkbook of: each opens the
-// file for itself.
+// The column names of the header row of a workbook the caller holds no
+// RunWorkbook of, opened for this read alone.
 std::vector<std::string> ReadWorkbookColumnNames(const std::string& path, const Regional& regional,
                                                  const SheetChoice& sheet = {}, int headerRow = 1);
-RunLayout ReadRunLayout(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow,
-                        SheetLayout layout);
-bool StrictLayoutLosesRows(const std::string& path, const Regional& regional, const SheetChoice& sheet, int headerRow);
-std::vector<std::vector<std::string>> ReadMappingRows(const std::string& path, const Regional& regional,
-                                                      const SheetChoice& sheet, int firstRow);
-std::vector<SheetEntry> ReadWorkbookSheets(const std::string& path);
-int FindWorkbookHeaderRow(const std::string& path, const Regional& regional, const SheetChoice& sheet,
-                          std::optional<TDocumentType> type);

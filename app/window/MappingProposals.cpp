@@ -28,8 +28,7 @@ std::vector<std::vector<std::string>> MappingProposals::Rows() const
 {
     const WaitCursor waiting;
     try {
-        return ReadMappingRows(StdStr(FWorkbook.WorkbookPath()), FContext.regional, FWorkbook.ChosenSheet(),
-                               FirstRow());
+        return ReadMappingRows(*FWorkbook.Workbook(), FWorkbook.ChosenSheet(), FirstRow());
     } catch (const std::exception&) {
         // Step 2 has said what is wrong with the workbook; the names alone
         // still map.
@@ -42,12 +41,18 @@ void MappingProposals::Propose()
     const QString workbook = FWorkbook.WorkbookPath();
     const SheetChoice sheet = FWorkbook.ChosenSheet();
     const int firstRow = FirstRow();
-    const Regional regional = FContext.regional;
+    std::shared_ptr<const RunWorkbook> opened;
+    try {
+        opened = FWorkbook.Workbook();
+    } catch (const std::exception&) {
+        // Step 2 has said what is wrong with the workbook; the names alone
+        // still map.
+    }
     FWorker.Start(
-        [this, workbook, sheet, firstRow, regional](const StopRequest&) -> WindowWorker::Continuation {
+        [this, workbook, opened, sheet, firstRow](const StopRequest&) -> WindowWorker::Continuation {
             std::vector<std::vector<std::string>> rows;
             try {
-                rows = ReadMappingRows(StdStr(workbook), regional, sheet, firstRow);
+                if (opened) rows = ReadMappingRows(*opened, sheet, firstRow);
             } catch (const std::exception&) {
                 // Step 2 has said what is wrong with the workbook; the names
                 // alone still map.
@@ -70,8 +75,7 @@ void MappingProposals::ProposeAndAdd(const std::vector<std::vector<std::string>>
     if (proposed.empty()) {
         const int found = [&] {
             const WaitCursor waiting;
-            return FindWorkbookHeaderRow(StdStr(FWorkbook.WorkbookPath()), FContext.regional, FWorkbook.ChosenSheet(),
-                                         type);
+            return FWorkbook.Workbook()->FindHeaderRow(FWorkbook.ChosenSheet(), type);
         }();
         const std::string chosen = std::to_string(FWorkbook.HeaderRow());
         const std::string row = std::to_string(found);

@@ -199,8 +199,8 @@ void SchemePage::LoadColumnNames()
     listExcel->clear();
     FLayout = RunLayout(FWorkbook.HeaderRow());
     // Cleared first: a workbook that cannot be read leaves no columns behind.
-    FLayout = ReadRunLayout(StdStr(FWorkbook.WorkbookPath()), FContext.regional, FWorkbook.ChosenSheet(),
-                            FWorkbook.HeaderRow(), FWorkbook.Layout());
+    FLayout =
+        RunLayout::Read(*FWorkbook.Workbook(), FWorkbook.ChosenSheet(), FWorkbook.HeaderRow(), FWorkbook.Layout());
     ShowItemTexts(*listExcel, FLayout.ColumnNames());
     listCorresp->MarkDeadLines(ColumnNames());
     listExcel->MarkHidden(FLayout.Hidden());

@@ -22,18 +22,18 @@ void SupplierLayoutOffer::Offer()
     const QString workbook = FWorkbook.WorkbookPath();
     const SheetChoice sheet = FWorkbook.ChosenSheet();
     const int headerRow = FWorkbook.HeaderRow();
-    if (FContext.autoMode) {
-        // Nobody to ask: the log says it after the run.
-        try {
-            FStrictLosesRows = StrictLayoutLosesRows(StdStr(workbook), FContext.regional, sheet, headerRow);
-        } catch (const std::exception&) {
-            // The run says what is wrong with the workbook.
-        }
-        return;
+    std::shared_ptr<const RunWorkbook> opened;
+    try {
+        opened = FWorkbook.Workbook();
+        // Nobody to ask in the automatic mode: the log says it after the run.
+        if (FContext.autoMode) FStrictLosesRows = StrictLayoutLosesRows(*opened, sheet, headerRow);
+    } catch (const std::exception&) {
+        // Step 2 and the run say what is wrong with the workbook.
     }
+    if (FContext.autoMode || !opened) return;
     FWorker.Start(
-        [this, workbook, sheet, headerRow](const StopRequest&) -> WindowWorker::Continuation {
-            if (!StrictLayoutLosesRows(StdStr(workbook), FContext.regional, sheet, headerRow)) return [] {};
+        [this, workbook, opened, sheet, headerRow](const StopRequest&) -> WindowWorker::Continuation {
+            if (!StrictLayoutLosesRows(*opened, sheet, headerRow)) return [] {};
             return [this, workbook, sheet, headerRow] {
                 // Only for the sheet still shown, read as it was judged.
                 if (FPage.isHidden() || FWorkbook.Layout() != SheetLayout::Strict

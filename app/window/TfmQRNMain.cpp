@@ -253,6 +253,8 @@ void TfmQRNMain::ShowStep(int step)
     Pages()[step - 1]->show();
     FTitleBand->SetTexts(kStepTexts[step - 1][0], kStepTexts[step - 1][1]);
     const bool invoice = FWorkbookPage->DocumentType() == kInvoiceType;
+    // A workbook saved again since it was opened is read anew from here on.
+    if (step == 2 || step == 5) FWorkbookPage->ReopenIfChanged();
     switch (step) {
     case 1: FWorkbookPage->Enter(); break;
     case 2: FSchemePage->Enter(); break;

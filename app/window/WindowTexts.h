@@ -159,6 +159,11 @@ inline constexpr char sReplaceNotXml[] = "Файл %s уже существуе�
 // After a column the sheet hides, in the window's column list.
 inline constexpr char sHiddenColumnMark[] = " (скрытый столбец)";
 
+// Entering step 2 or 5 after the workbook was saved again (or replaced) since
+// the wizard opened it: it is read anew.
+inline constexpr char sWorkbookChangedReread[] =
+    "Книга \"%s\" изменилась после того, как была открыта; прочитана её новая версия.";
+
 // The window's warning when a run converted no row.
 inline constexpr char sNoRowsConverted[] =
     "Не преобразовано ни одной строки: проверьте лист, строку заголовков и схему соответствия полей.";

@@ -37,7 +37,8 @@ QComboBox* NewList(QWidget* parent, const char* name, int width)
 
 } // namespace
 
-WorkbookPage::WorkbookPage(const WizardContext& context, QWidget* parent) : QWidget(parent), FContext(context)
+WorkbookPage::WorkbookPage(const WizardContext& context, QWidget* parent)
+    : QWidget(parent), FContext(context), FOpened(context)
 {
     setObjectName(QStringLiteral("pn1"));
     QLabel* excelLabel = NewLabel(this, QRNConsts::sChooseExcelLabel);
@@ -182,7 +183,7 @@ std::vector<SheetEntry> WorkbookPage::ListSheets(bool report)
     std::vector<SheetEntry> sheets;
     if (!FSheetsOf.isEmpty()) {
         try {
-            sheets = ReadWorkbookSheets(StdStr(FSheetsOf));
+            sheets = FOpened.Open(StdStr(FSheetsOf)).Sheets();
         } catch (const std::exception& error) {
             FWorkbookProblem = QShown(UserMessage(error));
         }
@@ -257,8 +258,7 @@ void WorkbookPage::SetCommandLineSheet(const QString& sheet, int headerRow)
     if (headerRow == kFindHeaderRow) {
         // As quarnel-convert finds it; row 1 when no row gives a known name.
         FContext.Guarded([&] {
-            const int found =
-                FindWorkbookHeaderRow(StdStr(edExcelFile->text()), FContext.regional, ChosenSheet(), DocumentType());
+            const int found = Workbook()->FindHeaderRow(ChosenSheet(), DocumentType());
             seHeaderRow->setValue(std::max(1, found));
         });
     } else if (headerRow > 0) {
@@ -292,6 +292,7 @@ SheetChoice WorkbookPage::ChosenSheet() const
 void WorkbookPage::AddRunInputs(RunInputs& inputs) const
 {
     inputs.workbookPath = StdStr(edExcelFile->text());
+    inputs.workbook = FOpened.Held(inputs.workbookPath);
     inputs.sheet = ChosenSheet();
     inputs.documentType = DocumentType();
 }

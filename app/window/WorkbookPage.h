@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/window/OpenedWorkbook.h"
+#include "app/window/QtText.h"
 #include "catalogue/DocumentTypes.h"
 #include "convert/RunInputs.h"
 #include "workbook/SheetChoice.h"
@@ -66,6 +68,10 @@ public:
     void SayWorkbookProblem();
     void AddRunInputs(RunInputs& inputs) const;
 
+    // The chosen workbook, opened once for every read of it (OpenedWorkbook).
+    std::shared_ptr<const RunWorkbook> Workbook() { return FOpened.At(StdStr(WorkbookPath())); }
+    bool ReopenIfChanged() { return FOpened.ReopenIfChanged(StdStr(WorkbookPath())); }
+
 private:
     void SelectExcelFile();
     // Lists the workbook's sheets; what keeps it from being read is said
@@ -95,4 +101,5 @@ private:
     // reads), and whether the error box has said it since.
     QString FWorkbookProblem;
     bool FWorkbookProblemShown = false;
+    OpenedWorkbook FOpened;
 };

@@ -225,6 +225,19 @@ private slots:
         QCOMPARE(Items(*ui.listCorresp), scheme);
     }
 
+    void workbookSavedAgainIsReadAnewAndSaid()
+    {
+        StepTwo step;
+        const WindowControls& ui = step.ui();
+        ui.btPrev->click();
+        // Saved again by its owner while the wizard held it open.
+        WriteWorkbook(step.fixture.File("book.xlsx"), {{"Код", "Цена"}, {"A-1", "10"}});
+        ui.btNext->click();
+        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Код"), Q("Цена")}));
+        QCOMPARE(step.fixture.dialogs().warnings.size(), 1);
+        QVERIFY(step.fixture.dialogs().warnings[0].contains(step.fixture.QFile("book.xlsx")));
+    }
+
     void dropReplacesTheFieldsLineInPlaceOrAppends_data()
     {
         QTest::addColumn<QStringList>("before");
