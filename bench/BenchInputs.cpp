@@ -123,7 +123,7 @@ void WriteScheme(const std::string& path, TDocumentType type,
 {
     SchemeLines lines;
     for (const auto& [fieldID, column] : fieldColumns)
-        lines.push_back(SchemeLineFor(GetFildNameByFieldID(fieldID, type), column));
+        lines.push_back(SchemeLineFor(FieldCaption(fieldID, type), column));
     WriteSchemeFile(path, lines);
 }
 

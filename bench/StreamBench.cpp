@@ -163,13 +163,12 @@ double ConvertPhase(const Paths& paths)
     inputs.fromSAN = "7701234567";
     inputs.sentDate = "01.03.2024";
     inputs.regional = Regional::Russian();
-    FillFieldsListBox(inputs.fieldCaptions, TDocumentType::Books);
+    inputs.fieldCaptions = FieldCaptions(TDocumentType::Books);
     for (const MappedColumn& column : kMapping)
-        inputs.scheme.push_back(
-            SchemeLineFor(GetFildNameByFieldID(column.fieldID, TDocumentType::Books), column.columnName));
+        inputs.scheme.push_back(SchemeLineFor(FieldCaption(column.fieldID, TDocumentType::Books), column.columnName));
     inputs.columnNames = ReadWorkbookColumnNames(paths.workbook, inputs.regional);
     SilentObserver observer;
-    const RunResult result = Convert(inputs, observer);
+    const RunResult result = ConvertWorkbook(inputs, observer);
     return result.allSaved && result.errorCount == 0 ? Seconds(start) : -1;
 }
 

@@ -86,7 +86,7 @@ RunInputs BooksWithErrors(const std::string& folder)
     inputs.fromSAN = "7701234567";
     inputs.sentDate = "01.03.2024";
     inputs.regional = Regional::Russian();
-    FillFieldsListBox(inputs.fieldCaptions, TDocumentType::Books);
+    inputs.fieldCaptions = FieldCaptions(TDocumentType::Books);
     inputs.scheme = ReadSchemeFile(folder + "/errors.sch");
     inputs.columnNames = ReadWorkbookColumnNames(inputs.workbookPath, inputs.regional);
     return inputs;
@@ -104,7 +104,7 @@ double DroppingPhase(const std::string& folder)
     const RunInputs inputs = BooksWithErrors(folder);
     const auto start = Clock::now();
     DroppingObserver observer;
-    Convert(inputs, observer);
+    ConvertWorkbook(inputs, observer);
     return observer.lines >= kRows ? Seconds(start) : -1;
 }
 
@@ -138,7 +138,7 @@ double ThroughWindow(const RunFunction& run, const RunInputs& inputs)
 
 double WindowPhase(const std::string& folder)
 {
-    return ThroughWindow([](const RunInputs& in, RunObserver& observer) { return Convert(in, observer); },
+    return ThroughWindow([](const RunInputs& in, RunObserver& observer) { return ConvertWorkbook(in, observer); },
                          BooksWithErrors(folder));
 }
 

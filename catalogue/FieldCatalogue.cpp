@@ -28,17 +28,18 @@ const std::vector<TFieldEntry>& FieldTable(TDocumentType type)
     return AllFieldLists()[IndexOf(type)];
 }
 
-std::string GetFildNameByFieldID(const std::string& fieldID, TDocumentType type)
+std::string FieldCaption(const std::string& fieldID, TDocumentType type)
 {
     for (const TFieldEntry& entry : AllFieldLists()[IndexOf(type)])
         if (entry.FieldID == fieldID) return entry.FieldName;
     return {};
 }
 
-void FillFieldsListBox(std::vector<std::string>& list, TDocumentType type)
+std::vector<std::string> FieldCaptions(TDocumentType type)
 {
-    list.clear();
+    std::vector<std::string> list;
     for (const TFieldEntry& entry : AllFieldLists()[IndexOf(type)]) list.push_back(entry.FieldName);
+    return list;
 }
 
 std::string GetCorrespondenceParamName(TDocumentType type)

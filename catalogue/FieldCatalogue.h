@@ -19,13 +19,13 @@ struct TFieldEntry {
 // the same caption.
 const std::vector<TFieldEntry>& FieldTable(TDocumentType type);
 
-// The caption of the first row with this identifier; "" when the type's table
-// has no such field.
-std::string GetFildNameByFieldID(const std::string& fieldID, TDocumentType type);
+// The field's caption in the type's list (of its first row there); "" when
+// the type has no such field.
+std::string FieldCaption(const std::string& fieldID, TDocumentType type);
 
-// Empties the list, then appends every caption of the type's table in order,
-// duplicates included. An invalid type raises after the list was emptied.
-void FillFieldsListBox(std::vector<std::string>& list, TDocumentType type);
+// Every caption of the type's list in order, duplicates included: the field
+// list of step 2.
+std::vector<std::string> FieldCaptions(TDocumentType type);
 
 // The settings key under which the type's last scheme file is remembered.
 std::string GetCorrespondenceParamName(TDocumentType type);

@@ -2,13 +2,13 @@
 
 #include "convert/WorkbookRows.h"
 
-RunResult Convert(const RunInputs& inputs, RunObserver& observer)
+RunResult ConvertWorkbook(const RunInputs& inputs, RunObserver& observer)
 {
     if (inputs.outputPath.empty()) return {};
-    return RunOverWorkbookRows(inputs, [&](SheetRows& rows) { return Convert(inputs, rows, observer); });
+    return RunOverWorkbookRows(inputs, [&](SheetRows& rows) { return ConvertRows(inputs, rows, observer); });
 }
 
-RunResult Convert(const RunInputs& inputs, SheetRows& rows, RunObserver& observer)
+RunResult ConvertRows(const RunInputs& inputs, SheetRows& rows, RunObserver& observer)
 {
     return inputs.documentType == kInvoiceType ? ConvertInvoice(inputs, rows, observer)
                                                : ConvertPriceList(inputs, rows, observer);

@@ -15,7 +15,7 @@ FieldColumns::FieldColumns(const RunInputs& inputs) : type_(inputs.documentType)
 
 FieldColumn FieldColumns::Of(const std::string& fieldID) const
 {
-    std::string caption = GetFildNameByFieldID(fieldID, type_);
+    std::string caption = FieldCaption(fieldID, type_);
     const auto found = columnOf_.find(caption);
     return {fieldID, found == columnOf_.end() ? 0 : found->second, std::move(caption)};
 }

@@ -53,7 +53,7 @@ RunInputs MappedEverywhere(const std::vector<std::string>& columnNames, const st
     inputs.documentReference = "42";
     inputs.sentDate = "01.02.2024 10:20:30";
     inputs.columnNames = columnNames;
-    FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
+    inputs.fieldCaptions = FieldCaptions(inputs.documentType);
     const auto& fields = FieldTable(inputs.documentType);
     for (std::size_t i = 0; i < fields.size() && !columnNames.empty(); ++i)
         inputs.scheme.push_back(SchemeLineFor(fields[i].FieldName, columnNames[i % columnNames.size()]));
@@ -125,7 +125,7 @@ void FuzzTargets::ConversionRun(std::string_view input)
     inputs.workbookPath = path;
     QuietObserver observer;
     // The run reads the rows as they come, on a thread of its own.
-    const RunResult result = Convert(inputs, observer);
+    const RunResult result = ConvertWorkbook(inputs, observer);
 
     const std::string& last = observer.LastLine();
     if (!last.ends_with(QRNConsts::sFileSaved) && last != QRNConsts::sCriticalErrors

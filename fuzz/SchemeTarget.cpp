@@ -16,7 +16,7 @@ namespace {
 void CheckLookups(const SchemeLines& lines, TDocumentType type)
 {
     std::vector<std::string> captions;
-    FillFieldsListBox(captions, type);
+    captions = FieldCaptions(type);
     // The workbook's columns are named after what the lines map, so that the
     // lookups find something.
     std::vector<std::string> columnNames;

@@ -19,7 +19,7 @@ bool HasColumn(const std::vector<std::string>& columnNames, const std::string& c
 int GetColumnByFieldID(const std::string& fieldID, TDocumentType type, const std::vector<std::string>& fieldCaptions,
                        const SchemeLines& scheme, const std::vector<std::string>& columnNames)
 {
-    const std::string caption = GetFildNameByFieldID(fieldID, type);
+    const std::string caption = FieldCaption(fieldID, type);
     if (std::find(fieldCaptions.begin(), fieldCaptions.end(), caption) == fieldCaptions.end()) return 0;
     return GetColumnByCaption(caption, scheme, columnNames);
 }

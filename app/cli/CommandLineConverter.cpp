@@ -190,8 +190,8 @@ std::string MissingMandatoryFields(const RunInputs& inputs)
     return missing;
 }
 
-int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err,
-                    bool terminal)
+int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, std::ostream& out, std::ostream& err,
+                           bool terminal)
 {
     // Ctrl-C from here on interrupts a conversion, and is told so.
     const InterruptNotice notice;
@@ -214,7 +214,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
     inputs.layout = RunLayout::Read(*inputs.workbook, inputs.sheet, headerRow,
                                     line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict);
     inputs.columnNames = inputs.layout.ColumnNames();
-    FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
+    inputs.fieldCaptions = FieldCaptions(inputs.documentType);
     const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);
     inputs.scheme = scheme.lines;
     inputs.noSeparate15Pos = line.noSplit || IniStore::ReadBoolParam(kNoSeparate15Pos, false);
@@ -257,7 +257,7 @@ int ConvertWorkbook(const CommandLine& line, const Regional& regional, std::ostr
         throw QuarnelError(message);
     }
     try {
-        result = Convert(inputs, observer);
+        result = ConvertWorkbook(inputs, observer);
     } catch (const std::exception& failure) {
         observer.ClearProgressBar();
         // The rows logged before the failure are still worth keeping; the
@@ -324,7 +324,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, const RegionalProf
         case CommandLine::Action::Dump: return Inspect(line, regional, out, err);
         case CommandLine::Action::Convert: break;
         }
-        return ConvertWorkbook(line, regional, out, err, terminal);
+        return ConvertFromCommandLine(line, regional, out, err, terminal);
     } catch (const UsageError& error) {
         PrintLine(err, error.what());
         err << QRNConsts::sCliHelpHint << '\n';

@@ -13,7 +13,7 @@ namespace {
 // What is wrong with the article's mapping, "" when nothing is.
 std::string ArticleNote(const RunInputs& scheme)
 {
-    const std::string caption = GetFildNameByFieldID("RecordReference", scheme.documentType);
+    const std::string caption = FieldCaption("RecordReference", scheme.documentType);
     const SchemeLines& lines = scheme.scheme;
     if (GetColumnByCaption(caption, lines, scheme.columnNames) > 0) return {};
     const int line = FindSchemeLine(lines, caption);

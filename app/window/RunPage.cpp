@@ -65,7 +65,7 @@ RunPage::RunPage(const WizardContext& context, std::function<RunInputs()> runInp
     tmAuto->setSingleShot(true);
     connect(tmAuto, &QTimer::timeout, this, &RunPage::tmAutoTimer);
     FRunner = std::make_unique<ConversionRunner>(
-        [](const RunInputs& inputs, RunObserver& observer) { return Convert(inputs, observer); }, *memLog,
+        [](const RunInputs& inputs, RunObserver& observer) { return ConvertWorkbook(inputs, observer); }, *memLog,
         *ProgressBar1, FContext.dialogs, FContext.window);
     connect(FRunner.get(), &ConversionRunner::Finished, this, &RunPage::RunEnded);
 }

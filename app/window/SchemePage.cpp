@@ -218,7 +218,7 @@ void SchemePage::LoadFieldLists()
     // The catalogue refuses an invalid type before anything is replaced, so
     // the field list and the scheme keep what they held.
     std::vector<std::string> captions;
-    FillFieldsListBox(captions, FWorkbook.DocumentType());
+    captions = FieldCaptions(FWorkbook.DocumentType());
     listOnix->clear();
     listOnix->addItems(QStrList(captions));
     // Back on the same sheet of the same workbook for the same type (from

@@ -163,7 +163,7 @@ class CaptionOfField : public testing::TestWithParam<CaptionCase> {};
 TEST_P(CaptionOfField, IsTheTextShownOnStepTwo)
 {
     const CaptionCase& c = GetParam();
-    EXPECT_EQ(GetFildNameByFieldID(c.fieldID, c.type), c.caption);
+    EXPECT_EQ(FieldCaption(c.fieldID, c.type), c.caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -221,20 +221,20 @@ TEST(FieldCatalogue, DisplayTypeIdentifierCarriesCyrillicEs)
     EXPECT_EQ(IdentifiersOf(3)[26], id);
 }
 
-TEST(FieldCatalogue, FillFieldsListBoxListsTheDigitalImageCaptionTwice)
+TEST(FieldCatalogue, FieldCaptionsListsTheDigitalImageCaptionTwice)
 {
     std::vector<std::string> list = {"left over"};
-    FillFieldsListBox(list, TDocumentType::DigitalDevices);
+    list = FieldCaptions(TDocumentType::DigitalDevices);
     ASSERT_EQ(list.size(), 47u);
     EXPECT_EQ(list[14], "Изображение, файл");
     EXPECT_EQ(list[46], "Изображение, файл");
     EXPECT_EQ(std::count(list.begin(), list.end(), "Изображение, файл"), 2);
 }
 
-TEST(FieldCatalogue, FillFieldsListBoxForInvoiceStartsWithCodesAndName)
+TEST(FieldCatalogue, FieldCaptionsForInvoiceStartsWithCodesAndName)
 {
     std::vector<std::string> list;
-    FillFieldsListBox(list, kInvoiceType);
+    list = FieldCaptions(kInvoiceType);
     ASSERT_EQ(list.size(), 13u);
     EXPECT_EQ(std::vector<std::string>(list.begin(), list.begin() + 4),
               (std::vector<std::string>{"Артикул", "Штрих-код (EAN-13)", "ISBN", "Товарное наименование"}));

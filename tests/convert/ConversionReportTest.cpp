@@ -28,7 +28,7 @@ TEST(ConversionReportTest, ARunWithErrorsIsSavedAsTheHeaderLineAndTheLog)
     const RunInputs inputs = MappedInputs(0, {"Артикул", "ISBN"}, {{"RecordReference", "Артикул"}, {"ISBN", "ISBN"}},
                                           folder.File("price.xml"));
     RecordingObserver observer;
-    Convert(inputs, sheet, observer);
+    ConvertRows(inputs, sheet, observer);
 
     const std::string report = folder.File("price.log");
     WriteConversionReport(report, ConversionReportText("/data/поставщик/книги.xlsx", TDocumentType::Books,

@@ -37,11 +37,11 @@ TEST_P(GoldenRunTest, WritesTheExpectedFilesAndLog)
     inputs.sentDate = golden.Input("date");
     inputs.noSeparate15Pos = golden.Input("noSplit") == "1";
     inputs.columnNames = ReadWorkbookColumnNames(workbookPath, inputs.regional);
-    FillFieldsListBox(inputs.fieldCaptions, inputs.documentType);
+    inputs.fieldCaptions = FieldCaptions(inputs.documentType);
     inputs.scheme = ReadSchemeFile(golden.SchemeFile().string());
 
     RecordingObserver observer;
-    const RunResult result = Convert(inputs, observer);
+    const RunResult result = ConvertWorkbook(inputs, observer);
 
     std::string log;
     for (const std::string& line : observer.log) log += line + "\n";

@@ -292,7 +292,7 @@ TEST_F(PriceListRunTest, MissingWorkbookRaisesAndWritesNothing)
 {
     RunInputs inputs = MappedInputs(0, kColumns, kBookMapping, output);
     inputs.workbookPath = folder.File("missing.xlsx");
-    EXPECT_THROW(Convert(inputs, observer), std::exception);
+    EXPECT_THROW(ConvertWorkbook(inputs, observer), std::exception);
     EXPECT_TRUE(folder.Names().empty());
 }
 

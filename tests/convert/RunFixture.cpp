@@ -42,9 +42,9 @@ RunInputs MappedInputs(TypeIndex type, const std::vector<std::string>& columnNam
     inputs.documentType = type;
     inputs.fromSAN = "7701234567";
     inputs.sentDate = "05.03.2024 14:30";
-    FillFieldsListBox(inputs.fieldCaptions, type);
+    inputs.fieldCaptions = FieldCaptions(type);
     for (const auto& [fieldID, column] : fieldToColumn) {
-        const std::string caption = GetFildNameByFieldID(fieldID, type);
+        const std::string caption = FieldCaption(fieldID, type);
         if (caption.empty()) throw std::logic_error("the type has no field " + fieldID);
         inputs.scheme.push_back(SchemeLineFor(caption, column));
     }

@@ -60,7 +60,7 @@ TEST_P(RunPreviewTest, ShowsTheRowsAndErrorsTheRunGives)
 
     const RunPreview preview = PreviewRun(inputs);
     RecordingObserver observer;
-    Convert(inputs, observer);
+    ConvertWorkbook(inputs, observer);
 
     EXPECT_EQ(preview.captions.size(), c.mapping.size());
     ASSERT_EQ(preview.rows.size(), c.rows.size() - static_cast<std::size_t>(c.headerRow));

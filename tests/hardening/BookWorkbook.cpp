@@ -11,9 +11,9 @@ namespace {
 SchemeLines BookScheme(TypeIndex type)
 {
     const char* const titleField = type == kInvoiceType ? "ProductName" : "Title";
-    SchemeLines lines = {SchemeLineFor(GetFildNameByFieldID("RecordReference", type), kBookColumns[0]),
-                         SchemeLineFor(GetFildNameByFieldID(titleField, type), kBookColumns[1])};
-    if (type != kInvoiceType) lines.push_back(SchemeLineFor(GetFildNameByFieldID("Annotation", type), kBookColumns[2]));
+    SchemeLines lines = {SchemeLineFor(FieldCaption("RecordReference", type), kBookColumns[0]),
+                         SchemeLineFor(FieldCaption(titleField, type), kBookColumns[1])};
+    if (type != kInvoiceType) lines.push_back(SchemeLineFor(FieldCaption("Annotation", type), kBookColumns[2]));
     return lines;
 }
 
@@ -42,7 +42,7 @@ RunInputs BookRunInputs(TypeIndex type, const std::string& workbookPath, const s
     inputs.messageNumber = type == kInvoiceType ? "17" : "";
     inputs.documentReference = type == kInvoiceType ? "42" : "";
     inputs.sentDate = "05.03.2024 14:30";
-    FillFieldsListBox(inputs.fieldCaptions, type);
+    inputs.fieldCaptions = FieldCaptions(type);
     inputs.scheme = BookScheme(type);
     inputs.columnNames = kBookColumns;
     return inputs;

@@ -308,7 +308,7 @@ RunInputs ArticleInputs(const std::string& workbook, const std::string& output,
     inputs.columnNames = columnNames;
     inputs.scheme.clear();
     for (const auto& [fieldID, column] : mapping)
-        inputs.scheme.push_back(SchemeLineFor(GetFildNameByFieldID(fieldID, TDocumentType::Books), column));
+        inputs.scheme.push_back(SchemeLineFor(FieldCaption(fieldID, TDocumentType::Books), column));
     return inputs;
 }
 
@@ -337,8 +337,8 @@ TEST(LargeSheet, AMillionRowsWithOnlyColumnOneConvertInBoundedMemory)
     const std::string report = Bounded(
         [&] {
             RecordingObserver observer;
-            const RunResult result =
-                Convert(ArticleInputs(workbook, output, {"Артикул"}, {{"RecordReference", "Артикул"}}), observer);
+            const RunResult result = ConvertWorkbook(
+                ArticleInputs(workbook, output, {"Артикул"}, {{"RecordReference", "Артикул"}}), observer);
             return std::to_string(result.errorCount) + " errors, " + (result.allSaved ? "saved" : "not saved");
         },
         250, 120);
@@ -368,7 +368,7 @@ TEST(LargeSheet, SixteenThousandColumnsInTheHeaderRow)
         [&] {
             const auto names = ReadWorkbookColumnNames(workbook, Regional::Russian());
             RecordingObserver observer;
-            const RunResult result = Convert(
+            const RunResult result = ConvertWorkbook(
                 ArticleInputs(workbook, output, names, {{"RecordReference", "колонка 16384"}, {"Title", "Колонка 1"}}),
                 observer);
             return std::to_string(names.size()) + " names, last " + names.back() + ", "
@@ -397,7 +397,7 @@ TEST(LargeSheet, AMegabyteCellIsCutForATitleAndKeptWholeForTheAnnotation)
     const std::string report = Bounded(
         [&] {
             RecordingObserver observer;
-            const RunResult result = Convert(BookRunInputs(0, workbook, output), observer);
+            const RunResult result = ConvertWorkbook(BookRunInputs(0, workbook, output), observer);
             std::string warned;
             for (const auto& warning : observer.warnings)
                 warned += " " + warning.fieldID + "@" + std::to_string(warning.row);

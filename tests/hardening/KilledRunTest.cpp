@@ -85,7 +85,7 @@ int StartRun(Front front, const TempFolder& folder, const std::string& workbook)
             BookRunInputs(front == Front::Invoice ? kInvoiceType : TDocumentType::Books, workbook, output);
         inputs.noSeparate15Pos = true;
         RecordingObserver observer;
-        (void)Convert(inputs, observer);
+        (void)ConvertWorkbook(inputs, observer);
     });
 }
 

@@ -189,7 +189,7 @@ protected:
             RunInputs inputs = BookRunInputs(Type(), workbook, output);
             // One invoice, one file: the package case has a test of its own.
             inputs.noSeparate15Pos = true;
-            result = Convert(inputs, observer);
+            result = ConvertWorkbook(inputs, observer);
         } catch (const std::exception& error) {
             return UserMessage(error) + "\n";
         }
@@ -270,7 +270,7 @@ TEST(InvoicePackageOnAFullDisk, ReplacesNoneOfItsInvoices)
     RecordingObserver observer;
     std::string shown;
     try {
-        Convert(BookRunInputs(kInvoiceType, workbook, folder + "/invoice.xml"), observer);
+        ConvertWorkbook(BookRunInputs(kInvoiceType, workbook, folder + "/invoice.xml"), observer);
     } catch (const std::exception& error) {
         shown = UserMessage(error);
     }

@@ -127,7 +127,7 @@ TEST_P(StreamedRunTest, EndsAsTheRunOverTheSheetReadWhole)
     const Outcome streamed = Capture(folder.File("streamed"), [&](RecordingObserver& observer) {
         RunInputs inputs = BookRunInputs(c.type, workbook, folder.File("streamed/out.xml"));
         inputs.columnNames = ReadWorkbookColumnNames(workbook, inputs.regional);
-        Convert(inputs, observer);
+        ConvertWorkbook(inputs, observer);
         clears = observer.clears;
     });
     const Outcome held = Capture(folder.File("held"), [&](RecordingObserver& observer) {
@@ -135,7 +135,7 @@ TEST_P(StreamedRunTest, EndsAsTheRunOverTheSheetReadWhole)
         inputs.columnNames = ColumnNames({"Артикул", "Название", "Аннотация"});
         const auto held = OpenWorkbook(workbook, inputs.regional);
         HeldSheetRows rows(*held);
-        Convert(inputs, rows, observer);
+        ConvertRows(inputs, rows, observer);
     });
 
     EXPECT_EQ(streamed.failure.empty(), !c.fails) << streamed.failure;
@@ -243,7 +243,7 @@ TEST_P(StoppedRunTest, SavesNothingAndKeepsTheEarlierOutput)
             inputs.stop.Request();
             EXPECT_TRUE(PreviewRun(inputs).rows.empty());
         } else {
-            const RunResult result = Convert(inputs, observer);
+            const RunResult result = ConvertWorkbook(inputs, observer);
             EXPECT_TRUE(result.stopped);
             EXPECT_TRUE(result.savedFiles.empty());
         }

@@ -82,7 +82,7 @@ TEST_P(WorkbookChangedTest, EndsTheRunWithTheErrorNamingTheWorkbook)
 
     RecordingObserver observer;
     try {
-        Convert(inputs, observer);
+        ConvertWorkbook(inputs, observer);
         FAIL() << "the run did not fail";
     } catch (const std::exception& error) {
         const std::string expected = FormatMessage(change.message, {workbook, ""});
@@ -95,7 +95,7 @@ TEST_P(WorkbookChangedTest, EndsTheRunWithTheErrorNamingTheWorkbook)
     // The workbook back in place, the same inputs convert.
     std::filesystem::remove_all(workbook);
     WriteFileBytes(workbook, intact);
-    EXPECT_TRUE(Convert(inputs, observer).allSaved);
+    EXPECT_TRUE(ConvertWorkbook(inputs, observer).allSaved);
     EXPECT_EQ(TemporaryFilesIn(folder.Path().string()), 0);
 }
 

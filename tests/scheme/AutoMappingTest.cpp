@@ -101,7 +101,7 @@ TEST(AddConfidentMappingsTest, MappedFieldsResolveToTheirColumns)
     SchemeLines lines;
     AddConfidentMappings(lines, TDocumentType::Books, columns);
     std::vector<std::string> captions;
-    FillFieldsListBox(captions, TDocumentType::Books);
+    captions = FieldCaptions(TDocumentType::Books);
     EXPECT_EQ(GetColumnByFieldID("RecordReference", TDocumentType::Books, captions, lines, columns), 3);
     EXPECT_EQ(GetColumnByFieldID("ISBN", TDocumentType::Books, captions, lines, columns), 2);
     EXPECT_EQ(GetColumnByFieldID("Price", TDocumentType::Books, captions, lines, columns), 0);

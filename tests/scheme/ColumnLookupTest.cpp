@@ -16,7 +16,7 @@ using Names = std::vector<std::string>;
 std::vector<std::string> CaptionsOf(TypeIndex type)
 {
     std::vector<std::string> captions;
-    FillFieldsListBox(captions, type);
+    captions = FieldCaptions(type);
     return captions;
 }
 

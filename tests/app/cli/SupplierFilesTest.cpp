@@ -121,7 +121,7 @@ SchemeLines PersonScheme(const Annotation& annotation, const std::vector<std::st
         const auto column = static_cast<std::size_t>(ColumnIndex(letters));
         if (field == kFieldOfWord.end() || column > names.size()) continue;
         const std::string fieldID = type == kInvoiceType ? field->second.second : field->second.first;
-        const std::string caption = fieldID.empty() ? "" : GetFildNameByFieldID(fieldID, type);
+        const std::string caption = fieldID.empty() ? "" : FieldCaption(fieldID, type);
         if (!caption.empty()) scheme.push_back(SchemeLineFor(caption, names[column - 1]));
     }
     return scheme;
@@ -251,7 +251,7 @@ TEST(SupplierFilesMapping, ProposesWhatAPersonMaps)
         const std::string said = RunProcess(QUARNEL_CONVERT_PATH, run, {}).err;
         const SchemeLines proposed = ReadSchemeFile(folder.File("proposed.sch"));
         // The price a person maps is proposed, with confidence or as a guess.
-        const std::string price = GetFildNameByFieldID(c.type == kInvoiceType ? "Price" : "Price01", c.type);
+        const std::string price = FieldCaption(c.type == kInvoiceType ? "Price" : "Price01", c.type);
         for (const std::string& line : person) {
             const bool proposedPrice = std::count(proposed.begin(), proposed.end(), line) > 0
                                        || said.find("Предположение: " + line + " (") != std::string::npos;
@@ -271,7 +271,7 @@ TEST(SupplierFilesMapping, ProposesWhatAPersonMaps)
             // Never for what names the product, its price or its quantity.
             for (const char* key :
                  {"RecordReference", "Title", "ProductName", "Price01", "Price", "OnHand", "Amount"}) {
-                EXPECT_FALSE(conflicts && caption == GetFildNameByFieldID(key, c.type) + " ") << c.file << ": " << line;
+                EXPECT_FALSE(conflicts && caption == FieldCaption(key, c.type) + " ") << c.file << ": " << line;
             }
         }
         confident += static_cast<int>(proposed.size());

@@ -37,7 +37,7 @@ QString Q(const char* text)
 
 std::string CaptionOf(const char* fieldID, TypeIndex type)
 {
-    return GetFildNameByFieldID(fieldID, type);
+    return FieldCaption(fieldID, type);
 }
 
 // Drags a column name onto the caption of a field, as the user does.

@@ -34,7 +34,7 @@ QString Q(const char* text)
 
 QString Caption(const char* fieldID, TypeIndex type)
 {
-    return QString::fromStdString(GetFildNameByFieldID(fieldID, type));
+    return QString::fromStdString(FieldCaption(fieldID, type));
 }
 
 QStringList Captions(TypeIndex type)
