@@ -14,42 +14,6 @@ FileStamp StampOfStat(const struct stat& st)
             static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec};
 }
 
-// The position of one stdio stream over the shared descriptor.
-struct StreamCursor {
-    std::shared_ptr<const OpenedFile> file;
-    std::uint64_t position = 0;
-};
-
-ssize_t ReadCursor(void* cookie, char* buffer, std::size_t size)
-{
-    auto* cursor = static_cast<StreamCursor*>(cookie);
-    const long long got = cursor->file->ReadAt(cursor->position, buffer, size);
-    if (got > 0) cursor->position += static_cast<std::uint64_t>(got);
-    return static_cast<ssize_t>(got);
-}
-
-int SeekCursor(void* cookie, off64_t* offset, int whence)
-{
-    auto* cursor = static_cast<StreamCursor*>(cookie);
-    long long base = 0;
-    if (whence == SEEK_CUR) base = static_cast<long long>(cursor->position);
-    if (whence == SEEK_END) base = static_cast<long long>(cursor->file->Size());
-    const long long target = base + *offset;
-    if (target < 0) {
-        errno = EINVAL;
-        return -1;
-    }
-    cursor->position = static_cast<std::uint64_t>(target);
-    *offset = target;
-    return 0;
-}
-
-int CloseCursor(void* cookie)
-{
-    delete static_cast<StreamCursor*>(cookie);
-    return 0;
-}
-
 } // namespace
 
 std::optional<FileStamp> StampOf(const std::string& path)
@@ -99,12 +63,4 @@ std::optional<std::string> OpenedFile::ReadAll() const
         if (got == 0) return bytes;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
-}
-
-std::FILE* OpenedFile::NewStream() const
-{
-    auto* cursor = new StreamCursor{shared_from_this()};
-    std::FILE* stream = ::fopencookie(cursor, "rb", {ReadCursor, nullptr, SeekCursor, CloseCursor});
-    if (!stream) delete cursor;
-    return stream;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -25,7 +24,7 @@ std::optional<FileStamp> StampOf(const std::string& path);
 // of its own (pread), so several readers, on several threads, share the one
 // descriptor without sharing a position, and all of them read the file that
 // was opened, even once another file has taken its name.
-class OpenedFile : public std::enable_shared_from_this<OpenedFile> {
+class OpenedFile {
 public:
     enum class Outcome { Opened, Missing, Folder, NotRegular, Unreadable };
     struct Opening {
@@ -54,11 +53,6 @@ public:
     // The whole file as it reads now; none, with errno set, when it cannot be
     // read.
     std::optional<std::string> ReadAll() const;
-
-    // A stdio stream of its own over the file, for a library that reads a
-    // FILE*; the caller closes it. The stream keeps the file open. nullptr
-    // when none can be made.
-    std::FILE* NewStream() const;
 
 private:
     OpenedFile(int descriptor, const FileStamp& stamp) : descriptor_(descriptor), stamp_(stamp) {}

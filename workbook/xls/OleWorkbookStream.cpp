@@ -7,8 +7,6 @@
 
 #include <gsf/gsf.h>
 
-#include <cerrno>
-#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -55,14 +53,15 @@ GsfInfile* OpenContainer(const WorkbookFile& workbook, GObjectPtr<GsfInput>& fil
                               nullptr);
     });
 
-    // A stream of its own over the open file: libgsf closes it with the input.
-    std::FILE* stream = workbook.file->NewStream();
-    if (!stream) ThrowUnreadable(errno);
-    file.reset(gsf_input_stdio_new_FILE(workbook.path.c_str(), stream, FALSE));
-    if (!file) {
-        std::fclose(stream);
-        throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::LibraryError, {""});
+    // The container is read from a copy of the open file in memory: libgsf
+    // copies any input it cannot stat anyway, and a copy keeps every read of
+    // the one open file positional, whatever thread reads.
+    {
+        const std::string bytes = ReadWholeWorkbookFile(workbook);
+        file.reset(gsf_input_memory_new_clone(reinterpret_cast<const guint8*>(bytes.data()),
+                                              static_cast<gsf_off_t>(bytes.size())));
     }
+    if (!file) throw WorkbookFault(WorkbookFault::Kind::Unreadable, ReadReason::LibraryError, {""});
 
     GsfInfile* container = gsf_infile_msole_new(file.get(), nullptr);
     const gsf_off_t size = gsf_input_size(file.get());
