@@ -8,6 +8,7 @@
 
 #include "app/window/ConversionRunner.h"
 #include "app/window/ListBoxes.h"
+#include "app/window/RunLogPane.h"
 #include "base/DateTime.h"
 #include "base/Regional.h"
 #include "app/window/WindowTexts.h"
@@ -632,8 +633,8 @@ private slots:
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         const WindowControls& ui = fixture.ui();
-        constexpr int kLines = ConversionRunner::kPaneLineLimit + 50;
-        constexpr int kLongLine = ConversionRunner::kPaneLineLimit + 10;
+        constexpr int kLines = RunLogPane::kLineLimit + 50;
+        constexpr int kLongLine = RunLogPane::kLineLimit + 10;
         const std::string longLine(8 << 20, 'x');
         ConversionRunner runner(
             [&longLine](const RunInputs&, RunObserver& observer) {
@@ -648,9 +649,9 @@ private slots:
         QVERIFY(finished.wait(20000));
 
         const QStringList pane = LogLines(window);
-        QCOMPARE(pane.size(), ConversionRunner::kPaneLineLimit + 1);
+        QCOMPARE(pane.size(), RunLogPane::kLineLimit + 1);
         QCOMPARE(pane[1], Q("две\\x0Aстроки"));
-        QCOMPARE(pane[ConversionRunner::kPaneLineLimit - 1], QString::number(ConversionRunner::kPaneLineLimit));
+        QCOMPARE(pane[RunLogPane::kLineLimit - 1], QString::number(RunLogPane::kLineLimit));
         QCOMPARE(pane.last(), Q("… ещё 50 строк; весь протокол сохраняет кнопка \"Сохранить протокол...\""));
         const std::vector<std::string> kept = runner.LogLines();
         QCOMPARE(kept.size(), std::size_t{kLines});
