@@ -197,8 +197,7 @@ void SchemePage::LoadColumnNames()
 {
     const WaitCursor waiting;
     listExcel->clear();
-    FLayout = RunLayout(FWorkbook.HeaderRow());
-    // Cleared first: a workbook that cannot be read leaves no columns behind.
+    FLayout = RunLayout(FWorkbook.HeaderRow()); // no columns left behind by a workbook that does not read
     FLayout =
         RunLayout::Read(*FWorkbook.Workbook(), FWorkbook.ChosenSheet(), FWorkbook.HeaderRow(), FWorkbook.Layout());
     ShowItemTexts(*listExcel, FLayout.ColumnNames());

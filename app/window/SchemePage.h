@@ -98,9 +98,8 @@ private:
     PreviewShower FPreview;
     SupplierLayoutOffer FLayoutOffer;
     MappingProposals FMapping;
-    // The layout of the sheet as step 2 last read it: its header and where
-    // the data rows start; the run takes it as it is.
-    RunLayout FLayout;
+    RunLayout FLayout; // as step 2 last read it; the run takes it as it is
+
     // What the lists were loaded for: coming back with the same keeps the
     // lines.
     QString FListsKey;

@@ -2,9 +2,7 @@
 
 #include "app/window/OpenedWorkbook.h"
 #include "app/window/QtText.h"
-#include "catalogue/DocumentTypes.h"
 #include "convert/RunInputs.h"
-#include "workbook/SheetChoice.h"
 
 #include <QString>
 #include <QWidget>
@@ -67,7 +65,6 @@ public:
     // the error box unless it has said so already.
     void SayWorkbookProblem();
     void AddRunInputs(RunInputs& inputs) const;
-
     // The chosen workbook, opened once for every read of it (OpenedWorkbook).
     std::shared_ptr<const RunWorkbook> Workbook() { return FOpened.At(StdStr(WorkbookPath())); }
     bool ReopenIfChanged() { return FOpened.ReopenIfChanged(StdStr(WorkbookPath())); }
