@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <cstdlib>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -70,12 +71,14 @@ std::u32string CodePoints(std::string_view text)
     return out;
 }
 
-// Levenshtein distance of two names, stopping early past `limit`.
-int Distance(const std::u32string& a, const std::u32string& b, int limit)
+// Levenshtein distance of two names, stopping early past `limit`. The two
+// rows of the table are the caller's, kept over the many names it compares.
+int Distance(const std::u32string& a, const std::u32string& b, int limit, std::vector<int>& previous,
+             std::vector<int>& current)
 {
     if (std::abs(static_cast<int>(a.size()) - static_cast<int>(b.size())) > limit) return limit + 1;
-    std::vector<int> previous(b.size() + 1);
-    std::vector<int> current(b.size() + 1);
+    previous.assign(b.size() + 1, 0);
+    current.assign(b.size() + 1, 0);
     for (std::size_t j = 0; j <= b.size(); ++j) previous[j] = static_cast<int>(j);
     for (std::size_t i = 1; i <= a.size(); ++i) {
         current[0] = static_cast<int>(i);
@@ -101,8 +104,14 @@ int AllowedDistance(std::size_t length)
 }
 
 struct KnownName {
+    KnownName(std::string name, std::size_t field, MatchReason reason, bool weak = false)
+        : normalized(std::move(name)), points(CodePoints(normalized)), field(field), reason(reason), weak(weak)
+    {
+    }
+
     std::string normalized;
-    std::size_t field; // index into the field list
+    std::u32string points; // of `normalized`, for the distance to a column's name
+    std::size_t field;     // index into the field list
     MatchReason reason;
     bool weak = false; // yields to a column with a stronger name of the field
 };
@@ -121,22 +130,52 @@ struct Candidate {
 
 // The field a normalised column name means: the strongest known name equal
 // to it, else the one field with a name a letter or two away.
-std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, const std::vector<KnownName>& known)
+// The known names of a type's fields, with each name's places among them: a
+// wide header looks every column's name up rather than comparing it to them all.
+struct KnownNames {
+    void Add(KnownName name)
+    {
+        byName[name.normalized].push_back(all.size());
+        // A guess is never taken for a name a letter or two off.
+        if (name.reason != MatchReason::Guess) {
+            if (byLength.size() <= name.points.size()) byLength.resize(name.points.size() + 1);
+            byLength[name.points.size()].push_back(all.size());
+        }
+        all.push_back(std::move(name));
+    }
+
+    std::vector<KnownName> all;
+    std::unordered_map<std::string, std::vector<std::size_t>> byName;
+    std::vector<std::vector<std::size_t>> byLength; // by code points
+};
+
+std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, const KnownNames& known)
 {
     std::optional<Candidate> best;
-    for (const KnownName& k : known)
-        if (k.normalized == name && (!best || k.reason < best->reason || (k.reason == best->reason && best->weak)))
-            best = Candidate{column, k.field, k.reason, k.weak};
+    if (const auto same = known.byName.find(name); same != known.byName.end()) {
+        for (const std::size_t at : same->second) {
+            const KnownName& k = known.all[at];
+            if (!best || k.reason < best->reason || (k.reason == best->reason && best->weak))
+                best = Candidate{column, k.field, k.reason, k.weak};
+        }
+    }
     if (best) return best;
     const std::u32string points = CodePoints(name);
     const int allowed = AllowedDistance(points.size());
     if (allowed == 0) return std::nullopt;
     std::optional<std::size_t> field;
-    for (const KnownName& k : known) {
-        if (k.reason == MatchReason::Guess) continue;
-        if (Distance(points, CodePoints(k.normalized), allowed) > allowed) continue;
-        if (field && *field != k.field) return std::nullopt;
-        field = k.field;
+    std::vector<int> previous;
+    std::vector<int> current;
+    // Only names within the distance in length can be within it at all.
+    const std::size_t shortest = points.size() - static_cast<std::size_t>(allowed);
+    const std::size_t longest = points.size() + static_cast<std::size_t>(allowed);
+    for (std::size_t length = shortest; length <= longest && length < known.byLength.size(); ++length) {
+        for (const std::size_t at : known.byLength[length]) {
+            const KnownName& k = known.all[at];
+            if (Distance(points, k.points, allowed, previous, current) > allowed) continue;
+            if (field && *field != k.field) return std::nullopt;
+            field = k.field;
+        }
     }
     if (!field) return std::nullopt;
     return Candidate{column, *field, MatchReason::Similar};
@@ -488,18 +527,18 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
             continue;
         fields.push_back({entry.FieldID, entry.FieldName});
     }
-    std::vector<KnownName> known;
+    KnownNames known;
     for (std::size_t f = 0; f < fields.size(); ++f)
-        known.push_back({NormalizedHeaderName(fields[f].caption), f, MatchReason::Caption});
+        known.Add({NormalizedHeaderName(fields[f].caption), f, MatchReason::Caption});
     for (const FieldSynonyms& synonyms : SynonymsOf(type)) {
         for (std::size_t f = 0; f < fields.size(); ++f) {
             if (fields[f].fieldID != synonyms.fieldID) continue;
             for (const std::string& name : synonyms.names)
-                known.push_back({NormalizedHeaderName(name), f, MatchReason::KnownName});
+                known.Add({NormalizedHeaderName(name), f, MatchReason::KnownName});
             for (const std::string& name : synonyms.guesses)
-                known.push_back({NormalizedHeaderName(name), f, MatchReason::Guess});
+                known.Add({NormalizedHeaderName(name), f, MatchReason::Guess});
             for (const std::string& name : synonyms.weakNames)
-                known.push_back({NormalizedHeaderName(name), f, MatchReason::KnownName, true});
+                known.Add({NormalizedHeaderName(name), f, MatchReason::KnownName, true});
         }
     }
 
@@ -507,10 +546,12 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
     std::vector<Candidate> candidates;
     for (std::size_t c = 0; c < columnNames.size(); ++c) {
         const bool used = IsColumnInScheme(lines, columnNames[c]);
-        if (used || IsCoveredColumn(columnNames, c) || NormalizedHeaderName(columnNames[c]).empty()) continue;
+        if (used || IsCoveredColumn(columnNames, c)) continue;
+        const std::string normalized = NormalizedHeaderName(columnNames[c]);
+        if (normalized.empty()) continue;
         // The whole name first; its remarks in brackets left out only when
         // the whole name says nothing.
-        std::optional<Candidate> best = BestMatch(c, NormalizedHeaderName(columnNames[c]), known);
+        std::optional<Candidate> best = BestMatch(c, normalized, known);
         if (!best) {
             // Weaker than a whole name: "Количество [P]" under a merged
             // header yields to "Количество (масса нетто)".
