@@ -251,7 +251,9 @@ private slots:
     {
         WindowFixture fixture;
         std::vector<std::vector<std::string>> rows = {{"Код", "Наименование", "Кол-во", "Цена", "НДС"}};
-        for (int i = 1; i <= 6000; ++i) rows.push_back({"A-" + std::to_string(i), "Книга", "1", "450,5", "10"});
+        // Long enough that the close, sent as the bar first moves, comes well
+        // before the package would be put in place on a busy machine.
+        for (int i = 1; i <= 20000; ++i) rows.push_back({"A-" + std::to_string(i), "Книга", "1", "450,5", "10"});
         PrepareInvoice(fixture, rows);
         WriteFileBytes(fixture.File("invoice-1.xml"), "previous");
 
