@@ -205,20 +205,34 @@ std::optional<std::size_t> FieldIndex(const std::vector<Field>& fields, std::str
     return std::nullopt;
 }
 
-// The texts of a column in the rows that hold two cells or more (a group
-// heading holds one).
-std::vector<std::string> ProductCells(const std::vector<std::vector<std::string>>& rows, std::size_t column)
+// The first data rows the mapping reads, and which of them hold products:
+// two filled cells or more (a group heading holds one), told once for them all
+// rather than once a column.
+struct SampleRows {
+    explicit SampleRows(const std::vector<std::vector<std::string>>& rows) : texts(rows)
+    {
+        for (const std::vector<std::string>& row : rows) {
+            const auto filled =
+                std::count_if(row.begin(), row.end(), [](const std::string& cell) { return !Trim(cell).empty(); });
+            if (filled >= 2) products.push_back(&row);
+        }
+    }
+    bool empty() const { return texts.empty(); }
+
+    const std::vector<std::vector<std::string>>& texts;
+    std::vector<const std::vector<std::string>*> products;
+};
+
+// The texts of a column in the rows that hold products.
+std::vector<std::string> ProductCells(const SampleRows& rows, std::size_t column)
 {
     std::vector<std::string> cells;
-    for (const std::vector<std::string>& row : rows) {
-        const auto filled =
-            std::count_if(row.begin(), row.end(), [](const std::string& cell) { return !Trim(cell).empty(); });
-        if (filled >= 2) cells.push_back(column < row.size() ? Trim(row[column]) : std::string());
-    }
+    for (const std::vector<std::string>* row : rows.products)
+        cells.push_back(column < row->size() ? Trim((*row)[column]) : std::string());
     return cells;
 }
 
-bool FilledOnEveryProductRow(const std::vector<std::vector<std::string>>& rows, std::size_t column)
+bool FilledOnEveryProductRow(const SampleRows& rows, std::size_t column)
 {
     const std::vector<std::string> cells = ProductCells(rows, column);
     return !cells.empty()
@@ -248,7 +262,7 @@ bool HasEanCheckDigit(const std::string& digits)
 // (and three at least) agree: ISBN-like codes, EAN-13 codes, or neither.
 enum class CodeColumn { None, Isbn, Ean };
 
-CodeColumn CodesIn(const std::vector<std::vector<std::string>>& rows, std::size_t column)
+CodeColumn CodesIn(const SampleRows& rows, std::size_t column)
 {
     int filled = 0, isbns = 0, eans = 0;
     for (const std::string& cell : ProductCells(rows, column)) {
@@ -304,8 +318,7 @@ bool HoldsNames(const std::vector<std::string>& cells)
 
 // Fields by what the rows hold, for the columns nothing names.
 void AddContentCandidates(const std::vector<Field>& fields, const std::vector<std::string>& columnNames,
-                          const SchemeLines& lines, const std::vector<std::vector<std::string>>& rows,
-                          std::vector<Candidate>& candidates)
+                          const SchemeLines& lines, const SampleRows& rows, std::vector<Candidate>& candidates)
 {
     if (rows.empty()) return;
     std::vector<std::pair<std::size_t, CodeColumn>> codes;
@@ -409,8 +422,8 @@ PriceMark MarkOf(const std::string& normalized)
 // price, stays a guess: no field holds it. An invoice's retail column is its
 // recommended price.
 void AddPriceCandidates(TDocumentType type, const std::vector<Field>& fields,
-                        const std::vector<std::string>& columnNames, const SchemeLines& lines,
-                        const std::vector<std::vector<std::string>>& rows, std::vector<Candidate>& candidates)
+                        const std::vector<std::string>& columnNames, const SchemeLines& lines, const SampleRows& rows,
+                        std::vector<Candidate>& candidates)
 {
     const bool invoice = type == kInvoiceType;
     const std::optional<std::size_t> priceField = FieldIndex(fields, invoice ? "Price" : "Price01");
@@ -511,6 +524,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
                                              const std::vector<std::string>& columnNames,
                                              const std::vector<std::vector<std::string>>& rows)
 {
+    const SampleRows sample(rows);
     // The fields no line names yet, each once; a line naming a column the
     // workbook lacks maps nothing.
     const auto mapped = [&](const std::string& caption) {
@@ -568,8 +582,8 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
     std::erase_if(candidates, [&](const Candidate& weak) {
         return weak.weak && std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& other) {
                    return !other.weak && other.field == weak.field
-                          && !(FilledOnEveryProductRow(rows, weak.column)
-                               && !FilledOnEveryProductRow(rows, other.column));
+                          && !(FilledOnEveryProductRow(sample, weak.column)
+                               && !FilledOnEveryProductRow(sample, other.column));
                });
     });
     std::erase_if(candidates, [&](const Candidate& strong) {
@@ -577,7 +591,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
             return weak.weak && weak.field == strong.field;
         });
     });
-    AddContentCandidates(fields, columnNames, lines, rows, candidates);
+    AddContentCandidates(fields, columnNames, lines, sample, candidates);
     // A list without a name column names its goods in the description
     // ("Description" of a distributor's list).
     const std::optional<std::size_t> titleField = FieldIndex(fields, "Title");
@@ -590,7 +604,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
             if (candidate.field == *annotationField && (name == "description" || name == "описание"))
                 candidate.field = *titleField;
         }
-    AddPriceCandidates(type, fields, columnNames, lines, rows, candidates);
+    AddPriceCandidates(type, fields, columnNames, lines, sample, candidates);
 
     // Strongest reasons first (a weak name after a strong one), then from the
     // left: each field and column once.
