@@ -52,6 +52,20 @@ bool StartsWord(char32_t previous, char32_t c)
 }
 
 // The name without its remarks in brackets: "Гарантия (мес)", "SKU (Не менять!)".
+// A header text longer than any name a supplier gives a column is scored by
+// its start: normalising whole cells of long texts for every type and row the
+// header search tries would cost seconds, and no known name is that long.
+constexpr std::size_t kLongestScoredName = 4096;
+
+std::string_view ScoredName(std::string_view name)
+{
+    if (name.size() <= kLongestScoredName) return name;
+    std::size_t end = kLongestScoredName;
+    // Not inside a character.
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+    return name.substr(0, end);
+}
+
 std::string WithoutRemarks(std::string_view name)
 {
     std::string out;
@@ -435,7 +449,7 @@ void AddPriceCandidates(TDocumentType type, const std::vector<Field>& fields,
     };
     std::vector<std::pair<std::size_t, PriceMark>> prices;
     for (std::size_t c = 0; c < columnNames.size(); ++c) {
-        const std::string normalized = NormalizedHeaderName(columnNames[c]);
+        const std::string normalized = NormalizedHeaderName(ScoredName(columnNames[c]));
         if (!IsPriceColumn(normalized) || IsCoveredColumn(columnNames, c)) continue;
         const bool used = IsColumnInScheme(lines, columnNames[c]);
         const bool named = std::any_of(candidates.begin(), candidates.end(), [&](const Candidate& candidate) {
@@ -561,7 +575,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
     for (std::size_t c = 0; c < columnNames.size(); ++c) {
         const bool used = IsColumnInScheme(lines, columnNames[c]);
         if (used || IsCoveredColumn(columnNames, c)) continue;
-        const std::string normalized = NormalizedHeaderName(columnNames[c]);
+        const std::string normalized = NormalizedHeaderName(ScoredName(columnNames[c]));
         if (normalized.empty()) continue;
         // The whole name first; its remarks in brackets left out only when
         // the whole name says nothing.
@@ -569,7 +583,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
         if (!best) {
             // Weaker than a whole name: "Количество [P]" under a merged
             // header yields to "Количество (масса нетто)".
-            const std::string plain = NormalizedHeaderName(WithoutRemarks(columnNames[c]));
+            const std::string plain = NormalizedHeaderName(WithoutRemarks(ScoredName(columnNames[c])));
             if (!plain.empty()) best = BestMatch(c, plain, known);
             if (best) best->weak = true;
         }
@@ -600,7 +614,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
             return c.field == *titleField;
         }))
         for (Candidate& candidate : candidates) {
-            const std::string name = NormalizedHeaderName(columnNames[candidate.column]);
+            const std::string name = NormalizedHeaderName(ScoredName(columnNames[candidate.column]));
             if (candidate.field == *annotationField && (name == "description" || name == "описание"))
                 candidate.field = *titleField;
         }
