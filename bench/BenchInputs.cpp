@@ -44,9 +44,18 @@ void WriteZip(const std::string& path, const std::vector<Part>& parts)
     }
 }
 
-std::string InlineCell(char column, int row, const std::string& text)
+// The letters of a column, from 1: A, ..., Z, AA, ...
+std::string ColumnLetters(std::size_t column)
 {
-    return "<c r=\"" + std::string(1, column) + std::to_string(row) + "\" t=\"inlineStr\"><is><t>" + text
+    std::string letters;
+    for (; column > 0; column = (column - 1) / 26)
+        letters.insert(letters.begin(), static_cast<char>('A' + (column - 1) % 26));
+    return letters;
+}
+
+std::string InlineCell(std::size_t column, int row, const std::string& text)
+{
+    return "<c r=\"" + ColumnLetters(column) + std::to_string(row) + "\" t=\"inlineStr\"><is><t>" + text
            + "</t></is></c>";
 }
 
@@ -56,7 +65,7 @@ std::string SheetPart(const std::vector<std::vector<std::string>>& rows)
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const int row = static_cast<int>(r) + 1;
         xml += "<row r=\"" + std::to_string(row) + "\">";
-        for (std::size_t c = 0; c < rows[r].size(); ++c) xml += InlineCell(static_cast<char>('A' + c), row, rows[r][c]);
+        for (std::size_t c = 0; c < rows[r].size(); ++c) xml += InlineCell(c + 1, row, rows[r][c]);
         xml += "</row>";
     }
     return xml + "</sheetData></worksheet>";

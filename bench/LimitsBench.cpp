@@ -34,6 +34,7 @@ namespace {
 
 constexpr int kPositions = 50000;
 constexpr int kSheets = 20000;
+constexpr int kWideColumns = 10000;
 
 void WriteText(const std::string& path, const std::string& text)
 {
@@ -112,6 +113,16 @@ void MakeInputs(const std::string& folder, const std::vector<std::string>& names
     WriteOds(file("tables.ods"), names);
     WriteXlsx(file("books.xlsx"), {"Прайс"}, {{"Код", "Название"}, {"A-1", "Книга"}});
     WriteScheme(file("books.sch"), TDocumentType::Books, {{"RecordReference", "Код"}, {"Title", "Название"}});
+    {
+        // A header 10,000 columns wide, the automatic mapping's worst: two
+        // names it knows, then none, and a product filling every column.
+        std::vector<std::vector<std::string>> wide = {{"Артикул", "Название"}, {"A-1", "Книга"}};
+        for (int c = 3; c <= kWideColumns; ++c) {
+            wide[0].push_back("Колонка " + std::to_string(c));
+            wide[1].push_back("значение " + std::to_string(c));
+        }
+        WriteXlsx(file("wide.xlsx"), {"Прайс"}, wide);
+    }
     WriteText(file("empty.ini"), "");
     std::string blank;
     while (blank.size() < (4u << 20)) blank += "\r\n";
@@ -169,6 +180,12 @@ int main(int argc, char** argv)
     const Measured empty = convertBooks("empty.ini");
     Report("settings empty", empty, 0.5);
     met &= Report("settings of 4 MiB blank lines", convertBooks("blank.ini"), 0.5, empty.peakMegabytes + 50);
+    met &= Report("10,000 columns, header found and mapped",
+                  RunConverter(with({"--settings", file("empty.ini"), "--layout", "supplier", "--header-row", "auto",
+                                     "--auto-scheme"},
+                                    with(sender, {file("wide.xlsx"), file("out/wide.xml"), "0"})),
+                               folder),
+                  1);
 
     return met ? 0 : 1;
 }
