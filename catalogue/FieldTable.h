@@ -14,10 +14,9 @@ inline constexpr char kScreenTypeFieldID[] = "S\xD1\x81reenType";
 // How a price-list product writes a field's cell. Most fields take one of a
 // few shapes, told apart by the codes and names that go with them; the few
 // that check or translate their values have a writer of their own. Every
-// shape writes nothing for an empty cell.
+// shape writes nothing for an empty cell (a contributor pair for two).
 enum class FieldShape : std::uint8_t {
     ReadElsewhere,           // read by the supply part, the invoice run, or with its pair
-    Nothing,                 // offered for mapping, but the message has no place for it
     DetailElement,           // DescriptiveDetail/<name>
     GroupMember,             // DescriptiveDetail/<code>/<name>: one group per product
     PublishingElement,       // PublishingDetail/<name>
@@ -97,7 +96,7 @@ struct TypeCaption {
 };
 
 // One product field: everything the program knows of it. Which document types
-// list it, and where in their list, is the types' own order (FieldCatalogue).
+// list it, and where in their list, is each type's own order (FieldOrder).
 struct FieldRow {
     const char* id;
     const char* caption;

@@ -128,7 +128,6 @@ void WriteField(TXMLDocument& doc, TXMLNode product, const FieldWriting& writing
     if (text.empty()) return;
     switch (writing.shape) {
     case Shape::ReadElsewhere:
-    case Shape::Nothing:
     case Shape::OwnWriter:
     case Shape::ContributorPair:
     case Shape::TypeProductForm: break;
