@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <initializer_list>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
 #include <unordered_map>
@@ -117,15 +119,27 @@ int AllowedDistance(std::size_t length)
     return 0;
 }
 
+// The letters a name holds, each as one of 64 bits. An edit changes at most
+// two of them, so two names whose sets differ in more than twice the allowed
+// distance are never within it, which a wide header tells without comparing.
+std::uint64_t LetterSet(const std::u32string& points)
+{
+    std::uint64_t set = 0;
+    for (const char32_t c : points) set |= std::uint64_t{1} << (c % 64);
+    return set;
+}
+
 struct KnownName {
     KnownName(std::string name, std::size_t field, MatchReason reason, bool weak = false)
-        : normalized(std::move(name)), points(CodePoints(normalized)), field(field), reason(reason), weak(weak)
+        : normalized(std::move(name)), points(CodePoints(normalized)), letters(LetterSet(points)), field(field),
+          reason(reason), weak(weak)
     {
     }
 
     std::string normalized;
     std::u32string points; // of `normalized`, for the distance to a column's name
-    std::size_t field;     // index into the field list
+    std::uint64_t letters;
+    std::size_t field; // index into the field list
     MatchReason reason;
     bool weak = false; // yields to a column with a stronger name of the field
 };
@@ -177,6 +191,7 @@ std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, 
     const std::u32string points = CodePoints(name);
     const int allowed = AllowedDistance(points.size());
     if (allowed == 0) return std::nullopt;
+    const std::uint64_t letters = LetterSet(points);
     std::optional<std::size_t> field;
     std::vector<int> previous;
     std::vector<int> current;
@@ -186,6 +201,7 @@ std::optional<Candidate> BestMatch(std::size_t column, const std::string& name, 
     for (std::size_t length = shortest; length <= longest && length < known.byLength.size(); ++length) {
         for (const std::size_t at : known.byLength[length]) {
             const KnownName& k = known.all[at];
+            if (std::popcount(letters ^ k.letters) > 2 * allowed) continue;
             if (Distance(points, k.points, allowed, previous, current) > allowed) continue;
             if (field && *field != k.field) return std::nullopt;
             field = k.field;
