@@ -4,10 +4,12 @@
 #include "app/window/UserDialogs.h"
 #include "app/window/WizardContext.h"
 #include "app/window/WizardControls.h"
+#include "base/AtomicFile.h"
 #include "base/MessageFormat.h"
 #include "app/common/FrontEndTexts.h"
 #include "app/window/WindowTexts.h"
 #include "convert/MessageKind.h"
+#include "messages/FaultMessages.h"
 
 #include <QBoxLayout>
 #include <QFileInfo>
@@ -122,6 +124,15 @@ bool OutputPage::AcceptXmlFile(TDocumentType type)
     }
     // A file chosen in the dialog was asked about there.
     if (path != FXmlDialogFileName && !MayReplaceNotXml(path)) return false;
+    // A folder that is not there, or cannot be written in, is said now rather
+    // than after the whole run: a file begun there and dropped unwritten
+    // tells, and leaves nothing.
+    try {
+        AtomicFile probe(StdStr(path), AtomicFile::StaleTemporaries::Leave);
+    } catch (const std::exception& error) {
+        FContext.dialogs.ShowError(&FContext.window, QShown(UserMessage(error)));
+        return false;
+    }
     if (FContext.autoMode) return true;
     const std::vector<std::string> other = OtherKindOfMessage(StdStr(path), type);
     if (other.empty()) return true;

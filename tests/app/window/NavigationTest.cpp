@@ -285,6 +285,23 @@ private slots:
         if (expectedStep == 3) QCOMPARE(ui.edSentDate->text(), TodayText());
     }
 
+    void outputFolderThatIsNotThereIsSaidOnStepFour()
+    {
+        WindowFixture fixture;
+        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
+        window.ShowStep(3);
+        ui.edFromSAN->setText("7701");
+        ui.edSentDate->setText(TodayText());
+        window.ShowStep(4);
+        ui.edXMLFile->setText(fixture.QFile("no-such-folder/price.xml"));
+        ui.btNext->click();
+        QCOMPARE(window.Step(), 4);
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+        QVERIFY2(fixture.dialogs().errors[0].contains(fixture.QFile("no-such-folder/price.xml")),
+                 qPrintable(fixture.dialogs().errors[0]));
+    }
+
     void blankWorkbookPathPassesItsCheck()
     {
         WindowFixture fixture;
