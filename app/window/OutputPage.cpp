@@ -124,16 +124,16 @@ bool OutputPage::AcceptXmlFile(TDocumentType type)
     }
     // A file chosen in the dialog was asked about there.
     if (path != FXmlDialogFileName && !MayReplaceNotXml(path)) return false;
+    if (FContext.autoMode) return true;
     // A folder that is not there, or cannot be written in, is said now rather
-    // than after the whole run: a file begun there and dropped unwritten
-    // tells, and leaves nothing.
+    // than after the whole run (the automatic mode leaves it to the run's
+    // log): a file begun there and dropped unwritten tells, and leaves nothing.
     try {
         AtomicFile probe(StdStr(path), AtomicFile::StaleTemporaries::Leave);
     } catch (const std::exception& error) {
         FContext.dialogs.ShowError(&FContext.window, QShown(UserMessage(error)));
         return false;
     }
-    if (FContext.autoMode) return true;
     const std::vector<std::string> other = OtherKindOfMessage(StdStr(path), type);
     if (other.empty()) return true;
     std::string names;
