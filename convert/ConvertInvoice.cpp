@@ -11,6 +11,7 @@
 #include "convert/RowErrorHandler.h"
 #include "convert/RunLogTexts.h"
 #include "convert/RunOutputs.h"
+#include "convert/RunSummary.h"
 #include "convert/WriteGuard.h"
 #include "writers/HeaderWriters.h"
 #include "writers/MessageNoteTexts.h"
@@ -153,6 +154,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
                 ++packageRows;
             }
             result.rowsConverted += packageRows;
+            result.passedOver = passed.Counts();
             if (inputs.stop.Requested()) {
                 doc.AbandonSave();
                 break;
@@ -170,7 +172,8 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
                 result.savedFiles.push_back(file);
                 result.savedRows.push_back(packageRows);
                 log.LogSavedLine(QRNConsts::sInvoiceNumber + invoiceNumber);
-                log.LogSavedLine(std::string(QRNConsts::sConvertSuccess) + QRNConsts::sFileSaved);
+                log.LogSavedLine(packageRows > 0 ? std::string(QRNConsts::sConvertSuccess) + QRNConsts::sFileSaved
+                                                 : NoRowConvertedLine(result) + " " + QRNConsts::sFileSaved);
             }
             if (!split || !rows.LookAhead(1)) break;
         }

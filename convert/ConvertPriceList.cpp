@@ -7,6 +7,7 @@
 #include "convert/RowErrorHandler.h"
 #include "convert/RunLogTexts.h"
 #include "convert/RunOutputs.h"
+#include "convert/RunSummary.h"
 #include "writers/HeaderWriters.h"
 #include "writers/MessageNoteTexts.h"
 #include "xml/TXMLDocument.h"
@@ -57,11 +58,20 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
 
     GuardRunOutputs(inputs, {inputs.outputPath});
     doc.BeginSave(inputs.outputPath);
+    // A supplier's list keeps its good rows when some are bad: a row with a
+    // critical error is left out of the file. The strict layout saves all
+    // rows or none.
+    const bool leaveOutBadRows = inputs.layout.Kind() == SheetLayout::Supplier;
     for (; row; row = rows.Next()) {
         rowErrors.currentRow = row->Number();
         rows.ShowProgress(observer);
         const TXMLNode product = doc.AddElement(root, "Product", "");
         dispatch.WriteProduct(doc, product, *row, observer, rowErrors);
+        if (const std::string* critical = rowErrors.FirstCriticalError(row->Number()); critical && leaveOutBadRows) {
+            doc.RemoveElement(product);
+            result.leftOut.Add(*critical, row->Number());
+            continue;
+        }
         doc.FlushCompleted(root);
         ++result.rowsConverted;
     }
@@ -75,7 +85,8 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
         result.stopped = true;
         return result;
     }
-    if (!rowErrors.criticalError) {
+    const bool saved = !rowErrors.criticalError || leaveOutBadRows;
+    if (saved) {
         doc.FinishSave();
         result.savedFiles.push_back(inputs.outputPath);
         result.savedRows.push_back(result.rowsConverted);
@@ -84,15 +95,18 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
         doc.AbandonSave();
     }
 
-    if (rowErrors.errorCount == 0) {
+    if (rowErrors.errorCount > 0) observer.LogLine(QRNConsts::sLogSeparator);
+    if (saved && result.rowsConverted == 0) {
+        observer.LogLine(NoRowConvertedLine(result));
+        observer.LogLine(QRNConsts::sFileSaved);
+    } else if (rowErrors.errorCount == 0) {
         observer.LogLine(QRNConsts::sConvertSuccess);
         observer.LogLine(QRNConsts::sFileSaved);
     } else {
-        observer.LogLine(QRNConsts::sLogSeparator);
-        observer.LogLine(rowErrors.criticalError ? QRNConsts::sCriticalErrors : QRNConsts::sFileSaved);
+        observer.LogLine(saved ? QRNConsts::sFileSaved : QRNConsts::sCriticalErrors);
     }
     result.errorCount = rowErrors.errorCount;
-    result.criticalError = rowErrors.criticalError;
+    result.criticalError = !saved;
     result.unreadValues = rowErrors.unreadValues.Columns();
     result.stockWordLines = rowErrors.stockWords.SummaryLines();
     return result;

@@ -29,7 +29,13 @@ void RowErrorHandler::HandleRowError()
 {
     std::string& text = ONIXFunctions::ONIXErrorText();
     if (text.empty()) return;
-    if (text.find(QRNConsts::sCheckDigitMarker) == std::string::npos) criticalError = true;
+    if (text.find(QRNConsts::sCheckDigitMarker) == std::string::npos) {
+        criticalError = true;
+        if (criticalRow_ != currentRow) {
+            criticalRow_ = currentRow;
+            firstCritical_ = text;
+        }
+    }
     observer_.LogLine(FormatMessage(QRNConsts::sRowError, {std::to_string(currentRow)}) + text);
     ++errorCount;
     text.clear();

@@ -26,6 +26,10 @@ public:
 
     void HandleRowError();
 
+    // The text of the first critical error of the row, or null when the row
+    // had none (so far).
+    const std::string* FirstCriticalError(int row) const { return criticalRow_ == row ? &firstCritical_ : nullptr; }
+
     // A currency other than the one the field's first cell with a currency
     // gave ("руб." above, "USD" here) does not read either.
     //
@@ -64,6 +68,8 @@ private:
     std::map<std::string, FieldCurrency> currencies_; // by field identifier
 
     int priceReportedRow_ = 0;
+    int criticalRow_ = 0;
+    std::string firstCritical_;
     RunObserver& observer_;
     std::function<void()> previous_;
 };

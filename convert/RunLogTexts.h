@@ -30,6 +30,10 @@ inline constexpr char sNotANumber[] = "Значение \"%s\" в поле \"%s\
 inline constexpr char sOtherCurrency[] = "Значение \"%s\" в поле \"%s\" не в той валюте, что в строке %s (%s)";
 inline constexpr char sNumberOutOfRange[] = "Значение \"%s\" в поле \"%s\" вне допустимых пределов";
 
+// An article made from the name that an earlier product of the file already
+// has (the same name, or two names that hash alike): the article, that row.
+inline constexpr char sSameArticle[] = "Тот же артикул \"%s\" уже получил товар в строке %s (артикул из названия)";
+
 // A stock column in words read as the availability code: the caption, the
 // words with their codes.
 inline constexpr char sStockWords[] = "Слова в поле \"%s\" прочитаны как код доступности: %s";
@@ -44,6 +48,22 @@ inline constexpr char sStalePackageFile[] = "Файл \"%s\" остался от
 
 // The summary after a run's log (both front ends).
 inline constexpr char sRowsConverted[] = "Преобразовано строк: %s.";
+// The rows of a supplier's price list left out of the file for a critical
+// error: how many, how many of each kind, the first.
+inline constexpr char sRowsLeftOut[] = "Не включено в файл строк с ошибками: %s (%s); первая - строка %s.";
+inline constexpr char sLeftOutNoArticle[] = "без артикула";
+inline constexpr char sLeftOutSameArticle[] = "повтор артикула";
+inline constexpr char sLeftOutISBN[] = "ISBN";
+inline constexpr char sLeftOutEAN13[] = "EAN-13";
+inline constexpr char sLeftOutYear[] = "год издания";
+inline constexpr char sLeftOutOther[] = "другие";
+
+// The log's closing line of a run that converted no row, instead of the
+// success line, and why.
+inline constexpr char sNoRowConverted[] = "Ни одна строка не преобразована: %s.";
+inline constexpr char sNoDataRows[] = "под строкой заголовков нет строк с данными";
+inline constexpr char sAllRowsPassedOver[] = "все строки под заголовками пропущены";
+inline constexpr char sAllRowsPassedOrLeftOut[] = "все строки пропущены или не включены в файл из-за ошибок";
 inline constexpr char sRowsNotRead[] =
     "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны (прочитать их: --layout supplier).";
 inline constexpr char sSchemeColumnsMissing[] = "В книге нет столбцов, названных в схеме: %s.";

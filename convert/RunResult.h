@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/LeftOutRows.h"
 #include "convert/UnreadValues.h"
 #include "workbook/ReadWarnings.h"
 
@@ -29,6 +30,8 @@ struct RunResult {
     int rowsConverted = 0;
     // The rows the supplier layout passed over, by PassedOver reason.
     std::array<int, 5> passedOver{};
+    // The rows a critical error kept out of a saved price list.
+    LeftOutRows leftOut;
     std::optional<UnreadRows> unread;
     bool allSaved = false;
     // Invoice files beside the saved ones that an earlier run left (see

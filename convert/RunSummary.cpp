@@ -24,6 +24,7 @@ std::vector<std::string> SchemeWarningLines(const RunInputs& inputs)
 std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result)
 {
     std::vector<std::string> lines = {FormatMessage(QRNConsts::sRowsConverted, {std::to_string(result.rowsConverted)})};
+    if (std::string leftOut = result.leftOut.SummaryLine(); !leftOut.empty()) lines.push_back(std::move(leftOut));
     if (const std::string reasons = PassedRows::CountsText(result.passedOver); !reasons.empty()) {
         int passed = 0;
         for (const int count : result.passedOver) passed += count;
@@ -43,4 +44,14 @@ std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResul
     for (std::string& unread : UnreadValueLines(result.unreadValues)) lines.push_back(std::move(unread));
     for (std::string& warning : ReadWarningLines(result.readWarnings)) lines.push_back(std::move(warning));
     return lines;
+}
+
+std::string NoRowConvertedLine(const RunResult& result)
+{
+    int passed = 0;
+    for (const int count : result.passedOver) passed += count;
+    const char* reason = result.leftOut.Total() > 0 ? QRNConsts::sAllRowsPassedOrLeftOut
+                         : passed > 0               ? QRNConsts::sAllRowsPassedOver
+                                                    : QRNConsts::sNoDataRows;
+    return FormatMessage(QRNConsts::sNoRowConverted, {reason});
 }

@@ -20,3 +20,7 @@ std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResul
 // scheme gives twice; none when all is well. The command line says them
 // before the run as well.
 std::vector<std::string> SchemeWarningLines(const RunInputs& inputs);
+
+// The log's closing line of a run that converted no row, with the reason
+// (sNoRowConverted); the window also shows it in a box.
+std::string NoRowConvertedLine(const RunResult& result);

@@ -93,3 +93,15 @@ TXMLElement* TakeFirstChild(TXMLElement* element)
     child->parent = child->next = nullptr;
     return child;
 }
+
+void UnlinkChild(TXMLElement* element, TXMLElement* child)
+{
+    TXMLElement* before = nullptr;
+    for (TXMLElement* sibling = element->firstChild; sibling != child; sibling = sibling->next) {
+        if (!sibling) return;
+        before = sibling;
+    }
+    (before ? before->next : element->firstChild) = child->next;
+    if (element->lastChild == child) element->lastChild = before;
+    child->parent = child->next = nullptr;
+}

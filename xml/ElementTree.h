@@ -73,3 +73,6 @@ void AppendChild(TXMLElement* parent, TXMLElement* child);
 
 // Unlinks the first child of the element and returns it.
 TXMLElement* TakeFirstChild(TXMLElement* element);
+
+// Unlinks the child from the element.
+void UnlinkChild(TXMLElement* element, TXMLElement* child);

@@ -179,6 +179,14 @@ TXMLNode TXMLDocument::AddElement(TXMLNode parent, std::string_view name, std::s
     return TXMLNode(element);
 }
 
+void TXMLDocument::RemoveElement(TXMLNode node)
+{
+    TXMLElement* element = node.Raw();
+    if (!element || !element->parent) return;
+    UnlinkChild(element->parent, element);
+    pool_->Release(element);
+}
+
 TXMLNode TXMLDocument::FindNode(TXMLNode parent, std::string_view path) const
 {
     if (!parent) return TXMLNode();

@@ -53,6 +53,9 @@ public:
     // Appends a new element with the text as the last child of the parent.
     // Characters XML 1.0 forbids are left out of the text.
     TXMLNode AddElement(TXMLNode parent, std::string_view name, std::string_view text);
+    // Takes an element not yet written out, with everything in it, out of
+    // the document: a product left out of the message after it was begun.
+    void RemoveElement(TXMLNode element);
 
     TXMLNode FindNode(TXMLNode parent, std::string_view path) const;
     int CountNodes(TXMLNode parent, std::string_view path) const;

@@ -130,10 +130,10 @@ void RunPage::ShowOutcome(const QStringList& automaticNotes)
     const RunResult& result = FRunner->LastResult();
     if (!FRunner->LastFailure().isEmpty() || result.stopped) return;
     for (const std::string& line : RunSummaryLines(FLastRun, result)) FRunner->AddLogLine(QStr(line));
-    if (result.rowsConverted == 0) {
-        if (FContext.autoMode) FRunner->AddLogLine(QStr(QRNConsts::sNoRowsConverted));
-        else FContext.dialogs.ShowWarning(&FContext.window, QStr(QRNConsts::sNoRowsConverted));
-    }
+    // The log's own closing line says it; the clerk is also shown it, the
+    // automatic mode has no one to show it to.
+    if (result.rowsConverted == 0 && !FContext.autoMode)
+        FContext.dialogs.ShowWarning(&FContext.window, QStr(NoRowConvertedLine(result)));
     for (const QString& note : automaticNotes) FRunner->AddLogLine(note);
 }
 

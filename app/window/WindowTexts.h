@@ -164,10 +164,6 @@ inline constexpr char sHiddenColumnMark[] = " (скрытый столбец)";
 inline constexpr char sWorkbookChangedReread[] =
     "Книга \"%s\" изменилась после того, как была открыта; прочитана её новая версия.";
 
-// The window's warning when a run converted no row.
-inline constexpr char sNoRowsConverted[] =
-    "Не преобразовано ни одной строки: проверьте лист, строку заголовков и схему соответствия полей.";
-
 // The window's question when it is closed or Esc is pressed during a run,
 // and the log's last line after Да.
 inline constexpr char sAskStopConversion[] = "Прервать преобразование?";

@@ -73,7 +73,8 @@ TEST_F(InvoiceRunTest, EmptyOutputPathDoesNothingAndKeepsTheLog)
 TEST_F(InvoiceRunTest, NoDataRowsSavesOneInvoiceWithoutPositions)
 {
     const RunResult result = Run(InvoiceRows(0));
-    EXPECT_EQ(observer.log, (Log{Saved("1024"), kSuccessLine}));
+    EXPECT_EQ(observer.log, (Log{Saved("1024"), "Ни одна строка не преобразована: под строкой заголовков нет строк с "
+                                                "данными. Файл ONIX XML сохранен."}));
     EXPECT_EQ(result.savedFiles, Names{output});
     const std::string xml = ReadMessage(output);
     EXPECT_NE(xml.find("<MessageNumber>1024</MessageNumber>"), std::string::npos);

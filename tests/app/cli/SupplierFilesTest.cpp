@@ -132,7 +132,7 @@ struct SupplierFile {
     TypeIndex type;
     int delivered;          // Product or Position elements in the saved files
     const char* passedOver; // the summary's reasons, "" for none
-    int withoutArticle = 0; // product rows without an article: the file is not saved
+    int withoutArticle = 0; // product rows without an article: left out of the file
     int notProducts = 0;    // rows delivered that are no products: a known fault
 };
 
@@ -160,12 +160,12 @@ const std::vector<SupplierFile> kFiles{
                  "данных в сопоставленных столбцах: 12)."},
     SupplierFile{"tv_comp_1c.xls", 3, 2557, "152 (заголовки групп: 152)."},
     // No article in the sheet, and an article in every row is what a
-    // price list needs: nothing is saved. 5 headings carry a stray number.
+    // price list needs: every row is left out. 5 headings carry a stray number.
     SupplierFile{"otk_tools_price.xls", 5, 0, "31 (заголовки групп: 31).", 215},
     SupplierFile{"otk_products_import.csv", 5, 0, "", 210},
     SupplierFile{"telesrv_price.xls", 3, 0, "281 (заголовки групп: 281).", 8767},
-    // 1,695 of the 7,040 products have no article.
-    SupplierFile{"batteries_price.xlsx", 2, 0, "557 (заголовки групп: 557).", 1695},
+    // 1,695 of the 7,040 products have no article: the rest are saved.
+    SupplierFile{"batteries_price.xlsx", 2, 5344, "557 (заголовки групп: 557).", 1695},
     SupplierFile{"kspm_price.xlsx", 5, 3000, "32 (заголовки групп: 31, повторы заголовков: 1)."},
     SupplierFile{"order_389.xls", 9, 20, "2 (заголовки групп: 2)."},
     SupplierFile{"order_390.xls", 9, 2, "2 (заголовки групп: 2)."}, SupplierFile{"order_a00976.xlsx", 9, 8, ""},
@@ -176,8 +176,9 @@ const std::vector<SupplierFile> kFiles{
     SupplierFile{"zbest_mobile_price_2022_12.xls", 3, 645, "27 (заголовки групп: 27)."},
     SupplierFile{"shock_absorbers_price.xlsx", 5, 305, ""},
     // Its 23 group rows carry "Да"/"Нет" and a sum, so they read as
-    // products without an article; a third header row is passed over.
-    SupplierFile{"norfin_stock_valuation_1c_ua.xls", 5, 0, "1 (без артикула и названия: 1).", 23},
+    // products without an article; a third header row is passed over, and
+    // the total ("Итог" in the article column) reads as a product.
+    SupplierFile{"norfin_stock_valuation_1c_ua.xls", 5, 256, "1 (без артикула и названия: 1).", 23, 1},
     // A publisher's title list: ISBNs, no article.
     SupplierFile{"springer_free_textbooks_title_list_2020.xlsx", 0, 0, "", 407},
     // Its EANs were kept as numbers (the leading 0 comes back); the line
