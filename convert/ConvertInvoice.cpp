@@ -8,6 +8,7 @@
 #include "convert/HeldLog.h"
 #include "convert/InvoicePackage.h"
 #include "convert/InvoicePosition.h"
+#include "convert/NameArticles.h"
 #include "convert/RowErrorHandler.h"
 #include "convert/RunLogTexts.h"
 #include "convert/RunOutputs.h"
@@ -120,6 +121,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
     const double sentDate = inputs.regional.ParseDateTimeOrThrow(inputs.sentDate);
 
     const InvoicePositionWriter positions(inputs, fields);
+    NameArticles nameArticles(fields);
 
     HeldLog log(observer);
     RowErrorHandler rowErrors(log);
@@ -149,6 +151,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
                 if (!row) break;
                 rowErrors.currentRow = row->Number();
                 rows.ShowProgress(observer);
+                nameArticles.Check(*row);
                 positions.Write(doc, doc.AddElement(commercialDocument, "Position", ""), *row, rowErrors);
                 doc.FlushCompleted(commercialDocument);
                 ++packageRows;

@@ -2,6 +2,7 @@
 
 #include "messages/FaultMessages.h"
 #include "convert/MessageKind.h"
+#include "convert/NameArticles.h"
 #include "convert/DataRows.h"
 #include "convert/ProductDispatch.h"
 #include "convert/RowErrorHandler.h"
@@ -46,6 +47,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
 
     const FieldColumns fields(inputs);
     const ProductDispatch dispatch(inputs, fields);
+    NameArticles nameArticles(fields);
     PassedRows passed(observer);
     DataRows rows(sheet, inputs, fields, DataRows::RestOfSheet::Read,
                   [&passed](const SheetRow& row, PassedOver reason, const std::string& group) {
@@ -66,6 +68,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
         rowErrors.currentRow = row->Number();
         rows.ShowProgress(observer);
         const TXMLNode product = doc.AddElement(root, "Product", "");
+        nameArticles.Check(*row);
         dispatch.WriteProduct(doc, product, *row, observer, rowErrors);
         if (const std::string* critical = rowErrors.FirstCriticalError(row->Number()); critical && leaveOutBadRows) {
             doc.RemoveElement(product);

@@ -1,6 +1,7 @@
 #include "convert/DataRows.h"
 
 #include "convert/FieldCell.h"
+#include "scheme/ArticleFromName.h"
 
 #include <algorithm>
 
@@ -24,6 +25,7 @@ DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, const FieldColumns&
                    PassedOverSink passedOver)
     : DataRows(rows, inputs.layout.HeaderRow(), rest)
 {
+    articleFromName_ = fields.ArticleFromNameColumns();
     sorter_ = inputs.layout.RowFilter(inputs, fields);
     if (!sorter_) return;
     passedOver_ = std::move(passedOver);
@@ -40,20 +42,31 @@ const SheetRow* DataRows::NextSupplierRow()
             if (passedOver_) passedOver_(*row, *reason, sorter_->Group());
             continue;
         }
-        // Texts without the blanks a supplier pads them with (1C indents the
-        // names of a group's products), and the heading in its reserved
-        // column, past the sheet's own.
-        const int groupColumn = sorter_->GroupColumn();
-        supplierRow_.Start(row->Number());
-        row->ForEachCell([&](int column, std::string_view text) {
-            if (groupColumn != 0 && column >= groupColumn) return;
-            if (column == barcodeColumn_) supplierRow_.Add(column, BarcodeOfCell(TrimmedBlanks(text)));
-            else supplierRow_.Add(column, TrimmedBlanks(text));
-        });
-        if (groupColumn != 0) supplierRow_.Add(groupColumn, sorter_->Group());
-        return &supplierRow_;
+        return Composed(*row, true);
     }
     return nullptr;
+}
+
+const SheetRow* DataRows::Composed(const SheetRow& row, bool supplier)
+{
+    // The reserved columns follow the sheet's own, the group's first.
+    const int groupColumn = supplier ? sorter_->GroupColumn() : 0;
+    const int fromNameColumn = articleFromName_.column;
+    const int reserved = groupColumn != 0 ? groupColumn : fromNameColumn;
+    composed_.Start(row.Number());
+    std::string_view name;
+    // Texts without the blanks a supplier pads them with (1C indents the
+    // names of a group's products).
+    row.ForEachCell([&](int column, std::string_view text) {
+        if (column == articleFromName_.nameColumn) name = text;
+        if (reserved != 0 && column >= reserved) return;
+        if (!supplier) composed_.Add(column, text);
+        else if (column == barcodeColumn_) composed_.Add(column, BarcodeOfCell(TrimmedBlanks(text)));
+        else composed_.Add(column, TrimmedBlanks(text));
+    });
+    if (groupColumn != 0) composed_.Add(groupColumn, sorter_->Group());
+    if (fromNameColumn != 0) composed_.Add(fromNameColumn, ArticleFromName(name));
+    return &composed_;
 }
 
 const SheetRow* DataRows::Next()
@@ -69,7 +82,7 @@ const SheetRow* DataRows::Next()
     while (row && row->Number() <= headerRow_) row = rows_.Next();
     if (row && row->Number() == expected_ && !row->CellText(1).empty()) {
         ++expected_;
-        return row;
+        return articleFromName_.column != 0 ? Composed(*row, false) : row;
     }
     ended_ = true;
     // The bar stands full while the rest of the sheet is read through.

@@ -32,7 +32,9 @@ public:
     // those SupplierRowSorter passes over, which go to `passedOver`; their
     // texts lose the blanks at either end, a barcode kept as a number gets
     // its leading 0 back (BarcodeOfCell), and when the scheme maps
-    // kGroupColumn, that column holds the nearest group heading above.
+    // kGroupColumn, that column holds the nearest group heading above. In
+    // either layout, when the scheme gives the article kFromNameColumn, that
+    // column holds the article made from the row's name (ArticleFromName).
     using PassedOverSink = std::function<void(const SheetRow& row, PassedOver reason, const std::string& group)>;
     DataRows(SheetRows& rows, const RunInputs& inputs, const FieldColumns& fields, RestOfSheet rest = RestOfSheet::Read,
              PassedOverSink passedOver = {});
@@ -51,6 +53,9 @@ public:
 
 private:
     const SheetRow* NextSupplierRow();
+    // The row with the cells the run adds: from the first reserved column on
+    // only those; the supplier layout's texts trimmed.
+    const SheetRow* Composed(const SheetRow& row, bool supplier);
 
     SheetRows& rows_;
     int headerRow_;
@@ -64,6 +69,7 @@ private:
     std::unique_ptr<SupplierRowSorter> sorter_;
     PassedOverSink passedOver_;
     int firstDataRow_ = 0;
-    SheetRow supplierRow_;
+    SheetRow composed_;
     int barcodeColumn_ = 0; // the EAN's, 0 when unmapped
+    FieldColumns::ArticleFromName articleFromName_;
 };

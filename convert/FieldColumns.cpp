@@ -1,6 +1,7 @@
 #include "convert/FieldColumns.h"
 
 #include "catalogue/FieldCatalogue.h"
+#include "scheme/ArticleFromName.h"
 #include "scheme/ColumnLookup.h"
 
 FieldColumns::FieldColumns(const RunInputs& inputs) : type_(inputs.documentType)
@@ -10,6 +11,13 @@ FieldColumns::FieldColumns(const RunInputs& inputs) : type_(inputs.documentType)
         const int column = GetColumnByCaption(caption, inputs.scheme, inputs.columnNames);
         columnOf_.emplace(caption, column);
         byCaption_.emplace_back(caption, column);
+    }
+    const int article = Of("RecordReference").column;
+    if (article > 0 && article <= static_cast<int>(inputs.columnNames.size())
+        && inputs.columnNames[article - 1] == kFromNameColumn) {
+        articleFromName_.column = article;
+        articleFromName_.nameColumn = Of("Title").column;
+        if (articleFromName_.nameColumn == 0) articleFromName_.nameColumn = Of("ProductName").column;
     }
 }
 

@@ -23,8 +23,19 @@ public:
     // caption once, in the list's order; 0 for an unmapped caption.
     const std::vector<std::pair<std::string, int>>& ByCaption() const { return byCaption_; }
 
+    // Where the scheme gives the article the reserved column kFromNameColumn:
+    // that column, and the column of the name the article is made from (the
+    // title, or an invoice's product name; 0 when unmapped). Both 0 when the
+    // article is the sheet's own.
+    struct ArticleFromName {
+        int column = 0;
+        int nameColumn = 0;
+    };
+    const ArticleFromName& ArticleFromNameColumns() const { return articleFromName_; }
+
 private:
     TDocumentType type_;
     std::vector<std::pair<std::string, int>> byCaption_;
     std::unordered_map<std::string, int> columnOf_;
+    ArticleFromName articleFromName_;
 };

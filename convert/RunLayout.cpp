@@ -2,6 +2,7 @@
 
 #include "convert/RunWorkbook.h"
 #include "convert/SupplierRows.h"
+#include "scheme/ArticleFromName.h"
 #include "scheme/SupplierHeader.h"
 
 RunLayout RunLayout::Read(const RunWorkbook& workbook, const SheetChoice& sheet, int headerRow, SheetLayout kind)
@@ -10,14 +11,17 @@ RunLayout RunLayout::Read(const RunWorkbook& workbook, const SheetChoice& sheet,
     layout.kind_ = kind;
     if (kind == SheetLayout::Strict) {
         layout.names_ = workbook.ColumnNames(sheet, headerRow);
+        layout.names_.push_back(kFromNameColumn);
         return layout;
     }
     const SheetTop top = workbook.Top(sheet, headerRow, headerRow + kSupplierRowsLookedAt);
     SupplierHeader header = SupplierColumns(top.rows, headerRow, top.merged, top.hiddenColumns);
     layout.names_ = std::move(header.columnNames);
     layout.hidden_ = std::move(header.hidden);
-    layout.names_.push_back(kGroupColumn);
-    layout.hidden_.push_back(false);
+    for (const char* reserved : {kGroupColumn, kFromNameColumn}) {
+        layout.names_.push_back(reserved);
+        layout.hidden_.push_back(false);
+    }
     layout.firstDataRow_ = header.firstDataRow;
     return layout;
 }
@@ -25,7 +29,7 @@ RunLayout RunLayout::Read(const RunWorkbook& workbook, const SheetChoice& sheet,
 std::vector<std::string> RunLayout::SheetColumnNames() const
 {
     std::vector<std::string> names = names_;
-    if (kind_ == SheetLayout::Supplier && !names.empty()) names.pop_back();
+    while (!names.empty() && IsReservedColumn(names.back())) names.pop_back();
     return names;
 }
 

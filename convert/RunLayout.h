@@ -40,10 +40,11 @@ public:
     int FirstDataRow() const { return firstDataRow_ > 0 ? firstDataRow_ : headerRow_ + 1; }
 
     // The columns a run maps, item i for column i + 1, and which of them the
-    // sheet hides (as many; supplier layout only).
+    // sheet hides (as many; supplier layout only). The reserved columns come
+    // last: the group heading's (supplier layout), the article from the name.
     const std::vector<std::string>& ColumnNames() const { return names_; }
     const std::vector<bool>& Hidden() const { return hidden_; }
-    // The same without the reserved group column: what the sheet itself names.
+    // The same without the reserved columns: what the sheet itself names.
     std::vector<std::string> SheetColumnNames() const;
 
     // The filter of the data rows: none in the strict layout, where every row

@@ -58,6 +58,10 @@ inline constexpr char sLeftOutEAN13[] = "EAN-13";
 inline constexpr char sLeftOutYear[] = "год издания";
 inline constexpr char sLeftOutOther[] = "другие";
 
+// Where the articles came from, when not from a column named for them.
+inline constexpr char sArticleFromColumn[] = "Артикул: из столбца %s";
+inline constexpr char sArticleFromName[] = "Артикул: из названия товара, столбца артикула в листе нет";
+
 // The log's closing line of a run that converted no row, instead of the
 // success line, and why.
 inline constexpr char sNoRowConverted[] = "Ни одна строка не преобразована: %s.";

@@ -1,6 +1,7 @@
 #include "convert/RunSummary.h"
 
 #include "base/MessageFormat.h"
+#include "convert/FieldColumns.h"
 #include "convert/RunLogTexts.h"
 #include "convert/SupplierRows.h"
 #include "messages/ReadWarningMessages.h"
@@ -21,10 +22,29 @@ std::vector<std::string> SchemeWarningLines(const RunInputs& inputs)
     return lines;
 }
 
+namespace {
+
+// Where the articles came from: the name, or the column of a code the sheet
+// gives for another field (the ISBN, the EAN-13); "" for a column of their own.
+std::string ArticleSourceLine(const RunInputs& inputs)
+{
+    const FieldColumns fields(inputs);
+    if (fields.ArticleFromNameColumns().column != 0) return QRNConsts::sArticleFromName;
+    const int article = fields.Of("RecordReference").column;
+    if (article == 0) return {};
+    for (const char* code : {"ISBN", "EAN13"})
+        if (fields.Of(code).column == article && article <= static_cast<int>(inputs.columnNames.size()))
+            return FormatMessage(QRNConsts::sArticleFromColumn, {inputs.columnNames[article - 1]});
+    return {};
+}
+
+} // namespace
+
 std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result)
 {
     std::vector<std::string> lines = {FormatMessage(QRNConsts::sRowsConverted, {std::to_string(result.rowsConverted)})};
     if (std::string leftOut = result.leftOut.SummaryLine(); !leftOut.empty()) lines.push_back(std::move(leftOut));
+    if (std::string source = ArticleSourceLine(inputs); !source.empty()) lines.push_back(std::move(source));
     if (const std::string reasons = PassedRows::CountsText(result.passedOver); !reasons.empty()) {
         int passed = 0;
         for (const int count : result.passedOver) passed += count;

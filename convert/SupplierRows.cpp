@@ -77,14 +77,17 @@ const char* ReasonName(PassedOver reason)
 SupplierRowSorter::SupplierRowSorter(const RunInputs& inputs, const FieldColumns& fields)
     : columnNames_(inputs.columnNames)
 {
+    // The article made from the name is no cell of the sheet's rows.
+    const int fromName = fields.ArticleFromNameColumns().column;
     for (const auto& [caption, column] : fields.ByCaption()) {
-        if (column <= 0) continue;
+        if (column <= 0 || column == fromName) continue;
         if (column <= static_cast<int>(columnNames_.size()) && columnNames_[column - 1] == kGroupColumn)
             groupColumn_ = column;
         else mapped_.push_back(column);
     }
     for (const char* fieldID : {"RecordReference", "ISBN", "EAN13"})
-        if (const int column = fields.Of(fieldID).column; column > 0) identifying_.push_back(column);
+        if (const int column = fields.Of(fieldID).column; column > 0 && column != fromName)
+            identifying_.push_back(column);
     for (const char* fieldID : {"Title", "ProductName"})
         if (const int column = fields.Of(fieldID).column; column > 0) naming_.push_back(column);
     if (!naming_.empty()) naming_.insert(naming_.end(), identifying_.begin(), identifying_.end());

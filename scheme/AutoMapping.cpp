@@ -3,6 +3,8 @@
 #include "base/Utf8Text.h"
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/FieldSynonyms.h"
+#include "scheme/ArticleFromName.h"
+#include "scheme/ArticleProposal.h"
 
 #include <algorithm>
 #include <array>
@@ -590,7 +592,7 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
     std::vector<Candidate> candidates;
     for (std::size_t c = 0; c < columnNames.size(); ++c) {
         const bool used = IsColumnInScheme(lines, columnNames[c]);
-        if (used || IsCoveredColumn(columnNames, c)) continue;
+        if (used || IsCoveredColumn(columnNames, c) || IsReservedColumn(columnNames[c])) continue;
         const std::string normalized = NormalizedHeaderName(ScoredName(columnNames[c]));
         if (normalized.empty()) continue;
         // The whole name first; its remarks in brackets left out only when
@@ -649,10 +651,15 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
         byField[candidate.field] =
             ProposedMapping{fields[candidate.field].caption, Trim(columnNames[candidate.column]), candidate.reason};
     }
-    std::vector<ProposedMapping> proposed;
-    for (const auto& mapping : byField)
-        if (mapping) proposed.push_back(*mapping);
-    return proposed;
+    const auto inListOrder = [&byField] {
+        std::vector<ProposedMapping> proposed;
+        for (const auto& mapping : byField)
+            if (mapping) proposed.push_back(*mapping);
+        return proposed;
+    };
+    if (const std::optional<std::size_t> article = FieldIndex(fields, "RecordReference"); article && !byField[*article])
+        byField[*article] = ProposeArticle(type, lines, columnNames, inListOrder(), sample.products);
+    return inListOrder();
 }
 
 std::vector<ProposedMapping> AddConfidentMappings(SchemeLines& lines, TDocumentType type,

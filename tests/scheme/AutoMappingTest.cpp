@@ -72,11 +72,13 @@ TEST(ProposeMappingsTest, ReadsTheRowsWhereNamesSayNothing)
     };
     const std::vector<std::vector<std::string>> isbns{
         {"Книга", "978-5-17-118366-0"}, {"Проза"}, {"Книга", "9785171183660"}, {"Книга", "978 5 17 118366 0"}};
+    // No column is named for the article: the identifier gives it.
     EXPECT_EQ(pairs(0, {"Название", "[B]"}, isbns),
-              (std::vector<std::string>{"ISBN = [B]", "Название (Основное заглавие) = Название"}));
+              (std::vector<std::string>{"Артикул = [B]", "ISBN = [B]", "Название (Основное заглавие) = Название"}));
     // A type without an ISBN takes the codes as barcodes.
-    EXPECT_EQ(pairs(3, {"Название", "[B]"}, isbns),
-              (std::vector<std::string>{"Штрих-код (EAN-13) = [B]", "Наименование товара = Название"}));
+    EXPECT_EQ(
+        pairs(3, {"Название", "[B]"}, isbns),
+        (std::vector<std::string>{"Артикул = [B]", "Штрих-код (EAN-13) = [B]", "Наименование товара = Название"}));
     EXPECT_EQ(pairs(3, {"Название", "[B]"}, {{"x", "4607086560123"}, {"y", "4607086560123"}, {"z", "123"}}),
               (std::vector<std::string>{"Наименование товара = Название"}));
     // The code filled on every product row beats an article that is not.
@@ -88,6 +90,18 @@ TEST(ProposeMappingsTest, ReadsTheRowsWhereNamesSayNothing)
                      {"-", "ЦБ-003", "Собачье сердце и повести", "80"}}),
               (std::vector<std::string>{"Артикул = [B]", "Отпускная цена без НДС = Цена",
                                         "Название (Основное заглавие) = [C]"}));
+    // A column of unique codes nothing names; a row counter never, and a
+    // sheet without an identifier gives its articles from the names.
+    const std::vector<std::vector<std::string>> goods{
+        {"Z-1", "Огурцы", "10"}, {"Z-2", "Томаты", "9"}, {"Z-3", "Перец", "8"}};
+    EXPECT_EQ(pairs(5, {"Z-код", "Наименование", "Цена"}, goods),
+              (std::vector<std::string>{"Артикул = Z-код", "Отпускная цена без НДС = Цена",
+                                        "Наименование товара = Наименование"}));
+    std::vector<std::vector<std::string>> counted = goods;
+    for (std::size_t i = 0; i < counted.size(); ++i) counted[i][0] = std::to_string(1001 + i);
+    EXPECT_EQ(pairs(5, {"№", "Наименование", "Цена", "[из названия]"}, counted),
+              (std::vector<std::string>{"Артикул = [из названия]", "Отпускная цена без НДС = Цена",
+                                        "Наименование товара = Наименование"}));
     const std::vector<std::string> named{"Код", "Артикул", "Название"};
     EXPECT_EQ(pairs(0, named, {{"1", "A-1", "x"}, {"2", "", "y"}, {"3", "A-3", "z"}}),
               (std::vector<std::string>{"Артикул = Код", "Название (Основное заглавие) = Название"}));
@@ -552,8 +566,14 @@ TEST(HeaderRowMappingTest, ProposesWhatAPersonMaps)
         const std::vector<ProposedMapping> proposed = ProposeMappings({}, c.type, c.columns);
         for (std::size_t i = 0; i < c.columns.size(); ++i) {
             const std::string column = Trim(c.columns[i]);
-            const auto found = std::find_if(proposed.begin(), proposed.end(),
-                                            [&](const ProposedMapping& m) { return m.column == column; });
+            // The article an identifier's column also gives comes after
+            // the identifier's own pair.
+            auto found = std::find_if(proposed.begin(), proposed.end(), [&](const ProposedMapping& m) {
+                return m.column == column && FieldOfCaption(m.caption, c.type) != "RecordReference";
+            });
+            if (found == proposed.end())
+                found = std::find_if(proposed.begin(), proposed.end(),
+                                     [&](const ProposedMapping& m) { return m.column == column; });
             const bool guessed = std::find(c.guessed.begin(), c.guessed.end(), c.columns[i]) != c.guessed.end();
             if (found != proposed.end() && found->Confident()) {
                 EXPECT_EQ(FieldOfCaption(found->caption, c.type), c.fieldIDs[i]) << c.name << ": " << column;

@@ -623,6 +623,31 @@ TEST_F(QuarnelConvertTest, SupplierLayoutGivesAFieldTheGroupHeadingAbove)
     EXPECT_LT(xml.find("Проза</TitleText>", xml.find("KD-2")), xml.find("KD-3"));
 }
 
+// A list without an article column gives each product the FNV-1a hash of
+// its name, case, runs of blanks and "ё" aside; a name met again is a row
+// error, and the supplier layout leaves that row out.
+TEST_F(QuarnelConvertTest, ArticlesMadeFromTheNamesAreTheSameInEveryRunAndOnePerName)
+{
+    const std::string workbook = folder.File("book.csv");
+    WriteBytes(workbook, "Название;Цена\nМастер и Маргарита;10\n  мастер  и МАРГАРИТА ;20\nЁжик в тумане;30\n");
+    const std::string output = folder.File("out.xml");
+    const std::string scheme = Scheme("Артикул = [из названия]\r\nНазвание (Основное заглавие) = Название\r\n"
+                                      "Отпускная цена без НДС = Цена\r\n");
+    const ProcessOutput result = QuarnelConvert(
+        {"--settings", settings, "--scheme", scheme, "--from-san", "1", "--layout", "supplier", workbook, output, "0"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(Contains(result.out, "Ошибка в строке 3. Тот же артикул \"Н9BD2AE6D9D4C81DC\" уже получил товар в "
+                                     "строке 2 (артикул из названия)"))
+        << result.out;
+    EXPECT_TRUE(Contains(result.err, "Не включено в файл строк с ошибками: 1 (повтор артикула: 1); первая - строка 3.\n"
+                                     "Артикул: из названия товара, столбца артикула в листе нет\n"))
+        << result.err;
+    const std::string xml = ReadMessage(output);
+    EXPECT_EQ(Occurrences(xml, "<Product>"), 2);
+    EXPECT_TRUE(Contains(xml, "<RecordReference>Н9BD2AE6D9D4C81DC</RecordReference>"));
+    EXPECT_TRUE(Contains(xml, "<RecordReference>Н11B09E4C0E2B1BD3</RecordReference>"));
+}
+
 TEST_F(QuarnelConvertTest, TheBookExampleConvertsWithItsCheckDigitWarning)
 {
     const std::string output = folder.File("books.xml");

@@ -265,8 +265,19 @@ TEST(SupplierFilesMapping, ProposesWhatAPersonMaps)
         for (const std::string& line : proposed) {
             const std::string caption = SchemeNamePart(line);
             const std::string column = SchemeValuePart(line).value_or("");
+            // Where the person gave no article, the article from the ISBN's or
+            // the EAN's column is one.
+            const std::string article = FieldCaption("RecordReference", c.type) + " ";
+            const auto identifier = [&](const std::string& made) {
+                return caption == article
+                       && (SchemeNamePart(made) == FieldCaption("ISBN", c.type) + " "
+                           || SchemeNamePart(made) == FieldCaption("EAN13", c.type) + " ");
+            };
+            const bool personArticle = std::any_of(
+                person.begin(), person.end(), [&](const std::string& made) { return SchemeNamePart(made) == article; });
             const bool conflicts = std::any_of(person.begin(), person.end(), [&](const std::string& made) {
-                return made != line && (SchemeNamePart(made) == caption || SchemeValuePart(made) == column);
+                return made != line && (SchemeNamePart(made) == caption || SchemeValuePart(made) == column)
+                       && !(identifier(made) && !personArticle);
             });
             wrong += conflicts;
             // Never for what names the product, its price or its quantity.

@@ -95,7 +95,7 @@ private slots:
         StepTwo step;
         const WindowControls& ui = step.ui();
         QVERIFY(step.fixture.dialogs().errors.isEmpty());
-        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Артикул товара"), "ISBN", Q("Название")}));
+        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Артикул товара"), "ISBN", Q("Название"), Q("[из названия]")}));
         QCOMPARE(Items(*ui.listOnix), Captions(0));
         QVERIFY(Items(*ui.listCorresp).isEmpty());
         QCOMPARE(ui.listExcel->size(), QSize(177, 277));
@@ -233,7 +233,7 @@ private slots:
         // Saved again by its owner while the wizard held it open.
         WriteWorkbook(step.fixture.File("book.xlsx"), {{"Код", "Цена"}, {"A-1", "10"}});
         ui.btNext->click();
-        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Код"), Q("Цена")}));
+        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Код"), Q("Цена"), Q("[из названия]")}));
         QCOMPARE(step.fixture.dialogs().warnings.size(), 1);
         QVERIFY(step.fixture.dialogs().warnings[0].contains(step.fixture.QFile("book.xlsx")));
     }
@@ -306,7 +306,7 @@ private slots:
         QApplication::sendEvent(target, &drop);
         QCOMPARE(Items(*ui.listCorresp), QStringList{Captions(0)[1] + Q(" = Название")});
         // A drop copies: the column stays in its list.
-        QCOMPARE(ui.listExcel->count(), 3);
+        QCOMPARE(ui.listExcel->count(), 4);
     }
 
     void dragOverRefusesWithoutASelectedColumn()
@@ -479,7 +479,7 @@ private slots:
         ui.btAutoCorresp->click();
         QTRY_COMPARE(fixture.dialogs().questions.size(), 2);
         QCOMPARE(ui.seHeaderRow->value(), 3);
-        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Код"), Q("Наименование"), Q("Автор")}));
+        QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Код"), Q("Наименование"), Q("Автор"), Q("[из названия]")}));
         QCOMPARE(Items(*ui.listCorresp), (QStringList{Q("Артикул = Код"), Q("Фамилия автора в заголовке = Автор"),
                                                       Q("Название (Основное заглавие) = Наименование")}));
     }
@@ -499,8 +499,8 @@ private slots:
         QTRY_COMPARE(fixture.dialogs().questions.size(), 1);
         QCOMPARE(ui.cbLayout->currentIndex(), 1);
         QCOMPARE(IniStore::ReadStringParam("Layout", ""), std::string("1"));
-        QCOMPARE(Items(*ui.listExcel),
-                 (QStringList{"[A]", Q("Код"), Q("Наименование (скрытый столбец)"), Q("[группа]")}));
+        QCOMPARE(Items(*ui.listExcel), (QStringList{"[A]", Q("Код"), Q("Наименование (скрытый столбец)"), Q("[группа]"),
+                                                    Q("[из названия]")}));
         QCOMPARE(ui.listExcel->item(2)->data(Qt::UserRole).toString(), Q("Наименование"));
     }
 
