@@ -20,3 +20,9 @@ std::optional<ProposedMapping> ProposeArticle(TDocumentType type, const SchemeLi
                                               const std::vector<std::string>& columnNames,
                                               const std::vector<ProposedMapping>& proposed,
                                               const std::vector<const std::vector<std::string>*>& productRows);
+
+// Whether the cells (of a column, on the product rows, three at least) are
+// codes: one word each ("ЦБ-00012345", "3630FD", "00001234"), in half the
+// cells at least, nine in ten of them different; not prices or counts ("12,5", "7"),
+// dashes, or a row counter (1001, 1002, ...).
+bool HoldsUniqueCodes(const std::vector<std::string>& cells);

@@ -7,6 +7,7 @@
 #include "scheme/ArticleProposal.h"
 
 #include <algorithm>
+#include <cctype>
 #include <array>
 #include <bit>
 #include <initializer_list>
@@ -328,24 +329,23 @@ bool IsUnnamedColumn(const std::string& name)
            && std::all_of(name.begin() + 1, name.end() - 1, [](char c) { return c >= 'A' && c <= 'Z'; });
 }
 
-// Codes: one word each, at most 30 characters, no bare number or dash
-// ("ЦБ-00012345", "3630FD", "00-00001234"; not "5", "12,5" or "-").
-bool HoldsCodes(const std::vector<std::string>& cells)
-{
-    return std::all_of(cells.begin(), cells.end(), [](const std::string& cell) {
-        const bool number = cell.find_first_not_of("0123456789.,") == std::string::npos;
-        const bool dashes = cell.find_first_not_of('-') == std::string::npos;
-        return !cell.empty() && cell.size() <= 30 && cell.find(' ') == std::string::npos && !number && !dashes;
-    });
-}
-
-// Names: texts of three words or more in nine cells of ten.
+// Names: texts with a letter in nine cells of ten, of three words or more
+// there, or else of 12 characters or more on average: the names of a list
+// without a header ("Амортизатор задний"), not its brands or units.
 bool HoldsNames(const std::vector<std::string>& cells)
 {
-    const auto named = std::count_if(cells.begin(), cells.end(), [](const std::string& cell) {
-        return std::count(cell.begin(), cell.end(), ' ') >= 2;
-    });
-    return !cells.empty() && named * 10 >= static_cast<long>(cells.size()) * 9;
+    long words = 0, lettered = 0;
+    std::size_t length = 0;
+    for (const std::string& cell : cells) {
+        const bool letter = std::any_of(cell.begin(), cell.end(), [](char c) {
+            return static_cast<unsigned char>(c) >= 0x80 || std::isalpha(static_cast<unsigned char>(c));
+        });
+        lettered += letter;
+        words += letter && std::count(cell.begin(), cell.end(), ' ') >= 2;
+        length += Utf8Length(cell);
+    }
+    const long enough = static_cast<long>(cells.size()) * 9;
+    return !cells.empty() && lettered * 10 >= enough && (words * 10 >= enough || length >= 12 * cells.size());
 }
 
 // Fields by what the rows hold, for the columns nothing names.
@@ -362,7 +362,7 @@ void AddContentCandidates(const std::vector<Field>& fields, const std::vector<st
         if (used || named) continue;
         if (const CodeColumn kind = CodesIn(rows, c); kind != CodeColumn::None) codes.push_back({c, kind});
     }
-    // An unnamed column of codes on every product row is the article, one
+    // An unnamed column of codes, unique on the product rows, is the article, one
     // of long texts the name, where no column is named for them.
     const auto unnamed = [&](std::string_view fieldID, bool (*holds)(const std::vector<std::string>&)) {
         const std::optional<std::size_t> field = FieldIndex(fields, fieldID);
@@ -380,7 +380,7 @@ void AddContentCandidates(const std::vector<Field>& fields, const std::vector<st
             }
         }
     };
-    unnamed("RecordReference", HoldsCodes);
+    unnamed("RecordReference", HoldsUniqueCodes);
     unnamed("Title", HoldsNames);
     unnamed("ProductName", HoldsNames);
     const auto isbnColumns =

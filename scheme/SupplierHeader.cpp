@@ -83,7 +83,8 @@ SupplierHeader SupplierColumns(const std::vector<std::vector<std::string>>& rows
     static const std::vector<std::string> kNoRow;
     std::vector<bool> covered;
     const std::vector<std::string> header = SpreadMerged(rows.empty() ? kNoRow : rows[0], headerRow, merged, covered);
-    const bool twoRows = rows.size() > 1 && IsSecondHeaderRow(header, covered, rows[1]);
+    // A sheet without a header row (row 0) has no second one either.
+    const bool twoRows = headerRow > 0 && rows.size() > 1 && IsSecondHeaderRow(header, covered, rows[1]);
     const std::vector<std::string>& lower = twoRows ? rows[1] : kNoRow;
 
     std::size_t width = header.size();

@@ -29,7 +29,7 @@ inline constexpr int kSupplierRowsLookedAt = 100;
 inline constexpr char kGroupColumn[] = "[группа]";
 
 // The header from the texts of the header row and the rows under it (item 0
-// the header row at `headerRow`, cleaned as ColumnNames cleans a name) and
+// the header row at `headerRow`; row 0, empty, for a sheet without one, cleaned as ColumnNames cleans a name) and
 // the sheet's merged ranges. A merged header cell names every column it
 // covers; where no second header row tells them apart, the second and later
 // are named "Цена [E]".

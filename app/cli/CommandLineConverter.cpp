@@ -131,9 +131,15 @@ SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std
 // The header row the automatic mapping finds in the first rows, said on
 // standard error; row 1 when none gives a confident pair.
 int FoundHeaderRow(const RunWorkbook& workbook, const SheetChoice& sheet, std::optional<TDocumentType> type,
-                   std::ostream& err)
+                   SheetLayout layout, std::ostream& err)
 {
     const int row = workbook.FindHeaderRow(sheet, type);
+    // A supplier's list often comes without a header at all: its columns are
+    // then told by what they hold. The strict layout needs the names.
+    if (row == 0 && layout == SheetLayout::Supplier) {
+        err << FormatMessage(QRNConsts::sCliNoHeaderRow, {std::to_string(kHeaderRowSearchRows)}) << '\n';
+        return 0;
+    }
     if (row == 0) {
         err << FormatMessage(QRNConsts::sCliHeaderRowNotFound, {std::to_string(kHeaderRowSearchRows)}) << '\n';
         return 1;
@@ -209,10 +215,11 @@ int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, st
     if (inputs.workbookPath.empty()) throw QuarnelError(QRNConsts::sNoExcelFile);
     inputs.workbook = std::make_shared<const RunWorkbook>(inputs.workbookPath, regional);
     inputs.sheet = inputs.workbook->ResolveSheet(line.sheet.value_or(""));
-    const int headerRow =
-        line.findHeaderRow ? FoundHeaderRow(*inputs.workbook, inputs.sheet, inputs.documentType, err) : line.headerRow;
-    inputs.layout = RunLayout::Read(*inputs.workbook, inputs.sheet, headerRow,
-                                    line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict);
+    const SheetLayout layout = line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict;
+    const int headerRow = line.findHeaderRow
+                              ? FoundHeaderRow(*inputs.workbook, inputs.sheet, inputs.documentType, layout, err)
+                              : line.headerRow;
+    inputs.layout = RunLayout::Read(*inputs.workbook, inputs.sheet, headerRow, layout);
     inputs.columnNames = inputs.layout.ColumnNames();
     inputs.fieldCaptions = FieldCaptions(inputs.documentType);
     const SchemeInUse scheme = SchemeOfTheRun(line, inputs, err);
@@ -296,8 +303,9 @@ int Inspect(const CommandLine& line, const Regional& regional, std::ostream& out
         break;
     default: {
         // Without a document type the header row is scored over them all.
-        const int headerRow = line.findHeaderRow ? FoundHeaderRow(workbook, sheet, std::nullopt, err) : line.headerRow;
         const SheetLayout layout = line.supplierLayout ? SheetLayout::Supplier : SheetLayout::Strict;
+        const int headerRow =
+            line.findHeaderRow ? FoundHeaderRow(workbook, sheet, std::nullopt, layout, err) : line.headerRow;
         for (const std::string& name : RunLayout::Read(workbook, sheet, headerRow, layout).SheetColumnNames())
             PrintLine(out, name);
         break;

@@ -108,6 +108,10 @@ inline constexpr char sCliInvalidDate[] = "Неверная дата \"%s\" в �
 inline constexpr char sCliHeaderRowFound[] = "Строка заголовков: %s";
 inline constexpr char sCliHeaderRowNotFound[] =
     "Предупреждение: среди первых %s строк нет названий столбцов, знакомых программе; строкой заголовков взята строка 1";
+// The supplier layout reads such a sheet as one without a header.
+inline constexpr char sCliNoHeaderRow[] =
+    "Предупреждение: среди первых %s строк нет названий столбцов, знакомых программе; лист прочитан без строки "
+    "заголовков: столбцы названы буквами ([A], [B], ...), данные - с первой строки";
 
 // A run that met rows out of order in the file reads the sheet whole and
 // starts over; a console cannot take back the lines it printed.

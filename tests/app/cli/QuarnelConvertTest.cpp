@@ -648,6 +648,24 @@ TEST_F(QuarnelConvertTest, ArticlesMadeFromTheNamesAreTheSameInEveryRunAndOnePer
     EXPECT_TRUE(Contains(xml, "<RecordReference>Н11B09E4C0E2B1BD3</RecordReference>"));
 }
 
+// A supplier's list without a header: its columns are told by what they
+// hold, from row 1 on.
+TEST_F(QuarnelConvertTest, ASupplierListWithoutAHeaderIsReadByWhatItsColumnsHold)
+{
+    const std::string workbook = folder.File("price.csv");
+    WriteBytes(workbook, "04861440AA;Абсорбер паров топлива;2\n23234927;Абсорбер;1\n4C3Z9B246F;Адаптер фильтра;5\n"
+                         "RD10079C;Аккумулятор кондиционера;1\n");
+    const std::string output = folder.File("out.xml");
+    const ProcessOutput result = QuarnelConvert({"--settings", settings, "--layout", "supplier", "--header-row", "auto",
+                                                 "--auto-scheme", "--from-san", "1", workbook, output, "5"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(Contains(result.err, "лист прочитан без строки заголовков")) << result.err;
+    const std::string xml = ReadMessage(output);
+    EXPECT_EQ(Occurrences(xml, "<Product>"), 4);
+    EXPECT_TRUE(Contains(xml, "<RecordReference>04861440AA</RecordReference>"));
+    EXPECT_TRUE(Contains(xml, "<TitleText>Аккумулятор кондиционера</TitleText>"));
+}
+
 TEST_F(QuarnelConvertTest, TheBookExampleConvertsWithItsCheckDigitWarning)
 {
     const std::string output = folder.File("books.xml");
