@@ -33,9 +33,34 @@ DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, const FieldColumns&
     barcodeColumn_ = fields.Of("EAN13").column;
 }
 
+const SheetRow* DataRows::NextUnderHeader()
+{
+    if (!shapeLearnt_) {
+        shapeLearnt_ = true;
+        // Rows without mapped text are read ahead too, but not without end.
+        constexpr std::size_t kAheadAtMost = 10 * SupplierRowSorter::kShapeRows;
+        std::vector<SheetRow> sample;
+        while (sample.size() < SupplierRowSorter::kShapeRows && ahead_.size() < kAheadAtMost) {
+            const SheetRow* row = rows_.Next();
+            if (!row) {
+                sheetEnded_ = true;
+                break;
+            }
+            if (row->Number() < firstDataRow_) continue;
+            ahead_.push_back(*row);
+            if (sorter_->MayBeAProduct(*row)) sample.push_back(*row);
+        }
+        sorter_->LearnShape(sample);
+    }
+    if (ahead_.empty()) return sheetEnded_ ? nullptr : rows_.Next();
+    current_ = std::move(ahead_.front());
+    ahead_.pop_front();
+    return &current_;
+}
+
 const SheetRow* DataRows::NextSupplierRow()
 {
-    for (const SheetRow* row = rows_.Next(); row; row = rows_.Next()) {
+    for (const SheetRow* row = NextUnderHeader(); row; row = NextUnderHeader()) {
         if (row->Number() < firstDataRow_) continue;
         expected_ = row->Number() + 1;
         if (const std::optional<PassedOver> reason = sorter_->Sort(*row)) {

@@ -6,6 +6,7 @@
 #include "convert/SupplierRows.h"
 #include "workbook/SheetRows.h"
 
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -69,6 +70,13 @@ private:
     std::unique_ptr<SupplierRowSorter> sorter_;
     PassedOverSink passedOver_;
     int firstDataRow_ = 0;
+    // The first rows under the header, read ahead for the shape of the
+    // list's products (SupplierRowSorter::LearnShape), then served in order.
+    std::deque<SheetRow> ahead_;
+    bool shapeLearnt_ = false;
+    bool sheetEnded_ = false;
+    const SheetRow* NextUnderHeader();
+    SheetRow current_;
     SheetRow composed_;
     int barcodeColumn_ = 0; // the EAN's, 0 when unmapped
     FieldColumns::ArticleFromName articleFromName_;

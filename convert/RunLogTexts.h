@@ -81,11 +81,14 @@ inline constexpr char sRowGroupHeading[] = "Строка %s пропущена: 
 inline constexpr char sRowTotal[] = "Строка %s пропущена: строка итогов.";
 inline constexpr char sRowRepeatedHeader[] = "Строка %s пропущена: повтор строки заголовков.";
 inline constexpr char sRowUnnamed[] = "Строка %s пропущена: в ней нет ни артикула, ни названия товара.";
+inline constexpr char sRowUnlikeProducts[] =
+    "Строка %s пропущена: она пуста там, где строки товаров этого списка заполнены.";
 inline constexpr char sPassedNotesMore[] = "… и ещё %s (%s)";
 inline constexpr char sPassedGroupHeadings[] = "заголовки групп";
 inline constexpr char sPassedTotals[] = "итоги";
 inline constexpr char sPassedRepeatedHeaders[] = "повторы заголовков";
 inline constexpr char sPassedUnnamed[] = "без артикула и названия";
+inline constexpr char sPassedUnlikeProducts[] = "не похожие на строки товаров";
 inline constexpr char sPassedNothingMapped[] = "без данных в сопоставленных столбцах";
 inline constexpr char sRowsPassedOver[] = "Пропущено строк: %s (%s).";
 

@@ -29,7 +29,7 @@ struct RunResult {
     // The data rows the run converted, into saved files or not.
     int rowsConverted = 0;
     // The rows the supplier layout passed over, by PassedOver reason.
-    std::array<int, 5> passedOver{};
+    std::array<int, 6> passedOver{};
     // The rows a critical error kept out of a saved price list.
     LeftOutRows leftOut;
     std::optional<UnreadRows> unread;

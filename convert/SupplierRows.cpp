@@ -48,6 +48,11 @@ bool IsEmptyIn(const SheetRow& row, const std::vector<int>& columns)
     return std::all_of(columns.begin(), columns.end(), [&](int column) { return Trim(row.CellText(column)).empty(); });
 }
 
+// The fewest rows a shape is learnt from, and the share of them (in %) that
+// fill a common column.
+constexpr std::size_t kShapeRowsAtLeast = 5;
+constexpr std::size_t kCommonShare = 80;
+
 const char* NoteText(PassedOver reason)
 {
     switch (reason) {
@@ -55,6 +60,7 @@ const char* NoteText(PassedOver reason)
     case PassedOver::Total: return QRNConsts::sRowTotal;
     case PassedOver::RepeatedHeader: return QRNConsts::sRowRepeatedHeader;
     case PassedOver::Unnamed: return QRNConsts::sRowUnnamed;
+    case PassedOver::UnlikeProducts: return QRNConsts::sRowUnlikeProducts;
     case PassedOver::NothingMapped: break;
     }
     return nullptr;
@@ -67,6 +73,7 @@ const char* ReasonName(PassedOver reason)
     case PassedOver::Total: return QRNConsts::sPassedTotals;
     case PassedOver::RepeatedHeader: return QRNConsts::sPassedRepeatedHeaders;
     case PassedOver::Unnamed: return QRNConsts::sPassedUnnamed;
+    case PassedOver::UnlikeProducts: return QRNConsts::sPassedUnlikeProducts;
     case PassedOver::NothingMapped: break;
     }
     return QRNConsts::sPassedNothingMapped;
@@ -93,19 +100,49 @@ SupplierRowSorter::SupplierRowSorter(const RunInputs& inputs, const FieldColumns
     if (!naming_.empty()) naming_.insert(naming_.end(), identifying_.begin(), identifying_.end());
 }
 
+bool SupplierRowSorter::MayBeAProduct(const SheetRow& row) const
+{
+    std::string_view heading;
+    return !ByItsCells(row, heading);
+}
+
+void SupplierRowSorter::LearnShape(const std::vector<SheetRow>& rows)
+{
+    if (rows.size() < kShapeRowsAtLeast) return;
+    for (const int column : mapped_) {
+        const auto filled = std::count_if(rows.begin(), rows.end(),
+                                          [&](const SheetRow& row) { return !IsBlankMark(row.CellText(column)); });
+        if (static_cast<std::size_t>(filled) * 100 >= rows.size() * kCommonShare) common_.push_back(column);
+    }
+}
+
+bool SupplierRowSorter::HasProductShape(const SheetRow& row) const
+{
+    const auto missing =
+        std::count_if(common_.begin(), common_.end(), [&](int column) { return IsBlankMark(row.CellText(column)); });
+    // A book without an author or an ISBN is still a book: two gaps in a
+    // wide list are not enough.
+    return missing < 2 || static_cast<std::size_t>(missing) * 2 <= common_.size();
+}
+
 std::optional<PassedOver> SupplierRowSorter::Sort(const SheetRow& row)
 {
+    std::string_view heading;
+    const std::optional<PassedOver> reason = ByItsCells(row, heading);
+    if (reason == PassedOver::GroupHeading) group_ = Trim(heading);
+    if (reason || HasProductShape(row)) return reason;
+    return PassedOver::UnlikeProducts;
+}
+
+std::optional<PassedOver> SupplierRowSorter::ByItsCells(const SheetRow& row, std::string_view& heading) const
+{
     int filled = 0;
-    std::string_view only;
     row.ForEachCell([&](int, std::string_view text) {
         if (IsBlankMark(text)) return;
         ++filled;
-        only = text;
+        heading = text;
     });
-    if (filled == 1 && !ReadsAsNumber(only)) {
-        group_ = Trim(only);
-        return PassedOver::GroupHeading;
-    }
+    if (filled == 1 && !ReadsAsNumber(heading)) return PassedOver::GroupHeading;
     if (IsRepeatedHeader(row)) return PassedOver::RepeatedHeader;
     if (IsTotal(row)) return PassedOver::Total;
     if (IsEmptyIn(row, mapped_)) return PassedOver::NothingMapped;
@@ -170,7 +207,7 @@ std::string PassedRows::CountsText(const std::array<int, kPassedOverReasons>& co
     // Headings, totals and repeated headers first: what the user sees in the
     // sheet; the rows without mapped data last.
     for (const PassedOver reason : {PassedOver::GroupHeading, PassedOver::Total, PassedOver::RepeatedHeader,
-                                    PassedOver::Unnamed, PassedOver::NothingMapped}) {
+                                    PassedOver::Unnamed, PassedOver::UnlikeProducts, PassedOver::NothingMapped}) {
         const int count = counts[static_cast<std::size_t>(reason)];
         if (count == 0) continue;
         if (!text.empty()) text += ", ";

@@ -18,8 +18,9 @@ enum class PassedOver {
     Total,          // "Итого", "Всего:", "Total по складу", with no article, ISBN or EAN
     RepeatedHeader, // the header again, as on every printed page, or its column numbers
     Unnamed,        // no article, ISBN, EAN or name: "По доверенности №" under a waybill
+    UnlikeProducts, // empty where the list's products are filled: "13" above the 13-inch tyres
 };
-inline constexpr std::size_t kPassedOverReasons = 5;
+inline constexpr std::size_t kPassedOverReasons = 6;
 
 // Tells the product rows of a supplier's sheet from the rest, row by row in
 // sheet order, keeping the nearest group heading above.
@@ -30,6 +31,22 @@ public:
     // Why the row is passed over; nullopt for a product.
     std::optional<PassedOver> Sort(const SheetRow& row);
 
+    // How many rows under the header LearnShape is given at most: those
+    // MayBeAProduct.
+    static constexpr std::size_t kShapeRows = 1000;
+    // Learns the shape of the list's products from the first rows under the
+    // header, before any row is sorted. The products of one list look alike:
+    // a mapped column is common when 80 % of the rows fill it, and a row
+    // empty in two common columns and in more than half of them is no product
+    // (a size or series heading, a section title, a printed form's footer).
+    // A row empty in one is a product: without an article (an error), or
+    // without a price, as a list gives what is priced on request.
+    void LearnShape(const std::vector<SheetRow>& rows);
+    // Whether nothing but its shape may keep the row from being a product:
+    // it carries a text in a mapped column and is no heading, total or
+    // header. LearnShape learns from such rows.
+    bool MayBeAProduct(const SheetRow& row) const;
+
     // The text of the last group heading sorted, "" before the first.
     const std::string& Group() const { return group_; }
     // The column the scheme maps to kGroupColumn, 0 when none.
@@ -38,6 +55,10 @@ public:
 private:
     bool IsRepeatedHeader(const SheetRow& row) const;
     bool IsTotal(const SheetRow& row) const;
+    bool HasProductShape(const SheetRow& row) const;
+    // Why the row is passed over but for its shape; `heading` receives the
+    // text of a group heading.
+    std::optional<PassedOver> ByItsCells(const SheetRow& row, std::string_view& heading) const;
 
     std::vector<std::string> columnNames_;
     std::vector<int> mapped_;
@@ -48,6 +69,8 @@ private:
     std::vector<int> naming_;
     int groupColumn_ = 0;
     std::string group_;
+    // The mapped columns the products fill (LearnShape).
+    std::vector<int> common_;
 };
 
 // The rows a run passed over: a note in the log for each (none for a row

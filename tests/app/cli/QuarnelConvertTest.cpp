@@ -574,6 +574,17 @@ INSTANTIATE_TEST_SUITE_P(
                     0,
                     "Артикул;ISBN;Название;Цена;НДС\nKD-1;978-5-17-118366-0;Книга;1;10\n;;Книга;1;10\n"
                     "KD-3;978-5-17;Книга;1;10\nKD-4;;Книга;1;10\n;978-5-17;Книга;1;10\n"},
+        SummaryCase{"SupplierLayoutPassesOverRowsUnlikeItsProducts",
+                    {},
+                    {"--layout", "supplier"},
+                    "Преобразовано строк: 10.\nПропущено строк: 2 (не похожие на строки товаров: 2).\n"
+                    "Файл \"{out}\" сохранен (строк: 10).\n",
+                    0,
+                    [] {
+                        std::string csv = "Артикул;ISBN;Название;Цена;НДС\n13;;;;\n";
+                        for (int row = 1; row <= 10; ++row) csv += "KD-" + std::to_string(row) + ";;Книга;1;10\n";
+                        return csv + ";1;На сумму;;\n";
+                    }()},
         SummaryCase{"StockInWordsAndCountsThatDoNotRead",
                     {},
                     {},

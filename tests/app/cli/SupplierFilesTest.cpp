@@ -170,7 +170,10 @@ const std::vector<SupplierFile> kFiles{
     SupplierFile{"order_389.xls", 9, 20, "2 (заголовки групп: 2)."},
     SupplierFile{"order_390.xls", 9, 2, "2 (заголовки групп: 2)."}, SupplierFile{"order_a00976.xlsx", 9, 8, ""},
     SupplierFile{"order_335.xls", 9, 20, "5 (заголовки групп: 3, итоги: 1, без данных в сопоставленных столбцах: 1)."},
-    SupplierFile{"purchase_from_tsv.xlsx", 9, 10, ""}, SupplierFile{"maz_tender.xls", 9, 261, ""},
+    SupplierFile{"purchase_from_tsv.xlsx", 9, 10,
+                 ""}, // Row 62, a name without a code or a quantity, does not look like the
+    // positions around it.
+    SupplierFile{"maz_tender.xls", 9, 260, "1 (не похожие на строки товаров: 1)."},
     SupplierFile{"kamaz_tender.xlsx", 9, 836, ""}, SupplierFile{"maz_request.xls", 9, 11, ""},
     SupplierFile{"zbest_mobile_price_2025_09.xls", 3, 611, "25 (заголовки групп: 25)."},
     SupplierFile{"zbest_mobile_price_2022_12.xls", 3, 645, "27 (заголовки групп: 27)."},
