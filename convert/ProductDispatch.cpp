@@ -57,7 +57,7 @@ void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const She
     bool pricesRead = true;
     const auto price = [&](const FieldColumn& field, RowErrorHandler::PriceKind kind, std::string* text = nullptr) {
         const std::string cell = GetFieldValue(row, field, observer);
-        if (text) *text = NumberTextOf(cell, field.fieldID);
+        if (text) *text = NumberTextOf(cell, field.fieldID, regional_.decimalSeparator);
         const std::optional<long double> value = rowErrors.ReadPrice(cell, field, regional_, kind);
         pricesRead = pricesRead && value.has_value();
         return value.value_or(0);
@@ -68,8 +68,8 @@ void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const She
     using Kind = RowErrorHandler::PriceKind;
     std::string price01Text;
     std::string discountText;
-    const long double price01 = price(price01_, Kind::Amount, &price01Text);
-    long double listedPrice = price(price_, Kind::Amount);
+    const long double price01 = price(price01_, Kind::ListPrice, &price01Text);
+    long double listedPrice = price(price_, Kind::ListPrice);
     const long double discount = price(discountPercent_, Kind::Discount, &discountText);
     // Without an availability code of its own, a stock column in words
     // gives one, and no stock.

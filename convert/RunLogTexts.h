@@ -23,12 +23,15 @@ inline constexpr char sPackageErrors[] = "Имеются ошибки. Файл 
 inline constexpr char sInvoiceNumber[] = "Накладная № ";
 inline constexpr char sLogSeparator[] = "------------------------------------------";
 
-// A price, discount or rate whose cell is not a number (after "Ошибка в
-// строке %d. "): the cell text and the field's caption. The product goes
+// A price, discount or rate whose cell is not a number, or a number it may
+// not be (a negative price or rate, a price below a kopeck), after "Ошибка в
+// строке %d. ": the cell text and the field's caption. The product goes
 // without its prices.
 inline constexpr char sNotANumber[] = "Значение \"%s\" в поле \"%s\" не является числом";
 inline constexpr char sOtherCurrency[] = "Значение \"%s\" в поле \"%s\" не в той валюте, что в строке %s (%s)";
 inline constexpr char sNumberOutOfRange[] = "Значение \"%s\" в поле \"%s\" вне допустимых пределов";
+inline constexpr char sNegativeNumber[] = "Значение \"%s\" в поле \"%s\" меньше нуля";
+inline constexpr char sLessThanKopeck[] = "Значение \"%s\" в поле \"%s\" меньше копейки";
 
 // A stock column in words read as the availability code: the caption, the
 // words with their codes.
