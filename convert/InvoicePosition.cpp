@@ -54,7 +54,7 @@ void InvoicePositionWriter::Write(TXMLDocument& doc, TXMLNode position, const Sh
         const std::string text = GetInvoiceFieldValue(row, columns_[f]);
         const PositionField& field = kPositionFields[f];
         if (field.text) {
-            field.text(doc, position, text);
+            field.text(doc, position, rowErrors.repeatedCodes.CodeOf(text, field.fieldID, row.Number()));
             continue;
         }
         std::optional<long double> number;

@@ -43,7 +43,9 @@ void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Sh
         // log's long-cell notes has always been.
         const std::string pairText =
             step.pair.fieldID.empty() ? std::string() : GetFieldValue(row, step.pair, observer);
-        P::WriteField(doc, product, *step.writing, GetFieldValue(row, step.field, observer), pairText);
+        const std::string text = GetFieldValue(row, step.field, observer);
+        P::WriteField(doc, product, *step.writing,
+                      rowErrors.repeatedCodes.CodeOf(text, step.field.fieldID, row.Number()), pairText);
     }
     WriteSupply(doc, product, row, observer, rowErrors);
 }

@@ -2,6 +2,7 @@
 
 #include "base/Regional.h"
 #include "convert/FieldCell.h"
+#include "convert/RepeatedCodes.h"
 #include "convert/RunObserver.h"
 #include "convert/StockWords.h"
 #include "convert/UnreadValues.h"
@@ -52,6 +53,7 @@ public:
 
     UnreadValues unreadValues;
     StockWords stockWords;
+    RepeatedCodes repeatedCodes;
     int errorCount = 0;
     int currentRow = 0;
     bool criticalError = false;

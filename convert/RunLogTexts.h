@@ -37,6 +37,10 @@ inline constexpr char sLessThanKopeck[] = "Значение \"%s\" в поле \
 // words with their codes.
 inline constexpr char sStockWords[] = "Слова в поле \"%s\" прочитаны как код доступности: %s";
 
+// ISBN and EAN-13 cells that held their code several times over: how many,
+// and the row of the first.
+inline constexpr char sRepeatedCodes[] = "Ячейки с повторенным кодом прочитаны как один код: %s; первая — строка %s.";
+
 // Counts that did not read and were taken as 0, one line a field in the
 // summary: the caption, the first rows, how many more.
 inline constexpr char sValuesUnread[] = "Значения в поле \"%s\" не читаются: строки %s";
