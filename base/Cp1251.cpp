@@ -108,12 +108,34 @@ std::optional<std::string> Utf8ToCp1251(std::string_view text)
 
 std::string DecodeEdgeFile(std::string_view bytes)
 {
-    if (bytes.substr(0, kBom.size()) == kBom) return ValidUtf8(bytes.substr(kBom.size()));
+    if (bytes.starts_with(kBom)) return ValidUtf8(bytes.substr(kBom.size()));
+    // Notepad's "Unicode" and "Unicode big endian".
+    if (bytes.starts_with("\xFF\xFE")) return DecodeToUtf8(bytes.substr(2), "UTF-16LE");
+    if (bytes.starts_with("\xFE\xFF")) return DecodeToUtf8(bytes.substr(2), "UTF-16BE");
+    // Editors save UTF-8 without a mark. Text in windows-1251 beyond ASCII is
+    // almost never valid UTF-8: a capital letter and a small one (0xC0-0xDF
+    // and 0xE0-0xFF) would have to alternate with the rare 0x80-0xBF bytes.
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii && ValidUtf8(bytes) == bytes) return std::string(bytes);
     return Cp1251ToUtf8(bytes);
+}
+
+int FirstNulLine(std::string_view text)
+{
+    const auto nul = text.find('\0');
+    if (nul == std::string_view::npos) return 0;
+    int line = 1;
+    for (std::size_t i = 0; i < nul; ++i) {
+        if (text[i] == '\r' && i + 1 < nul && text[i + 1] == '\n') ++i;
+        if (text[i] == '\r' || text[i] == '\n') ++line;
+    }
+    return line;
 }
 
 std::string EncodeEdgeFile(std::string_view text)
 {
-    if (auto encoded = Utf8ToCp1251(text)) return *encoded;
+    // Unless its windows-1251 bytes would read as something else ("РЎ" as
+    // the UTF-8 of "С", "яю" first as a UTF-16 mark).
+    if (auto encoded = Utf8ToCp1251(text); encoded && DecodeEdgeFile(*encoded) == text) return *encoded;
     return std::string(kBom) + ValidUtf8(text);
 }

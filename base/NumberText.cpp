@@ -1,5 +1,7 @@
 #include "base/NumberText.h"
 
+#include "base/Utf8Text.h"
+
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -246,20 +248,45 @@ std::size_t SeparatorAt(std::string_view text, std::string_view decimalSeparator
 
 namespace {
 
-constexpr std::string_view kCurrencies[] = {"руб.", "руб", "р.", "₽", "RUB", "UAH", "грн",
-                                            "$",    "USD", "€",  "EUR", "KZT", "BYN"};
+// A currency as suppliers spell it, and the one currency each spelling
+// means. The longer of two spellings that start alike comes first ("руб"
+// before "р"). Letters match in either case.
+struct CurrencySpelling {
+    std::string_view spelling;
+    std::string_view code;
+};
+
+constexpr CurrencySpelling kCurrencies[] = {{"руб.", "RUB"}, {"руб", "RUB"}, {"р.", "RUB"},   {"р", "RUB"},
+                                            {"₽", "RUB"},  {"rub", "RUB"}, {"грн.", "UAH"}, {"грн", "UAH"},
+                                            {"uah", "UAH"},  {"$", "USD"},   {"usd", "USD"},  {"€", "EUR"},
+                                            {"eur", "EUR"},  {"kzt", "KZT"}, {"byn", "BYN"}};
 constexpr std::string_view kPieces[] = {"шт.", "шт", "pcs", "экз.", "экз"};
 
-// The text without one of `words` at its end (`atEnd`) or start and the
-// blanks beside it; the word taken goes to `taken`.
+// The text without `word` at its end (`atEnd`) or start and the blanks beside
+// it; the word as the text spells it goes to `taken`. Case does not change
+// the length of a Latin or Cyrillic letter, so the word's own length cuts it.
+bool TakeWord(std::string_view& text, std::string_view word, bool atEnd, std::string_view& taken)
+{
+    if (text.size() < word.size()) return false;
+    const std::string_view part = atEnd ? text.substr(text.size() - word.size()) : text.substr(0, word.size());
+    if (!SameTextIgnoreCase(part, word)) return false;
+    taken = part;
+    text = WithoutBlanks(atEnd ? text.substr(0, text.size() - word.size()) : text.substr(word.size()));
+    return true;
+}
+
 std::string_view WithoutWord(std::string_view text, std::span<const std::string_view> words, bool atEnd,
                              std::string_view& taken)
 {
-    for (std::string_view word : words) {
-        if (atEnd ? !text.ends_with(word) : !text.starts_with(word)) continue;
-        taken = word;
-        return WithoutBlanks(atEnd ? text.substr(0, text.size() - word.size()) : text.substr(word.size()));
-    }
+    for (std::string_view word : words)
+        if (TakeWord(text, word, atEnd, taken)) break;
+    return text;
+}
+
+std::string_view WithoutCurrency(std::string_view text, bool atEnd, std::string_view& taken)
+{
+    for (const CurrencySpelling& currency : kCurrencies)
+        if (TakeWord(text, currency.spelling, atEnd, taken)) break;
     return text;
 }
 
@@ -273,12 +300,19 @@ std::string_view WithoutUnits(std::string_view text, NumberUnit unit, std::strin
     if (unit == NumberUnit::Percent) rest = WithoutWord(rest, std::array{std::string_view("%")}, true, taken);
     if (unit == NumberUnit::Pieces) rest = WithoutWord(rest, kPieces, true, taken);
     std::string_view money;
-    rest = WithoutWord(rest, kCurrencies, true, money);
-    if (money.empty()) rest = WithoutWord(rest, kCurrencies, false, money);
+    rest = WithoutCurrency(rest, true, money);
+    if (money.empty()) rest = WithoutCurrency(rest, false, money);
     // A unit alone ("RUB", "%") is no number of 0.
     if ((taken.empty() && money.empty()) || rest.empty()) return text;
     if (currency) *currency = money;
     return rest;
+}
+
+std::string_view CurrencyCode(std::string_view written)
+{
+    for (const CurrencySpelling& currency : kCurrencies)
+        if (SameTextIgnoreCase(written, currency.spelling)) return currency.code;
+    return {};
 }
 
 std::optional<std::string> PlainCellNumber(std::string_view text, std::string_view decimalSeparator,

@@ -40,10 +40,14 @@ enum class NumberUnit {
 };
 
 // The text without a currency before or after the number ("1 234,50 руб.",
-// "$12", "7,02 UAH") and without the unit after it; the text as it stands
-// when it carries neither. `currency` receives the currency's text ("" for
-// none).
+// "$12", "7,02 UAH", "₽100", "100р.", in any case) and without the unit after
+// it; the text as it stands when it carries neither. `currency` receives the
+// currency as the text spells it ("" for none).
 std::string_view WithoutUnits(std::string_view text, NumberUnit unit, std::string_view* currency = nullptr);
+
+// The currency a spelling WithoutUnits took means: "RUB" for "руб.", "р",
+// "₽" or "rub" alike, "USD" for "$", and so on; "" for none.
+std::string_view CurrencyCode(std::string_view written);
 
 // Its value: 0 for a blank text, nothing when the text is not a number or
 // the number is out of range.

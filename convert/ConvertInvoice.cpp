@@ -203,6 +203,7 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
     result.staleFiles = StalePackageFiles(inputs.outputPath, result.savedFiles);
     result.criticalError = rowErrors.criticalError;
     result.unreadValues = rowErrors.unreadValues.Columns();
+    result.repeatedCodeLines = rowErrors.repeatedCodes.SummaryLines();
     return result;
 }
 

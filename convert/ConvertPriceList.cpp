@@ -112,6 +112,7 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     result.criticalError = !saved;
     result.unreadValues = rowErrors.unreadValues.Columns();
     result.stockWordLines = rowErrors.stockWords.SummaryLines();
+    result.repeatedCodeLines = rowErrors.repeatedCodes.SummaryLines();
     return result;
 }
 

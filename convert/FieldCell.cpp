@@ -44,7 +44,29 @@ std::string BarcodeOfCell(std::string_view cell)
     return ONIXFunctions::IsEAN13CheckDigitValid(restored, expected) ? restored : barcode;
 }
 
-std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std::string* currency)
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Roubles and kopecks as price lists of old write them, "1 900=00" and
+// "11=90": the "=" is the decimal separator when a digit stands before it
+// and exactly two after it. Any other "=" stays, and the text does not read.
+std::string KopecksAfterEquals(std::string number, std::string_view decimalSeparator)
+{
+    const auto equals = number.find('=');
+    if (equals == std::string::npos || equals == 0 || number.size() - equals != 3 || !IsDigit(number[equals - 1])
+        || !IsDigit(number[equals + 1]) || !IsDigit(number[equals + 2]))
+        return number;
+    return number.replace(equals, 1, decimalSeparator);
+}
+
+} // namespace
+
+std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std::string_view decimalSeparator,
+                         std::string* currency)
 {
     if (currency) currency->clear();
     if (fieldID == "VAT" && SameTextIgnoreCase(Trim(cell), "без НДС")) return "0";
@@ -53,7 +75,9 @@ std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std:
     for (const char* count : {"OnHand", "Amount", "PackQuantity", "InitialPrintRun", "NumberOfItemsOfThisForm"})
         if (fieldID == count) unit = NumberUnit::Pieces;
     std::string_view money;
-    const std::string number(WithoutUnits(cell, unit, &money));
+    std::string number(WithoutUnits(cell, unit, &money));
     if (currency) *currency = money;
+    for (const char* price : {"Price01", "Price", "RecommendedPrice"})
+        if (fieldID == price) return KopecksAfterEquals(std::move(number), decimalSeparator);
     return number;
 }

@@ -23,9 +23,11 @@ std::string GetFieldValue(const SheetRow& row, const FieldColumn& field, RunObse
 
 // The number a numeric field's cell gives as suppliers write it: a currency
 // beside it, a "%" after a rate or discount, "шт" after a count; "без НДС"
-// in the VAT rate is 0. The text to read as a number; `currency` receives
-// the currency's text ("" for none).
-std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std::string* currency = nullptr);
+// in the VAT rate is 0; a price's "=" before two digits of kopecks ("11=90")
+// is the decimal separator. The text to read as a number; `currency`
+// receives the currency's text ("" for none).
+std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std::string_view decimalSeparator,
+                         std::string* currency = nullptr);
 
 // A barcode a spreadsheet kept as a number and so without its leading 0
 // (12 digits, "730870274064"): the EAN-13 with the 0 back where its check

@@ -9,11 +9,15 @@ namespace I = ONIXFunctions::Invoice;
 using TextWriter = void (*)(TXMLDocument&, TXMLNode, const std::string&);
 using NumberWriter = void (*)(TXMLDocument&, TXMLNode, long double);
 
+// How a number is read: a count that does not read is 0; a price that does
+// not read, or a negative rate, is an error, and the position goes without it.
+enum class NumberKind { Count, Price, Rate };
+
 struct PositionField {
     const char* fieldID;
     TextWriter text;
     NumberWriter number;
-    bool price = false; // a price that does not read is an error, and the position goes without it
+    NumberKind kind = NumberKind::Count;
 };
 
 // The children of a Position in their order; VAT comes before PackQuantity,
@@ -25,9 +29,9 @@ const std::array<PositionField, 12> kPositionFields{{
     {"ISBN", I::ISBN, nullptr},
     {"ProductName", I::ProductName, nullptr},
     {"Amount", nullptr, I::Amount},
-    {"Price", nullptr, I::Price, true},
-    {"RecommendedPrice", nullptr, I::RecommendedPrice, true},
-    {"VAT", nullptr, I::VAT},
+    {"Price", nullptr, I::Price, NumberKind::Price},
+    {"RecommendedPrice", nullptr, I::RecommendedPrice, NumberKind::Price},
+    {"VAT", nullptr, I::VAT, NumberKind::Rate},
     {"PackQuantity", nullptr, I::PackQuantity},
     {"GTDNo", I::GTDNo, nullptr},
     {"CountryCode", I::CountryCode, nullptr},
@@ -50,12 +54,17 @@ void InvoicePositionWriter::Write(TXMLDocument& doc, TXMLNode position, const Sh
         const std::string text = GetInvoiceFieldValue(row, columns_[f]);
         const PositionField& field = kPositionFields[f];
         if (field.text) {
-            field.text(doc, position, text);
-        } else if (!field.price) {
-            field.number(doc, position, rowErrors.ReadCount(text, columns_[f], regional_));
-        } else if (const std::optional<long double> price =
-                       rowErrors.ReadPrice(text, columns_[f], regional_, RowErrorHandler::PriceKind::Amount)) {
-            field.number(doc, position, *price);
+            field.text(doc, position, rowErrors.repeatedCodes.CodeOf(text, field.fieldID, row.Number()));
+            continue;
         }
+        std::optional<long double> number;
+        switch (field.kind) {
+        case NumberKind::Count: number = rowErrors.ReadCount(text, columns_[f], regional_); break;
+        case NumberKind::Price:
+            number = rowErrors.ReadPrice(text, columns_[f], regional_, RowErrorHandler::PriceKind::Amount);
+            break;
+        case NumberKind::Rate: number = rowErrors.ReadRate(text, columns_[f], regional_); break;
+        }
+        if (number) field.number(doc, position, *number);
     }
 }

@@ -43,7 +43,9 @@ void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Sh
         // log's long-cell notes has always been.
         const std::string pairText =
             step.pair.fieldID.empty() ? std::string() : GetFieldValue(row, step.pair, observer);
-        P::WriteField(doc, product, *step.writing, GetFieldValue(row, step.field, observer), pairText);
+        const std::string text = GetFieldValue(row, step.field, observer);
+        P::WriteField(doc, product, *step.writing,
+                      rowErrors.repeatedCodes.CodeOf(text, step.field.fieldID, row.Number()), pairText);
     }
     WriteSupply(doc, product, row, observer, rowErrors);
 }
@@ -57,7 +59,7 @@ void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const She
     bool pricesRead = true;
     const auto price = [&](const FieldColumn& field, RowErrorHandler::PriceKind kind, std::string* text = nullptr) {
         const std::string cell = GetFieldValue(row, field, observer);
-        if (text) *text = NumberTextOf(cell, field.fieldID);
+        if (text) *text = NumberTextOf(cell, field.fieldID, regional_.decimalSeparator);
         const std::optional<long double> value = rowErrors.ReadPrice(cell, field, regional_, kind);
         pricesRead = pricesRead && value.has_value();
         return value.value_or(0);
@@ -68,8 +70,8 @@ void ProductDispatch::WriteSupply(TXMLDocument& doc, TXMLNode product, const She
     using Kind = RowErrorHandler::PriceKind;
     std::string price01Text;
     std::string discountText;
-    const long double price01 = price(price01_, Kind::Amount, &price01Text);
-    long double listedPrice = price(price_, Kind::Amount);
+    const long double price01 = price(price01_, Kind::ListPrice, &price01Text);
+    long double listedPrice = price(price_, Kind::ListPrice);
     const long double discount = price(discountPercent_, Kind::Discount, &discountText);
     // Without an availability code of its own, a stock column in words
     // gives one, and no stock.

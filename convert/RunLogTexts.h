@@ -23,12 +23,15 @@ inline constexpr char sPackageErrors[] = "Имеются ошибки. Файл 
 inline constexpr char sInvoiceNumber[] = "Накладная № ";
 inline constexpr char sLogSeparator[] = "------------------------------------------";
 
-// A price, discount or rate whose cell is not a number (after "Ошибка в
-// строке %d. "): the cell text and the field's caption. The product goes
+// A price, discount or rate whose cell is not a number, or a number it may
+// not be (a negative price or rate, a price below a kopeck), after "Ошибка в
+// строке %d. ": the cell text and the field's caption. The product goes
 // without its prices.
 inline constexpr char sNotANumber[] = "Значение \"%s\" в поле \"%s\" не является числом";
 inline constexpr char sOtherCurrency[] = "Значение \"%s\" в поле \"%s\" не в той валюте, что в строке %s (%s)";
 inline constexpr char sNumberOutOfRange[] = "Значение \"%s\" в поле \"%s\" вне допустимых пределов";
+inline constexpr char sNegativeNumber[] = "Значение \"%s\" в поле \"%s\" меньше нуля";
+inline constexpr char sLessThanKopeck[] = "Значение \"%s\" в поле \"%s\" меньше копейки";
 
 // An article made from the name that an earlier product of the file already
 // has (the same name, or two names that hash alike): the article, that row.
@@ -37,6 +40,10 @@ inline constexpr char sSameArticle[] = "Тот же артикул \"%s\" уже
 // A stock column in words read as the availability code: the caption, the
 // words with their codes.
 inline constexpr char sStockWords[] = "Слова в поле \"%s\" прочитаны как код доступности: %s";
+
+// ISBN and EAN-13 cells that held their code several times over: how many,
+// and the row of the first.
+inline constexpr char sRepeatedCodes[] = "Ячейки с повторенным кодом прочитаны как один код: %s; первая — строка %s.";
 
 // Counts that did not read and were taken as 0, one line a field in the
 // summary: the caption, the first rows, how many more.

@@ -43,6 +43,8 @@ struct RunResult {
     std::vector<UnreadColumn> unreadValues;
     // How a stock column in words was read (StockWords::SummaryLines).
     std::vector<std::string> stockWordLines;
+    // ISBN and EAN-13 cells read as one code (RepeatedCodes::SummaryLines).
+    std::vector<std::string> repeatedCodeLines;
     // The run ended early at the front end's request, saving nothing.
     bool stopped = false;
 };

@@ -61,6 +61,7 @@ std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResul
     for (const std::string& stale : result.staleFiles)
         lines.push_back(FormatMessage(QRNConsts::sStalePackageFile, {stale}));
     for (const std::string& words : result.stockWordLines) lines.push_back(words);
+    for (const std::string& codes : result.repeatedCodeLines) lines.push_back(codes);
     for (std::string& unread : UnreadValueLines(result.unreadValues)) lines.push_back(std::move(unread));
     for (std::string& warning : ReadWarningLines(result.readWarnings)) lines.push_back(std::move(warning));
     return lines;

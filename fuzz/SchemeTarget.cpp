@@ -47,9 +47,10 @@ void FuzzTargets::SchemeFile(std::string_view input)
         lines = ReadSchemeFile(path);
     } catch (const EdgeFileFault&) {
         // Refused for what the file is (UTF-16, a workbook): only a file
-        // that starts like one.
+        // that starts like one, or one with a NUL byte.
         for (const char* mark : {"\xFF\xFE", "\xFE\xFF", "PK\x03\x04", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"})
             if (input.starts_with(mark)) return;
+        if (input.find('\0') != std::string_view::npos) return;
         throw std::logic_error("a scheme refused for what it is not");
     }
 

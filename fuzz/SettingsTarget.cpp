@@ -4,6 +4,7 @@
 #include "ScratchFiles.h"
 
 #include "base/Cp1251.h"
+#include "base/EdgeFileFault.h"
 #include "catalogue/DocumentTypes.h"
 #include "catalogue/FieldCatalogue.h"
 #include "settings/IniDocument.h"
@@ -44,7 +45,20 @@ void FuzzTargets::SettingsFile(std::string_view input)
     IniStore::SetIniFileName(path);
     static const std::vector<std::string> keys = EveryKey();
 
-    const IniDocument document(DecodeEdgeFile(input));
+    const std::string text = DecodeEdgeFile(input);
+    if (FirstNulLine(text) != 0) {
+        // Not used: every value absent, and the file never written over.
+        for (const auto& [key, value] : StoredValues(keys))
+            if (value != kAbsent) throw std::logic_error("a settings file with a NUL read for " + key);
+        try {
+            IniStore::WriteStringParam(keys.front(), "1");
+        } catch (const EdgeFileFault&) {
+            IniStore::SetIniFileName("");
+            return;
+        }
+        throw std::logic_error("a settings file with a NUL written over");
+    }
+    const IniDocument document(text);
     const auto before = StoredValues(keys);
     for (const std::string& key : keys) {
         if (before.at(key) != document.Value(kSection, key).value_or(kAbsent))

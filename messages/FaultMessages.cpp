@@ -150,6 +150,12 @@ std::string EdgeFileFaultMessage(const EdgeFileFault& fault)
         return FormatMessage(QRNConsts::sSchemeFileInUtf16, {fault.file.path, fault.encoding});
     case EdgeFileFault::Reason::SchemeIsWorkbook:
         return FormatMessage(QRNConsts::sSchemeFileIsWorkbook, {fault.file.path});
+    case EdgeFileFault::Reason::SchemeHasNul:
+        return FormatMessage(QRNConsts::sSchemeFileNotRead,
+                             {fault.file.path, FormatMessage(QRNConsts::sReasonNulByte, {std::to_string(fault.line)})});
+    case EdgeFileFault::Reason::SettingsHasNul:
+        return FormatMessage(QRNConsts::sSettingsNotRead,
+                             {fault.file.path, FormatMessage(QRNConsts::sReasonNulByte, {std::to_string(fault.line)})});
     case EdgeFileFault::Reason::SettingsNotRead: break;
     }
     return FormatMessage(QRNConsts::sSettingsNotRead, {fault.file.path, FileFaultReason(fault.file)});

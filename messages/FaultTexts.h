@@ -122,6 +122,9 @@ inline constexpr char sWarningsMore[] = "… и ещё %s";
 inline constexpr char sSchemeFileTooLarge[] = "Файл \"%s\" слишком велик для схемы соответствия полей (больше %s КБ)";
 inline constexpr char sSchemeFileIsWorkbook[] =
     "Файл \"%s\" - книга (xlsx, xls или ods), а не схема соответствия полей; выберите файл схемы (.sch)";
+inline constexpr char sSchemeFileNotRead[] = "Файл схемы соответствия полей \"%s\" не прочитан: %s";
+// A scheme or settings file with a NUL byte: a damaged file, or none of its kind.
+inline constexpr char sReasonNulByte[] = "в строке %s нулевой байт (NUL); файл поврежден или это не текст";
 inline constexpr char sSchemeFileInUtf16[] =
     "Файл схемы соответствия полей \"%s\" записан в кодировке %s; сохраните его в кодировке windows-1251 или UTF-8";
 

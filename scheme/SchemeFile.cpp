@@ -50,8 +50,12 @@ SchemeLines ReadSchemeFile(const std::string& path)
         if (bytes.starts_with(mark))
             throw EdgeFileFault(EdgeFileFault::Reason::SchemeInUtf16,
                                 FileFault(FileFault::Action::Read, path, FileFault::Reason::SystemError), encoding);
-    if (const auto nul = bytes.find('\0'); nul != std::string::npos) bytes.resize(nul);
-    return SplitLines(DecodeEdgeFile(bytes));
+    const std::string text = DecodeEdgeFile(bytes);
+    // Cut at a NUL, the scheme would lose its later lines without a word.
+    if (const int line = FirstNulLine(text))
+        throw EdgeFileFault(EdgeFileFault::Reason::SchemeHasNul,
+                            FileFault(FileFault::Action::Read, path, FileFault::Reason::SystemError), {}, line);
+    return SplitLines(text);
 }
 
 void WriteSchemeFile(const std::string& path, const SchemeLines& lines)

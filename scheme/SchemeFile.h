@@ -15,11 +15,12 @@
 inline constexpr std::size_t kMaxSchemeFileBytes = 1 << 20;
 
 // Takes CR LF, a lone CR or a lone LF as a line end and a last line without
-// one; keeps empty lines; stops at the first NUL byte. Raises FileFault naming
-// the file when it is missing, unreadable or not a regular file (a FIFO or a
-// device is never read), and EdgeFileFault when it is larger than
-// kMaxSchemeFileBytes (SchemeTooLarge), starts with a UTF-16 byte-order
-// mark (SchemeInUtf16) or is a workbook (SchemeIsWorkbook).
+// one; keeps empty lines; reads UTF-8 without a mark as well (DecodeEdgeFile).
+// Raises FileFault naming the file when it is missing, unreadable or not a
+// regular file (a FIFO or a device is never read), and EdgeFileFault when it
+// is larger than kMaxSchemeFileBytes (SchemeTooLarge), starts with a UTF-16
+// byte-order mark (SchemeInUtf16), is a workbook (SchemeIsWorkbook) or holds
+// a NUL byte (SchemeHasNul, naming its line).
 SchemeLines ReadSchemeFile(const std::string& path);
 
 // CR LF after every line, the last one too; an empty scheme gives an empty

@@ -29,10 +29,28 @@ std::string& ExplicitIniFileName()
 }
 
 // What the file holds, as far as it may be used: a file that is not a regular
-// file or is far larger than settings ever are is read as empty.
-WholeFile ReadSettingsFile(const std::string& path)
+// file or is far larger than settings ever are is not read, and one read
+// with a NUL byte in it is not used.
+struct SettingsFile {
+    WholeFile file;
+    std::string text; // when read
+    int nulLine = 0;  // the line of a NUL byte in the text, 0 for none
+};
+
+SettingsFile ReadSettingsFile(const std::string& path)
 {
-    return ReadRegularFile(path, IniStore::kMaxIniFileBytes);
+    SettingsFile settings{ReadRegularFile(path, IniStore::kMaxIniFileBytes), {}, 0};
+    if (settings.file.outcome == WholeFile::Outcome::Read) {
+        settings.text = DecodeEdgeFile(settings.file.bytes);
+        settings.nulLine = FirstNulLine(settings.text);
+    }
+    return settings;
+}
+
+EdgeFileFault NulFault(const std::string& path, int line)
+{
+    return EdgeFileFault(EdgeFileFault::Reason::SettingsHasNul,
+                         FileFault(FileFault::Action::Read, path, FileFault::Reason::SystemError), {}, line);
 }
 
 // The document to change: the file as it is, or an empty one when there is
@@ -40,7 +58,8 @@ WholeFile ReadSettingsFile(const std::string& path)
 // that would lose every other value in it.
 IniDocument LoadForWriting(const std::string& path)
 {
-    const WholeFile file = ReadSettingsFile(path);
+    const SettingsFile settings = ReadSettingsFile(path);
+    const WholeFile& file = settings.file;
     switch (file.outcome) {
     case WholeFile::Outcome::Missing: return IniDocument("");
     case WholeFile::Outcome::Read: break;
@@ -53,8 +72,9 @@ IniDocument LoadForWriting(const std::string& path)
     }
     case WholeFile::Outcome::Unreadable: throw file.Fault(path, IniStore::kMaxIniFileBytes);
     }
+    if (settings.nulLine) throw NulFault(path, settings.nulLine);
     if (::access(path.c_str(), W_OK) != 0) RefuseWrite(path, errno);
-    return IniDocument(DecodeEdgeFile(file.bytes));
+    return IniDocument(settings.text);
 }
 
 std::optional<long long> IntegerValue(std::string_view text)
@@ -85,7 +105,9 @@ std::string GetIniFileName()
 std::optional<EdgeFileFault> FileProblem()
 {
     const std::string path = GetIniFileName();
-    const WholeFile file = ReadSettingsFile(path);
+    const SettingsFile settings = ReadSettingsFile(path);
+    if (settings.nulLine) return NulFault(path, settings.nulLine);
+    const WholeFile& file = settings.file;
     if (file.outcome == WholeFile::Outcome::Read || file.outcome == WholeFile::Outcome::Missing) return std::nullopt;
     return EdgeFileFault(EdgeFileFault::Reason::SettingsNotRead, file.Fault(path, kMaxIniFileBytes));
 }
@@ -93,9 +115,9 @@ std::optional<EdgeFileFault> FileProblem()
 std::string ReadStringParam(const std::string& key, const std::string& defaultValue)
 {
     try {
-        const WholeFile file = ReadSettingsFile(GetIniFileName());
-        if (file.outcome != WholeFile::Outcome::Read) return defaultValue;
-        return IniDocument(DecodeEdgeFile(file.bytes)).Value(kSection, key).value_or(defaultValue);
+        const SettingsFile settings = ReadSettingsFile(GetIniFileName());
+        if (settings.file.outcome != WholeFile::Outcome::Read || settings.nulLine) return defaultValue;
+        return IniDocument(settings.text).Value(kSection, key).value_or(defaultValue);
     } catch (const std::exception&) {
         return defaultValue;
     }

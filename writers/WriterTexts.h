@@ -18,6 +18,9 @@ inline constexpr char sISBN13CheckDigit[] = "ISBN-13 имеет неправил
 inline constexpr char sEAN13Length[] = "EAN-13 содержит не 13 символов";
 inline constexpr char sEAN13NotDigits[] = "EAN-13 содержит не только цифры";
 inline constexpr char sEAN13CheckDigit[] = "EAN-13 имеет неправильную контрольную цифру (должно быть %s)";
+// A cell of two different codes (CodeOfCell): the first and the other.
+inline constexpr char sISBNTwoCodes[] = "ISBN содержит разные коды: %s и %s";
+inline constexpr char sEAN13TwoCodes[] = "EAN-13 содержит разные коды: %s и %s";
 inline constexpr char sNoRecordReference[] = "Не указан артикул товара";
 inline constexpr char sBadPublicationYear[] = "Не удается распознать год издания";
 

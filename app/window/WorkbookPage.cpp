@@ -84,8 +84,7 @@ WorkbookPage::WorkbookPage(const WizardContext& context, QWidget* parent)
     cbLayout->addItems({QStr(QRNConsts::sLayoutStrict), QStr(QRNConsts::sLayoutSupplier)});
     cbLayout->setToolTip(QStr(QRNConsts::sLayoutHint));
     cbLayout->setCurrentIndex(IniStore::ReadStringParam(kLayout, "0") == "1" ? 1 : 0);
-    connect(cbLayout, &QComboBox::activated, this,
-            [](int index) { IniStore::WriteStringParam(kLayout, index == 1 ? "1" : "0"); });
+    connect(cbLayout, &QComboBox::activated, this, [this](int index) { RememberLayout(index == 1); });
     connect(edExcelFile, &QLineEdit::editingFinished, this, &WorkbookPage::WorkbookChosen);
 
     // One column 656 pixels wide in the middle: the file, the note or the
@@ -279,7 +278,12 @@ void WorkbookPage::SetCommandLineLayout(bool supplier)
 void WorkbookPage::ChooseSupplierLayout()
 {
     cbLayout->setCurrentIndex(1);
-    IniStore::WriteStringParam(kLayout, "1");
+    RememberLayout(true);
+}
+
+void WorkbookPage::RememberLayout(bool supplier) const
+{
+    FContext.Guarded([supplier] { IniStore::WriteStringParam(kLayout, supplier ? "1" : "0"); });
 }
 
 SheetChoice WorkbookPage::ChosenSheet() const

@@ -71,6 +71,9 @@ public:
 
 private:
     void SelectExcelFile();
+    // A settings file that cannot be written, or may not be (it could not
+    // be read), keeps the layout unremembered and says so in the error box.
+    void RememberLayout(bool supplier) const;
     // Lists the workbook's sheets; what keeps it from being read is said
     // under the file field, and in the error box when `report`.
     std::vector<SheetEntry> ListSheets(bool report);

@@ -77,6 +77,7 @@ struct UnitCase {
     NumberUnit unit;
     const char* number;
     const char* currency;
+    const char* code = ""; // the currency's
 };
 
 class UnitsBesideNumbers : public ::testing::TestWithParam<UnitCase> {};
@@ -86,18 +87,26 @@ TEST_P(UnitsBesideNumbers, AreTakenOffAsSuppliersWriteThem)
     std::string_view currency;
     EXPECT_EQ(WithoutUnits(GetParam().text, GetParam().unit, &currency), GetParam().number);
     EXPECT_EQ(currency, GetParam().currency);
+    EXPECT_EQ(CurrencyCode(currency), GetParam().code);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnitsBesideNumbers,
-    ::testing::Values(UnitCase{"1 234,50 руб.", NumberUnit::None, "1 234,50", "руб."},
-                      UnitCase{"350 р.", NumberUnit::None, "350", "р."}, UnitCase{"$12", NumberUnit::None, "12", "$"},
-                      UnitCase{" 7,02\u00A0UAH ", NumberUnit::None, "7,02", "UAH"},
-                      UnitCase{"10%", NumberUnit::Percent, "10", ""}, UnitCase{"5 шт", NumberUnit::Pieces, "5", ""},
-                      UnitCase{"300 экз.", NumberUnit::Pieces, "300", ""},
-                      // A unit the field does not take stays, and the text does not read.
-                      UnitCase{"10%", NumberUnit::None, "10%", ""}, UnitCase{"2 уп.", NumberUnit::Pieces, "2 уп.", ""},
-                      UnitCase{"RUB", NumberUnit::None, "RUB", ""}));
+    ::testing::Values(
+        UnitCase{"1 234,50 руб.", NumberUnit::None, "1 234,50", "руб.", "RUB"},
+        UnitCase{"350 р.", NumberUnit::None, "350", "р.", "RUB"}, UnitCase{"$12", NumberUnit::None, "12", "$", "USD"},
+        UnitCase{" 7,02\u00A0UAH ", NumberUnit::None, "7,02", "UAH", "UAH"},
+        // One currency's spellings, before or after, with or without a blank, in any case.
+        UnitCase{"100р.", NumberUnit::None, "100", "р.", "RUB"},
+        UnitCase{"₽100", NumberUnit::None, "100", "₽", "RUB"},
+        UnitCase{"1 234,5 Руб", NumberUnit::None, "1 234,5", "Руб", "RUB"},
+        UnitCase{"100 Р", NumberUnit::None, "100", "Р", "RUB"}, UnitCase{"rub 5", NumberUnit::None, "5", "rub", "RUB"},
+        UnitCase{"5 грн", NumberUnit::None, "5", "грн", "UAH"}, UnitCase{"€ 3", NumberUnit::None, "3", "€", "EUR"},
+        UnitCase{"10%", NumberUnit::Percent, "10", ""}, UnitCase{"5 шт", NumberUnit::Pieces, "5", ""},
+        UnitCase{"300 экз.", NumberUnit::Pieces, "300", ""},
+        // A unit the field does not take stays, and the text does not read.
+        UnitCase{"10%", NumberUnit::None, "10%", ""}, UnitCase{"2 уп.", NumberUnit::Pieces, "2 уп.", ""},
+        UnitCase{"RUB", NumberUnit::None, "RUB", ""}));
 
 TEST(CellNumberParse, TheThousandsSeparatorIsNoDecimalSeparator)
 {

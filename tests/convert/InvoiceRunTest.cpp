@@ -222,9 +222,9 @@ TEST_F(InvoiceRunTest, PositionHoldsTheMappedFieldsInTheirOrderWithRegionalNumbe
     EXPECT_EQ(xml.find("А1"), std::string::npos);
 }
 
-// An invoice with a price nobody can read must not go out; a quantity that
-// does not read is 0, named once in the summary.
-TEST_F(InvoiceRunTest, APriceCellThatIsNoNumberKeepsItsInvoiceUnsaved)
+// An invoice with a price nobody can read, or a negative tax rate, must not
+// go out; a quantity that does not read is 0, named once in the summary.
+TEST_F(InvoiceRunTest, APriceCellThatIsNoNumberOrANegativeRateKeepsItsInvoiceUnsaved)
 {
     Rows rows = InvoiceRows(2);
     rows[2][3] = "три";
@@ -241,6 +241,14 @@ TEST_F(InvoiceRunTest, APriceCellThatIsNoNumberKeepsItsInvoiceUnsaved)
     EXPECT_TRUE(Run(rows).allSaved);
     EXPECT_EQ(UnreadValueLines(Run(rows).unreadValues),
               std::vector<std::string>{"Значения в поле \"Количество\" не читаются: строки 2, 3"});
+
+    // A negative quantity may be a return; a negative rate is no rate.
+    rows = InvoiceRows(2);
+    rows[1][2] = "-3";
+    rows[2][4] = "-10";
+    EXPECT_FALSE(Run(rows).allSaved);
+    EXPECT_EQ(observer.log, (Log{"Ошибка в строке 3. Значение \"-10\" в поле \"Ставка НДС, %\" меньше нуля",
+                                 QRNConsts::sLogSeparator, Saved("1024"), QRNConsts::sPackageErrors}));
 }
 
 TEST_F(InvoiceRunTest, RowWithOnlyColumnOneGivesAnEmptyPosition)

@@ -131,6 +131,48 @@ TEST_F(PriceListRunTest, PriceCellsThatAreNoNumberAreLoggedAndTheFileSaved)
     EXPECT_EQ(Occurrences(xml, "<PriceAmount>0</PriceAmount>"), 0) << xml;
 }
 
+struct PriceCellCase {
+    const char* price;
+    const char* vat;
+    const char* error;  // the row error's end, after the cell and the caption; "" for none
+    const char* amount; // both prices' amount; nullptr when the product goes without prices
+};
+
+class PriceCellTest : public PriceListRunTest, public testing::WithParamInterface<PriceCellCase> {};
+
+// Row 2 gives the price column its currency, roubles; row 3 holds the case.
+TEST_P(PriceCellTest, ReadsAsSuppliersWriteItOrIsNamedAgainstTheRow)
+{
+    const PriceCellCase& c = GetParam();
+    Rows rows = WithHeader({BookRow("A1"), BookRow("A2")});
+    rows[1][5] = "7 руб.";
+    rows[2][5] = c.price;
+    rows[2][6] = c.vat;
+    Run(rows);
+    const bool vat = std::string(c.vat) != "10";
+    const std::string error = "Ошибка в строке 3. Значение \"" + std::string(vat ? c.vat : c.price) + "\" в поле \""
+                              + (vat ? "Ставка НДС, %" : "Отпускная цена без НДС") + "\" " + c.error;
+    EXPECT_EQ(observer.log, (*c.error ? Log{error, QRNConsts::sLogSeparator, QRNConsts::sFileSaved} : kSuccessLog));
+    const std::string xml = ReadMessage(output);
+    EXPECT_EQ(Occurrences(xml, "<Price>"), c.amount ? 4 : 2) << xml;
+    if (c.amount) {
+        EXPECT_EQ(Occurrences(xml, "<PriceAmount>" + std::string(c.amount) + "</PriceAmount>"), 2) << xml;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, PriceCellTest,
+    testing::Values(PriceCellCase{"100р.", "10", "", "100"}, PriceCellCase{"₽100", "10", "", "100"},
+                    PriceCellCase{"100 ₽", "10", "", "100"}, PriceCellCase{"1 234,5 руб", "10", "", "1234.5"},
+                    PriceCellCase{"1 900=00", "10", "", "1900"}, PriceCellCase{"11=90", "10", "", "11.9"},
+                    PriceCellCase{"11=9", "10", "не является числом", nullptr},
+                    PriceCellCase{"=50", "10", "не является числом", nullptr},
+                    PriceCellCase{"Звоните", "10", "не является числом", nullptr},
+                    PriceCellCase{"по запросу", "10", "не является числом", nullptr},
+                    PriceCellCase{"-5", "10", "меньше нуля", nullptr},
+                    PriceCellCase{"0,004", "10", "меньше копейки", nullptr},
+                    PriceCellCase{"100", "-10", "меньше нуля", nullptr}));
+
 TEST_F(PriceListRunTest, CriticalErrorKeepsThePreviousFileAndLeavesNoTemporaryFile)
 {
     WriteBytes(output, "previous run");

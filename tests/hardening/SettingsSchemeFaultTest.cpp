@@ -203,6 +203,14 @@ const SchemeFault kSchemeFaults[] = {
          return path;
      },
      QRNConsts::sFileNotReadable, QRNConsts::sReasonNotRegularFile},
+    // Cut at the NUL, it would lose its later lines without a word.
+    {"NulByte",
+     [](FileSite& site) {
+         const std::string path = site.folder.File("books.sch");
+         WriteFileBytes(path, std::string("ISBN = ISBN\r\n\r\nАвтор = ") + '\0' + "Автор\r\nНазвание = Название\r\n");
+         return path;
+     },
+     QRNConsts::sSchemeFileNotRead, "в строке 3 нулевой байт (NUL); файл поврежден или это не текст"},
 };
 
 class SchemeReadFaultTest : public testing::TestWithParam<SchemeFault> {};

@@ -1,6 +1,7 @@
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
 
+#include "base/EdgeFileFault.h"
 #include "base/FileFault.h"
 #include "support/CaseName.h"
 #include "support/TempFolder.h"
@@ -66,11 +67,44 @@ TEST_F(IniStoreTest, ValueOutsideWindows1251MakesTheFileUtf8WithBom)
     EXPECT_EQ(Bytes(), "[Params]\r\nFromPerson=\xC8\xE2\xE0\xED\xEE\xE2\r\nToCompany=\xCA\xED\xE8\xE3\xE0\r\n");
 }
 
-TEST_F(IniStoreTest, ReadsAUtf8FileWithBomWrittenByHand)
+struct TextCase {
+    const char* name;
+    std::string bytes;
+    const char* toPerson; // as read
+    int nulLine = 0;      // a NUL's: the file is then not used, and never rewritten
+};
+
+static void PrintTo(const TextCase& c, std::ostream* os)
 {
-    WriteFileBytes(Path(), std::string(kBom) + "[Params]\nToPerson=Пётр ✓\n");
-    EXPECT_EQ(IniStore::ReadStringParam(kToPerson, ""), "Пётр ✓");
+    *os << c.name;
 }
+
+class SettingsText : public IniStoreTest, public testing::WithParamInterface<TextCase> {};
+
+TEST_P(SettingsText, IsReadInTheEncodingOfItsBytesOrRefusedForANul)
+{
+    WriteFileBytes(Path(), GetParam().bytes);
+    EXPECT_EQ(IniStore::ReadStringParam(kToPerson, "none"), GetParam().toPerson);
+    const std::optional<EdgeFileFault> problem = IniStore::FileProblem();
+    EXPECT_EQ(problem ? problem->line : 0, GetParam().nulLine);
+    if (problem) {
+        EXPECT_THROW(IniStore::WriteStringParam(kFromSAN, "1"), EdgeFileFault);
+    }
+    EXPECT_EQ(Bytes(), GetParam().bytes);
+}
+
+using namespace std::string_literals;
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, SettingsText,
+    testing::Values(TextCase{"utf8WithBom", std::string(kBom) + "[Params]\nToPerson=Пётр ✓\n", "Пётр ✓"},
+                    TextCase{"utf8", "[Params]\r\nToPerson=ООО Книги\r\n", "ООО Книги"},
+                    TextCase{"windows1251", "[Params]\r\nToPerson=\xCA\xED\xE8\xE3\xE8\r\n", "Книги"},
+                    TextCase{"utf16le", "\xFF\xFE[\0P\0a\0r\0a\0m\0s\0]\0\n\0T\0o\0P\0e\0r\0s\0o\0n\0=\0\x16\x04\n\0"s,
+                             "Ж"},
+                    TextCase{"nul", "[Params]\r\nToPerson=A\0B\r\n"s, "none", 2},
+                    TextCase{"nulInUtf16", "\xFE\xFF\0[\0]\0\n\0\0"s, "none", 2}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct FlagCase {
     const char* stored; // nullptr: no such key

@@ -1,6 +1,7 @@
 #include "base/DateTime.h"
 #include "base/MessageFormat.h"
 #include "base/Regional.h"
+#include "writers/CodeOfCell.h"
 #include "writers/ONIXChecks.h"
 #include "writers/ONIXErrorChannel.h"
 #include "writers/WriterTexts.h"
@@ -76,6 +77,33 @@ TEST(CheckEAN13, JudgesDigitsBeforeLength)
     for (const CheckCase& c : cases) EXPECT_EQ(CheckEAN13(c.value), c.expected) << c.value;
 }
 
+TEST(CodeOfCell, ReadsACodeWrittenOverAgainAsOneAndNamesTwoDifferentOnes)
+{
+    const struct {
+        CellCode (*read)(const std::string&);
+        const char* cell;
+        const char* code;
+        bool repeated;
+        const char* error;
+    } cases[] = {
+        {ISBNOfCell, "978-5-699-12345-6  978-5-699-12345-6", "978-5-699-12345-6", true, ""},
+        {ISBNOfCell, "5-17-118366-X,5-17-118366-X;\n517118366X", "5-17-118366-X", true, ""},
+        {ISBNOfCell, "978-5-17-118366-0", "978-5-17-118366-0", false, ""},
+        {ISBNOfCell, "978 5 17 118366 0", "978 5 17 118366 0", false, ""}, // no part is a code on its own
+        {ISBNOfCell, "978-5-17-118366-0; 5-17-118366-X", "", false,
+         "ISBN содержит разные коды: 978-5-17-118366-0 и 5-17-118366-X"},
+        {EAN13OfCell, "4607086560129\r\n4607086560129", "4607086560129", true, ""},
+        {EAN13OfCell, "4607086560129, 4607086560123", "", false,
+         "EAN-13 содержит разные коды: 4607086560129 и 4607086560123"},
+    };
+    for (const auto& c : cases) {
+        const CellCode code = c.read(c.cell);
+        EXPECT_EQ(code.code, c.code) << c.cell;
+        EXPECT_EQ(code.repeated, c.repeated) << c.cell;
+        EXPECT_EQ(code.error, c.error) << c.cell;
+    }
+}
+
 TEST(CheckPublicationYear, AcceptsSigned32BitYearsUpTo2100)
 {
     const CheckCase cases[] = {
@@ -107,9 +135,13 @@ TEST(CheckPublicationYear, AcceptsSigned32BitYearsUpTo2100)
 TEST(CheckMessages, OnlyCheckDigitMessagesCarryTheNonCriticalWords)
 {
     const std::string nonCritical[] = {CheckISBN("9785171183664"), CheckEAN13("4607086560123")};
-    const std::string critical[] = {CheckISBN("12345"),        CheckISBN("97A5171183660"),
-                                    CheckEAN13("123"),         CheckEAN13("46070865601A9"),
-                                    CheckPublicationYear("0"), QRNConsts::sNoRecordReference};
+    const std::string critical[] = {CheckISBN("12345"),
+                                    CheckISBN("97A5171183660"),
+                                    CheckEAN13("123"),
+                                    CheckEAN13("46070865601A9"),
+                                    CheckPublicationYear("0"),
+                                    QRNConsts::sNoRecordReference,
+                                    ISBNOfCell("5-17-118366-X 5-17-118366-0").error};
     for (const std::string& message : nonCritical) {
         EXPECT_NE(message.find(QRNConsts::sCheckDigitMarker), std::string::npos) << message;
     }

@@ -117,6 +117,20 @@ private slots:
         QCOMPARE(ui.edSentDate->text(), TodayText());
     }
 
+    // A settings file that could not be read is never written over; each
+    // write says why in the error box instead.
+    void settingsWithANulByteAreNeverWrittenOver()
+    {
+        WindowFixture fixture;
+        const std::string bytes = std::string("[Params]\r\nFromSAN=1") + '\0' + "\r\n";
+        WriteFileBytes(IniStore::GetIniFileName(), bytes);
+        emit fixture.ui().cbLayout->activated(1);
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+        QVERIFY(fixture.dialogs().errors[0].endsWith(
+            Q("не прочитан: в строке 2 нулевой байт (NUL); файл поврежден или это не текст")));
+        QCOMPARE(ReadFileBytes(IniStore::GetIniFileName()), bytes);
+    }
+
     void invoiceOnlyControlsFollowTheType_data()
     {
         QTest::addColumn<int>("type");
