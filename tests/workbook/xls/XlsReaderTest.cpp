@@ -491,11 +491,18 @@ TEST_F(XlsWorkbook, GivesTheSheetTopItsMergedRangesAndHiddenColumns)
 {
     const Record widths{0x007D, Body().U16(0).U16(2).U16(2000).U16(15).U16(0).U16(0)};
     const Record hidden{0x007D, Body().U16(3).U16(4).U16(2000).U16(15).U16(1).U16(0)};
-    const Record merged{0x00E5, Body().U16(2).U16(0).U16(0).U16(1).U16(2).U16(6).U16(6).U16(0).U16(1)};
+    // The last two run past the sheet's 256 columns, the last wholly.
+    // clang-format off
+    const Record merged{0x00E5, Body().U16(4)
+                                    .U16(0).U16(0).U16(1).U16(2)
+                                    .U16(6).U16(6).U16(0).U16(1)
+                                    .U16(1).U16(1).U16(3).U16(299)
+                                    .U16(0).U16(1).U16(256).U16(300)};
+    // clang-format on
     const SheetSpec sheet{{widths, hidden, Rec::Label8(0, 1, "Цена"), merged}};
     const SheetTop top =
         ReadSheetTop(Write({{"Workbook", WorkbookStream(Biff::V8, {}, {sheet})}}), Regional::Russian(), {}, 1, 2);
-    EXPECT_EQ(top.merged, std::vector<CellRange>({{1, 2, 1, 3}}));
+    EXPECT_EQ(top.merged, std::vector<CellRange>({{1, 2, 1, 3}, {2, 4, 2, 256}}));
     EXPECT_EQ(top.hiddenColumns, std::vector<bool>({false, false, false, true, true}));
 }
 
