@@ -5,6 +5,7 @@
 
 namespace {
 
+constexpr double kSecondsPerDay = 86400;
 constexpr long long kMillisecondsPerDay = 86400000LL;
 // Days from 1970-01-01 to 1899-12-30.
 constexpr long long kEpochOffset = -25569;
@@ -32,6 +33,21 @@ void CivilFrom1970(long long z, int& y, int& m, int& d)
     d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
     m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
     y = static_cast<int>(yy + (m <= 2));
+}
+
+// The stored value times `scale`, rounded to a whole number with halves away
+// from zero. The product as a double can land on a half that the stored value
+// does not reach (45356.57903356481 holds 13:53:48.4999998, yet times 86,400
+// it gives exactly ...48.5); fma gives the product's rounding error exactly,
+// which says on which side of that half the stored value lies.
+double RoundedProduct(double value, double scale)
+{
+    const double product = value * scale;
+    const double rounded = std::round(product);
+    if (std::fabs(product - std::trunc(product)) != 0.5) return rounded;
+    const double error = std::fma(value, scale, -product);
+    if (error == 0 || (error > 0) == (product > 0)) return rounded;
+    return rounded - std::copysign(1.0, product);
 }
 
 } // namespace
@@ -62,7 +78,8 @@ double EncodeDateTime(const CivilDateTime& v)
 CivilDateTime DecodeDateTime(double value)
 {
     double whole = std::trunc(value);
-    long long ms = std::llround(std::fabs(value - whole) * kMillisecondsPerDay);
+    auto ms =
+        static_cast<long long>(RoundedProduct(std::fabs(value - whole), static_cast<double>(kMillisecondsPerDay)));
     if (ms >= kMillisecondsPerDay) {
         ms -= kMillisecondsPerDay;
         whole += value < 0 ? -1 : 1;
@@ -78,7 +95,7 @@ CivilDateTime DecodeDateTime(double value)
 
 double RoundToSecond(double value)
 {
-    return std::round(value * 86400.0) / 86400.0;
+    return RoundedProduct(value, kSecondsPerDay) / kSecondsPerDay;
 }
 
 double NowDateTime()

@@ -19,11 +19,13 @@ long long DaysFromCivil(int year, int month, int day);
 
 double EncodeDateTime(const CivilDateTime& value);
 
-// Splits a value into its parts, rounded to the millisecond; the time of day of
-// a negative value is its fraction's magnitude, as the original platform did.
+// Splits a value into its parts, rounded to the millisecond from the exact
+// stored value; the time of day of a negative value is its fraction's
+// magnitude, as the original platform did.
 CivilDateTime DecodeDateTime(double value);
 
-// The value rounded to the nearest second.
+// The value rounded to the nearest second, from the exact stored value: one
+// below the half second never rounds up.
 double RoundToSecond(double value);
 
 // Today at midnight and now, in local time.

@@ -1,5 +1,7 @@
 #include "workbook/CellReference.h"
 
+#include <algorithm>
+
 namespace {
 
 // Digits beyond the limits only need to stay beyond them without overflowing.
@@ -41,6 +43,13 @@ std::optional<CellPosition> ParseCellReference(std::string_view reference)
     const auto row = ParseRowNumber(reference.substr(pos));
     if (!row || *row == 0) return std::nullopt;
     return CellPosition{*row, Capped(column, kSheetColumns)};
+}
+
+std::optional<CellRange> ClippedToSheet(const CellRange& range, int rows, int columns)
+{
+    if (range.firstRow > rows || range.firstColumn > columns) return std::nullopt;
+    return CellRange{range.firstRow, range.firstColumn, std::min(range.lastRow, rows),
+                     std::min(range.lastColumn, columns)};
 }
 
 std::string ColumnLetters(int column)

@@ -23,6 +23,11 @@ struct CellRange {
     bool operator==(const CellRange&) const = default;
 };
 
+// The part of a range that lies on a sheet of `rows` by `columns`; nullopt
+// when none of it does. A writer may merge past the sheet's last column or
+// row, but no cell is there to show.
+std::optional<CellRange> ClippedToSheet(const CellRange& range, int rows, int columns);
+
 // An A1-style cell reference ("B7", "$B$7" too) as 1-based row and column;
 // nullopt when it is not one. The values may lie beyond the sheet's limits
 // (capped just past them), for the caller to refuse.

@@ -32,7 +32,8 @@ bool Expect(std::string_view text, std::size_t& pos, char c)
 // "hh:mm[:ss[.fff...]]" as seconds since midnight, rounded to the nearest
 // second from the digits as written: 59,4999998 s rounded to milliseconds
 // first would become 59,5 and then the next second, and a day's count of
-// seconds added first would blur the digits that decide.
+// seconds added first, or the digits summed as binary fractions, would blur
+// the digits that decide.
 std::optional<double> TimeOfDay(std::string_view text, std::size_t& pos)
 {
     const auto hour = Digits(text, pos, 2);
@@ -46,13 +47,11 @@ std::optional<double> TimeOfDay(std::string_view text, std::size_t& pos)
         seconds += *second;
         if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
             ++pos;
-            double fraction = 0;
-            double scale = 0.1;
             const std::size_t start = pos;
-            for (; pos < text.size() && text[pos] >= '0' && text[pos] <= '9'; ++pos, scale /= 10)
-                fraction += (text[pos] - '0') * scale;
+            while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9') ++pos;
             if (pos == start) return std::nullopt;
-            seconds += std::round(fraction);
+            // A fraction reaches the half second exactly when its first digit does.
+            if (text[start] >= '5') seconds += 1;
         }
     }
     if (*hour > 24 || *minute > 59 || seconds > 86400.0) return std::nullopt;

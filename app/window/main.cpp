@@ -9,6 +9,7 @@
 #include "app/window/QtUserDialogs.h"
 #include "app/window/TfmQRNMain.h"
 #include "app/window/WindowTexts.h"
+#include "base/MemoryArena.h"
 #include "base/MessageFormat.h"
 #include "settings/IniLocation.h"
 #include "settings/IniStore.h"
@@ -44,6 +45,7 @@ void NoDisplayHandler(QtMsgType type, const QMessageLogContext&, const QString&)
 
 int main(int argc, char* argv[])
 {
+    UseOneMemoryArena();
     InstallRunInterruptHandlers();
     // Asked for a text only: printed with no window and no display needed.
     const WindowCommandLine::Request request = ParseWindowCommandLine(ArgumentsOf(argc, argv)).request;

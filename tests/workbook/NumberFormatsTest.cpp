@@ -56,10 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{44927.5, kDate, false, "01.01.2023 12:00:00"},
                     NumberCase{44927.99999999, kDate, false, "02.01.2023"},
                     NumberCase{44927 + 1.4 / 86400, kDate, false, "01.01.2023 00:00:01"},
-                    NumberCase{0, kDate, false, "00:00:00"}, NumberCase{0.5, kDate, false, "12:00:00"},
-                    NumberCase{0.5, kTime, false, "12:00:00"}, NumberCase{1.5, kTime, false, "01.01.1900 12:00:00"},
-                    NumberCase{-1, kDate, false, "-1"}, NumberCase{-0.5, kTime, false, "-0,5"},
-                    NumberCase{2958465.5, kDate, false, "31.12.9999 12:00:00"},
+                    NumberCase{45356 + 50028.4999998 / 86400, kDate, false, "05.03.2024 13:53:48"},
+                    NumberCase{50028.5 / 86400, kTime, false, "13:53:49"}, NumberCase{0, kDate, false, "00:00:00"},
+                    NumberCase{0.5, kDate, false, "12:00:00"}, NumberCase{0.5, kTime, false, "12:00:00"},
+                    NumberCase{1.5, kTime, false, "01.01.1900 12:00:00"}, NumberCase{-1, kDate, false, "-1"},
+                    NumberCase{-0.5, kTime, false, "-0,5"}, NumberCase{2958465.5, kDate, false, "31.12.9999 12:00:00"},
                     NumberCase{2958466, kDate, false, "2958466"}));
 
 INSTANTIATE_TEST_SUITE_P(

@@ -129,16 +129,19 @@ TEST(OpenWorkbook, GivesTheSheetTopItsMergedRangesAndHiddenColumns)
                                 + "\"><cols><col min=\"1\" max=\"3\" width=\"9\"/><col min=\"4\" max=\"5\" "
                                   "hidden=\"1\"/></cols><sheetData><row r=\"1\"><c r=\"B1\" t=\"inlineStr\"><is><t>"
                                   "Цена</t></is></c></row></sheetData><mergeCells><mergeCell ref=\"B1:C1\"/>"
-                                  "<mergeCell ref=\"A7:B7\"/></mergeCells></worksheet>"));
+                                  "<mergeCell ref=\"A7:B7\"/><mergeCell ref=\"D2:XFE2\"/><mergeCell "
+                                  "ref=\"XFE1:XFF2\"/></mergeCells></worksheet>"));
     const std::string ods = folder.File("book.ods");
     WriteZip(ods, OdsPackage("<table:table><table:table-column table:number-columns-repeated=\"3\"/>"
                              "<table:table-column table:number-columns-repeated=\"2\" table:visibility=\"collapse\"/>"
                              "<table:table-row><table:table-cell/><table:table-cell table:number-columns-spanned=\"2\" "
                              "office:value-type=\"string\"><text:p>Цена</text:p></table:table-cell>"
-                             "<table:covered-table-cell/></table:table-row></table:table>"));
+                             "<table:covered-table-cell/></table:table-row><table:table-row><table:table-cell "
+                             "table:number-columns-repeated=\"3\"/><table:table-cell "
+                             "table:number-columns-spanned=\"99999\"/></table:table-row></table:table>"));
     for (const std::string& path : {xlsx, ods}) {
         const SheetTop top = ReadSheetTop(path, Regional::Russian(), {}, 1, 2);
-        EXPECT_EQ(top.merged, std::vector<CellRange>({{1, 2, 1, 3}})) << path;
+        EXPECT_EQ(top.merged, std::vector<CellRange>({{1, 2, 1, 3}, {2, 4, 2, 16384}})) << path;
         EXPECT_EQ(top.hiddenColumns, std::vector<bool>({false, false, false, true, true})) << path;
     }
 }

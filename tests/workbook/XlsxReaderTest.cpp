@@ -90,9 +90,12 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"ISO date cells, rounded to the second",
                  {"<row r=\"1\"><c r=\"A1\" t=\"d\"><v>2017-03-16</v></c>"
                   "<c r=\"B1\" t=\"d\" s=\"1\"><v>2014-02-14T08:27:48.765Z</v></c>"
-                  "<c r=\"C1\" t=\"d\"><v>2014-02-14T08:27:48.4999998</v></c></row>",
+                  "<c r=\"C1\" t=\"d\"><v>2014-02-14T08:27:48.4999998</v></c>"
+                  "<c r=\"D1\" t=\"d\"><v>2014-02-14T08:27:48.49999999999999999</v></c>"
+                  "<c r=\"E1\" s=\"2\"><v>45356.57903356481</v></c></row>",
                   "", kDateStyles},
-                 "1\t1\t16.03.2017\n1\t2\t14.02.2014 08:27:49\n1\t3\t14.02.2014 08:27:48\n"},
+                 "1\t1\t16.03.2017\n1\t2\t14.02.2014 08:27:49\n1\t3\t14.02.2014 08:27:48\n"
+                 "1\t4\t14.02.2014 08:27:48\n1\t5\t05.03.2024 13:53:48\n"},
         CellCase{"a differential format's numFmt leaves the cells' formats alone",
                  {"<row r=\"1\"><c r=\"A1\" s=\"1\"><v>42062</v></c></row>", "",
                   "<numFmts count=\"0\"/><cellXfs><xf numFmtId=\"0\"/><xf numFmtId=\"14\"/></cellXfs>"

@@ -223,15 +223,19 @@ private:
         }
     }
 
-    // A cell spanning others gives the range they form; the covered cells
-    // follow as covered-table-cell.
+    // A cell spanning others gives the range they form, up to the sheet's
+    // edge; the covered cells follow as covered-table-cell.
     void MergeSpanned(const XmlAttributes& attributes)
     {
         const long long columns = RepeatCount(attributes.Raw("number-columns-spanned", kTable));
         const long long rows = RepeatCount(attributes.Raw("number-rows-spanned", kTable));
-        if ((columns == 1 && rows == 1) || row_ + rows > kSheetRows || column_ + columns > kSheetColumns) return;
-        cells_.MergeCells(static_cast<int>(row_ + 1), static_cast<int>(column_ + 1), static_cast<int>(row_ + rows),
-                          static_cast<int>(column_ + columns));
+        if (columns == 1 && rows == 1) return;
+        // Counts are capped just past the sheet, so the edges fit an int.
+        const auto edge = [](long long value) { return static_cast<int>(std::min(value, kRepeatCap)); };
+        if (const auto range =
+                ClippedToSheet({edge(row_ + 1), edge(column_ + 1), edge(row_ + rows), edge(column_ + columns)},
+                               kSheetRows, kSheetColumns))
+            cells_.MergeCells(range->firstRow, range->firstColumn, range->lastRow, range->lastColumn);
     }
 
     void StartInCell(std::string_view name, std::string_view uri, const XmlAttributes& attributes)

@@ -108,6 +108,7 @@ void BiffCursor::Skip(std::size_t count)
 
 std::string BiffCursor::UnicodeString()
 {
+    textCutShort_ = false;
     std::size_t count = U16();
     const std::uint8_t flags = U8();
     const std::size_t runs = (flags & kRichText) ? U16() : 0;
@@ -118,13 +119,24 @@ std::string BiffCursor::UnicodeString()
     units.reserve(std::min<std::size_t>(count, stream_.size()));
     while (count > 0) {
         if (Left() == 0) {
-            if (!EnterContinuation()) return CutShort(units);
+            if (!EnterContinuation()) {
+                textCutShort_ = true;
+                return Utf16ToUtf8(units);
+            }
+            // A CONTINUE that holds this byte alone carries no character:
+            // the next one opens with its own.
             wide = U8() & kHighByte;
             continue;
         }
         const std::size_t width = wide ? 2 : 1;
-        // Half a two-byte character at the end of a record cannot be read.
-        if (Left() < width) return CutShort(units);
+        // Half a two-byte character at the end of a record is lost; the
+        // characters after it go on in the continuation.
+        if (Left() < width) {
+            textCutShort_ = true;
+            pos_ = segment_.size();
+            --count;
+            continue;
+        }
         const std::size_t take = std::min(count, Left() / width);
         const auto* bytes = reinterpret_cast<const unsigned char*>(segment_.data() + pos_);
         for (std::size_t i = 0; i < take; ++i)
@@ -132,8 +144,9 @@ std::string BiffCursor::UnicodeString()
         pos_ += take * width;
         count -= take;
     }
-    Skip(runs * kRunSize);
-    Skip(phonetic);
+    // Formatting runs and phonetic text cut by the end of the record take
+    // nothing from the characters.
+    SkipUpTo(runs * kRunSize + phonetic);
     return Utf16ToUtf8(units);
 }
 
@@ -144,15 +157,18 @@ std::string BiffCursor::Bytes(std::size_t count)
     return bytes;
 }
 
-std::string BiffCursor::CutShort(std::u16string_view units)
+void BiffCursor::SkipUpTo(std::size_t count)
 {
-    textCutShort_ = true;
-    pos_ = segment_.size();
-    return Utf16ToUtf8(units);
+    while (count > 0 && (Left() > 0 || EnterContinuation())) {
+        const std::size_t take = std::min(count, Left());
+        pos_ += take;
+        count -= take;
+    }
 }
 
 std::string BiffCursor::BytesUpTo(std::size_t count)
 {
+    textCutShort_ = false;
     std::string bytes;
     while (bytes.size() < count) {
         if (Left() == 0 && !EnterContinuation()) {

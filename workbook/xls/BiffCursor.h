@@ -37,8 +37,8 @@ public:
     // `count` bytes, or as many as the record and its continuations hold.
     std::string BytesUpTo(std::size_t count);
 
-    // Whether a string read so far ended with the record before its count
-    // of characters: it holds the characters up to there.
+    // Whether the last string read lost characters to the end of the record
+    // or to half a two-byte character: it holds the characters it kept.
     bool TextCutShort() const { return textCutShort_; }
 
 private:
@@ -46,8 +46,8 @@ private:
     // Moves into the following CONTINUE record; false when there is none.
     bool EnterContinuation();
     std::size_t Left() const { return segment_.size() - pos_; }
-    // The characters read of a string that ends with the record.
-    std::string CutShort(std::u16string_view units);
+    // Passes over up to `count` bytes, fewer where the record ends.
+    void SkipUpTo(std::size_t count);
 
     std::string_view stream_;
     std::string_view segment_;

@@ -24,8 +24,8 @@ inline constexpr std::uint16_t Xf = 0x00E0;
 inline constexpr std::uint16_t BoundSheet = 0x0085;
 inline constexpr std::uint16_t Sst = 0x00FC;
 
-// Excel 2.x-4.0: the formats (BIFF2 and BIFF3 number them by their order,
-// BIFF4 gives each its index), the cell formats, and a BIFF4 workbook's
+// Excel 2.x-4.0: the formats (numbered by their order; BIFF4's record is
+// the FORMAT id of later versions), the cell formats, and a BIFF4 workbook's
 // sheet list.
 inline constexpr std::uint16_t Biff2Format = 0x001E;
 inline constexpr std::uint16_t Biff3Xf = 0x0243;

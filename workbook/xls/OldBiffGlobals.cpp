@@ -6,7 +6,7 @@
 #include "workbook/xls/BiffText.h"
 #include "workbook/xls/BiffRecordOverrun.h"
 
-#include <map>
+#include <vector>
 
 namespace {
 
@@ -48,17 +48,13 @@ private:
         switch (record.id) {
         case BiffId::CodePage: codePageCharset_ = CharsetOfCodePage(cursor.U16()); break;
         case BiffId::DateMode: date1904_ = cursor.U16() != 0; break;
-        // BIFF2 and BIFF3 number their formats in order, BIFF4 gives the index.
-        case BiffId::Biff2Format: {
-            const int index = nextFormat_++;
-            codes_[index] = cursor.Bytes(cursor.U8());
+        // Every version numbers its formats in the order they come; BIFF4's
+        // record opens with two bytes that no reader uses, whatever they hold.
+        case BiffId::Biff2Format: codes_.push_back(cursor.Bytes(cursor.U8())); break;
+        case BiffId::Format:
+            cursor.Skip(2);
+            codes_.push_back(cursor.Bytes(cursor.U8()));
             break;
-        }
-        case BiffId::Format: {
-            const int index = cursor.U16();
-            codes_[index] = cursor.Bytes(cursor.U8());
-            break;
-        }
         // Font index, then the number format's index.
         case BiffId::Biff3Xf:
         case BiffId::Biff4Xf:
@@ -75,12 +71,8 @@ public:
         globals.date1904 = date1904_;
         // Fonts of these versions name no character set.
         globals.charset = codePageCharset_ ? codePageCharset_ : kFallbackCharset;
-        int last = -1;
-        for (const auto& [index, code] : codes_) last = index;
-        globals.formatStyles.assign(static_cast<std::size_t>(last + 1), NumberStyle::Plain);
-        for (const auto& [index, code] : codes_)
-            globals.formatStyles[static_cast<std::size_t>(index)] =
-                StyleOfFormatCode(DecodeByteText(code, globals.charset.c_str()));
+        for (const std::string& code : codes_)
+            globals.formatStyles.push_back(StyleOfFormatCode(DecodeByteText(code, globals.charset.c_str())));
         for (const std::uint8_t format : xfFormats_)
             globals.xfStyles.push_back(format < globals.formatStyles.size() ? globals.formatStyles[format]
                                                                             : NumberStyle::Plain);
@@ -89,8 +81,7 @@ public:
 private:
     const char* codePageCharset_ = nullptr;
     bool date1904_ = false;
-    int nextFormat_ = 0;
-    std::map<int, std::string> codes_;
+    std::vector<std::string> codes_;
     std::vector<std::uint8_t> xfFormats_;
 };
 

@@ -134,16 +134,26 @@ private:
 
     // Writers miscount their strings either way (0, fewer or more than the
     // table holds); the strings are what the record and its continuations
-    // hold.
+    // hold. A string the record ends inside, even inside its own count and
+    // options, is kept as far as it goes: the strings before it stay usable.
     void ReadSharedStrings(BiffCursor& cursor)
     {
         cursor.Skip(4); // the count of references, which nothing needs
         const std::uint32_t unique = cursor.U32();
         std::vector<std::string>& table = globals_.sharedStrings;
         table.clear();
+        globals_.cutSharedStrings.clear();
         table.reserve(std::min<std::size_t>(unique, stream_.size() / 3));
-        while (!cursor.AtEnd()) table.push_back(cursor.UnicodeString());
-        if (cursor.TextCutShort()) globals_.cutSharedString = table.size() - 1;
+        while (!cursor.AtEnd()) {
+            try {
+                table.push_back(cursor.UnicodeString());
+            } catch (const BiffRecordOverrun&) {
+                globals_.cutSharedStrings.push_back(table.size());
+                table.emplace_back();
+                return;
+            }
+            if (cursor.TextCutShort()) globals_.cutSharedStrings.push_back(table.size() - 1);
+        }
     }
 
     std::string_view stream_;

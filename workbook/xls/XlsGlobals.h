@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,9 +19,9 @@ struct XlsGlobals {
     // The iconv charset of BIFF5's 8-bit texts.
     std::string charset;
     std::vector<std::string> sharedStrings;
-    // The shared string the table's record ends in the middle of, kept as far
-    // as it goes.
-    std::optional<std::size_t> cutSharedString;
+    // The shared strings that lost characters to a damaged record, each kept
+    // as far as it goes, by their number from 0.
+    std::vector<std::size_t> cutSharedStrings;
     // How a number is shown, by the index of its cell's XF record.
     std::vector<NumberStyle> xfStyles;
     // BIFF2 cells name their number format directly: how it shows a number,

@@ -55,7 +55,8 @@ void ReadXlsWorkbook(const WorkbookFile& workbook, CellSink& sink, const SheetCh
     sink.SetDate1904(globals.date1904);
     sink.SetSharedStrings(globals.sharedStrings);
     globals.sharedStrings = {};
-    if (globals.cutSharedString) sink.Warn(ReadWarning::SharedStringCut, {std::to_string(*globals.cutSharedString)});
+    for (const std::size_t cut : globals.cutSharedStrings)
+        sink.Warn(ReadWarning::SharedStringCut, {std::to_string(cut)});
     ReadXlsSheet(stream, globals, sheet, sink);
 }
 

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int kColumnCount = 256;
+constexpr int kBiff8RowCount = 65536;
+constexpr int kOldRowCount = 16384;              // Excel 2.x-95
 constexpr std::uint8_t kDialogSheet = 0x10;      // in the first byte of WSBOOL
 constexpr std::uint16_t kHiddenColumns = 0x0001; // in COLINFO's options
 constexpr std::size_t kMulRkFixedSize = 6;       // row, first column, last column
@@ -244,15 +246,17 @@ private:
     void SetNumber(const Cell& cell, double value) { sheet_.SetNumber(cell.row, cell.column, value, cell.style); }
 
     // A count, then each range as first row, last row, first column, last
-    // column, from 0.
+    // column, from 0; the columns' two bytes reach past the sheet's 256.
     void ReadMergedCells(BiffCursor& cursor)
     {
+        const int rows = globals_.version == BiffVersion::Biff8 ? kBiff8RowCount : kOldRowCount;
         for (int count = cursor.U16(); count > 0; --count) {
             const int firstRow = cursor.U16() + 1;
             const int lastRow = cursor.U16() + 1;
             const int firstColumn = cursor.U16() + 1;
             const int lastColumn = cursor.U16() + 1;
-            sheet_.MergeCells(firstRow, firstColumn, lastRow, lastColumn);
+            if (const auto range = ClippedToSheet({firstRow, firstColumn, lastRow, lastColumn}, rows, kColumnCount))
+                sheet_.MergeCells(range->firstRow, range->firstColumn, range->lastRow, range->lastColumn);
         }
     }
 

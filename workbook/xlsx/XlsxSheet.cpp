@@ -143,7 +143,8 @@ private:
             cells_.DeclareLastRow(position->row);
     }
 
-    // "E1:F2"; a reference that is none merges nothing.
+    // "E1:F2"; a reference that is none merges nothing, one past the sheet's
+    // edge merges up to it.
     void MergeCells(const XmlAttributes& attributes)
     {
         const auto ref = attributes.Raw("ref");
@@ -153,7 +154,10 @@ private:
         if (colon == std::string_view::npos) return;
         const auto first = ParseCellReference(range.substr(0, colon));
         const auto last = ParseCellReference(range.substr(colon + 1));
-        if (first && last) cells_.MergeCells(first->row, first->column, last->row, last->column);
+        if (!first || !last) return;
+        if (const auto range =
+                ClippedToSheet({first->row, first->column, last->row, last->column}, kSheetRows, kSheetColumns))
+            cells_.MergeCells(range->firstRow, range->firstColumn, range->lastRow, range->lastColumn);
     }
 
     // <col min="3" max="4" hidden="1"/>; columns past the sheet are none.

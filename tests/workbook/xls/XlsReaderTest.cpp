@@ -229,6 +229,16 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ContinueWithoutBytes", Biff::V8, {Sst(1, Header(5, 0) + "ab"), Rec::Continue(""),
                                                  Rec::Continue(Body().U8(0).Raw("cde"))},
              LabelsFor(1), "1 1 abcde\n"},
+        Case{"WideStringOverAnEmptyAndAnOptionByteContinue", Biff::V8,
+             {Sst(2, Header(5, 1) + Wide("аб")), Rec::Continue(""), Rec::Continue(Body().U8(1)),
+              Rec::Continue(Body().U8(0).Raw("cde").Biff8String("end"))},
+             LabelsFor(2), "1 1 абcde\n2 1 end\n"},
+        Case{"HalfAWideCharacterBeforeAContinue", Biff::V8,
+             {Sst(3, Header(3, 1) + Wide("a") + "b"), Rec::Continue(""),
+              Rec::Continue(Body().U8(1).Utf16("c").Biff8String("next"))},
+             LabelsFor(2), "1 1 ac\n2 1 next\n! 4 0\n"},
+        Case{"SharedStringCutInItsCount", Biff::V8, {Sst(2, Body().Biff8String("ok").U8(5))}, LabelsFor(2),
+             "1 1 ok\n! 4 1\n"},
         Case{"SharedStringCountZero", Biff::V8, {Sst(0, Body().Biff8String("a").Biff8String("b"))}, LabelsFor(2),
              "1 1 a\n2 1 b\n"},
         Case{"FormulaUnderAnOlderNumber", Biff::V8, {},
@@ -313,8 +323,9 @@ INSTANTIATE_TEST_SUITE_P(
                 {{0x0409, Body().U16(0).U16(0x100).U16(0)}, {0x008E, Body().U32(26).U8(0).U8(0).U8(1).Raw("A")},
                  kEof,
                  {0x0409, Body().U16(0).U16(0x10).U16(0)},
-                 {0x041E, Body().U16(5).U8(10).Raw("yyyy-mm-dd")},
-                 {0x0443, Body().U8(0).U8(5).Raw(std::string(10, '\0'))},
+                 {0x041E, Body().U16(164).U8(7).Raw("General")},
+                 {0x041E, Body().U16(0).U8(10).Raw("yyyy-mm-dd")},
+                 {0x0443, Body().U8(0).U8(1).Raw(std::string(10, '\0'))},
                  Rec::Number(0, 0, 45000, 0), kEof,
                  {0x0409, Body().U16(0).U16(0x10).U16(0)}, Rec::Label8(0, 0, "second"), kEof},
                 "1 1 15.03.2023\n"}),
@@ -406,8 +417,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"CustomDateFormat",
              Biff::V8,
              kDateGlobals,
-             {Rec::Number(0, 0, k5March2024 + kHalfPast2, 2)},
-             "1 1 05.03.2024 14:30:00\n"},
+             {Rec::Number(0, 0, k5March2024 + kHalfPast2, 2), Rec::Number(1, 0, 45356.57903356481, 2)},
+             "1 1 05.03.2024 14:30:00\n2 1 05.03.2024 13:53:48\n"},
         Case{"TimeFormats",
              Biff::V8,
              kDateGlobals,
@@ -480,11 +491,18 @@ TEST_F(XlsWorkbook, GivesTheSheetTopItsMergedRangesAndHiddenColumns)
 {
     const Record widths{0x007D, Body().U16(0).U16(2).U16(2000).U16(15).U16(0).U16(0)};
     const Record hidden{0x007D, Body().U16(3).U16(4).U16(2000).U16(15).U16(1).U16(0)};
-    const Record merged{0x00E5, Body().U16(2).U16(0).U16(0).U16(1).U16(2).U16(6).U16(6).U16(0).U16(1)};
+    // The last two run past the sheet's 256 columns, the last wholly.
+    // clang-format off
+    const Record merged{0x00E5, Body().U16(4)
+                                    .U16(0).U16(0).U16(1).U16(2)
+                                    .U16(6).U16(6).U16(0).U16(1)
+                                    .U16(1).U16(1).U16(3).U16(299)
+                                    .U16(0).U16(1).U16(256).U16(300)};
+    // clang-format on
     const SheetSpec sheet{{widths, hidden, Rec::Label8(0, 1, "Цена"), merged}};
     const SheetTop top =
         ReadSheetTop(Write({{"Workbook", WorkbookStream(Biff::V8, {}, {sheet})}}), Regional::Russian(), {}, 1, 2);
-    EXPECT_EQ(top.merged, std::vector<CellRange>({{1, 2, 1, 3}}));
+    EXPECT_EQ(top.merged, std::vector<CellRange>({{1, 2, 1, 3}, {2, 4, 2, 256}}));
     EXPECT_EQ(top.hiddenColumns, std::vector<bool>({false, false, false, true, true}));
 }
 
