@@ -63,8 +63,8 @@ TEST_F(PriceListRunTest, EmptyOutputPathDoesNothingAndKeepsTheLog)
 TEST_F(PriceListRunTest, NoDataRowsSavesTheHeaderAlone)
 {
     const RunResult result = Run(WithHeader({}));
-    EXPECT_EQ(observer.log,
-              (Log{"Ни одна строка не преобразована: под строкой заголовков нет строк с данными.", QRNConsts::sFileSaved}));
+    EXPECT_EQ(observer.log, (Log{"Ни одна строка не преобразована: под строкой заголовков нет строк с данными.",
+                                 QRNConsts::sFileSaved}));
     EXPECT_TRUE(result.allSaved);
     const std::string xml = ReadMessage(output);
     EXPECT_EQ(Occurrences(xml, "<Product"), 0);
