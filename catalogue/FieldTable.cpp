@@ -157,7 +157,7 @@ const std::vector<FieldRow>& FieldRows()
          {{kStamps, kCoins}, {}, {"Номер по каталогу", "№ по каталогу"}},
          // Where no field holds a part number, it is the article.
          {{kBooks, kMedia, kStationery, kDevices, kMaps, kStamps, kCoins, kCalendars, kInvoice}, {"Part number",
-          "Part No", "P/N"}, {}},
+          "Part No", "P/N", "Номер детали", "Номер запчасти"}, {}},
          {{kInvoice}, {}, {"Код товара/работ, услуг"}}}},
     {"NotificationType", "Статус записи", Own(W::NotificationType), {
          // A supplier's "Статус" is seldom the record's notification type.
@@ -181,7 +181,8 @@ const std::vector<FieldRow>& FieldRows()
          {{kStationery, kDevices, kConsumables}, {"Наименование", "Название", "Наименование товара", "Товар",
           "Название товара", "Номенклатура", "Name", "Product name", "Title", "Item", "Наименование продукции",
           "Designation", "Désignation", "Найменування", "Product", "Item description", "Наименование товаров",
-          "Товары (работы, услуги)", "Наименование позиции", "Назва", "Найменування товару",
+          "Товары (работы, услуги)", "Наименование позиции", "Название позиции", "Назва", "Найменування товару",
+          "ТМЦ", "Наименование ТМЦ",
           "Ценовая группа/ Номенклатура/ Характеристика номенклатуры"}, {}}}, "Subtitle", {{{kStationery, kDevices,
           kConsumables, kStamps, kCoins}, "Наименование товара"}}},
     {"AuthorNamesBeforeKey", "Инициалы автора", ReadElsewhere()},
@@ -420,7 +421,7 @@ const std::vector<FieldRow>& FieldRows()
           "Номенклатура", "Наименование продукции", "Наименование, характеристика, сорт, артикул товара",
           "Наименование товара (описание выполненных работ, оказанных услуг), имущественного права", "Product name",
           "Description", "Item", "Товар наименование, характеристика, сорт, артикул товара", "Описание", "Найменування",
-          "Найменування товару", "Designation"}, {"Name"}}}},
+          "Найменування товару", "Designation", "ТМЦ", "Наименование ТМЦ", "Назва", "Название позиции"}, {"Name"}}}},
     {"RecommendedPrice", "Рекомендованная розничная цена, руб.", ReadElsewhere(), {
          {{}, {"Рекомендованная цена", "Рекомендуемая цена", "РРЦ", "Розничная цена", "Рекомендованная розничная цена",
           "RRP"}, {}}}},

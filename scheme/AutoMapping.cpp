@@ -83,6 +83,19 @@ std::string WithoutRemarks(std::string_view name)
     return out;
 }
 
+// The last part of a 1C report's compound name ("Номенклатура.Артикул"):
+// the text after its last full stop that a letter follows; "" for a name
+// without one.
+std::string LastCompoundPart(std::string_view name)
+{
+    const std::string trimmed = Trim(name);
+    const auto dot = trimmed.find_last_of('.');
+    if (dot == std::string::npos || dot == 0 || dot + 1 >= trimmed.size()) return {};
+    const auto next = static_cast<unsigned char>(trimmed[dot + 1]);
+    if (next == ' ' || (next < 0x80 && !std::isalpha(next))) return {};
+    return trimmed.substr(dot + 1);
+}
+
 std::u32string CodePoints(std::string_view text)
 {
     std::u32string out;
@@ -431,7 +444,7 @@ bool Contains(const std::string& normalized, std::initializer_list<std::string_v
 bool IsPriceColumn(const std::string& normalized)
 {
     const std::vector<std::string> words = Words(normalized);
-    return AnyWordStarts(words, {"цен", "price", "prix", "розниц", "wholesale", "retail"})
+    return AnyWordStarts(words, {"цен", "цін", "price", "prix", "розниц", "wholesale", "retail"})
            || Contains(normalized, {"опт", "розн", "ррц", "rrp", "ddp"}) || normalized == "базовая";
 }
 
@@ -441,7 +454,7 @@ PriceMark MarkOf(const std::string& normalized)
         return PriceMark::WithVat;
     if (Contains(normalized, {"без ндс", "excl vat", "without vat", "без пдв"})) return PriceMark::WithoutVat;
     const std::vector<std::string> words = Words(normalized);
-    if (AnyWordStarts(words, {"розн", "рекоменд", "retail"}) || Contains(normalized, {"ррц", "rrp"}))
+    if (AnyWordStarts(words, {"розн", "роздр", "рекоменд", "retail"}) || Contains(normalized, {"ррц", "rrp"}))
         return PriceMark::Retail;
     if (AnyWordStarts(words, {"опт", "дилер", "wholesale", "dealer"})) return PriceMark::Wholesale;
     return PriceMark::Plain;
@@ -600,9 +613,12 @@ std::vector<ProposedMapping> ProposeMappings(const SchemeLines& lines, TDocument
         std::optional<Candidate> best = BestMatch(c, normalized, known);
         if (!best) {
             // Weaker than a whole name: "Количество [P]" under a merged
-            // header yields to "Количество (масса нетто)".
+            // header yields to "Количество (масса нетто)", and a 1C report's
+            // "Номенклатура.Артикул" names what its last part names.
             const std::string plain = NormalizedHeaderName(WithoutRemarks(ScoredName(columnNames[c])));
             if (!plain.empty()) best = BestMatch(c, plain, known);
+            if (const std::string last = LastCompoundPart(ScoredName(columnNames[c])); !best && !last.empty())
+                best = BestMatch(c, NormalizedHeaderName(last), known);
             if (best) best->weak = true;
         }
         if (best) candidates.push_back(*best);

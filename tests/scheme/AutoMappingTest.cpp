@@ -56,7 +56,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, AddConfidentMappingsTest, ::testing::Values(
     AutoCase{"TwiceListedCaptionGivesOneLine", 3, {"Изображение, файл"}, {},
              {"Изображение, файл = Изображение, файл"}, 1},
     AutoCase{"CaptionsOfTheTypeOnly", 9, {"Товарное наименование", "Издатель"}, {},
-             {"Товарное наименование = Товарное наименование"}, 1}),
+             {"Товарное наименование = Товарное наименование"}, 1},
+    // Names as suppliers write them: a 1C report's compound names, "_" for a
+    // blank, Ukrainian words, a stock list's "ТМЦ", a part number.
+    AutoCase{"OneCCompoundNames", 5, {"Номенклатура.Артикул", "Название_позиции", "Основна ціна продажу"}, {},
+             {"Артикул = Номенклатура.Артикул", "Отпускная цена без НДС = Основна ціна продажу",
+              "Наименование товара = Название_позиции"}, 3},
+    AutoCase{"StockListOfParts", 3, {"Номер детали", "ТМЦ", "Отпускная цена (руб.)"}, {},
+             {"Артикул = Номер детали", "Отпускная цена без НДС = Отпускная цена (руб.)", "Наименование товара = ТМЦ"},
+             3}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
