@@ -30,6 +30,7 @@ DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, const FieldColumns&
     if (!sorter_) return;
     passedOver_ = std::move(passedOver);
     firstDataRow_ = inputs.layout.FirstDataRow();
+    if (!inputs.layout.MergedDown().empty()) mergedDown_.emplace(inputs.layout.MergedDown());
     barcodeColumn_ = fields.Of("EAN13").column;
 }
 
@@ -47,12 +48,15 @@ const SheetRow* DataRows::NextUnderHeader()
                 break;
             }
             if (row->Number() < firstDataRow_) continue;
-            ahead_.push_back(*row);
-            if (sorter_->MayBeAProduct(*row)) sample.push_back(*row);
+            ahead_.push_back(mergedDown_ ? mergedDown_->Fill(*row) : *row);
+            if (sorter_->MayBeAProduct(ahead_.back())) sample.push_back(ahead_.back());
         }
         sorter_->LearnShape(sample);
     }
-    if (ahead_.empty()) return sheetEnded_ ? nullptr : rows_.Next();
+    if (ahead_.empty()) {
+        const SheetRow* row = sheetEnded_ ? nullptr : rows_.Next();
+        return row && mergedDown_ ? &mergedDown_->Fill(*row) : row;
+    }
     current_ = std::move(ahead_.front());
     ahead_.pop_front();
     return &current_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "convert/MergedDown.h"
 #include "convert/RunInputs.h"
 #include "convert/RunObserver.h"
 #include "convert/RunResult.h"
@@ -73,6 +74,8 @@ private:
     // The first rows under the header, read ahead for the shape of the
     // list's products (SupplierRowSorter::LearnShape), then served in order.
     std::deque<SheetRow> ahead_;
+    // The cells merged down, given to the rows they cover as they are read.
+    std::optional<MergedDown> mergedDown_;
     bool shapeLearnt_ = false;
     bool sheetEnded_ = false;
     const SheetRow* NextUnderHeader();

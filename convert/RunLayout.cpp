@@ -23,6 +23,8 @@ RunLayout RunLayout::Read(const RunWorkbook& workbook, const SheetChoice& sheet,
         layout.hidden_.push_back(false);
     }
     layout.firstDataRow_ = header.firstDataRow;
+    for (const CellRange& range : top.mergedDown)
+        if (range.firstRow >= layout.firstDataRow_) layout.mergedDown_.push_back(range);
     return layout;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workbook/CellReference.h"
 #include "workbook/SheetChoice.h"
 
 #include <memory>
@@ -44,6 +45,9 @@ public:
     // last: the group heading's (supplier layout), the article from the name.
     const std::vector<std::string>& ColumnNames() const { return names_; }
     const std::vector<bool>& Hidden() const { return hidden_; }
+    // The ranges merged down over several data rows (supplier layout only).
+    const std::vector<CellRange>& MergedDown() const { return mergedDown_; }
+
     // The same without the reserved columns: what the sheet itself names.
     std::vector<std::string> SheetColumnNames() const;
 
@@ -57,4 +61,5 @@ private:
     int firstDataRow_ = 0;
     std::vector<std::string> names_;
     std::vector<bool> hidden_;
+    std::vector<CellRange> mergedDown_;
 };

@@ -63,6 +63,8 @@ std::vector<std::vector<std::string>> ReadFirstRows(const WorkbookFile& workbook
 struct SheetTop {
     std::vector<std::vector<std::string>> rows;
     std::vector<CellRange> merged;
+    // Every range merged over several rows.
+    std::vector<CellRange> mergedDown;
     std::vector<bool> hiddenColumns;
 };
 SheetTop ReadSheetTop(const WorkbookFile& workbook, const Regional& regional, const SheetChoice& choice, int first,

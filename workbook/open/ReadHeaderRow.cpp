@@ -19,8 +19,10 @@ public:
     void MergeCells(int firstRow, int firstColumn, int lastRow, int lastColumn) override
     {
         if (lastRow >= first_ && firstRow <= last_) merged_.push_back({firstRow, firstColumn, lastRow, lastColumn});
+        if (lastRow > firstRow) mergedDown_.push_back({firstRow, firstColumn, lastRow, lastColumn});
     }
     const std::vector<CellRange>& Merged() const { return merged_; }
+    const std::vector<CellRange>& MergedDown() const { return mergedDown_; }
 
     void HideColumns(int firstColumn, int lastColumn) override
     {
@@ -77,6 +79,7 @@ private:
     bool toTheEnd_;
     std::vector<Cell> cells_;
     std::vector<CellRange> merged_;
+    std::vector<CellRange> mergedDown_;
     std::vector<bool> hidden_;
 };
 
@@ -96,6 +99,7 @@ SheetTop ReadSheetTop(const WorkbookFile& workbook, const Regional& regional, co
     SheetTop top;
     for (int row = first; row <= last; ++row) top.rows.push_back(cells.Texts(row));
     top.merged = cells.Merged();
+    top.mergedDown = cells.MergedDown();
     top.hiddenColumns = cells.Hidden();
     return top;
 }

@@ -10,6 +10,7 @@
 #include "support/CaseName.h"
 
 #include <gtest/gtest.h>
+#include <xlsxwriter.h>
 
 #include <ctime>
 
@@ -684,6 +685,29 @@ TEST_F(QuarnelConvertTest, ASupplierListWithoutAHeaderIsReadByWhatItsColumnsHold
     EXPECT_EQ(Occurrences(xml, "<Product>"), 4);
     EXPECT_TRUE(Contains(xml, "<RecordReference>04861440AA</RecordReference>"));
     EXPECT_TRUE(Contains(xml, "<TitleText>Аккумулятор кондиционера</TitleText>"));
+}
+
+// A name merged down over a product's pack sizes names each of them.
+TEST_F(QuarnelConvertTest, SupplierLayoutGivesACellMergedDownToEveryRowItCovers)
+{
+    const std::string workbook = folder.File("packs.xlsx");
+    lxw_workbook* book = workbook_new(workbook.c_str());
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    const std::vector<std::vector<const char*>> rows{
+        {"Артикул", "Название", "Цена"}, {"P-1", "", "10"}, {"P-2", "", "18"}, {"P-3", "Мёд гречишный", "12"}};
+    for (lxw_row_t r = 0; r < rows.size(); ++r)
+        for (lxw_col_t c = 0; c < rows[r].size(); ++c)
+            if (*rows[r][c]) worksheet_write_string(sheet, r, c, rows[r][c], nullptr);
+    worksheet_merge_range(sheet, 1, 1, 2, 1, "Мёд липовый", nullptr);
+    ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
+    const std::string output = folder.File("out.xml");
+    const ProcessOutput result =
+        QuarnelConvert({"--settings", settings, "--scheme",
+                        Scheme("Артикул = Артикул\r\nНаименование товара = Название\r\nОтпускная цена без НДС = "
+                               "Цена\r\n"),
+                        "--from-san", "1", "--layout", "supplier", workbook, output, "5"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(Occurrences(ReadMessage(output), "<TitleText>Мёд липовый</TitleText>"), 2);
 }
 
 TEST_F(QuarnelConvertTest, TheBookExampleConvertsWithItsCheckDigitWarning)
