@@ -32,6 +32,7 @@ DataRows::DataRows(SheetRows& rows, const RunInputs& inputs, const FieldColumns&
     firstDataRow_ = inputs.layout.FirstDataRow();
     if (!inputs.layout.MergedDown().empty()) mergedDown_.emplace(inputs.layout.MergedDown());
     barcodeColumn_ = fields.Of("EAN13").column;
+    isbnColumn_ = fields.Of("ISBN").column;
 }
 
 const SheetRow* DataRows::NextUnderHeader()
@@ -91,6 +92,7 @@ const SheetRow* DataRows::Composed(const SheetRow& row, bool supplier)
         if (reserved != 0 && column >= reserved) return;
         if (!supplier) composed_.Add(column, text);
         else if (column == barcodeColumn_) composed_.Add(column, BarcodeOfCell(TrimmedBlanks(text)));
+        else if (column == isbnColumn_) composed_.Add(column, IsbnOfCell(TrimmedBlanks(text)));
         else composed_.Add(column, TrimmedBlanks(text));
     });
     if (groupColumn != 0) composed_.Add(groupColumn, sorter_->Group());

@@ -32,8 +32,8 @@ public:
     // The data rows of the run's sheet in the run's layout. In the supplier
     // layout they are every row from the first data row to the last, less
     // those SupplierRowSorter passes over, which go to `passedOver`; their
-    // texts lose the blanks at either end, a barcode kept as a number gets
-    // its leading 0 back (BarcodeOfCell), and when the scheme maps
+    // texts lose the blanks at either end, a barcode or an ISBN-10 kept as a
+    // number gets its leading 0 back (BarcodeOfCell, IsbnOfCell), and when the scheme maps
     // kGroupColumn, that column holds the nearest group heading above. In
     // either layout, when the scheme gives the article kFromNameColumn, that
     // column holds the article made from the row's name (ArticleFromName).
@@ -82,5 +82,6 @@ private:
     SheetRow current_;
     SheetRow composed_;
     int barcodeColumn_ = 0; // the EAN's, 0 when unmapped
+    int isbnColumn_ = 0;
     FieldColumns::ArticleFromName articleFromName_;
 };

@@ -44,6 +44,23 @@ std::string BarcodeOfCell(std::string_view cell)
     return ONIXFunctions::IsEAN13CheckDigitValid(restored, expected) ? restored : barcode;
 }
 
+std::string IsbnOfCell(std::string_view cell)
+{
+    std::string isbn(cell);
+    const bool shortened = (isbn.size() == 9 && isbn.find_first_not_of("0123456789") == std::string::npos)
+                           || (isbn.size() == 9 && (isbn.back() == 'X' || isbn.back() == 'x')
+                               && isbn.find_first_not_of("0123456789") == 8);
+    if (!shortened) return isbn;
+    // The ISBN-10 check: the digits weighted 10 down to 1 sum to a multiple
+    // of 11 ("X" is 10).
+    const std::string restored = "0" + isbn;
+    int sum = 0;
+    for (std::size_t i = 0; i < 10; ++i)
+        sum +=
+            static_cast<int>(10 - i) * (i == 9 && (restored[i] == 'X' || restored[i] == 'x') ? 10 : restored[i] - '0');
+    return sum % 11 == 0 ? restored : isbn;
+}
+
 namespace {
 
 bool IsDigit(char c)

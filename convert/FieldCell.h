@@ -34,5 +34,10 @@ std::string NumberTextOf(std::string_view cell, const std::string& fieldID, std:
 // digit agrees; any other text as it stands.
 std::string BarcodeOfCell(std::string_view cell);
 
+// An ISBN-10 a spreadsheet kept as a number and so without its leading 0
+// (9 characters, "140183167"): the ISBN with the 0 back where its check digit
+// agrees; any other text as it stands.
+std::string IsbnOfCell(std::string_view cell);
+
 // The invoice reading: the text as it stands, never cut.
 std::string GetInvoiceFieldValue(const SheetRow& row, const FieldColumn& field);

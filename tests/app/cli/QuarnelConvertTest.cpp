@@ -586,6 +586,13 @@ INSTANTIATE_TEST_SUITE_P(
                         for (int row = 1; row <= 10; ++row) csv += "KD-" + std::to_string(row) + ";;Книга;1;10\n";
                         return csv + ";1;На сумму;;\n";
                     }()},
+        // ISBN-10s a spreadsheet kept as numbers, without their leading 0.
+        SummaryCase{"SupplierLayoutGivesAnIsbnKeptAsANumberItsZero",
+                    {},
+                    {"--layout", "supplier"},
+                    "Преобразовано строк: 2.\nФайл \"{out}\" сохранен (строк: 2).\n",
+                    0,
+                    "Артикул;ISBN;Название;Цена;НДС\nKD-1;140183167;Книга;1;10\nKD-2;14018001X;Книга;1;10\n"},
         SummaryCase{"StockInWordsAndCountsThatDoNotRead",
                     {},
                     {},
