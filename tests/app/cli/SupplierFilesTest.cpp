@@ -9,7 +9,9 @@
 #include "base/Cp1251.h"
 #include "catalogue/DocumentTypes.h"
 #include "catalogue/FieldCatalogue.h"
+#include "scheme/ArticleFromName.h"
 #include "scheme/SchemeFile.h"
+#include "scheme/SchemeLine.h"
 
 #include <gtest/gtest.h>
 
@@ -124,6 +126,16 @@ SchemeLines PersonScheme(const Annotation& annotation, const std::vector<std::st
         const std::string caption = fieldID.empty() ? "" : FieldCaption(fieldID, type);
         if (!caption.empty()) scheme.push_back(SchemeLineFor(caption, names[column - 1]));
     }
+    // Where the sheet has no article, a person gives it the identifier's
+    // column, or else the article made from the name.
+    const std::string article = FieldCaption("RecordReference", type);
+    if (FindSchemeLine(scheme, article) < 0) {
+        std::string source = kFromNameColumn;
+        for (const char* code : {"EAN13", "ISBN"})
+            if (const int at = FindSchemeLine(scheme, FieldCaption(code, type)); at >= 0)
+                source = SchemeValuePart(scheme[static_cast<std::size_t>(at)]).value_or(source);
+        scheme.push_back(SchemeLineFor(article, Trimmed(source)));
+    }
     return scheme;
 }
 
@@ -159,11 +171,11 @@ const std::vector<SupplierFile> kFiles{
                  "42 (заголовки групп: 10, итоги: 6, повторы заголовков: 13, без артикула и названия: 1, без "
                  "данных в сопоставленных столбцах: 12)."},
     SupplierFile{"tv_comp_1c.xls", 3, 2557, "152 (заголовки групп: 152)."},
-    // No article in the sheet, and an article in every row is what a
-    // price list needs: every row is left out. 5 headings carry a stray number.
-    SupplierFile{"otk_tools_price.xls", 5, 0, "31 (заголовки групп: 31).", 215},
-    SupplierFile{"otk_products_import.csv", 5, 0, "", 210},
-    SupplierFile{"telesrv_price.xls", 3, 0, "281 (заголовки групп: 281).", 8767},
+    // No article in the sheet: the person takes the article from the name.
+    // 5 headings carry a stray number; 4 of them read as products.
+    SupplierFile{"otk_tools_price.xls", 5, 214, "31 (заголовки групп: 31).", 0, 4},
+    SupplierFile{"otk_products_import.csv", 5, 210, ""},
+    SupplierFile{"telesrv_price.xls", 3, 8762, "281 (заголовки групп: 281).", 0, 1},
     // 1,695 of the 7,040 products have no article: the rest are saved.
     SupplierFile{"batteries_price.xlsx", 2, 5344, "557 (заголовки групп: 557).", 1695},
     SupplierFile{"kspm_price.xlsx", 5, 3000, "32 (заголовки групп: 31, повторы заголовков: 1)."},
@@ -182,8 +194,8 @@ const std::vector<SupplierFile> kFiles{
     // products without an article; a third header row is passed over, and
     // the total ("Итог" in the article column) reads as a product.
     SupplierFile{"norfin_stock_valuation_1c_ua.xls", 5, 256, "1 (без артикула и названия: 1).", 23, 1},
-    // A publisher's title list: ISBNs, no article.
-    SupplierFile{"springer_free_textbooks_title_list_2020.xlsx", 0, 0, "", 407},
+    // A publisher's title list: ISBNs, no article; the ISBN gives it.
+    SupplierFile{"springer_free_textbooks_title_list_2020.xlsx", 0, 407, ""},
     // Its EANs were kept as numbers (the leading 0 comes back); the line
     // "Coefficient 2.95" under the header reads as a product.
     SupplierFile{"distrimarq_perfume_price_2017_04.xls", 5, 86, "54 (заголовки групп: 54).", 0, 1}};
@@ -268,19 +280,11 @@ TEST(SupplierFilesMapping, ProposesWhatAPersonMaps)
         for (const std::string& line : proposed) {
             const std::string caption = SchemeNamePart(line);
             const std::string column = SchemeValuePart(line).value_or("");
-            // Where the person gave no article, the article from the ISBN's or
-            // the EAN's column is one.
-            const std::string article = FieldCaption("RecordReference", c.type) + " ";
-            const auto identifier = [&](const std::string& made) {
-                return caption == article
-                       && (SchemeNamePart(made) == FieldCaption("ISBN", c.type) + " "
-                           || SchemeNamePart(made) == FieldCaption("EAN13", c.type) + " ");
-            };
-            const bool personArticle = std::any_of(
-                person.begin(), person.end(), [&](const std::string& made) { return SchemeNamePart(made) == article; });
-            const bool conflicts = std::any_of(person.begin(), person.end(), [&](const std::string& made) {
-                return made != line && (SchemeNamePart(made) == caption || SchemeValuePart(made) == column)
-                       && !(identifier(made) && !personArticle);
+            // A pair the person made is right, also where another of the
+            // person's fields shares its column (the article from the ISBN's).
+            const bool made = std::count(person.begin(), person.end(), line) > 0;
+            const bool conflicts = !made && std::any_of(person.begin(), person.end(), [&](const std::string& other) {
+                return SchemeNamePart(other) == caption || SchemeValuePart(other) == column;
             });
             wrong += conflicts;
             // Never for what names the product, its price or its quantity.
