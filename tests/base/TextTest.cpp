@@ -38,12 +38,14 @@ TEST(Utf8Text, ReplacesInvalidSequences)
     EXPECT_EQ(ValidUtf8("ok"), "ok");
 }
 
-TEST(ShownText, EscapesControlCharactersAndBrokenBytesOnly)
+TEST(ShownText, EscapesControlAndDirectionCharactersAndBrokenBytesOnly)
 {
     EXPECT_EQ(ShownText("Цена\t1\x1B[2J\xC2\x85конец"), "Цена\\x091\\x1B[2J\\x85конец");
     EXPECT_EQ(ShownText("a\xFF\xD0"), "a\\xFF\\xD0");
     EXPECT_EQ(ShownText("знак \xEF\xBF\xBD остаётся"), "знак \xEF\xBF\xBD остаётся");
     EXPECT_EQ(ShownText(""), "");
+    EXPECT_EQ(ShownText("a\u200Fb\u202A\u202E\u2066\u2069\u200D\u202Fc"),
+              "a\\u200Fb\\u202A\\u202E\\u2066\\u2069\u200D\u202Fc");
 }
 
 TEST(Cp1251, RoundTripsCyrillicAndRefusesWhatItCannotHold)
