@@ -1,5 +1,6 @@
 #include "base/FilePlace.h"
 
+#include <cerrno>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,6 +60,12 @@ FileKind KindOf(const std::string& path)
     if (S_ISREG(st.st_mode)) return FileKind::Regular;
     if (S_ISDIR(st.st_mode)) return FileKind::Folder;
     return FileKind::Special;
+}
+
+bool IsMissing(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 std::size_t FileIdentityHash::operator()(const FileIdentity& identity) const
