@@ -38,7 +38,7 @@ TEST(Utf8Text, ReplacesInvalidSequences)
     EXPECT_EQ(ValidUtf8("ok"), "ok");
 }
 
-TEST(ShownText, EscapesControlAndDirectionCharactersAndBrokenBytesOnly)
+TEST(ShownText, EscapesControlCharactersAndBrokenBytesOnly)
 {
     EXPECT_EQ(ShownText("Цена\t1\x1B[2J\xC2\x85конец"), "Цена\\x091\\x1B[2J\\x85конец");
     EXPECT_EQ(ShownText("a\xFF\xD0"), "a\\xFF\\xD0");

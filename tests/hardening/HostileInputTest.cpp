@@ -410,9 +410,9 @@ TEST(LargeSheet, AMegabyteCellIsCutForATitleAndKeptWholeForTheAnnotation)
     EXPECT_NE(message.find(">" + text + "<"), std::string::npos);
 }
 
-// ---- Invalid UTF-8 in a string of the sheet (or its declared encoding): libxml2
-// stops at it, so the workbook is refused as damaged, naming the part; nothing
-// half-read is converted.
+// ---- Invalid UTF-8 in a string of the sheet: libxml2 stops at it, so the
+// workbook is refused as damaged, naming the part; nothing half-read is
+// converted.
 
 struct BadText {
     const char* name;
