@@ -53,8 +53,14 @@ bool ChangeOwner(int fd, uid_t owner, gid_t group)
     return ::fchown(fd, owner, group) == 0;
 }
 
-// The process that made a temporary file of ours, ".NAME.tmp-PID-XXXXXX"
-// (XXXXXX as mkstemp fills it in), for any target NAME; 0 for any other name.
+// The temporary names begin alike for every target, so that the longest name
+// a file system allows (255 bytes) can be a target: the name of the target
+// in them would make them longer than that.
+constexpr std::string_view kTemporaryName = ".quarnel.tmp-";
+
+// The process that made a temporary file of ours, ".quarnel.tmp-PID-XXXXXX"
+// (XXXXXX as mkstemp fills it in), or ".NAME.tmp-PID-XXXXXX" for a target
+// NAME as earlier versions named them; 0 for any other name.
 long TemporaryOwner(const std::string& name)
 {
     constexpr std::string_view kMarker = ".tmp-";
@@ -93,7 +99,12 @@ AtomicFile::AtomicFile(std::string targetPath, StaleTemporaries stale)
 void AtomicFile::RequireReplaceable()
 {
     struct stat st {};
-    if (::stat(replaced_.c_str(), &st) != 0) return;
+    // Links that lead round in a loop lead to no file: the rename would put
+    // one in place of the last link followed.
+    if (::stat(replaced_.c_str(), &st) != 0) {
+        if (errno == ELOOP) Fail(ELOOP);
+        return;
+    }
     if (S_ISDIR(st.st_mode)) Fail(EISDIR);
     // Renaming over a device or a FIFO would put a plain file in its place.
     if (!S_ISREG(st.st_mode)) FailBecause(FileFault::Reason::NotRegularFile);
@@ -126,7 +137,7 @@ void AtomicFile::TakeRightsOfTarget()
 
 std::string AtomicFile::TemporaryPrefix() const
 {
-    return FolderOf(replaced_) + "/." + NameOf(replaced_) + ".tmp-";
+    return FolderOf(replaced_) + "/" + std::string(kTemporaryName);
 }
 
 // A run that was killed leaves its temporary files behind; a save into their

@@ -11,7 +11,8 @@
 // Where the file system allows, the file has no name while it is written
 // (O_TMPFILE), so a process killed, even by SIGKILL, leaves nothing; elsewhere
 // it is written under a temporary name. Commit syncs it, names it under a
-// unique temporary name and renames that over the target; a process killed
+// unique temporary name (".quarnel.tmp-PID-XXXXXX", short whatever the
+// target's name) and renames that over the target; a process killed
 // between the two leaves only that name, which the next save into the folder
 // removes. Destroyed without Commit (a failed or refused save), it removes
 // what it wrote and the target stays exactly as it was. Every failure raises
@@ -19,8 +20,9 @@
 //
 // Only a regular file is ever replaced: a target that is a folder, a device, a
 // FIFO or a socket, a file the runner may not write, or one marked read-only
-// is refused before anything is written. A symbolic link is followed and its
-// target replaced, so the link stays a link. The new file keeps the mode, and
+// is refused before anything is written, and so are links that lead round in
+// a loop. A symbolic link is followed and its target replaced, so the link
+// stays a link. The new file keeps the mode, and
 // where the runner may set them the owner and group, of the file it replaces.
 class AtomicFile {
 public:

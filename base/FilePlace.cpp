@@ -1,5 +1,6 @@
 #include "base/FilePlace.h"
 
+#include <cerrno>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -8,6 +9,9 @@ namespace {
 
 // As many links as the system itself follows before giving up (ELOOP).
 constexpr int kMaxLinkHops = 40;
+
+// The longest file name (in bytes) of the usual file systems.
+constexpr long kUsualNameMax = 255;
 
 std::optional<std::string> ReadLink(const std::string& path)
 {
@@ -59,6 +63,19 @@ FileKind KindOf(const std::string& path)
     if (S_ISREG(st.st_mode)) return FileKind::Regular;
     if (S_ISDIR(st.st_mode)) return FileKind::Folder;
     return FileKind::Special;
+}
+
+bool NameFitsItsFolder(const std::string& path)
+{
+    // A folder that is not there (yet) is told of when the file is written.
+    const long most = ::pathconf(FolderOf(path).c_str(), _PC_NAME_MAX);
+    return NameOf(path).size() <= static_cast<std::size_t>(most > 0 ? most : kUsualNameMax);
+}
+
+bool IsMissing(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) != 0 && (errno == ENOENT || errno == ENOTDIR);
 }
 
 std::size_t FileIdentityHash::operator()(const FileIdentity& identity) const

@@ -22,6 +22,15 @@ enum class FileKind { Missing, Regular, Folder, Special };
 // What is at the path, links followed. A device, FIFO or socket is Special.
 FileKind KindOf(const std::string& path);
 
+// Whether the file's folder can hold a file of its name: most file systems
+// take names of up to 255 bytes.
+bool NameFitsItsFolder(const std::string& path);
+
+// Whether nothing is there: no such name in the folder, or no such folder. A
+// path the system will not look through (a loop of links, a folder without
+// access) is not known to be missing, and reading it says why.
+bool IsMissing(const std::string& path);
+
 // Which file a path leads to: for a file that exists, its device and inode
 // (so "./x/../a", a symbolic link and a hard link are all "a"); for one that
 // does not exist yet, its folder's and its name.

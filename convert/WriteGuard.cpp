@@ -20,6 +20,8 @@ void WriteGuard::Claim(const std::string& target, const std::string& mayReplace)
         if (other != known_.end() && (mayReplace.empty() || IdentityOf(mayReplace) != identity))
             throw QuarnelError(FormatMessage(QRNConsts::sSameFile, {target, other->second}));
     }
+    if (!NameFitsItsFolder(target))
+        throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {target, QRNConsts::sReasonNameTooLong}));
     if (KindOf(target) == FileKind::Special)
         throw QuarnelError(FormatMessage(QRNConsts::sFileNotWritable, {target, QRNConsts::sReasonNotRegularFile}));
     if (identity) known_.emplace(*identity, target);

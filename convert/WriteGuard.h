@@ -20,7 +20,8 @@ public:
     // (however the paths are written: "..", symbolic or hard links), except
     // `mayReplace`, which it may be saved over (a scheme saved again over the
     // scheme it was read from); and naming it when it exists and is not a
-    // regular file.
+    // regular file, or when its name is longer than its folder allows (an
+    // invoice package's "-k.xml" can make it so).
     void Claim(const std::string& target, const std::string& mayReplace = "");
 
 private:

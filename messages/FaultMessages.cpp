@@ -4,6 +4,8 @@
 #include "messages/FaultTexts.h"
 
 #include <cerrno>
+#include <filesystem>
+#include <new>
 
 namespace {
 
@@ -41,6 +43,8 @@ const char* ReasonText(ReadReason reason)
     case ReadReason::PartTooLarge: return QRNConsts::sReasonPartTooLarge;
     case ReadReason::XmlMalformed: return QRNConsts::sReasonXmlMalformed;
     case ReadReason::XmlDoctype: return QRNConsts::sReasonXmlDoctype;
+    case ReadReason::XmlEncoding: return QRNConsts::sReasonXmlEncoding;
+    case ReadReason::OutOfMemory: return QRNConsts::sOutOfMemory;
     case ReadReason::BadCellReference: return QRNConsts::sReasonBadCellReference;
     case ReadReason::CellOutOfSheet: return QRNConsts::sReasonCellOutOfSheet;
     case ReadReason::BadSharedString: return QRNConsts::sReasonBadSharedString;
@@ -88,6 +92,7 @@ std::string WorkbookFaultMessage(const WorkbookFault& fault)
         return FormatMessage(QRNConsts::sNoSuchSheet,
                              {fault.path, fault.details.empty() ? "" : fault.details[0], sheets});
     }
+    case WorkbookFault::Kind::OutOfMemory: return FormatMessage(QRNConsts::sOutOfMemoryReading, {fault.path});
     case WorkbookFault::Kind::Broken: break;
     }
     return FormatMessage(QRNConsts::sWorkbookBroken, {fault.path, Reason(fault)});
@@ -166,6 +171,13 @@ std::string CharsetFaultMessage(const CharsetFault& fault)
     return FormatMessage(QRNConsts::sUnknownCharset, {fault.charset});
 }
 
+std::string FileSystemErrorMessage(const std::filesystem::filesystem_error& error)
+{
+    const std::string reason = DescribeSystemError(error.code().value());
+    if (error.path1().empty()) return FormatMessage(QRNConsts::sFileSystemError, {reason});
+    return FormatMessage(QRNConsts::sFileSystemFailed, {error.path1().string(), reason});
+}
+
 std::string UserMessage(const std::exception& error)
 {
     if (const auto* fault = dynamic_cast<const FileFault*>(&error)) return FileFaultMessage(*fault);
@@ -173,5 +185,8 @@ std::string UserMessage(const std::exception& error)
     if (const auto* fault = dynamic_cast<const WorkbookFault*>(&error)) return WorkbookFaultMessage(*fault);
     if (const auto* fault = dynamic_cast<const EdgeFileFault*>(&error)) return EdgeFileFaultMessage(*fault);
     if (const auto* fault = dynamic_cast<const CharsetFault*>(&error)) return CharsetFaultMessage(*fault);
+    if (dynamic_cast<const std::bad_alloc*>(&error)) return QRNConsts::sOutOfMemory;
+    if (const auto* fault = dynamic_cast<const std::filesystem::filesystem_error*>(&error))
+        return FileSystemErrorMessage(*fault);
     return error.what();
 }

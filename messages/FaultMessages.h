@@ -6,6 +6,7 @@
 #include "base/FileFault.h"
 #include "workbook/WorkbookFault.h"
 
+#include <filesystem>
 #include <string>
 
 // The messages the user sees for the faults the lower layers raise without
@@ -36,7 +37,12 @@ std::string EdgeFileFaultMessage(const EdgeFileFault& fault);
 // "Неизвестная кодировка ...".
 std::string CharsetFaultMessage(const CharsetFault& fault);
 
+// "Не удается обратиться к файлу ...: ..." for a failure of the standard
+// library's file-system calls, in the system's reason.
+std::string FileSystemErrorMessage(const std::filesystem::filesystem_error& error);
+
 // The message of any error that reaches a front end: the faults above in
 // their words, anything else by its own text. The front ends call it where
-// they catch; nothing below them puts a fault into words.
+// they catch; nothing below them puts a fault into words. Memory that ran out
+// is "Недостаточно памяти ...", naming the workbook when it ran out reading it.
 std::string UserMessage(const std::exception& error);

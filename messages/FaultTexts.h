@@ -38,6 +38,14 @@ inline constexpr char sReasonSystemError[] = "системная ошибка %s
 inline constexpr char sReasonNotRegularFile[] = "это не обычный файл";
 inline constexpr char sReasonFileTooLarge[] = "файл больше %s КБ";
 
+// Memory ran out, while reading the file named or elsewhere.
+inline constexpr char sOutOfMemory[] = "Недостаточно памяти для выполнения операции";
+inline constexpr char sOutOfMemoryReading[] = "Недостаточно памяти, чтобы прочитать файл \"%s\"";
+
+// A file-system operation failed on a file, or on none the system named.
+inline constexpr char sFileSystemFailed[] = "Не удается обратиться к файлу \"%s\": %s";
+inline constexpr char sFileSystemError[] = "Ошибка файловой системы: %s";
+
 // A file a run would write is one it reads or writes already.
 inline constexpr char sSameFile[] = "Не удается записать файл \"%s\": это тот же файл, что и \"%s\"";
 
@@ -68,6 +76,7 @@ inline constexpr char sReasonPartMissing[] = "нет обязательной ч
 inline constexpr char sReasonPartDamaged[] = "часть \"%s\" повреждена";
 inline constexpr char sReasonPartTooLarge[] = "часть \"%s\" распаковывается в недопустимо большой объем";
 inline constexpr char sReasonXmlMalformed[] = "ошибка XML в части \"%s\", строка %s";
+inline constexpr char sReasonXmlEncoding[] = "в части \"%s\" есть байты, недопустимые в ее кодировке %s";
 inline constexpr char sReasonXmlDoctype[] = "часть \"%s\" содержит недопустимое объявление DOCTYPE";
 inline constexpr char sReasonNoSheets[] = "в книге нет ни одного листа";
 

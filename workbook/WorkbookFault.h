@@ -38,12 +38,14 @@ enum class ReadReason {
     RecordTooShort,
     FileTruncated,
     ZipDamaged,
-    DuplicateEntry,    // detail: the entry
-    PartMissing,       // detail: the part
-    PartDamaged,       // detail: the part
-    PartTooLarge,      // detail: the part
-    XmlMalformed,      // details: the part, the line
-    XmlDoctype,        // detail: the part
+    DuplicateEntry, // detail: the entry
+    PartMissing,    // detail: the part
+    PartDamaged,    // detail: the part
+    PartTooLarge,   // detail: the part
+    XmlMalformed,   // details: the part, the line
+    XmlDoctype,     // detail: the part
+    XmlEncoding,    // details: the part, the encoding it declares
+    OutOfMemory,
     BadCellReference,  // detail: the reference
     CellOutOfSheet,    // details: row, column
     BadSharedString,   // detail: the index
@@ -60,7 +62,7 @@ enum class ReadReason {
 class WorkbookFault : public std::runtime_error {
 public:
     // How the fault is put to the user.
-    enum class Kind { Missing, Unreadable, Broken, Encrypted, Unsupported, TooLarge, NoSuchSheet };
+    enum class Kind { Missing, Unreadable, Broken, Encrypted, Unsupported, TooLarge, NoSuchSheet, OutOfMemory };
 
     WorkbookFault(Kind kind, ReadReason reason, std::vector<std::string> details = {})
         : std::runtime_error("workbook cannot be read"), kind(kind), reason(reason), details(std::move(details))

@@ -78,6 +78,8 @@ struct ParseState {
     xmlParserCtxtPtr context = nullptr;
     std::exception_ptr failure;
     bool doctype = false;
+    // The first error libxml2 raised outside the parser's context.
+    int threadErrorDomain = XML_FROM_NONE;
     // libxml2 keeps each namespace URI once in its dictionary, so the length
     // of the last one seen saves measuring it on every element.
     const xmlChar* lastUri = nullptr;
@@ -155,6 +157,45 @@ void OnEntityDeclaration(void* user, const xmlChar*, int, const xmlChar*, const 
 
 void IgnoreError(void*, xmlErrorPtr) {}
 
+void KeepThreadError(void* user, xmlErrorPtr error)
+{
+    auto& state = *static_cast<ParseState*>(user);
+    if (error && state.threadErrorDomain == XML_FROM_NONE) state.threadErrorDomain = error->domain;
+}
+
+// A few errors come as bare text, each with a result that says it again.
+void DropGenericError(void*, const char*, ...) {}
+
+// libxml2 raises some errors, those of converting a part from its declared
+// encoding and of memory among them, without the parser's context, to the
+// error handler of the calling thread, which prints them on standard error.
+// While a part is parsed, its thread's handler keeps them for the part's own
+// fault instead, and whichever thread parses next starts from the handler
+// it had.
+class ThreadErrorsKept {
+public:
+    explicit ThreadErrorsKept(ParseState& state)
+        : previous_(xmlStructuredError), previousContext_(xmlStructuredErrorContext), previousGeneric_(xmlGenericError),
+          previousGenericContext_(xmlGenericErrorContext)
+    {
+        xmlSetStructuredErrorFunc(&state, KeepThreadError);
+        xmlSetGenericErrorFunc(nullptr, DropGenericError);
+    }
+    ~ThreadErrorsKept()
+    {
+        xmlSetStructuredErrorFunc(previousContext_, previous_);
+        xmlSetGenericErrorFunc(previousGenericContext_, previousGeneric_);
+    }
+    ThreadErrorsKept(const ThreadErrorsKept&) = delete;
+    ThreadErrorsKept& operator=(const ThreadErrorsKept&) = delete;
+
+private:
+    xmlStructuredErrorFunc previous_;
+    void* previousContext_;
+    xmlGenericErrorFunc previousGeneric_;
+    void* previousGenericContext_;
+};
+
 // A part this large is inflated on a thread of its own while it is parsed.
 constexpr std::uint64_t kReadAheadSize = 4 << 20;
 
@@ -174,6 +215,12 @@ struct XmlPushParser::State {
         if (context) xmlFreeParserCtxt(context);
     }
 
+    std::string DeclaredEncoding() const
+    {
+        const xmlChar* declared = context ? context->encoding : nullptr;
+        return declared ? std::string(reinterpret_cast<const char*>(declared)) : std::string("?");
+    }
+
     [[noreturn]] void Malformed() const
     {
         const xmlError* error = context ? xmlCtxtGetLastError(context) : nullptr;
@@ -184,6 +231,9 @@ struct XmlPushParser::State {
     {
         if (parse.failure) std::rethrow_exception(parse.failure);
         if (parse.doctype) ThrowBroken(ReadReason::XmlDoctype, {name});
+        if (parse.threadErrorDomain == XML_FROM_MEMORY) throw std::bad_alloc();
+        if (parse.threadErrorDomain == XML_FROM_I18N || result == XML_ERR_INVALID_ENCODING)
+            ThrowBroken(ReadReason::XmlEncoding, {name, DeclaredEncoding()});
         if (result != XML_ERR_OK || !context->wellFormed) Malformed();
     }
 };
@@ -223,6 +273,7 @@ void XmlPushParser::Feed(std::string_view chunk)
     State& state = *state_;
     state.partRead += chunk.size();
     state.parse.handler->PartRead(state.partRead, state.partSize);
+    const ThreadErrorsKept kept(state.parse);
     if (!state.context) {
         state.context = xmlCreatePushParserCtxt(&state.sax, nullptr, nullptr, 0, state.name.c_str());
         if (!state.context) throw std::bad_alloc();
@@ -237,6 +288,7 @@ void XmlPushParser::Finish()
 {
     State& state = *state_;
     if (!state.context) ThrowBroken(ReadReason::XmlMalformed, {state.name, "1"});
+    const ThreadErrorsKept kept(state.parse);
     state.Settle(xmlParseChunk(state.context, nullptr, 0, 1));
 }
 

@@ -6,6 +6,7 @@
 #include "app/common/DocumentTypeParameter.h"
 #include "app/common/FrontEndTexts.h"
 #include "base/DateTime.h"
+#include "base/FilePlace.h"
 #include "base/MessageFormat.h"
 #include "messages/QuarnelError.h"
 #include "base/ShownText.h"
@@ -98,7 +99,9 @@ SchemeInUse ChooseScheme(const CommandLine& line, TDocumentType type, std::ostre
         if (!line.autoScheme) err << QRNConsts::sCliNoScheme << '\n';
         return {};
     }
-    if (!std::filesystem::is_regular_file(remembered)) {
+    // A remembered file that is there but cannot be read stops the run, as a
+    // named one does, with the reason.
+    if (IsMissing(remembered)) {
         if (!line.autoScheme) PrintLine(err, FormatMessage(QRNConsts::sCliSchemeMissing, {remembered}));
         return {};
     }
@@ -162,6 +165,23 @@ void GuardFilesOfTheRun(const CommandLine& line, const RunInputs& inputs, const 
     if (inputs.documentType != kInvoiceType) guard.Claim(inputs.outputPath);
     guard.Claim(line.logPath.value_or(""));
     guard.Claim(line.saveSchemePath.value_or(""), schemePath);
+}
+
+// The short date format as a user types a date: "dd.MM.yyyy" is
+// "дд.мм.гггг", "M/d/yy" is "м/д/гг"; quoted text stands as it is.
+std::string DateFormatHint(std::string_view pattern)
+{
+    std::string hint;
+    bool quoted = false;
+    for (const char c : pattern) {
+        if (c == '\'') quoted = !quoted;
+        else if (quoted) hint += c;
+        else if (c == 'd') hint += QRNConsts::sCliDayLetter;
+        else if (c == 'M') hint += QRNConsts::sCliMonthLetter;
+        else if (c == 'y') hint += QRNConsts::sCliYearLetter;
+        else hint += c;
+    }
+    return hint;
 }
 
 // The report ends with the run's summary, or with the failure of a run that
@@ -259,7 +279,8 @@ int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, st
     // that does not read names the parameter, in the report too. The
     // window's step 3 keeps its own text.
     if (!inputs.sentDate.empty() && !regional.ParseDateTime(inputs.sentDate)) {
-        const std::string message = FormatMessage(QRNConsts::sCliInvalidDate, {inputs.sentDate});
+        const std::string message =
+            FormatMessage(QRNConsts::sCliInvalidDate, {inputs.sentDate, DateFormatHint(regional.shortDateFormat)});
         SaveReport(report.get(), inputs, runDateTime, observer, {message});
         throw QuarnelError(message);
     }

@@ -107,8 +107,12 @@ inline constexpr char sCliMissingDocumentReference[] = "номер заказа 
 inline constexpr char sCliMapped[] = "Сопоставлено: %s = %s";
 inline constexpr char sCliGuessNotAdded[] = "Предположение: %s = %s (не добавлено; добавит --auto-scheme=all)";
 
-// --date that does not read as a date
-inline constexpr char sCliInvalidDate[] = "Неверная дата \"%s\" в параметре --date (нужно дд.мм.гггг)";
+// --date that does not read as a date, with the short date format in use
+// written in these letters ("дд.мм.гггг", "м/д/гг")
+inline constexpr char sCliInvalidDate[] = "Неверная дата \"%s\" в параметре --date (нужно %s)";
+inline constexpr char sCliDayLetter[] = "д";
+inline constexpr char sCliMonthLetter[] = "м";
+inline constexpr char sCliYearLetter[] = "г";
 
 // --header-row auto
 inline constexpr char sCliHeaderRowFound[] = "Строка заголовков: %s";

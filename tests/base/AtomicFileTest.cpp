@@ -112,6 +112,8 @@ TEST(AtomicFile, RemovesTemporariesOfKilledRunsOnly)
     // A process id that cannot be running, and this process' own.
     const std::string dead = folder.File(".out.xml.tmp-999999999-abcdef");
     const std::string alive = folder.File(".out.xml.tmp-" + std::to_string(::getpid()) + "-abcdef");
+    const std::string deadNow = folder.File(".quarnel.tmp-999999999-a1b2c3"); // as they are named today
+    WriteFileBytes(deadNow, "partial");
     WriteFileBytes(dead, "partial");
     WriteFileBytes(alive, "in progress");
     {
@@ -120,6 +122,7 @@ TEST(AtomicFile, RemovesTemporariesOfKilledRunsOnly)
         file.Commit();
     }
     EXPECT_FALSE(std::filesystem::exists(dead));
+    EXPECT_FALSE(std::filesystem::exists(deadNow));
     EXPECT_TRUE(std::filesystem::exists(alive));
     EXPECT_EQ(ReadFileBytes(target), "new");
 }

@@ -44,6 +44,8 @@ TEST(ShownText, EscapesControlCharactersAndBrokenBytesOnly)
     EXPECT_EQ(ShownText("a\xFF\xD0"), "a\\xFF\\xD0");
     EXPECT_EQ(ShownText("знак \xEF\xBF\xBD остаётся"), "знак \xEF\xBF\xBD остаётся");
     EXPECT_EQ(ShownText(""), "");
+    EXPECT_EQ(ShownText("a\u200Fb\u202A\u202E\u2066\u2069\u200D\u202Fc"),
+              "a\\u200Fb\\u202A\\u202E\\u2066\\u2069\u200D\u202Fc");
 }
 
 TEST(Cp1251, RoundTripsCyrillicAndRefusesWhatItCannotHold)

@@ -3,6 +3,7 @@
 #include "messages/FaultMessages.h"
 #include "convert/RecordingObserver.h"
 #include "convert/RunFixture.h"
+#include "convert/InvoicePackage.h"
 #include "convert/RunLogTexts.h"
 #include "convert/UnreadValues.h"
 #include "convert/TableWorkbook.h"
@@ -140,8 +141,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, InvoicePackageRunTest,
                                          PackageCase{31, false, {15, 15, 1}}, PackageCase{40, true, {40}}));
 
 struct OutputNameCase {
-    const char* chosen; // inside the test folder
-    std::vector<std::string> written;
+    std::string chosen;               // inside the test folder
+    std::vector<std::string> written; // none: refused before writing
 };
 
 void PrintTo(const OutputNameCase& c, std::ostream* os)
@@ -155,6 +156,18 @@ TEST_P(InvoiceOutputNameTest, PackageFilesAreNamedAfterTheChosenFile)
 {
     std::filesystem::create_directories(folder.Path() / "out.d");
     output = folder.File(GetParam().chosen);
+    if (GetParam().written.empty()) {
+        std::string refusal;
+        try {
+            Run(InvoiceRows(20));
+        } catch (const std::exception& error) {
+            refusal = UserMessage(error);
+        }
+        EXPECT_EQ(refusal, "Не удается записать файл \"" + PackageFileName(output, 1)
+                               + "\": слишком длинное имя файла или пути");
+        EXPECT_TRUE(std::filesystem::is_empty(folder.Path() / "out.d"));
+        return;
+    }
     const RunResult result = Run(InvoiceRows(20));
     Names expected;
     for (const std::string& name : GetParam().written) expected.push_back(folder.File(name));
@@ -167,7 +180,11 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(OutputNameCase{"out.d/inv", {"out.d/inv-1.xml", "out.d/inv-2.xml"}},
                     OutputNameCase{"out.d/inv.2024.xml", {"out.d/inv.2024-1.xml", "out.d/inv.2024-2.xml"}},
                     OutputNameCase{"out.d/inv.txt", {"out.d/inv-1.xml", "out.d/inv-2.xml"}},
-                    OutputNameCase{"out.d/.hidden", {"out.d/.hidden-1.xml", "out.d/.hidden-2.xml"}}));
+                    OutputNameCase{"out.d/.hidden", {"out.d/.hidden-1.xml", "out.d/.hidden-2.xml"}},
+                    OutputNameCase{
+                        "out.d/" + std::string(245, 'n') + ".xml",
+                        {"out.d/" + std::string(245, 'n') + "-1.xml", "out.d/" + std::string(245, 'n') + "-2.xml"}},
+                    OutputNameCase{"out.d/" + std::string(250, 'n') + ".xml", {}}));
 
 TEST_F(InvoiceRunTest, EmptyInvoiceNumberStillGetsItsPackageSuffix)
 {

@@ -39,9 +39,9 @@ std::string SameFile(const char* target, const char* other)
     return FormatMessage(QRNConsts::sSameFile, {std::string("@") + target, std::string("@") + other});
 }
 
-std::string NotRegular(const char* message, const char* name)
+std::string NotRegular(const char* message, const char* name, const char* reason = QRNConsts::sReasonNotRegularFile)
 {
-    return FormatMessage(message, {std::string("@") + name, QRNConsts::sReasonNotRegularFile});
+    return FormatMessage(message, {std::string("@") + name, reason});
 }
 
 std::string InFolder(std::string text, const TempFolder& folder)
@@ -64,6 +64,7 @@ TEST_P(FileGuardTest, RefusesBeforeWritingAndKeepsEveryFile)
     std::filesystem::create_hard_link(folder.File("book.xlsx"), folder.File("hard.xlsx"));
     std::filesystem::create_directory(folder.File("x"));
     ASSERT_EQ(::mkfifo(folder.File("pipe").c_str(), 0644), 0);
+    std::filesystem::create_symlink("loop", folder.File("loop"));
     // A device of our own, like /dev/null; never the machine's.
     if (::mknod(folder.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0
         && c.message.find("@null") != std::string::npos)
@@ -109,6 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"OutputIsAFifo", "book.xlsx", "pipe", {}, NotRegular(kNotWritable, "pipe")},
         GuardCase{"OutputIsADevice", "book.xlsx", "null", {}, NotRegular(kNotWritable, "null")},
         GuardCase{"LogIsADevice", "book.xlsx", "o.xml", {"--log", "null"}, NotRegular(kNotWritable, "null")},
+        GuardCase{
+            "OutputIsALinkLoop", "book.xlsx", "loop", {}, NotRegular(kNotWritable, "loop", QRNConsts::sReasonLinkLoop)},
         GuardCase{"WorkbookIsAFifo", "pipe", "o.xml", {}, NotRegular(QRNConsts::sFileNotReadable, "pipe")}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -10,7 +10,7 @@ FolderSnapshot SnapshotOf(const std::string& folder)
     std::error_code error;
     for (auto it = std::filesystem::recursive_directory_iterator(folder, error);
          !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-        const std::string name = std::filesystem::relative(it->path(), folder).string();
+        const std::string name = it->path().lexically_relative(folder).string();
         if (it->is_symlink()) {
             snapshot[name] = "<link to " + std::filesystem::read_symlink(it->path()).string() + ">";
             continue;

@@ -433,6 +433,11 @@ const BadText kBadTexts[] = {
      XlsxWithSheetData("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c></row>",
                        "<si><t>\xED\xA0\x80 \xF8\x88\x80</t></si>"),
      "xl/sharedStrings.xml"},
+    {"DeclaredEncoding",
+     XlsxWithSheetPart(std::string("<?xml version=\"1.0\" encoding=\"windows-1251\"?><worksheet xmlns=\"")
+                       + kSpreadsheetMl + "\"><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>\xC0\x98"
+                       + "</t></is></c></row></sheetData></worksheet>"),
+     "xl/worksheets/sheet1.xml"},
 };
 
 class InvalidUtf8Test : public testing::TestWithParam<BadText> {};
@@ -442,7 +447,9 @@ TEST_P(InvalidUtf8Test, RefusesTheWorkbookNamingThePart)
     TempFolder folder;
     const std::string path = folder.File("bad.xlsx");
     WriteBundleZip(path, GetParam().parts);
+    testing::internal::CaptureStderr();
     const std::string error = OpeningError(path);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     const std::string expected = Broken(path, "");
     EXPECT_EQ(error.substr(0, expected.size()), expected) << error;
     EXPECT_NE(error.find(GetParam().part), std::string::npos) << error;

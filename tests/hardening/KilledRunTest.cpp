@@ -43,7 +43,7 @@ long OutputBeingWritten(int pid, const std::string& folder)
         const std::string target = std::filesystem::read_symlink(entry.path(), error).string();
         if (!target.starts_with(folder + "/")) continue;
         const std::string name = target.substr(folder.size() + 1);
-        if (name.starts_with(".price.xml.tmp-") || name.ends_with(" (deleted)"))
+        if (name.starts_with(".quarnel.tmp-") || name.ends_with(" (deleted)"))
             return static_cast<long>(std::filesystem::file_size(entry.path(), error));
     }
     return -1;

@@ -203,6 +203,13 @@ const SchemeFault kSchemeFaults[] = {
          return path;
      },
      QRNConsts::sFileNotReadable, QRNConsts::sReasonNotRegularFile},
+    {"ALinkLoop",
+     [](FileSite& site) {
+         const std::string path = site.folder.File("books.sch");
+         std::filesystem::create_symlink("books.sch", path);
+         return path;
+     },
+     QRNConsts::sFileNotReadable, QRNConsts::sReasonLinkLoop},
     // Cut at the NUL, it would lose its later lines without a word.
     {"NulByte",
      [](FileSite& site) {
@@ -244,6 +251,14 @@ TEST_P(SchemeReadFaultTest, CommandLineStopsBeforeWritingAnything)
     EXPECT_EQ(err.str(), FormatMessage(GetParam().message, {scheme, GetParam().reason}) + "\n");
     EXPECT_EQ(ReadFileBytes(output), "previous");
     EXPECT_EQ(TemporaryFilesIn(site.folder.Path().string()), 0);
+    // Remembered in the settings, it stops the run alike; one that is gone is only warned of.
+    if (GetParam().message == QRNConsts::sFileNotFound) return;
+    WriteFileBytes(site.folder.File("quarnel.ini"), "[Params]\r\nPricelistCorrespondence=" + scheme + "\r\n");
+    std::vector<std::string> remembered = BookCommandLine(0, workbook, output, scheme, site.folder.File("quarnel.ini"));
+    remembered.erase(remembered.begin() + 3, remembered.begin() + 5); // --scheme and its file
+    err.str("");
+    (void)site.ErrorOf([&] { RunCommandLine(remembered, RegionalProfiles{Regional::Russian()}, out, err, false); });
+    EXPECT_EQ(err.str(), FormatMessage(GetParam().message, {scheme, GetParam().reason}) + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, SchemeReadFaultTest, testing::ValuesIn(kSchemeFaults),

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <new>
 #include <string>
 
 namespace {
@@ -71,6 +73,12 @@ const WordingCase kWordings[] = {
     {"SystemErrorWithoutWords",
      [] { throw FileFault(FileFault::Action::Write, "/mnt/x.xml", FileFault::Reason::SystemError, 200); },
      "Не удается записать файл \"/mnt/x.xml\": системная ошибка 200"},
+    {"MemoryRanOut", [] { throw std::bad_alloc(); }, "Недостаточно памяти для выполнения операции"},
+    {"FileSystemCall",
+     [] {
+         throw std::filesystem::filesystem_error("status", kScheme, std::error_code(ELOOP, std::generic_category()));
+     },
+     "Не удается обратиться к файлу \"/home/user/Схемы/книги.sch\": символические ссылки в пути образуют петлю"},
     {"UnknownCharset", [] { (void)DecodeToUtf8("\xC0\xC1", "NO-SUCH-CHARSET"); },
      "Неизвестная кодировка NO-SUCH-CHARSET"},
 };

@@ -9,6 +9,7 @@
 #include "workbook/xls/XlsReader.h"
 
 #include <cerrno>
+#include <new>
 
 namespace {
 
@@ -92,6 +93,11 @@ auto NamingTheFile(const std::string& path, Read read)
     } catch (WorkbookFault& fault) {
         fault.path = path;
         throw;
+    } catch (const std::bad_alloc&) {
+        // The reading is unwound by now, and with it what it held.
+        WorkbookFault fault(WorkbookFault::Kind::OutOfMemory, ReadReason::OutOfMemory);
+        fault.path = path;
+        throw fault;
     }
 }
 

@@ -439,6 +439,9 @@ TEST_F(QuarnelConvertTest, RegionalFormatsComeFromTheUsersLocale)
     std::vector<std::string> system = russian;
     system.insert(system.begin(), {"--regional", "system"});
     EXPECT_EQ(QuarnelConvert(system, {{"LC_ALL", "C.UTF-8"}}).exitCode, 2);
+    // A date that does not read is told in the format in use.
+    const ProcessOutput refused = QuarnelConvert(system, {{"LC_ALL", "en_US.UTF-8"}});
+    EXPECT_EQ(refused.err, "Неверная дата \"05.03.2024\" в параметре --date (нужно м/д/гг)\n");
 }
 
 TEST_F(QuarnelConvertTest, LongCellWarningNamesRowAndField)
