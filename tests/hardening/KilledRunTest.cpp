@@ -157,7 +157,7 @@ TEST_P(InterruptedRunTest, SaysNothingOutsideARun)
     const int pid = StartChild([&] {
         const int said = ::open(folder.File("said.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(said, STDERR_FILENO);
-        InstallInterruptHandlers("interrupted", "terminated");
+        InstallInterruptHandlers([](int, bool) { return std::string("interrupted"); });
         {
             const InterruptNotice noticeOfAnEndedRun;
         }
