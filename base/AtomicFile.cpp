@@ -1,6 +1,7 @@
 #include "base/AtomicFile.h"
 
 #include "base/FilePlace.h"
+#include "base/ReplacementRecord.h"
 #include "base/TemporaryFiles.h"
 
 #include <atomic>
@@ -17,13 +18,6 @@
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 16;
-
-// A completed file keeps its descriptor until it is put in place: one without
-// a name has no other way back to it. Past this many, a completed file is
-// named and closed at once, so a run of thousands of invoice packages does
-// not run out of descriptors.
-constexpr int kMostHeldOpen = 256;
-std::atomic<int> heldOpen{0};
 
 // The unique part of the temporary names this process gives: the process id
 // comes before it, so a counter is enough.
@@ -145,6 +139,9 @@ std::string AtomicFile::TemporaryPrefix() const
 void AtomicFile::RemoveStaleTemporaries() const
 {
     const std::string folder = FolderOf(replaced_);
+    // Files of a killed run that had begun to replace them are put in place
+    // first, as its list of them says.
+    CompleteAbandonedReplacements(folder);
     DIR* dir = ::opendir(folder.c_str());
     if (!dir) return;
     while (const dirent* entry = ::readdir(dir)) {
@@ -175,8 +172,6 @@ void AtomicFile::Discard()
 int AtomicFile::CloseDescriptor()
 {
     if (fd_ < 0) return 0;
-    if (heldOpen_) --heldOpen;
-    heldOpen_ = false;
     const int closed = ::close(fd_);
     fd_ = -1;
     return closed == 0 ? 0 : errno;
@@ -229,21 +224,14 @@ void AtomicFile::Complete()
     // package are written out together rather than one wait after another.
     ::sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
 #endif
-    if (heldOpen < kMostHeldOpen) {
-        ++heldOpen;
-        heldOpen_ = true;
-        return;
-    }
+    // A completed file is found again by its name: a package of thousands of
+    // files holds no descriptor for each.
     if (temp_.empty()) Name();
     if (const int error = CloseDescriptor()) Fail(error);
 }
 
 void AtomicFile::Sync()
 {
-    if (fd_ >= 0) {
-        if (::fsync(fd_) != 0) Fail(errno);
-        return;
-    }
     const int fd = ::open(temp_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) Fail(errno);
     const int synced = ::fsync(fd);
@@ -284,31 +272,8 @@ void AtomicFile::Rename()
 
 void AtomicFile::Commit()
 {
-    AtomicFile* self = this;
-    PutInPlace(&self, 1);
-}
-
-void AtomicFile::CommitAll(const std::vector<std::unique_ptr<AtomicFile>>& files)
-{
-    std::vector<AtomicFile*> all;
-    for (const std::unique_ptr<AtomicFile>& file : files) all.push_back(file.get());
-    PutInPlace(all.data(), all.size());
-}
-
-void AtomicFile::PutInPlace(AtomicFile* const* files, std::size_t count)
-{
-    const auto each = [&](void (AtomicFile::*step)()) {
-        for (std::size_t i = 0; i < count; ++i)
-            if (files[i]->fd_ >= 0 || !files[i]->temp_.empty()) (files[i]->*step)();
-    };
-    each(&AtomicFile::Complete);
-    each(&AtomicFile::Sync);
-    each(&AtomicFile::NameAndClose);
-    each(&AtomicFile::Rename);
-}
-
-void AtomicFile::NameAndClose()
-{
-    if (temp_.empty()) Name();
-    if (const int error = CloseDescriptor()) Fail(error);
+    Complete();
+    if (temp_.empty()) return;
+    Sync();
+    Rename();
 }

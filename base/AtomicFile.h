@@ -2,19 +2,18 @@
 
 #include "base/FileFault.h"
 
-#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Writes a file beside its target and puts it in place only when told to.
 // Where the file system allows, the file has no name while it is written
 // (O_TMPFILE), so a process killed, even by SIGKILL, leaves nothing; elsewhere
-// it is written under a temporary name. Commit syncs it, names it under a
-// unique temporary name (".quarnel.tmp-PID-XXXXXX", short whatever the
-// target's name) and renames that over the target; a process killed
-// between the two leaves only that name, which the next save into the folder
-// removes. Destroyed without Commit (a failed or refused save), it removes
+// it is written under a temporary name. Complete names it under a unique
+// temporary name (".quarnel.tmp-PID-XXXXXX", short whatever the target's
+// name) and closes it; Commit syncs it and renames that name over the
+// target. A process killed in between leaves only that name, which the next
+// save into the folder removes (see FileReplacement for files that replace
+// their targets together). Destroyed without Commit (a failed or refused save), it removes
 // what it wrote and the target stays exactly as it was. Every failure raises
 // FileFault (writing) naming the target file.
 //
@@ -37,21 +36,18 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     void Write(std::string_view bytes);
-    // Writes out what is buffered and starts putting it on disk, without
-    // waiting; the target is not touched yet.
+    // Writes out what is buffered, starts putting it on disk without waiting,
+    // names the file under its temporary name and closes it; the target is
+    // not touched yet.
     void Complete();
     // Completes the file if need be and puts it in place.
     void Commit();
-    // Puts several completed files in place together: all are synced (their
-    // writes overlap) before any is named, and any is renamed only when every
-    // one is on disk, so a failure on the way replaces none.
-    static void CommitAll(const std::vector<std::unique_ptr<AtomicFile>>& files);
 
 private:
-    static void PutInPlace(AtomicFile* const* files, std::size_t count);
+    friend class FileReplacement;
+
     void Sync();
     void Name();
-    void NameAndClose();
     void Rename();
     // Closes the descriptor, if open: 0, or the error closing gave.
     int CloseDescriptor();
@@ -70,6 +66,5 @@ private:
     void* registered_ = nullptr; // the temporary name's TemporaryFiles entry
     int fd_ = -1;
     bool completed_ = false;
-    bool heldOpen_ = false; // completed, without a name, its descriptor kept
     std::string buffer_;
 };

@@ -99,3 +99,15 @@ bool IsSameFile(const std::string& first, const std::string& second)
     const std::optional<FileIdentity> a = IdentityOf(first);
     return a && a == IdentityOf(second);
 }
+
+std::string AbsolutePath(const std::string& path)
+{
+    if (path.starts_with('/')) return path;
+    std::string folder(256, '\0');
+    while (!::getcwd(folder.data(), folder.size())) {
+        if (errno != ERANGE) return path;
+        folder.resize(folder.size() * 2);
+    }
+    folder.resize(std::char_traits<char>::length(folder.c_str()));
+    return folder + (folder.ends_with('/') ? "" : "/") + path;
+}

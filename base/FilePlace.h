@@ -51,3 +51,6 @@ std::optional<FileIdentity> IdentityOf(const std::string& path);
 
 // Whether the two paths lead to one file.
 bool IsSameFile(const std::string& first, const std::string& second);
+
+// The path from the root: a relative path is taken from the current folder.
+std::string AbsolutePath(const std::string& path);

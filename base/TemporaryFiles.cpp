@@ -6,8 +6,10 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <mutex>
 #include <new>
+#include <pthread.h>
 #include <unistd.h>
 
 namespace {
@@ -32,12 +34,21 @@ std::atomic<char*>* FreeSlot()
     return nullptr;
 }
 
-// The messages for the handler, written once before it is installed, and
-// how many InterruptNotice objects are alive.
-std::array<char, 512> interruptText{};
-std::array<char, 512> terminateText{};
+// The messages for the handler, by signal and by whether the run's files
+// were replaced, written once before it is installed; how many
+// InterruptNotice objects are alive.
+constexpr int kHandled[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr std::size_t kSignals = std::size(kHandled);
+std::array<std::array<char, 512>, kSignals> unchangedText{};
+std::array<std::array<char, 512>, kSignals> replacedText{};
 std::atomic<int> noticesAlive{0};
 static_assert(std::atomic<int>::is_always_lock_free, "read in a signal handler");
+
+// While files are renamed into place, a signal that reaches a thread not
+// holding it is only noted here, and acted on once the renames are done.
+std::atomic<bool> holding{false};
+std::atomic<int> heldSignal{0};
+std::atomic<bool> filesReplaced{false};
 
 void Prepare(std::array<char, 512>& buffer, const std::string& message)
 {
@@ -47,15 +58,35 @@ void Prepare(std::array<char, 512>& buffer, const std::string& message)
     buffer[length + 1] = '\0';
 }
 
+std::size_t IndexOf(int signal)
+{
+    std::size_t index = 0;
+    while (index + 1 < kSignals && kHandled[index] != signal) ++index;
+    return index;
+}
+
 void OnSignal(int signal)
 {
+    if (holding.load()) {
+        heldSignal.store(signal);
+        return;
+    }
     TemporaryFiles::RemoveAll();
     if (noticesAlive.load() > 0) {
-        const char* text = signal == SIGINT ? interruptText.data() : terminateText.data();
+        const std::size_t index = IndexOf(signal);
+        const char* text = filesReplaced.load() ? replacedText[index].data() : unchangedText[index].data();
         [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, text, std::strlen(text));
     }
     std::signal(signal, SIG_DFL);
     std::raise(signal);
+}
+
+sigset_t HandledSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : kHandled) sigaddset(&set, signal);
+    return set;
 }
 
 } // namespace
@@ -94,19 +125,54 @@ void TemporaryFiles::RemoveAll() noexcept
             if (const char* name = slot.load()) ::unlink(name);
 }
 
-void InstallInterruptHandlers(const std::string& interruptMessage, const std::string& terminateMessage)
+void InstallInterruptHandlers(InterruptMessage message)
 {
-    Prepare(interruptText, interruptMessage);
-    Prepare(terminateText, terminateMessage);
+    for (std::size_t i = 0; i < kSignals; ++i) {
+        Prepare(unchangedText[i], message(kHandled[i], false));
+        Prepare(replacedText[i], message(kHandled[i], true));
+    }
     struct sigaction action {};
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
-    ::sigaction(SIGINT, &action, nullptr);
-    ::sigaction(SIGTERM, &action, nullptr);
+    for (const int signal : kHandled) ::sigaction(signal, &action, nullptr);
+}
+
+SignalsHeld::SignalsHeld() noexcept
+{
+    heldSignal.store(0);
+    holding.store(true);
+    const sigset_t held = HandledSignals();
+    ::pthread_sigmask(SIG_BLOCK, &held, &previous_);
+}
+
+SignalsHeld::~SignalsHeld()
+{
+    // A signal sent to this thread meanwhile arrives as the mask is restored
+    // and is noted like one that reached another thread; either is acted on
+    // here, once.
+    ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+    holding.store(false);
+    if (const int signal = heldSignal.exchange(0)) std::raise(signal);
+}
+
+bool SignalsHeld::Arrived() const noexcept
+{
+    sigset_t pending;
+    sigemptyset(&pending);
+    ::sigpending(&pending);
+    for (const int signal : kHandled)
+        if (sigismember(&pending, signal)) return true;
+    return heldSignal.load() != 0;
+}
+
+void SignalsHeld::FilesReplaced() noexcept
+{
+    filesReplaced.store(true);
 }
 
 InterruptNotice::InterruptNotice() noexcept
 {
+    filesReplaced.store(false);
     ++noticesAlive;
 }
 

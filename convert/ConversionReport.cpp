@@ -32,9 +32,3 @@ std::unique_ptr<AtomicFile> BeginConversionReport(const std::string& path)
 {
     return std::make_unique<AtomicFile>(path);
 }
-
-void FinishConversionReport(AtomicFile& file, const std::string& text)
-{
-    file.Write(text);
-    file.Commit();
-}

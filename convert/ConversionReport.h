@@ -22,6 +22,6 @@ void WriteConversionReport(const std::string& path, const std::string& text);
 
 // The same in two steps, for a report of a run still to come: the file is
 // opened before the run, so that a folder it cannot be written in is known
-// before any other file is; the text replaces the report after the run.
+// before any other file is; the text is written after the run, and the caller
+// puts the file in place (with the run's own files).
 std::unique_ptr<AtomicFile> BeginConversionReport(const std::string& path);
-void FinishConversionReport(AtomicFile& file, const std::string& text);

@@ -184,9 +184,9 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
         passed.Finish();
         result.passedOver = passed.Counts();
         // Nothing of a stopped run is saved, also when the stop came as the
-        // rows ended: the package's files are replaced together or not at all,
-        // and the completed ones are removed with `completed`.
-        if (inputs.stop.Requested()) {
+        // rows ended or while the files were synced: the package's files are
+        // replaced together or not at all.
+        if (inputs.stop.Requested() || !PutRunFilesInPlace(inputs, std::move(completed))) {
             log.ReleaseUnsaved();
             result.savedFiles.clear();
             result.savedRows.clear();
@@ -194,7 +194,6 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
             result.stopped = true;
             return result;
         }
-        AtomicFile::CommitAll(completed);
     } catch (...) {
         log.ReleaseUnsaved();
         throw;

@@ -90,7 +90,12 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     }
     const bool saved = !rowErrors.criticalError || leaveOutBadRows;
     if (saved) {
-        doc.FinishSave();
+        std::vector<std::unique_ptr<AtomicFile>> files;
+        files.push_back(doc.CompleteSave());
+        if (!PutRunFilesInPlace(inputs, std::move(files))) {
+            result.stopped = true;
+            return result;
+        }
         result.savedFiles.push_back(inputs.outputPath);
         result.savedRows.push_back(result.rowsConverted);
         result.allSaved = true;

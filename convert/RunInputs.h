@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class FileReplacement;
 class RunWorkbook;
 
 // Everything a conversion run takes from the wizard (or the command line), as
@@ -39,4 +40,8 @@ struct RunInputs {
     // Set by the front end to end the run early: the rows end at the next
     // batch and the run saves nothing.
     StopRequest stop;
+    // The files the front end puts in place with the run's own (its log, a
+    // saved scheme): the run adds its completed files and leaves the commit
+    // to the front end. Without it, the run puts its files in place itself.
+    FileReplacement* replacement = nullptr;
 };

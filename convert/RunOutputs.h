@@ -3,6 +3,9 @@
 #include "convert/RunInputs.h"
 #include "convert/WriteGuard.h"
 
+#include "base/AtomicFile.h"
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,3 +19,8 @@ WriteGuard RunOutputsGuard(const RunInputs& inputs);
 // run uses: the workbook, one of inputs.keptFiles, or another output; and an
 // output that is not a regular file. Raises QuarnelError (see WriteGuard).
 void GuardRunOutputs(const RunInputs& inputs, const std::vector<std::string>& outputs);
+
+// Puts the run's completed files in place together (see FileReplacement), or
+// hands them to inputs.replacement. False when the stop request came before
+// the point from which the files are always replaced: then none is.
+bool PutRunFilesInPlace(const RunInputs& inputs, std::vector<std::unique_ptr<AtomicFile>> files);

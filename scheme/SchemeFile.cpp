@@ -61,13 +61,13 @@ SchemeLines ReadSchemeFile(const std::string& path)
 void WriteSchemeFile(const std::string& path, const SchemeLines& lines)
 {
     AtomicFile file(path);
-    WriteSchemeFile(file, lines);
+    WriteSchemeText(file, lines);
+    file.Commit();
 }
 
-void WriteSchemeFile(AtomicFile& file, const SchemeLines& lines)
+void WriteSchemeText(AtomicFile& file, const SchemeLines& lines)
 {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     file.Write(EncodeEdgeFile(text));
-    file.Commit();
 }

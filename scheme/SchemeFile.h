@@ -27,5 +27,6 @@ SchemeLines ReadSchemeFile(const std::string& path);
 // file. Replaces the file atomically: a refused save leaves the previous file
 // as it was, and raises FileFault naming the file.
 void WriteSchemeFile(const std::string& path, const SchemeLines& lines);
-// The same into a file opened before (to know early that it can be written).
-void WriteSchemeFile(AtomicFile& file, const SchemeLines& lines);
+// The same text into a file opened before (to know early that it can be
+// written), which the caller puts in place.
+void WriteSchemeText(AtomicFile& file, const SchemeLines& lines);

@@ -7,6 +7,7 @@
 #include "app/common/FrontEndTexts.h"
 #include "base/DateTime.h"
 #include "base/FilePlace.h"
+#include "base/FileReplacement.h"
 #include "base/MessageFormat.h"
 #include "messages/QuarnelError.h"
 #include "base/ShownText.h"
@@ -185,15 +186,22 @@ std::string DateFormatHint(std::string_view pattern)
 }
 
 // The report ends with the run's summary, or with the failure of a run that
-// failed, as the user saw them.
-void SaveReport(AtomicFile* report, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer,
-                const std::vector<std::string>& ending)
+// failed, as the user saw them; the caller puts it in place.
+void WriteReport(AtomicFile& report, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer,
+                 const std::vector<std::string>& ending)
 {
-    if (!report) return;
     std::vector<std::string> lines = observer.Log();
     lines.insert(lines.end(), ending.begin(), ending.end());
-    FinishConversionReport(
-        *report, ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime, inputs.regional, lines));
+    report.Write(ConversionReportText(inputs.workbookPath, inputs.documentType, runDateTime, inputs.regional, lines));
+}
+
+// The report of a run that saved nothing, alone.
+void SaveFailureReport(AtomicFile* report, const RunInputs& inputs, double runDateTime, const ConsoleObserver& observer,
+                       const std::string& failure)
+{
+    if (!report) return;
+    WriteReport(*report, inputs, runDateTime, observer, {failure});
+    report->Commit();
 }
 
 // The window's check of step 4, naming what it found empty and where the
@@ -268,10 +276,13 @@ int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, st
     if (inputs.outputPath.empty()) throw QuarnelError(QRNConsts::sNoXmlFile);
 
     // The report's folder is known to take it before any file is written; the
-    // report and the saved scheme follow the run's own files.
-    const std::unique_ptr<AtomicFile> report = line.logPath ? BeginConversionReport(*line.logPath) : nullptr;
-    const std::unique_ptr<AtomicFile> savedScheme =
+    // report and the saved scheme replace their files with the run's own,
+    // all together or none.
+    std::unique_ptr<AtomicFile> report = line.logPath ? BeginConversionReport(*line.logPath) : nullptr;
+    std::unique_ptr<AtomicFile> savedScheme =
         line.saveSchemePath ? std::make_unique<AtomicFile>(*line.saveSchemePath) : nullptr;
+    FileReplacement filesOfTheRun;
+    inputs.replacement = &filesOfTheRun;
     ConsoleObserver observer(out, err, terminal, line.logPath.has_value());
     const double runDateTime = NowDateTime();
     RunResult result;
@@ -281,7 +292,7 @@ int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, st
     if (!inputs.sentDate.empty() && !regional.ParseDateTime(inputs.sentDate)) {
         const std::string message =
             FormatMessage(QRNConsts::sCliInvalidDate, {inputs.sentDate, DateFormatHint(regional.shortDateFormat)});
-        SaveReport(report.get(), inputs, runDateTime, observer, {message});
+        SaveFailureReport(report.get(), inputs, runDateTime, observer, message);
         throw QuarnelError(message);
     }
     try {
@@ -291,7 +302,7 @@ int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, st
         // The rows logged before the failure are still worth keeping; the
         // failure itself is what the caller reports.
         try {
-            SaveReport(report.get(), inputs, runDateTime, observer, {UserMessage(failure)});
+            SaveFailureReport(report.get(), inputs, runDateTime, observer, UserMessage(failure));
         } catch (const std::exception& error) {
             PrintLine(err, UserMessage(error));
         }
@@ -301,8 +312,11 @@ int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, st
     // Standard output keeps the window's log; the summary of what the run did
     // goes here and to the end of the report.
     const std::vector<std::string> summary = RunSummaryLines(inputs, result);
-    SaveReport(report.get(), inputs, runDateTime, observer, summary);
-    if (savedScheme) WriteSchemeFile(*savedScheme, inputs.scheme);
+    if (report) WriteReport(*report, inputs, runDateTime, observer, summary);
+    if (savedScheme) WriteSchemeText(*savedScheme, inputs.scheme);
+    filesOfTheRun.Add(std::move(report));
+    filesOfTheRun.Add(std::move(savedScheme));
+    filesOfTheRun.Commit(inputs.stop);
     for (const std::string& line : summary) PrintLine(err, line);
     // A message without a row is saved, as the window saves it, but is no
     // success.

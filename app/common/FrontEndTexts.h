@@ -27,8 +27,12 @@ inline constexpr char sBadDocumentType[] =
     "Недопустимый тип документа \"%s\": укажите число от 0 до 9 (0-8 - прайс-листы, 9 - накладная).";
 inline constexpr char sCliDocTypeLine[] = "  %s   %s\n";
 
-// A run ended by Ctrl-C or SIGTERM: its temporary files are removed.
+// A run ended by Ctrl-C, SIGTERM or SIGHUP: before its files began to replace
+// the old ones, its temporary files are removed; after, every new file is put
+// in place first.
 inline constexpr char sInterruptedBySignal[] = "Преобразование прервано сигналом %s; файлы не изменены.";
+inline constexpr char sInterruptedAfterReplacing[] =
+    "Преобразование прервано сигналом %s после замены файлов; новые файлы сохранены.";
 
 // A settings file beside an installed program, named once at start.
 inline constexpr char sSettingsBesideIgnored[] =

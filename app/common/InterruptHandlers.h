@@ -1,5 +1,6 @@
 #pragma once
 
-// Installs the handlers of Ctrl-C and SIGTERM for either program: the
-// temporary files of a run are removed and the user is told in Russian.
+// Installs the handlers of Ctrl-C, SIGTERM and SIGHUP for either program: the
+// temporary files of a run are removed and the user is told in Russian
+// whether its files were replaced.
 void InstallRunInterruptHandlers();

@@ -130,6 +130,7 @@ void ConversionRunner::Finish(const QString& failure, const RunResult& result)
     // ended before it looked at the request.
     log_.Flush(true);
     if (result.stopped) AddLogLine(QStr(QRNConsts::sConversionStopped));
+    else if (abandoned_ && !result.savedFiles.empty()) AddLogLine(QStr(QRNConsts::sStoppedAfterReplacing));
     if (abandoned_) progress_.setValue(0);
     // A run the user stopped ends without a box: the window may be closing.
     if (!lastFailure_.isEmpty() && !abandoned_) dialogs_.ShowError(&window_, lastFailure_);

@@ -168,6 +168,9 @@ inline constexpr char sWorkbookChangedReread[] =
 // and the log's last line after Да.
 inline constexpr char sAskStopConversion[] = "Прервать преобразование?";
 inline constexpr char sConversionStopped[] = "Преобразование прервано. Файлы не изменены.";
+// Да came when the run's files were already replacing the old ones.
+inline constexpr char sStoppedAfterReplacing[] =
+    "Преобразование не прервано: файлы уже заменялись, новые файлы сохранены.";
 
 // The window's questions before work could be lost or a file replaced.
 inline constexpr char sAskSaveScheme[] = "Сохранить схему соответствия полей?";

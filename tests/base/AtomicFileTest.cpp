@@ -1,5 +1,7 @@
 #include "base/AtomicFile.h"
 #include "base/FileFault.h"
+#include "base/FileReplacement.h"
+#include "base/ReplacementRecord.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -125,6 +127,68 @@ TEST(AtomicFile, RemovesTemporariesOfKilledRunsOnly)
     EXPECT_FALSE(std::filesystem::exists(deadNow));
     EXPECT_TRUE(std::filesystem::exists(alive));
     EXPECT_EQ(ReadFileBytes(target), "new");
+}
+
+// A stop request is heeded until the files begin to be renamed, never after:
+// the two files are both old or both new.
+struct StopCase {
+    const char* name;
+    bool beforeCommit;
+    bool atFirstRename;
+    bool replaced;
+};
+
+class FileReplacementTest : public testing::TestWithParam<StopCase> {};
+
+TEST_P(FileReplacementTest, ReplacesEveryFileOrNone)
+{
+    const StopCase& c = GetParam();
+    TempFolder folder;
+    StopRequest stop;
+    {
+        FileReplacement files;
+        for (const char* name : {"a.xml", "b.log"}) {
+            WriteFileBytes(folder.File(name), "old");
+            auto file = std::make_unique<AtomicFile>(folder.File(name));
+            file->Write("new");
+            files.Add(std::move(file));
+        }
+        FileReplacement::SetRenameHook([&](std::size_t) {
+            if (c.atFirstRename) stop.Request();
+        });
+        if (c.beforeCommit) stop.Request();
+        EXPECT_EQ(files.Commit(stop) == FileReplacement::Outcome::Replaced, c.replaced);
+        FileReplacement::SetRenameHook(nullptr);
+    }
+    const std::string expected = c.replaced ? "new" : "old";
+    EXPECT_EQ(ReadFileBytes(folder.File("a.xml")), expected);
+    EXPECT_EQ(ReadFileBytes(folder.File("b.log")), expected);
+    EXPECT_EQ(FilesIn(folder.Path()), 2);
+}
+
+const StopCase kStopCases[] = {
+    {"NoStop", false, false, true},
+    {"StopBeforeCommit", true, false, false},
+    {"StopAtARename", false, true, true},
+};
+
+INSTANTIATE_TEST_SUITE_P(Stops, FileReplacementTest, testing::ValuesIn(kStopCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The list of a run still renaming is locked: a save into its folder leaves
+// its files to it.
+TEST(FileReplacement, LeavesTheListOfALiveRunAlone)
+{
+    TempFolder folder;
+    const std::string target = folder.File("a.xml");
+    const std::string temporary = folder.File(".a.xml.tmp-" + std::to_string(::getpid()) + "-abcdef");
+    WriteFileBytes(target, "old");
+    WriteFileBytes(temporary, "new");
+    ReplacementRecord record(folder.Path().string(), {{temporary, target}}, target);
+    record.Publish();
+    AtomicFile(folder.File("other.xml")).Commit();
+    EXPECT_EQ(ReadFileBytes(target), "old");
+    EXPECT_TRUE(std::filesystem::exists(temporary));
 }
 
 } // namespace

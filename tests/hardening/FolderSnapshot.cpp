@@ -35,6 +35,8 @@ int TemporaryFilesIn(const std::string& folder)
     std::error_code error;
     for (auto it = std::filesystem::recursive_directory_iterator(folder, error);
          !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error))
-        if (it->path().filename().string().find(".tmp-") != std::string::npos) ++count;
+        if (const std::string name = it->path().filename().string();
+            name.find(".tmp-") != std::string::npos || name.starts_with(".quarnel-replace"))
+            ++count;
     return count;
 }

@@ -9,5 +9,6 @@
 using FolderSnapshot = std::map<std::string, std::string>;
 FolderSnapshot SnapshotOf(const std::string& folder);
 
-// The names of temporary files an interrupted save could leave (".quarnel.tmp-").
+// The names of temporary files an interrupted save could leave (".quarnel.tmp-")
+// and the lists of files being replaced (".quarnel-replace-").
 int TemporaryFilesIn(const std::string& folder);

@@ -6,6 +6,9 @@
 #include "ChildProcess.h"
 #include "FolderSnapshot.h"
 
+#include "app/cli/CommandLineConverter.h"
+#include "app/common/InterruptHandlers.h"
+#include "base/FileReplacement.h"
 #include "base/TemporaryFiles.h"
 #include "convert/Convert.h"
 #include "convert/RecordingObserver.h"
@@ -18,7 +21,9 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <sstream>
 #include <thread>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -157,7 +162,7 @@ TEST_P(InterruptedRunTest, SaysNothingOutsideARun)
     const int pid = StartChild([&] {
         const int said = ::open(folder.File("said.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
         ::dup2(said, STDERR_FILENO);
-        InstallInterruptHandlers("interrupted", "terminated");
+        InstallInterruptHandlers([](int, bool) { return std::string("interrupted"); });
         {
             const InterruptNotice noticeOfAnEndedRun;
         }
@@ -165,6 +170,95 @@ TEST_P(InterruptedRunTest, SaysNothingOutsideARun)
     });
     EXPECT_TRUE(WaitForKilledChild(pid));
     EXPECT_EQ(ReadFileBytes(folder.File("said.txt")), "");
+}
+
+// A signal while a package of 240 invoices replaces the previous one, held
+// at its 121st rename: SIGINT and SIGTERM wait until every file is renamed
+// and say so; after SIGKILL the next run in the folder completes the package.
+class PackageRenameTest : public testing::TestWithParam<int> {};
+
+TEST_P(PackageRenameTest, ReplacesThePackageWhole)
+{
+    constexpr int kFiles = 240;
+    TempFolder folder;
+    WriteBookWorkbook(folder.File("invoice.xlsx"), kFiles * 15);
+    WriteBookScheme(folder.File("invoice.sch"), kInvoiceType);
+    const auto run = [&](const std::string& number) {
+        auto arguments = BookCommandLine(kInvoiceType, folder.File("invoice.xlsx"), folder.File("inv.xml"),
+                                         folder.File("invoice.sch"), folder.File("quarnel.ini"));
+        arguments[3] = number;
+        arguments.insert(arguments.end(), {"--log", folder.File("run.log")});
+        std::ostringstream out, err;
+        return RunCommandLine(arguments, {Regional::Russian(), false}, out, err, false);
+    };
+    ASSERT_EQ(run("OLD"), 0);
+    int atRename[2], goOn[2];
+    ASSERT_EQ(::pipe(atRename), 0);
+    ASSERT_EQ(::pipe(goOn), 0);
+    const int pid = StartChild([&] {
+        const int said = ::open(folder.File("said.txt").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(said, STDERR_FILENO);
+        InstallRunInterruptHandlers();
+        FileReplacement::SetRenameHook([&](std::size_t i) {
+            char c = 0;
+            if (i == kFiles / 2 && ::write(atRename[1], &c, 1) == 1) (void)!::read(goOn[0], &c, 1);
+        });
+        run("NEW");
+    });
+    ::close(atRename[1]);
+    char c = 0;
+    ASSERT_EQ(::read(atRename[0], &c, 1), 1) << "the run ended before its renames";
+    ::kill(pid, GetParam());
+    ASSERT_EQ(::write(goOn[1], &c, 1), 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == GetParam()) << "status " << status;
+
+    const auto newFiles = [&] {
+        int count = 0;
+        for (int k = 1; k <= kFiles; ++k)
+            count += ReadFileBytes(folder.File("inv-" + std::to_string(k) + ".xml"))
+                         .find("<MessageNumber>NEW-" + std::to_string(k) + "<")
+                     != std::string::npos;
+        return count;
+    };
+    if (GetParam() == SIGKILL) {
+        EXPECT_EQ(newFiles(), kFiles / 2) << "renamed before the kill";
+        WriteBookScheme(folder.File("books.sch"), 0);
+        std::ostringstream out, err;
+        ASSERT_EQ(RunCommandLine(BookCommandLine(0, folder.File("invoice.xlsx"), folder.File("next.xml"),
+                                                 folder.File("books.sch"), folder.File("quarnel.ini")),
+                                 {Regional::Russian(), false}, out, err, false),
+                  0);
+    } else {
+        EXPECT_TRUE(ReadFileBytes(folder.File("said.txt"))
+                        .ends_with(std::string("Преобразование прервано сигналом ")
+                                   + (GetParam() == SIGINT ? "SIGINT" : "SIGTERM")
+                                   + " после замены файлов; новые файлы сохранены.\n"));
+    }
+    EXPECT_EQ(newFiles(), kFiles);
+    EXPECT_NE(ReadFileBytes(folder.File("run.log")).find("NEW-240"), std::string::npos);
+    EXPECT_EQ(TemporaryFilesIn(folder.Path().string()), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, PackageRenameTest, testing::Values(SIGINT, SIGTERM, SIGKILL),
+                         [](const auto& info) { return std::string(::sigabbrev_np(info.param)); });
+
+// A package holds no descriptor per file: 100 invoices under 64 open files.
+TEST(PackageDescriptors, AHundredInvoicesConvertUnderSixtyFourOpenFiles)
+{
+    TempFolder folder;
+    WriteBookWorkbook(folder.File("invoice.xlsx"), 1500);
+    const ChildOutcome outcome = RunInChild(
+        [&] {
+            const rlimit limit{64, 64};
+            if (::setrlimit(RLIMIT_NOFILE, &limit) != 0) return std::string("no limit");
+            RecordingObserver observer;
+            const RunInputs inputs = BookRunInputs(kInvoiceType, folder.File("invoice.xlsx"), folder.File("inv.xml"));
+            return std::to_string(ConvertWorkbook(inputs, observer).savedFiles.size());
+        },
+        60);
+    EXPECT_EQ(outcome.report, "100");
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, InterruptedRunTest, testing::Values(SIGINT, SIGTERM),
