@@ -265,6 +265,15 @@ constexpr std::string_view kPieces[] = {"шт.", "шт", "pcs", "экз.", "эк
 // The text without `word` at its end (`atEnd`) or start and the blanks beside
 // it; the word as the text spells it goes to `taken`. Case does not change
 // the length of a Latin or Cyrillic letter, so the word's own length cuts it.
+// Whether the text ends (`atEnd`) or starts with a digit, as a bare number
+// does: no unit or currency stands there, and none need be compared.
+bool DigitAtEdge(std::string_view text, bool atEnd)
+{
+    if (text.empty()) return false;
+    const char edge = atEnd ? text.back() : text.front();
+    return edge >= '0' && edge <= '9';
+}
+
 bool TakeWord(std::string_view& text, std::string_view word, bool atEnd, std::string_view& taken)
 {
     if (text.size() < word.size()) return false;
@@ -278,6 +287,7 @@ bool TakeWord(std::string_view& text, std::string_view word, bool atEnd, std::st
 std::string_view WithoutWord(std::string_view text, std::span<const std::string_view> words, bool atEnd,
                              std::string_view& taken)
 {
+    if (DigitAtEdge(text, atEnd)) return text;
     for (std::string_view word : words)
         if (TakeWord(text, word, atEnd, taken)) break;
     return text;
@@ -285,6 +295,7 @@ std::string_view WithoutWord(std::string_view text, std::span<const std::string_
 
 std::string_view WithoutCurrency(std::string_view text, bool atEnd, std::string_view& taken)
 {
+    if (DigitAtEdge(text, atEnd)) return text;
     for (const CurrencySpelling& currency : kCurrencies)
         if (TakeWord(text, currency.spelling, atEnd, taken)) break;
     return text;

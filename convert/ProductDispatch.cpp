@@ -24,8 +24,9 @@ ProductDispatch::ProductDispatch(const RunInputs& inputs, const FieldColumns& fi
     if (inputs.documentType != kInvoiceType) fixedProductForm_ = kFixedProductForms[IndexOf(inputs.documentType)];
     for (const FieldRow& row : FieldRows()) {
         if (row.writing.shape == FieldShape::ReadElsewhere) continue;
-        FieldStep step{&row.writing, {}, {}};
+        FieldStep step{&row.writing, {}, {}, false};
         if (*row.id) step.field = fields.Of(row.id);
+        step.isCode = step.field.fieldID == "ISBN" || step.field.fieldID == "EAN13";
         if (row.pair) step.pair = fields.Of(row.pair);
         steps_.push_back(std::move(step));
     }
@@ -45,7 +46,8 @@ void ProductDispatch::WriteProduct(TXMLDocument& doc, TXMLNode product, const Sh
             step.pair.fieldID.empty() ? std::string() : GetFieldValue(row, step.pair, observer);
         const std::string text = GetFieldValue(row, step.field, observer);
         P::WriteField(doc, product, *step.writing,
-                      rowErrors.repeatedCodes.CodeOf(text, step.field.fieldID, row.Number()), pairText);
+                      step.isCode ? rowErrors.repeatedCodes.CodeOf(text, step.field.fieldID, row.Number()) : text,
+                      pairText);
     }
     WriteSupply(doc, product, row, observer, rowErrors);
 }

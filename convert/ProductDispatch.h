@@ -32,6 +32,7 @@ private:
         const FieldWriting* writing;
         FieldColumn field;
         FieldColumn pair;
+        bool isCode = false; // an ISBN or EAN-13, read as RepeatedCodes reads it
     };
     void WriteSupply(TXMLDocument& doc, TXMLNode product, const SheetRow& row, RunObserver& observer,
                      RowErrorHandler& rowErrors) const;

@@ -30,6 +30,8 @@ std::vector<std::string> Parts(std::string text)
 template <typename Significant>
 CellCode OneCode(const std::string& cellText, Significant significant, const char* twoCodes)
 {
+    // Most cells hold one code and nothing to split at.
+    if (cellText.find_first_of(" \t,;\r\n\xC2") == std::string::npos) return {cellText, false, {}};
     const std::vector<std::string> parts = Parts(cellText);
     if (parts.size() < 2) return {cellText, false, {}};
     std::vector<std::string> codes;
