@@ -185,8 +185,9 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
         result.passedOver = passed.Counts();
         // Nothing of a stopped run is saved, also when the stop came as the
         // rows ended: the package's files are replaced together or not at all,
-        // and the completed ones are removed with `completed`.
-        if (inputs.stop.Requested()) {
+        // and the completed ones are removed with `completed`. The front end
+        // may hold them back here while it asks whether to stop.
+        if (!inputs.stop.PassGate()) {
             log.ReleaseUnsaved();
             result.savedFiles.clear();
             result.savedRows.clear();

@@ -118,6 +118,7 @@ void ConversionRunner::Abandon()
 {
     abandoned_ = true;
     stop_.Request();
+    stop_.Release();
 }
 
 void ConversionRunner::Finish(const QString& failure, const RunResult& result)

@@ -150,6 +150,8 @@ void QtUserDialogs::AskMeanwhile(QWidget* parent, const QString& question, std::
     auto* box = new QMessageBox(QMessageBox::Question, QStr(QRNConsts::sConfirmCaption), question,
                                 QMessageBox::NoButton, parent);
     SetUpQuestion(*box, QMessageBox::Yes | QMessageBox::No);
+    // Esc and the box's close button answer Нет: the run goes on.
+    box->setEscapeButton(QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QMessageBox::finished, box,
                      [answered = std::move(answered)](int result) { answered(result == QMessageBox::Yes); });

@@ -98,28 +98,44 @@ void RunPage::tmAutoTimer()
 
 void RunPage::AskToStop(bool thenClose)
 {
-    if (FStopQuestionUp) return;
-    // Already stopping: closing then needs no second answer.
-    if (FRunner->Stopping()) {
+    if (FStopQuestionUp) {
+        if (!thenClose) return;
+        FContext.dialogs.WithdrawQuestion();
+        StopAnswered(true, true);
+        return;
+    }
+    // Already stopping, or past stopping: closing then needs no answer.
+    if (FRunner->Stopping() || FStopTooLate) {
+        FCloseRequested = FCloseRequested || thenClose;
+        return;
+    }
+    if (!FRunner->HoldFiles()) {
+        FStopTooLate = true;
         FCloseRequested = FCloseRequested || thenClose;
         return;
     }
     FStopQuestionUp = true;
-    FContext.dialogs.AskMeanwhile(&FContext.window, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
-        FStopQuestionUp = false;
-        if (!stop || !Running()) return;
+    FContext.dialogs.AskMeanwhile(&FContext.window, QStr(QRNConsts::sAskStopConversion),
+                                  [this, thenClose](bool stop) { StopAnswered(stop, thenClose); });
+}
+
+void RunPage::StopAnswered(bool stop, bool thenClose)
+{
+    FStopQuestionUp = false;
+    if (stop) {
         FCloseRequested = thenClose;
-        FRunner->Abandon();
-    });
+        if (FRunner->IsRunning()) FRunner->Abandon();
+    }
+    FRunner->ReleaseFiles();
+    if (FEndedWhileAsking) RunEnded();
 }
 
 void RunPage::RunEnded()
 {
-    // The question is moot once the run has ended.
-    if (FStopQuestionUp) {
-        FStopQuestionUp = false;
-        FContext.dialogs.WithdrawQuestion();
-    }
+    FEndedWhileAsking = FStopQuestionUp;
+    if (FEndedWhileAsking) return;
+    if (FStopTooLate) FRunner->AddLogLine(QStr(QRNConsts::sStopTooLate));
+    FStopTooLate = false;
     emit Finished();
     if (FCloseRequested) FContext.window.close();
 }
@@ -128,11 +144,11 @@ void RunPage::ShowOutcome(const QStringList& automaticNotes)
 {
     btSaveLog->setEnabled(true);
     const RunResult& result = FRunner->LastResult();
-    if (!FRunner->LastFailure().isEmpty() || result.stopped) return;
+    if (!FRunner->LastFailure().isEmpty()) return;
     for (const std::string& line : RunSummaryLines(FLastRun, result)) FRunner->AddLogLine(QStr(line));
     // The log's own closing line says it; the clerk is also shown it, the
     // automatic mode has no one to show it to.
-    if (result.rowsConverted == 0 && !FContext.autoMode)
+    if (result.rowsConverted == 0 && !result.stopped && !FContext.autoMode)
         FContext.dialogs.ShowWarning(&FContext.window, QStr(NoRowConvertedLine(result)));
     for (const QString& note : automaticNotes) FRunner->AddLogLine(note);
 }

@@ -165,9 +165,11 @@ inline constexpr char sWorkbookChangedReread[] =
     "Книга \"%s\" изменилась после того, как была открыта; прочитана её новая версия.";
 
 // The window's question when it is closed or Esc is pressed during a run,
-// and the log's last line after Да.
+// the log's line after Да (the summary follows it), and the line when the
+// question came as the files were being put in place.
 inline constexpr char sAskStopConversion[] = "Прервать преобразование?";
 inline constexpr char sConversionStopped[] = "Преобразование прервано. Файлы не изменены.";
+inline constexpr char sStopTooLate[] = "Преобразование не прервано: файлы уже сохранялись.";
 
 // The window's questions before work could be lost or a file replaced.
 inline constexpr char sAskSaveScheme[] = "Сохранить схему соответствия полей?";

@@ -27,7 +27,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -358,29 +360,30 @@ private slots:
     }
 
     // Closing the window or pressing Esc while a run goes on asks first; the
-    // run is held by the long-cell warning of its first row meanwhile.
+    // run is held by the long-cell warning of its first row meanwhile, and
+    // then at its files' gate until the question is answered ("late").
     void stopQuestionDuringARun_data()
     {
         QTest::addColumn<bool>("escape");
-        QTest::addColumn<int>("answer"); // 1 Да, 0 Нет, -1 none before the run ends
+        QTest::addColumn<int>("answer"); // 1 Да, 0 Нет, 2 the window closed instead
+        QTest::addColumn<bool>("late");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("saved");
-        QTest::addColumn<QString>("logLine");
-        const QString stopped = Q("Преобразование прервано. Файлы не изменены.");
-        QTest::newRow("close box, yes") << false << 1 << true << false << stopped;
-        QTest::newRow("Esc, yes") << true << 1 << false << false << stopped;
-        const QString saved = Q("Преобразовано строк: 3.");
-        QTest::newRow("Esc, no") << true << 0 << false << true << saved;
-        QTest::newRow("close box, run ends first") << false << -1 << false << true << saved;
+        QTest::newRow("close box, yes") << false << 1 << false << true << false;
+        QTest::newRow("Esc, yes") << true << 1 << false << false << false;
+        QTest::newRow("Esc, no") << true << 0 << false << false << true;
+        QTest::newRow("Esc, no as the run waits") << true << 0 << true << false << true;
+        QTest::newRow("Esc, yes as the run waits") << true << 1 << true << false << false;
+        QTest::newRow("Esc, then the window closed") << true << 2 << true << true << false;
     }
 
     void stopQuestionDuringARun()
     {
         QFETCH(bool, escape);
         QFETCH(int, answer);
+        QFETCH(bool, late);
         QFETCH(bool, closes);
         QFETCH(bool, saved);
-        QFETCH(QString, logLine);
         WindowFixture fixture;
         auto rows = kBooks;
         rows[1][2] = std::string(300, 'x');
@@ -389,24 +392,55 @@ private slots:
         TfmQRNMain& window = fixture.window();
         const WindowControls& ui = fixture.ui();
         window.show();
-        if (answer >= 0) fixture.dialogs().confirmAnswers = {answer == 1};
+        if (!late) fixture.dialogs().confirmAnswers = {answer == 1};
         fixture.dialogs().duringWarning = [&] {
             if (escape) QTest::keyClick(&window, Qt::Key_Escape);
             else ui.btClose->click();
         };
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        if (late) {
+            QTRY_VERIFY(ui.pn5->WaitsToSave());
+            QCOMPARE(ReadFileBytes(fixture.File("books.xml")), std::string("previous"));
+            if (answer == 2) ui.btClose->click();
+            else fixture.dialogs().Answer(answer == 1);
+        }
         QVERIFY(fixture.WaitForRun());
         QTRY_COMPARE(window.isHidden(), closes);
 
         QCOMPARE(fixture.dialogs().questions, QStringList{Q("Прервать преобразование?")});
-        QCOMPARE(fixture.dialogs().withdrawnQuestions, answer < 0 ? 1 : 0);
+        QCOMPARE(fixture.dialogs().withdrawnQuestions, answer == 2 ? 1 : 0);
         QCOMPARE(ReadFileBytes(fixture.File("books.xml")) != "previous", saved);
-        // A stopped run's log ends with the line that says so, and no summary.
+        // A stopped run's log says so, and the summary follows.
         const QStringList log = LogLines(window);
-        QVERIFY2(saved ? log.contains(logLine) : log.last() == logLine, qPrintable(log.join('\n')));
+        const qsizetype stoppedAt = log.indexOf(Q("Преобразование прервано. Файлы не изменены."));
+        QVERIFY2(saved ? stoppedAt < 0 : log.value(stoppedAt + 1).startsWith(Q("Преобразовано строк: ")),
+                 qPrintable(log.join('\n')));
         if (!window.isHidden()) QCOMPARE(window.Step(), 5);
         QVERIFY(fixture.dialogs().errors.isEmpty());
         QVERIFY(!QFileInfo(fixture.QFile("books.xml")).dir().entryList(QDir::Files).join(' ').contains("books.xml."));
+    }
+
+    // Esc as the files are being put in place asks nothing: the run ends and
+    // says so. The window's thread takes no event until the file is in place.
+    void stopComesTooLate()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        WriteFileBytes(fixture.File("books.xml"), "previous");
+        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
+        window.show();
+        WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        ui.pn5->CancelStart();
+        ui.pn5->tmAutoTimer();
+        for (int i = 0; i < 20000 && ReadFileBytes(fixture.File("books.xml")) == "previous"; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(fixture.WaitForRun());
+        QVERIFY(fixture.dialogs().questions.isEmpty());
+        const QStringList log = LogLines(window);
+        const qsizetype lateAt = log.indexOf(Q(QRNConsts::sStopTooLate));
+        QVERIFY2(lateAt > 0 && log.value(lateAt + 1) == Q("Преобразовано строк: 3."), qPrintable(log.join('\n')));
     }
 
     // Step 4's output as typed: what is asked before a file is lost, and what
