@@ -81,9 +81,10 @@ void SchemePage::BuildActions()
     const auto guarded = [this](void (SchemePage::*action)()) {
         return [this, action] { FContext.Guarded([this, action] { (this->*action)(); }); };
     };
-    connect(actCorrespClear, &QAction::triggered, this, [this] { listCorresp->clear(); });
+    FLineEdits.emplace(FContext, *listCorresp, *this, [this](const SchemeLines& lines) { ShowScheme(lines); });
+    connect(actCorrespClear, &QAction::triggered, this, [this] { FLineEdits->Clear(); });
     connect(actCorrespAuto, &QAction::triggered, this, [this] { FContext.Guarded([this] { FMapping.Propose(); }); });
-    connect(actCorrespDel, &QAction::triggered, this, guarded(&SchemePage::DeleteLine));
+    connect(actCorrespDel, &QAction::triggered, this, [this] { FLineEdits->DeleteChosen(); });
     connect(actCorrespSave, &QAction::triggered, this, [this] {
         FContext.Guarded([this] { FKeeper.Save(CurrentScheme(), FWorkbook.WorkbookPath(), FWorkbook.DocumentType()); });
     });
@@ -260,7 +261,7 @@ bool SchemePage::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (watched == listCorresp && key == Qt::Key_Delete) {
-        FContext.Guarded([this] { DeleteLine(); });
+        FLineEdits->DeleteChosen();
         return true;
     }
     // Enter maps the chosen column to the chosen field, as dropping it
@@ -271,11 +272,6 @@ bool SchemePage::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void SchemePage::DeleteLine()
-{
-    if (QListWidgetItem* line = SelectedItem(*listCorresp)) delete listCorresp->takeItem(listCorresp->row(line));
 }
 
 void SchemePage::OpenScheme()

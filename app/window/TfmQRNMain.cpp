@@ -50,7 +50,7 @@ constexpr const char* kStepTexts[5][2] = {{QRNConsts::sStep1Title, QRNConsts::sS
 } // namespace
 
 TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters, QWidget* parent)
-    : QWidget(parent), FContext{regional, dialogs, *this}, FCriticalFields(FContext)
+    : QWidget(parent), FDialogs(dialogs), FContext{regional, FDialogs, *this}, FCriticalFields(FContext)
 {
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();

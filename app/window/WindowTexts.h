@@ -101,6 +101,8 @@ inline constexpr char sCorrespClear[] = "Очистить";
 inline constexpr char sCorrespClearHint[] = "Очистить схему соответствия полей";
 inline constexpr char sCorrespDel[] = "Удалить";
 inline constexpr char sCorrespDelHint[] = "Удалить запись из списка соответствия полей";
+// Before "Очистить" takes more than one line; Ctrl+Z brings them back.
+inline constexpr char sAskClearScheme[] = "Удалить из схемы все строки (%s)? Вернуть их можно клавишами Ctrl+Z.";
 inline constexpr char sCorrespSave[] = "Сохранить...";
 inline constexpr char sCorrespSaveHint[] = "Сохранить схему соответствий в файл...";
 inline constexpr char sCorrespOpen[] = "Открыть...";
