@@ -34,7 +34,7 @@ RunPage::RunPage(const WizardContext& context, std::function<RunInputs()> runInp
     QLabel* logLabel = NewLabel(this, QRNConsts::sLogLabel);
     memLog = new QPlainTextEdit(this);
     memLog->setObjectName(QStringLiteral("memLog"));
-    memLog->setFixedHeight(245);
+    memLog->setMinimumHeight(245);
     memLog->setReadOnly(true);
     memLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -44,8 +44,9 @@ RunPage::RunPage(const WizardContext& context, std::function<RunInputs()> runInp
     btSaveLog->setEnabled(false);
     connect(btSaveLog, &QPushButton::clicked, this, [this] { FContext.Guarded([this] { SaveLog(); }); });
 
-    // The bar and the log 609 pixels wide in the middle, the button under
-    // the log's right edge.
+    // The bar and the log 609 pixels wide in the middle of the classic
+    // window, the button under the log's right edge; the log takes what an
+    // enlarged window adds.
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(48, 16, 48, 0);
     page->setSpacing(0);
@@ -54,10 +55,9 @@ RunPage::RunPage(const WizardContext& context, std::function<RunInputs()> runInp
     page->addSpacing(1);
     page->addWidget(ProgressBar1);
     page->addSpacing(13);
-    page->addLayout(LabelOver(logLabel, memLog));
+    page->addLayout(LabelOver(logLabel, memLog), 1);
     page->addSpacing(8);
     page->addWidget(btSaveLog, 0, Qt::AlignRight);
-    page->addStretch();
 
     tmAuto = new QTimer(this);
     tmAuto->setObjectName(QStringLiteral("tmAuto"));

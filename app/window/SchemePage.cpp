@@ -29,7 +29,8 @@ ListBox* NewList(QWidget* parent, const char* name, int width)
 {
     auto* list = new ListBox(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setFixedSize(width, 277);
+    // At least as in the classic window; larger with an enlarged one.
+    list->setMinimumSize(width, 277);
     return list;
 }
 
@@ -130,9 +131,13 @@ void SchemePage::PlaceControls(const std::array<QLabel*, 3>& listLabels)
     grid->setColumnMinimumWidth(0, 185);
     grid->setColumnMinimumWidth(1, 211);
     grid->setColumnMinimumWidth(2, 293);
-    grid->addLayout(LabelOver(listLabels[0], listExcel), 0, 0);
-    grid->addLayout(LabelOver(listLabels[1], listOnix), 0, 1);
-    grid->addLayout(LabelOver(listLabels[2], listCorresp), 0, 2);
+    // Each list keeps its gap to the next as the window grows.
+    const std::array<int, 3> gaps{185 - 177, 211 - 177, 0};
+    const std::array<QWidget*, 3> lists{listExcel, listOnix, listCorresp};
+    for (int column = 0; column < 3; ++column) {
+        grid->addLayout(LabelOverWithGap(listLabels[column], lists[column], gaps[column]), 0, column);
+        grid->setColumnStretch(column, column == 2 ? 2 : 1);
+    }
     auto* readingButtons = new QHBoxLayout;
     readingButtons->setSpacing(6);
     readingButtons->addWidget(btAutoCorresp);
@@ -151,7 +156,7 @@ void SchemePage::PlaceControls(const std::array<QLabel*, 3>& listLabels)
     instructionPlace->addSpacing(8);
     grid->addLayout(instructionPlace, 2, 0, 1, 2);
     grid->addWidget(advice, 2, 2);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(0, 1);
 }
 
 bool SchemePage::MayReplaceScheme()

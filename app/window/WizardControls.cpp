@@ -103,6 +103,16 @@ QLayout* LabelOver(QLabel* label, QLayout* field)
     return pair;
 }
 
+QLayout* LabelOverWithGap(QLabel* label, QWidget* field, int gap)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(field);
+    row->addSpacing(gap);
+    label->setBuddy(field);
+    return LabelOver(label, row);
+}
+
 QLayout* FieldWithButton(QWidget* field, QPushButton* button, int gap)
 {
     auto* row = new QHBoxLayout;

@@ -41,5 +41,8 @@ void FocusNextInput(QWidget& button);
 // A label over its field, one pixel apart; the label leads to the field.
 QLayout* LabelOver(QLabel* label, QWidget* field);
 QLayout* LabelOver(QLabel* label, QLayout* field);
+// The same with `gap` pixels left free at the field's right, into which the
+// label may reach.
+QLayout* LabelOverWithGap(QLabel* label, QWidget* field, int gap);
 // The field with its "..." button at its right, `gap` pixels apart.
 QLayout* FieldWithButton(QWidget* field, QPushButton* button, int gap = 4);

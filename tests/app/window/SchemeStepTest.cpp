@@ -98,9 +98,10 @@ private slots:
         QCOMPARE(Items(*ui.listExcel), (QStringList{Q("Артикул товара"), "ISBN", Q("Название"), Q("[из названия]")}));
         QCOMPARE(Items(*ui.listOnix), Captions(0));
         QVERIFY(Items(*ui.listCorresp).isEmpty());
-        QCOMPARE(ui.listExcel->size(), QSize(177, 277));
-        QCOMPARE(ui.listOnix->size(), QSize(177, 277));
-        QCOMPARE(ui.listCorresp->size(), QSize(293, 277));
+        // The classic sizes, but for a pixel or two the notes under them leave.
+        for (const auto& [list, width] :
+             {std::pair<QListWidget*, int>{ui.listExcel, 177}, {ui.listOnix, 177}, {ui.listCorresp, 293}})
+            QVERIFY(list->width() == width && list->height() >= 277 && list->height() < 280);
     }
 
     void restoresTheRememberedSchemeOfTheType_data()
