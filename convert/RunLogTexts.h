@@ -76,7 +76,7 @@ inline constexpr char sNoDataRows[] = "под строкой заголовко�
 inline constexpr char sAllRowsPassedOver[] = "все строки под заголовками пропущены";
 inline constexpr char sAllRowsPassedOrLeftOut[] = "все строки пропущены или не включены в файл из-за ошибок";
 inline constexpr char sRowsNotRead[] =
-    "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны (прочитать их: --layout supplier).";
+    "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны (прочитать их: %s).";
 inline constexpr char sSchemeColumnsMissing[] = "В книге нет столбцов, названных в схеме: %s.";
 inline constexpr char sSchemeCaptionTwice[] =
     "Предупреждение: поле \"%s\" задано в схеме дважды (строки %s и %s); действует первая из них.";

@@ -279,7 +279,7 @@ int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, st
     observer.ClearProgressBar();
     // Standard output keeps the window's log; the summary of what the run did
     // goes here and to the end of the report.
-    const std::vector<std::string> summary = RunSummaryLines(inputs, result);
+    const std::vector<std::string> summary = RunSummaryLines(inputs, result, QRNConsts::sCliSupplierLayoutAdvice);
     SaveReport(report.get(), inputs, runDateTime, observer, summary);
     if (savedScheme) WriteSchemeFile(*savedScheme, inputs.scheme);
     for (const std::string& line : summary) PrintLine(err, line);

@@ -104,6 +104,9 @@ inline constexpr char sCliGuessNotAdded[] = "Предположение: %s = %s
 // --date that does not read as a date
 inline constexpr char sCliInvalidDate[] = "Неверная дата \"%s\" в параметре --date (нужно дд.мм.гггг)";
 
+// What the run's summary advises for the rows the strict layout left unread.
+inline constexpr char sCliSupplierLayoutAdvice[] = "--layout supplier";
+
 // --header-row auto
 inline constexpr char sCliHeaderRowFound[] = "Строка заголовков: %s";
 inline constexpr char sCliHeaderRowNotFound[] =

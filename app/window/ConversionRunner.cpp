@@ -132,6 +132,12 @@ void ConversionRunner::Finish(const QString& failure, const RunResult& result)
     log_.Flush(true);
     if (result.stopped) AddLogLine(QStr(QRNConsts::sConversionStopped));
     if (abandoned_) progress_.setValue(0);
+    // A run that read every row ends with its bar full, whatever position
+    // it last reported.
+    if (failure.isEmpty() && !result.stopped && !abandoned_) {
+        latestPosition_ = progress_.maximum();
+        progress_.setValue(progress_.maximum());
+    }
     // A run the user stopped ends without a box: the window may be closing.
     if (!lastFailure_.isEmpty() && !abandoned_) dialogs_.ShowError(&window_, lastFailure_);
     emit Finished();

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -74,6 +75,8 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, const
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
+    // The dates of the files in Russian, whatever the locale.
+    dialog.setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The description of each filter already names its patterns.

@@ -145,7 +145,8 @@ void RunPage::ShowOutcome(const QStringList& automaticNotes)
     btSaveLog->setEnabled(true);
     const RunResult& result = FRunner->LastResult();
     if (!FRunner->LastFailure().isEmpty()) return;
-    for (const std::string& line : RunSummaryLines(FLastRun, result)) FRunner->AddLogLine(QStr(line));
+    for (const std::string& line : RunSummaryLines(FLastRun, result, QRNConsts::sSupplierLayoutAdvice))
+        FRunner->AddLogLine(QStr(line));
     // The log's own closing line says it; the clerk is also shown it, the
     // automatic mode has no one to show it to.
     if (result.rowsConverted == 0 && !result.stopped && !FContext.autoMode)

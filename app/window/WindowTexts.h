@@ -69,7 +69,7 @@ inline constexpr char sEllipsis[] = "...";
 inline constexpr char sChooseExcelLabel[] = "Выберите файл Excel";
 inline constexpr char sSelectExcelHint[] = "Выбор файла Excel...";
 inline constexpr char sExcelNote[] =
-    "ПРИМЕЧАНИЕ. Файл Excel должен содержать в первой строке названия полей, а в остальных - "
+    "ПРИМЕЧАНИЕ. Файл Excel должен содержать в строке заголовков (по умолчанию первой) названия полей, а ниже - "
     "соответствующие им значения. Перед преобразованием документа Excel следует закрыть программу MS Excel.";
 inline constexpr char sChooseDocTypeLabel[] = "Выберите тип формируемого документа";
 inline constexpr char sSheetLabel[] = "Лист";
@@ -81,8 +81,10 @@ inline constexpr char sLayoutHint[] =
     "Строгая: столбцы до первой пустой ячейки заголовка, строки до первой пустой ячейки в столбце A.\n"
     "Поставщика: все столбцы и строки; заголовки групп, итоги и повторы заголовка пропускаются.";
 inline constexpr char sStrictLayoutLosesRows[] =
-    "При строгой разметке часть листа не прочитана; в разметке поставщика (--layout supplier) лист читается "
-    "весь.";
+    "При строгой разметке часть листа не прочитана; в разметке поставщика (шаг 1, \"Разметка листа\") лист "
+    "читается весь.";
+// What the summary advises for the rows the strict layout left unread.
+inline constexpr char sSupplierLayoutAdvice[] = "разметка поставщика на шаге 1";
 inline constexpr char sSupplierLayoutQuestion[] =
     "При строгой разметке часть листа не будет прочитана: за пустой ячейкой заголовка есть названия столбцов "
     "или под данными есть заполненные строки. Прочитать лист в разметке поставщика?";
@@ -129,8 +131,8 @@ inline constexpr char sDateDialogTitle[] = "Ввод даты и времени"
 inline constexpr char sDateDialogPrompt[] = "Введите дату и время";
 inline constexpr char sOK[] = "OK";
 inline constexpr char sCancel[] = "Отмена";
-inline constexpr char sYes[] = "Да";
-inline constexpr char sNo[] = "Нет";
+inline constexpr char sYes[] = "&Да";
+inline constexpr char sNo[] = "&Нет";
 
 // Step 4
 inline constexpr char sChooseXmlLabel[] = "Выберите имя XML файла для сохранения результата";
@@ -199,7 +201,8 @@ inline constexpr char sNoDisplay[] =
     "quarnel: нет графического дисплея; для преобразования без окна используйте quarnel-convert\n";
 
 // The log pane's last line once it holds as many lines as it shows.
-inline constexpr char sLogLinesNotShown[] = "… ещё %s строк; весь протокол сохраняет кнопка \"Сохранить протокол...\"";
+inline constexpr char sLogLinesNotShown[] = "… ещё %s %s; весь протокол сохраняет кнопка \"Сохранить протокол...\"";
+inline constexpr char sLineForms[] = "строка|строки|строк";
 
 // Automatic mapping of columns to fields by their names (step 2)
 inline constexpr char sCorrespAuto[] = "Сопоставить автоматически";

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace {
 
 TEST(Utf8Text, CountsAndCutsCharactersNotBytes)
@@ -72,6 +76,19 @@ TEST(MessageFormat, FillsPlaceholdersInOrder)
     EXPECT_EQ(FormatMessage("Ошибка в строке %d. ", {"5"}), "Ошибка в строке 5. ");
     EXPECT_EQ(FormatMessage("'%s' и %s", {"a", "b"}), "'a' и b");
     EXPECT_EQ(FormatMessage("100%", {}), "100%");
+}
+
+TEST(MessageFormat, CountedNounTakesTheRussianForm)
+{
+    for (const auto& [count, form] : std::vector<std::pair<long long, std::string>>{{1, "строка"},
+                                                                                    {21, "строка"},
+                                                                                    {3, "строки"},
+                                                                                    {703, "строки"},
+                                                                                    {0, "строк"},
+                                                                                    {12, "строк"},
+                                                                                    {111, "строк"},
+                                                                                    {25, "строк"}})
+        EXPECT_EQ(CountedNoun(count, "строка|строки|строк"), form) << count;
 }
 
 } // namespace

@@ -150,7 +150,9 @@ private slots:
                                      Q("Файл \"") + fixture.QFile("window.xml") + Q("\" сохранен (строк: 3).")}),
                  qPrintable(log.join('\n')));
         QVERIFY(log.join('\n').contains(Q("Ошибка в строке 4. ")));
-        QCOMPARE(ui.ProgressBar1->value(), 0);
+        // Every row read: the bar stands full.
+        QCOMPARE(ui.ProgressBar1->value(), 3);
+        QCOMPARE(ui.ProgressBar1->maximum(), 3);
         const std::string written = ReadFileBytes(fixture.File("window.xml"));
         QVERIFY(written.find("<KALMIRAMessage") != std::string::npos);
         QVERIFY(written.find("<IDValue>978-5-389-07435-4</IDValue>") != std::string::npos);
@@ -218,11 +220,14 @@ private slots:
     void automaticModeConvertsAnInvoice()
     {
         WindowFixture fixture;
-        // A column past an empty header cell, which the strict layout leaves
-        // out: the log says so after the run.
+        // A column past an empty header cell and a row under an empty one,
+        // which the strict layout leaves out: the log says so after the run,
+        // in the window's words.
         PrepareInvoice(fixture, {{"Код", "Наименование", "Кол-во", "Цена", "НДС", "", "Примечание"},
                                  {"A-1", "Мастер и Маргарита", "2", "450,5", "10"},
-                                 {"A-2", "Анна Каренина", "1", "399", "10"}});
+                                 {"A-2", "Анна Каренина", "1", "399", "10"},
+                                 {},
+                                 {"A-3", "Идиот", "1", "300", "10"}});
 
         fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
         TfmQRNMain& window = fixture.window();
@@ -244,6 +249,10 @@ private slots:
         QCOMPARE(QString::fromStdString(written).count(QStringLiteral("<Position>")), 2);
         QVERIFY(LogLines(window).contains(Q("Накладная № 15")));
         QCOMPARE(LogLines(window).last(), Q(QRNConsts::sStrictLayoutLosesRows));
+        QVERIFY(LogLines(window).contains(Q("Чтение остановлено на пустой ячейке A4; строки 5–5 не прочитаны "
+                                            "(прочитать их: разметка поставщика на шаге 1).")));
+        QVERIFY(!LogLines(window).join('\n').contains(QStringLiteral("--layout")));
+        QCOMPARE(ui.ProgressBar1->value(), ui.ProgressBar1->maximum());
         // The window stays on step 5 with its log until the user closes it.
         QVERIFY(window.isVisible());
         QVERIFY(ui.btPrev->isEnabled());
@@ -670,7 +679,7 @@ private slots:
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         const WindowControls& ui = fixture.ui();
-        constexpr int kLines = RunLogPane::kLineLimit + 50;
+        constexpr int kLines = RunLogPane::kLineLimit + 53;
         constexpr int kLongLine = RunLogPane::kLineLimit + 10;
         const std::string longLine(8 << 20, 'x');
         ConversionRunner runner(
@@ -689,7 +698,7 @@ private slots:
         QCOMPARE(pane.size(), RunLogPane::kLineLimit + 1);
         QCOMPARE(pane[1], Q("две\\x0Aстроки"));
         QCOMPARE(pane[RunLogPane::kLineLimit - 1], QString::number(RunLogPane::kLineLimit));
-        QCOMPARE(pane.last(), Q("… ещё 50 строк; весь протокол сохраняет кнопка \"Сохранить протокол...\""));
+        QCOMPARE(pane.last(), Q("… ещё 53 строки; весь протокол сохраняет кнопка \"Сохранить протокол...\""));
         const std::vector<std::string> kept = runner.LogLines();
         QCOMPARE(kept.size(), std::size_t{kLines});
         QCOMPARE(kept[1], std::string("две\nстроки"));

@@ -4,6 +4,7 @@
 #include "TestRegistry.h"
 #include "WindowFixture.h"
 
+#include "app/window/QtUserDialogs.h"
 #include "app/window/AccessKeys.h"
 #include "app/window/ListBoxes.h"
 
@@ -14,11 +15,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 #include <algorithm>
 
@@ -107,6 +111,26 @@ private slots:
             QVERIFY2(key.isNull() || !keys.contains(key), qPrintable(text));
             keys << key;
         }
+    }
+
+    // The question asked during a run as the user meets it: Да and Нет with
+    // their letters; Esc answers Нет.
+    void stopQuestionBoxHasAccessKeysAndEscapeSaysNo()
+    {
+        QWidget parent;
+        parent.show();
+        QtUserDialogs dialogs;
+        std::optional<bool> answer;
+        dialogs.AskMeanwhile(&parent, Q("Прервать преобразование?"), [&answer](bool yes) { answer = yes; });
+        auto* box = parent.findChild<QMessageBox*>();
+        QVERIFY(box);
+        QStringList texts;
+        for (const QAbstractButton* button : box->buttons()) texts << button->text();
+        texts.sort();
+        QCOMPARE(texts, (QStringList{Q("&Да"), Q("&Нет")}));
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTRY_VERIFY(answer.has_value());
+        QVERIFY(!*answer);
     }
 
     void keyboardWalksTheWizard()
