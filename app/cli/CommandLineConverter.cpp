@@ -17,6 +17,7 @@
 #include "convert/ReadWorkbook.h"
 #include "convert/WriteGuard.h"
 #include "messages/FaultMessages.h"
+#include "convert/SchemeType.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
@@ -108,6 +109,8 @@ SchemeInUse ChooseScheme(const CommandLine& line, TDocumentType type, std::ostre
 SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std::ostream& err)
 {
     SchemeInUse scheme = ChooseScheme(line, inputs.documentType, err);
+    if (const auto otherType = SchemeForOtherTypeLine(scheme.path, scheme.lines, inputs.documentType))
+        PrintLine(err, *otherType);
     if (line.autoScheme) {
         // Only the confident pairs unless asked for all: a guess waits for a
         // person to confirm it, and is named so that one can.

@@ -61,6 +61,7 @@ std::array<QLabel*, 3> SchemePage::BuildLists()
     correspLabel->setBuddy(listCorresp);
     listOnix->dragOverHandler = [this](const QPoint& position) { return listOnixDragOver(position); };
     listOnix->dropHandler = [this] { listOnixDragDrop(); };
+    listCorresp->fieldCaptions = [this] { return ItemTexts(*listOnix); };
     for (QListWidget* list : {static_cast<QListWidget*>(listExcel), static_cast<QListWidget*>(listOnix),
                               static_cast<QListWidget*>(listCorresp)}) {
         list->viewport()->installEventFilter(this);

@@ -195,6 +195,7 @@ inline constexpr char sContinueQuestion[] = "%s Продолжить?";
 
 // A scheme line whose column the workbook lacks, as its tooltip says.
 inline constexpr char sSchemeLineColumnMissing[] = "В книге нет столбца \"%s\": строка схемы не действует.";
+inline constexpr char sSchemeLineFieldMissing[] = "Поля \"%s\" нет в этом виде документа: строка схемы не действует.";
 
 // quarnel started where there is no display to show the window on.
 inline constexpr char sNoDisplay[] =

@@ -108,16 +108,20 @@ private slots:
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("key");
-        QTest::newRow("books") << 0 << "PricelistCorrespondence";
-        QTest::newRow("invoice") << 9 << "InvoiceCorrespondence";
+        QTest::addColumn<int>("madeFor"); // the type whose caption the scheme holds
+        QTest::newRow("books") << 0 << "PricelistCorrespondence" << 0;
+        QTest::newRow("invoice") << 9 << "InvoiceCorrespondence" << 9;
+        QTest::newRow("a price list's for an invoice") << 9 << "InvoiceCorrespondence" << 0;
     }
 
     void restoresTheRememberedSchemeOfTheType()
     {
         QFETCH(int, type);
         QFETCH(QString, key);
+        QFETCH(int, madeFor);
         WindowFixture setup;
-        const QStringList lines{Caption("RecordReference", type) + Q(" = Артикул товара"), "", "без равенства"};
+        const QString caption = Caption(madeFor == type ? "RecordReference" : "Title", madeFor);
+        const QStringList lines{caption + Q(" = Артикул товара"), "", "без равенства"};
         WriteSchemeFile(setup.File("remembered.sch"), StdLines(lines));
         // Another type's scheme must not be taken.
         IniStore::WriteStringParam(type == 0 ? "InvoiceCorrespondence" : "PricelistCorrespondence", "/nowhere.sch");
@@ -131,6 +135,14 @@ private slots:
         QVERIFY(setup.dialogs().errors.isEmpty());
         QCOMPARE(Items(*ui.listCorresp), lines);
         QCOMPARE(Items(*ui.listOnix), Captions(TypeIndex(type)));
+        // Another type's scheme is said, and its line marked as not acting.
+        const QStringList said{Q("Схема \"%1\" составлена для вида \"Прайс-лист для книжных товаров\": её строки "
+                                 "для полей, которых нет в этом виде, не действуют.")
+                                   .arg(setup.QFile("remembered.sch"))};
+        QCOMPARE(setup.dialogs().warnings, madeFor == type ? QStringList() : said);
+        QCOMPARE(ui.listCorresp->item(0)->toolTip(),
+                 madeFor == type ? QString()
+                                 : Q("Поля \"%1\" нет в этом виде документа: строка схемы не действует.").arg(caption));
     }
 
     void rememberedFileThatIsGoneLeavesTheSchemeEmptySilently()
