@@ -139,6 +139,7 @@ void ConversionRunner::Finish(const QString& failure, const RunResult& result)
         progress_.setValue(progress_.maximum());
     }
     // A run the user stopped ends without a box: the window may be closing.
-    if (!lastFailure_.isEmpty() && !abandoned_) dialogs_.ShowError(&window_, lastFailure_);
+    if (!lastFailure_.isEmpty() && !abandoned_)
+        dialogs_.ShowError(&window_, QStr(QRNConsts::sNoFileSaved) + QLatin1Char('\n') + lastFailure_);
     emit Finished();
 }

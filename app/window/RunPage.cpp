@@ -144,13 +144,23 @@ void RunPage::ShowOutcome(const QStringList& automaticNotes)
 {
     btSaveLog->setEnabled(true);
     const RunResult& result = FRunner->LastResult();
-    if (!FRunner->LastFailure().isEmpty()) return;
+    const QString& failure = FRunner->LastFailure();
+    // Whatever ended the run, its log ends with the summary; a run that
+    // saved no file says so and why before it. A stopped run's line says so.
+    const QString unsaved = !failure.isEmpty()                             ? failure
+                            : result.savedFiles.empty() && !result.stopped ? QStr(QRNConsts::sCriticalErrorsKept)
+                                                                           : QString();
+    if (!unsaved.isEmpty()) FRunner->AddLogLine(QStr(QRNConsts::sNoFileSaved) + QLatin1Char(' ') + unsaved);
     for (const std::string& line : RunSummaryLines(FLastRun, result, QRNConsts::sSupplierLayoutAdvice))
         FRunner->AddLogLine(QStr(line));
-    // The log's own closing line says it; the clerk is also shown it, the
-    // automatic mode has no one to show it to.
-    if (result.rowsConverted == 0 && !result.stopped && !FContext.autoMode)
-        FContext.dialogs.ShowWarning(&FContext.window, QStr(NoRowConvertedLine(result)));
+    // The log's own lines say it; the clerk is also shown it, the automatic
+    // mode has no one to show it to. A failure had its error box.
+    if (failure.isEmpty() && !result.stopped && !FContext.autoMode) {
+        if (!unsaved.isEmpty())
+            FContext.dialogs.ShowWarning(&FContext.window, QStr(QRNConsts::sNoFileSaved) + QLatin1Char('\n') + unsaved);
+        else if (result.rowsConverted == 0)
+            FContext.dialogs.ShowWarning(&FContext.window, QStr(NoRowConvertedLine(result)));
+    }
     for (const QString& note : automaticNotes) FRunner->AddLogLine(note);
 }
 
@@ -167,10 +177,9 @@ void RunPage::SaveLog()
     guard.Keep(FLastRun.outputPath);
     for (const std::string& saved : FRunner->LastResult().savedFiles) guard.Keep(saved);
     guard.Claim(StdStr(*path));
-    // The report of a run that failed ends with the failure, as the error box
+    // The failure of a run that failed is among its lines, as the error box
     // showed it.
-    std::vector<std::string> lines = FRunner->LogLines();
-    if (!FRunner->LastFailure().isEmpty()) lines.push_back(StdStr(FRunner->LastFailure()));
-    WriteConversionReport(StdStr(*path), ConversionReportText(FLastRun.workbookPath, FLastRun.documentType,
-                                                              FLastRunDateTime, FContext.regional, lines));
+    WriteConversionReport(StdStr(*path),
+                          ConversionReportText(FLastRun.workbookPath, FLastRun.documentType, FLastRunDateTime,
+                                               FContext.regional, FRunner->LogLines()));
 }

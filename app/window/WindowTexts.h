@@ -173,6 +173,10 @@ inline constexpr char sWorkbookChangedReread[] =
 // question came as the files were being put in place.
 inline constexpr char sAskStopConversion[] = "Прервать преобразование?";
 inline constexpr char sConversionStopped[] = "Преобразование прервано. Файлы не изменены.";
+// A run that saved no file says so in its log before the summary, and in a
+// box with the reason.
+inline constexpr char sNoFileSaved[] = "Файл не сохранен.";
+inline constexpr char sCriticalErrorsKept[] = "В строках есть критические ошибки; они названы в протоколе.";
 inline constexpr char sStopTooLate[] = "Преобразование не прервано: файлы уже сохранялись.";
 
 // The window's questions before work could be lost or a file replaced.

@@ -564,14 +564,35 @@ private slots:
 
         QCOMPARE(ReadFileBytes(fixture.File(output.toStdString())), before);
         QCOMPARE(fixture.dialogs().errors.size(), 1);
-        QVERIFY2(fixture.dialogs().errors[0].contains(expected), qPrintable(fixture.dialogs().errors[0]));
+        QString said = fixture.dialogs().errors[0];
+        QVERIFY2(said.startsWith(Q("Файл не сохранен.\n")) && said.contains(expected), qPrintable(said));
         QCOMPARE(window.Step(), 5);
         QVERIFY(ui.btPrev->isEnabled());
         QVERIFY(!QFileInfo::exists(fixture.QFile("books.xml")));
-        // The saved report ends with what the box said.
+        // The log says what the box said and ends with the summary, and so
+        // does the saved report.
+        said.replace('\n', ' ');
+        QVERIFY(LogLines(window).contains(said));
+        QCOMPARE(LogLines(window).last(), Q("Преобразовано строк: 0."));
         fixture.dialogs().fileAnswers = {fixture.QFile("run.log")};
         ui.btSaveLog->click();
-        QVERIFY(QString::fromUtf8(ReadFileBytes(fixture.File("run.log"))).endsWith(fixture.dialogs().errors[0] + "\n"));
+        const QString report = QString::fromUtf8(ReadFileBytes(fixture.File("run.log")));
+        QVERIFY(report.contains(said) && report.endsWith(Q("Преобразовано строк: 0.\n")));
+    }
+
+    // In the automatic mode, where step 4 leaves the folder to the run, a
+    // missing one fails it: the box, and the log ends with the summary.
+    void automaticRunIntoAMissingFolderEndsWithTheSummary()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        fixture.Recreate({fixture.QFile("books.xlsx"), fixture.QFile("gone/books.xml"), "0"});
+        fixture.window().show();
+        QTRY_COMPARE(fixture.window().Step(), 5);
+        QVERIFY(fixture.WaitForRun());
+        QCOMPARE(fixture.dialogs().errors.size(), 1);
+        QVERIFY(fixture.dialogs().errors[0].startsWith(Q("Файл не сохранен.\n")));
+        QCOMPARE(LogLines(fixture.window()).last(), Q("Преобразовано строк: 0."));
     }
 
     void savedLogHoldsTheHeaderLineAndTheLogOfTheRun()
@@ -658,16 +679,34 @@ private slots:
     }
 
     // A message without a product is saved, and the user is told.
-    void runWithoutRowsWarns()
+    // A run that converts no row, or saves no file, says so in a box and in
+    // its log, which still ends with the summary.
+    void runWithoutRowsOrFileWarns_data()
     {
+        QTest::addColumn<bool>("badPrice");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no data rows")
+            << false << Q("Ни одна строка не преобразована: под строкой заголовков нет строк с данными.");
+        QTest::newRow("a critical error") << true
+                                          << Q("Файл не сохранен.\nВ строках есть критические ошибки; они названы в "
+                                               "протоколе.");
+    }
+
+    void runWithoutRowsOrFileWarns()
+    {
+        QFETCH(bool, badPrice);
+        QFETCH(QString, said);
         WindowFixture fixture;
-        PrepareBooks(fixture, {kBooks[0]});
+        // The articles from a column that leaves one empty.
+        PrepareBooks(fixture, badPrice ? Rows{kBooks[0], {"КН-001", "", ""}} : Rows{kBooks[0]});
+        WriteSchemeFile(fixture.File("books.sch"), {CaptionOf("RecordReference", 0) + " = Название"});
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
         QVERIFY(fixture.WaitForRun());
-        const QString closing = Q("Ни одна строка не преобразована: под строкой заголовков нет строк с данными.");
-        QCOMPARE(fixture.dialogs().warnings, QStringList{closing});
-        QVERIFY(LogLines(fixture.window()).contains(closing));
-        QVERIFY(LogLines(fixture.window()).contains(Q("Преобразовано строк: 0.")));
+        QCOMPARE(fixture.dialogs().warnings, QStringList{said});
+        const QStringList log = LogLines(fixture.window());
+        QVERIFY2(log.contains(said.replace('\n', ' ')), qPrintable(log.join('\n')));
+        QVERIFY(log.contains(Q("Преобразовано строк: 0.")) || badPrice);
+        QVERIFY(log.last().startsWith(Q("Преобразовано строк: ")) || log.last().startsWith(Q("Файл \"")));
     }
 
     // A run of more lines than the pane shows: the pane ends with their
