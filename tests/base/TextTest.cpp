@@ -5,10 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
 namespace {
 
 TEST(Utf8Text, CountsAndCutsCharactersNotBytes)
