@@ -159,7 +159,10 @@ void QtUserDialogs::AskMeanwhile(QWidget* parent, const QString& question, std::
     QObject::connect(box, &QMessageBox::finished, box,
                      [answered = std::move(answered)](int result) { answered(result == QMessageBox::Yes); });
     question_ = box;
-    box->open();
+    // The window stays open to its close box meanwhile, which answers Да: a
+    // window a modal box blocks would refuse to close.
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void QtUserDialogs::WithdrawQuestion()
