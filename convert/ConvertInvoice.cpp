@@ -185,8 +185,9 @@ RunResult RunInvoice(const RunInputs& inputs, RunObserver& observer, SheetRows& 
         result.passedOver = passed.Counts();
         // Nothing of a stopped run is saved, also when the stop came as the
         // rows ended or while the files were synced: the package's files are
-        // replaced together or not at all.
-        if (inputs.stop.Requested() || !PutRunFilesInPlace(inputs, std::move(completed))) {
+        // replaced together or not at all. The front end may hold them back
+        // here while it asks whether to stop.
+        if (!inputs.stop.PassGate() || !PutRunFilesInPlace(inputs, std::move(completed))) {
             log.ReleaseUnsaved();
             result.savedFiles.clear();
             result.savedRows.clear();

@@ -83,7 +83,8 @@ RunResult RunPriceList(const RunInputs& inputs, RunObserver& observer, SheetRows
     passed.Finish();
     result.passedOver = passed.Counts();
 
-    if (inputs.stop.Requested()) {
+    // The front end may hold the file back here while it asks whether to stop.
+    if (!inputs.stop.PassGate()) {
         doc.AbandonSave();
         result.stopped = true;
         return result;

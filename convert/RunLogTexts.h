@@ -76,8 +76,12 @@ inline constexpr char sNoDataRows[] = "под строкой заголовко�
 inline constexpr char sAllRowsPassedOver[] = "все строки под заголовками пропущены";
 inline constexpr char sAllRowsPassedOrLeftOut[] = "все строки пропущены или не включены в файл из-за ошибок";
 inline constexpr char sRowsNotRead[] =
-    "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны (прочитать их: --layout supplier).";
+    "Чтение остановлено на пустой ячейке A%s; строки %s–%s не прочитаны (прочитать их: %s).";
 inline constexpr char sSchemeColumnsMissing[] = "В книге нет столбцов, названных в схеме: %s.";
+// A scheme whose lines name only fields of another document type, said by
+// both front ends as it is opened.
+inline constexpr char sSchemeForOtherType[] =
+    "Схема \"%s\" составлена для вида \"%s\": её строки для полей, которых нет в этом виде, не действуют.";
 inline constexpr char sSchemeCaptionTwice[] =
     "Предупреждение: поле \"%s\" задано в схеме дважды (строки %s и %s); действует первая из них.";
 inline constexpr char sFileSavedWithRows[] = "Файл \"%s\" сохранен (строк: %s).";

@@ -40,7 +40,8 @@ std::string ArticleSourceLine(const RunInputs& inputs)
 
 } // namespace
 
-std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result)
+std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result,
+                                         std::string_view supplierLayout)
 {
     std::vector<std::string> lines = {FormatMessage(QRNConsts::sRowsConverted, {std::to_string(result.rowsConverted)})};
     if (std::string leftOut = result.leftOut.SummaryLine(); !leftOut.empty()) lines.push_back(std::move(leftOut));
@@ -53,7 +54,7 @@ std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResul
     if (const std::optional<UnreadRows>& unread = result.unread)
         lines.push_back(
             FormatMessage(QRNConsts::sRowsNotRead, {std::to_string(unread->gapRow), std::to_string(unread->first),
-                                                    std::to_string(unread->last)}));
+                                                    std::to_string(unread->last), supplierLayout}));
     for (std::string& line : SchemeWarningLines(inputs)) lines.push_back(std::move(line));
     for (std::size_t i = 0; i < result.savedFiles.size(); ++i)
         lines.push_back(FormatMessage(QRNConsts::sFileSavedWithRows,

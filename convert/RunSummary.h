@@ -4,6 +4,7 @@
 #include "convert/RunResult.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the front ends add after a run's own log, which stays as it is: how
@@ -13,7 +14,10 @@
 // reading the workbook found odd. The
 // command line prints it on standard error and at the end of its --log file,
 // the window in its log pane and the saved report.
-std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result);
+// `supplierLayout` says how the front end chooses the supplier layout, which
+// reads the rows the strict one left.
+std::vector<std::string> RunSummaryLines(const RunInputs& inputs, const RunResult& result,
+                                         std::string_view supplierLayout);
 
 // What is amiss with the scheme against the workbook: the line naming the
 // scheme's columns the workbook lacks, then one line for each caption the

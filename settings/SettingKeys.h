@@ -15,6 +15,10 @@ inline constexpr char kToPerson[] = "ToPerson";
 // window remembers it; the command line takes only its --layout.
 inline constexpr char kLayout[] = "Layout";
 
+// The window's size as the user last left it, "1000x700"; never smaller
+// than its classic size.
+inline constexpr char kWindowSize[] = "WindowSize";
+
 // Flag: the invoice run puts all positions into one invoice instead of
 // packages of 15. Set by hand in the file; the program never writes it.
 inline constexpr char kNoSeparate15Pos[] = "NoSeparate15Pos";

@@ -19,6 +19,7 @@
 #include "convert/ReadWorkbook.h"
 #include "convert/WriteGuard.h"
 #include "messages/FaultMessages.h"
+#include "convert/SchemeType.h"
 #include "scheme/AutoMapping.h"
 #include "scheme/HeaderRow.h"
 #include "scheme/SchemeFile.h"
@@ -112,6 +113,8 @@ SchemeInUse ChooseScheme(const CommandLine& line, TDocumentType type, std::ostre
 SchemeInUse SchemeOfTheRun(const CommandLine& line, const RunInputs& inputs, std::ostream& err)
 {
     SchemeInUse scheme = ChooseScheme(line, inputs.documentType, err);
+    if (const auto otherType = SchemeForOtherTypeLine(scheme.path, scheme.lines, inputs.documentType))
+        PrintLine(err, *otherType);
     if (line.autoScheme) {
         // Only the confident pairs unless asked for all: a guess waits for a
         // person to confirm it, and is named so that one can.
@@ -311,7 +314,7 @@ int ConvertFromCommandLine(const CommandLine& line, const Regional& regional, st
     observer.ClearProgressBar();
     // Standard output keeps the window's log; the summary of what the run did
     // goes here and to the end of the report.
-    const std::vector<std::string> summary = RunSummaryLines(inputs, result);
+    const std::vector<std::string> summary = RunSummaryLines(inputs, result, QRNConsts::sCliSupplierLayoutAdvice);
     if (report) WriteReport(*report, inputs, runDateTime, observer, summary);
     if (savedScheme) WriteSchemeText(*savedScheme, inputs.scheme);
     filesOfTheRun.Add(std::move(report));

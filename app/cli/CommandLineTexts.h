@@ -115,6 +115,9 @@ inline constexpr char sCliDayLetter[] = "д";
 inline constexpr char sCliMonthLetter[] = "м";
 inline constexpr char sCliYearLetter[] = "г";
 
+// What the run's summary advises for the rows the strict layout left unread.
+inline constexpr char sCliSupplierLayoutAdvice[] = "--layout supplier";
+
 // --header-row auto
 inline constexpr char sCliHeaderRowFound[] = "Строка заголовков: %s";
 inline constexpr char sCliHeaderRowNotFound[] =

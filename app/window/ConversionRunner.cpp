@@ -118,6 +118,7 @@ void ConversionRunner::Abandon()
 {
     abandoned_ = true;
     stop_.Request();
+    stop_.Release();
 }
 
 void ConversionRunner::Finish(const QString& failure, const RunResult& result)
@@ -132,7 +133,14 @@ void ConversionRunner::Finish(const QString& failure, const RunResult& result)
     if (result.stopped) AddLogLine(QStr(QRNConsts::sConversionStopped));
     else if (abandoned_ && !result.savedFiles.empty()) AddLogLine(QStr(QRNConsts::sStoppedAfterReplacing));
     if (abandoned_) progress_.setValue(0);
+    // A run that read every row ends with its bar full, whatever position
+    // it last reported.
+    if (failure.isEmpty() && !result.stopped && !abandoned_) {
+        latestPosition_ = progress_.maximum();
+        progress_.setValue(progress_.maximum());
+    }
     // A run the user stopped ends without a box: the window may be closing.
-    if (!lastFailure_.isEmpty() && !abandoned_) dialogs_.ShowError(&window_, lastFailure_);
+    if (!lastFailure_.isEmpty() && !abandoned_)
+        dialogs_.ShowError(&window_, QStr(QRNConsts::sNoFileSaved) + QLatin1Char('\n') + lastFailure_);
     emit Finished();
 }

@@ -47,6 +47,14 @@ public:
     // Starts the run; false, and nothing happens, while another one is going.
     bool Start(RunInputs inputs);
 
+    // Holds the run's files back before they are put in place, while the
+    // user is asked whether to stop; false when it is too late: they are
+    // being put in place. ReleaseFiles lets them go on after a Нет.
+    bool HoldFiles() { return running_ && stop_.Hold(); }
+    void ReleaseFiles() { stop_.Release(); }
+    // The run has done its work and waits for its files to be let go.
+    bool WaitsToSave() const { return running_ && stop_.Waiting(); }
+
     // Makes the run stop before its next row, through its stop request;
     // nothing more of it reaches the window until it has ended. The files it
     // was writing are not saved, and the previous files of those names stay

@@ -197,7 +197,9 @@ void HeaderPage::SelectDate()
 {
     double value = FContext.regional.ParseDateTime(StdStr(edSentDate->text())).value_or(TodayDateTime());
     TfmInputDateTime dialog(FContext.regional, &FContext.window);
-    if (dialog.EditDateTime(value)) edSentDate->setText(QStr(FContext.regional.FormatDateTime(value)));
+    if (!dialog.EditDateTime(value)) return;
+    edSentDate->setText(QStr(FContext.regional.FormatDateTime(value)));
+    FocusNextInput(*btSelectDate);
 }
 
 void HeaderPage::AddRunInputs(RunInputs& inputs) const

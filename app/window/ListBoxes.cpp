@@ -146,11 +146,23 @@ void SchemeList::MarkDeadLines(const std::vector<std::string>& columns)
     for (int row = 0; row < count(); ++row) {
         QListWidgetItem& line = *item(row);
         const std::vector<std::string> missing = SchemeColumnsMissing({ItemText(line)}, columns);
-        line.setForeground(missing.empty() ? palette().text() : QBrush(kDeadLineColour));
-        line.setToolTip(missing.empty()
-                            ? QString()
-                            : QShown(FormatMessage(QRNConsts::sSchemeLineColumnMissing, {missing.front()})));
+        std::string why;
+        if (!missing.empty()) why = FormatMessage(QRNConsts::sSchemeLineColumnMissing, {missing.front()});
+        else if (std::string field = SchemeNamePart(ItemText(line)); !NamesAField(ItemText(line))) {
+            while (!field.empty() && field.back() == ' ') field.pop_back();
+            why = FormatMessage(QRNConsts::sSchemeLineFieldMissing, {field});
+        }
+        line.setForeground(why.empty() ? palette().text() : QBrush(kDeadLineColour));
+        line.setToolTip(why.empty() ? QString() : QShown(why));
     }
+}
+
+bool SchemeList::NamesAField(const std::string& line) const
+{
+    if (!fieldCaptions) return true;
+    for (const std::string& caption : fieldCaptions())
+        if (FindSchemeLine({line}, caption) == 0) return true;
+    return false;
 }
 
 void SchemeList::mousePressEvent(QMouseEvent* event)

@@ -67,12 +67,17 @@ public:
     // Shows these lines with no line chosen, so that "Удалить" cannot remove
     // a line nobody picked among the old ones, and marks the dead ones.
     void ShowLines(const SchemeLines& lines, const std::vector<std::string>& columns);
-    // Marks the lines whose column is not among these, saying why in their
-    // hint.
+    // Marks the lines whose column is not among these, or that name no field
+    // of the type (a scheme made for another), saying why in their hint.
     void MarkDeadLines(const std::vector<std::string>& columns);
+    // The captions of the type's fields.
+    std::function<std::vector<std::string>()> fieldCaptions;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool NamesAField(const std::string& line) const;
 };
 
 // An item shows its text with control characters as \xHH (QShown) and keeps

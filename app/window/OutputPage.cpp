@@ -88,6 +88,7 @@ void OutputPage::SelectXmlFile()
     FXmlDialogFileName = *path;
     FXmlProposal.clear();
     SetTextFromStart(*edXMLFile, *path);
+    FocusNextInput(*btSelectXmlFile);
 }
 
 // Converting again into the same XML file is the usual thing and is not

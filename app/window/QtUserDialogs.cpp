@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
@@ -74,6 +75,8 @@ void ShowBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, const
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode)
 {
     QFileDialog dialog(parent, request.title);
+    // The dates of the files in Russian, whatever the locale.
+    dialog.setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The description of each filter already names its patterns.
@@ -150,11 +153,16 @@ void QtUserDialogs::AskMeanwhile(QWidget* parent, const QString& question, std::
     auto* box = new QMessageBox(QMessageBox::Question, QStr(QRNConsts::sConfirmCaption), question,
                                 QMessageBox::NoButton, parent);
     SetUpQuestion(*box, QMessageBox::Yes | QMessageBox::No);
+    // Esc and the box's close button answer Нет: the run goes on.
+    box->setEscapeButton(QMessageBox::No);
     box->setAttribute(Qt::WA_DeleteOnClose);
     QObject::connect(box, &QMessageBox::finished, box,
                      [answered = std::move(answered)](int result) { answered(result == QMessageBox::Yes); });
     question_ = box;
-    box->open();
+    // The window stays open to its close box meanwhile, which answers Да: a
+    // window a modal box blocks would refuse to close.
+    box->setWindowModality(Qt::NonModal);
+    box->show();
 }
 
 void QtUserDialogs::WithdrawQuestion()

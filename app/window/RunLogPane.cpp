@@ -169,7 +169,8 @@ void RunLogPane::Flush(bool noticeNow)
         }
         return;
     }
-    const QString notice = QStr(FormatMessage(QRNConsts::sLogLinesNotShown, {std::to_string(hidden)}));
+    const QString notice = QStr(FormatMessage(QRNConsts::sLogLinesNotShown,
+                                              {std::to_string(hidden), CountedNoun(hidden, QRNConsts::sLineForms)}));
     if (hiddenShown_ == 0) {
         pane_.appendPlainText(notice);
     } else {

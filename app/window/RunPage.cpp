@@ -34,7 +34,7 @@ RunPage::RunPage(const WizardContext& context, std::function<RunInputs()> runInp
     QLabel* logLabel = NewLabel(this, QRNConsts::sLogLabel);
     memLog = new QPlainTextEdit(this);
     memLog->setObjectName(QStringLiteral("memLog"));
-    memLog->setFixedHeight(245);
+    memLog->setMinimumHeight(245);
     memLog->setReadOnly(true);
     memLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memLog->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -44,8 +44,9 @@ RunPage::RunPage(const WizardContext& context, std::function<RunInputs()> runInp
     btSaveLog->setEnabled(false);
     connect(btSaveLog, &QPushButton::clicked, this, [this] { FContext.Guarded([this] { SaveLog(); }); });
 
-    // The bar and the log 609 pixels wide in the middle, the button under
-    // the log's right edge.
+    // The bar and the log 609 pixels wide in the middle of the classic
+    // window, the button under the log's right edge; the log takes what an
+    // enlarged window adds.
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(48, 16, 48, 0);
     page->setSpacing(0);
@@ -54,10 +55,9 @@ RunPage::RunPage(const WizardContext& context, std::function<RunInputs()> runInp
     page->addSpacing(1);
     page->addWidget(ProgressBar1);
     page->addSpacing(13);
-    page->addLayout(LabelOver(logLabel, memLog));
+    page->addLayout(LabelOver(logLabel, memLog), 1);
     page->addSpacing(8);
     page->addWidget(btSaveLog, 0, Qt::AlignRight);
-    page->addStretch();
 
     tmAuto = new QTimer(this);
     tmAuto->setObjectName(QStringLiteral("tmAuto"));
@@ -98,28 +98,44 @@ void RunPage::tmAutoTimer()
 
 void RunPage::AskToStop(bool thenClose)
 {
-    if (FStopQuestionUp) return;
-    // Already stopping: closing then needs no second answer.
-    if (FRunner->Stopping()) {
+    if (FStopQuestionUp) {
+        if (!thenClose) return;
+        FContext.dialogs.WithdrawQuestion();
+        StopAnswered(true, true);
+        return;
+    }
+    // Already stopping, or past stopping: closing then needs no answer.
+    if (FRunner->Stopping() || FStopTooLate) {
+        FCloseRequested = FCloseRequested || thenClose;
+        return;
+    }
+    if (!FRunner->HoldFiles()) {
+        FStopTooLate = true;
         FCloseRequested = FCloseRequested || thenClose;
         return;
     }
     FStopQuestionUp = true;
-    FContext.dialogs.AskMeanwhile(&FContext.window, QStr(QRNConsts::sAskStopConversion), [this, thenClose](bool stop) {
-        FStopQuestionUp = false;
-        if (!stop || !Running()) return;
+    FContext.dialogs.AskMeanwhile(&FContext.window, QStr(QRNConsts::sAskStopConversion),
+                                  [this, thenClose](bool stop) { StopAnswered(stop, thenClose); });
+}
+
+void RunPage::StopAnswered(bool stop, bool thenClose)
+{
+    FStopQuestionUp = false;
+    if (stop) {
         FCloseRequested = thenClose;
-        FRunner->Abandon();
-    });
+        if (FRunner->IsRunning()) FRunner->Abandon();
+    }
+    FRunner->ReleaseFiles();
+    if (FEndedWhileAsking) RunEnded();
 }
 
 void RunPage::RunEnded()
 {
-    // The question is moot once the run has ended.
-    if (FStopQuestionUp) {
-        FStopQuestionUp = false;
-        FContext.dialogs.WithdrawQuestion();
-    }
+    FEndedWhileAsking = FStopQuestionUp;
+    if (FEndedWhileAsking) return;
+    if (FStopTooLate) FRunner->AddLogLine(QStr(QRNConsts::sStoppedAfterReplacing));
+    FStopTooLate = false;
     emit Finished();
     if (FCloseRequested) FContext.window.close();
 }
@@ -128,12 +144,23 @@ void RunPage::ShowOutcome(const QStringList& automaticNotes)
 {
     btSaveLog->setEnabled(true);
     const RunResult& result = FRunner->LastResult();
-    if (!FRunner->LastFailure().isEmpty() || result.stopped) return;
-    for (const std::string& line : RunSummaryLines(FLastRun, result)) FRunner->AddLogLine(QStr(line));
-    // The log's own closing line says it; the clerk is also shown it, the
-    // automatic mode has no one to show it to.
-    if (result.rowsConverted == 0 && !FContext.autoMode)
-        FContext.dialogs.ShowWarning(&FContext.window, QStr(NoRowConvertedLine(result)));
+    const QString& failure = FRunner->LastFailure();
+    // Whatever ended the run, its log ends with the summary; a run that
+    // saved no file says so and why before it. A stopped run's line says so.
+    const QString unsaved = !failure.isEmpty()                             ? failure
+                            : result.savedFiles.empty() && !result.stopped ? QStr(QRNConsts::sCriticalErrorsKept)
+                                                                           : QString();
+    if (!unsaved.isEmpty()) FRunner->AddLogLine(QStr(QRNConsts::sNoFileSaved) + QLatin1Char(' ') + unsaved);
+    for (const std::string& line : RunSummaryLines(FLastRun, result, QRNConsts::sSupplierLayoutAdvice))
+        FRunner->AddLogLine(QStr(line));
+    // The log's own lines say it; the clerk is also shown it, the automatic
+    // mode has no one to show it to. A failure had its error box.
+    if (failure.isEmpty() && !result.stopped && !FContext.autoMode) {
+        if (!unsaved.isEmpty())
+            FContext.dialogs.ShowWarning(&FContext.window, QStr(QRNConsts::sNoFileSaved) + QLatin1Char('\n') + unsaved);
+        else if (result.rowsConverted == 0)
+            FContext.dialogs.ShowWarning(&FContext.window, QStr(NoRowConvertedLine(result)));
+    }
     for (const QString& note : automaticNotes) FRunner->AddLogLine(note);
 }
 
@@ -150,10 +177,9 @@ void RunPage::SaveLog()
     guard.Keep(FLastRun.outputPath);
     for (const std::string& saved : FRunner->LastResult().savedFiles) guard.Keep(saved);
     guard.Claim(StdStr(*path));
-    // The report of a run that failed ends with the failure, as the error box
+    // The failure of a run that failed is among its lines, as the error box
     // showed it.
-    std::vector<std::string> lines = FRunner->LogLines();
-    if (!FRunner->LastFailure().isEmpty()) lines.push_back(StdStr(FRunner->LastFailure()));
-    WriteConversionReport(StdStr(*path), ConversionReportText(FLastRun.workbookPath, FLastRun.documentType,
-                                                              FLastRunDateTime, FContext.regional, lines));
+    WriteConversionReport(StdStr(*path),
+                          ConversionReportText(FLastRun.workbookPath, FLastRun.documentType, FLastRunDateTime,
+                                               FContext.regional, FRunner->LogLines()));
 }

@@ -27,7 +27,11 @@ public:
     RunPage(const WizardContext& context, std::function<RunInputs()> runInputs, QWidget* parent);
     ~RunPage() override;
 
-    bool Running() const { return FRunner->IsRunning(); }
+    // A run goes on, or its end waits for the answer to the stop question.
+    bool Running() const { return FRunner->IsRunning() || FStopQuestionUp; }
+    // The run waits, its work done, for the stop question to be answered
+    // before it puts its files in place.
+    bool WaitsToSave() const { return FRunner->WaitsToSave(); }
 
     // On entering the step: the run starts a moment later. Leaving the step
     // before then leaves it unstarted, rather than started behind the page of
@@ -37,9 +41,11 @@ public:
     // The timer's handler: starts the run, unless one goes on; the log is
     // kept for the report until the next one.
     void tmAutoTimer();
-    // "Прервать преобразование?" while the run goes on; Да stops it before
-    // its next row without saving, and then closes the window when the
-    // close box asked.
+    // "Прервать преобразование?" while the run goes on; no file is put in
+    // place until it is answered. Да stops the run with every file as it
+    // was, and then closes the window when the close box asked; closing the
+    // window while the question is up answers Да. Once the files are being
+    // put in place nothing is asked: the run ends and its log says so.
     void AskToStop(bool thenClose);
     // Under the log of a run that ended by itself: the summary, which stays
     // the same as the command line's, and the notes of the automatic mode,
@@ -54,6 +60,7 @@ signals:
     void Finished();
 
 private:
+    void StopAnswered(bool stop, bool thenClose);
     void RunEnded();
     void SaveLog();
 
@@ -70,4 +77,8 @@ private:
     double FLastRunDateTime = 0;
     bool FCloseRequested = false;
     bool FStopQuestionUp = false;
+    // The run ended on its own (it failed, or kept no file) while the
+    // question was up: its end is shown once the question is answered.
+    bool FEndedWhileAsking = false;
+    bool FStopTooLate = false;
 };

@@ -5,6 +5,7 @@
 #include "app/window/WizardContext.h"
 #include "catalogue/FieldCatalogue.h"
 #include "app/window/WindowTexts.h"
+#include "convert/SchemeType.h"
 #include "convert/WriteGuard.h"
 #include "scheme/SchemeFile.h"
 #include "settings/IniStore.h"
@@ -23,6 +24,15 @@ bool IsExistingFile(const std::string& path)
 
 SchemeKeeper::SchemeKeeper(const WizardContext& context) : FContext(context) {}
 
+void SchemeKeeper::SayOtherType(const std::string& file, const SchemeLines& lines, TDocumentType type) const
+{
+    // Nobody to show a box to in the automatic mode: the lines that do not
+    // act leave their fields unmapped, which the run says.
+    if (FContext.autoMode) return;
+    if (const std::optional<std::string> said = SchemeForOtherTypeLine(file, lines, type))
+        FContext.dialogs.ShowWarning(&FContext.window, QShown(*said));
+}
+
 SchemeLines SchemeKeeper::LoadRemembered(TDocumentType type)
 {
     FType = type;
@@ -32,6 +42,7 @@ SchemeLines SchemeKeeper::LoadRemembered(TDocumentType type)
     // A remembered file that is no scheme is said; the path stays
     // remembered, and the scheme starts empty.
     FContext.Guarded([&] { FBaseline = ReadSchemeFile(remembered); });
+    SayOtherType(remembered, FBaseline, type);
     return FBaseline;
 }
 
@@ -74,6 +85,7 @@ std::optional<SchemeLines> SchemeKeeper::Open(TDocumentType type)
     const auto path = FContext.dialogs.ChooseOpenFile(&FContext.window, request);
     if (!path) return std::nullopt;
     SchemeLines lines = ReadSchemeFile(StdStr(*path));
+    SayOtherType(StdStr(*path), lines, type);
     FBaseline = lines;
     IniStore::WriteStringParam(key, StdStr(*path));
     return lines;

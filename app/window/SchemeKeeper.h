@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <optional>
+#include <string>
 
 struct WizardContext;
 
@@ -32,6 +33,9 @@ public:
     std::optional<SchemeLines> Open(TDocumentType type);
 
 private:
+    // A scheme made for another type is said as it is opened.
+    void SayOtherType(const std::string& file, const SchemeLines& lines, TDocumentType type) const;
+
     const WizardContext& FContext;
     TDocumentType FType = TDocumentType::Books;
     SchemeLines FBaseline;

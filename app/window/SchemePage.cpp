@@ -29,7 +29,8 @@ ListBox* NewList(QWidget* parent, const char* name, int width)
 {
     auto* list = new ListBox(parent);
     list->setObjectName(QString::fromLatin1(name));
-    list->setFixedSize(width, 277);
+    // At least as in the classic window; larger with an enlarged one.
+    list->setMinimumSize(width, 277);
     return list;
 }
 
@@ -60,6 +61,7 @@ std::array<QLabel*, 3> SchemePage::BuildLists()
     correspLabel->setBuddy(listCorresp);
     listOnix->dragOverHandler = [this](const QPoint& position) { return listOnixDragOver(position); };
     listOnix->dropHandler = [this] { listOnixDragDrop(); };
+    listCorresp->fieldCaptions = [this] { return ItemTexts(*listOnix); };
     for (QListWidget* list : {static_cast<QListWidget*>(listExcel), static_cast<QListWidget*>(listOnix),
                               static_cast<QListWidget*>(listCorresp)}) {
         list->viewport()->installEventFilter(this);
@@ -81,9 +83,10 @@ void SchemePage::BuildActions()
     const auto guarded = [this](void (SchemePage::*action)()) {
         return [this, action] { FContext.Guarded([this, action] { (this->*action)(); }); };
     };
-    connect(actCorrespClear, &QAction::triggered, this, [this] { listCorresp->clear(); });
+    FLineEdits.emplace(FContext, *listCorresp, *this, [this](const SchemeLines& lines) { ShowScheme(lines); });
+    connect(actCorrespClear, &QAction::triggered, this, [this] { FLineEdits->Clear(); });
     connect(actCorrespAuto, &QAction::triggered, this, [this] { FContext.Guarded([this] { FMapping.Propose(); }); });
-    connect(actCorrespDel, &QAction::triggered, this, guarded(&SchemePage::DeleteLine));
+    connect(actCorrespDel, &QAction::triggered, this, [this] { FLineEdits->DeleteChosen(); });
     connect(actCorrespSave, &QAction::triggered, this, [this] {
         FContext.Guarded([this] { FKeeper.Save(CurrentScheme(), FWorkbook.WorkbookPath(), FWorkbook.DocumentType()); });
     });
@@ -129,9 +132,13 @@ void SchemePage::PlaceControls(const std::array<QLabel*, 3>& listLabels)
     grid->setColumnMinimumWidth(0, 185);
     grid->setColumnMinimumWidth(1, 211);
     grid->setColumnMinimumWidth(2, 293);
-    grid->addLayout(LabelOver(listLabels[0], listExcel), 0, 0);
-    grid->addLayout(LabelOver(listLabels[1], listOnix), 0, 1);
-    grid->addLayout(LabelOver(listLabels[2], listCorresp), 0, 2);
+    // Each list keeps its gap to the next as the window grows.
+    const std::array<int, 3> gaps{185 - 177, 211 - 177, 0};
+    const std::array<QWidget*, 3> lists{listExcel, listOnix, listCorresp};
+    for (int column = 0; column < 3; ++column) {
+        grid->addLayout(LabelOverWithGap(listLabels[column], lists[column], gaps[column]), 0, column);
+        grid->setColumnStretch(column, column == 2 ? 2 : 1);
+    }
     auto* readingButtons = new QHBoxLayout;
     readingButtons->setSpacing(6);
     readingButtons->addWidget(btAutoCorresp);
@@ -150,7 +157,7 @@ void SchemePage::PlaceControls(const std::array<QLabel*, 3>& listLabels)
     instructionPlace->addSpacing(8);
     grid->addLayout(instructionPlace, 2, 0, 1, 2);
     grid->addWidget(advice, 2, 2);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(0, 1);
 }
 
 bool SchemePage::MayReplaceScheme()
@@ -260,7 +267,7 @@ bool SchemePage::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (watched == listCorresp && key == Qt::Key_Delete) {
-        FContext.Guarded([this] { DeleteLine(); });
+        FLineEdits->DeleteChosen();
         return true;
     }
     // Enter maps the chosen column to the chosen field, as dropping it
@@ -271,11 +278,6 @@ bool SchemePage::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void SchemePage::DeleteLine()
-{
-    if (QListWidgetItem* line = SelectedItem(*listCorresp)) delete listCorresp->takeItem(listCorresp->row(line));
 }
 
 void SchemePage::OpenScheme()

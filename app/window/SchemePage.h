@@ -3,6 +3,7 @@
 #include "app/window/MappingProposals.h"
 #include "app/window/PreviewShower.h"
 #include "app/window/SchemeKeeper.h"
+#include "app/window/SchemeLineEdits.h"
 #include "app/window/SupplierLayoutOffer.h"
 #include "convert/RunInputs.h"
 #include "scheme/SchemeLine.h"
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 class ColumnDragList;
@@ -75,7 +77,6 @@ private:
     SchemeLines CurrentScheme() const override;
     void ShowScheme(const SchemeLines& lines) override;
     void RereadColumns() override;
-    void DeleteLine();
     void OpenScheme();
 
     const WizardContext& FContext;
@@ -98,7 +99,8 @@ private:
     PreviewShower FPreview;
     SupplierLayoutOffer FLayoutOffer;
     MappingProposals FMapping;
-    RunLayout FLayout; // as step 2 last read it; the run takes it as it is
+    std::optional<SchemeLineEdits> FLineEdits; // made with the scheme list
+    RunLayout FLayout;                         // as step 2 last read it; the run takes it as it is
 
     // What the lists were loaded for: coming back with the same keeps the
     // lines.

@@ -4,9 +4,11 @@
 #include "app/window/WindowTexts.h"
 #include "base/DateTime.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimeEdit>
 
@@ -45,6 +47,11 @@ TfmInputDateTime::TfmInputDateTime(const Regional& regional, QWidget* parent) : 
     dtpDate->setGeometry(kLeft + 8, 30, 93, 21);
     dtpDate->setCalendarPopup(true);
     dtpDate->setDisplayFormat(QStr(regional.shortDateFormat));
+    // Month and day names in Russian, as every other word of the window,
+    // whatever the locale the program was started under.
+    const QLocale russian(QLocale::Russian, QLocale::Russia);
+    dtpDate->setLocale(russian);
+    dtpDate->calendarWidget()->setLocale(russian);
 
     cbTime = new QCheckBox(this);
     cbTime->setObjectName(QStringLiteral("cbTime"));
@@ -54,6 +61,7 @@ TfmInputDateTime::TfmInputDateTime(const Regional& regional, QWidget* parent) : 
     dtpTime->setObjectName(QStringLiteral("dtpTime"));
     dtpTime->setGeometry(kLeft + 135, 30, 93, 21);
     dtpTime->setDisplayFormat(QStr(regional.longTimeFormat));
+    dtpTime->setLocale(russian);
     connect(cbTime, &QCheckBox::toggled, dtpTime, &QWidget::setEnabled);
 
     btOK = new QPushButton(QStr(QRNConsts::sOK), this);

@@ -10,6 +10,7 @@
 #include "app/window/SchemePage.h"
 #include "app/window/StepTitleBand.h"
 #include "app/window/UserDialogs.h"
+#include "app/window/WindowSizeKeeper.h"
 #include "app/window/WizardControls.h"
 #include "app/window/WorkbookPage.h"
 #include "base/MessageFormat.h"
@@ -34,9 +35,9 @@
 
 namespace {
 
-// A classic fixed dialog: the white band names the step, the step's page
-// stands between two rules, the buttons that walk the steps sit at the
-// bottom right.
+// A classic dialog, which may be enlarged: the white band names the step,
+// the step's page stands between two rules, the buttons that walk the steps
+// sit at the bottom right.
 constexpr int kClientWidth = 732;
 constexpr int kClientHeight = 515;
 
@@ -50,7 +51,7 @@ constexpr const char* kStepTexts[5][2] = {{QRNConsts::sStep1Title, QRNConsts::sS
 } // namespace
 
 TfmQRNMain::TfmQRNMain(const Regional& regional, UserDialogs& dialogs, const QStringList& parameters, QWidget* parent)
-    : QWidget(parent), FContext{regional, dialogs, *this}, FCriticalFields(FContext)
+    : QWidget(parent), FDialogs(dialogs), FContext{regional, FDialogs, *this}, FCriticalFields(FContext)
 {
     setObjectName(QStringLiteral("fmQRNMain"));
     BuildFrame();
@@ -65,8 +66,8 @@ void TfmQRNMain::BuildFrame()
 {
     setWindowTitle(QStr(QRNConsts::sAppTitle));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowMinimizeButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(kClientWidth, kClientHeight);
+                   | Qt::WindowMinMaxButtonsHint);
+    new WindowSizeKeeper(*this, QSize(kClientWidth, kClientHeight));
     setWindowIcon(QIcon(QStringLiteral(":/quarnel/quarnel-128.png")));
 
     FTitleBand = new StepTitleBand(this);

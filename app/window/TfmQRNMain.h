@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/window/CriticalFieldCheck.h"
+#include "app/window/FocusKeepingDialogs.h"
 #include "app/window/WizardContext.h"
 #include "app/window/WorkbookPage.h"
 #include "catalogue/DocumentTypes.h"
@@ -76,6 +77,7 @@ private:
     RunInputs CollectRunInputs() const;
     void ConversionFinished();
 
+    FocusKeepingDialogs FDialogs;
     WizardContext FContext;
     StepTitleBand* FTitleBand;
     QPushButton* btPrev;

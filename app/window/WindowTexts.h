@@ -69,7 +69,7 @@ inline constexpr char sEllipsis[] = "...";
 inline constexpr char sChooseExcelLabel[] = "Выберите файл Excel";
 inline constexpr char sSelectExcelHint[] = "Выбор файла Excel...";
 inline constexpr char sExcelNote[] =
-    "ПРИМЕЧАНИЕ. Файл Excel должен содержать в первой строке названия полей, а в остальных - "
+    "ПРИМЕЧАНИЕ. Файл Excel должен содержать в строке заголовков (по умолчанию первой) названия полей, а ниже - "
     "соответствующие им значения. Перед преобразованием документа Excel следует закрыть программу MS Excel.";
 inline constexpr char sChooseDocTypeLabel[] = "Выберите тип формируемого документа";
 inline constexpr char sSheetLabel[] = "Лист";
@@ -81,8 +81,10 @@ inline constexpr char sLayoutHint[] =
     "Строгая: столбцы до первой пустой ячейки заголовка, строки до первой пустой ячейки в столбце A.\n"
     "Поставщика: все столбцы и строки; заголовки групп, итоги и повторы заголовка пропускаются.";
 inline constexpr char sStrictLayoutLosesRows[] =
-    "При строгой разметке часть листа не прочитана; в разметке поставщика (--layout supplier) лист читается "
-    "весь.";
+    "При строгой разметке часть листа не прочитана; в разметке поставщика (шаг 1, \"Разметка листа\") лист "
+    "читается весь.";
+// What the summary advises for the rows the strict layout left unread.
+inline constexpr char sSupplierLayoutAdvice[] = "разметка поставщика на шаге 1";
 inline constexpr char sSupplierLayoutQuestion[] =
     "При строгой разметке часть листа не будет прочитана: за пустой ячейкой заголовка есть названия столбцов "
     "или под данными есть заполненные строки. Прочитать лист в разметке поставщика?";
@@ -101,6 +103,8 @@ inline constexpr char sCorrespClear[] = "Очистить";
 inline constexpr char sCorrespClearHint[] = "Очистить схему соответствия полей";
 inline constexpr char sCorrespDel[] = "Удалить";
 inline constexpr char sCorrespDelHint[] = "Удалить запись из списка соответствия полей";
+// Before "Очистить" takes more than one line; Ctrl+Z brings them back.
+inline constexpr char sAskClearScheme[] = "Удалить из схемы все строки (%s)? Вернуть их можно клавишами Ctrl+Z.";
 inline constexpr char sCorrespSave[] = "Сохранить...";
 inline constexpr char sCorrespSaveHint[] = "Сохранить схему соответствий в файл...";
 inline constexpr char sCorrespOpen[] = "Открыть...";
@@ -127,8 +131,8 @@ inline constexpr char sDateDialogTitle[] = "Ввод даты и времени"
 inline constexpr char sDateDialogPrompt[] = "Введите дату и время";
 inline constexpr char sOK[] = "OK";
 inline constexpr char sCancel[] = "Отмена";
-inline constexpr char sYes[] = "Да";
-inline constexpr char sNo[] = "Нет";
+inline constexpr char sYes[] = "&Да";
+inline constexpr char sNo[] = "&Нет";
 
 // Step 4
 inline constexpr char sChooseXmlLabel[] = "Выберите имя XML файла для сохранения результата";
@@ -165,12 +169,17 @@ inline constexpr char sWorkbookChangedReread[] =
     "Книга \"%s\" изменилась после того, как была открыта; прочитана её новая версия.";
 
 // The window's question when it is closed or Esc is pressed during a run,
-// and the log's last line after Да.
+// the log's line after Да (the summary follows it), and the line when the
+// question came as the files were being put in place.
 inline constexpr char sAskStopConversion[] = "Прервать преобразование?";
 inline constexpr char sConversionStopped[] = "Преобразование прервано. Файлы не изменены.";
-// Да came when the run's files were already replacing the old ones.
+// Да, or Esc, came when the run's files were already replacing the old ones.
 inline constexpr char sStoppedAfterReplacing[] =
     "Преобразование не прервано: файлы уже заменялись, новые файлы сохранены.";
+// A run that saved no file says so in its log before the summary, and in a
+// box with the reason.
+inline constexpr char sNoFileSaved[] = "Файл не сохранен.";
+inline constexpr char sCriticalErrorsKept[] = "В строках есть критические ошибки; они названы в протоколе.";
 
 // The window's questions before work could be lost or a file replaced.
 inline constexpr char sAskSaveScheme[] = "Сохранить схему соответствия полей?";
@@ -192,13 +201,15 @@ inline constexpr char sContinueQuestion[] = "%s Продолжить?";
 
 // A scheme line whose column the workbook lacks, as its tooltip says.
 inline constexpr char sSchemeLineColumnMissing[] = "В книге нет столбца \"%s\": строка схемы не действует.";
+inline constexpr char sSchemeLineFieldMissing[] = "Поля \"%s\" нет в этом виде документа: строка схемы не действует.";
 
 // quarnel started where there is no display to show the window on.
 inline constexpr char sNoDisplay[] =
     "quarnel: нет графического дисплея; для преобразования без окна используйте quarnel-convert\n";
 
 // The log pane's last line once it holds as many lines as it shows.
-inline constexpr char sLogLinesNotShown[] = "… ещё %s строк; весь протокол сохраняет кнопка \"Сохранить протокол...\"";
+inline constexpr char sLogLinesNotShown[] = "… ещё %s %s; весь протокол сохраняет кнопка \"Сохранить протокол...\"";
+inline constexpr char sLineForms[] = "строка|строки|строк";
 
 // Automatic mapping of columns to fields by their names (step 2)
 inline constexpr char sCorrespAuto[] = "Сопоставить автоматически";

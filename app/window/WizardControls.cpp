@@ -103,6 +103,16 @@ QLayout* LabelOver(QLabel* label, QLayout* field)
     return pair;
 }
 
+QLayout* LabelOverWithGap(QLabel* label, QWidget* field, int gap)
+{
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addWidget(field);
+    row->addSpacing(gap);
+    label->setBuddy(field);
+    return LabelOver(label, row);
+}
+
 QLayout* FieldWithButton(QWidget* field, QPushButton* button, int gap)
 {
     auto* row = new QHBoxLayout;
@@ -110,4 +120,20 @@ QLayout* FieldWithButton(QWidget* field, QPushButton* button, int gap)
     row->addWidget(field);
     row->addWidget(button);
     return row;
+}
+
+void FocusNextInput(QWidget& button)
+{
+    QWidget* page = &button;
+    while (page->parentWidget() && page->parentWidget() != button.window()) page = page->parentWidget();
+    for (QWidget* next = button.nextInFocusChain(); next && next != &button; next = next->nextInFocusChain()) {
+        if (!page->isAncestorOf(next)) break;
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isVisible() && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    // The last input of its step: on to the button that goes on.
+    for (QPushButton* frameButton : button.window()->findChildren<QPushButton*>())
+        if (frameButton->isDefault() && frameButton->isEnabled()) frameButton->setFocus(Qt::TabFocusReason);
 }

@@ -33,9 +33,16 @@ QPushButton* NewEllipsisButton(QWidget* parent, const char* name, const char* hi
 QPushButton* NewActionButton(QWidget* parent, const char* name, QAction* action, int width = kButtonWidth);
 QAction* NewAction(QObject* owner, const char* name, const char* caption, const char* hint);
 QFrame* NewRule(QWidget* parent);
+// After a "..." button's dialog gave its field a value: the focus on the
+// input that follows the button on its step, or on the window's default
+// button when none does.
+void FocusNextInput(QWidget& button);
 
 // A label over its field, one pixel apart; the label leads to the field.
 QLayout* LabelOver(QLabel* label, QWidget* field);
 QLayout* LabelOver(QLabel* label, QLayout* field);
+// The same with `gap` pixels left free at the field's right, into which the
+// label may reach.
+QLayout* LabelOverWithGap(QLabel* label, QWidget* field, int gap);
 // The field with its "..." button at its right, `gap` pixels apart.
 QLayout* FieldWithButton(QWidget* field, QPushButton* button, int gap = 4);

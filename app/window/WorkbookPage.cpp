@@ -171,6 +171,7 @@ void WorkbookPage::SelectExcelFile()
         FOpenDialogFileName = *path;
         SetTextFromStart(*edExcelFile, *path);
         WorkbookChosen();
+        FocusNextInput(*btSelectExcelFile);
     }
 }
 

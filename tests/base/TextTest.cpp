@@ -76,4 +76,17 @@ TEST(MessageFormat, FillsPlaceholdersInOrder)
     EXPECT_EQ(FormatMessage("100%", {}), "100%");
 }
 
+TEST(MessageFormat, CountedNounTakesTheRussianForm)
+{
+    for (const auto& [count, form] : std::vector<std::pair<long long, std::string>>{{1, "строка"},
+                                                                                    {21, "строка"},
+                                                                                    {3, "строки"},
+                                                                                    {703, "строки"},
+                                                                                    {0, "строк"},
+                                                                                    {12, "строк"},
+                                                                                    {111, "строк"},
+                                                                                    {25, "строк"}})
+        EXPECT_EQ(CountedNoun(count, "строка|строки|строк"), form) << count;
+}
+
 } // namespace

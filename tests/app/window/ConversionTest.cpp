@@ -27,7 +27,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <chrono>
 #include <string>
+#include <thread>
 
 namespace {
 
@@ -148,7 +150,9 @@ private slots:
                                      Q("Файл \"") + fixture.QFile("window.xml") + Q("\" сохранен (строк: 3).")}),
                  qPrintable(log.join('\n')));
         QVERIFY(log.join('\n').contains(Q("Ошибка в строке 4. ")));
-        QCOMPARE(ui.ProgressBar1->value(), 0);
+        // Every row read: the bar stands full.
+        QCOMPARE(ui.ProgressBar1->value(), 3);
+        QCOMPARE(ui.ProgressBar1->maximum(), 3);
         const std::string written = ReadFileBytes(fixture.File("window.xml"));
         QVERIFY(written.find("<KALMIRAMessage") != std::string::npos);
         QVERIFY(written.find("<IDValue>978-5-389-07435-4</IDValue>") != std::string::npos);
@@ -216,11 +220,14 @@ private slots:
     void automaticModeConvertsAnInvoice()
     {
         WindowFixture fixture;
-        // A column past an empty header cell, which the strict layout leaves
-        // out: the log says so after the run.
+        // A column past an empty header cell and a row under an empty one,
+        // which the strict layout leaves out: the log says so after the run,
+        // in the window's words.
         PrepareInvoice(fixture, {{"Код", "Наименование", "Кол-во", "Цена", "НДС", "", "Примечание"},
                                  {"A-1", "Мастер и Маргарита", "2", "450,5", "10"},
-                                 {"A-2", "Анна Каренина", "1", "399", "10"}});
+                                 {"A-2", "Анна Каренина", "1", "399", "10"},
+                                 {},
+                                 {"A-3", "Идиот", "1", "300", "10"}});
 
         fixture.Recreate({fixture.QFile("invoice.xlsx"), fixture.QFile("invoice.xml"), "9", "15", "7"});
         TfmQRNMain& window = fixture.window();
@@ -242,6 +249,10 @@ private slots:
         QCOMPARE(QString::fromStdString(written).count(QStringLiteral("<Position>")), 2);
         QVERIFY(LogLines(window).contains(Q("Накладная № 15")));
         QCOMPARE(LogLines(window).last(), Q(QRNConsts::sStrictLayoutLosesRows));
+        QVERIFY(LogLines(window).contains(Q("Чтение остановлено на пустой ячейке A4; строки 5–5 не прочитаны "
+                                            "(прочитать их: разметка поставщика на шаге 1).")));
+        QVERIFY(!LogLines(window).join('\n').contains(QStringLiteral("--layout")));
+        QCOMPARE(ui.ProgressBar1->value(), ui.ProgressBar1->maximum());
         // The window stays on step 5 with its log until the user closes it.
         QVERIFY(window.isVisible());
         QVERIFY(ui.btPrev->isEnabled());
@@ -358,29 +369,30 @@ private slots:
     }
 
     // Closing the window or pressing Esc while a run goes on asks first; the
-    // run is held by the long-cell warning of its first row meanwhile.
+    // run is held by the long-cell warning of its first row meanwhile, and
+    // then at its files' gate until the question is answered ("late").
     void stopQuestionDuringARun_data()
     {
         QTest::addColumn<bool>("escape");
-        QTest::addColumn<int>("answer"); // 1 Да, 0 Нет, -1 none before the run ends
+        QTest::addColumn<int>("answer"); // 1 Да, 0 Нет, 2 the window closed instead
+        QTest::addColumn<bool>("late");
         QTest::addColumn<bool>("closes");
         QTest::addColumn<bool>("saved");
-        QTest::addColumn<QString>("logLine");
-        const QString stopped = Q("Преобразование прервано. Файлы не изменены.");
-        QTest::newRow("close box, yes") << false << 1 << true << false << stopped;
-        QTest::newRow("Esc, yes") << true << 1 << false << false << stopped;
-        const QString saved = Q("Преобразовано строк: 3.");
-        QTest::newRow("Esc, no") << true << 0 << false << true << saved;
-        QTest::newRow("close box, run ends first") << false << -1 << false << true << saved;
+        QTest::newRow("close box, yes") << false << 1 << false << true << false;
+        QTest::newRow("Esc, yes") << true << 1 << false << false << false;
+        QTest::newRow("Esc, no") << true << 0 << false << false << true;
+        QTest::newRow("Esc, no as the run waits") << true << 0 << true << false << true;
+        QTest::newRow("Esc, yes as the run waits") << true << 1 << true << false << false;
+        QTest::newRow("Esc, then the window closed") << true << 2 << true << true << false;
     }
 
     void stopQuestionDuringARun()
     {
         QFETCH(bool, escape);
         QFETCH(int, answer);
+        QFETCH(bool, late);
         QFETCH(bool, closes);
         QFETCH(bool, saved);
-        QFETCH(QString, logLine);
         WindowFixture fixture;
         auto rows = kBooks;
         rows[1][2] = std::string(300, 'x');
@@ -389,24 +401,55 @@ private slots:
         TfmQRNMain& window = fixture.window();
         const WindowControls& ui = fixture.ui();
         window.show();
-        if (answer >= 0) fixture.dialogs().confirmAnswers = {answer == 1};
+        if (!late) fixture.dialogs().confirmAnswers = {answer == 1};
         fixture.dialogs().duringWarning = [&] {
             if (escape) QTest::keyClick(&window, Qt::Key_Escape);
             else ui.btClose->click();
         };
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        if (late) {
+            QTRY_VERIFY(ui.pn5->WaitsToSave());
+            QCOMPARE(ReadFileBytes(fixture.File("books.xml")), std::string("previous"));
+            if (answer == 2) ui.btClose->click();
+            else fixture.dialogs().Answer(answer == 1);
+        }
         QVERIFY(fixture.WaitForRun());
         QTRY_COMPARE(window.isHidden(), closes);
 
         QCOMPARE(fixture.dialogs().questions, QStringList{Q("Прервать преобразование?")});
-        QCOMPARE(fixture.dialogs().withdrawnQuestions, answer < 0 ? 1 : 0);
+        QCOMPARE(fixture.dialogs().withdrawnQuestions, answer == 2 ? 1 : 0);
         QCOMPARE(ReadFileBytes(fixture.File("books.xml")) != "previous", saved);
-        // A stopped run's log ends with the line that says so, and no summary.
+        // A stopped run's log says so, and the summary follows.
         const QStringList log = LogLines(window);
-        QVERIFY2(saved ? log.contains(logLine) : log.last() == logLine, qPrintable(log.join('\n')));
+        const qsizetype stoppedAt = log.indexOf(Q("Преобразование прервано. Файлы не изменены."));
+        QVERIFY2(saved ? stoppedAt < 0 : log.value(stoppedAt + 1).startsWith(Q("Преобразовано строк: ")),
+                 qPrintable(log.join('\n')));
         if (!window.isHidden()) QCOMPARE(window.Step(), 5);
         QVERIFY(fixture.dialogs().errors.isEmpty());
         QVERIFY(!QFileInfo(fixture.QFile("books.xml")).dir().entryList(QDir::Files).join(' ').contains("books.xml."));
+    }
+
+    // Esc as the files are being put in place asks nothing: the run ends and
+    // says so. The window's thread takes no event until the file is in place.
+    void stopComesTooLate()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        WriteFileBytes(fixture.File("books.xml"), "previous");
+        TfmQRNMain& window = fixture.window();
+        const WindowControls& ui = fixture.ui();
+        window.show();
+        WalkToStepFive(fixture, fixture.QFile("books.xml"));
+        ui.pn5->CancelStart();
+        ui.pn5->tmAutoTimer();
+        for (int i = 0; i < 20000 && ReadFileBytes(fixture.File("books.xml")) == "previous"; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(fixture.WaitForRun());
+        QVERIFY(fixture.dialogs().questions.isEmpty());
+        const QStringList log = LogLines(window);
+        const qsizetype lateAt = log.indexOf(Q(QRNConsts::sStoppedAfterReplacing));
+        QVERIFY2(lateAt > 0 && log.value(lateAt + 1) == Q("Преобразовано строк: 3."), qPrintable(log.join('\n')));
     }
 
     // Step 4's output as typed: what is asked before a file is lost, and what
@@ -521,14 +564,34 @@ private slots:
 
         QCOMPARE(ReadFileBytes(fixture.File(output.toStdString())), before);
         QCOMPARE(fixture.dialogs().errors.size(), 1);
-        QVERIFY2(fixture.dialogs().errors[0].contains(expected), qPrintable(fixture.dialogs().errors[0]));
+        QString said = fixture.dialogs().errors[0];
+        QVERIFY2(said.startsWith(Q("Файл не сохранен.\n")) && said.contains(expected), qPrintable(said));
         QCOMPARE(window.Step(), 5);
         QVERIFY(ui.btPrev->isEnabled());
         QVERIFY(!QFileInfo::exists(fixture.QFile("books.xml")));
-        // The saved report ends with what the box said.
+        // The log says what the box said and ends with the summary, and so
+        // does the saved report.
+        said.replace('\n', ' ');
+        QVERIFY(LogLines(window).contains(said));
+        QCOMPARE(LogLines(window).last(), Q("Преобразовано строк: 0."));
         fixture.dialogs().fileAnswers = {fixture.QFile("run.log")};
         ui.btSaveLog->click();
-        QVERIFY(QString::fromUtf8(ReadFileBytes(fixture.File("run.log"))).endsWith(fixture.dialogs().errors[0] + "\n"));
+        const QString report = QString::fromUtf8(ReadFileBytes(fixture.File("run.log")));
+        QVERIFY(report.contains(said) && report.endsWith(Q("Преобразовано строк: 0.\n")));
+    }
+
+    // In the automatic mode, where step 4 leaves the folder to the run, a
+    // missing one fails it: the box, and the log ends with the summary.
+    void automaticRunIntoAMissingFolderEndsWithTheSummary()
+    {
+        WindowFixture fixture;
+        PrepareBooks(fixture);
+        fixture.Recreate({fixture.QFile("books.xlsx"), fixture.QFile("gone/books.xml"), "0"});
+        fixture.window().show();
+        QTRY_COMPARE(fixture.window().Step(), 5);
+        QVERIFY(fixture.WaitForRun());
+        QVERIFY(fixture.dialogs().errors.value(0).startsWith(Q("Файл не сохранен.\n")));
+        QCOMPARE(LogLines(fixture.window()).last(), Q("Преобразовано строк: 0."));
     }
 
     void savedLogHoldsTheHeaderLineAndTheLogOfTheRun()
@@ -615,16 +678,32 @@ private slots:
     }
 
     // A message without a product is saved, and the user is told.
-    void runWithoutRowsWarns()
+    // A run that converts no row, or saves no file, says so in a box and in
+    // its log.
+    void runWithoutRowsOrFileWarns_data()
     {
+        QTest::addColumn<bool>("badPrice");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("no data rows")
+            << false << Q("Ни одна строка не преобразована: под строкой заголовков нет строк с данными.");
+        QTest::newRow("a critical error") << true
+                                          << Q("Файл не сохранен.\nВ строках есть критические ошибки; они названы в "
+                                               "протоколе.");
+    }
+
+    void runWithoutRowsOrFileWarns()
+    {
+        QFETCH(bool, badPrice);
+        QFETCH(QString, said);
         WindowFixture fixture;
-        PrepareBooks(fixture, {kBooks[0]});
+        // The articles from a column that leaves one empty.
+        PrepareBooks(fixture, badPrice ? Rows{kBooks[0], {"КН-001", "", ""}} : Rows{kBooks[0]});
+        WriteSchemeFile(fixture.File("books.sch"), {CaptionOf("RecordReference", 0) + " = Название"});
         WalkToStepFive(fixture, fixture.QFile("books.xml"));
         QVERIFY(fixture.WaitForRun());
-        const QString closing = Q("Ни одна строка не преобразована: под строкой заголовков нет строк с данными.");
-        QCOMPARE(fixture.dialogs().warnings, QStringList{closing});
-        QVERIFY(LogLines(fixture.window()).contains(closing));
-        QVERIFY(LogLines(fixture.window()).contains(Q("Преобразовано строк: 0.")));
+        QCOMPARE(fixture.dialogs().warnings, QStringList{said});
+        const QStringList log = LogLines(fixture.window());
+        QVERIFY2(log.contains(said.replace('\n', ' ')), qPrintable(log.join('\n')));
     }
 
     // A run of more lines than the pane shows: the pane ends with their
@@ -636,7 +715,7 @@ private slots:
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         const WindowControls& ui = fixture.ui();
-        constexpr int kLines = RunLogPane::kLineLimit + 50;
+        constexpr int kLines = RunLogPane::kLineLimit + 53;
         constexpr int kLongLine = RunLogPane::kLineLimit + 10;
         const std::string longLine(8 << 20, 'x');
         ConversionRunner runner(
@@ -655,7 +734,7 @@ private slots:
         QCOMPARE(pane.size(), RunLogPane::kLineLimit + 1);
         QCOMPARE(pane[1], Q("две\\x0Aстроки"));
         QCOMPARE(pane[RunLogPane::kLineLimit - 1], QString::number(RunLogPane::kLineLimit));
-        QCOMPARE(pane.last(), Q("… ещё 50 строк; весь протокол сохраняет кнопка \"Сохранить протокол...\""));
+        QCOMPARE(pane.last(), Q("… ещё 53 строки; весь протокол сохраняет кнопка \"Сохранить протокол...\""));
         const std::vector<std::string> kept = runner.LogLines();
         QCOMPARE(kept.size(), std::size_t{kLines});
         QCOMPARE(kept[1], std::string("две\nстроки"));

@@ -9,6 +9,7 @@
 #include "settings/IniStore.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -189,7 +190,10 @@ private slots:
         const WindowControls& ui = fixture.ui();
         window.ShowStep(3);
         ui.edSentDate->setText(QStringLiteral("before"));
+        QString monthShown;
         WhenDateDialogOpens([&](TfmInputDateTime& dialog) {
+            // In Russian whatever the locale the tests run under.
+            monthShown = dialog.dtpDate->calendarWidget()->locale().standaloneMonthName(12);
             dialog.dtpDate->setDate(QDate(2024, 5, 24));
             dialog.cbTime->setChecked(withTime);
             dialog.dtpTime->setTime(QTime(14, 30, 0));
@@ -197,6 +201,7 @@ private slots:
         });
         ui.btSelectDate->click();
         QCOMPARE(ui.edSentDate->text(), expected);
+        QCOMPARE(monthShown, QString::fromUtf8("декабрь"));
     }
 
     void dateButtonStartsFromTheFieldOrToday_data()

@@ -4,6 +4,7 @@
 #include "TestRegistry.h"
 #include "WindowFixture.h"
 
+#include "app/window/QtUserDialogs.h"
 #include "app/window/AccessKeys.h"
 #include "app/window/ListBoxes.h"
 
@@ -14,9 +15,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <optional>
 
 #include <algorithm>
 
@@ -43,22 +49,34 @@ class NavigationTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // At the classic size and enlarged, where the lists and the log grow.
     void noStepHasOverlappingOrCutOffControls_data()
     {
         QTest::addColumn<int>("step");
-        for (int step = 1; step <= 5; ++step) QTest::newRow(qPrintable(QString::number(step))) << step;
+        QTest::addColumn<bool>("enlarged");
+        for (int step = 1; step <= 5; ++step) {
+            QTest::newRow(qPrintable(QString::number(step))) << step << false;
+            QTest::newRow(qPrintable(QString::number(step) + " enlarged")) << step << true;
+        }
     }
 
     void noStepHasOverlappingOrCutOffControls()
     {
         QFETCH(int, step);
+        QFETCH(bool, enlarged);
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         const WindowControls& ui = fixture.ui();
         QWidget* panels[] = {ui.pn1, ui.pn2, ui.pn3, ui.pn4, ui.pn5};
         // The step's layout places its controls as the step shows.
         window.show();
+        if (enlarged) window.resize(1100, 760);
         for (int i = 0; i < 5; ++i) panels[i]->setVisible(i == step - 1);
+        const int grown = enlarged ? 150 : 0;
+        if (step == 2)
+            for (const QListWidget* list : {ui.listExcel, ui.listOnix, ui.listCorresp})
+                QVERIFY(list->height() >= 277 + grown && list->width() >= 177 + grown / 4);
+        if (step == 5) QVERIFY(ui.memLog->height() >= 245 + grown && ui.memLog->width() >= 609 + grown);
         const QStringList faults = LayoutFaults(*panels[step - 1]);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
         // Every panel lies between the two rules of the frame.
@@ -93,6 +111,23 @@ private slots:
             QVERIFY2(key.isNull() || !keys.contains(key), qPrintable(text));
             keys << key;
         }
+    }
+
+    // The question asked during a run as the user meets it: Да and Нет with
+    // their letters; Esc answers Нет.
+    void stopQuestionBoxHasAccessKeysAndEscapeSaysNo()
+    {
+        QWidget parent;
+        parent.show();
+        QtUserDialogs dialogs;
+        std::optional<bool> answer;
+        dialogs.AskMeanwhile(&parent, Q("Прервать преобразование?"), [&answer](bool yes) { answer = yes; });
+        auto* box = parent.findChild<QMessageBox*>();
+        QVERIFY(box && box->button(QMessageBox::Yes)->text() == Q("&Да"));
+        QCOMPARE(box->button(QMessageBox::No)->text(), Q("&Нет"));
+        QTest::keyClick(box, Qt::Key_Escape);
+        QTRY_VERIFY(answer.has_value());
+        QVERIFY(!*answer);
     }
 
     void keyboardWalksTheWizard()
@@ -131,14 +166,14 @@ private slots:
         QCOMPARE(window.Step(), 3);
     }
 
-    void startsOnStepOneWithTheFixedFrame()
+    void startsOnStepOneWithTheClassicFrame()
     {
         WindowFixture fixture;
         TfmQRNMain& window = fixture.window();
         const WindowControls& ui = fixture.ui();
         QCOMPARE(window.windowTitle(), Q("Конвертер файлов Excel в ONIX XML (версия 3.0)"));
         QCOMPARE(window.size(), QSize(732, 515));
-        QCOMPARE(window.minimumSize(), window.maximumSize());
+        QCOMPARE(window.minimumSize(), QSize(732, 515));
         QCOMPARE(window.Step(), 1);
         QCOMPARE(ShownPanel(ui), 1);
         QCOMPARE(ui.lbHeader->text(), Q("Шаг 1"));
@@ -155,6 +190,12 @@ private slots:
         QCOMPARE(ShownText(ui.btClose->text()), Q("Закрыть"));
         QVERIFY(!window.AutoMode());
         QVERIFY(fixture.dialogs().errors.isEmpty());
+        // Enlarged, it opens at that size the next time.
+        window.show();
+        window.resize(790, 580);
+        window.close();
+        fixture.Recreate({});
+        QCOMPARE(fixture.window().size(), QSize(790, 580));
     }
 
     void stepFiveEnablesBackOnlyAndArmsTheTimer()

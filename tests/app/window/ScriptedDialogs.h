@@ -35,6 +35,8 @@ public:
     int withdrawnQuestions = 0;
     // Runs while a warning box would be up; the run waits for it.
     std::function<void()> duringWarning;
+    // Runs while a question box would be up (a real one takes the focus).
+    std::function<void()> duringBox;
 
     void ShowError(QWidget*, const QString& message) override { errors << message; }
 
@@ -65,6 +67,7 @@ public:
     bool Confirm(QWidget*, const QString& question) override
     {
         questions << question;
+        if (duringBox) duringBox();
         if (confirmAnswers.empty()) return false;
         const bool answer = confirmAnswers.front();
         confirmAnswers.pop_front();
