@@ -15,6 +15,10 @@ inline constexpr char kToPerson[] = "ToPerson";
 // window remembers it; the command line takes only its --layout.
 inline constexpr char kLayout[] = "Layout";
 
+// Step 1's header row: "auto" when the window searches it in every workbook
+// chosen; otherwise each workbook starts at row 1.
+inline constexpr char kHeaderRow[] = "HeaderRow";
+
 // The window's size as the user last left it, "1000x700"; never smaller
 // than its classic size.
 inline constexpr char kWindowSize[] = "WindowSize";

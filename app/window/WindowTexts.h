@@ -74,6 +74,17 @@ inline constexpr char sExcelNote[] =
 inline constexpr char sChooseDocTypeLabel[] = "Выберите тип формируемого документа";
 inline constexpr char sSheetLabel[] = "Лист";
 inline constexpr char sHeaderRowLabel[] = "Строка заголовков";
+// The header row searched as the command line's "--header-row auto" does.
+inline constexpr char sHeaderRowAuto[] = "авто";
+inline constexpr char sHeaderRowHint[] =
+    "«авто»: строка заголовков ищется среди первых %s строк листа по названиям столбцов, знакомым программе";
+inline constexpr char sHeaderRowSearching[] = "Строка заголовков ищется...";
+inline constexpr char sHeaderRowFound[] = "Строка заголовков: найдена строка %s";
+inline constexpr char sHeaderRowNoneStrict[] =
+    "Строка заголовков не найдена: в первых %s строках нет знакомых названий столбцов; взята строка 1";
+inline constexpr char sHeaderRowNoneSupplier[] =
+    "Строка заголовков не найдена: лист читается без строки заголовков, столбцы названы буквами ([A], [B], ...), "
+    "данные - с первой строки";
 inline constexpr char sLayoutLabel[] = "Разметка листа";
 inline constexpr char sLayoutStrict[] = "строгая";
 inline constexpr char sLayoutSupplier[] = "поставщика";

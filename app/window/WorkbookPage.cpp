@@ -10,7 +10,6 @@
 #include "messages/FaultMessages.h"
 #include "settings/IniStore.h"
 #include "settings/SettingKeys.h"
-#include "workbook/CellReference.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -38,7 +37,9 @@ QComboBox* NewList(QWidget* parent, const char* name, int width)
 } // namespace
 
 WorkbookPage::WorkbookPage(const WizardContext& context, QWidget* parent)
-    : QWidget(parent), FContext(context), FOpened(context)
+    : QWidget(parent), FContext(context), FOpened(context), FHeaderRow(context, this, [this] {
+          return HeaderRowField::Sheet{Workbook(), ChosenSheet(), DocumentType(), Layout()};
+      })
 {
     setObjectName(QStringLiteral("pn1"));
     QLabel* excelLabel = NewLabel(this, QRNConsts::sChooseExcelLabel);
@@ -69,22 +70,24 @@ WorkbookPage::WorkbookPage(const WizardContext& context, QWidget* parent)
     cbSheet = NewList(this, "cbSheet", 300);
     sheetLabel->setBuddy(cbSheet);
     cbSheet->setEnabled(false);
-    connect(cbSheet, &QComboBox::activated, this, [this] { FSheetPicked = true; });
+    connect(cbSheet, &QComboBox::activated, this, [this] {
+        FSheetPicked = true;
+        FHeaderRow.Search();
+    });
     QLabel* headerRowLabel = NewLabel(this, QRNConsts::sHeaderRowLabel);
     headerRowLabel->setFixedWidth(150);
-    seHeaderRow = new QSpinBox(this);
-    headerRowLabel->setBuddy(seHeaderRow);
-    seHeaderRow->setObjectName(QStringLiteral("seHeaderRow"));
-    seHeaderRow->setFixedSize(100, kEditHeight);
-    seHeaderRow->setRange(1, kSheetRows);
-    seHeaderRow->setValue(1);
+    headerRowLabel->setBuddy(FHeaderRow.Box());
     QLabel* layoutLabel = NewLabel(this, QRNConsts::sLayoutLabel);
     cbLayout = NewList(this, "cbLayout", 184);
     layoutLabel->setBuddy(cbLayout);
     cbLayout->addItems({QStr(QRNConsts::sLayoutStrict), QStr(QRNConsts::sLayoutSupplier)});
     cbLayout->setToolTip(QStr(QRNConsts::sLayoutHint));
     cbLayout->setCurrentIndex(IniStore::ReadStringParam(kLayout, "0") == "1" ? 1 : 0);
-    connect(cbLayout, &QComboBox::activated, this, [this](int index) { RememberLayout(index == 1); });
+    connect(cbLayout, &QComboBox::activated, this, [this](int index) {
+        RememberLayout(index == 1);
+        FHeaderRow.Search();
+    });
+    connect(cbDocType, &QComboBox::activated, this, [this] { FHeaderRow.Search(); });
     connect(edExcelFile, &QLineEdit::editingFinished, this, &WorkbookPage::WorkbookChosen);
 
     // One column 656 pixels wide in the middle: the file, the note or the
@@ -96,7 +99,7 @@ WorkbookPage::WorkbookPage(const WizardContext& context, QWidget* parent)
     sheetRow->setSpacing(0);
     sheetRow->addLayout(LabelOver(sheetLabel, cbSheet));
     sheetRow->addSpacing(16);
-    sheetRow->addLayout(LabelOver(headerRowLabel, seHeaderRow));
+    sheetRow->addLayout(LabelOver(headerRowLabel, FHeaderRow.Box()));
     sheetRow->addSpacing(6);
     sheetRow->addLayout(LabelOver(layoutLabel, cbLayout));
     sheetRow->addStretch();
@@ -110,6 +113,8 @@ WorkbookPage::WorkbookPage(const WizardContext& context, QWidget* parent)
     page->addLayout(LabelOver(typeLabel, cbDocType));
     page->addSpacing(16);
     page->addLayout(sheetRow);
+    page->addSpacing(6);
+    page->addWidget(FHeaderRow.Note());
     page->addStretch();
 }
 
@@ -139,16 +144,6 @@ TDocumentType WorkbookPage::DocumentType() const
     // The list always has a type selected: it starts at the first, and the
     // automatic mode takes only a type of the list.
     return DocumentTypeAt(cbDocType->currentIndex()).value_or(TDocumentType::Books);
-}
-
-int WorkbookPage::HeaderRow() const
-{
-    return seHeaderRow->value();
-}
-
-void WorkbookPage::SetHeaderRow(int row)
-{
-    seHeaderRow->setValue(row);
 }
 
 void WorkbookPage::Enter()
@@ -232,11 +227,14 @@ void WorkbookPage::WorkbookChosen()
     FSheetPicked = false;
     // What the command line asked for belongs to its own workbook.
     if (FSheetsOf != FCommandLineWorkbook) FCommandLineSheet.clear();
-    seHeaderRow->setValue(1);
+    FHeaderRow.Reset();
     // Said at once on step 1; before the window is up (a workbook opened
     // with the program), once it is; the automatic mode's reading says it.
     const std::vector<SheetEntry> sheets = ListSheets(FContext.shown && !FContext.autoMode);
-    if (FCommandLineSheet.isEmpty()) return;
+    if (FCommandLineSheet.isEmpty()) {
+        FHeaderRow.Search();
+        return;
+    }
     // The command line names the sheet as quarnel-convert takes it; the runs
     // then get the list's position. A sheet not found is left to step 2,
     // whose reading names the sheets there are.
@@ -247,6 +245,7 @@ void WorkbookPage::WorkbookChosen()
         cbSheet->setCurrentIndex(index);
         FSheetPicked = true;
     }
+    FHeaderRow.Search();
 }
 
 void WorkbookPage::SetCommandLineSheet(const QString& sheet, int headerRow)
@@ -255,15 +254,8 @@ void WorkbookPage::SetCommandLineSheet(const QString& sheet, int headerRow)
     FCommandLineWorkbook = edExcelFile->text();
     FSheetsOf.clear();
     WorkbookChosen();
-    if (headerRow == kFindHeaderRow) {
-        // As quarnel-convert finds it; row 1 when no row gives a known name.
-        FContext.Guarded([&] {
-            const int found = Workbook()->FindHeaderRow(ChosenSheet(), DocumentType());
-            seHeaderRow->setValue(std::max(1, found));
-        });
-    } else if (headerRow > 0) {
-        seHeaderRow->setValue(headerRow);
-    }
+    // "auto" searches as quarnel-convert does.
+    if (headerRow == kFindHeaderRow || headerRow > 0) FHeaderRow.Set(std::max(0, headerRow));
 }
 
 SheetLayout WorkbookPage::Layout() const
@@ -274,12 +266,14 @@ SheetLayout WorkbookPage::Layout() const
 void WorkbookPage::SetCommandLineLayout(bool supplier)
 {
     cbLayout->setCurrentIndex(supplier ? 1 : 0);
+    FHeaderRow.Search();
 }
 
 void WorkbookPage::ChooseSupplierLayout()
 {
     cbLayout->setCurrentIndex(1);
     RememberLayout(true);
+    FHeaderRow.FindUnlessTyped();
 }
 
 void WorkbookPage::RememberLayout(bool supplier) const

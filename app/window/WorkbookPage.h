@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/window/HeaderRowField.h"
 #include "app/window/OpenedWorkbook.h"
 #include "app/window/QtText.h"
 #include "convert/RunInputs.h"
@@ -13,7 +14,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSpinBox;
 struct WizardContext;
 
 // Step 1: the workbook, the document type, and where the column names are:
@@ -53,8 +53,9 @@ public:
     // The sheet chosen, as the runs take it: "" for the first when the user
     // left the list at it.
     SheetChoice ChosenSheet() const;
-    int HeaderRow() const;
-    void SetHeaderRow(int row);
+    // The row the sheet is read at: for "авто" the one found (HeaderRowField).
+    int HeaderRow() { return FHeaderRow.Row(); }
+    void SetHeaderRow(int row) { FHeaderRow.Set(row); }
     SheetLayout Layout() const;
     // The supplier layout, taken when step 2 offers it; remembered.
     void ChooseSupplierLayout();
@@ -87,7 +88,6 @@ private:
     QPushButton* btSelectExcelFile;
     QComboBox* cbDocType;
     QComboBox* cbSheet;
-    QSpinBox* seHeaderRow;
     QComboBox* cbLayout;
     // The file the open dialog starts with: the one chosen in it last.
     QString FOpenDialogFileName;
@@ -102,4 +102,5 @@ private:
     QString FWorkbookProblem;
     bool FWorkbookProblemShown = false;
     OpenedWorkbook FOpened;
+    HeaderRowField FHeaderRow;
 };

@@ -531,6 +531,52 @@ private slots:
                                                       Q("Название (Основное заглавие) = Наименование")}));
     }
 
+    // Step 1's header row under a title block: "авто" finds it and is
+    // remembered; the supplier layout taken searches a row nobody typed, and
+    // keeps a typed one.
+    void headerRowUnderATitleBlock_data()
+    {
+        QTest::addColumn<int>("typed"); // -1: left at row 1
+        QTest::addColumn<bool>("supplierTaken");
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("remembered");
+        QTest::newRow("авто") << 0 << false << 0 << Q("Строка заголовков: найдена строка 3") << "auto";
+        QTest::newRow("row 1 left, supplier taken")
+            << -1 << true << 0 << Q("Строка заголовков: найдена строка 3") << "";
+        QTest::newRow("row 1 typed, supplier taken") << 1 << true << 1 << QString() << "";
+    }
+
+    void headerRowUnderATitleBlock()
+    {
+        QFETCH(int, typed);
+        QFETCH(bool, supplierTaken);
+        QFETCH(int, shown);
+        QFETCH(QString, note);
+        QFETCH(QString, remembered);
+        WindowFixture fixture;
+        const WindowControls& ui = fixture.ui();
+        WriteWorkbook(
+            fixture.File("book.xlsx"),
+            {{Q("ООО «Книжный дом»").toStdString()}, {}, {"Код", "Наименование", "Автор"}, {"K-1", "Книга", "Пушкин"}});
+        ui.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        emit ui.edExcelFile->editingFinished();
+        if (typed >= 0) ui.seHeaderRow->setValue(typed + 1);
+        if (typed >= 0) ui.seHeaderRow->setValue(typed);
+        fixture.dialogs().confirmAnswers = {supplierTaken};
+        ui.btNext->click();
+        if (supplierTaken) QTRY_COMPARE(fixture.dialogs().questions.size(), 1);
+        QCOMPARE(ui.seHeaderRow->value(), shown);
+        const auto* found = fixture.window().findChild<QLabel*>(QStringLiteral("lbHeaderRowFound"));
+        QTRY_COMPARE(found->text(), note);
+        QTRY_COMPARE(Items(*ui.listExcel).first() == Q("Код"), shown == 0);
+        QCOMPARE(QString::fromStdString(IniStore::ReadStringParam("HeaderRow", "")), remembered);
+        // The next workbook starts from what is remembered.
+        ui.edExcelFile->setText(fixture.QFile("other.xlsx"));
+        emit ui.edExcelFile->editingFinished();
+        QCOMPARE(ui.seHeaderRow->value(), remembered.isEmpty() ? 1 : 0);
+    }
+
     // A 1C list, column A empty: strict reading would see no column, so
     // step 2 offers the supplier layout, which names them all and marks the
     // hidden one.
