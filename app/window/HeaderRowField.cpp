@@ -13,6 +13,7 @@
 #include "workbook/CellReference.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QSpinBox>
 
 namespace {
@@ -60,9 +61,16 @@ std::optional<int> HeaderRowField::FoundIn(const Sheet& chosen) const
     return FFound->row;
 }
 
+bool HeaderRowField::Searched() const
+{
+    // The command line's walk reads row 1 unless told otherwise, as
+    // quarnel-convert does.
+    return Automatic() || (!FTyped && !FContext.autoMode);
+}
+
 int HeaderRowField::Row()
 {
-    if (!Automatic()) return FBox->value();
+    if (!Searched()) return FBox->value();
     const Sheet chosen = Chosen();
     std::optional<int> found = FoundIn(chosen);
     if (!found && chosen.workbook) {
@@ -76,6 +84,7 @@ int HeaderRowField::Row()
         }
     }
     if (found.value_or(0) > 0) return *found;
+    if (!Automatic()) return 1;
     return chosen.layout == SheetLayout::Supplier ? 0 : 1;
 }
 
@@ -118,7 +127,7 @@ void HeaderRowField::Typed(int value)
 void HeaderRowField::Search()
 {
     FNote->clear();
-    if (!Automatic()) return;
+    if (!Searched()) return;
     const Sheet chosen = Chosen();
     if (!chosen.workbook) return;
     if (FoundIn(chosen)) return Show();
@@ -140,7 +149,13 @@ void HeaderRowField::Show()
 {
     const Sheet chosen = Chosen();
     const std::optional<int> found = FoundIn(chosen);
-    if (!Automatic() || !found) return;
+    if (!Searched() || !found) return;
+    if (!Automatic()) {
+        // Row 1 left as it was: a title block above the names is passed.
+        SetValue(std::max(1, *found));
+        if (*found > 1) FNote->setText(QStr(FormatMessage(QRNConsts::sHeaderRowFound, {std::to_string(*found)})));
+        return;
+    }
     if (*found > 0) FNote->setText(QStr(FormatMessage(QRNConsts::sHeaderRowFound, {std::to_string(*found)})));
     else if (chosen.layout == SheetLayout::Supplier) FNote->setText(QStr(QRNConsts::sHeaderRowNoneSupplier));
     else FNote->setText(QStr(FormatMessage(QRNConsts::sHeaderRowNoneStrict, {std::to_string(kHeaderRowSearchRows)})));

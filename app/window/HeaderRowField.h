@@ -17,8 +17,10 @@ struct WizardContext;
 // quarnel-convert's "--header-row auto" does: the first rows searched for
 // names known for the document type. The search runs on the worker as soon
 // as the workbook, sheet or type changes, and the row it found, or what is
-// read in its place, is said under the field. "авто" is remembered for the
-// next workbook; a typed row belongs to its own workbook.
+// read in its place, is said under the field. Row 1 left as a new workbook
+// starts is searched as well, so that a title block above the names is
+// passed; a row the clerk typed is never replaced. "авто" is remembered for
+// the next workbook; a typed row belongs to its own workbook.
 class HeaderRowField {
 public:
     // What the search reads; no workbook when it does not open.
@@ -36,7 +38,8 @@ public:
 
     // The row the sheet is read at. For "авто" the one found (searched now
     // when the worker has not yet): row 1 when none is, and 0 in the
-    // supplier layout, which then reads the sheet without a header.
+    // supplier layout, which then reads the sheet without a header. Row 1
+    // nobody typed is searched too, and the row under a title block taken.
     int Row();
     // A row the program was given (the command line, the mapping's
     // question), kept as a typed one; 0 for "авто", not remembered.
@@ -51,6 +54,8 @@ public:
 
 private:
     bool Automatic() const;
+    // "авто", or row 1 nobody typed, which a title block pushes down.
+    bool Searched() const;
     // The chosen sheet as the search reads it, and the one-row answer for it
     // when that sheet of that very workbook was searched already.
     Sheet Chosen() const;

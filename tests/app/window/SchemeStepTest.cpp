@@ -508,7 +508,7 @@ private slots:
         QCOMPARE(Items(*ui.listCorresp), before);
     }
 
-    // Nothing known in the chosen header row: the row below the title block
+    // Nothing known in the typed header row: the row below the title block
     // is offered, and taken when the user agrees.
     void automaticMappingFindsTheHeaderRowBelowATitleBlock()
     {
@@ -518,6 +518,10 @@ private slots:
             fixture.File("book.xlsx"),
             {{Q("ООО «Книжный дом»").toStdString()}, {}, {"Код", "Наименование", "Автор"}, {"K-1", "Книга", "Пушкин"}});
         ui.edExcelFile->setText(fixture.QFile("book.xlsx"));
+        emit ui.edExcelFile->editingFinished();
+        // Row 1 typed: nothing on step 1 replaces it.
+        ui.seHeaderRow->setValue(2);
+        ui.seHeaderRow->setValue(1);
         ui.btNext->click();
         // The strict layout leaves the rows under the title block out: the
         // supplier layout is offered first, and declined.
@@ -532,8 +536,8 @@ private slots:
     }
 
     // Step 1's header row under a title block: "авто" finds it and is
-    // remembered; the supplier layout taken searches a row nobody typed, and
-    // keeps a typed one.
+    // remembered, row 1 left as it was is moved to it, a typed row is kept
+    // also when the supplier layout is taken.
     void headerRowUnderATitleBlock_data()
     {
         QTest::addColumn<int>("typed"); // -1: left at row 1
@@ -542,8 +546,7 @@ private slots:
         QTest::addColumn<QString>("note");
         QTest::addColumn<QString>("remembered");
         QTest::newRow("авто") << 0 << false << 0 << Q("Строка заголовков: найдена строка 3") << "auto";
-        QTest::newRow("row 1 left, supplier taken")
-            << -1 << true << 0 << Q("Строка заголовков: найдена строка 3") << "";
+        QTest::newRow("row 1 left") << -1 << false << 3 << Q("Строка заголовков: найдена строка 3") << "";
         QTest::newRow("row 1 typed, supplier taken") << 1 << true << 1 << QString() << "";
     }
 
@@ -569,7 +572,7 @@ private slots:
         QCOMPARE(ui.seHeaderRow->value(), shown);
         const auto* found = fixture.window().findChild<QLabel*>(QStringLiteral("lbHeaderRowFound"));
         QTRY_COMPARE(found->text(), note);
-        QTRY_COMPARE(Items(*ui.listExcel).first() == Q("Код"), shown == 0);
+        QTRY_COMPARE(Items(*ui.listExcel).first() == Q("Код"), shown != 1);
         QCOMPARE(QString::fromStdString(IniStore::ReadStringParam("HeaderRow", "")), remembered);
         // The next workbook starts from what is remembered.
         ui.edExcelFile->setText(fixture.QFile("other.xlsx"));
@@ -592,6 +595,7 @@ private slots:
         QTRY_COMPARE(fixture.dialogs().questions.size(), 1);
         QCOMPARE(ui.cbLayout->currentIndex(), 1);
         QCOMPARE(IniStore::ReadStringParam("Layout", ""), std::string("1"));
+        QCOMPARE(ui.seHeaderRow->value(), 0);
         QCOMPARE(Items(*ui.listExcel), (QStringList{"[A]", Q("Код"), Q("Наименование (скрытый столбец)"), Q("[группа]"),
                                                     Q("[из названия]")}));
         QCOMPARE(ui.listExcel->item(2)->data(Qt::UserRole).toString(), Q("Наименование"));
