@@ -28,8 +28,8 @@ public:
     // "Open with" on a workbook: chosen, its sheets listed.
     void OpenWith(const QString& path);
     // Lists the sheets of the workbook in the path field, choosing the first
-    // and header row 1, unless it is the workbook listed already (its choice
-    // stays).
+    // and the header row a new workbook starts with (HeaderRowField), unless
+    // it is the workbook listed already (its choice stays).
     void WorkbookChosen();
     // Step 2 is entered only with a workbook that reads; false after saying
     // why not.
