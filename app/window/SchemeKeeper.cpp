@@ -24,13 +24,14 @@ bool IsExistingFile(const std::string& path)
 
 SchemeKeeper::SchemeKeeper(const WizardContext& context) : FContext(context) {}
 
-void SchemeKeeper::SayOtherType(const std::string& file, const SchemeLines& lines, TDocumentType type) const
+void SchemeKeeper::SayOtherType(const std::string& file, const SchemeLines& lines, TDocumentType type)
 {
-    // Nobody to show a box to in the automatic mode: the lines that do not
-    // act leave their fields unmapped, which the run says.
-    if (FContext.autoMode) return;
-    if (const std::optional<std::string> said = SchemeForOtherTypeLine(file, lines, type))
-        FContext.dialogs.ShowWarning(&FContext.window, QShown(*said));
+    // Nobody to show a box to in the automatic mode: its run's log says it.
+    FAutomaticNote.clear();
+    const std::optional<std::string> said = SchemeForOtherTypeLine(file, lines, type);
+    if (!said) return;
+    if (FContext.autoMode) FAutomaticNote = QShown(*said);
+    else FContext.dialogs.ShowWarning(&FContext.window, QShown(*said));
 }
 
 SchemeLines SchemeKeeper::LoadRemembered(TDocumentType type)

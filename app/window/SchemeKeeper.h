@@ -32,11 +32,16 @@ public:
     // nothing when cancelled.
     std::optional<SchemeLines> Open(TDocumentType type);
 
+    // In the automatic mode, what SayOtherType would have shown of the
+    // scheme last opened, for the run's log; empty when nothing.
+    const QString& AutomaticNote() const { return FAutomaticNote; }
+
 private:
     // A scheme made for another type is said as it is opened.
-    void SayOtherType(const std::string& file, const SchemeLines& lines, TDocumentType type) const;
+    void SayOtherType(const std::string& file, const SchemeLines& lines, TDocumentType type);
 
     const WizardContext& FContext;
     TDocumentType FType = TDocumentType::Books;
+    QString FAutomaticNote;
     SchemeLines FBaseline;
 };

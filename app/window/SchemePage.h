@@ -47,6 +47,7 @@ public:
     void Enter();
     // In the automatic mode: the strict layout leaves part of the sheet out.
     bool StrictLosesRows() const { return FLayoutOffer.StrictLosesRows(); }
+    const QString& OtherTypeNote() const { return FKeeper.AutomaticNote(); }
     // The columns, the field captions and the scheme lines.
     void AddRunInputs(RunInputs& inputs) const;
 

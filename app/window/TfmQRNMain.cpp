@@ -286,6 +286,7 @@ void TfmQRNMain::ConversionFinished()
     btPrev->setEnabled(FStep > 1);
     QStringList automaticNotes;
     if (FContext.autoMode && FSchemePage->StrictLosesRows()) automaticNotes << QStr(QRNConsts::sStrictLayoutLosesRows);
+    if (!FSchemePage->OtherTypeNote().isEmpty()) automaticNotes << FSchemePage->OtherTypeNote();
     if (FContext.autoMode && !FCriticalFields.AutomaticNote().isEmpty())
         automaticNotes << FCriticalFields.AutomaticNote();
     FRunPage->ShowOutcome(automaticNotes);
